@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace dravicor::test {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Writes bytes to a file, creating its folder; the bytes go in unchanged.
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+// The file's bytes, or "<missing>" when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
+}  // namespace dravicor::test
