@@ -7,12 +7,14 @@ namespace dravicor {
 
 namespace {
 
-// Locates a position: the block it belongs to and its 1-based character
-// within that block. Positions 250 and 500 fall on character 0 of their
-// block, which does not exist, just like positions 750 and above.
+// Locates a position: the block it belongs to, its 1-based character
+// within that block, and how many characters from there to the block's last
+// position (249, 499, 749). Positions 250 and 500 fall on character 0 of
+// their block, which does not exist, just like positions 750 and above.
 struct Place {
     int block;
     int character;
+    int room;
 };
 
 bool Locate(int position, Place& place) {
@@ -20,7 +22,8 @@ bool Locate(int position, Place& place) {
     const int block = position < 250 ? 0 : position < 500 ? 1 : 2;
     const int character = position - block * SettingsRecord::kBlockSize;
     if (character < 1) return false;
-    place = {block, character};
+    const int lastPosition = (block + 1) * SettingsRecord::kBlockSize - 1;
+    place = {block, character, lastPosition - position + 1};
     return true;
 }
 
@@ -35,7 +38,7 @@ std::string SettingsRecord::GetField(int position, int width) const {
     if (width <= 0 || !Locate(position, place)) return {};
     const auto& block = blocks_[place.block];
     const int first = place.character - 1;
-    const int count = std::min(width, kBlockSize - first);
+    const int count = std::min(width, place.room);
     std::string value(block.begin() + first, block.begin() + first + count);
     value.erase(value.find_last_not_of(' ') + 1);
     return value;
@@ -48,7 +51,7 @@ void SettingsRecord::PutField(int position, int width, std::string_view value) {
     value = start == std::string_view::npos ? std::string_view{} : value.substr(start);
     auto& block = blocks_[place.block];
     const int first = place.character - 1;
-    const int count = std::min(width, kBlockSize - first);
+    const int count = std::min(width, place.room);
     for (int i = 0; i < count; ++i) {
         block[first + i] = i < static_cast<int>(value.size()) ? value[i] : ' ';
     }

@@ -124,6 +124,10 @@ void LoadPreferences(SettingsRecord& settings, Platform& platform) {
     };
     for (const auto& sound : kSoundSwitches) read.flag(sound.field, sound.key);
 
+    // Only the three card sizes exist; anything else would leave the table
+    // without a card size.
+    const std::string size = settings.get(Field::CardSize);
+    if (size != "B" && size != "M" && size != "P") settings.put(Field::CardSize, "B");
     // Medium cards come with their own back.
     if (settings.get(Field::CardSize) == "M") settings.put(Field::CardBack, "006");
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dravicor {
+
+struct CommandLine {
+    // The folder of GAMES.DAT, Images/, DATA/ ...; the executable's folder
+    // when not given.
+    std::optional<std::filesystem::path> programDir;
+};
+
+inline constexpr const char* kDesktopUsage = "usage: dravicor [--program-dir DIR]\n";
+
+// Reads the arguments after the program name (Qt's own options already
+// removed); nullopt for anything but "--program-dir DIR".
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace dravicor

@@ -1,0 +1,43 @@
+#include <iostream>
+#include <memory>
+
+#include <QApplication>
+
+#include "shell/program.h"
+#include "ui/command_line.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+#include "ui/termination_signals.h"
+
+int main(int argc, char** argv) {
+    using namespace dravicor;
+
+    // Built first: it takes Qt's own options (-platform, -display ...) out of argv.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dravicor"));
+
+    const auto commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!commandLine) {
+        std::cerr << kDesktopUsage;
+        return 2;
+    }
+
+    QtPlatform qtPlatform;
+    Platform platform = qtPlatform.platform();
+    std::unique_ptr<Program> program;
+    try {
+        program = std::make_unique<Program>(commandLine->programDir.value_or(ExecutableDir()), platform);
+        program->initialise();
+    } catch (const StartupError& error) {
+        qtPlatform.showMessage(error.what(), "Dravicor", MessageIcon::Error);
+        return 1;
+    }
+
+    TfrmMain window;
+    // A termination request closes the window as the close box would.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);
+
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,325 @@
+#include "cards/pile_at.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+#include <utility>
+
+namespace dravicor {
+namespace {
+
+constexpr Size kCard{71, 96};
+constexpr int kStep = 20;  // distance between fanned tableau cards
+
+// A table layout for the tests: piles are placed by hand, every other pile
+// is off the table. Tableau piles are fanned by kStep in the chosen
+// direction; all other piles stack their cards on the origin.
+class FakeGeometry : public PileGeometry {
+public:
+    explicit FakeGeometry(const PileLists& piles) : piles_(piles) {}
+
+    void place(PileId id, Point origin) { origins_[Key(id)] = origin; }
+    void setFan(TableauFan fan) { fan_ = fan; }
+    void setBackwards(bool backwards) { backwards_ = backwards; }
+
+    Size cardSize() const override { return kCard; }
+    Point pileOrigin(PileId pile) const override {
+        const auto it = origins_.find(Key(pile));
+        return it == origins_.end() ? Point{kOffTable, 0} : it->second;
+    }
+    Point cardPosition(PileId pile, int skip) const override {
+        const Point origin = pileOrigin(pile);
+        if (pile.kind != PileKind::Tableau || fan_ == TableauFan::None) return origin;
+        const int index = std::max(0, piles_.pile(pile).size() - 1 - skip);
+        switch (fan_) {
+            case TableauFan::Down: return {origin.x, origin.y + index * kStep};
+            case TableauFan::Right: return {origin.x + index * kStep, origin.y};
+            case TableauFan::Up: return {origin.x, origin.y - index * kStep};
+            case TableauFan::None: break;
+        }
+        return origin;
+    }
+    TableauFan tableauFan() const override { return fan_; }
+    bool tableauSearchedBackwards() const override { return backwards_; }
+
+private:
+    static std::pair<int, int> Key(PileId id) { return {static_cast<int>(id.kind), id.number}; }
+
+    const PileLists& piles_;
+    std::map<std::pair<int, int>, Point> origins_;
+    TableauFan fan_ = TableauFan::None;
+    bool backwards_ = false;
+};
+
+void Fill(PileLists& piles, PileId id, std::initializer_list<int> cards) {
+    for (const int c : cards) piles.pile(id).append(static_cast<CardNumber>(c));
+}
+
+TEST(PileAt, StockAndWasteAreOneCardAtTheOrigin) {
+    PileLists piles;
+    Fill(piles, PileId::Stock(), {1, 2, 3});
+    Fill(piles, PileId::Waste(), {4, 5});
+    FakeGeometry geometry(piles);
+    geometry.place(PileId::Stock(), {10, 10});
+    geometry.place(PileId::Waste(), {100, 10});
+
+    PileHit hit = PileAt({10, 10}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Mazzo");
+    EXPECT_EQ(hit.pile, PileId::Stock());
+    EXPECT_EQ(hit.card, 3);
+    EXPECT_EQ(hit.rect, (Rect{10, 10, 81, 106}));
+
+    hit = PileAt({170, 105}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Mazzo_Vis");
+    EXPECT_EQ(hit.pile, PileId::Waste());
+    EXPECT_EQ(hit.card, 5);
+    EXPECT_EQ(hit.rect, (Rect{100, 10, 171, 106}));
+
+    // Right and bottom edges lie outside.
+    EXPECT_EQ(PileAt({81, 50}, piles, geometry).pileName, "");
+    EXPECT_EQ(PileAt({50, 106}, piles, geometry).pileName, "");
+    EXPECT_EQ(PileAt({9, 50}, piles, geometry).pileName, "");
+    EXPECT_EQ(PileAt({50, 9}, piles, geometry).pileName, "");
+
+    // An empty stock is still there, with no card.
+    piles.pile(PileId::Stock()).clear();
+    hit = PileAt({20, 20}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Mazzo");
+    EXPECT_EQ(hit.card, kNoCard);
+}
+
+TEST(PileAt, NothingUnderThePoint) {
+    PileLists piles;
+    Fill(piles, PileId::Tableau(1), {7});
+    FakeGeometry geometry(piles);
+    geometry.place(PileId::Tableau(1), {200, 200});
+    const PileHit hit = PileAt({0, 0}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "");
+    EXPECT_EQ(hit.card, kNoCard);
+    // Without any pile on the table nothing is found anywhere.
+    PileLists none;
+    FakeGeometry empty(none);
+    EXPECT_EQ(PileAt({-10000, 0}, none, empty).pileName, "");
+    EXPECT_EQ(PileAt({0, 0}, none, empty).pileName, "");
+}
+
+TEST(PileAt, SearchOrderDecidesOverlaps) {
+    PileLists piles;
+    Fill(piles, PileId::Stock(), {1});
+    Fill(piles, PileId::Waste(), {2});
+    Fill(piles, PileId::SecondWaste(), {3});
+    Fill(piles, PileId::Tableau(1), {4});
+    Fill(piles, PileId::Tableau(26), {5});
+    Fill(piles, PileId::Foundation(1), {6});
+    Fill(piles, PileId::Foundation(16), {7});
+    Fill(piles, PileId::Reserve(1), {8});
+    Fill(piles, PileId::Reserve(8), {9});
+
+    // Every pile at the same place; take them away one at a time in the
+    // expected search order.
+    const std::vector<std::pair<PileId, int>> order = {
+        {PileId::Stock(), 1},          {PileId::Waste(), 2},          {PileId::Tableau(1), 4},
+        {PileId::Tableau(26), 5},      {PileId::Foundation(1), 6},    {PileId::Foundation(16), 7},
+        {PileId::Reserve(1), 8},       {PileId::Reserve(8), 9},
+    };
+    FakeGeometry geometry(piles);
+    for (const auto& [id, card] : order) geometry.place(id, {0, 0});
+    geometry.place(PileId::SecondWaste(), {0, 0});
+    for (const auto& [id, card] : order) {
+        const PileHit hit = PileAt({30, 30}, piles, geometry);
+        EXPECT_EQ(hit.pileName, PileName(id));
+        EXPECT_EQ(hit.card, card);
+        geometry.place(id, {PileGeometry::kOffTable, 0});
+    }
+    // The second waste is not searched.
+    EXPECT_EQ(PileAt({30, 30}, piles, geometry).pileName, "");
+}
+
+TEST(PileAt, TableauSearchDirection) {
+    PileLists piles;
+    FakeGeometry geometry(piles);
+    for (int n = 1; n <= kTableauCount; ++n) {
+        Fill(piles, PileId::Tableau(n), {n});
+        geometry.place(PileId::Tableau(n), {500, 500});
+    }
+    PileHit hit = PileAt({520, 520}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Fila1");
+    EXPECT_EQ(hit.card, 1);
+
+    geometry.setBackwards(true);
+    hit = PileAt({520, 520}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Fila26");
+    EXPECT_EQ(hit.card, 26);
+
+    // Pile 26 off the table: the next one back.
+    geometry.place(PileId::Tableau(26), {PileGeometry::kOffTable, 500});
+    EXPECT_EQ(PileAt({520, 520}, piles, geometry).pileName, "Fila25");
+    // Backwards only concerns the tableau: a foundation placed there still
+    // comes after it.
+    Fill(piles, PileId::Foundation(2), {60});
+    geometry.place(PileId::Foundation(2), {500, 500});
+    EXPECT_EQ(PileAt({520, 520}, piles, geometry).pileName, "Fila25");
+}
+
+TEST(PileAt, OffTablePilesAreSkipped) {
+    PileLists piles;
+    Fill(piles, PileId::Reserve(3), {33});
+    Fill(piles, PileId::Stock(), {34});
+    FakeGeometry geometry(piles);
+    geometry.place(PileId::Reserve(3), {-10000, 0});
+    geometry.place(PileId::Stock(), {-10050, 0});
+    EXPECT_EQ(PileAt({-10000, 10}, piles, geometry).pileName, "");
+    EXPECT_EQ(PileAt({-10020, 10}, piles, geometry).pileName, "");
+    // One pixel to the right the pile counts.
+    geometry.place(PileId::Reserve(3), {-9999, 0});
+    const PileHit hit = PileAt({-9999, 10}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Appogg3");
+    EXPECT_EQ(hit.card, 33);
+}
+
+TEST(PileAt, StackedPilesGiveTheTopCard) {
+    PileLists piles;
+    Fill(piles, PileId::Tableau(4), {10, 11, 12});
+    Fill(piles, PileId::Foundation(5), {1, 2});
+    Fill(piles, PileId::Reserve(2), {40, 0});
+    FakeGeometry geometry(piles);
+    geometry.place(PileId::Tableau(4), {0, 200});
+    geometry.place(PileId::Foundation(5), {100, 0});
+    geometry.place(PileId::Reserve(2), {200, 0});
+
+    for (const Point p : {Point{0, 200}, Point{70, 295}, Point{35, 250}}) {
+        const PileHit hit = PileAt(p, piles, geometry);
+        EXPECT_EQ(hit.pileName, "Fila4");
+        EXPECT_EQ(hit.pile, PileId::Tableau(4));
+        EXPECT_EQ(hit.card, 12);
+        EXPECT_EQ(hit.rect, (Rect{0, 200, 71, 296}));
+    }
+    EXPECT_EQ(PileAt({35, 296}, piles, geometry).pileName, "") << "an unfanned pile is one card tall";
+
+    PileHit hit = PileAt({150, 50}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Dest5");
+    EXPECT_EQ(hit.card, 2);
+    hit = PileAt({250, 50}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Appogg2");
+    EXPECT_EQ(hit.card, kNoCard) << "a slot on top is no card";
+}
+
+TEST(PileAt, FannedDownPile) {
+    PileLists piles;
+    Fill(piles, PileId::Tableau(2), {21, 22, 23, 24, 25});
+    FakeGeometry geometry(piles);
+    geometry.setFan(TableauFan::Down);
+    geometry.place(PileId::Tableau(2), {100, 100});
+
+    // Cards lie at y = 100, 120, 140, 160, 180, each 96 tall.
+    const std::vector<std::pair<int, int>> expected = {
+        {100, 21}, {119, 21}, {120, 22}, {139, 22}, {140, 23}, {160, 24}, {180, 25}, {230, 25}, {275, 25},
+    };
+    for (const auto& [y, card] : expected) {
+        const PileHit hit = PileAt({130, y}, piles, geometry);
+        EXPECT_EQ(hit.pileName, "Fila2") << "y " << y;
+        EXPECT_EQ(hit.card, card) << "y " << y;
+        EXPECT_EQ(hit.rect, (Rect{100, 100, 171, 276})) << "y " << y;
+    }
+    EXPECT_EQ(PileAt({130, 276}, piles, geometry).pileName, "");
+    EXPECT_EQ(PileAt({130, 99}, piles, geometry).pileName, "");
+    EXPECT_EQ(PileAt({171, 150}, piles, geometry).pileName, "");
+}
+
+TEST(PileAt, FannedRightAndUpPiles) {
+    PileLists piles;
+    Fill(piles, PileId::Tableau(1), {1, 2, 3});
+    Fill(piles, PileId::Tableau(9), {7, 8, 9});
+    FakeGeometry geometry(piles);
+    geometry.place(PileId::Tableau(1), {0, 0});
+    geometry.place(PileId::Tableau(9), {0, 500});
+
+    geometry.setFan(TableauFan::Right);
+    // Cards at x = 0, 20, 40, each 71 wide.
+    EXPECT_EQ(PileAt({5, 10}, piles, geometry).card, 1);
+    EXPECT_EQ(PileAt({25, 10}, piles, geometry).card, 2);
+    EXPECT_EQ(PileAt({45, 10}, piles, geometry).card, 3);
+    EXPECT_EQ(PileAt({110, 10}, piles, geometry).card, 3);
+    EXPECT_EQ(PileAt({110, 10}, piles, geometry).rect, (Rect{0, 0, 111, 96}));
+    EXPECT_EQ(PileAt({111, 10}, piles, geometry).pileName, "");
+
+    geometry.setFan(TableauFan::Up);
+    // Cards at y = 500, 480, 460: the pile grows upwards from its origin.
+    EXPECT_EQ(PileAt({10, 590}, piles, geometry).card, 7);
+    EXPECT_EQ(PileAt({10, 576}, piles, geometry).card, 7);
+    EXPECT_EQ(PileAt({10, 575}, piles, geometry).card, 8);
+    EXPECT_EQ(PileAt({10, 556}, piles, geometry).card, 8);
+    EXPECT_EQ(PileAt({10, 540}, piles, geometry).card, 9) << "the top card is drawn over the others";
+    EXPECT_EQ(PileAt({10, 460}, piles, geometry).card, 9);
+    EXPECT_EQ(PileAt({10, 460}, piles, geometry).rect, (Rect{0, 460, 71, 596}));
+    EXPECT_EQ(PileAt({10, 459}, piles, geometry).pileName, "");
+}
+
+TEST(PileAt, FannedEmptyPileIsOneCardWithNoCard) {
+    PileLists piles;
+    FakeGeometry geometry(piles);
+    geometry.setFan(TableauFan::Down);
+    geometry.place(PileId::Tableau(3), {40, 40});
+    PileHit hit = PileAt({41, 41}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Fila3");
+    EXPECT_EQ(hit.card, kNoCard);
+    EXPECT_EQ(hit.rect, (Rect{40, 40, 111, 136}));
+    EXPECT_EQ(PileAt({41, 136}, piles, geometry).pileName, "");
+}
+
+TEST(PileAt, FanOnlyAppliesToTheTableau) {
+    PileLists piles;
+    Fill(piles, PileId::Foundation(1), {1, 2, 3});
+    Fill(piles, PileId::Reserve(1), {4, 5});
+    FakeGeometry geometry(piles);
+    geometry.setFan(TableauFan::Down);
+    geometry.place(PileId::Foundation(1), {0, 0});
+    geometry.place(PileId::Reserve(1), {100, 0});
+    EXPECT_EQ(PileAt({5, 5}, piles, geometry).card, 3);
+    EXPECT_EQ(PileAt({105, 5}, piles, geometry).card, 5);
+    EXPECT_EQ(PileAt({5, 96}, piles, geometry).pileName, "");
+}
+
+// Random fanned piles and points against a direct reading of the layout:
+// the card under a point is the highest one whose rectangle holds it.
+TEST(PileAt, FannedPilesOverRandomPoints) {
+    std::mt19937 rng(8080);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (const TableauFan fan : {TableauFan::Down, TableauFan::Right, TableauFan::Up}) {
+        for (int round = 0; round < 100; ++round) {
+            PileLists piles;
+            FakeGeometry geometry(piles);
+            geometry.setFan(fan);
+            const int size = pick(0, 20);
+            for (int i = 0; i < size; ++i) piles.pile(PileId::Tableau(5)).append(static_cast<CardNumber>(pick(1, 104)));
+            const Point origin{pick(0, 300), pick(400, 700)};
+            geometry.place(PileId::Tableau(5), origin);
+            const Pile& pile = piles.pile(PileId::Tableau(5));
+
+            for (int k = 0; k < 200; ++k) {
+                const Point p{origin.x + pick(-30, 500), origin.y + pick(-450, 500)};
+                bool inside = false;
+                CardNumber expected = kNoCard;
+                const int cards = std::max(size, 1);
+                for (int i = 0; i < cards; ++i) {
+                    const int offset = i * kStep;
+                    const Point at = fan == TableauFan::Down    ? Point{origin.x, origin.y + offset}
+                                     : fan == TableauFan::Right ? Point{origin.x + offset, origin.y}
+                                                                : Point{origin.x, origin.y - offset};
+                    if (Rect::At(at, kCard).contains(p)) {
+                        inside = true;
+                        if (i < size) expected = pile[i];
+                    }
+                }
+                const PileHit hit = PileAt(p, piles, geometry);
+                ASSERT_EQ(hit.pileName, inside ? "Fila5" : "") << "x " << p.x << " y " << p.y;
+                ASSERT_EQ(hit.card, expected) << "x " << p.x << " y " << p.y;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,215 @@
+#include "cards/pile_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dravicor {
+namespace {
+
+std::vector<PileId> AllPiles() {
+    std::vector<PileId> ids = {PileId::Stock(), PileId::Waste(), PileId::SecondWaste()};
+    for (int n = 1; n <= kFoundationCount; ++n) ids.push_back(PileId::Foundation(n));
+    for (int n = 1; n <= kTableauCount; ++n) ids.push_back(PileId::Tableau(n));
+    for (int n = 1; n <= kReserveCount; ++n) ids.push_back(PileId::Reserve(n));
+    return ids;
+}
+
+void ExpectParses(std::string_view name, PileId expected) {
+    const auto id = ParsePileName(name);
+    ASSERT_TRUE(id.has_value()) << "'" << name << "'";
+    EXPECT_EQ(id->kind, expected.kind) << "'" << name << "'";
+    EXPECT_EQ(id->number, expected.number) << "'" << name << "'";
+}
+
+TEST(PileLists, ListSizes) {
+    PileLists lists;
+    EXPECT_EQ(lists.stock.size(), 3u);
+    EXPECT_EQ(lists.foundations.size(), 16u);
+    EXPECT_EQ(lists.tableau.size(), 26u);
+    EXPECT_EQ(lists.reserves.size(), 8u);
+    EXPECT_EQ(kPileCount, 53);
+    EXPECT_EQ(AllPiles().size(), 53u);
+}
+
+TEST(PileLists, KindCodes) {
+    EXPECT_EQ(static_cast<int>(PileKind::Stock), 1);
+    EXPECT_EQ(static_cast<int>(PileKind::Waste), 2);
+    EXPECT_EQ(static_cast<int>(PileKind::SecondWaste), 3);
+    EXPECT_EQ(static_cast<int>(PileKind::Tableau), 4);
+    EXPECT_EQ(static_cast<int>(PileKind::Foundation), 5);
+    EXPECT_EQ(static_cast<int>(PileKind::Reserve), 6);
+}
+
+TEST(PileLists, NamesOfThePiles) {
+    EXPECT_EQ(PileName(PileId::Stock()), "Mazzo");
+    EXPECT_EQ(PileName(PileId::Waste()), "Mazzo_Vis");
+    EXPECT_EQ(PileName(PileId::SecondWaste()), "Waste");
+    EXPECT_EQ(PileName(PileId::Tableau(12)), "Fila12");
+    EXPECT_EQ(PileName(PileId::Tableau(1)), "Fila1");
+    EXPECT_EQ(PileName(PileId::Tableau(26)), "Fila26");
+    EXPECT_EQ(PileName(PileId::Foundation(3)), "Dest3");
+    EXPECT_EQ(PileName(PileId::Foundation(16)), "Dest16");
+    EXPECT_EQ(PileName(PileId::Reserve(1)), "Appogg1");
+    EXPECT_EQ(PileName(PileId::Reserve(8)), "Appogg8");
+}
+
+TEST(PileLists, EveryNameParsesBack) {
+    for (const PileId id : AllPiles()) {
+        EXPECT_TRUE(PileLists::IsValid(id));
+        ExpectParses(PileName(id), id);
+    }
+}
+
+TEST(PileLists, ParseTakesTheNumberFromFixedPositions) {
+    ExpectParses("Fila01", PileId::Tableau(1));
+    ExpectParses("Fila09", PileId::Tableau(9));
+    ExpectParses("Dest07", PileId::Foundation(7));
+    ExpectParses("Appogg05", PileId::Reserve(5));
+    ExpectParses("Dest_Autoplay1", PileId::Foundation(1));
+    ExpectParses("Dest_Autoplay3", PileId::Foundation(3));
+    ExpectParses("Dest_Autoplay16", PileId::Foundation(16));
+    ExpectParses("Dest_Autoplay04", PileId::Foundation(4));
+    // Characters after the two number positions are not read.
+    ExpectParses("Fila123", PileId::Tableau(12));
+    ExpectParses("Dest16x", PileId::Foundation(16));
+    ExpectParses("Dest_Autoplay123", PileId::Foundation(12));
+    // A single digit followed by anything else is no number.
+    EXPECT_FALSE(ParsePileName("Dest1_").has_value());
+    EXPECT_FALSE(ParsePileName("Fila2a").has_value());
+    EXPECT_FALSE(ParsePileName("Appogg8_").has_value());
+}
+
+TEST(PileLists, ParseRejectsInvalidNames) {
+    for (const std::string_view name :
+         {"", "Mazz", "mazzo", "Mazzo ", "Mazzo1", "MAZZO", "Waste1", "Fila", "Fila0", "Fila00", "Fila27", "Fila99",
+          "Fila-1", "Fila+1", "Fila 1", "FilaA", "Dest", "Dest0", "Dest17", "Dest_", "Dest_1", "Appogg", "Appogg0",
+          "Appogg9", "Appogg10", "Appo1", "Dest_Autoplay", "Dest_Autoplay0", "Dest_Autoplay17", "Dest_AutoplayX",
+          "Tableau1", "fila1", "1Fila"}) {
+        EXPECT_FALSE(ParsePileName(name).has_value()) << "'" << name << "'";
+    }
+}
+
+TEST(PileLists, ValidityOfNumbers) {
+    EXPECT_FALSE(PileLists::IsValid(PileId::Tableau(0)));
+    EXPECT_FALSE(PileLists::IsValid(PileId::Tableau(27)));
+    EXPECT_FALSE(PileLists::IsValid(PileId::Foundation(17)));
+    EXPECT_FALSE(PileLists::IsValid(PileId::Reserve(9)));
+    EXPECT_FALSE(PileLists::IsValid(PileId::Reserve(-1)));
+}
+
+TEST(PileLists, PileAccessMapsIdsToTheLists) {
+    PileLists lists;
+    lists.pile(PileId::Stock()).append(1);
+    lists.pile(PileId::Waste()).append(2);
+    lists.pile(PileId::SecondWaste()).append(3);
+    lists.pile(PileId::Foundation(16)).append(4);
+    lists.pile(PileId::Tableau(26)).append(5);
+    lists.pile(PileId::Reserve(8)).append(6);
+    EXPECT_EQ(lists.stock[0].top(), 1);
+    EXPECT_EQ(lists.stock[1].top(), 2);
+    EXPECT_EQ(lists.stock[2].top(), 3);
+    EXPECT_EQ(lists.foundations[15].top(), 4);
+    EXPECT_EQ(lists.tableau[25].top(), 5);
+    EXPECT_EQ(lists.reserves[7].top(), 6);
+
+    // forEach visits the 53 piles in snapshot order.
+    std::vector<std::string> names;
+    lists.forEach([&](PileId id, Pile&) { names.push_back(PileName(id)); });
+    ASSERT_EQ(names.size(), 53u);
+    EXPECT_EQ(names[0], "Mazzo");
+    EXPECT_EQ(names[1], "Mazzo_Vis");
+    EXPECT_EQ(names[2], "Waste");
+    EXPECT_EQ(names[3], "Dest1");
+    EXPECT_EQ(names[18], "Dest16");
+    EXPECT_EQ(names[19], "Fila1");
+    EXPECT_EQ(names[44], "Fila26");
+    EXPECT_EQ(names[45], "Appogg1");
+    EXPECT_EQ(names[52], "Appogg8");
+
+    lists.clear();
+    EXPECT_EQ(lists, PileLists());
+}
+
+// Puts `card` in each of the given piles and checks which one loses it.
+TEST(PileLists, RemoveCardAnywhereSearchOrder) {
+    // The search order, with the kind code each pile reports.
+    const std::vector<std::pair<PileId, int>> order = {
+        {PileId::Waste(), 2},         {PileId::Tableau(1), 4},      {PileId::Tableau(2), 4},
+        {PileId::Tableau(26), 4},     {PileId::Foundation(1), 5},   {PileId::Foundation(16), 5},
+        {PileId::Stock(), 1},         {PileId::SecondWaste(), 3},   {PileId::Reserve(1), 6},
+        {PileId::Reserve(8), 6},
+    };
+    // Place the same card in the piles from position `first` onwards: the
+    // pile at `first` must lose it, the others keep theirs.
+    for (size_t first = 0; first < order.size(); ++first) {
+        PileLists lists;
+        for (size_t i = first; i < order.size(); ++i) {
+            lists.pile(order[i].first).append(9);
+            lists.pile(order[i].first).append(10);
+        }
+        const auto kind = lists.RemoveCardAnywhere(9, RemoveMode::Delete);
+        ASSERT_TRUE(kind.has_value()) << "first " << first;
+        EXPECT_EQ(static_cast<int>(*kind), order[first].second) << PileName(order[first].first);
+        for (size_t i = first; i < order.size(); ++i) {
+            const Pile& pile = lists.pile(order[i].first);
+            EXPECT_EQ(pile.ToText(), i == first ? "010" : "009010") << PileName(order[i].first);
+        }
+    }
+}
+
+TEST(PileLists, RemoveCardAnywhereTableauFromTheFirst) {
+    PileLists lists;
+    for (int n = 26; n >= 1; --n) lists.pile(PileId::Tableau(n)).append(33);
+    for (int n = 1; n <= 26; ++n) {
+        ASSERT_EQ(lists.RemoveCardAnywhere(33, RemoveMode::Delete), PileKind::Tableau);
+        EXPECT_TRUE(lists.tableau[static_cast<size_t>(n - 1)].empty()) << "Fila" << n;
+        if (n < 26) {
+            EXPECT_FALSE(lists.tableau[static_cast<size_t>(n)].empty());
+        }
+    }
+    EXPECT_EQ(lists.RemoveCardAnywhere(33, RemoveMode::Delete), std::nullopt);
+}
+
+TEST(PileLists, RemoveCardAnywhereHonoursTheMode) {
+    PileLists lists;
+    lists.pile(PileId::Reserve(3)).append(kNoCard);
+    lists.pile(PileId::Reserve(3)).append(50);
+    lists.pile(PileId::Foundation(2)).append(51);
+    lists.pile(PileId::Foundation(2)).append(52);
+
+    PileLists a = lists;
+    EXPECT_EQ(a.RemoveCardAnywhere(50, RemoveMode::Delete), PileKind::Reserve);
+    EXPECT_EQ(a.reserves[2].ToText(), "000");
+    PileLists b = lists;
+    EXPECT_EQ(b.RemoveCardAnywhere(50, RemoveMode::LeaveSlot), PileKind::Reserve);
+    EXPECT_EQ(b.reserves[2].ToText(), "000000");
+    PileLists c = lists;
+    EXPECT_EQ(c.RemoveCardAnywhere(50, RemoveMode::DeleteWithSlot), PileKind::Reserve);
+    EXPECT_EQ(c.reserves[2].ToText(), "");
+    EXPECT_EQ(c.RemoveCardAnywhere(51, RemoveMode::LeaveSlot), PileKind::Foundation);
+    EXPECT_EQ(c.foundations[1].ToText(), "000052");
+}
+
+TEST(PileLists, RemoveCardAnywhereOfAbsentCardChangesNothing) {
+    PileLists lists;
+    lists.pile(PileId::Stock()).append(1);
+    lists.pile(PileId::Stock()).append(kNoCard);
+    lists.pile(PileId::Tableau(4)).append(kNoCard);
+    lists.pile(PileId::Reserve(2)).append(104);
+    const PileLists before = lists;
+    for (const RemoveMode mode : {RemoveMode::Delete, RemoveMode::LeaveSlot, RemoveMode::DeleteWithSlot}) {
+        for (const int card : {0, 2, 53, 103, 105, -1}) {
+            EXPECT_EQ(lists.RemoveCardAnywhere(card, mode), std::nullopt) << "card " << card;
+            EXPECT_EQ(lists, before) << "card " << card;
+        }
+    }
+    PileLists empty;
+    EXPECT_EQ(empty.RemoveCardAnywhere(1, RemoveMode::Delete), std::nullopt);
+    EXPECT_EQ(empty, PileLists());
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,112 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+using test::TempDir;
+using test::WriteFile;
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(Cli, SettingsListsEveryFieldAfterStartUp) {
+    TempDir dir;
+    const CliRun run = Cli({"--program-dir", dir.path().string(), "settings"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 64u);
+    EXPECT_EQ(lines.front(), "ConfigName=DATA/CFG.DAT");
+    EXPECT_EQ(lines[1], "CardBack=011");
+    EXPECT_EQ(lines[3], "POS27=N");
+    EXPECT_EQ(lines[4], "POS28=-2147483633");
+    EXPECT_EQ(lines.back(), "ProgramDir=" + dir.path().string() + "/");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentPlayer=Player 1"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentGameName=FreeCell"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "POS129="), lines.end());
+    EXPECT_TRUE(std::filesystem::exists(dir / "DATA" / "CFG.DAT"));
+}
+
+TEST(Cli, SettingsFollowTheConfiguration) {
+    TempDir dir;
+    WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nGame=42\r\nUserDefault=Zoe\r\nCard_Size=P\r\n");
+    const CliRun run = Cli({"settings", "--program-dir", dir.path().string()});
+    ASSERT_EQ(run.code, 0);
+    const auto lines = Lines(run.out);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentGame=0042"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentPlayer=Zoe"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "CardSize=P"), lines.end());
+}
+
+TEST(Cli, CardsPrintsTheTableInOrder) {
+    TempDir dir;
+    const CliRun run = Cli({"--program-dir", dir.path().string(), "cards"});
+    ASSERT_EQ(run.code, 0);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 104u);
+    EXPECT_EQ(lines[0], "CUORI_A        10011");
+    EXPECT_EQ(lines[9], "CUORI_10       10101");
+    EXPECT_EQ(lines[13], "QUADR_A        20141");
+    EXPECT_EQ(lines[51], "PICCH_K        40521");
+    EXPECT_EQ(lines[52], "CUORI_A        10531");
+    EXPECT_EQ(lines[103], "PICCH_K        41041");
+}
+
+TEST(Cli, WrongUsageGivesUsageAndExitCodeTwo) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"dance"}, {"--program-dir"}, {"settings", "extra"}, {"--program-dir", "/tmp"}}) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.err.find("usage: dravicor-cli"), std::string::npos);
+    }
+    EXPECT_NE(Cli({"dance"}).err.find("unknown command: dance"), std::string::npos);
+}
+
+TEST(Cli, UnwritableDataFolderIsReportedOnStandardError) {
+    TempDir dir;
+    WriteFile(dir / "DATA", "not a folder");
+    const CliRun run = Cli({"--program-dir", dir.path().string(), "settings"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_NE(run.err.find("message: Unable to write to "), std::string::npos);
+    EXPECT_NE(run.out.find("CurrentPlayer=Player 1"), std::string::npos);
+}
+
+// The installed program: exit codes and streams as a script sees them.
+TEST(CliProgram, ExitCodesOfTheRealProgram) {
+    TempDir dir;
+    const std::string program = DRAVICOR_CLI_PATH;
+    auto status = [](const std::string& command) {
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(status(program + " --program-dir " + dir.path().string() + " cards > /dev/null"), 0);
+    EXPECT_EQ(status(program + " bogus 2> /dev/null"), 2);
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+#include "support/temp_dir.h"
+#include "ui/qt_platform.h"
+
+namespace dravicor::test {
+namespace {
+
+std::optional<Qt::CursorShape> OverrideShape() {
+    const QCursor* cursor = QApplication::overrideCursor();
+    if (cursor == nullptr) return std::nullopt;
+    return cursor->shape();
+}
+
+TEST(QtPlatformCursor, BusyCursorNests) {
+    QtPlatform platform;
+    platform.beginBusy();
+    EXPECT_EQ(OverrideShape(), Qt::WaitCursor);
+    platform.beginBusy();
+    platform.endBusy();
+    EXPECT_EQ(OverrideShape(), Qt::WaitCursor);  // the outer operation is still running
+    platform.endBusy();
+    EXPECT_EQ(OverrideShape(), std::nullopt);
+}
+
+TEST(QtPlatformCursor, UnmatchedEndLeavesOtherOverridesAlone) {
+    QtPlatform platform;
+    QApplication::setOverrideCursor(Qt::PointingHandCursor);
+    platform.endBusy();
+    EXPECT_EQ(OverrideShape(), Qt::PointingHandCursor);
+    QApplication::restoreOverrideCursor();
+}
+
+TEST(QtPlatformCursor, BusyCursorEndsWithThePlatform) {
+    {
+        QtPlatform platform;
+        platform.beginBusy();
+        platform.beginBusy();
+    }
+    EXPECT_EQ(OverrideShape(), std::nullopt);
+}
+
+QFileDialog* VisibleFileDialog() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog != nullptr && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+// What the next file dialog showed; the action then plays the user.
+struct DialogSeen {
+    QString title;
+    QStringList filters;
+    QString directory;
+};
+
+void WhenFileDialogShows(DialogSeen& seen, std::function<void(QFileDialog&)> action) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, polls, &seen, action = std::move(action)] {
+        QFileDialog* dialog = VisibleFileDialog();
+        if (dialog == nullptr && ++*polls < 500) return;
+        poll->deleteLater();
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no file dialog was shown";
+            return;
+        }
+        seen = {dialog->windowTitle(), dialog->nameFilters(), dialog->directory().absolutePath()};
+        action(*dialog);
+        QTimer::singleShot(5000, [left = QPointer<QFileDialog>(dialog)] {
+            if (left.isNull() || !left->isVisible()) return;
+            ADD_FAILURE() << "the file dialog was left open";
+            left->reject();
+        });
+    });
+    poll->start();
+}
+
+TEST(QtPlatformFiles, OpenDialogShowsTitleFolderAndFilterAndReturnsTheChoice) {
+    TempDir dir;
+    WriteFile(dir / "saved.gam", "game");
+    const QString folder = QString::fromStdString(dir.path().string());
+    QtPlatform platform;
+    DialogSeen seen;
+    WhenFileDialogShows(seen, [&](QFileDialog& dialog) {
+        // Typed as a user would: selectFile leaves a focused name box alone.
+        auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (nameBox == nullptr) {
+            ADD_FAILURE() << "the dialog has no file name box";
+            dialog.reject();
+            return;
+        }
+        nameBox->setText(QStringLiteral("saved.gam"));
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog hides its override
+    });
+    const auto chosen = platform.chooseFileToOpen("Open a game", dir.path().string(), "Game|*.gam");
+    EXPECT_EQ(seen.title, QStringLiteral("Open a game"));
+    EXPECT_EQ(seen.filters, QStringList{QStringLiteral("Game (*.gam)")});
+    EXPECT_EQ(seen.directory, folder);
+    EXPECT_EQ(chosen, (dir / "saved.gam").string());
+}
+
+TEST(QtPlatformFiles, CancelledSaveDialogReturnsNothing) {
+    TempDir dir;
+    QtPlatform platform;
+    DialogSeen seen;
+    WhenFileDialogShows(seen, [](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(platform.chooseFileToSave("Save the game", dir.path().string(), "Game|*.gam"), std::nullopt);
+    EXPECT_EQ(seen.title, QStringLiteral("Save the game"));
+    EXPECT_EQ(seen.filters, QStringList{QStringLiteral("Game (*.gam)")});
+}
+
+}  // namespace
+}  // namespace dravicor::test

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/qt_platform.h"
+
+namespace dravicor::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Runs the event loop until the condition holds or two seconds pass.
+bool WaitUntil(const std::function<bool()>& condition) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!condition()) {
+        if (elapsed.elapsed() > 2000) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+TEST(QtPlatformTimers, OneShotTimerFiresOnce) {
+    QtPlatform platform;
+    int fired = 0;
+    platform.start(20ms, false, [&] { ++fired; });
+    EXPECT_EQ(fired, 0);  // not before the event loop runs
+    ASSERT_TRUE(WaitUntil([&] { return fired > 0; }));
+    QTest::qWait(100);
+    EXPECT_EQ(fired, 1);
+}
+
+TEST(QtPlatformTimers, PeriodicTimerRepeatsUntilStopped) {
+    QtPlatform platform;
+    int fired = 0;
+    const Timers::Id id = platform.start(10ms, true, [&] { ++fired; });
+    ASSERT_TRUE(WaitUntil([&] { return fired >= 3; }));
+    platform.stop(id);
+    const int whenStopped = fired;
+    QTest::qWait(100);
+    EXPECT_EQ(fired, whenStopped);
+}
+
+TEST(QtPlatformTimers, StoppedBeforeItsTimeATimerNeverFires) {
+    QtPlatform platform;
+    int fired = 0;
+    platform.stop(platform.start(30ms, false, [&] { ++fired; }));
+    QTest::qWait(100);
+    EXPECT_EQ(fired, 0);
+}
+
+TEST(QtPlatformTimers, PeriodicTimerCanStopItself) {
+    QtPlatform platform;
+    int fired = 0;
+    Timers::Id id = 0;
+    id = platform.start(5ms, true, [&] {
+        if (++fired == 2) platform.stop(id);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return fired >= 2; }));
+    QTest::qWait(60);
+    EXPECT_EQ(fired, 2);
+}
+
+TEST(QtPlatformTimers, OneShotCallbackCanStartTheNextTimer) {
+    QtPlatform platform;
+    std::vector<int> order;
+    platform.start(5ms, false, [&] {
+        order.push_back(1);
+        platform.start(5ms, false, [&] { order.push_back(2); });
+    });
+    ASSERT_TRUE(WaitUntil([&] { return order.size() >= 2; }));
+    QTest::qWait(50);
+    EXPECT_EQ(order, (std::vector{1, 2}));
+}
+
+TEST(QtPlatformTimers, TimersHaveDistinctIdsAndStopOnlyTheirOwn) {
+    QtPlatform platform;
+    int first = 0, second = 0;
+    const Timers::Id a = platform.start(10ms, true, [&] { ++first; });
+    const Timers::Id b = platform.start(10ms, true, [&] { ++second; });
+    ASSERT_NE(a, b);
+    platform.stop(a);
+    ASSERT_TRUE(WaitUntil([&] { return second >= 2; }));
+    EXPECT_EQ(first, 0);
+    platform.stop(b);
+}
+
+TEST(QtPlatformTimers, TimersEndWithThePlatform) {
+    int fired = 0;
+    {
+        QtPlatform platform;
+        platform.start(10ms, true, [&] { ++fired; });
+    }
+    QTest::qWait(60);
+    EXPECT_EQ(fired, 0);
+}
+
+TEST(QtPlatformClock, PauseWaitsAtLeastItsDurationAndKeepsEventsFlowing) {
+    QtPlatform platform;
+    bool eventHandled = false;
+    QTimer::singleShot(10, [&] { eventHandled = true; });
+    const auto started = std::chrono::steady_clock::now();
+    platform.pause(50ms);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    EXPECT_GE(waited, 50ms);
+    EXPECT_LT(waited, 1s);
+    EXPECT_TRUE(eventHandled);
+}
+
+}  // namespace
+}  // namespace dravicor::test
