@@ -1,11 +1,16 @@
 #include "cli/cli.h"
 
+#include <charconv>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "cards/card_table.h"
 #include "cli/text_platform.h"
 #include "common/settings_record.h"
+#include "common/text.h"
+#include "rules/catalogue.h"
+#include "rules/deck_order.h"
 #include "shell/program.h"
 
 namespace dravicor {
@@ -15,8 +20,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: dravicor-cli [--program-dir DIR] COMMAND\n"
     "commands:\n"
-    "  settings   print every settings-record field after start-up, NAME=VALUE\n"
-    "  cards      print the 104 card records in card-number order\n";
+    "  settings             print every settings-record field after start-up, NAME=VALUE\n"
+    "  cards                print the 104 card records in card-number order\n"
+    "  games                print the listed games: CODE FAMILY NAME\n"
+    "  rules CODE           print the game's non-zero rule parameters: INDEX VALUE\n"
+    "  deck NUMBER CARDS    print the deck order of a game number for 1-52 or 104 cards\n";
 
 struct Options {
     std::optional<std::filesystem::path> programDir;
@@ -37,31 +45,112 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
-void PrintSettings(const SettingsRecord& settings, std::ostream& out) {
-    for (const FieldEntry& entry : AllSettingsFields()) {
-        if (entry.name.empty()) {
-            out << "POS" << entry.field.position;
-        } else {
-            out << entry.name;
-        }
-        out << '=' << settings.get(entry.field) << '\n';
-    }
+std::optional<int> ParseNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
 }
 
-void PrintCards(const CardTable& table, std::ostream& out) {
-    for (int card = 1; card <= kCardCount; ++card) out << table.CardRecord(card) << '\n';
+// What a command gets to work with.
+struct Context {
+    const std::vector<std::string>& args;  // the command's own arguments
+    std::ostream& out;
+    std::ostream& err;
+    Program* program;  // null for commands that need no start-up
+};
+
+int PrintSettings(Context& c) {
+    for (const FieldEntry& entry : AllSettingsFields()) {
+        if (entry.name.empty()) {
+            c.out << "POS" << entry.field.position;
+        } else {
+            c.out << entry.name;
+        }
+        c.out << '=' << c.program->settings().get(entry.field) << '\n';
+    }
+    return 0;
 }
+
+int PrintCards(Context& c) {
+    for (int card = 1; card <= kCardCount; ++card) c.out << c.program->position().cardTable.CardRecord(card) << '\n';
+    return 0;
+}
+
+int PrintGames(Context& c) {
+    const GameList& list = c.program->gameList();
+    for (const std::string& line : list.lines) {
+        const auto code = line.size() >= 7 ? ParseNumber(line.substr(4, 3)) : std::nullopt;
+        if (!code) continue;  // a damaged line names no game
+        c.out << *code << ' ' << GameFamilyOf(list, *code) << ' '
+              << GameNameOf(list, *code, c.program->customGames()) << '\n';
+    }
+    return 0;
+}
+
+int PrintRules(Context& c) {
+    const auto code = ParseNumber(c.args[0]);
+    if (!code || GameNameOf(c.program->gameList(), *code, c.program->customGames()).empty()) {
+        c.err << "dravicor-cli: no game has the code " << c.args[0] << '\n';
+        return 1;
+    }
+    try {
+        const GameRules rules = LoadGameRules(c.program->cataloguePath(), *code, c.program->customGames());
+        for (int index = 0; index < GameRules::kSize; ++index) {
+            if (rules[index] != 0) c.out << index << ' ' << rules[index] << '\n';
+        }
+    } catch (const CatalogueError& error) {
+        c.err << "dravicor-cli: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int PrintDeck(Context& c) {
+    const auto cards = ParseNumber(c.args[1]);
+    const DeckOrderResult result = BuildDeckOrder(c.args[0], cards.value_or(0));
+    if (result.error != DeckOrderError::None) {
+        c.err << "dravicor-cli: " << DeckOrderErrorMessage(result.error, c.args[0]) << '\n';
+        return 1;
+    }
+    for (int i = 0; i < result.order.size; ++i) {
+        c.out << (i ? " " : "") << static_cast<int>(result.order.cards[static_cast<size_t>(i)]);
+    }
+    c.out << '\n';
+    return 0;
+}
+
+struct Command {
+    std::string_view name;
+    size_t arguments;
+    bool needsStartUp;
+    int (*run)(Context&);
+};
+
+constexpr Command kCommands[] = {
+    {"settings", 0, true, PrintSettings}, {"cards", 0, true, PrintCards}, {"games", 0, true, PrintGames},
+    {"rules", 1, true, PrintRules},       {"deck", 2, false, PrintDeck},
+};
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto options = ParseOptions(args);
-    if (!options || options->command.size() != 1 ||
-        (options->command[0] != "settings" && options->command[0] != "cards")) {
-        if (options && !options->command.empty())
-            err << "dravicor-cli: unknown command: " << options->command[0] << '\n';
+    const Command* command = nullptr;
+    if (options) {
+        for (const Command& candidate : kCommands) {
+            if (candidate.name == options->command[0]) command = &candidate;
+        }
+        if (!command) err << "dravicor-cli: unknown command: " << options->command[0] << '\n';
+    }
+    if (!command || options->command.size() != command->arguments + 1) {
         err << kUsage;
         return 2;
+    }
+    const std::vector<std::string> commandArgs(options->command.begin() + 1, options->command.end());
+    if (!command->needsStartUp) {
+        Context context{commandArgs, out, err, nullptr};
+        return command->run(context);
     }
 
     // Messages raised during start-up go to standard error, so that the
@@ -70,15 +159,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     Platform platform = text.platform();
     try {
         Program program(options->programDir.value_or(ExecutableDir()), platform);
-        program.initialise();
-        const std::string& command = options->command[0];
-        if (command == "settings") PrintSettings(program.settings(), out);
-        if (command == "cards") PrintCards(program.position().cardTable, out);
+        if (!program.initialise()) return 1;
+        Context context{commandArgs, out, err, &program};
+        return command->run(context);
     } catch (const StartupError& error) {
         err << "dravicor-cli: " << error.what() << '\n';
         return 1;
     }
-    return 0;
 }
 
 }  // namespace dravicor

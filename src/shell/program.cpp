@@ -29,7 +29,9 @@ Program::Program(const std::filesystem::path& programDir, Platform& platform) : 
 
 std::filesystem::path Program::programDir() const { return settings_.get(Field::ProgramDir); }
 
-void Program::initialise() {
+bool Program::initialise() {
+    random_.seed(static_cast<std::uint64_t>(platform_.clock.now().time_since_epoch().count()));
+
     std::error_code ec;
     std::filesystem::create_directories(dataDir(), ec);  // a failure shows up at the first write
 
@@ -41,6 +43,40 @@ void Program::initialise() {
 
     position_ = Position{};
     game_ = GameState{};
+
+    if (!CheckRequiredFile(cataloguePath(), platform_.messages)) return false;
+    LoadGameList(cataloguePath(), gameList_);
+
+    // The last game played, if it still exists.
+    const int code = static_cast<int>(settings_.getNumber(Field::CurrentGame));
+    if (GameNameOf(gameList_, code, customGames_).empty()) {
+        settings_.put(Field::CurrentGameName, "");
+    } else {
+        selectGame(code);
+    }
+    return true;
+}
+
+bool Program::selectGame(int code) {
+    game_.gameCode = kNoGame;
+    const std::string name = GameNameOf(gameList_, code, customGames_);
+    if (name.empty()) {
+        platform_.messages.showMessage("There is no game with the code " + std::to_string(code) + ".", kProductName,
+                                       MessageIcon::Error);
+        return false;
+    }
+    try {
+        rules_ = LoadGameRules(cataloguePath(), code, customGames_);
+    } catch (const CatalogueError& error) {
+        rules_.clear();
+        platform_.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
+        return false;
+    }
+    ruleSnapshot_ = SaveRuleSnapshot(rules_);
+    game_.gameCode = code;
+    settings_.put(Field::CurrentGame, FormatField(code, Field::CurrentGame.width));
+    settings_.put(Field::CurrentGameName, name);
+    return true;
 }
 
 std::filesystem::path ExecutableDir() {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 
 #include "cards/game_state.h"
 #include "cards/position.h"
 #include "common/platform.h"
 #include "common/settings_record.h"
+#include "rules/catalogue.h"
+#include "rules/custom_games.h"
+#include "rules/game_rules.h"
 
 namespace dravicor {
 
@@ -27,9 +31,17 @@ public:
     Program(const std::filesystem::path& programDir, Platform& platform);
 
     // Start-up: creates DATA/, reads the preferences into the settings
-    // record, builds the card table and the empty pile lists. A failure to
-    // write the configuration file is reported as a message; start-up goes on.
-    void initialise();
+    // record, builds the card table and the empty pile lists, loads the game
+    // list and the rules of the last game played. A failure to write the
+    // configuration file is reported as a message and start-up goes on.
+    // Returns false when the program must end (the game catalogue is
+    // missing; its message has been shown).
+    bool initialise();
+
+    // Makes the game current and loads its rules; false (no game current,
+    // the reason shown as a message) when the game does not exist or its
+    // rules cannot be read.
+    bool selectGame(int code);
 
     SettingsRecord& settings() { return settings_; }
     const SettingsRecord& settings() const { return settings_; }
@@ -38,15 +50,28 @@ public:
     GameState& game() { return game_; }
     const GameState& game() const { return game_; }
     Platform& platform() { return platform_; }
+    const GameList& gameList() const { return gameList_; }
+    const GameRules& rules() const { return rules_; }
+    GameRules& rules() { return rules_; }
+    const RuleSnapshot& ruleSnapshot() const { return ruleSnapshot_; }
+    const CustomGames& customGames() const { return customGames_; }
+    // Seeded from the clock once at start-up.
+    std::mt19937_64& random() { return random_; }
 
     std::filesystem::path programDir() const;
     std::filesystem::path dataDir() const { return programDir() / "DATA"; }
+    std::filesystem::path cataloguePath() const { return programDir() / kCatalogueFileName; }
 
 private:
     Platform& platform_;
     SettingsRecord settings_;
     Position position_;
     GameState game_;
+    GameList gameList_;
+    GameRules rules_;
+    RuleSnapshot ruleSnapshot_;
+    NoCustomGames customGames_;
+    std::mt19937_64 random_;
 };
 
 // The folder of the running executable.

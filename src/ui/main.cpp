@@ -27,7 +27,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<Program> program;
     try {
         program = std::make_unique<Program>(commandLine->programDir.value_or(ExecutableDir()), platform);
-        program->initialise();
+        // Without its game catalogue the program has nothing to offer; the
+        // message has been shown.
+        if (!program->initialise()) return 0;
     } catch (const StartupError& error) {
         qtPlatform.showMessage(error.what(), "Dravicor", MessageIcon::Error);
         return 1;

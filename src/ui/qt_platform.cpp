@@ -15,9 +15,12 @@ namespace dravicor {
 
 namespace {
 
-// The core's texts are UTF-8.
+// The core's texts are UTF-8; messages break lines with CR, CR LF or LF.
 QString FromText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
 }
 
 QString FromPath(std::string_view path) { return QFile::decodeName(QByteArray(path.data(), path.size())); }

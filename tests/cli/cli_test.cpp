@@ -11,6 +11,7 @@
 namespace dravicor {
 namespace {
 
+using test::ScratchProgramDir;
 using test::TempDir;
 using test::WriteFile;
 
@@ -35,7 +36,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(Cli, SettingsListsEveryFieldAfterStartUp) {
-    TempDir dir;
+    ScratchProgramDir dir;
     const CliRun run = Cli({"--program-dir", dir.path().string(), "settings"});
     ASSERT_EQ(run.code, 0) << run.err;
     const auto lines = Lines(run.out);
@@ -52,7 +53,7 @@ TEST(Cli, SettingsListsEveryFieldAfterStartUp) {
 }
 
 TEST(Cli, SettingsFollowTheConfiguration) {
-    TempDir dir;
+    ScratchProgramDir dir;
     WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nGame=42\r\nUserDefault=Zoe\r\nCard_Size=P\r\n");
     const CliRun run = Cli({"settings", "--program-dir", dir.path().string()});
     ASSERT_EQ(run.code, 0);
@@ -63,7 +64,7 @@ TEST(Cli, SettingsFollowTheConfiguration) {
 }
 
 TEST(Cli, CardsPrintsTheTableInOrder) {
-    TempDir dir;
+    ScratchProgramDir dir;
     const CliRun run = Cli({"--program-dir", dir.path().string(), "cards"});
     ASSERT_EQ(run.code, 0);
     const auto lines = Lines(run.out);
@@ -88,7 +89,7 @@ TEST(Cli, WrongUsageGivesUsageAndExitCodeTwo) {
 }
 
 TEST(Cli, UnwritableDataFolderIsReportedOnStandardError) {
-    TempDir dir;
+    ScratchProgramDir dir;
     WriteFile(dir / "DATA", "not a folder");
     const CliRun run = Cli({"--program-dir", dir.path().string(), "settings"});
     EXPECT_EQ(run.code, 0);
@@ -96,9 +97,72 @@ TEST(Cli, UnwritableDataFolderIsReportedOnStandardError) {
     EXPECT_NE(run.out.find("CurrentPlayer=Player 1"), std::string::npos);
 }
 
+TEST(Cli, GamesListsTheCatalogue) {
+    ScratchProgramDir dir;
+    const CliRun run = Cli({"--program-dir", dir.path().string(), "games"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "0 5 Klondike");
+    EXPECT_EQ(lines[1], "1 4 FreeCell");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "3 8 Spider"), lines.end());
+}
+
+TEST(Cli, RulesListsNonZeroParametersInIndexOrder) {
+    ScratchProgramDir dir;
+    const CliRun run = Cli({"--program-dir", dir.path().string(), "rules", "1"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto lines = Lines(run.out);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "11 -5"), lines.end()) << "FreeCell's move limit";
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "257 8"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "260 52"), lines.end());
+    int previous = -1;
+    for (const auto& line : lines) {
+        const int index = std::stoi(line.substr(0, line.find(' ')));
+        EXPECT_GT(index, previous);
+        EXPECT_NE(line.substr(line.find(' ') + 1), "0");
+        previous = index;
+    }
+    const CliRun unknown = Cli({"--program-dir", dir.path().string(), "rules", "77"});
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_EQ(unknown.err, "dravicor-cli: no game has the code 77\n");
+    EXPECT_EQ(Cli({"--program-dir", dir.path().string(), "rules", "x"}).code, 1);
+}
+
+TEST(Cli, MissingCatalogueEndsWithItsMessage) {
+    TempDir dir;
+    const CliRun run = Cli({"--program-dir", dir.path().string(), "games"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("message: Cannot find file: " + dir.path().string() + "/GAMES.DAT"), std::string::npos);
+}
+
+TEST(Cli, DeckPrintsTheOrderOrAnError) {
+    const CliRun run = Cli({"deck", "1", "52"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(run.out,
+              "40 4 43 39 15 6 16 45 18 35 34 7 49 11 25 24 26 27 46 30 48 10 12 32 21 2 41 3 42 5 14 44 17 13 "
+              "33 9 19 23 52 22 37 38 51 28 8 29 47 31 20 50 36 1\n");
+    std::istringstream twoDecks(Cli({"deck", "1234567890123", "104"}).out);
+    std::vector<int> cards;
+    for (int card = 0; twoDecks >> card;) cards.push_back(card);
+    std::sort(cards.begin(), cards.end());
+    ASSERT_EQ(cards.size(), 104u);
+    for (int i = 0; i < 104; ++i) EXPECT_EQ(cards[static_cast<size_t>(i)], i + 1);
+    const CliRun bad = Cli({"deck", "12a", "52"});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_FALSE(bad.err.empty());
+    const CliRun badCount = Cli({"deck", "1", "60"});
+    EXPECT_EQ(badCount.code, 1);
+    EXPECT_EQ(badCount.err, "dravicor-cli: Error 01 - fnGameNumberCardsArray\n");
+    EXPECT_EQ(Cli({"deck", "1", "many"}).code, 1);
+    EXPECT_EQ(Cli({"deck", "1"}).code, 2);
+}
+
 // The installed program: exit codes and streams as a script sees them.
 TEST(CliProgram, ExitCodesOfTheRealProgram) {
-    TempDir dir;
+    ScratchProgramDir dir;
     const std::string program = DRAVICOR_CLI_PATH;
     auto status = [](const std::string& command) {
         const int raw = std::system(command.c_str());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "rules/game_rules.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -10,11 +11,12 @@ namespace {
 
 using test::FakePlatform;
 using test::ReadFile;
+using test::ScratchProgramDir;
 using test::TempDir;
 using test::WriteFile;
 
 TEST(Program, StartUpCreatesDataAndFillsTheRecord) {
-    TempDir dir;
+    ScratchProgramDir dir;
     FakePlatform fake;
     Platform platform = fake.platform();
     Program program(dir.path(), platform);
@@ -25,15 +27,44 @@ TEST(Program, StartUpCreatesDataAndFillsTheRecord) {
     EXPECT_NE(ReadFile(dir / "DATA" / "CFG.DAT").find("User001=Player 1"), std::string::npos);
     EXPECT_TRUE(fake.messages.empty());
 
-    // The table is new: every card face up, every pile empty, no game.
+    // The table is new: every card face up, every pile empty, no deal yet.
     for (int card = 1; card <= kCardCount; ++card) EXPECT_TRUE(program.position().cardTable.IsFaceUp(card));
     EXPECT_EQ(program.position(), Position{});
-    EXPECT_EQ(program.game().gameCode, kNoGame);
     EXPECT_FALSE(program.game().inProgress);
+    // The default game is selected with its rules.
+    EXPECT_EQ(program.game().gameCode, 1);
+    EXPECT_EQ(program.settings().get(Field::CurrentGameName), "FreeCell");
+    EXPECT_EQ(program.rules()[Rule::TableauCount], 8);
+    EXPECT_EQ(program.rules()[Rule::ReserveCount], 4);
+}
+
+TEST(Program, MissingCatalogueEndsStartUpWithItsMessage) {
+    TempDir dir;
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    Program program(dir.path(), platform);
+    EXPECT_FALSE(program.initialise());
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].caption, "Error");
+    EXPECT_EQ(fake.messages[0].text, "Cannot find file:\r" + dir.path().string() +
+                                         "/GAMES.DAT\rCopy the file into the directory that above is specified\r"
+                                         "or reinstall the program.");
+}
+
+TEST(Program, RememberedGameThatNoLongerExistsLeavesNoGame) {
+    ScratchProgramDir dir;
+    WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nGame=999\r\nGame_name=Gone\r\nUserDefault=Ann\r\n");
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    Program program(dir.path(), platform);
+    ASSERT_TRUE(program.initialise());
+    EXPECT_EQ(program.game().gameCode, kNoGame);
+    EXPECT_EQ(program.settings().get(Field::CurrentGameName), "");
+    EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST(Program, RelativeProgramDirectoryBecomesAbsoluteWithTrailingSeparator) {
-    TempDir dir;
+    ScratchProgramDir dir;
     FakePlatform fake;
     Platform platform = fake.platform();
     const auto previous = std::filesystem::current_path();
@@ -50,7 +81,7 @@ TEST(Program, TooLongProgramDirectoryIsRefused) {
 }
 
 TEST(Program, UnwritableDataFolderIsReportedAndStartUpGoesOn) {
-    TempDir dir;
+    ScratchProgramDir dir;
     WriteFile(dir / "DATA", "a file where the folder should be");
     FakePlatform fake;
     Platform platform = fake.platform();
@@ -63,7 +94,7 @@ TEST(Program, UnwritableDataFolderIsReportedAndStartUpGoesOn) {
 }
 
 TEST(Program, HostileConfigurationIsReadWithoutCrashing) {
-    TempDir dir;
+    ScratchProgramDir dir;
     std::string hostile = std::string("\0\0\0[Preference]\0\n", 18);
     hostile += std::string(100000, '\xff') + "\n";
     hostile += "[Preference]\nGame=\xff\xfe\nBack_Card=" + std::string(5000, '9') + "\n";

@@ -26,6 +26,16 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
+std::filesystem::path BuiltCatalogue() { return DRAVICOR_BUILT_GAMES_DAT; }
+
+void InstallBuiltCatalogue(const std::filesystem::path& programDir) {
+    std::filesystem::create_directories(programDir);
+    std::filesystem::copy_file(BuiltCatalogue(), programDir / "GAMES.DAT",
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+ScratchProgramDir::ScratchProgramDir() { InstallBuiltCatalogue(path()); }
+
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return "<missing>";

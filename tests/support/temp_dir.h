@@ -20,8 +20,18 @@ private:
     std::filesystem::path path_;
 };
 
+// A scratch program directory: a fresh folder holding the built game catalogue.
+class ScratchProgramDir : public TempDir {
+public:
+    ScratchProgramDir();
+};
+
 // Writes bytes to a file, creating its folder; the bytes go in unchanged.
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+// Copies the game catalogue of the build into a program directory.
+void InstallBuiltCatalogue(const std::filesystem::path& programDir);
+// The path of the game catalogue of the build.
+std::filesystem::path BuiltCatalogue();
 // The file's bytes, or "<missing>" when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
 

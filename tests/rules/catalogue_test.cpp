@@ -1,0 +1,230 @@
+#include "rules/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "common/settings_record.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+using test::TempDir;
+using test::WriteFile;
+
+// Builds catalogue files by hand, in the stored form.
+std::string ListLine(int family, int code, char mark, const std::string& name) {
+    std::string plain = FormatField(family, 3) + " " + FormatField(code, 3) + mark + "  " + name;
+    plain.resize(60, ' ');
+    return ScrambleText(plain);
+}
+
+// A matrix line: index in clear, then the label and one 11-column field per value.
+std::string MatrixLine(int index, const std::vector<std::string>& values) {
+    std::string plain = "label      ";
+    for (const auto& v : values) {
+        std::string field = v;
+        field.resize(11, ' ');
+        plain += field;
+    }
+    return FormatField(index, 4) + " " + ScrambleText(plain);
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    return text;
+}
+
+class CatalogueTest : public ::testing::Test {
+protected:
+    std::filesystem::path write(const std::vector<std::string>& lines) {
+        WriteFile(path, Join(lines));
+        return path;
+    }
+    TempDir dir;
+    std::filesystem::path path = dir / "GAMES.DAT";
+    NoCustomGames none;
+};
+
+TEST(CatalogueText, ScramblingRoundTripsEveryStorableCharacter) {
+    std::string plain;
+    for (int c = 32; c <= 207; ++c) plain += static_cast<char>(c);
+    const std::string stored = ScrambleText(plain);
+    EXPECT_EQ(RestoreText(stored), plain);
+    EXPECT_TRUE(IsStorableText(plain));
+    EXPECT_FALSE(IsStorableText("tab\there"));
+    EXPECT_FALSE(IsStorableText("\xd0"));
+    // Every stored byte has a defined plain reading.
+    EXPECT_EQ(RestoreText(std::string("\x00\x4f\x50\xff", 4)), std::string("\x30\x7f\x20\xcf", 4));
+}
+
+TEST(CatalogueText, SectionsJoinTheirBodiesAndEndAtAnyBracketLine) {
+    const std::vector<std::string> lines = {"[Sect1]", "a", "", "[Sect2]", "b", "[Sect1] again", "c", "[", "d"};
+    EXPECT_EQ(CatalogueSection(lines, "[Sect1]"), (std::vector<std::string>{"a", "", "c"}));
+    EXPECT_EQ(CatalogueSection(lines, "[Sect2]"), (std::vector<std::string>{"b"}));
+    EXPECT_TRUE(CatalogueSection(lines, "[SectS]").empty());
+    EXPECT_TRUE(CatalogueSection(lines, "[sect1]").empty()) << "headers match with their letter case";
+    EXPECT_EQ(SplitCatalogueLines("x\r\ny\nz"), (std::vector<std::string>{"x", "y", "z"}));
+}
+
+TEST_F(CatalogueTest, GameListSkipsUnlistedGamesAndFindsMisplacedLines) {
+    write({"[Sect1]", ListLine(5, 0, '0', "Klondike"), ListLine(4, 1, '9', "Hidden"), ListLine(8, 2, '1', "Spider"),
+           "[Sect2]"});
+    GameList list;
+    ASSERT_TRUE(LoadGameList(path, list));
+    ASSERT_EQ(list.lines.size(), 2u);
+    // Spider's line sits at position 1, not 2: found by the full search.
+    EXPECT_EQ(GameNameOf(list, 2, none), "Spider");
+    EXPECT_EQ(GameNameOf(list, 0, none), "Klondike");
+    EXPECT_EQ(GameNameOf(list, 1, none), "");
+    EXPECT_EQ(GameFamilyOf(list, 2), 8);
+    EXPECT_EQ(GameFamilyOf(list, 1), -1);
+    EXPECT_EQ(GameFamilyOf(list, 8000), -1);
+    EXPECT_EQ(GameFamilyOf(list, -3), -1);
+    EXPECT_EQ(GameCodeOf(list, "Spider   ", none), 2);
+    EXPECT_EQ(GameCodeOf(list, "spider", none), -1);
+    EXPECT_EQ(GameCodeOf(list, "Hidden", none), -1);
+}
+
+TEST_F(CatalogueTest, CustomizedGamesComeFromTheirOwnList) {
+    class OneCustom : public CustomGames {
+    public:
+        std::optional<CustomGame> find(int code) const override {
+            if (code != 8000) return std::nullopt;
+            return CustomGame{8000, 0, "My Klondike", "003002" "2"};
+        }
+        std::optional<int> codeOf(std::string_view name) const override {
+            return name == "My Klondike" ? std::optional<int>(8000) : std::nullopt;
+        }
+    } custom;
+    write({"[Sect1]", ListLine(5, 0, '0', "Klondike"),
+           "[Sect2]", MatrixLine(13, {"-1"}), MatrixLine(17, {"1"}), MatrixLine(96, {"13"}), MatrixLine(97, {"13"}),
+           MatrixLine(98, {"13"}), MatrixLine(257, {"2"})});
+    GameList list;
+    ASSERT_TRUE(LoadGameList(path, list));
+    EXPECT_EQ(GameNameOf(list, 8000, custom), "My Klondike");
+    EXPECT_EQ(GameCodeOf(list, "My Klondike", custom), 8000);
+    EXPECT_EQ(GameNameOf(list, 8001, custom), "");
+
+    const GameRules rules = LoadGameRules(path, 8000, custom);
+    EXPECT_EQ(rules[Rule::CardsPerStockDeal], 3);
+    EXPECT_EQ(rules[Rule::Redeals], 2);
+    // Any card on every empty pile of the game's two piles; the third keeps its value.
+    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], -1);
+    EXPECT_EQ(rules[Rule::TableauEmptyAccepts + 1], -1);
+    EXPECT_EQ(rules[Rule::TableauEmptyAccepts + 2], 13);
+    EXPECT_THROW(LoadGameRules(path, 8001, custom), CatalogueError);
+}
+
+TEST_F(CatalogueTest, CustomSettingsWithLettersKeepTheCatalogueValues) {
+    struct Custom : CustomGames {
+        std::string settings;
+        std::optional<CustomGame> find(int) const override { return CustomGame{8000, 0, "C", settings}; }
+        std::optional<int> codeOf(std::string_view) const override { return std::nullopt; }
+    } custom;
+    write({"[Sect1]", ListLine(5, 0, '0', "Klondike"), "[Sect2]", MatrixLine(13, {"-1"}), MatrixLine(17, {"1"}),
+           MatrixLine(96, {"13"}), MatrixLine(257, {"1"})});
+    custom.settings = "ab3004" "3";
+    GameRules rules = LoadGameRules(path, 8000, custom);
+    EXPECT_EQ(rules[Rule::CardsPerStockDeal], 1);
+    EXPECT_EQ(rules[Rule::Redeals], -1);
+    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], 0);
+    custom.settings = "003xyz" "1";
+    rules = LoadGameRules(path, 8000, custom);
+    EXPECT_EQ(rules[Rule::CardsPerStockDeal], 3);
+    EXPECT_EQ(rules[Rule::Redeals], -1);
+    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], 91);
+    custom.settings = "002002" "9";
+    rules = LoadGameRules(path, 8000, custom);
+    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], 13);
+}
+
+TEST_F(CatalogueTest, RuleValuesAreSixteenBitsAndLaterLinesWin) {
+    write({"[Sect1]", ListLine(5, 0, '0', "A"), ListLine(5, 1, '0', "B"),
+           "[Sect2]", MatrixLine(13, {"-1", "65535"}), MatrixLine(0, {"7", "8"}), MatrixLine(17, {"1", "3"}),
+           MatrixLine(17, {"2", "4"})});
+    const GameRules a = LoadGameRules(path, 0, none);
+    const GameRules b = LoadGameRules(path, 1, none);
+    EXPECT_EQ(a[Rule::Redeals], -1);
+    EXPECT_EQ(b[Rule::Redeals], -1);
+    EXPECT_EQ(a[0], 7) << "a line with index 0 writes index 0";
+    EXPECT_EQ(b[Rule::CardsPerStockDeal], 4);
+}
+
+TEST_F(CatalogueTest, ReadRuleValuesAddressesLinesByPosition) {
+    std::vector<std::string> lines = {"[Sect1]", ListLine(5, 0, '0', "A"), "[Sect2]"};
+    for (int p = 1; p <= 332; ++p) lines.push_back(MatrixLine(p, {std::to_string(p * 10)}));
+    write(lines);
+    EXPECT_EQ(ReadRuleValues(path, 0, {327, 13, 1}), (std::vector<std::int16_t>{3270, 130, 10}));
+    // The index written in the line does not matter to this reader.
+    lines[2 + 13] = MatrixLine(999, {"-5"});
+    write(lines);
+    EXPECT_EQ(ReadRuleValues(path, 0, {13}), (std::vector<std::int16_t>{-5}));
+    EXPECT_THROW(ReadRuleValues(path, 0, {333}), CatalogueError);
+    EXPECT_THROW(ReadRuleValues(path, 1, {13}), CatalogueError) << "no column for game 1";
+}
+
+TEST_F(CatalogueTest, SelectedGamesNeedNotBeListed) {
+    write({"[Sect1]", ListLine(5, 0, '0', "A"), "[Sect2]", "[SectS]", ScrambleText("0"), ScrambleText("42  "),
+           ScrambleText("junk")});
+    EXPECT_TRUE(IsSelectedGame(path, 0));
+    EXPECT_TRUE(IsSelectedGame(path, 42));
+    EXPECT_FALSE(IsSelectedGame(path, 1));
+    EXPECT_FALSE(IsSelectedGame(dir / "missing.dat", 0));
+}
+
+TEST_F(CatalogueTest, DamagedCataloguesRaiseClearErrorsAndNeverCrash) {
+    const std::vector<std::vector<std::string>> damaged = {
+        {"[Sect2]", MatrixLine(13, {"x1"})},             // not a number
+        {"[Sect2]", MatrixLine(13, {""})},               // empty value
+        {"[Sect2]", "0013"},                             // truncated line
+        {"[Sect2]", "abcd " + ScrambleText("label      1")},  // index not a number
+        {"[Sect2]", MatrixLine(400, {"1"})},             // index beyond the record
+        {"[Sect2]", MatrixLine(13, {"99999999999"})},    // beyond 32 bits
+    };
+    for (const auto& lines : damaged) {
+        write(lines);
+        try {
+            LoadGameRules(path, 0, none);
+            ADD_FAILURE() << "accepted: " << lines[1];
+        } catch (const CatalogueError& error) {
+            EXPECT_NE(std::string(error.what()).find("damaged"), std::string::npos) << error.what();
+        }
+    }
+    // No rule section at all gives an all-zero record; stray bytes in the game list give no games.
+    write({"[Sect1]", std::string("\x01\x02\xff\x00", 4), "short"});
+    EXPECT_EQ(LoadGameRules(path, 0, none), GameRules{});
+    GameList list;
+    ASSERT_TRUE(LoadGameList(path, list));
+    EXPECT_EQ(GameNameOf(list, 0, none), "");
+    EXPECT_EQ(GameFamilyOf(list, 0), -1);
+    EXPECT_THROW(LoadGameRules(dir / "missing.dat", 0, none), CatalogueError);
+    EXPECT_FALSE(LoadGameList(dir / "missing.dat", list));
+}
+
+TEST_F(CatalogueTest, RequiredFileCheckShowsTheMessage) {
+    test::FakePlatform fake;
+    EXPECT_FALSE(CheckRequiredFile(path, fake));
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
+    write({"[Sect1]"});
+    EXPECT_TRUE(CheckRequiredFile(path, fake));
+    EXPECT_EQ(fake.messages.size(), 1u);
+}
+
+TEST(RuleSnapshot, RestoresOnlyTheEntriesADealRewrites) {
+    GameRules rules;
+    for (int i = 0; i < GameRules::kSize; ++i) rules.set(i, i);
+    const RuleSnapshot snapshot = SaveRuleSnapshot(rules);
+    GameRules changed = rules;
+    for (int i = 0; i < GameRules::kSize; ++i) changed.set(i, -i);
+    RestoreRuleSnapshot(changed, snapshot);
+    for (int i = 0; i < GameRules::kSize; ++i) {
+        const bool kept = (i >= 32 && i <= 47) || (i >= 96 && i <= 121);
+        EXPECT_EQ(changed[i], kept ? i : -i) << "index " << i;
+    }
+}
+
+}  // namespace
+}  // namespace dravicor

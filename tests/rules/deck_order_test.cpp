@@ -1,0 +1,477 @@
+#include "rules/deck_order.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace dravicor {
+namespace {
+
+std::vector<int> Cards(const DeckOrder& order) {
+    return std::vector<int>(order.cards.begin(), order.cards.begin() + order.size);
+}
+
+std::vector<int> OrderOf(std::string_view number, int cardCount) {
+    const DeckOrderResult result = BuildDeckOrder(number, cardCount);
+    EXPECT_EQ(result.error, DeckOrderError::None) << "game number '" << number << "'";
+    return Cards(result.order);
+}
+
+struct Trace {
+    std::vector<DeckPlacement> placements;
+    DeckOrderResult result;
+};
+
+Trace TraceOf(std::string_view number, int cardCount) {
+    Trace trace;
+    trace.result = BuildDeckOrder(
+        number, cardCount,
+        [](const DeckPlacement& placement, void* context) {
+            static_cast<std::vector<DeckPlacement>*>(context)->push_back(placement);
+        },
+        &trace.placements);
+    return trace;
+}
+
+std::string RandomDigits(std::mt19937_64& random) {
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::string number(13, '0');
+    for (char& c : number) c = static_cast<char>('0' + digit(random));
+    return number;
+}
+
+const std::vector<int> kOrderOfZero = {2,  43, 4,  20, 27, 45, 29, 6,  31, 36, 22, 47, 50, 12, 26, 25, 33, 15,
+                                       8,  17, 49, 11, 13, 19, 35, 40, 1,  42, 3,  44, 28, 5,  30, 46, 21, 10,
+                                       32, 24, 7,  23, 38, 52, 39, 14, 48, 16, 9,  18, 34, 51, 37, 41};
+
+const std::vector<int> kOrderOfOne = {40, 4,  43, 39, 15, 6,  16, 45, 18, 35, 34, 7,  49, 11, 25, 24, 26, 27,
+                                      46, 30, 48, 10, 12, 32, 21, 2,  41, 3,  42, 5,  14, 44, 17, 13, 33, 9,
+                                      19, 23, 52, 22, 37, 38, 51, 28, 8,  29, 47, 31, 20, 50, 36, 1};
+
+TEST(DeckOrderExamples, EmptyAndZeroGiveTheSameFixedOrder) {
+    EXPECT_EQ(OrderOf("", 52), kOrderOfZero);
+    EXPECT_EQ(OrderOf("0", 52), kOrderOfZero);
+    EXPECT_EQ(OrderOf("0000000000000", 52), kOrderOfZero);
+}
+
+TEST(DeckOrderExamples, OneGivesItsFixedOrder) {
+    EXPECT_EQ(OrderOf("1", 52), kOrderOfOne);
+    EXPECT_EQ(OrderOf("0000000000001", 52), kOrderOfOne);
+}
+
+TEST(DeckOrderExamples, FirstPassOfZeroPlacesTheAcesInOrder) {
+    const Trace trace = TraceOf("0", 52);
+    ASSERT_EQ(trace.placements.size(), 52u);
+    const std::array<std::pair<int, int>, 4> expected = {{{40, 25}, {14, 43}, {27, 4}, {1, 26}}};
+    for (int j = 0; j < 4; ++j) {
+        const DeckPlacement& p = trace.placements[static_cast<std::size_t>(j)];
+        EXPECT_EQ(p.pass, 1);
+        EXPECT_EQ(p.step, j + 1);
+        EXPECT_EQ(p.rank, 1);
+        EXPECT_EQ(p.card, expected[static_cast<std::size_t>(j)].first) << "step " << j + 1;
+        EXPECT_EQ(p.index, expected[static_cast<std::size_t>(j)].second) << "step " << j + 1;
+    }
+    // With every digit 0 the rank index is always 0: ranks go Ace to King.
+    for (std::size_t n = 0; n < trace.placements.size(); ++n) {
+        EXPECT_EQ(trace.placements[n].pass, static_cast<int>(n / 4) + 1);
+        EXPECT_EQ(trace.placements[n].rank, static_cast<int>(n / 4) + 1);
+    }
+}
+
+TEST(DeckOrderNumberText, OnlyTheLastThirteenDigitsCount) {
+    EXPECT_EQ(OrderOf("10000000000000", 52), kOrderOfZero);
+    EXPECT_EQ(OrderOf("990000000000000", 52), kOrderOfZero);
+    EXPECT_EQ(OrderOf("50000000000001", 52), kOrderOfOne);
+    // What lies before the working digits is never read, letters included.
+    EXPECT_EQ(OrderOf("x0000000000001", 52), kOrderOfOne);
+    EXPECT_EQ(OrderOf("77" "1234567890123", 104), OrderOf("1234567890123", 104));
+}
+
+TEST(DeckOrderNumberText, TrailingBlanksAndLeadingZerosAreIgnored) {
+    EXPECT_EQ(OrderOf("1   ", 52), kOrderOfOne);
+    EXPECT_EQ(OrderOf("0001 ", 52), kOrderOfOne);
+    EXPECT_EQ(OrderOf("  ", 52), kOrderOfZero);
+    // The blanks go before the last 13 characters are taken.
+    EXPECT_EQ(OrderOf("4812345678901  ", 52), OrderOf("4812345678901", 52));
+    EXPECT_NE(OrderOf("4812345678901", 52), OrderOf("0481234567890", 52));
+}
+
+TEST(DeckOrderErrors, UnsupportedCardCounts) {
+    for (const int count : {0, -1, -52, -104, 53, 54, 100, 103, 105, 208, 1000000}) {
+        const DeckOrderResult result = BuildDeckOrder("1234", count);
+        EXPECT_EQ(result.error, DeckOrderError::UnsupportedCardCount) << count;
+        EXPECT_EQ(result.order.size, 0) << count;
+        // The count is checked first, so a bad number changes nothing.
+        EXPECT_EQ(BuildDeckOrder("12a", count).error, DeckOrderError::UnsupportedCardCount) << count;
+    }
+    for (const int count : {1, 2, 51, 52, 104}) {
+        EXPECT_EQ(BuildDeckOrder("1234", count).error, DeckOrderError::None) << count;
+    }
+}
+
+TEST(DeckOrderErrors, NonDigitsInTheWorkingDigits) {
+    for (const char* number : {"12a", " 1", "1.0", "-1", "+1", "1 2", "1e5", "123456789012x", "x123456789012",
+                               "1\t", "\xff"}) {
+        for (const int count : {1, 52, 104}) {
+            const DeckOrderResult result = BuildDeckOrder(number, count);
+            EXPECT_EQ(result.error, DeckOrderError::InvalidGameNumber) << "'" << number << "' " << count;
+            EXPECT_EQ(result.order.size, 0) << number;
+            EXPECT_EQ(result.order.cards, (std::array<CardNumber, kMaxDeckSize>{})) << number;
+        }
+    }
+}
+
+TEST(DeckOrderErrors, Messages) {
+    EXPECT_EQ(DeckOrderErrorMessage(DeckOrderError::UnsupportedCardCount, "1"), "Error 01 - fnGameNumberCardsArray");
+    EXPECT_EQ(DeckOrderErrorMessage(DeckOrderError::InvalidGameNumber, "12a4"), "A game number has digits only: 12a4");
+    EXPECT_EQ(DeckOrderErrorMessage(DeckOrderError::None, "1"), "");
+}
+
+// Replays the placements on empty slots: a free target is taken as it is, a
+// taken one is resolved by FindFreeSlot, forward exactly when the pass digit
+// is 0. `number` is a plain digit string of at most 13 digits.
+void ExpectProbesMatchFindFreeSlot(const Trace& trace, int cardCount, const std::string& number) {
+    const std::string digits = std::string(13 - number.size(), '0') + number;
+    std::vector<CardNumber> slots(static_cast<std::size_t>(cardCount), kNoCard);
+    for (const DeckPlacement& p : trace.placements) {
+        ASSERT_GE(p.target, 0) << number;
+        ASSERT_LT(p.target, cardCount) << number;
+        const bool forward = digits[static_cast<std::size_t>(p.pass - 1)] == '0';
+        const int expected = slots[static_cast<std::size_t>(p.target)] == kNoCard
+                                 ? p.target
+                                 : FindFreeSlot(slots, p.target, forward);
+        ASSERT_EQ(p.index, expected) << number << " pass " << p.pass << " step " << p.step;
+        if (expected >= 0) slots[static_cast<std::size_t>(expected)] = p.card;
+    }
+}
+
+// Checks what every full build must satisfy and reports the first fault.
+void ExpectFullDeck(const Trace& trace, int cardCount, const std::string& number) {
+    const int perRank = cardCount == 104 ? 8 : 4;
+    ASSERT_EQ(trace.result.error, DeckOrderError::None) << number;
+    ASSERT_EQ(trace.result.order.size, cardCount) << number;
+    std::vector<int> sorted = Cards(trace.result.order);
+    std::sort(sorted.begin(), sorted.end());
+    for (int c = 1; c <= cardCount; ++c) ASSERT_EQ(sorted[static_cast<std::size_t>(c - 1)], c) << number;
+
+    ASSERT_EQ(trace.placements.size(), static_cast<std::size_t>(13 * perRank)) << number;
+    std::set<int> ranks;
+    for (std::size_t n = 0; n < trace.placements.size(); ++n) {
+        const DeckPlacement& p = trace.placements[n];
+        ASSERT_EQ(p.pass, static_cast<int>(n) / perRank + 1) << number;
+        ASSERT_EQ(p.step, static_cast<int>(n) % perRank + 1) << number;
+        ASSERT_EQ(CardRank(p.card), p.rank) << number;
+        // The first half of a pass is the first deck, the second half the second.
+        ASSERT_EQ(p.card > 52, p.step > 4) << number;
+        // A card once written stays where it was put.
+        ASSERT_GE(p.index, 0) << number;
+        ASSERT_EQ(trace.result.order.cards[static_cast<std::size_t>(p.index)], p.card) << number;
+        if (p.step == 1) {
+            ASSERT_TRUE(ranks.insert(p.rank).second) << number << ": rank chosen twice";
+        }
+    }
+    ExpectProbesMatchFindFreeSlot(trace, cardCount, number);
+}
+
+TEST(DeckOrderProperties, OneDeckIsAPermutationForManyNumbers) {
+    std::mt19937_64 random(20240601);
+    for (int n = 0; n < 20000; ++n) {
+        const std::string number = RandomDigits(random);
+        ExpectFullDeck(TraceOf(number, 52), 52, number);
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST(DeckOrderProperties, TwoDecksArePermutationsForManyNumbers) {
+    std::mt19937_64 random(77031);
+    for (int n = 0; n < 20000; ++n) {
+        const std::string number = RandomDigits(random);
+        ExpectFullDeck(TraceOf(number, 104), 104, number);
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST(DeckOrderProperties, DrawnNumbersAndShortNumbersGiveFullDecks) {
+    std::mt19937_64 random(5);
+    for (int n = 0; n < 2000; ++n) {
+        const std::string drawn = DrawGameNumber(random);
+        ExpectFullDeck(TraceOf(drawn, 52), 52, drawn);
+        ExpectFullDeck(TraceOf(drawn, 104), 104, drawn);
+        const std::string small = std::to_string(n);
+        ExpectFullDeck(TraceOf(small, 52), 52, small);
+        if (HasFatalFailure()) return;
+    }
+}
+
+// The placement written out plainly over the text form of the deal data:
+// entries are three-digit card texts with "000" free, the tables are lines of
+// three-digit fields, digits are cut from the number as substrings. Slow and
+// independent of the bit tricks of the real build, which must agree with it.
+std::vector<int> PlainOrder(const std::string& number, int n) {
+    static const char* const kSuitLines[13] = {
+        "004 002 003 001 004 002 001 003", "001 003 002 004 004 003 002 001", "002 004 003 001 003 004 001 002",
+        "003 004 002 001 002 003 001 004", "004 002 003 001 001 003 004 002", "001 004 002 003 004 001 002 003",
+        "002 001 003 004 003 001 002 004", "003 002 001 004 002 004 001 003", "004 003 001 002 001 002 003 004",
+        "002 001 004 003 004 002 001 003", "003 001 004 002 001 002 004 003", "003 002 004 001 001 004 003 002",
+        "002 003 004 001 004 001 003 002"};
+    static const char* const kStepLines[10] = {
+        "025 018 013 022 021 020 015 015", "020 019 012 013 018 018 023 017", "030 021 019 019 013 022 020 018",
+        "051 016 014 018 021 021 017 019", "018 019 019 023 013 016 015 020", "017 021 014 019 019 016 018 017",
+        "048 016 013 014 019 020 020 016", "011 021 021 023 017 018 022 020", "022 016 013 013 019 017 022 013",
+        "024 013 020 021 021 014 015 022"};
+    const auto field = [](const char* line, int j) { return std::stoi(std::string(line).substr((j - 1) * 4, 3)); };
+    const std::string g = (std::string(13, '0') + number).substr(number.size());
+    const auto digit = [&](int k) { return g.substr(static_cast<std::size_t>(k - 1), 1); };
+    const auto probe = [&](const std::vector<std::string>& list, int start, bool forward) {
+        const int size = static_cast<int>(list.size());
+        if (forward) {
+            for (int i = start; i < size; ++i) if (list[static_cast<std::size_t>(i)] == "000") return i;
+        } else {
+            for (int i = start; i >= 0; --i) if (list[static_cast<std::size_t>(i)] == "000") return i;
+        }
+        for (int i = 0; i < size; ++i) if (list[static_cast<std::size_t>(i)] == "000") return i;
+        return -1;
+    };
+
+    std::vector<std::string> out(static_cast<std::size_t>(n), "000");
+    std::vector<int> ranks = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    const int perRank = n == 104 ? 8 : 4;
+    int x = std::stoi(digit(2) + digit(6) + digit(12));
+    int u = 1, v = 7, w = 13;
+    for (int k = 1; k <= 13; ++k) {
+        const int d = std::stoi(digit(k));
+        const bool forward = d == 0;
+        const std::string window = k <= 10 ? g.substr(0, static_cast<std::size_t>(k - 1)) +
+                                                 g.substr(static_cast<std::size_t>(k + 3))
+                                           : g.substr(static_cast<std::size_t>(k - 9), 9);
+        EXPECT_EQ(window.size(), 9u);
+        const int s = std::stoi(window) % 13;
+        int i = std::stoi(digit(u) + digit(v) + digit(w)) % 13;
+        const int last = static_cast<int>(ranks.size()) - 1;
+        if (i > last) i = forward ? last : 0;
+        const int rank = ranks[static_cast<std::size_t>(i)];
+        ranks.erase(ranks.begin() + i);
+        u = u == 13 ? 1 : u + 1;
+        v = v == 13 ? 1 : v + 1;
+        w = w == 13 ? 1 : w + 1;
+        x = x - d;
+        for (int j = 1; j <= perRank; ++j) {
+            x = x + field(kStepLines[d], j);
+            if (x >= n) {
+                x = x % n;
+            } else if (x < 0) {
+                x = 0;
+            }
+            const int card = (field(kSuitLines[s], j) - 1) * 13 + rank + (j >= 5 ? 52 : 0);
+            if (out[static_cast<std::size_t>(x)] != "000") x = probe(out, x, forward);
+            if (x >= 0) out[static_cast<std::size_t>(x)] = CardText(card);
+        }
+    }
+    std::vector<int> cards;
+    for (const std::string& entry : out) cards.push_back(std::stoi(entry));
+    return cards;
+}
+
+TEST(DeckOrderProperties, PlainRenderingReproducesTheWorkedExamples) {
+    EXPECT_EQ(PlainOrder("", 52), kOrderOfZero);
+    EXPECT_EQ(PlainOrder("1", 52), kOrderOfOne);
+}
+
+TEST(DeckOrderProperties, BuildAgreesWithThePlainRendering) {
+    std::mt19937_64 random(8128);
+    // Half the numbers rich in zeros: they take the forward probes and the
+    // rank fallback to the last remaining rank far more often.
+    const auto number = [&](int n) {
+        std::string digits = RandomDigits(random);
+        if (n % 2 == 1) {
+            for (char& c : digits) if (random() % 2 == 0) c = '0';
+        }
+        return digits;
+    };
+    for (const int count : {52, 104}) {
+        for (int n = 0; n < 6000; ++n) {
+            const std::string digits = number(n);
+            ASSERT_EQ(OrderOf(digits, count), PlainOrder(digits, count)) << digits << " N=" << count;
+        }
+    }
+    for (const int count : {1, 7, 26, 39, 51}) {
+        for (int n = 0; n < 400; ++n) {
+            const std::string digits = number(n);
+            ASSERT_EQ(OrderOf(digits, count), PlainOrder(digits, count)) << digits << " N=" << count;
+        }
+    }
+}
+
+TEST(DeckOrderProperties, SameNumberSameOrderAndNumbersSpreadOrders) {
+    std::mt19937_64 random(99);
+    std::set<std::vector<int>> orders;
+    for (int n = 0; n < 2000; ++n) {
+        const std::string number = RandomDigits(random);
+        const std::vector<int> order = OrderOf(number, 52);
+        EXPECT_EQ(OrderOf(number, 52), order) << number;
+        orders.insert(order);
+    }
+    EXPECT_GT(orders.size(), 1900u);
+    EXPECT_NE(kOrderOfZero, kOrderOfOne);
+}
+
+TEST(DeckOrderProperties, SmallerDecksKeepTheFirstCardsPlaced) {
+    std::mt19937_64 random(31);
+    for (const int count : {1, 2, 13, 24, 32, 40, 51}) {
+        for (int n = 0; n < 500; ++n) {
+            const std::string number = RandomDigits(random);
+            const Trace trace = TraceOf(number, count);
+            ASSERT_EQ(trace.result.error, DeckOrderError::None);
+            ASSERT_EQ(trace.result.order.size, count);
+            std::set<int> distinct;
+            for (int i = 0; i < count; ++i) {
+                const int card = trace.result.order.cards[static_cast<std::size_t>(i)];
+                ASSERT_GE(card, 1) << number << " N=" << count;
+                ASSERT_LE(card, 52) << number << " N=" << count;
+                distinct.insert(card);
+            }
+            ASSERT_EQ(distinct.size(), static_cast<std::size_t>(count)) << number;
+            // Every card is still tried; the first N find a slot, the rest none.
+            ASSERT_EQ(trace.placements.size(), 52u);
+            for (std::size_t p = 0; p < trace.placements.size(); ++p) {
+                const DeckPlacement& placement = trace.placements[p];
+                if (p < static_cast<std::size_t>(count)) {
+                    ASSERT_GE(placement.index, 0) << number << " N=" << count;
+                    ASSERT_EQ(trace.result.order.cards[static_cast<std::size_t>(placement.index)], placement.card);
+                } else {
+                    ASSERT_EQ(placement.index, -1) << number << " N=" << count;
+                }
+            }
+            ExpectProbesMatchFindFreeSlot(trace, count, number);
+            // Slots beyond N are never touched.
+            for (int i = count; i < kMaxDeckSize; ++i) {
+                ASSERT_EQ(trace.result.order.cards[static_cast<std::size_t>(i)], kNoCard);
+            }
+        }
+    }
+}
+
+TEST(DeckOrderProperties, SingleCardDeckHoldsTheFirstCardOfTheFirstPass) {
+    // For "0" the first card placed is 40 (see the worked example).
+    EXPECT_EQ(OrderOf("0", 1), std::vector<int>{40});
+    EXPECT_EQ(OrderOf("", 1), std::vector<int>{40});
+}
+
+std::vector<CardNumber> Slots(std::initializer_list<int> values) {
+    std::vector<CardNumber> slots;
+    for (const int v : values) slots.push_back(static_cast<CardNumber>(v));
+    return slots;
+}
+
+TEST(FindFreeSlot, ForwardScansUpFromStart) {
+    const std::vector<CardNumber> slots = Slots({0, 5, 0, 7, 8, 0, 9});
+    EXPECT_EQ(FindFreeSlot(slots, 0, true), 0);
+    EXPECT_EQ(FindFreeSlot(slots, 1, true), 2);
+    EXPECT_EQ(FindFreeSlot(slots, 2, true), 2);
+    EXPECT_EQ(FindFreeSlot(slots, 3, true), 5);
+    // Nothing free from 6 up: the fallback starts at index 0.
+    EXPECT_EQ(FindFreeSlot(slots, 6, true), 0);
+    EXPECT_EQ(FindFreeSlot(Slots({3, 0, 4, 5}), 2, true), 1);
+}
+
+TEST(FindFreeSlot, BackwardScansDownFromStart) {
+    const std::vector<CardNumber> slots = Slots({5, 0, 6, 0, 7, 8, 0});
+    EXPECT_EQ(FindFreeSlot(slots, 6, false), 6);
+    EXPECT_EQ(FindFreeSlot(slots, 5, false), 3);
+    EXPECT_EQ(FindFreeSlot(slots, 2, false), 1);
+    EXPECT_EQ(FindFreeSlot(slots, 1, false), 1);
+    // Nothing free from the start down: the fallback scans from index 0 up,
+    // which finds the first free slot above the start.
+    EXPECT_EQ(FindFreeSlot(slots, 0, false), 1);
+    EXPECT_EQ(FindFreeSlot(Slots({1, 2, 3, 0, 0}), 2, false), 3);
+}
+
+TEST(FindFreeSlot, FullOrEmptySlotsGiveMinusOne) {
+    const std::vector<CardNumber> full = Slots({1, 2, 3, 4});
+    for (int start = 0; start < 4; ++start) {
+        EXPECT_EQ(FindFreeSlot(full, start, true), -1);
+        EXPECT_EQ(FindFreeSlot(full, start, false), -1);
+    }
+    EXPECT_EQ(FindFreeSlot({}, 0, true), -1);
+    EXPECT_EQ(FindFreeSlot({}, 0, false), -1);
+    // Only the given entries count.
+    const std::vector<CardNumber> longer = Slots({1, 2, 3, 0});
+    EXPECT_EQ(FindFreeSlot(std::span(longer).first(3), 1, true), -1);
+    EXPECT_EQ(FindFreeSlot(std::span(longer).first(3), 2, false), -1);
+}
+
+TEST(FindFreeSlot, ResultMatchesTheProbeRulesOnRandomSlots) {
+    std::mt19937_64 random(4242);
+    for (int round = 0; round < 20000; ++round) {
+        const int size = static_cast<int>(random() % 104) + 1;
+        const int takenPercent = static_cast<int>(random() % 101);
+        std::vector<CardNumber> slots(static_cast<std::size_t>(size));
+        for (auto& s : slots) s = static_cast<int>(random() % 100) < takenPercent ? 1 : 0;
+        const int start = static_cast<int>(random() % static_cast<unsigned>(size));
+        const bool forward = random() % 2 == 0;
+        const int found = FindFreeSlot(slots, start, forward);
+
+        const auto begin = slots.begin();
+        const auto lowest = std::find(begin, slots.end(), CardNumber{0});
+        if (lowest == slots.end()) {
+            ASSERT_EQ(found, -1);
+            continue;
+        }
+        ASSERT_GE(found, 0);
+        ASSERT_LT(found, size);
+        ASSERT_EQ(slots[static_cast<std::size_t>(found)], 0);
+        int expected = static_cast<int>(lowest - begin);
+        if (forward) {
+            const auto up = std::find(begin + start, slots.end(), CardNumber{0});
+            if (up != slots.end()) expected = static_cast<int>(up - begin);
+        } else {
+            for (int i = start; i >= 0; --i) {
+                if (slots[static_cast<std::size_t>(i)] == 0) {
+                    expected = i;
+                    break;
+                }
+            }
+        }
+        ASSERT_EQ(found, expected) << "size " << size << " start " << start << " forward " << forward;
+    }
+}
+
+TEST(DrawGameNumber, ThirteenDigitsWithinTheProductRange) {
+    std::mt19937_64 random(1);
+    int leadingZero = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const std::string number = DrawGameNumber(random);
+        ASSERT_EQ(number.size(), 13u) << number;
+        ASSERT_TRUE(std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            << number;
+        ASSERT_LE(std::stoll(number), 9999998LL * 999998LL) << number;
+        if (number.front() == '0') ++leadingZero;
+    }
+    // Products below 10^12 are common, so padding is exercised.
+    EXPECT_GT(leadingZero, 1000);
+}
+
+TEST(DrawGameNumber, DeterministicPerSeedAndVariedAcrossDraws) {
+    std::mt19937_64 first(123);
+    std::mt19937_64 second(123);
+    std::mt19937_64 other(124);
+    std::set<std::string> seen;
+    int sameAsOther = 0;
+    for (int n = 0; n < 1000; ++n) {
+        const std::string number = DrawGameNumber(first);
+        EXPECT_EQ(DrawGameNumber(second), number);
+        if (DrawGameNumber(other) == number) ++sameAsOther;
+        seen.insert(number);
+    }
+    EXPECT_GE(seen.size(), 995u);
+    EXPECT_LT(sameAsOther, 5);
+}
+
+}  // namespace
+}  // namespace dravicor
