@@ -1,0 +1,1 @@
+#include "rules/layout.h"

@@ -1,0 +1,1 @@
+#include "rules/pile_geometry.h"
