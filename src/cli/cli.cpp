@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cards/card_table.h"
+#include "cli/play_session.h"
 #include "cli/text_platform.h"
 #include "common/settings_record.h"
 #include "common/text.h"
@@ -24,10 +25,14 @@ constexpr const char* kUsage =
     "  cards                print the 104 card records in card-number order\n"
     "  games                print the listed games: CODE FAMILY NAME\n"
     "  rules CODE           print the game's non-zero rule parameters: INDEX VALUE\n"
-    "  deck NUMBER CARDS    print the deck order of a game number for 1-52 or 104 cards\n";
+    "  deck NUMBER CARDS    print the deck order of a game number for 1-52 or 104 cards\n"
+    "  deal CODE NUMBER     print the position snapshot right after the deal\n"
+    "  play CODE [NUMBER]   play a game with commands from standard input\n"
+    "                       (--answer no declines the questions the game asks)\n";
 
 struct Options {
     std::optional<std::filesystem::path> programDir;
+    bool answerYes = true;
     std::vector<std::string> command;
 };
 
@@ -37,6 +42,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
         if (args[i] == "--program-dir") {
             if (i + 1 >= args.size()) return std::nullopt;
             options.programDir = args[++i];
+        } else if (args[i] == "--answer") {
+            if (i + 1 >= args.size() || (args[i + 1] != "yes" && args[i + 1] != "no")) return std::nullopt;
+            options.answerYes = args[++i] == "yes";
         } else {
             options.command.push_back(args[i]);
         }
@@ -55,6 +63,7 @@ std::optional<int> ParseNumber(std::string_view text) {
 // What a command gets to work with.
 struct Context {
     const std::vector<std::string>& args;  // the command's own arguments
+    std::istream& in;
     std::ostream& out;
     std::ostream& err;
     Program* program;  // null for commands that need no start-up
@@ -88,12 +97,11 @@ int PrintGames(Context& c) {
     return 0;
 }
 
+std::optional<int> GameCodeArgument(Context& c);
+
 int PrintRules(Context& c) {
-    const auto code = ParseNumber(c.args[0]);
-    if (!code || GameNameOf(c.program->gameList(), *code, c.program->customGames()).empty()) {
-        c.err << "dravicor-cli: no game has the code " << c.args[0] << '\n';
-        return 1;
-    }
+    const auto code = GameCodeArgument(c);
+    if (!code) return 1;
     try {
         const GameRules rules = LoadGameRules(c.program->cataloguePath(), *code, c.program->customGames());
         for (int index = 0; index < GameRules::kSize; ++index) {
@@ -120,21 +128,54 @@ int PrintDeck(Context& c) {
     return 0;
 }
 
+std::optional<int> GameCodeArgument(Context& c) {
+    const auto code = ParseNumber(c.args[0]);
+    if (!code || GameNameOf(c.program->gameList(), *code, c.program->customGames()).empty()) {
+        c.err << "dravicor-cli: no game has the code " << c.args[0] << '\n';
+        return std::nullopt;
+    }
+    return code;
+}
+
+int PrintDeal(Context& c) {
+    const auto code = GameCodeArgument(c);
+    if (!code || !c.program->selectGame(*code)) return 1;
+    Engine& engine = c.program->engine();
+    engine.SetAutoplay(false);
+    c.program->settings().put(Field::CurrentGameNumber, c.args[1]);
+    if (!engine.StartGame(true, false, 0, true)) return 1;
+    for (const std::string& line : BuildSnapshot(engine.position())) c.out << line << '\n';
+    return 0;
+}
+
+int Play(Context& c) {
+    const auto code = GameCodeArgument(c);
+    if (!code) return 1;
+    PlaySession session(*c.program, c.out);
+    if (!session.start(*code, c.args.size() > 1 ? c.args[1] : std::string())) return 1;
+    session.run(c.in);
+    return 0;
+}
+
 struct Command {
     std::string_view name;
-    size_t arguments;
+    size_t minArguments;
+    size_t maxArguments;
     bool needsStartUp;
+    bool messagesToOutput;  // the play session prints the game's messages among its answers
     int (*run)(Context&);
 };
 
 constexpr Command kCommands[] = {
-    {"settings", 0, true, PrintSettings}, {"cards", 0, true, PrintCards}, {"games", 0, true, PrintGames},
-    {"rules", 1, true, PrintRules},       {"deck", 2, false, PrintDeck},
+    {"settings", 0, 0, true, false, PrintSettings}, {"cards", 0, 0, true, false, PrintCards},
+    {"games", 0, 0, true, false, PrintGames},       {"rules", 1, 1, true, false, PrintRules},
+    {"deck", 2, 2, false, false, PrintDeck},        {"deal", 2, 2, true, false, PrintDeal},
+    {"play", 1, 2, true, true, Play},
 };
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     const auto options = ParseOptions(args);
     const Command* command = nullptr;
     if (options) {
@@ -143,24 +184,25 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         if (!command) err << "dravicor-cli: unknown command: " << options->command[0] << '\n';
     }
-    if (!command || options->command.size() != command->arguments + 1) {
+    const size_t arguments = options ? options->command.size() - 1 : 0;
+    if (!command || arguments < command->minArguments || arguments > command->maxArguments) {
         err << kUsage;
         return 2;
     }
     const std::vector<std::string> commandArgs(options->command.begin() + 1, options->command.end());
     if (!command->needsStartUp) {
-        Context context{commandArgs, out, err, nullptr};
+        Context context{commandArgs, in, out, err, nullptr};
         return command->run(context);
     }
 
     // Messages raised during start-up go to standard error, so that the
     // command's own output stays exact.
-    TextPlatform text(err, true);
+    TextPlatform text(command->messagesToOutput ? out : err, options->answerYes);
     Platform platform = text.platform();
     try {
         Program program(options->programDir.value_or(ExecutableDir()), platform);
         if (!program.initialise()) return 1;
-        Context context{commandArgs, out, err, &program};
+        Context context{commandArgs, in, out, err, &program};
         return command->run(context);
     } catch (const StartupError& error) {
         err << "dravicor-cli: " << error.what() << '\n';

@@ -32,6 +32,4 @@ bool TextPlatform::showMessageWithOptOut(std::string_view text, std::string_view
     return false;
 }
 
-void TextPlatform::beep() { out_ << "beep\n"; }
-
 }  // namespace dravicor

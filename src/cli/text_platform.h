@@ -24,7 +24,9 @@ public:
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
     Answer ask(std::string_view text, std::string_view caption, MessageButtons buttons, MessageIcon icon) override;
     bool showMessageWithOptOut(std::string_view text, std::string_view picture) override;
-    void beep() override;
+    // Refusals are answered by the commands themselves; beeps are only counted.
+    void beep() override { ++beeps_; }
+    int beeps() const { return beeps_; }
 
     void play(std::string_view, SoundMode) override {}
     void stop() override {}
@@ -50,6 +52,7 @@ public:
 private:
     std::ostream& out_;
     bool answerYes_;
+    int beeps_ = 0;
 };
 
 }  // namespace dravicor

@@ -9,6 +9,8 @@
 
 namespace dravicor {
 
+struct SpreadMetrics;
+
 // Card sizes by the card-size letter: "B" 71 x 96, "M" 59 x 80, "P" 25 x 32.
 std::optional<Size> CardSizeFor(char sizeLetter);
 
@@ -51,5 +53,8 @@ TableRows ComputeRows(const GameRules& rules, Size card, const TableArea& area);
 
 // Places every pile of the game; piles the game does not use lie off the table.
 PileOrigins ComputeLayout(const GameRules& rules, Size card, const TableArea& area);
+// The same, and the metrics' vertical scroll offset goes back to 0: fresh
+// origins are never scrolled.
+PileOrigins ComputeLayout(const GameRules& rules, Size card, const TableArea& area, SpreadMetrics& metrics);
 
 }  // namespace dravicor

@@ -64,7 +64,8 @@ bool FoundationGroupAccepts(int firstCard, int b, const PileLists& piles, const 
 // bottom card first.
 bool CanMoveRun(std::span<const CardNumber> run, int tableau, const Position& position, const GameRules& rules);
 
-// The size limit of a move of n cards (parameter 11).
-bool MayMoveCount(int cardCount, bool toEmptyTableau, const PileLists& piles, const GameRules& rules);
+// The size limit of a move of a run, bottom card first (parameter 11; the
+// limit -12 needs the run's bottom card).
+bool MayMoveCount(std::span<const CardNumber> run, bool toEmptyTableau, const PileLists& piles, const GameRules& rules);
 
 }  // namespace dravicor

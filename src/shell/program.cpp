@@ -11,7 +11,8 @@ namespace {
 constexpr std::string_view kProductName = "Dravicor";
 }
 
-Program::Program(const std::filesystem::path& programDir, Platform& platform) : platform_(platform) {
+Program::Program(const std::filesystem::path& programDir, Platform& platform)
+    : platform_(platform), engine_(settings_, platform, random_) {
     std::error_code ec;
     std::filesystem::path dir = std::filesystem::absolute(programDir, ec);
     if (ec) dir = programDir;
@@ -41,8 +42,6 @@ bool Program::initialise() {
         platform_.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
     }
 
-    position_ = Position{};
-    game_ = GameState{};
 
     if (!CheckRequiredFile(cataloguePath(), platform_.messages)) return false;
     LoadGameList(cataloguePath(), gameList_);
@@ -58,7 +57,7 @@ bool Program::initialise() {
 }
 
 bool Program::selectGame(int code) {
-    game_.gameCode = kNoGame;
+    engine_.setGame(kNoGame, GameRules{});
     const std::string name = GameNameOf(gameList_, code, customGames_);
     if (name.empty()) {
         platform_.messages.showMessage("There is no game with the code " + std::to_string(code) + ".", kProductName,
@@ -66,14 +65,11 @@ bool Program::selectGame(int code) {
         return false;
     }
     try {
-        rules_ = LoadGameRules(cataloguePath(), code, customGames_);
+        engine_.setGame(code, LoadGameRules(cataloguePath(), code, customGames_));
     } catch (const CatalogueError& error) {
-        rules_.clear();
         platform_.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         return false;
     }
-    ruleSnapshot_ = SaveRuleSnapshot(rules_);
-    game_.gameCode = code;
     settings_.put(Field::CurrentGame, FormatField(code, Field::CurrentGame.width));
     settings_.put(Field::CurrentGameName, name);
     return true;

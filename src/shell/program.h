@@ -6,6 +6,7 @@
 
 #include "cards/game_state.h"
 #include "cards/position.h"
+#include "engine/engine.h"
 #include "common/platform.h"
 #include "common/settings_record.h"
 #include "rules/catalogue.h"
@@ -45,15 +46,13 @@ public:
 
     SettingsRecord& settings() { return settings_; }
     const SettingsRecord& settings() const { return settings_; }
-    Position& position() { return position_; }
-    const Position& position() const { return position_; }
-    GameState& game() { return game_; }
-    const GameState& game() const { return game_; }
+    Engine& engine() { return engine_; }
+    const Engine& engine() const { return engine_; }
+    const Position& position() const { return engine_.position(); }
+    const GameState& game() const { return engine_.game(); }
+    const GameRules& rules() const { return engine_.rules(); }
     Platform& platform() { return platform_; }
     const GameList& gameList() const { return gameList_; }
-    const GameRules& rules() const { return rules_; }
-    GameRules& rules() { return rules_; }
-    const RuleSnapshot& ruleSnapshot() const { return ruleSnapshot_; }
     const CustomGames& customGames() const { return customGames_; }
     // Seeded from the clock once at start-up.
     std::mt19937_64& random() { return random_; }
@@ -65,13 +64,10 @@ public:
 private:
     Platform& platform_;
     SettingsRecord settings_;
-    Position position_;
-    GameState game_;
-    GameList gameList_;
-    GameRules rules_;
-    RuleSnapshot ruleSnapshot_;
-    NoCustomGames customGames_;
     std::mt19937_64 random_;
+    GameList gameList_;
+    NoCustomGames customGames_;
+    Engine engine_;
 };
 
 // The folder of the running executable.

@@ -24,7 +24,8 @@ struct CliRun {
 CliRun Cli(std::vector<std::string> args) {
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCli(args, out, err);
+    std::istringstream in;
+    const int code = RunCli(args, in, out, err);
     return {code, out.str(), err.str()};
 }
 

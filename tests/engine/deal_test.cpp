@@ -1,1 +1,1016 @@
-// tests to come
+#include "engine/deal.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "rules/catalogue.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+// Card numbers used below: hearts 1-13, diamonds 14-26, clubs 27-39, spades
+// 40-52, each Ace to King; the second deck repeats them from 53.
+constexpr int kAceHearts = 1;
+constexpr int kAceDiamonds = 14;
+constexpr int kAceClubs = 27;
+constexpr int kAceSpades = 40;
+constexpr int kKingHearts = 13;
+constexpr int kKingDiamonds = 26;
+constexpr int kKingSpades = 52;
+constexpr int kFiveClubs = 31;
+constexpr int kNineDiamonds = 22;
+
+// A deck order that starts with the given cards and goes on with the others
+// in ascending order.
+DeckOrder DeckStartingWith(std::initializer_list<int> first, int cardCount = 52) {
+    DeckOrder order;
+    std::vector<int> cards(first);
+    for (int card = 1; card <= cardCount; ++card) {
+        if (std::find(cards.begin(), cards.end(), card) == cards.end()) cards.push_back(card);
+    }
+    for (size_t i = 0; i < cards.size(); ++i) order.cards[i] = static_cast<CardNumber>(cards[i]);
+    order.size = static_cast<int>(cards.size());
+    return order;
+}
+
+// A game of `cardCount` cards with four foundations built up in suit from
+// the Ace and nothing dealt: each test adds what it needs.
+GameRules BaseRules(int cardCount = 52, int foundations = 4) {
+    GameRules rules;
+    rules.set(Rule::CardCount, cardCount);
+    rules.set(Rule::FoundationCount, foundations);
+    rules.set(Rule::StockFaceDown, 1);
+    for (int i = 0; i < kFoundationCount; ++i) {
+        rules.set(Rule::FoundationFirstCard + i, 1);
+        rules.set(Rule::FoundationDirection + i, 1);
+        rules.set(Rule::FoundationBuild + i, 0);
+    }
+    return rules;
+}
+
+struct Dealt {
+    Position position;
+    GameRules rules;
+    int score = 0;
+
+    const Pile& pile(PileId id) const { return position.piles.pile(id); }
+    std::vector<int> cards(PileId id) const {
+        const auto& groups = pile(id).groups();
+        return std::vector<int>(groups.begin(), groups.end());
+    }
+    // The face flags of a pile, bottom first.
+    std::vector<bool> faces(PileId id) const {
+        std::vector<bool> up;
+        for (const CardNumber card : pile(id).groups()) up.push_back(position.cardTable.IsFaceUp(card));
+        return up;
+    }
+    int rule(int index) const { return rules[index]; }
+};
+
+Dealt Deal(const GameRules& rules, const DeckOrder& deck, bool scoring01 = true) {
+    Dealt dealt;
+    dealt.rules = rules;
+    dealt.score = DealGame(dealt.position, dealt.rules, deck, scoring01);
+    return dealt;
+}
+
+using Cards = std::vector<int>;
+using Faces = std::vector<bool>;
+
+// How often each card 1-104 lies on the table (index 0: empty slots).
+std::array<int, kCardCount + 1> CardTally(const Position& position) {
+    std::array<int, kCardCount + 1> tally{};
+    position.piles.forEach([&](PileId, const Pile& pile) {
+        for (const CardNumber card : pile.groups()) ++tally[card];
+    });
+    return tally;
+}
+
+int CardsOnTable(const Position& position) {
+    const auto tally = CardTally(position);
+    int count = 0;
+    for (int card = 1; card <= kCardCount; ++card) count += tally[static_cast<size_t>(card)];
+    return count;
+}
+
+// ---------------------------------------------------------------------------
+// The starting score
+
+TEST(DealScore, OneDeckWithoutStartingCardsStartsAtMinusTheCardCount) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::StockDealCount, 52);
+    EXPECT_EQ(Deal(rules, DeckStartingWith({})).score, -52);
+
+    GameRules twoDecks = BaseRules(104, 8);
+    twoDecks.set(Rule::StockDealCount, 104);
+    EXPECT_EQ(Deal(twoDecks, DeckStartingWith({}, 104)).score, -104);
+}
+
+TEST(DealScore, FoundationAndSecondWasteCardsAndTheBonusAddFiveEach) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard, 20);          // one foundation card
+    rules.set(Rule::StockGroupDealCard, 45);          // one card on the second waste
+    rules.set(Rule::ThirdStockDealCount, 2);          // two more there
+    rules.set(Rule::DealSecondFoundationCard, 1);     // one more on foundation 1
+    rules.set(Rule::ScoreBonusCards, 3);              // 5 x 3
+    rules.set(Rule::StockDealCount, 10);              // dealt, not scored
+    rules.set(Rule::WasteDealCount, 3);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    EXPECT_EQ(dealt.score, -52 + 5 * 5 + 15);
+}
+
+TEST(DealScore, OtherScoringSystemsStartAtZero) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard, 20);
+    rules.set(Rule::ScoreBonusCards, 3);
+    rules.set(Rule::StockDealCount, 51);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}), false);
+    EXPECT_EQ(dealt.score, 0);
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{1});  // the deal itself is the same
+}
+
+// ---------------------------------------------------------------------------
+// Foundation starting cards
+
+TEST(FoundationDealCode, Code91GivesTheSameRankOnEveryFoundation) {
+    GameRules rules = BaseRules();
+    for (int i = 0; i < 4; ++i) rules.set(Rule::FoundationDealCard + i, 91);
+    rules.set(Rule::StockDealCount, 52);
+    const Dealt dealt = Deal(rules, DeckStartingWith({kFiveClubs}));
+
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{44});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{5});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{18});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(4)), Cards{31});
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 5) << "foundation " << i;
+        EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(dealt.pile(PileId::Foundation(i + 1)).top()));
+    }
+    for (int i = 4; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 1);
+    EXPECT_EQ(dealt.score, -52 + 20);
+
+    // The stock gets the rest in deck order: the placed cards are gone.
+    Cards rest;
+    for (int card = 1; card <= 52; ++card) {
+        if (card != 5 && card != 18 && card != 31 && card != 44) rest.push_back(card);
+    }
+    EXPECT_EQ(dealt.cards(PileId::Stock()), rest);
+}
+
+TEST(FoundationDealCode, Code91WrapsWithinTheCardCount) {
+    GameRules twoDecks = BaseRules(104, 1);
+    twoDecks.set(Rule::FoundationDealCard, 91);
+    EXPECT_EQ(Deal(twoDecks, DeckStartingWith({50}, 104)).cards(PileId::Foundation(1)), Cards{63});
+
+    GameRules oneDeck = BaseRules(52, 1);
+    oneDeck.set(Rule::FoundationDealCard, 91);
+    EXPECT_EQ(Deal(oneDeck, DeckStartingWith({50})).cards(PileId::Foundation(1)), Cards{11});
+
+    // 52 + 4 x 13 is a multiple of 52: the last foundation gets card 52
+    // itself, not a card 0.
+    GameRules four = BaseRules(52, 4);
+    for (int i = 0; i < 4; ++i) four.set(Rule::FoundationDealCard + i, 91);
+    const Dealt dealt = Deal(four, DeckStartingWith({52}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{13});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{26});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{39});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(4)), Cards{52});
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 3), 13);
+    EXPECT_EQ(CardTally(dealt.position)[0], 0);
+
+    // Eight foundations of a two-deck game: the second half wraps to the
+    // first deck.
+    GameRules eight = BaseRules(104, 8);
+    for (int i = 0; i < 8; ++i) eight.set(Rule::FoundationDealCard + i, 91);
+    const Dealt two = Deal(eight, DeckStartingWith({kFiveClubs}, 104));
+    const Cards expected{44, 57, 70, 83, 96, 5, 18, 31};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(two.cards(PileId::Foundation(i + 1)), Cards{expected[i]}) << i;
+}
+
+TEST(FoundationDealCode, Code20TakesTheFirstCardEachTime) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard + 0, 20);
+    rules.set(Rule::FoundationDealCard + 2, 20);
+    rules.set(Rule::StockDealCount, 2);
+    const Dealt dealt = Deal(rules, DeckStartingWith({kNineDiamonds, 7, 40}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kNineDiamonds});
+    EXPECT_TRUE(dealt.pile(PileId::Foundation(2)).empty());
+    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{7});
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 0), 9);
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 1), 1);  // code 0 leaves it alone
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 2), 7);
+    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{40, 1}));
+}
+
+TEST(FoundationDealCode, Codes51To63TakeTheFirstCardOfTheirRank) {
+    GameRules rules = BaseRules(52, 6);
+    rules.set(Rule::FoundationDealCard + 0, 51);  // an Ace
+    rules.set(Rule::FoundationDealCard + 1, 63);  // a King
+    rules.set(Rule::FoundationDealCard + 2, 57);  // a 7
+    rules.set(Rule::FoundationDealCard + 3, 57);  // the next 7
+    rules.set(Rule::StockDealCount, 3);
+    const Dealt dealt = Deal(rules, DeckStartingWith({kNineDiamonds, 46, 33, kAceClubs, 20, 39}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kAceClubs});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{39});  // K of clubs comes before 13
+    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{46});  // 7 of spades
+    EXPECT_EQ(dealt.cards(PileId::Foundation(4)), Cards{33});  // 7 of clubs
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 1), 13);
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 3), 7);
+    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{kNineDiamonds, 20, 1}));
+
+    // Five foundations asking for an Ace in one deck: the fifth finds none.
+    GameRules aces = BaseRules(52, 5);
+    for (int i = 0; i < 5; ++i) aces.set(Rule::FoundationDealCard + i, 51);
+    aces.set(Rule::FoundationFirstCard + 4, 7);
+    const Dealt five = Deal(aces, DeckStartingWith({kAceSpades, 2, kAceClubs}));
+    EXPECT_EQ(five.cards(PileId::Foundation(1)), Cards{kAceSpades});
+    EXPECT_EQ(five.cards(PileId::Foundation(2)), Cards{kAceClubs});
+    EXPECT_EQ(five.cards(PileId::Foundation(3)), Cards{kAceHearts});
+    EXPECT_EQ(five.cards(PileId::Foundation(4)), Cards{kAceDiamonds});
+    EXPECT_TRUE(five.pile(PileId::Foundation(5)).empty());
+    EXPECT_EQ(five.rule(Rule::FoundationFirstCard + 4), 7);
+    EXPECT_EQ(five.score, -52 + 20);
+}
+
+TEST(FoundationDealCode, Code92CopiesTheFirstFoundationsBase) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard + 0, 20);
+    for (int i = 1; i < 4; ++i) rules.set(Rule::FoundationDealCard + i, 92);
+    const Dealt dealt = Deal(rules, DeckStartingWith({kNineDiamonds}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kNineDiamonds});
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_TRUE(dealt.pile(PileId::Foundation(i + 1)).empty());
+        EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 9);
+    }
+    EXPECT_EQ(dealt.score, -52 + 5);
+}
+
+TEST(FoundationDealCode, Codes93To95PlaceAcesAndKingsByValue) {
+    for (const int code : {93, 94}) {
+        GameRules rules = BaseRules(104, 8);
+        for (int i = 0; i < 8; ++i) rules.set(Rule::FoundationDealCard + i, code);
+        const Dealt dealt = Deal(rules, DeckStartingWith({}, 104));
+        const Cards aces{1, 14, 27, 40, 53, 66, 79, 92};
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(dealt.cards(PileId::Foundation(i + 1)), Cards{aces[i]}) << code;
+        EXPECT_EQ(dealt.score, -104 + 40);
+    }
+
+    // Code 95 in one deck with a ninth foundation: its Ace (card 53) wraps
+    // to the Ace of hearts, which foundation 5 already holds.
+    GameRules rules = BaseRules(52, 9);
+    for (int i = 0; i < 9; ++i) rules.set(Rule::FoundationDealCard + i, 95);
+    rules.set(Rule::FoundationFirstCard + 8, 4);
+    rules.set(Rule::StockDealCount, 52);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    const Cards expected{13, 26, 39, 52, 1, 14, 27, 40};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(dealt.cards(PileId::Foundation(i + 1)), Cards{expected[i]}) << i;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 13);
+    for (int i = 4; i < 8; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 1);
+    EXPECT_TRUE(dealt.pile(PileId::Foundation(9)).empty());
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 8), 4);
+    EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 44);
+    EXPECT_EQ(CardTally(dealt.position)[1], 1);
+}
+
+TEST(FoundationDealCode, Code96AndCode0PlaceNothing) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard + 0, 96);
+    rules.set(Rule::FoundationFirstCard + 0, 1);
+    rules.set(Rule::StockDealCount, 52);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(dealt.pile(PileId::Foundation(i + 1)).empty());
+    EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 52);
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard), 1);
+    EXPECT_EQ(dealt.score, -52);
+}
+
+TEST(FoundationDealCode, CodesFrom100NameTheCard) {
+    GameRules rules = BaseRules(52, 4);
+    rules.set(Rule::FoundationDealCard + 0, 110);  // card 10
+    rules.set(Rule::FoundationDealCard + 1, 160);  // card 60, beyond one deck: wraps to 8
+    rules.set(Rule::FoundationDealCard + 2, 110);  // card 10 again: already placed
+    rules.set(Rule::FoundationDealCard + 3, 100);  // card 0: wraps to card 52
+    rules.set(Rule::FoundationFirstCard + 2, 6);
+    rules.set(Rule::StockDealCount, 52);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{10});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{8});
+    EXPECT_TRUE(dealt.pile(PileId::Foundation(3)).empty());
+    EXPECT_EQ(dealt.cards(PileId::Foundation(4)), Cards{52});
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 0), 10);
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 1), 8);
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 2), 6);
+    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + 3), 13);
+    EXPECT_EQ(dealt.score, -52 + 15);
+    EXPECT_EQ(CardsOnTable(dealt.position), 52);
+
+    GameRules twoDecks = BaseRules(104, 1);
+    twoDecks.set(Rule::FoundationDealCard, 160);
+    EXPECT_EQ(Deal(twoDecks, DeckStartingWith({}, 104)).cards(PileId::Foundation(1)), Cards{60});
+}
+
+TEST(FoundationDealCode, OtherCodesGiveThatRankOfEachSuit) {
+    GameRules rules = BaseRules(52, 8);
+    for (int i = 0; i < 8; ++i) rules.set(Rule::FoundationDealCard + i, 7);
+    for (int i = 4; i < 8; ++i) rules.set(Rule::FoundationFirstCard + i, 2);
+    rules.set(Rule::StockDealCount, 52);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    const Cards sevens{7, 20, 33, 46};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(dealt.cards(PileId::Foundation(i + 1)), Cards{sevens[i]});
+        EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 7);
+    }
+    // Foundations 5-8 ask for 7 + 52..91, which wrap onto the sevens above.
+    for (int i = 4; i < 8; ++i) {
+        EXPECT_TRUE(dealt.pile(PileId::Foundation(i + 1)).empty()) << i;
+        EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 2);
+    }
+    EXPECT_EQ(dealt.score, -52 + 20);
+    EXPECT_EQ(CardsOnTable(dealt.position), 52);
+}
+
+// ---------------------------------------------------------------------------
+// The second waste's starting card
+
+TEST(SecondWasteStartingCard, TakesTheCardByValue) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::StockGroupDealCard, 5);
+    rules.set(Rule::StockDealCount, 52);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    EXPECT_EQ(dealt.cards(PileId::SecondWaste()), Cards{5});
+    EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(5));
+    EXPECT_EQ(dealt.pile(PileId::Stock()).find(5), -1);
+    EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 51);
+    EXPECT_EQ(dealt.score, -52 + 5);
+}
+
+TEST(SecondWasteStartingCard, ValuesFrom100CarryTheCardNumber) {
+    struct Case {
+        int value;
+        int cardCount;
+        int expected;  // 0: nothing placed
+    };
+    const Case cases[] = {
+        {105, 52, 5},   {100, 52, 0},  {100, 104, 0},  // 100 is card 0, not card 100
+        {152, 52, 52},  {153, 52, 0},  // card 53 is not in a one-deck game
+        {153, 104, 53}, {60, 52, 0},   {60, 104, 60}, {-1, 52, 0},
+    };
+    for (const Case& c : cases) {
+        GameRules rules = BaseRules(c.cardCount);
+        rules.set(Rule::StockGroupDealCard, c.value);
+        rules.set(Rule::StockDealCount, c.cardCount);
+        const Dealt dealt = Deal(rules, DeckStartingWith({}, c.cardCount));
+        if (c.expected == 0) {
+            EXPECT_TRUE(dealt.pile(PileId::SecondWaste()).empty()) << c.value;
+            EXPECT_EQ(dealt.score, -c.cardCount) << c.value;
+        } else {
+            EXPECT_EQ(dealt.cards(PileId::SecondWaste()), Cards{c.expected}) << c.value;
+            EXPECT_EQ(dealt.score, -c.cardCount + 5) << c.value;
+        }
+        EXPECT_EQ(CardsOnTable(dealt.position), c.cardCount) << c.value;
+    }
+}
+
+TEST(SecondWasteStartingCard, ACardAlreadyOnAFoundationStaysThere) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard, 110);
+    rules.set(Rule::StockGroupDealCard, 10);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{10});
+    EXPECT_TRUE(dealt.pile(PileId::SecondWaste()).empty());
+    EXPECT_EQ(dealt.score, -52 + 5);
+}
+
+// ---------------------------------------------------------------------------
+// Stock, waste, tableau, second waste, reserves
+
+TEST(DealPiles, EachPileTakesTheNextCardsInStepOrder) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::StockDealCount, 3);
+    rules.set(Rule::WasteDealCount, 2);
+    rules.set(Rule::TableauDealCount + 0, 2);
+    rules.set(Rule::TableauDealFaceUp + 0, 1);
+    rules.set(Rule::TableauDealCount + 2, 1);
+    rules.set(Rule::TableauDealFaceUp + 2, 1);
+    rules.set(Rule::ThirdStockDealCount, 2);
+    rules.set(Rule::ReserveDealCount + 1, 3);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+
+    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{1, 2, 3}));
+    EXPECT_EQ(dealt.faces(PileId::Stock()), (Faces{false, false, false}));
+    EXPECT_EQ(dealt.cards(PileId::Waste()), (Cards{4, 5}));
+    EXPECT_EQ(dealt.faces(PileId::Waste()), (Faces{true, true}));
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{6, 7}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, true}));
+    EXPECT_TRUE(dealt.pile(PileId::Tableau(2)).empty());
+    EXPECT_EQ(dealt.cards(PileId::Tableau(3)), Cards{8});
+    EXPECT_EQ(dealt.cards(PileId::SecondWaste()), (Cards{9, 10}));
+    EXPECT_EQ(dealt.faces(PileId::SecondWaste()), (Faces{true, true}));
+    EXPECT_TRUE(dealt.pile(PileId::Reserve(1)).empty());
+    EXPECT_EQ(dealt.cards(PileId::Reserve(2)), (Cards{11, 12, 13}));
+    EXPECT_EQ(dealt.faces(PileId::Reserve(2)), (Faces{true, true, true}));
+    EXPECT_EQ(CardsOnTable(dealt.position), 13);
+    EXPECT_EQ(dealt.score, -52 + 10);
+}
+
+TEST(DealPiles, StockFaceDownFlagZeroDealsAFaceUpStock) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::StockDealCount, 4);
+    rules.set(Rule::StockFaceDown, 0);
+    EXPECT_EQ(Deal(rules, DeckStartingWith({})).faces(PileId::Stock()), (Faces{true, true, true, true}));
+    rules.set(Rule::StockFaceDown, 2);
+    EXPECT_EQ(Deal(rules, DeckStartingWith({})).faces(PileId::Stock()), (Faces{false, false, false, false}));
+}
+
+TEST(DealPiles, TableauFaceUpCounts) {
+    GameRules rules = BaseRules();
+    const int counts[] = {3, 9, -1, -2, 0};
+    for (int t = 0; t < 5; ++t) {
+        rules.set(Rule::TableauDealCount + t, t == 1 ? 4 : 5);
+        rules.set(Rule::TableauDealFaceUp + t, counts[t]);
+    }
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, false, true, true, true}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(2)), (Faces{true, true, true, true}));  // more than the pile
+    EXPECT_EQ(dealt.faces(PileId::Tableau(3)), (Faces{true, false, true, false, true}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(4)), (Faces{false, true, false, true, false}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(5)), (Faces{false, false, false, false, false}));
+    EXPECT_EQ(dealt.cards(PileId::Tableau(2)), (Cards{6, 7, 8, 9}));
+}
+
+TEST(DealPiles, AnEmptyDeckEndsEveryStepQuietly) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::StockDealCount, 50);
+    rules.set(Rule::TableauDealCount + 0, 5);
+    rules.set(Rule::TableauDealFaceUp + 0, 1);
+    rules.set(Rule::TableauDealCount + 1, 5);
+    rules.set(Rule::ThirdStockDealCount, 2);
+    rules.set(Rule::ReserveDealCount, 2);
+    rules.set(Rule::DealFirstFoundationCard, 1);
+    rules.set(Rule::DealSecondFoundationCard, 1);
+    rules.set(Rule::FoundationFirstCard, 1);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 50);
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{51, 52}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, true}));
+    EXPECT_TRUE(dealt.pile(PileId::Tableau(2)).empty());
+    EXPECT_TRUE(dealt.pile(PileId::SecondWaste()).empty());
+    EXPECT_TRUE(dealt.pile(PileId::Reserve(1)).empty());
+    EXPECT_TRUE(dealt.pile(PileId::Foundation(1)).empty());
+    for (int i = 0; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 1);
+    EXPECT_EQ(dealt.score, -52);
+    EXPECT_EQ(CardTally(dealt.position)[0], 0);
+}
+
+TEST(DealPiles, FreeSlotsOfTheDeckOrderAreSkipped) {
+    DeckOrder order;
+    const int cards[] = {7, 0, 3, 0, 0, 9, 1};
+    for (int i = 0; i < 7; ++i) order.cards[static_cast<size_t>(i)] = static_cast<CardNumber>(cards[i]);
+    order.size = 7;
+    GameRules rules = BaseRules();
+    rules.set(Rule::StockDealCount, 3);
+    rules.set(Rule::WasteDealCount, 3);
+    const Dealt dealt = Deal(rules, order);
+    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{7, 3, 9}));
+    EXPECT_EQ(dealt.cards(PileId::Waste()), Cards{1});
+}
+
+// ---------------------------------------------------------------------------
+// Steps 8 to 10: cards turned onto foundation 1, the empty-pile rank
+
+TEST(FirstFoundationCard, CanfieldStyleDealSetsEveryBase) {
+    GameRules rules = BaseRules();
+    for (int i = 0; i < kFoundationCount; ++i) rules.set(Rule::FoundationFirstCard + i, 0);
+    rules.set(Rule::DealFirstFoundationCard, 1);
+    rules.set(Rule::StockDealCount, 34);
+    rules.set(Rule::ReserveDealCount, 13);
+    rules.set(Rule::TableauCount, 4);
+    for (int t = 0; t < 4; ++t) {
+        rules.set(Rule::TableauDealCount + t, 1);
+        rules.set(Rule::TableauDealFaceUp + t, 1);
+        rules.set(Rule::TableauEmptyAccepts + t, t == 3 ? -1 : 91);
+    }
+    // The 52nd card is the one turned: here the 8 of spades (card 47),
+    // swapped with the King of spades.
+    DeckOrder deck = DeckStartingWith({});
+    std::swap(deck.cards[51], deck.cards[46]);
+    const Dealt dealt = Deal(rules, deck);
+
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{47});
+    EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(47));
+    for (int i = 0; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 8);
+    // 91: the rank below the base.
+    for (int t = 0; t < 3; ++t) EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + t), 7);
+    EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 3), -1);
+    EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 34);
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), Cards{35});
+    EXPECT_EQ(dealt.pile(PileId::Reserve(1)).size(), 13);
+    EXPECT_EQ(dealt.pile(PileId::Reserve(1)).top(), 51);
+    EXPECT_EQ(dealt.pile(PileId::Reserve(1)).find(52), 8);
+    EXPECT_EQ(dealt.score, -52 + 5);
+    EXPECT_EQ(CardsOnTable(dealt.position), 52);
+}
+
+TEST(FirstFoundationCard, AnAceBaseGivesKingsOnEmptyPiles) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::DealFirstFoundationCard, 1);
+    rules.set(Rule::TableauEmptyAccepts + 5, 91);
+    rules.set(Rule::TableauEmptyAccepts + 25, 91);
+    const Dealt dealt = Deal(rules, DeckStartingWith({kAceSpades}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kAceSpades});
+    EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 5), 13);
+    EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 25), 13);
+}
+
+TEST(FirstFoundationCard, EmptyPileRankFollowsTheCatalogueBase) {
+    struct Case {
+        int base;
+        int expected;
+    };
+    // A base that is no rank (any card, nothing, a special value) has no
+    // rank below it; such piles take Kings.
+    for (const Case c : {Case{7, 6}, Case{2, 1}, Case{1, 13}, Case{13, 12}, Case{-1, 13}, Case{0, 13}, Case{81, 13}}) {
+        GameRules rules = BaseRules();
+        rules.set(Rule::FoundationFirstCard, c.base);
+        rules.set(Rule::TableauEmptyAccepts, 91);
+        rules.set(Rule::TableauEmptyAccepts + 1, 5);
+        const Dealt dealt = Deal(rules, DeckStartingWith({}));
+        EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts), c.expected) << c.base;
+        EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 1), 5);
+    }
+
+    // A base set by the first foundation's deal code counts as well.
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard, 20);
+    rules.set(Rule::TableauEmptyAccepts + 2, 91);
+    EXPECT_EQ(Deal(rules, DeckStartingWith({kNineDiamonds})).rule(Rule::TableauEmptyAccepts + 2), 8);
+}
+
+TEST(FirstFoundationCard, SecondCardGoesOnTopOfTheFirst) {
+    GameRules rules = BaseRules();
+    for (int i = 0; i < kFoundationCount; ++i) rules.set(Rule::FoundationFirstCard + i, 0);
+    rules.set(Rule::DealFirstFoundationCard, 1);
+    rules.set(Rule::DealSecondFoundationCard, 1);
+    rules.set(Rule::StockDealCount, 2);
+    const Dealt dealt = Deal(rules, DeckStartingWith({30, 31, 4, 44}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), (Cards{4, 44}));
+    EXPECT_EQ(dealt.faces(PileId::Foundation(1)), (Faces{true, true}));
+    for (int i = 0; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 4);
+    EXPECT_EQ(dealt.score, -52 + 10);
+
+    // Without the first, the second goes alone and sets no base.
+    rules.set(Rule::DealFirstFoundationCard, 0);
+    const Dealt alone = Deal(rules, DeckStartingWith({30, 31, 4}));
+    EXPECT_EQ(alone.cards(PileId::Foundation(1)), Cards{4});
+    EXPECT_EQ(alone.rule(Rule::FoundationFirstCard), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Step 11: Aces of reserve 1
+
+TEST(ReserveAces, AcesLeaveReserveOneAndTheWasteRefillsIt) {
+    GameRules rules = BaseRules(52, 4);
+    for (int i = 0; i < kFoundationCount; ++i) rules.set(Rule::FoundationFirstCard + i, 0);
+    rules.set(Rule::SpecialGame, 11);
+    rules.set(Rule::WasteDealCount, 6);
+    rules.set(Rule::ReserveDealCount, 6);
+    // Waste 2, A spades, 3, 4, A clubs, 6; reserve A hearts, 8, A diamonds, 9, 10, J.
+    const Dealt dealt = Deal(rules, DeckStartingWith({2, kAceSpades, 3, 4, kAceClubs, 6, 1, 8, 14, 9, 10, 11}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kAceSpades});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{kAceHearts});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{kAceDiamonds});
+    EXPECT_TRUE(dealt.pile(PileId::Foundation(4)).empty());
+    EXPECT_EQ(dealt.cards(PileId::Reserve(1)), (Cards{8, 9, 10, 11, 2, 3}));
+    EXPECT_EQ(dealt.faces(PileId::Reserve(1)), Faces(6, true));
+    EXPECT_EQ(dealt.cards(PileId::Waste()), (Cards{4, kAceClubs, 6}));
+    EXPECT_EQ(dealt.score, -52 + 15);
+    EXPECT_EQ(CardsOnTable(dealt.position), 12);
+}
+
+TEST(ReserveAces, OnlyTheFirstWasteAceGoesToFoundationOne) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::SpecialGame, 11);
+    rules.set(Rule::WasteDealCount, 5);
+    rules.set(Rule::ReserveDealCount, 2);
+    const Dealt dealt = Deal(rules, DeckStartingWith({2, 3, kAceClubs, 4, kAceSpades, 8, 9}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kAceClubs});
+    EXPECT_EQ(dealt.cards(PileId::Waste()), (Cards{2, 3, 4, kAceSpades}));
+    EXPECT_EQ(dealt.cards(PileId::Reserve(1)), (Cards{8, 9}));
+    EXPECT_EQ(dealt.score, -52 + 5);
+
+    // An Ace met after the first stays in the waste, while later cards
+    // still replace the reserve's Aces.
+    GameRules two = BaseRules();
+    two.set(Rule::SpecialGame, 11);
+    two.set(Rule::WasteDealCount, 4);
+    two.set(Rule::ReserveDealCount, 3);
+    const Dealt second = Deal(two, DeckStartingWith({kAceSpades, kAceClubs, 5, 6, kAceHearts, 8, kAceDiamonds}));
+    EXPECT_EQ(second.cards(PileId::Foundation(1)), Cards{kAceSpades});
+    EXPECT_EQ(second.cards(PileId::Foundation(2)), Cards{kAceHearts});
+    EXPECT_EQ(second.cards(PileId::Foundation(3)), Cards{kAceDiamonds});
+    EXPECT_EQ(second.cards(PileId::Waste()), Cards{kAceClubs});
+    EXPECT_EQ(second.cards(PileId::Reserve(1)), (Cards{8, 5, 6}));
+
+    // Another special game leaves the Aces alone.
+    rules.set(Rule::SpecialGame, 12);
+    const Dealt plain = Deal(rules, DeckStartingWith({2, 3, kAceClubs, 4, kAceSpades, kAceHearts, 9}));
+    EXPECT_TRUE(plain.pile(PileId::Foundation(1)).empty());
+    EXPECT_EQ(plain.cards(PileId::Reserve(1)), (Cards{kAceHearts, 9}));
+}
+
+// ---------------------------------------------------------------------------
+// Step 14: Kings to the bottom
+
+TEST(KingsToBottom, KingsSinkInTheOrderFound) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::DealExtraStep, 1);
+    rules.set(Rule::TableauCount, 2);
+    for (int t = 0; t < 3; ++t) {
+        rules.set(Rule::TableauDealCount + t, t == 0 ? 4 : 3);
+        rules.set(Rule::TableauDealFaceUp + t, 1);
+    }
+    // Pile 1: 5, K spades, 9, K hearts. Pile 2: K diamonds at the bottom,
+    // 2, K of clubs. Pile 3 lies beyond the game's tableau count.
+    const Dealt dealt = Deal(rules, DeckStartingWith({kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts,
+                                                      kKingDiamonds, 2, 39, 4, 12, 25}));
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{kKingHearts, kKingSpades, kFiveClubs, kNineDiamonds}));
+    // Face flags travel with the cards: the King of hearts was the top card.
+    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{true, false, false, false}));
+    EXPECT_EQ(dealt.cards(PileId::Tableau(2)), (Cards{39, kKingDiamonds, 2}));
+    EXPECT_EQ(dealt.cards(PileId::Tableau(3)), (Cards{4, 12, 25}));
+
+    rules.set(Rule::DealExtraStep, 0);
+    const Dealt off = Deal(rules, DeckStartingWith({kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts}));
+    EXPECT_EQ(off.cards(PileId::Tableau(1)), (Cards{kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts}));
+}
+
+// ---------------------------------------------------------------------------
+// Steps 15 and 16
+
+TEST(SpecialDealSteps, QueenAndKingOfHeartsAreMoved) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::SpecialGame, 22);
+    rules.set(Rule::StockDealCount, 10);
+    rules.set(Rule::TableauDealCount, 5);
+    rules.set(Rule::TableauDealFaceUp, 1);
+    const Dealt dealt = Deal(rules, DeckStartingWith({}));
+    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(dealt.faces(PileId::Stock()), Faces(11, false));
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{11, 14, 15, 12}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, false, true, true}));
+    EXPECT_EQ(CardsOnTable(dealt.position), 15);
+
+    // Cards still in the deck are taken from there.
+    GameRules shortDeal = BaseRules();
+    shortDeal.set(Rule::SpecialGame, 22);
+    shortDeal.set(Rule::StockDealCount, 2);
+    const Dealt fromDeck = Deal(shortDeal, DeckStartingWith({}));
+    EXPECT_EQ(fromDeck.cards(PileId::Stock()), (Cards{13, 1, 2}));
+    EXPECT_EQ(fromDeck.cards(PileId::Tableau(1)), Cards{12});
+}
+
+TEST(SpecialDealSteps, BonusCardsAddToTheScore) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::ScoreBonusCards, 4);
+    EXPECT_EQ(Deal(rules, DeckStartingWith({})).score, -52 + 20);
+    rules.set(Rule::ScoreBonusCards, -2);
+    EXPECT_EQ(Deal(rules, DeckStartingWith({})).score, -52 - 10);
+}
+
+// ---------------------------------------------------------------------------
+// Steps 12 and 13: the tableau sweeps (these use the placement check)
+
+GameRules SweepRules(int code, int piles) {
+    GameRules rules = BaseRules();
+    for (int i = 0; i < 4; ++i) rules.set(Rule::FoundationDealCard + i, code);
+    rules.set(Rule::TableauCount, piles);
+    return rules;
+}
+
+TEST(TableauSweep, RowByRowAndPileByPileFindDifferentCards) {
+    GameRules rules = SweepRules(93, 2);
+    rules.set(Rule::TableauDealCount + 0, 2);
+    rules.set(Rule::TableauDealCount + 1, 2);
+    rules.set(Rule::TableauDealFaceUp + 0, 1);
+    rules.set(Rule::TableauDealFaceUp + 1, 1);
+    // Pile 1: 5, 3 of hearts; pile 2: 2, 6 of hearts.
+    const DeckOrder deck = DeckStartingWith({5, 3, 2, 6});
+
+    rules.set(Rule::DealByPile, 0);
+    const Dealt rows = Deal(rules, deck);
+    EXPECT_EQ(rows.cards(PileId::Foundation(1)), (Cards{1, 2, 3}));
+    EXPECT_EQ(rows.faces(PileId::Foundation(1)), (Faces{true, true, true}));
+    EXPECT_EQ(rows.cards(PileId::Tableau(1)), Cards{5});
+    EXPECT_EQ(rows.cards(PileId::Tableau(2)), Cards{6});
+    EXPECT_EQ(rows.score, -52 + 30);
+
+    // Pile by pile, the 3 is passed before the 2 comes up.
+    rules.set(Rule::DealByPile, 1);
+    const Dealt piles = Deal(rules, deck);
+    EXPECT_EQ(piles.cards(PileId::Foundation(1)), (Cards{1, 2}));
+    EXPECT_EQ(piles.cards(PileId::Tableau(1)), (Cards{5, 3}));
+    EXPECT_EQ(piles.cards(PileId::Tableau(2)), Cards{6});
+    EXPECT_EQ(piles.score, -52 + 25);
+}
+
+TEST(TableauSweep, ThePlaceOfATakenCardIsLookedAtAgain) {
+    for (const int byPile : {0, 1}) {
+        GameRules rules = SweepRules(93, 1);
+        rules.set(Rule::DealByPile, byPile);
+        rules.set(Rule::TableauDealCount, 5);
+        rules.set(Rule::TableauDealFaceUp, 1);
+        // 2 and 3 of hearts at the bottom, under the 2 of clubs and a 9;
+        // all but the top are face down.
+        const Dealt dealt = Deal(rules, DeckStartingWith({2, 3, 28, 9, 29}));
+        EXPECT_EQ(dealt.cards(PileId::Foundation(1)), (Cards{1, 2, 3})) << byPile;
+        EXPECT_EQ(dealt.cards(PileId::Foundation(3)), (Cards{kAceClubs, 28, 29})) << byPile;
+        EXPECT_EQ(dealt.cards(PileId::Tableau(1)), Cards{9}) << byPile;
+        EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(2));
+        EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(28));
+        EXPECT_EQ(dealt.score, -52 + 40);
+    }
+}
+
+TEST(TableauSweep, Code94OffersAPileOnlyToItsOwnFoundation) {
+    GameRules rules = SweepRules(94, 4);
+    for (int t = 0; t < 4; ++t) {
+        rules.set(Rule::TableauDealCount + t, 1);
+        rules.set(Rule::TableauDealFaceUp + t, 1);
+    }
+    // The 2s of hearts, diamonds and clubs on piles 1-3; the 3 of hearts
+    // on pile 4, whose foundation is spades.
+    const DeckOrder deck = DeckStartingWith({2, 15, 28, 3});
+    const Dealt own = Deal(rules, deck);
+    EXPECT_EQ(own.cards(PileId::Foundation(1)), (Cards{1, 2}));
+    EXPECT_EQ(own.cards(PileId::Foundation(2)), (Cards{14, 15}));
+    EXPECT_EQ(own.cards(PileId::Foundation(3)), (Cards{27, 28}));
+    EXPECT_EQ(own.cards(PileId::Foundation(4)), Cards{40});
+    EXPECT_EQ(own.cards(PileId::Tableau(4)), Cards{3});
+
+    // Code 93 offers it to every foundation.
+    GameRules any = SweepRules(93, 4);
+    for (int t = 0; t < 4; ++t) {
+        any.set(Rule::TableauDealCount + t, 1);
+        any.set(Rule::TableauDealFaceUp + t, 1);
+    }
+    const Dealt every = Deal(any, deck);
+    EXPECT_EQ(every.cards(PileId::Foundation(1)), (Cards{1, 2, 3}));
+    EXPECT_TRUE(every.pile(PileId::Tableau(4)).empty());
+}
+
+TEST(TableauSweep, Code95SplitsThePilesBetweenKingsAndAces) {
+    GameRules rules = BaseRules(52, 8);
+    for (int i = 0; i < 8; ++i) {
+        rules.set(Rule::FoundationDealCard + i, 95);
+        rules.set(Rule::FoundationDirection + i, i < 4 ? 0 : 1);
+    }
+    rules.set(Rule::TableauCount, 10);
+    // Pile 1: 2 of hearts (the Ace foundations are not offered it);
+    // pile 2: Q of diamonds; pile 5: Q of hearts (any foundation);
+    // pile 7: 2 of diamonds; pile 8: Q of clubs (the King foundations are
+    // not offered it).
+    for (const int t : {0, 1, 4, 6, 7}) {
+        rules.set(Rule::TableauDealCount + t, 1);
+        rules.set(Rule::TableauDealFaceUp + t, 1);
+    }
+    const Dealt dealt = Deal(rules, DeckStartingWith({2, 25, 12, 15, 38}));
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), Cards{2});
+    EXPECT_TRUE(dealt.pile(PileId::Tableau(2)).empty());
+    EXPECT_TRUE(dealt.pile(PileId::Tableau(5)).empty());
+    EXPECT_TRUE(dealt.pile(PileId::Tableau(7)).empty());
+    EXPECT_EQ(dealt.cards(PileId::Tableau(8)), Cards{38});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), (Cards{13, 12}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), (Cards{26, 25}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(5)), Cards{1});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(6)), (Cards{14, 15}));
+    EXPECT_EQ(dealt.score, -52 + 5 * 11);
+}
+
+TEST(TableauSweep, OnlyTheFirstFoundationsCodeStartsTheSweep) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard + 1, 93);  // foundation 2 only: no sweep
+    rules.set(Rule::TableauCount, 1);
+    rules.set(Rule::TableauDealCount, 2);
+    const Dealt dealt = Deal(rules, DeckStartingWith({15, 16}));
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{14});
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{15, 16}));
+}
+
+TEST(TableauSweep, Code96MovesAcesAndRefillsFromTheStock) {
+    GameRules rules = BaseRules();
+    rules.set(Rule::FoundationDealCard, 96);
+    rules.set(Rule::TableauCount, 2);
+    rules.set(Rule::StockDealCount, 2);
+    rules.set(Rule::TableauDealCount + 0, 3);
+    rules.set(Rule::TableauDealCount + 1, 3);
+    rules.set(Rule::TableauDealFaceUp + 0, 1);
+    rules.set(Rule::TableauDealFaceUp + 1, 1);
+    // Stock 10, J of hearts. Pile 1: A hearts, A diamonds, 5;
+    // pile 2: 9, A clubs, A spades.
+    const Dealt dealt = Deal(rules, DeckStartingWith({10, 11, 1, 14, 5, 9, 27, 40}));
+    // Row 1: the Ace of hearts goes, the Ace of diamonds slides into its
+    // place and goes too; the pile gets the J, then the 10.
+    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{1});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{14});
+    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{5, 11, 10}));
+    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{true, true, true}));
+    // Row 2: both Aces go with the stock empty; nothing replaces them.
+    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{27});
+    EXPECT_EQ(dealt.cards(PileId::Foundation(4)), Cards{40});
+    EXPECT_EQ(dealt.cards(PileId::Tableau(2)), Cards{9});
+    EXPECT_TRUE(dealt.pile(PileId::Stock()).empty());
+    EXPECT_EQ(dealt.score, -52 + 20);
+    EXPECT_EQ(CardsOnTable(dealt.position), 8);
+}
+
+// ---------------------------------------------------------------------------
+// Properties
+
+// Any mixture of deal codes puts no card on the table twice and nothing
+// outside the game's cards; every placed foundation card set its base.
+TEST(DealProperties, NoCardIsDealtTwiceWhateverTheCodes) {
+    std::mt19937 random(20240611);
+    const std::vector<int> codes{0, 1, 7, 13, 20, 51, 55, 63, 91, 92, 93, 94, 95, 96, 100, 113, 152, 153, 204, -1};
+    auto pick = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+    for (int round = 0; round < 2000; ++round) {
+        const int cardCount = pick(2) == 0 ? 52 : 104;
+        const int foundations = 1 + pick(kFoundationCount);
+        GameRules rules = BaseRules(cardCount, foundations);
+        for (int i = 0; i < foundations; ++i) {
+            rules.set(Rule::FoundationDealCard + i, codes[static_cast<size_t>(pick(static_cast<int>(codes.size())))]);
+        }
+        rules.set(Rule::StockGroupDealCard, pick(3) == 0 ? pick(260) : 0);
+        rules.set(Rule::TableauCount, 1 + pick(10));
+        for (int t = 0; t < rules[Rule::TableauCount]; ++t) rules.set(Rule::TableauDealCount + t, pick(8));
+        rules.set(Rule::StockDealCount, pick(cardCount));
+        rules.set(Rule::DealByPile, pick(2));
+        rules.set(Rule::DealExtraStep, pick(2));
+        rules.set(Rule::SpecialGame, pick(4) == 0 ? 22 : 0);
+        const DeckOrderResult order = BuildDeckOrder(std::to_string(round * 7919 + 13), cardCount);
+        ASSERT_EQ(order.error, DeckOrderError::None);
+        const GameRules before = rules;
+        const Dealt dealt = Deal(rules, order.order);
+
+        const auto tally = CardTally(dealt.position);
+        EXPECT_EQ(tally[0], 0) << round;
+        for (int card = 1; card <= kCardCount; ++card) {
+            EXPECT_LE(tally[static_cast<size_t>(card)], card <= cardCount ? 1 : 0) << "round " << round << " card " << card;
+        }
+        // Moving the Queen and King of hearts may lift a card off a
+        // foundation after its base and score were set.
+        if (before[Rule::SpecialGame] == 22) continue;
+        int scored = 0;
+        for (int i = 0; i < kFoundationCount; ++i) {
+            const Pile& foundation = dealt.pile(PileId::Foundation(i + 1));
+            scored += foundation.size();
+            if (foundation.empty()) {
+                // Only code 92 rewrites the base of a foundation left empty.
+                if (before[Rule::FoundationDealCard + i] != 92) {
+                    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), before[Rule::FoundationFirstCard + i]);
+                }
+            } else if (before[Rule::FoundationDealCard + i] != 0 && before[Rule::FoundationDealCard + i] != 96) {
+                EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), CardRank(foundation[0])) << round;
+            }
+        }
+        scored += dealt.pile(PileId::SecondWaste()).size();
+        EXPECT_EQ(dealt.score, -cardCount + 5 * scored) << round;
+    }
+}
+
+struct CatalogueGame {
+    int code = -1;
+    std::string name;
+    GameRules rules;
+};
+
+std::vector<CatalogueGame> ShippedGames() {
+    const auto path = test::BuiltCatalogue();
+    GameList list;
+    EXPECT_TRUE(LoadGameList(path, list));
+    std::vector<CatalogueGame> games;
+    // Every column of the rule matrix is a game; the first missing one ends
+    // the catalogue.
+    for (int code = 0; code < kFirstCustomCode; ++code) {
+        try {
+            games.push_back({code, GameNameOf(list, code, NoCustomGames{}), LoadGameRules(path, code, NoCustomGames{})});
+        } catch (const CatalogueError&) {
+            break;
+        }
+    }
+    return games;
+}
+
+std::vector<int> PileSizes(const Position& position, PileKind kind, int count) {
+    std::vector<int> sizes;
+    for (int n = 1; n <= count; ++n) sizes.push_back(position.piles.pile({kind, n}).size());
+    return sizes;
+}
+
+TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
+    const std::vector<CatalogueGame> games = ShippedGames();
+    ASSERT_GE(games.size(), 7u);
+    std::mt19937_64 random(4711);
+    int named = 0;
+    for (const CatalogueGame& game : games) {
+        const int cardCount = game.rules[Rule::CardCount];
+        ASSERT_TRUE(cardCount == 52 || cardCount == 104) << game.name;
+        const bool named1 = game.name == "Klondike" || game.name == "FreeCell" || game.name == "Spider" ||
+                            game.name == "Canfield" || game.name == "Baker's Dozen";
+        named += named1 ? 1 : 0;
+        // Steps that move cards after dealing change the plain counts.
+        const int firstCode = game.rules[Rule::FoundationDealCard];
+        const bool plainCounts = game.rules[Rule::SpecialGame] != 11 && game.rules[Rule::SpecialGame] != 22 &&
+                                 (firstCode < 93 || firstCode > 96);
+
+        for (int deal = 0; deal < 500; ++deal) {
+            const std::string number = DrawGameNumber(random);
+            const DeckOrderResult order = BuildDeckOrder(number, cardCount);
+            ASSERT_EQ(order.error, DeckOrderError::None) << number;
+            const Dealt dealt = Deal(game.rules, order.order);
+            const Position& p = dealt.position;
+            const std::string where = game.name + " #" + number;
+
+            const auto tally = CardTally(p);
+            ASSERT_EQ(tally[0], 0) << where;
+            for (int card = 1; card <= kCardCount; ++card) {
+                ASSERT_EQ(tally[static_cast<size_t>(card)], card <= cardCount ? 1 : 0) << where << " card " << card;
+            }
+
+            int scored = dealt.pile(PileId::SecondWaste()).size();
+            for (int i = 0; i < kFoundationCount; ++i) scored += dealt.pile(PileId::Foundation(i + 1)).size();
+            ASSERT_EQ(dealt.score, -cardCount + 5 * scored + 5 * game.rules[Rule::ScoreBonusCards]) << where;
+
+            if (plainCounts) {
+                ASSERT_EQ(dealt.pile(PileId::Stock()).size(), game.rules[Rule::StockDealCount]) << where;
+                ASSERT_EQ(dealt.pile(PileId::Waste()).size(), game.rules[Rule::WasteDealCount]) << where;
+                for (int t = 0; t < kTableauCount; ++t) {
+                    ASSERT_EQ(dealt.pile(PileId::Tableau(t + 1)).size(),
+                              std::max(0, static_cast<int>(game.rules[Rule::TableauDealCount + t])))
+                        << where << " pile " << t + 1;
+                }
+                for (int r = 0; r < kReserveCount; ++r) {
+                    ASSERT_EQ(dealt.pile(PileId::Reserve(r + 1)).size(),
+                              std::max(0, static_cast<int>(game.rules[Rule::ReserveDealCount + r])))
+                        << where;
+                }
+            }
+
+            if (game.name == "Klondike") {
+                EXPECT_EQ(PileSizes(p, PileKind::Tableau, 8), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0})) << where;
+                for (int t = 1; t <= 7; ++t) {
+                    const Pile& pile = p.piles.pile(PileId::Tableau(t));
+                    for (int k = 0; k < pile.size(); ++k) {
+                        ASSERT_EQ(p.cardTable.IsFaceUp(pile[k]), k == pile.size() - 1) << where;
+                    }
+                }
+                EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 24) << where;
+                EXPECT_EQ(dealt.faces(PileId::Stock()), Faces(24, false)) << where;
+                EXPECT_EQ(dealt.score, -52) << where;
+            } else if (game.name == "FreeCell") {
+                EXPECT_EQ(PileSizes(p, PileKind::Tableau, 9), (std::vector<int>{7, 7, 7, 7, 6, 6, 6, 6, 0})) << where;
+                for (int t = 1; t <= 8; ++t) {
+                    EXPECT_EQ(dealt.faces(PileId::Tableau(t)), Faces(static_cast<size_t>(t <= 4 ? 7 : 6), true));
+                }
+                EXPECT_EQ(PileSizes(p, PileKind::Reserve, 4), (std::vector<int>{0, 0, 0, 0})) << where;
+                EXPECT_TRUE(dealt.pile(PileId::Stock()).empty()) << where;
+            } else if (game.name == "Spider") {
+                EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 50) << where;
+                EXPECT_EQ(PileSizes(p, PileKind::Tableau, 10), (std::vector<int>{6, 6, 6, 6, 5, 5, 5, 5, 5, 5}));
+                EXPECT_EQ(dealt.score, -104) << where;
+            } else if (game.name == "Canfield") {
+                const Pile& foundation = dealt.pile(PileId::Foundation(1));
+                ASSERT_EQ(foundation.size(), 1) << where;
+                for (int i = 0; i < kFoundationCount; ++i) {
+                    EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), CardRank(foundation[0])) << where;
+                }
+                EXPECT_EQ(dealt.pile(PileId::Reserve(1)).size(), 13) << where;
+                EXPECT_EQ(dealt.faces(PileId::Reserve(1)), Faces(13, true)) << where;
+                EXPECT_EQ(PileSizes(p, PileKind::Tableau, 5), (std::vector<int>{1, 1, 1, 1, 0})) << where;
+                EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 34) << where;
+                EXPECT_EQ(dealt.score, -52 + 5) << where;
+            } else if (game.name == "Baker's Dozen") {
+                std::vector<int> sizes(13, 4);
+                sizes.push_back(0);
+                EXPECT_EQ(PileSizes(p, PileKind::Tableau, 14), sizes) << where;
+                for (int t = 1; t <= 13; ++t) {
+                    const Pile& pile = p.piles.pile(PileId::Tableau(t));
+                    for (int k = 1; k < pile.size(); ++k) {
+                        ASSERT_FALSE(CardRank(pile[k]) == 13 && CardRank(pile[k - 1]) != 13)
+                            << where << " pile " << t << ": a King above a non-King";
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(named, 5);
+}
+
+}  // namespace
+}  // namespace dravicor

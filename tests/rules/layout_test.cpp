@@ -1,1 +1,805 @@
-// tests to come
+#include "rules/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cards/pile_at.h"
+#include "rules/catalogue.h"
+#include "rules/pile_geometry.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+constexpr Size kBig{71, 96};
+constexpr Size kMedium{59, 80};
+constexpr TableArea kArea800{5, 800, 600, 0};
+constexpr TableArea kArea640{5, 640, 480, 0};
+
+GameRules Rules(std::initializer_list<std::pair<int, int>> values) {
+    GameRules rules;
+    for (const auto& [index, value] : values) rules.set(index, value);
+    return rules;
+}
+
+std::vector<int> TableauXs(const PileOrigins& origins, int n) {
+    std::vector<int> xs;
+    for (int t = 1; t <= n; ++t) xs.push_back(origins.origin(PileId::Tableau(t)).x);
+    return xs;
+}
+
+std::vector<int> Steps(int first, int step, int n) {
+    std::vector<int> xs;
+    for (int i = 0; i < n; ++i) xs.push_back(first + i * step);
+    return xs;
+}
+
+// ---------------------------------------------------------------- card sizes
+
+TEST(CardSize, ByLetter) {
+    EXPECT_EQ(CardSizeFor('B'), (Size{71, 96}));
+    EXPECT_EQ(CardSizeFor('M'), (Size{59, 80}));
+    EXPECT_EQ(CardSizeFor('P'), (Size{25, 32}));
+    EXPECT_EQ(CardSizeFor('b'), std::nullopt);
+    EXPECT_EQ(CardSizeFor('X'), std::nullopt);
+    EXPECT_EQ(CardSizeFor('\0'), std::nullopt);
+}
+
+// -------------------------------------------------------------- pile origins
+
+TEST(PileOriginsTest, StartOffTheTableAndKeepWhatIsSet) {
+    PileOrigins origins;
+    EXPECT_FALSE(origins.isOnTable(PileId::Stock()));
+    EXPECT_FALSE(origins.isOnTable(PileId::Reserve(8)));
+    EXPECT_EQ(origins.origin(PileId::Tableau(26)).x, kOffTableX);
+
+    origins.set(PileId::Waste(), {-3, 40});
+    origins.set(PileId::SecondWaste(), {7, 8});
+    origins.set(PileId::Foundation(16), {120, 15});
+    origins.set(PileId::Tableau(1), {kOffTableX + 1, 0});
+    EXPECT_EQ(origins.origin(PileId::Waste()), (Point{-3, 40}));
+    EXPECT_EQ(origins.origin(PileId::SecondWaste()), (Point{7, 8}));
+    EXPECT_EQ(origins.origin(PileId::Foundation(16)), (Point{120, 15}));
+    EXPECT_FALSE(origins.isOnTable(PileId::Stock()));
+    EXPECT_TRUE(origins.isOnTable(PileId::Waste()));
+    EXPECT_TRUE(origins.isOnTable(PileId::Tableau(1)));  // only x <= -10000 is off
+
+    // Numbers beyond the arrays are never on the table and writes to them are dropped.
+    const PileOrigins before = origins;
+    origins.set(PileId::Foundation(17), {1, 1});
+    origins.set(PileId::Reserve(0), {1, 1});
+    EXPECT_EQ(origins, before);
+    EXPECT_FALSE(origins.isOnTable(PileId::Tableau(27)));
+}
+
+// ---------------------------------------------------------------------- rows
+
+TEST(LayoutRows, DocumentedExampleWithTheStockOnRowThree) {
+    const GameRules rules =
+        Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 3}});
+    const TableRows rows = ComputeRows(rules, kBig, kArea800);
+    EXPECT_EQ(rows.y[1], 15);
+    EXPECT_EQ(rows.y[2], 121);
+    EXPECT_EQ(rows.y[3], 227);
+    EXPECT_EQ(rows.y[4], 333);
+    EXPECT_EQ(rows.margin, 10);
+    EXPECT_EQ(rows.left, 10);
+}
+
+TEST(LayoutRows, StockSelectorAndModelThreeAddRoom) {
+    GameRules rules = Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 1}});
+    TableRows rows = ComputeRows(rules, kBig, kArea800);
+    EXPECT_EQ(rows.y[1], 30);
+    EXPECT_EQ(rows.y[2], 136);
+    EXPECT_EQ(rows.y[4], 348);
+
+    rules.set(Rule::StockLayoutRow, 2);
+    rows = ComputeRows(rules, kBig, kArea800);
+    EXPECT_EQ(rows.y[1], 15);
+    EXPECT_EQ(rows.y[2], 136);
+    EXPECT_EQ(rows.y[3], 242);
+
+    // The selector is the parameter's first digit: 21 selects row 2.
+    rules.set(Rule::StockLayoutRow, 21);
+    EXPECT_EQ(ComputeRows(rules, kBig, kArea800).y[2], 136);
+
+    rules.set(Rule::StockLayoutRow, 3);
+    rules.set(Rule::StockLayoutModel, 3);
+    rows = ComputeRows(rules, kBig, kArea800);
+    EXPECT_EQ(rows.y[1], 15);
+    EXPECT_EQ(rows.y[2], 136);
+    EXPECT_EQ(rows.left, 25);
+
+    // Without a stock string the stock's selector and model count for nothing.
+    rules.set(Rule::StockPileCount, 0);
+    rules.set(Rule::StockLayoutRow, 1);
+    rows = ComputeRows(rules, kBig, kArea800);
+    EXPECT_EQ(rows.y[1], 15);
+    EXPECT_EQ(rows.y[2], 121);
+    EXPECT_EQ(rows.left, 10);
+}
+
+TEST(LayoutRows, ModelFifteenAndLowWindows) {
+    const GameRules fifteen = Rules({{Rule::TableLayoutModel, 15}});
+    TableRows rows = ComputeRows(fifteen, kBig, kArea800);
+    EXPECT_EQ(rows.y[1], 20);
+    EXPECT_EQ(rows.y[2], 121);
+    EXPECT_EQ(rows.y[3], 222);
+    EXPECT_EQ(rows.y[4], 328);
+
+    rows = ComputeRows(GameRules{}, kMedium, {30, 640, 480, 0});
+    EXPECT_EQ(rows.margin, 5);
+    EXPECT_EQ(rows.y[1], 35);
+    EXPECT_EQ(rows.y[2], 120);
+    EXPECT_EQ(rows.y[3], 205);
+    EXPECT_EQ(rows.left, 3);
+}
+
+TEST(LayoutRows, LeftMargin) {
+    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 652, 600, 0}).left, 10);
+    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 651, 600, 0}).left, 3);
+
+    // The main window's offset and the shifted stock models count only with a stock.
+    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 800, 600, 7}).left, 10);
+    const GameRules stock = Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}});
+    EXPECT_EQ(ComputeRows(stock, kBig, {5, 800, 600, 7}).left, 17);
+    EXPECT_EQ(ComputeRows(stock, kBig, {5, 640, 600, 7}).left, 10);
+    for (const int model : {3, 4, 5, 16, 19}) {
+        GameRules shifted = stock;
+        shifted.set(Rule::StockLayoutModel, model);
+        EXPECT_EQ(ComputeRows(shifted, kBig, kArea800).left, 25) << "stock model " << model;
+    }
+    GameRules fifth = stock;
+    fifth.set(Rule::FifthLayoutModel, 4);
+    EXPECT_EQ(ComputeRows(fifth, kBig, kArea800).left, 25);
+    fifth.set(Rule::StockPileCount, 0);
+    EXPECT_EQ(ComputeRows(fifth, kBig, kArea800).left, 10);
+    GameRules plain = stock;
+    plain.set(Rule::StockLayoutModel, 6);
+    EXPECT_EQ(ComputeRows(plain, kBig, kArea800).left, 10);
+}
+
+// ------------------------------------------------------- single centred row
+
+PileOrigins CentredTable(int model, int n, Size card, TableArea area,
+                         std::initializer_list<std::pair<int, int>> more = {}) {
+    GameRules rules = Rules({{Rule::TableLayoutModel, model}, {Rule::TableLayoutRow, 2}, {Rule::TableauCount, n}});
+    for (const auto& [index, value] : more) rules.set(index, value);
+    return ComputeLayout(rules, card, area);
+}
+
+TEST(CentredRow, GapKeptBetweenFourAndTwenty) {
+    // 7 piles: (798 - 497) / 8 = 37, kept at 20; (798 - 617) / 2 = 90.
+    PileOrigins origins = CentredTable(1, 7, kBig, kArea800);
+    EXPECT_EQ(TableauXs(origins, 7), Steps(90, 91, 7));
+    for (int t = 1; t <= 7; ++t) EXPECT_EQ(origins.origin(PileId::Tableau(t)).y, 121);
+    EXPECT_FALSE(origins.isOnTable(PileId::Tableau(8)));
+
+    // 9 piles: (798 - 639) / 10 = 15 as it is; (798 - 759) / 2 = 19.5, truncated.
+    EXPECT_EQ(TableauXs(CentredTable(1, 9, kBig, kArea800), 9), Steps(19, 86, 9));
+
+    // 11 piles: 17 / 12 = 1, raised to 4; the first x (798 - 821) / 2 = -11 becomes x0.
+    EXPECT_EQ(TableauXs(CentredTable(1, 11, kBig, kArea800), 11), Steps(10, 75, 11));
+}
+
+TEST(CentredRow, ModelOneClampsToTheLeftMargin) {
+    // 10 piles: gap 88 / 11 = 8, first x (798 - 782) / 2 = 8, left of x0 = 10.
+    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800), 10), Steps(10, 79, 10));
+    // The main window's offset moves x0 to 40; model 001 keeps its gap.
+    const std::initializer_list<std::pair<int, int>> stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
+    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, {5, 800, 600, 30}, stock), 10), Steps(40, 79, 10));
+    // At M in 640 the first x of 6 stays right of x0 = 3.
+    EXPECT_EQ(TableauXs(CentredTable(1, 10, kMedium, kArea640), 10), Steps(6, 63, 10));
+}
+
+TEST(CentredRow, ModelsFourteenAndFifteenShrinkTheGap) {
+    const std::initializer_list<std::pair<int, int>> stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
+    // x0 = 40: the gap 8 shrinks by (40 - 8) / 9 = 3.
+    EXPECT_EQ(TableauXs(CentredTable(14, 10, kBig, {5, 800, 600, 30}, stock), 10), Steps(40, 76, 10));
+    // Without the clamp model 014 is model 001.
+    EXPECT_EQ(TableauXs(CentredTable(14, 7, kBig, kArea800), 7), Steps(90, 91, 7));
+
+    // Narrower than 650: x0 = 13, first x 6; the gap 4 - 7 / 9 stays 4 and the row starts at x0 - 2.
+    const PileOrigins narrow = CentredTable(15, 10, kMedium, {5, 640, 480, 10}, stock);
+    EXPECT_EQ(TableauXs(narrow, 10), Steps(11, 63, 10));
+    EXPECT_EQ(narrow.origin(PileId::Tableau(1)).y, 105);  // model 015's row 2: 5 + 15 + 5 + 80
+}
+
+TEST(CentredRow, StockModelFourWidensTheGap) {
+    // x0 = 10 + 15. Model 001: the gap 8 becomes 15, the row starts at x0.
+    const std::initializer_list<std::pair<int, int>> model4 = {{Rule::StockPileCount, 2}, {Rule::StockLayoutModel, 4}};
+    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800, model4), 10), Steps(25, 86, 10));
+    // Model 014: gap 8 - 17 / 9 = 7; piles 2 and 3 (1 + two stock piles) lie W + 15 on.
+    const std::vector<int> expected = {25, 111, 197, 275, 353, 431, 509, 587, 665, 743};
+    EXPECT_EQ(TableauXs(CentredTable(14, 10, kBig, kArea800, model4), 10), expected);
+    // The fifth string's model 004 counts the same.
+    const std::initializer_list<std::pair<int, int>> fifth = {{Rule::StockPileCount, 1}, {Rule::FifthLayoutModel, 4}};
+    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800, fifth), 10), Steps(25, 86, 10));
+}
+
+// ------------------------------------------------------- hand-made tables
+
+TEST(HandMadeTables, Model062) {
+    const GameRules rules =
+        Rules({{Rule::TableLayoutModel, 62}, {Rule::StockPileCount, 2}, {Rule::FoundationCount, 12}});
+    const PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{30, 15}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{116, 15}));
+    const int xs[4] = {237, 318, 399, 480};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(o.origin(PileId::Foundation(1 + i)), (Point{xs[i], 15}));
+        EXPECT_EQ(o.origin(PileId::Foundation(9 + i)), (Point{xs[i], 126}));
+        EXPECT_EQ(o.origin(PileId::Foundation(5 + i)), (Point{xs[i], 237}));
+    }
+    EXPECT_FALSE(o.isOnTable(PileId::Foundation(13)));
+    EXPECT_FALSE(o.isOnTable(PileId::SecondWaste()));
+    EXPECT_FALSE(o.isOnTable(PileId::Tableau(1)));
+
+    // With eight foundations the third band is not shown.
+    GameRules eight = rules;
+    eight.set(Rule::FoundationCount, 8);
+    const PileOrigins fewer = ComputeLayout(eight, kBig, kArea800);
+    EXPECT_FALSE(fewer.isOnTable(PileId::Foundation(9)));
+    EXPECT_EQ(fewer.origin(PileId::Foundation(8)), (Point{480, 237}));
+}
+
+TEST(HandMadeTables, Model064) {
+    const GameRules rules = Rules({{Rule::TableLayoutModel, 64},
+                                   {Rule::StockPileCount, 2},
+                                   {Rule::FoundationCount, 4},
+                                   {Rule::ReserveCount, 4},
+                                   {Rule::TableauCount, 4}});
+    const PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{10, 15}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{121, 15}));
+    EXPECT_EQ(o.origin(PileId::Reserve(1)), (Point{10, 121}));
+    EXPECT_EQ(o.origin(PileId::Reserve(2)), (Point{121, 121}));
+    EXPECT_EQ(o.origin(PileId::Reserve(3)), (Point{10, 227}));
+    EXPECT_EQ(o.origin(PileId::Reserve(4)), (Point{121, 227}));
+    const int xs[4] = {262, 343, 424, 505};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(o.origin(PileId::Foundation(1 + i)), (Point{xs[i], 15}));
+        EXPECT_EQ(o.origin(PileId::Tableau(1 + i)), (Point{xs[i], 121}));
+    }
+    EXPECT_FALSE(o.isOnTable(PileId::Foundation(5)));
+    EXPECT_FALSE(o.isOnTable(PileId::Reserve(5)));
+}
+
+TEST(HandMadeTables, Model069) {
+    const GameRules rules = Rules({{Rule::TableLayoutModel, 69},
+                                   {Rule::StockPileCount, 2},
+                                   {Rule::FoundationCount, 8},
+                                   {Rule::ReserveCount, 1},
+                                   {Rule::TableauCount, 5}});
+    const PileOrigins o = ComputeLayout(rules, kMedium, kArea640);
+    // M in 640 x 480: row 1 = 5 + 5, row 2 = 10 + 5 + 80.
+    EXPECT_FALSE(o.isOnTable(PileId::Stock()));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{25, 10}));
+    for (int f = 1; f <= 8; ++f) EXPECT_EQ(o.origin(PileId::Foundation(f)), (Point{119 + (f - 1) * 64, 10}));
+    EXPECT_EQ(o.origin(PileId::Reserve(1)), (Point{119, 95}));
+    for (int t = 1; t <= 5; ++t) EXPECT_EQ(o.origin(PileId::Tableau(t)), (Point{567 - (5 - t) * 79, 95}));
+}
+
+// --------------------------------------------------------- generic models
+
+TEST(GenericLayout, StockGroupBesideOrUnderTheStock) {
+    GameRules rules = Rules({{Rule::StockPileCount, 2},
+                             {Rule::StockLayoutModel, 1},
+                             {Rule::StockLayoutRow, 1},
+                             {Rule::WasteUnderStock, 1}});
+    // Model 1 keeps the waste beside the stock whatever WasteUnderStock says.
+    PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{10, 30}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{91, 30}));
+    EXPECT_FALSE(o.isOnTable(PileId::SecondWaste()));
+
+    // Model 2 puts it under the stock, on the next row.
+    rules.set(Rule::StockLayoutModel, 2);
+    o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{10, 30}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{10, 136}));
+    rules.set(Rule::WasteUnderStock, 0);
+    EXPECT_EQ(ComputeLayout(rules, kBig, kArea800).origin(PileId::Waste()), (Point{91, 30}));
+
+    // Piles beyond the count stay off the table; no count, no stock.
+    rules.set(Rule::StockPileCount, 1);
+    o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_TRUE(o.isOnTable(PileId::Stock()));
+    EXPECT_FALSE(o.isOnTable(PileId::Waste()));
+    rules.set(Rule::StockPileCount, 0);
+    EXPECT_FALSE(ComputeLayout(rules, kBig, kArea800).isOnTable(PileId::Stock()));
+}
+
+TEST(GenericLayout, ThirdPileBesideTheStock) {
+    GameRules rules = Rules({{Rule::StockPileCount, 3}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 1}});
+    PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()).x, 10);
+    EXPECT_EQ(o.origin(PileId::Waste()).x, 91);
+    EXPECT_EQ(o.origin(PileId::SecondWaste()).x, 172);
+
+    // W + 25 right of the stock, the waste moving on past it.
+    rules.set(Rule::ThirdPileBesideStock, 1);
+    o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::SecondWaste()), (Point{106, 30}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{187, 30}));
+
+    // Under model 2 the waste goes below and the third pile keeps its place.
+    rules.set(Rule::StockLayoutModel, 2);
+    rules.set(Rule::WasteUnderStock, 1);
+    o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::SecondWaste()), (Point{106, 30}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{10, 136}));
+}
+
+TEST(GenericLayout, RowsOverTheTableauTakeItsColumns) {
+    // Klondike's table: stock and waste over piles 1 and 2, foundations over 4 to 7.
+    const GameRules rules = Rules({{Rule::StockPileCount, 2},
+                                   {Rule::StockLayoutModel, 1},
+                                   {Rule::StockLayoutRow, 1},
+                                   {Rule::FoundationCount, 4},
+                                   {Rule::FoundationLayoutModel, 1},
+                                   {Rule::FoundationLayoutRow, 1},
+                                   {Rule::TableauCount, 7},
+                                   {Rule::TableLayoutModel, 1},
+                                   {Rule::TableLayoutRow, 2}});
+    const PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{90, 30}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{181, 30}));
+    for (int f = 1; f <= 4; ++f) EXPECT_EQ(o.origin(PileId::Foundation(f)), (Point{363 + (f - 1) * 91, 30}));
+    EXPECT_EQ(TableauXs(o, 7), Steps(90, 91, 7));
+    EXPECT_EQ(o.origin(PileId::Tableau(7)).y, 136);
+
+    // Reserves on the left, foundations on the right (FreeCell).
+    const GameRules cells = Rules({{Rule::ReserveCount, 4},
+                                   {Rule::ReserveLayoutModel, 1},
+                                   {Rule::ReserveLayoutRow, 1},
+                                   {Rule::FoundationCount, 4},
+                                   {Rule::FoundationLayoutModel, 1},
+                                   {Rule::FoundationLayoutRow, 1},
+                                   {Rule::TableauCount, 8},
+                                   {Rule::TableLayoutModel, 1},
+                                   {Rule::TableLayoutRow, 2}});
+    const PileOrigins c = ComputeLayout(cells, kBig, kArea800);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(c.origin(PileId::Reserve(i)), (Point{45 + (i - 1) * 91, 15}));
+        EXPECT_EQ(c.origin(PileId::Foundation(i)), (Point{409 + (i - 1) * 91, 15}));
+    }
+}
+
+TEST(GenericLayout, PackedRowsShrinkTheGapThenWrap) {
+    // No tableau to line up with: stock and waste from x0, foundations ending at 800 - 10.
+    GameRules rules = Rules({{Rule::StockPileCount, 2},
+                             {Rule::StockLayoutModel, 1},
+                             {Rule::StockLayoutRow, 1},
+                             {Rule::FoundationCount, 4},
+                             {Rule::FoundationLayoutModel, 1},
+                             {Rule::FoundationLayoutRow, 1}});
+    PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{91, 30}));
+    for (int f = 1; f <= 4; ++f) EXPECT_EQ(o.origin(PileId::Foundation(f)), (Point{476 + (f - 1) * 81, 30}));
+
+    // Eight foundations at M in 640: 590 + 9 gaps in 634 pixels leaves a gap of 4.
+    rules.set(Rule::FoundationCount, 8);
+    o = ComputeLayout(rules, kMedium, kArea640);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{3, 25}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{66, 25}));
+    for (int f = 1; f <= 8; ++f) EXPECT_EQ(o.origin(PileId::Foundation(f)), (Point{137 + (f - 1) * 63, 25}));
+
+    // Sixteen cannot fit even 2 apart: eight per row, the rest on row 2 in the same columns.
+    rules.set(Rule::FoundationCount, 16);
+    o = ComputeLayout(rules, kMedium, kArea640);
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{64, 25}));
+    for (int f = 1; f <= 8; ++f) {
+        EXPECT_EQ(o.origin(PileId::Foundation(f)), (Point{151 + (f - 1) * 61, 25}));
+        EXPECT_EQ(o.origin(PileId::Foundation(f + 8)), (Point{151 + (f - 1) * 61, 110}));
+    }
+}
+
+TEST(GenericLayout, WrappingTableauLeavesRoomForTheFan) {
+    // Thirteen piles of four face-up cards: rows of 7 and 6. The second row
+    // lies a card, the margin and five face-up steps lower (the dealt fan of
+    // three steps and two spare).
+    GameRules rules = Rules({{Rule::TableauCount, 13},
+                             {Rule::TableLayoutModel, 2},
+                             {Rule::TableLayoutRow, 2},
+                             {Rule::TableauSpread, 1},
+                             {Rule::FoundationCount, 4},
+                             {Rule::FoundationLayoutModel, 1},
+                             {Rule::FoundationLayoutRow, 1}});
+    for (int t = 0; t < 13; ++t) {
+        rules.set(Rule::TableauDealCount + t, 4);
+        rules.set(Rule::TableauDealFaceUp + t, 4);
+    }
+    PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    for (int t = 1; t <= 7; ++t) EXPECT_EQ(o.origin(PileId::Tableau(t)), (Point{90 + (t - 1) * 91, 121}));
+    for (int t = 8; t <= 13; ++t) EXPECT_EQ(o.origin(PileId::Tableau(t)), (Point{90 + (t - 8) * 91, 317}));
+    for (int f = 1; f <= 4; ++f) EXPECT_EQ(o.origin(PileId::Foundation(f)), (Point{363 + (f - 1) * 91, 15}));
+
+    // M: 80 + 5 + 5 * 14.
+    o = ComputeLayout(rules, kMedium, kArea640);
+    EXPECT_EQ(o.origin(PileId::Tableau(8)), (Point{52, 95 + 155}));
+
+    // Face-down cards fan by the smaller step; at least four face-up steps are left.
+    for (int t = 0; t < 13; ++t) rules.set(Rule::TableauDealFaceUp + t, 1);
+    EXPECT_EQ(ComputeLayout(rules, kBig, kArea800).origin(PileId::Tableau(8)).y, 121 + 96 + 10 + 72);
+
+    // Too little height (margin 5, row 2 at 111): the rows close up to end
+    // at the bottom margin, never nearer than a card and the margin.
+    o = ComputeLayout(rules, kBig, {5, 800, 400, 0});
+    EXPECT_EQ(o.origin(PileId::Tableau(8)).y, 111 + 96 + 5 + 72);
+    o = ComputeLayout(rules, kBig, {5, 800, 350, 0});
+    EXPECT_EQ(o.origin(PileId::Tableau(8)).y, 350 - 5 - 96);
+    o = ComputeLayout(rules, kBig, {5, 800, 250, 0});
+    EXPECT_EQ(o.origin(PileId::Tableau(8)).y, 111 + 101);
+
+    // SingleRowTableau keeps them in one row.
+    rules.set(Rule::TableauCount, 10);
+    rules.set(Rule::SingleRowTableau, 1);
+    o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(TableauXs(o, 10), Steps(10, 79, 10));
+    EXPECT_EQ(o.origin(PileId::Tableau(10)).y, 121);
+}
+
+TEST(GenericLayout, ScrollOffsetIsResetByTheLayout) {
+    SpreadMetrics metrics;
+    metrics.scrollOffset = 37;
+    const GameRules rules = Rules({{Rule::TableauCount, 3}, {Rule::TableLayoutModel, 1}});
+    const PileOrigins o = ComputeLayout(rules, kBig, kArea800, metrics);
+    EXPECT_EQ(metrics.scrollOffset, 0);
+    EXPECT_EQ(o, ComputeLayout(rules, kBig, kArea800));
+}
+
+// --------------------------------------------- every game of the catalogue
+
+struct Sized {
+    char letter;
+    TableArea area;
+};
+
+std::vector<PileId> UsedPiles(const GameRules& rules) {
+    std::vector<PileId> piles;
+    const PileId stock[] = {PileId::Stock(), PileId::Waste(), PileId::SecondWaste()};
+    for (int i = 0; i < rules[Rule::StockPileCount] && i < 3; ++i) piles.push_back(stock[i]);
+    for (int n = 1; n <= rules[Rule::FoundationCount]; ++n) piles.push_back(PileId::Foundation(n));
+    for (int n = 1; n <= rules[Rule::TableauCount]; ++n) piles.push_back(PileId::Tableau(n));
+    for (int n = 1; n <= rules[Rule::ReserveCount]; ++n) piles.push_back(PileId::Reserve(n));
+    return piles;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(CatalogueLayouts, EveryPileInsideTheTableAndApart) {
+    const auto path = test::BuiltCatalogue();
+    GameList list;
+    ASSERT_TRUE(LoadGameList(path, list));
+    NoCustomGames none;
+    int games = 0;
+    for (int code = 0; code < 1000; ++code) {
+        const std::string name = GameNameOf(list, code, none);
+        if (name.empty()) continue;
+        ++games;
+        const GameRules rules = LoadGameRules(path, code, none);
+        const std::vector<PileId> used = UsedPiles(rules);
+        ASSERT_FALSE(used.empty()) << name;
+        for (const Sized& sized : {Sized{'B', kArea800}, Sized{'M', kArea640}}) {
+            const Size card = *CardSizeFor(sized.letter);
+            const PileOrigins o = ComputeLayout(rules, card, sized.area);
+            const std::string where = name + " at " + sized.letter;
+            std::vector<Rect> rects;
+            for (const PileId pile : used) {
+                const Point p = o.origin(pile);
+                ASSERT_TRUE(o.isOnTable(pile)) << where << " " << PileName(pile);
+                EXPECT_GE(p.x, 0) << where << " " << PileName(pile);
+                EXPECT_LE(p.x + card.width, sized.area.width) << where << " " << PileName(pile);
+                EXPECT_GE(p.y, sized.area.top) << where << " " << PileName(pile);
+                EXPECT_LE(p.y + card.height, sized.area.height) << where << " " << PileName(pile);
+                const Rect rect = Rect::At(p, card);
+                for (size_t i = 0; i < rects.size(); ++i) {
+                    EXPECT_FALSE(Overlap(rect, rects[i]))
+                        << where << ": " << PileName(pile) << " overlaps " << PileName(used[i]);
+                }
+                rects.push_back(rect);
+            }
+            // Everything else is off the table.
+            int onTable = 0;
+            PileLists lists;
+            lists.forEach([&](PileId id, const Pile&) { onTable += o.isOnTable(id) ? 1 : 0; });
+            EXPECT_EQ(onTable, static_cast<int>(used.size())) << where;
+        }
+    }
+    EXPECT_GE(games, 7);
+}
+
+TEST(CatalogueLayouts, KlondikeAndBakersDozenAsDesigned) {
+    const auto path = test::BuiltCatalogue();
+    GameList list;
+    ASSERT_TRUE(LoadGameList(path, list));
+    NoCustomGames none;
+    const int klondike = GameCodeOf(list, "Klondike", none);
+    const int bakers = GameCodeOf(list, "Baker's Dozen", none);
+    ASSERT_GE(klondike, 0);
+    ASSERT_GE(bakers, 0);
+
+    PileOrigins o = ComputeLayout(LoadGameRules(path, klondike, none), kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{90, 30}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{181, 30}));
+    EXPECT_EQ(o.origin(PileId::Foundation(1)), (Point{363, 30}));
+    EXPECT_EQ(o.origin(PileId::Tableau(1)), (Point{90, 136}));
+
+    o = ComputeLayout(LoadGameRules(path, bakers, none), kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Tableau(7)), (Point{636, 121}));
+    EXPECT_EQ(o.origin(PileId::Tableau(8)), (Point{90, 317}));
+    EXPECT_EQ(o.origin(PileId::Tableau(13)), (Point{545, 317}));
+}
+
+// ---------------------------------------------------------- spread metrics
+
+TEST(SpreadMetricsTest, ResetFromTheSizeAndTheSpreadCodes) {
+    struct Case {
+        char letter;
+        int up, down, upH, downH, close;
+    };
+    const GameRules down = Rules({{Rule::TableauSpread, 1}});
+    const GameRules right = Rules({{Rule::TableauSpread, 2}});
+    const GameRules close = Rules({{Rule::TableauSpread, 6}});
+    for (const Case c : {Case{'B', 18, 4, 12, 4, 7}, Case{'M', 14, 4, 10, 4, 5}, Case{'P', 3, 3, 3, 3, 3}}) {
+        const SpreadMetrics d = ResetSpreadMetrics(down, c.letter);
+        EXPECT_EQ(d.faceUpVertical, c.up) << c.letter;
+        EXPECT_EQ(d.faceDownVertical, c.down) << c.letter;
+        EXPECT_EQ(d.faceUpHorizontal, 0);
+        EXPECT_EQ(d.faceDownHorizontal, 0);
+        EXPECT_EQ(d.closeHorizontal, 0);
+        EXPECT_EQ(d.sideBySideGap, 6);
+        EXPECT_EQ(d.reserveStep, 3);
+        EXPECT_EQ(d.scrollOffset, 0);
+
+        const SpreadMetrics r = ResetSpreadMetrics(right, c.letter);
+        EXPECT_EQ(r.faceUpVertical, 0);
+        EXPECT_EQ(r.faceDownVertical, 0);
+        EXPECT_EQ(r.faceUpHorizontal, c.upH) << c.letter;
+        EXPECT_EQ(r.faceDownHorizontal, c.downH) << c.letter;
+
+        EXPECT_EQ(ResetSpreadMetrics(close, c.letter).closeHorizontal, c.close) << c.letter;
+    }
+    // A reserve fanned to the right asks for the horizontal steps as well.
+    const SpreadMetrics reserve = ResetSpreadMetrics(Rules({{Rule::ReserveSpread, 2}}), 'B');
+    EXPECT_EQ(reserve.faceUpHorizontal, 12);
+    EXPECT_EQ(reserve.faceDownHorizontal, 4);
+    EXPECT_EQ(reserve.faceUpVertical, 0);
+    // Stacked piles have no steps.
+    const SpreadMetrics stacked = ResetSpreadMetrics(GameRules{}, 'B');
+    EXPECT_EQ(stacked.faceUpVertical + stacked.faceDownVertical + stacked.faceUpHorizontal +
+                  stacked.faceDownHorizontal + stacked.closeHorizontal,
+              0);
+}
+
+// ------------------------------------------------------------ card places
+
+class CardPlaces : public ::testing::Test {
+protected:
+    void SetUp() override {
+        origins.set(PileId::Tableau(1), {100, 200});
+        origins.set(PileId::Tableau(13), {300, 200});
+        origins.set(PileId::Foundation(1), {50, 20});
+        origins.set(PileId::Reserve(1), {500, 20});
+        origins.set(PileId::Stock(), {10, 20});
+    }
+    // Puts cards on the pile, the first `down` of them face down.
+    void Deal(PileId pile, int count, int down) {
+        for (int i = 0; i < count; ++i) position.Append(pile, static_cast<CardNumber>(next++), i >= down);
+    }
+    TableGeometry Geometry(const GameRules& rules, char letter, const IrregularOffsets* irregular = nullptr) {
+        metrics = ResetSpreadMetrics(rules, letter);
+        return TableGeometry(origins, metrics, *CardSizeFor(letter), rules, position, irregular);
+    }
+
+    PileOrigins origins;
+    SpreadMetrics metrics;
+    Position position;
+    int next = 1;
+};
+
+TEST_F(CardPlaces, FannedDownByFaceDownAndFaceUpSteps) {
+    const GameRules rules = Rules({{Rule::TableauSpread, 1}});
+    Deal(PileId::Tableau(1), 5, 3);
+    const TableGeometry g = Geometry(rules, 'B');
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 0, false), 230);  // 3 * 4 + 18
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 0, true), 248);
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 1, false), 212);
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 1, true), 230);
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 4, false), 200);
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 5, true), 200);
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 9, true), 200);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 0, true), 100);
+    EXPECT_EQ(g.cardPosition(PileId::Tableau(1), 0), (Point{100, 230}));
+    // An empty pile's next card lies at the origin.
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(2), 0, true), origins.origin(PileId::Tableau(2)).y);
+}
+
+TEST_F(CardPlaces, SmallCardsStepByThree) {
+    const GameRules rules = Rules({{Rule::TableauSpread, 1}});
+    Deal(PileId::Tableau(1), 4, 2);
+    const TableGeometry g = Geometry(rules, 'P');
+    for (int skip = 0; skip <= 3; ++skip) EXPECT_EQ(g.PileCardY(PileId::Tableau(1), skip, false), 200 + 3 * (3 - skip));
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 0, true), 212);
+}
+
+TEST_F(CardPlaces, ReserveAndStackedCodes) {
+    GameRules rules = Rules({{Rule::TableauSpread, 1}, {Rule::ReserveSpread, 5}, {Rule::FoundationSpread, 7}});
+    Deal(PileId::Reserve(1), 4, 0);
+    Deal(PileId::Foundation(1), 2, 0);
+    Deal(PileId::Stock(), 6, 6);
+    const TableGeometry g = Geometry(rules, 'B');
+    EXPECT_EQ(g.PileCardY(PileId::Reserve(1), 0, false), 29);  // 3 steps of 3
+    EXPECT_EQ(g.PileCardY(PileId::Reserve(1), 0, true), 32);
+    EXPECT_EQ(g.PileCardY(PileId::Foundation(1), 0, false), 38);  // code 7: one face-up step
+    EXPECT_EQ(g.PileCardY(PileId::Foundation(1), 2, false), 20);
+    EXPECT_EQ(g.PileCardY(PileId::Stock(), 0, true), 20);
+    EXPECT_EQ(g.PileCardX(PileId::Stock(), 0, true), 10);
+
+    // Code 5 belongs to reserves only; code 1 fans any kind.
+    rules.set(Rule::FoundationSpread, 5);
+    EXPECT_EQ(Geometry(rules, 'B').PileCardY(PileId::Foundation(1), 0, true), 20);
+    rules.set(Rule::FoundationSpread, 1);
+    EXPECT_EQ(Geometry(rules, 'B').PileCardY(PileId::Foundation(1), 0, false), 38);
+    rules.set(Rule::ReserveSpread, 1);
+    EXPECT_EQ(Geometry(rules, 'B').PileCardY(PileId::Reserve(1), 0, false), 74);
+    // Code 8 waits for the pairing games: the origin.
+    rules.set(Rule::TableauSpread, 8);
+    Deal(PileId::Tableau(1), 3, 0);
+    EXPECT_EQ(Geometry(rules, 'B').cardPosition(PileId::Tableau(1), 0), (Point{100, 200}));
+}
+
+TEST_F(CardPlaces, HorizontalCodes) {
+    GameRules rules = Rules({{Rule::FoundationSpread, 4}, {Rule::TableauSpread, 2}, {Rule::ReserveSpread, 6}});
+    Deal(PileId::Foundation(1), 3, 0);
+    Deal(PileId::Tableau(1), 3, 1);
+    Deal(PileId::Reserve(1), 3, 0);
+    const TableGeometry g = Geometry(rules, 'B');
+    EXPECT_EQ(g.PileCardX(PileId::Foundation(1), 0, false), 50 + 2 * 77);  // side by side, 6 apart
+    EXPECT_EQ(g.PileCardX(PileId::Foundation(1), 0, true), 50 + 3 * 77);
+    EXPECT_EQ(g.PileCardX(PileId::Foundation(1), 2, false), 50);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 0, false), 116);  // 4 + 12
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 0, true), 128);
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 0, true), 200);
+    EXPECT_EQ(g.PileCardX(PileId::Reserve(1), 0, true), 500);  // code 6 spreads tableau piles only
+
+    rules.set(Rule::TableauSpread, 6);
+    EXPECT_EQ(Geometry(rules, 'M').PileCardX(PileId::Tableau(1), 0, false), 110);
+    rules.set(Rule::TableauSpread, 4);
+    EXPECT_EQ(Geometry(rules, 'M').PileCardX(PileId::Tableau(1), 0, false), 100 + 2 * 65);
+    rules.set(Rule::ReserveSpread, 2);
+    EXPECT_EQ(Geometry(rules, 'M').PileCardX(PileId::Reserve(1), 0, false), 520);
+}
+
+TEST_F(CardPlaces, ScrollOffsetComesOffEveryY) {
+    const GameRules rules = Rules({{Rule::TableauSpread, 1}});
+    Deal(PileId::Tableau(1), 2, 0);
+    metrics = ResetSpreadMetrics(rules, 'B');
+    metrics.scrollOffset = 20;
+    const TableGeometry g(origins, metrics, kBig, rules, position);
+    EXPECT_EQ(g.pileOrigin(PileId::Tableau(1)), (Point{100, 180}));
+    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 0, false), 198);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 0, false), 100);
+    EXPECT_EQ(g.pileOrigin(PileId::Stock()), (Point{10, 0}));
+    EXPECT_EQ(g.cardSize(), kBig);
+    EXPECT_FALSE(g.tableauSearchedBackwards());
+}
+
+TEST_F(CardPlaces, IrregularPiles) {
+    IrregularOffsets offsets{};
+    for (int j = 0; j < 7; ++j) {
+        for (int e = 1; e < 13; ++e) offsets[static_cast<size_t>(j)][static_cast<size_t>(e)] = j * 100 + e;
+    }
+    GameRules rules = Rules({{Rule::TableauSpread, 1}});
+    Deal(PileId::Tableau(13), 3, 0);
+    Deal(PileId::Tableau(1), 15, 0);
+    const TableGeometry g = Geometry(rules, 'B', &offsets);
+    // Pile 13 reads table 13 mod 6 = 1; three cards give entry 2.
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(13), 0, false), 300 + 102);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(13), 1, false), 300 + 102);  // two remain, plus one for the skip
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(13), 0, true), 300 + 103);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(13), 2, false), 300 + 101);
+    // Entries above 12 wrap modulo 12: 15 cards, entry 14, read as 2; 13 cards read entry 12.
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 0, false), 100 + 102);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 3, false), 100 + 112);
+    // Pile 6 keeps table 6, pile 12 reads table 0.
+    origins.set(PileId::Tableau(6), {0, 0});
+    origins.set(PileId::Tableau(12), {0, 0});
+    Deal(PileId::Tableau(6), 2, 0);
+    Deal(PileId::Tableau(12), 2, 0);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(6), 0, false), 601);
+    EXPECT_EQ(g.PileCardX(PileId::Tableau(12), 0, false), 1);
+    // Only for tableau piles fanned downwards, and only with the option on.
+    EXPECT_EQ(Geometry(rules, 'B').PileCardX(PileId::Tableau(13), 0, false), 300);
+    rules.set(Rule::TableauSpread, 7);
+    EXPECT_EQ(Geometry(rules, 'B', &offsets).PileCardX(PileId::Tableau(13), 0, false), 300);
+}
+
+TEST_F(CardPlaces, HitTestFindsTheCardUnderThePointer) {
+    const GameRules rules = Rules({{Rule::TableauSpread, 1}});
+    Deal(PileId::Tableau(1), 5, 3);
+    const TableGeometry g = Geometry(rules, 'B');
+    // Cards at 200, 204, 208, 212 and 230: y 220 hits the fourth card, y 240 the top one.
+    PileHit hit = PileAt({110, 220}, position.piles, g);
+    EXPECT_EQ(hit.pileName, "Fila1");
+    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1))[3]);
+    hit = PileAt({110, 240}, position.piles, g);
+    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1)).top());
+    EXPECT_EQ(hit.rect, (Rect{100, 200, 171, 326}));
+    EXPECT_TRUE(PileAt({110, 327}, position.piles, g).pileName.empty());
+}
+
+TEST(TableauFanTest, BySpreadCode) {
+    const PileOrigins origins;
+    const SpreadMetrics metrics;
+    const Position position;
+    auto fan = [&](int code) {
+        const GameRules rules = Rules({{Rule::TableauSpread, code}});
+        return TableGeometry(origins, metrics, kBig, rules, position).tableauFan();
+    };
+    EXPECT_EQ(fan(1), TableauFan::Down);
+    EXPECT_EQ(fan(2), TableauFan::Right);
+    EXPECT_EQ(fan(4), TableauFan::Right);
+    EXPECT_EQ(fan(6), TableauFan::Right);
+    for (const int code : {0, 3, 5, 7, 8}) EXPECT_EQ(fan(code), TableauFan::None) << code;
+}
+
+// ---------------------------------------------------------- empty piles
+
+TEST(EmptyPileMarkerTest, Stock) {
+    GameRules rules;
+    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, false, false), 8);
+    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, false), 22);
+    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, true), 5);
+    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, false, true), 5);
+    rules.set(Rule::SpecialGame, 8);
+    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, true), 21);
+}
+
+TEST(EmptyPileMarkerTest, WastesAndReserves) {
+    GameRules rules = Rules({{Rule::Redeals, -1}});
+    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 0);
+    rules.set(Rule::Redeals, 0);
+    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 8);
+    rules.set(Rule::WasteInPlay, 1);
+    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 2);
+    EXPECT_EQ(EmptyPileMarker(PileId::SecondWaste(), GameRules{}, false, false), 2);
+
+    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(3), Rules({{Rule::ReserveCode, 9}}), false, false), 9);
+    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(1), Rules({{Rule::ReserveCode, 8}}), false, false), 11);
+    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(1), Rules({{Rule::ReserveCode, 4}}), false, false), 1);
+    // Reserve 2's own code does not count: reserve 1's decides for all.
+    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(2), Rules({{Rule::ReserveCode + 1, 9}}), false, false), 1);
+}
+
+TEST(EmptyPileMarkerTest, FoundationsByFirstCard) {
+    const std::pair<int, int> ranks[] = {{1, 10},  {81, 10}, {85, 10}, {2, 12},  {7, 17}, {10, 20},
+                                         {11, 6},  {12, 3},  {13, 11}, {84, 11}, {0, 4},  {-1, 4},
+                                         {14, 4},  {82, 4},  {91, 4}};
+    for (const auto& [value, marker] : ranks) {
+        const GameRules rules = Rules({{Rule::FoundationFirstCard + 2, value}});
+        EXPECT_EQ(EmptyPileMarker(PileId::Foundation(3), rules, false, false), marker) << value;
+    }
+    // Building code 10 shows the Queen whatever the first card.
+    const GameRules queen = Rules({{Rule::FoundationFirstCard + 4, 1}, {Rule::FoundationBuild + 4, 10}});
+    EXPECT_EQ(EmptyPileMarker(PileId::Foundation(5), queen, false, false), 3);
+    EXPECT_EQ(EmptyPileMarker(PileId::Foundation(4), queen, false, false), 4);
+}
+
+TEST(EmptyPileMarkerTest, TableauByWhatItAccepts) {
+    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(4), Rules({{Rule::TableauEmptyAccepts + 3, 13}}), false, false), 11);
+    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(1), Rules({{Rule::TableauEmptyAccepts, 5}}), false, false), 15);
+    // No rank marker: pile 1 taking something shows 004, taking nothing 007.
+    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(2), Rules({{Rule::TableauEmptyAccepts, -1}}), false, false), 4);
+    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(2), Rules({{Rule::TableauEmptyAccepts + 1, -1}}), false, false), 7);
+    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(26), GameRules{}, false, false), 7);
+    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(27), GameRules{}, false, false), 0);
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,195 @@
+#include "cli/play_session.h"
+
+#include <charconv>
+#include <sstream>
+#include <vector>
+
+#include "common/profile_file.h"
+#include "common/text.h"
+#include "shell/preferences.h"
+#include "shell/program.h"
+
+namespace dravicor {
+
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+std::optional<int> CardNumberOf(const std::string& text) {
+    int card = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), card);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !IsCard(card)) return std::nullopt;
+    return card;
+}
+
+// Presses land this far inside a card: clear of the cards fanned above it.
+constexpr Point kGrip{2, 2};
+
+Point Offset(Point p, Point by) { return {p.x + by.x, p.y + by.y}; }
+
+// Where the card lies now (its pile), or nothing.
+std::optional<PileId> PileOf(const Position& position, int card) {
+    std::optional<PileId> found;
+    position.piles.forEach([&](PileId id, const Pile& pile) {
+        if (!found && pile.contains(card)) found = id;
+    });
+    return found;
+}
+
+}  // namespace
+
+std::string CardLabel(int card, bool faceUp) {
+    if (card == kNoCard) return "..";
+    if (!faceUp) return "##";
+    static constexpr char kRanks[] = "A23456789TJQK";
+    static constexpr char kSuits[] = "HDCS";
+    return {kRanks[CardRank(card) - 1], kSuits[CardSuit(card) - 1]};
+}
+
+bool PlaySession::start(int code, const std::string& numberText) {
+    Engine& engine = program_.engine();
+    engine.setObserver(this);
+    if (!program_.selectGame(code)) return false;
+    const bool autoplay = ConfigFile(program_.settings()).ReadString(kPreferenceSection, "AutoPlay", "Y") == "Y";
+    engine.SetAutoplay(autoplay);
+    if (numberText.empty()) return engine.NewGame();
+    program_.settings().put(Field::CurrentGameNumber, numberText);
+    return engine.StartGame(true, true, 0, false);
+}
+
+void PlaySession::run(std::istream& in) {
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!answer(line)) return;
+    }
+    answer("quit");
+}
+
+bool PlaySession::answer(const std::string& line) {
+    const std::vector<std::string> words = Words(line);
+    Engine& engine = program_.engine();
+    const std::string command = words.empty() ? "" : words[0];
+    const auto argumentCount = words.size() - (words.empty() ? 0 : 1);
+
+    if (command == "quit" && argumentCount == 0) {
+        engine.QuitGame();
+        out_ << "ok\n.\n";
+        out_.flush();
+        return false;
+    }
+    if (command == "snapshot" && argumentCount == 0) {
+        printSnapshot();
+    } else if (command == "moves" && argumentCount == 0) {
+        printMoves();
+    } else if (command == "state" && argumentCount == 0) {
+        printState();
+    } else if (command == "show" && argumentCount == 0) {
+        printTable();
+    } else if (command == "move" && argumentCount == 2) {
+        out_ << move(words[1], words[2]) << '\n';
+    } else if (command == "stock" && argumentCount == 0) {
+        out_ << stock() << '\n';
+    } else if (command == "dblclick" && argumentCount == 1) {
+        out_ << doubleClick(words[1]) << '\n';
+    } else if ((command == "undo" || command == "redo") && argumentCount == 0) {
+        const bool done = command == "undo" ? engine.Undo() : engine.Redo();
+        out_ << (done ? "ok" : "beep") << '\n';
+    } else if (command == "autoplay" && argumentCount == 1 && (words[1] == "on" || words[1] == "off")) {
+        engine.SetAutoplay(words[1] == "on");
+        out_ << "ok\n";
+    } else if (command.empty()) {
+        out_ << "error: empty command\n";
+    } else {
+        out_ << "error: unknown command or wrong arguments: " << line << '\n';
+    }
+    out_ << ".\n";
+    out_.flush();
+    return true;
+}
+
+void PlaySession::printSnapshot() {
+    for (const std::string& line : BuildSnapshot(program_.engine().position())) out_ << line << '\n';
+}
+
+void PlaySession::printMoves() {
+    const Engine& engine = program_.engine();
+    for (const PlayerMove& m : engine.LegalMoves()) out_ << CardText(m.card) << ' ' << PileName(m.target) << '\n';
+    if (engine.StockWouldAct()) out_ << "stock\n";
+}
+
+void PlaySession::printState() {
+    const GameState& game = program_.engine().game();
+    out_ << "game " << game.gameCode << '\n'
+         << "number " << game.gameNumber << '\n'
+         << "score " << game.score << '\n'
+         << "pass " << game.passNumber << '\n'
+         << "moves " << game.moveCounter << '\n'
+         << "won " << (game.won || sawWin_ ? "yes" : "no") << '\n'
+         << "in-progress " << (game.inProgress ? "yes" : "no") << '\n';
+}
+
+void PlaySession::printTable() {
+    const Engine& engine = program_.engine();
+    const Position& position = engine.position();
+    position.piles.forEach([&](PileId id, const Pile& pile) {
+        if (!engine.origins().isOnTable(id)) return;
+        out_ << PileName(id) << ':';
+        if (id.kind == PileKind::Stock) {
+            out_ << ' ' << pile.size() << (pile.size() == 1 ? " card" : " cards");
+        } else {
+            for (const CardNumber card : pile.groups()) out_ << ' ' << CardLabel(card, position.cardTable.IsFaceUp(card));
+        }
+        out_ << '\n';
+    });
+}
+
+std::string PlaySession::move(const std::string& cardText, const std::string& target) {
+    Engine& engine = program_.engine();
+    const auto card = CardNumberOf(cardText);
+    const auto pile = ParsePileName(target);
+    if (!card || !pile || pile->kind == PileKind::Stock) return "refused";
+    const auto from = engine.CardPoint(*card);
+    if (!from || !engine.origins().isOnTable(*pile)) return "refused";
+    const TableGeometry table = engine.geometry();
+    const Point to{table.PileCardX(*pile, 0, false), table.PileCardY(*pile, 0, false)};
+    engine.PointerPress(Offset(*from, kGrip));
+    if (!engine.isDragging()) {
+        engine.PointerRelease(Offset(*from, kGrip));
+        return "refused";
+    }
+    engine.PointerMove(Offset(to, kGrip));
+    return engine.PointerRelease(Offset(to, kGrip)) ? "ok" : "refused";
+}
+
+std::string PlaySession::stock() {
+    Engine& engine = program_.engine();
+    if (!engine.origins().isOnTable(PileId::Stock())) return "refused";
+    const Point at = Offset(engine.origins().origin(PileId::Stock()), kGrip);
+    const CompactPosition before = CompactPosition::From(engine.position(), false);
+    engine.PointerPress(at);
+    engine.PointerRelease(at);
+    return CompactPosition::From(engine.position(), false) == before ? "refused" : "ok";
+}
+
+std::string PlaySession::doubleClick(const std::string& cardText) {
+    Engine& engine = program_.engine();
+    const auto card = CardNumberOf(cardText);
+    if (!card) return "refused";
+    const auto from = engine.CardPoint(*card);
+    const auto pileBefore = PileOf(engine.position(), *card);
+    if (!from) return "refused";
+    const Point at = Offset(*from, kGrip);
+    engine.PointerPress(at);
+    engine.PointerRelease(at);
+    engine.DoubleClick(at);
+    engine.PointerPress(at);
+    engine.PointerRelease(at);
+    return PileOf(engine.position(), *card) != pileBefore ? "ok" : "refused";
+}
+
+}  // namespace dravicor

@@ -1,0 +1,215 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cards/game_state.h"
+#include "cards/position.h"
+#include "common/platform.h"
+#include "common/settings_record.h"
+#include "engine/sounds.h"
+#include "engine/undo_history.h"
+#include "rules/game_rules.h"
+#include "rules/layout.h"
+#include "rules/pile_geometry.h"
+
+namespace dravicor {
+
+// What the end of a game hands to the records (statistics, log, hi-scores).
+struct GameResult {
+    int gameCode = kNoGame;
+    std::string gameNumber;
+    bool won = false;
+    int seconds = 0;
+    int score = 0;
+    std::chrono::system_clock::time_point start{};
+    std::chrono::system_clock::time_point end{};
+};
+
+class GameRecords {
+public:
+    virtual ~GameRecords() = default;
+    virtual void gameEnded(const GameResult& result) = 0;
+};
+
+// What the engine tells its front end beyond the state it exposes.
+class EngineObserver {
+public:
+    virtual ~EngineObserver() = default;
+    virtual void tableChanged() {}
+    // A won game has been recorded: the front end celebrates and offers what next.
+    virtual void gameWon() {}
+};
+
+enum class PointerButton { Left, Right };
+
+// A move a player could make by dragging a card (with the cards above it)
+// onto a pile.
+struct PlayerMove {
+    CardNumber card = kNoCard;
+    PileId target{};
+    friend bool operator==(const PlayerMove&, const PlayerMove&) = default;
+};
+
+// The play engine: owns the game in progress (position, rules, game state,
+// undo history, table layout, drag state) and carries out every change of
+// it. Front ends forward the player's input and draw what it exposes.
+class Engine {
+public:
+    Engine(SettingsRecord& settings, Platform& platform, std::mt19937_64& random);
+
+    // --- Set-up -----------------------------------------------------------
+    // Makes a game current with its rules, as loaded from the catalogue.
+    void setGame(int code, const GameRules& rules);
+    void setTableArea(const TableArea& area);
+    void setRecords(GameRecords* records) { records_ = records; }
+    // Puts a position on the table (a loaded game; tests); StartGame with
+    // newDeal false then plays on from it.
+    void setPosition(const Position& position) {
+        position_ = position;
+        changed();
+    }
+    void setObserver(EngineObserver* observer) { observer_ = observer; }
+
+    // --- Game lifecycle ---------------------------------------------------
+    // numberMode 2 draws a new game number; otherwise the settings record's
+    // number is dealt. False when no deal could be made (its reason shown).
+    bool StartGame(bool newDeal, bool animate, int numberMode, bool silent);
+    void EndGame();
+    bool ConfirmLeaveGame(std::string_view text = {});
+    bool NewGame();   // the New game command; false when the player kept the game
+    bool QuitGame();  // the Quit game command
+    int elapsedSeconds() const;
+
+    // --- Moves ------------------------------------------------------------
+    // Carries out a move onto a pile name or an action name; no legality
+    // check. True when something was executed.
+    bool MoveCard(int card, std::string_view target);
+    // May the card (with the cards above it when it lies in a tableau pile)
+    // be dropped on the pile?
+    bool CanPlace(int card, PileId target, bool byAutoplay = false) const;
+    bool DropCard(int card, Point dropPoint);
+    bool TryMoveToFoundation(int card, bool byAutoplay, bool reservesToo);
+    // A press on the stock (the redeal is only armed; PointerRelease does it).
+    bool StockClick();
+
+    // --- Automatic behaviour ------------------------------------------------
+    void SetAutoplay(bool on);
+    bool autoplayOn() const { return autoplay_; }
+    bool autoplayEnabled() const { return rules_[Rule::AutoplayAvailable] != 0; }
+    bool AutoplayPass();
+    bool AutoFaceUp();
+    bool TurnFaceUp(int card);
+    bool AutoFillTableau();
+    bool IsGameWon() const;
+
+    // --- Undo and redo ----------------------------------------------------
+    bool Undo(bool quiet = false);
+    bool Redo(bool quiet = false);
+    void CollapseLastSteps(int count);
+
+    // --- Pointer input (table coordinates) --------------------------------
+    void PointerPress(Point point, PointerButton button = PointerButton::Left);
+    void PointerMove(Point point);
+    // True when the dragged cards were dropped on a pile.
+    bool PointerRelease(Point point);
+    void DoubleClick(Point point);
+
+    // --- State --------------------------------------------------------------
+    const Position& position() const { return position_; }
+    const GameState& game() const { return game_; }
+    const GameRules& rules() const { return rules_; }
+    const UndoHistory& history() const { return history_; }
+    const PileOrigins& origins() const { return origins_; }
+    const SpreadMetrics& metrics() const { return metrics_; }
+    Size cardSize() const { return cardSize_; }
+    TableGeometry geometry() const;
+    bool redealArmed() const { return redealArmed_; }
+    bool isDragging() const { return game_.cardInMotion != 0; }
+    Point dragImagePosition() const { return dragPosition_; }
+
+    // Every move a player could make now by dragging, in a stable order.
+    std::vector<PlayerMove> LegalMoves() const;
+    // Would a click on the stock change the position?
+    bool StockWouldAct() const;
+    // Where the card lies on the table (top-left corner).
+    std::optional<Point> CardPoint(int card) const;
+
+private:
+    struct Pickup;
+    class FollowUps;
+
+    // Moves.
+    bool moveToPile(int card, PileId target, bool byAutoplay);
+    bool moveRunToTableau(int card, PileId target);
+    bool turnStockCards(bool toSecondWaste);
+    bool redeal();
+    bool dealToPiles(std::string_view action);
+    bool tryMoveTo(int card, PileId target, bool byAutoplay);
+    void finishMove(bool executed, bool faceUpDue);
+    bool firstMoveRuleRefuses(int card, std::string_view target) const;
+    void recomputeScore();
+    void reorderFoundation(PileId foundation);
+    bool anyTableauEmpty() const;
+    int pileCountOf(PileKind kind) const;
+    bool isOnTable(PileId pile) const { return origins_.isOnTable(pile); }
+    bool passesLeft() const;
+    void afterPlayerAction();
+
+    // Pick-up rules of a press.
+    std::optional<Pickup> pickupAt(const PileHit& hit, PointerButton button);
+    bool canPickUp(int card, const Pile& pile, PileId source) const;
+
+    // Undo.
+    void PushSnapshot(bool toUndo, bool clearRedo);
+    bool keepsFoundation1Out() const;
+    bool restoreStep(bool undo, bool quiet);
+
+    // Lifecycle helpers.
+    void fitCardSize();
+    void layOut();
+    void changed();
+
+    SettingsRecord& settings_;
+    Platform& platform_;
+    std::mt19937_64& random_;
+    GameSounds sounds_;
+    GameRecords* records_ = nullptr;
+    EngineObserver* observer_ = nullptr;
+
+    Position position_;
+    GameState game_;
+    GameRules rules_;
+    RuleSnapshot ruleSnapshot_;
+    UndoHistory history_;
+
+    TableArea area_;
+    PileOrigins origins_;
+    SpreadMetrics metrics_;
+    Size cardSize_{71, 96};
+
+    bool autoplay_ = false;
+    bool autoplayRunning_ = false;
+    bool redealArmed_ = false;
+    bool smallCardsMessageShown_ = false;
+
+    // Drag state.
+    Point grabOffset_{};
+    Point dragPosition_{};
+    Size dragSize_{};
+    PileId dragSource_{};
+    bool pointerMoved_ = false;
+    bool ignoreNextPress_ = false;
+    bool pressTurnedCard_ = false;
+    Point lastPress_{};
+    std::chrono::system_clock::time_point endTime_{};
+};
+
+// "h:nn:ss", hours without a leading zero.
+std::string FormatClock(int seconds);
+
+}  // namespace dravicor

@@ -1,0 +1,121 @@
+// Undo and redo over whole positions, in the three undo modes.
+#include "engine_fixture.h"
+
+namespace dravicor::test {
+namespace {
+
+class EngineUndo : public EngineFixture {};
+
+TEST_F(EngineUndo, UndoRightAfterTheDealBeeps) {
+    deal(kKlondike);
+    EXPECT_FALSE(engine.Undo());
+    EXPECT_EQ(fake.beeps, 1);
+}
+
+TEST_F(EngineUndo, MoveUndoRedoRestoresThePositionExactly) {
+    deal(kKlondike, "7");
+    clickStock();
+    const auto afterMove = snapshot();
+    const int counter = engine.game().moveCounter;
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_NE(snapshot(), afterMove);
+    EXPECT_EQ(engine.game().moveCounter, 0) << "undone to the deal: first-move rules apply again";
+    ASSERT_TRUE(engine.Redo());
+    EXPECT_EQ(snapshot(), afterMove);
+    EXPECT_EQ(engine.game().moveCounter, counter) << "a redone move counts as made";
+    EXPECT_EQ(soundCount(Sound::Undo), 1);
+    EXPECT_EQ(soundCount(Sound::Redo), 1);
+}
+
+TEST_F(EngineUndo, ANewMoveAfterAnUndoEmptiesRedo) {
+    deal(kKlondike, "7");
+    clickStock();
+    clickStock();
+    ASSERT_TRUE(engine.Undo());
+    clickStock();
+    EXPECT_FALSE(engine.Redo());
+    EXPECT_TRUE(engine.game().redoLog.empty());
+}
+
+TEST_F(EngineUndo, SingleStepModeAllowsOneUndoAndOneRedoInARow) {
+    settings.put(Field::UndoEnabled, "1");
+    deal(kKlondike, "7");
+    clickStock();
+    clickStock();
+    EXPECT_TRUE(engine.Undo());
+    EXPECT_FALSE(engine.Undo()) << "a second undo in a row";
+    EXPECT_TRUE(engine.Redo());
+    EXPECT_FALSE(engine.Redo());
+    EXPECT_TRUE(engine.Undo()) << "after a redo one undo is allowed again";
+    EXPECT_EQ(fake.beeps, 2);
+}
+
+TEST_F(EngineUndo, DisabledModeRefusesBoth) {
+    settings.put(Field::UndoEnabled, "2");
+    deal(kKlondike, "7");
+    clickStock();
+    const auto position = snapshot();
+    EXPECT_FALSE(engine.Undo());
+    EXPECT_FALSE(engine.Redo());
+    EXPECT_EQ(snapshot(), position);
+}
+
+TEST_F(EngineUndo, SnapshotsKeepEmptySlotsAndFaceFlags) {
+    Position p;
+    Lay(p, PileId::Tableau(1), {Hearts(7), 0, Spades(2)}, 1);
+    Lay(p, PileId::Tableau(2), {Spades(3)});
+    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
+    deal(kKlondike);
+    playFrom(p);
+    const auto start = snapshot();
+    EXPECT_EQ(start[3 + 16], "0070" "0000" "0411");
+    ASSERT_TRUE(drag(Spades(2), PileId::Tableau(2)) || engine.MoveCard(Spades(2), "Fila2"));
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_EQ(snapshot(), start);
+}
+
+TEST_F(EngineUndo, MoveLogEntriesTravelWithTheirSteps) {
+    deal(kKlondike, "7");
+    clickStock();
+    clickStock();
+    EXPECT_EQ(engine.game().moveLog.text(), ",,");
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_EQ(engine.game().moveLog.text(), ",");
+    EXPECT_EQ(engine.game().redoLog.text(), ",");
+    ASSERT_TRUE(engine.Redo());
+    EXPECT_EQ(engine.game().moveLog.text(), ",,");
+    EXPECT_TRUE(engine.game().redoLog.empty());
+}
+
+TEST_F(EngineUndo, CollapsingMergesStepsButKeepsTheLastOne) {
+    deal(kKlondike, "7");
+    const auto dealt = snapshot();
+    engine.MoveCard(0, "Mazzo_Vis");
+    engine.MoveCard(0, "Mazzo_Vis");
+    engine.MoveCard(0, "Mazzo_Vis");
+    ASSERT_EQ(engine.history().undo.size(), 3u);
+    engine.CollapseLastSteps(2);
+    EXPECT_EQ(engine.history().undo.size(), 1u);
+    EXPECT_EQ(engine.game().moveLog.entryCount(), 1);
+    engine.CollapseLastSteps(1);
+    EXPECT_EQ(engine.history().undo.size(), 1u) << "the only step stays";
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_EQ(snapshot(), dealt);
+}
+
+TEST_F(EngineUndo, GamesThatKeepTheirFirstFoundationOutOfUndoNeverRestoreIt) {
+    GameRules rules = catalogueRules(kKlondike);
+    rules.set(Rule::SpecialGame, 3);
+    deal(kKlondike, "7", &rules);
+    clickStock();
+    // The selection games keep copies of the selected cards on foundation 1.
+    Position p = engine.position();
+    p.Append(PileId::Foundation(1), Hearts(1), true);
+    engine.setPosition(p);
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_EQ(engine.position().piles.foundations[0].groups(), (std::vector<CardNumber>{Hearts(1)}));
+    EXPECT_EQ(engine.history().redo.back().snapshotLines()[3], "") << "stored empty";
+}
+
+}  // namespace
+}  // namespace dravicor::test
