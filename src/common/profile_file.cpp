@@ -34,20 +34,6 @@ LineInfo Classify(std::string_view line) {
     return {LineInfo::Kind::Key, Trim(text.substr(0, equals)), Trim(text.substr(equals + 1))};
 }
 
-std::vector<std::string> SplitLines(const std::string& content) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\n', start);
-        if (end == std::string::npos) end = content.size();
-        std::string line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::string OneLine(std::string_view text) {
     std::string line(text);
     for (char& c : line) {

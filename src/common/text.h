@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dravicor {
 
@@ -11,6 +12,9 @@ namespace dravicor {
 std::string_view Trim(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string ToLower(std::string_view text);
+// The lines of a text split at LF, a CR before the LF dropped; a final line
+// without LF counts, an empty text has no lines.
+std::vector<std::string> SplitLines(std::string_view text);
 // True when the text is one or more decimal digits.
 bool IsDigits(std::string_view text);
 

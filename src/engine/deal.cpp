@@ -39,9 +39,9 @@ public:
         return head_ < end_ ? cards_[static_cast<size_t>(head_)] : kNoCard;
     }
 
-    // Takes the first card off the list; 0 when the deck is empty, and every
-    // step that wants "the next card" then does nothing (the written steps
-    // took a card regardless).
+    // Takes the first card off the list; 0 when the deck is empty. Every
+    // step that wants "the next card" then does nothing rather than deal a
+    // card that is not there.
     CardNumber next() {
         const CardNumber card = first();
         if (card != kNoCard) take(card);
@@ -77,11 +77,11 @@ private:
     int end_ = 0;
 };
 
-// Brings a computed card number into 1..n. The written rule only reduced
-// values above n by the remainder of the division, which yields card 0 when
-// the sum is a multiple of n (first card 52 in a one-deck game), and left
-// values below 1 or still above n (code 95 for foundations 8 and up, "rank k
-// of suit i" for i >= 4 in one deck, 100+ codes beyond n) naming no card.
+// Brings a computed card number into 1..n. A plain remainder of values above
+// n gives card 0 when the sum is a multiple of n (code 91 with first card 52
+// in a one-deck game), and leaves values below 1 or still above n (code 95
+// for foundations 9 and up, "rank k of suit i" for i >= 4 in one deck, 100+
+// codes beyond n) naming no card at all.
 int WrapCard(int card, int n) {
     if (n <= 0) return card;
     return ((card - 1) % n + n) % n + 1;
@@ -181,8 +181,8 @@ private:
     void secondWasteStartingCard() {
         int card = rules_[Rule::StockGroupDealCard];
         if (card == 0) return;
-        // Values of 100 and above carry the card number plus 100; 100 itself
-        // is card 0, not card 100 as "less 100 when above 100" would read.
+        // Values of 100 and above carry the card number plus 100, so 100
+        // itself is card 0 (no card), never card 100 of a two-deck game.
         if (card >= 100) card -= 100;
         // Only a card of this game that is still in the deck can be placed.
         if (card < 1 || card > cardCount_ || !deck_.take(card)) return;
@@ -227,11 +227,11 @@ private:
     }
 
     void emptyTableauBelowBase() {
-        // 91 is "one rank below the foundations' base" (Kings when the base
-        // is an Ace), as the rule parameters define it; the written step said
-        // the rank above. A base that is not a rank (any card, nothing, the
-        // special values) has no rank below it: such piles take Kings, the
-        // meaning 91 is offered under when a game is customized.
+        // 91 is one rank below the foundations' base (Kings when the base is
+        // an Ace), as the rule parameters define it, not the rank above. A
+        // base that is not a rank (any card, nothing, the special values) has
+        // no rank below it: such piles take Kings, the meaning 91 is offered
+        // under when a game is customized.
         const int base = rules_[Rule::FoundationFirstCard];
         const int below = base >= 2 && base <= 13 ? base - 1 : 13;
         for (int t = 0; t < kTableauCount; ++t) {

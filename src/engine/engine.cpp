@@ -140,10 +140,7 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
     if (autoplay_ && autoplayEnabled() && !silent) {
         platform_.clock.pause(std::chrono::milliseconds(800));
         FollowUps followUps(*this);
-        if (AutoplayPass()) {
-            while (AutoFillTableau() && AutoplayPass()) {
-            }
-        }
+        runAutoplay();
     }
     return true;
 }

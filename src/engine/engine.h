@@ -159,6 +159,9 @@ private:
     bool isOnTable(PileId pile) const { return origins_.isOnTable(pile); }
     bool passesLeft() const;
     void afterPlayerAction();
+    // Autoplay passes alternating with the filling of empty piles, as long
+    // as a pass moves a card.
+    void runAutoplay();
 
     // Pick-up rules of a press.
     std::optional<Pickup> pickupAt(const PileHit& hit, PointerButton button);

@@ -9,10 +9,11 @@ void Engine::SetAutoplay(bool on) {
     autoplay_ = on;
     if (!on || !game_.inProgress) return;
     FollowUps followUps(*this);
-    if (AutoplayPass()) {
-        while (AutoFillTableau() && AutoplayPass()) {
-        }
-    }
+    runAutoplay();
+}
+
+void Engine::runAutoplay() {
+    while (AutoplayPass()) AutoFillTableau();
 }
 
 bool Engine::AutoplayPass() {

@@ -118,10 +118,7 @@ void Engine::PointerMove(Point point) {
 
 void Engine::afterPlayerAction() {
     AutoFillTableau();
-    if (autoplay_ && autoplayEnabled()) {
-        while (AutoplayPass() && AutoFillTableau()) {
-        }
-    }
+    if (autoplay_ && autoplayEnabled()) runAutoplay();
 }
 
 bool Engine::PointerRelease(Point point) {

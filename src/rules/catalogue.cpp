@@ -94,19 +94,7 @@ std::string ScrambleText(std::string_view plain) {
     return stored;
 }
 
-std::vector<std::string> SplitCatalogueLines(std::string_view content) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\n', start);
-        if (end == std::string_view::npos) end = content.size();
-        std::string_view line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
+std::vector<std::string> SplitCatalogueLines(std::string_view content) { return SplitLines(content); }
 
 std::vector<std::string> CatalogueSection(const std::vector<std::string>& lines, std::string_view header) {
     std::vector<std::string> body;

@@ -861,7 +861,8 @@ TEST(DealProperties, NoCardIsDealtTwiceWhateverTheCodes) {
         const auto tally = CardTally(dealt.position);
         EXPECT_EQ(tally[0], 0) << round;
         for (int card = 1; card <= kCardCount; ++card) {
-            EXPECT_LE(tally[static_cast<size_t>(card)], card <= cardCount ? 1 : 0) << "round " << round << " card " << card;
+            EXPECT_LE(tally[static_cast<size_t>(card)], card <= cardCount ? 1 : 0)
+                << "round " << round << " card " << card;
         }
         // Moving the Queen and King of hearts may lift a card off a
         // foundation after its base and score were set.
@@ -899,7 +900,8 @@ std::vector<CatalogueGame> ShippedGames() {
     // the catalogue.
     for (int code = 0; code < kFirstCustomCode; ++code) {
         try {
-            games.push_back({code, GameNameOf(list, code, NoCustomGames{}), LoadGameRules(path, code, NoCustomGames{})});
+            const NoCustomGames none;
+            games.push_back({code, GameNameOf(list, code, none), LoadGameRules(path, code, none)});
         } catch (const CatalogueError&) {
             break;
         }
