@@ -12,7 +12,13 @@
 #include "common/text.h"
 #include "rules/catalogue.h"
 #include "rules/deck_order.h"
+#include "players/player_list.h"
+#include "shell/preferences.h"
 #include "shell/program.h"
+#include "stats/game_log.h"
+#include "stats/hi_scores.h"
+#include "stats/overall_score.h"
+#include "stats/statistics.h"
 
 namespace dravicor {
 
@@ -28,6 +34,12 @@ constexpr const char* kUsage =
     "  deck NUMBER CARDS    print the deck order of a game number for 1-52 or 104 cards\n"
     "  deal CODE NUMBER     print the position snapshot right after the deal\n"
     "  play CODE [NUMBER]   play a game with commands from standard input\n"
+    "  stats CODE PLAYER    print a player's statistics of a game\n"
+    "  log                  print the game log, newest deal first\n"
+    "  hiscores CODE [SYS]  print a game's hi-score table (scoring system SYS, default 01)\n"
+    "  overall              print the overall-score ranking\n"
+    "  players              print the players, the current one marked with *\n"
+    "  players add NAME | rename OLD NEW | delete NAME | choose NAME\n"
     "                       (--answer no declines the questions the game asks)\n";
 
 struct Options {
@@ -157,6 +169,99 @@ int Play(Context& c) {
     return 0;
 }
 
+int PrintStats(Context& c) {
+    const auto code = GameCodeArgument(c);
+    if (!code) return 1;
+    const StatRecord r = ReadStatistics(c.program->dataFiles(), c.program->settings(), *code, c.args[1]).record;
+    c.out << "Won=" << r.won << "\nLost=" << r.lost << "\nBestWinStreak=" << r.bestWinStreak
+          << "\nWorstLossStreak=" << r.worstLossStreak << "\nCurrentWinStreak=" << r.currentWinStreak
+          << "\nCurrentLossStreak=" << r.currentLossStreak << "\nTotalScore=" << r.totalScore << '\n';
+    return 0;
+}
+
+int PrintLog(Context& c) {
+    for (const std::string& line : FilterGameLog(ReadGameLog(c.program->dataFiles()), kAllPlayers, kAllGames)) {
+        c.out << line << '\n';
+    }
+    return 0;
+}
+
+// Fields of a hi-score entry by their columns (0-based offset, width).
+std::string EntryField(const std::string& entry, size_t offset, size_t width) {
+    if (entry.size() <= offset) return {};
+    return std::string(Trim(entry.substr(offset, width)));
+}
+
+// A zero-padded number as plain decimal ("-00047" gives "-47").
+std::string PlainNumber(const std::string& text) {
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc{} && end == text.data() + text.size() ? std::to_string(value) : text;
+}
+
+int PrintHiScores(Context& c) {
+    const auto code = GameCodeArgument(c);
+    if (!code) return 1;
+    const std::string system = c.args.size() > 1 ? c.args[1] : "01";
+    int reference = 0;
+    try {
+        reference = ReadRuleValues(c.program->cataloguePath(), *code, {Rule::CardCount}).front();
+    } catch (const CatalogueError& error) {
+        c.err << "dravicor-cli: " << error.what() << '\n';
+        return 1;
+    }
+    const HiScoreTable table = ReadHiScoreTable(c.program->dataFiles(), *code, system, reference,
+                                                DealEndAt(c.program->platform().clock.now(), 0));
+    for (int place = 0; place < kHiScorePlaces; ++place) {
+        const std::string& e = table[static_cast<size_t>(place)];
+        c.out << FormatField(place + 1, 2);
+        if (!EntryField(e, 0, 6).empty()) {
+            c.out << '\t' << PlainNumber(EntryField(e, 0, 6)) << '\t' << PlainNumber(EntryField(e, 7, 6)) << '\t'
+                  << EntryField(e, 14, 8) << '\t'
+                  << EntryField(e, 23, 8) << '\t' << EntryField(e, 32, 30) << '\t' << EntryField(e, 63, 15) << '\t'
+                  << EntryField(e, 79, 4);
+        }
+        c.out << '\n';
+    }
+    return 0;
+}
+
+int PrintOverall(Context& c) {
+    int place = 0;
+    for (const OverallRank& rank : ReadOverallScores(c.program->dataFiles(), c.program->platform().messages, static_cast<int>(c.program->gameList().lines.size()))) {
+        c.out << ++place << '\t' << rank.player << '\t' << rank.score << '\t' << rank.seconds << '\n';
+    }
+    return 0;
+}
+
+int Players(Context& c) {
+    Program& program = *c.program;
+    PlayerContext context{ConfigFile(program.settings()), program.settings(), program.dataFiles(), program.platform()};
+    PlayerList list = PlayerList::Load(context.config);
+    const std::vector<std::string>& a = c.args;
+    PlayerResult result;
+    if (a.empty()) {
+        const std::string current = CurrentPlayer(program.settings());
+        for (const std::string& name : list.names()) c.out << (name == current ? "* " : "  ") << name << '\n';
+        return 0;
+    }
+    if (a[0] == "add" && a.size() == 2) {
+        result = AddPlayer(list, a[1]);
+    } else if (a[0] == "rename" && a.size() == 3) {
+        result = RenamePlayer(context, list, a[1], a[2]);
+    } else if (a[0] == "delete" && a.size() == 2) {
+        result = DeletePlayer(context, list, a[1]);
+    } else if (a[0] == "choose" && a.size() == 2) {
+        result = ChoosePlayer(context, program.engine(), list, a[1]);
+    } else {
+        c.err << kUsage;
+        return 2;
+    }
+    SavePlayers(context, list);
+    if (!result.message().empty()) c.err << "dravicor-cli: " << result.message() << '\n';
+    return result.done() || result.outcome == PlayerOutcome::Unchanged ? 0 : 1;
+}
+
 struct Command {
     std::string_view name;
     size_t minArguments;
@@ -171,6 +276,9 @@ constexpr Command kCommands[] = {
     {"games", 0, 0, true, false, PrintGames},       {"rules", 1, 1, true, false, PrintRules},
     {"deck", 2, 2, false, false, PrintDeck},        {"deal", 2, 2, true, false, PrintDeal},
     {"play", 1, 2, true, true, Play},
+    {"stats", 2, 2, true, false, PrintStats},       {"log", 0, 0, true, false, PrintLog},
+    {"hiscores", 1, 2, true, false, PrintHiScores}, {"overall", 0, 0, true, false, PrintOverall},
+    {"players", 0, 3, true, false, Players},
 };
 
 }  // namespace

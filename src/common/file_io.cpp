@@ -37,18 +37,28 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::string pattern = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return false;
+WriteStep ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, const WriteFaults* faults) {
+    const auto failing = [&](WriteStep step) { return faults && faults->failAt == step; };
+    // The temporary file lives beside the target so that the rename never
+    // crosses file systems.
+    std::string temporary = path.string() + ".rplXXXXXX";
+    const int fd = failing(WriteStep::Create) ? -1 : ::mkstemp(temporary.data());
+    if (fd < 0) return WriteStep::Create;
+    WriteStep failed = WriteStep::None;
     // mkstemp creates the file readable by its owner only; data files are
     // ordinary user files.
-    bool ok = ::fchmod(fd, 0644) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(pattern.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(pattern.c_str());
-        return false;
+    if (::fchmod(fd, 0644) != 0 || failing(WriteStep::Write) || !WriteAll(fd, bytes)) {
+        failed = WriteStep::Write;
+    } else if (failing(WriteStep::Flush) || ::fsync(fd) != 0) {
+        failed = WriteStep::Flush;
+    }
+    if (::close(fd) != 0 && failed == WriteStep::None) failed = WriteStep::Flush;
+    if (failed == WriteStep::None && (failing(WriteStep::Rename) || std::rename(temporary.c_str(), path.c_str()) != 0)) {
+        failed = WriteStep::Rename;
+    }
+    if (failed != WriteStep::None) {
+        ::unlink(temporary.c_str());
+        return failed;
     }
     // Make the rename itself durable.
     const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
@@ -57,7 +67,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         ::fsync(dir);
         ::close(dir);
     }
-    return true;
+    return WriteStep::None;
 }
 
 }  // namespace dravicor

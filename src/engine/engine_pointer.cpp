@@ -163,7 +163,13 @@ void Engine::DoubleClick(Point point) {
                           (hit.pile.kind == PileKind::Tableau && hit.card == pile.top());
     if (!eligible) return;
     FollowUps followUps(*this);
-    if (TryMoveToFoundation(hit.card, false, true) && game_.won) EndGame();
+    if (!TryMoveToFoundation(hit.card, false, true)) return;
+    if (game_.won) {
+        EndGame();
+        return;
+    }
+    // The automatic follow-ups belong to this step, not to the release after it.
+    afterPlayerAction();
 }
 
 std::optional<Point> Engine::CardPoint(int card) const {

@@ -18,6 +18,20 @@ void ShowMessageOnce(const ProfileFile& config, Platform& platform, std::string_
     }
 }
 
+std::string ApplyProgramName(std::string_view text) {
+    static constexpr std::string_view kMarker = "[Program]";
+    std::string result(text);
+    if (const auto at = result.find(kMarker); at != std::string::npos)
+        result.replace(at, kMarker.size(), kProgramName);
+    return result;
+}
+
+void UpgradeOldPreferences(ProfileFile& config) {
+    for (const std::string_view key : {"Cards_Animate", "ConfirmQuit"}) {
+        if (config.ReadString(kPreferenceSection, key, "") == "S") config.WriteString(kPreferenceSection, key, "Y");
+    }
+}
+
 namespace {
 
 constexpr std::string_view kLowColourMessage =

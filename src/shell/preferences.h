@@ -17,6 +17,8 @@ inline constexpr std::string_view kConfigName = "DATA/CFG.DAT";
 inline constexpr std::string_view kFirstPlayer = "Player 1";
 // The system colour of button faces (bit pattern 0x8000000F).
 inline constexpr int kButtonFaceColour = -2147483633;
+// The product name, as messages and captions show it.
+inline constexpr std::string_view kProgramName = "Dravicor";
 
 // The configuration file of the program directory held by the record.
 ProfileFile ConfigFile(const SettingsRecord& settings);
@@ -31,5 +33,13 @@ void LoadPreferences(SettingsRecord& settings, Platform& platform);
 // the box is shown, and ticking its check box writes "N" for the key.
 void ShowMessageOnce(const ProfileFile& config, Platform& platform, std::string_view text,
                      std::string_view key, std::string_view picture);
+
+// The text with its first "[Program]" marker replaced by the product name.
+std::string ApplyProgramName(std::string_view text);
+
+// Rewrites the values older versions stored for two preferences: "S" in
+// Cards_Animate or ConfirmQuit becomes "Y". Other values stay as they are.
+// May raise ProfileWriteError.
+void UpgradeOldPreferences(ProfileFile& config);
 
 }  // namespace dravicor

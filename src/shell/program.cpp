@@ -11,8 +11,11 @@ namespace {
 constexpr std::string_view kProductName = "Dravicor";
 }
 
-Program::Program(const std::filesystem::path& programDir, Platform& platform)
-    : platform_(platform), engine_(settings_, platform, random_) {
+namespace {
+
+// The program folder as the settings record holds it: absolute, with a
+// trailing separator.
+std::string ProgramDirText(const std::filesystem::path& programDir) {
     std::error_code ec;
     std::filesystem::path dir = std::filesystem::absolute(programDir, ec);
     if (ec) dir = programDir;
@@ -24,8 +27,21 @@ Program::Program(const std::filesystem::path& programDir, Platform& platform)
         throw StartupError("The program folder's path is longer than " +
                            std::to_string(Field::ProgramDir.width) + " characters: " + text);
     }
-    settings_.put(Field::ProgramDir, text);
+    return text;
+}
+
+}  // namespace
+
+Program::Program(const std::filesystem::path& programDir, Platform& platform)
+    : platform_(platform),
+      programDirText_(ProgramDirText(programDir)),
+      engine_(settings_, platform, random_),
+      dataFiles_(std::filesystem::path(programDirText_) / "DATA", platform.messages),
+      records_(dataFiles_, platform.messages, settings_, std::filesystem::path(programDirText_) / kCatalogueFileName, gameList_,
+               customGames_) {
+    settings_.put(Field::ProgramDir, programDirText_);
     settings_.put(Field::ConfigName, kConfigName);
+    engine_.setRecords(&records_);
 }
 
 std::filesystem::path Program::programDir() const { return settings_.get(Field::ProgramDir); }

@@ -12,6 +12,8 @@
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
 #include "rules/game_rules.h"
+#include "shell/record_keeper.h"
+#include "stats/data_file.h"
 
 namespace dravicor {
 
@@ -53,6 +55,8 @@ public:
     const GameRules& rules() const { return engine_.rules(); }
     Platform& platform() { return platform_; }
     const GameList& gameList() const { return gameList_; }
+    DataFiles& dataFiles() { return dataFiles_; }
+    const RecordKeeper& records() const { return records_; }
     const CustomGames& customGames() const { return customGames_; }
     // Seeded from the clock once at start-up.
     std::mt19937_64& random() { return random_; }
@@ -63,11 +67,14 @@ public:
 
 private:
     Platform& platform_;
+    std::string programDirText_;
     SettingsRecord settings_;
     std::mt19937_64 random_;
     GameList gameList_;
     NoCustomGames customGames_;
     Engine engine_;
+    DataFiles dataFiles_;
+    RecordKeeper records_;
 };
 
 // The folder of the running executable.

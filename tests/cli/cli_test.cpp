@@ -161,6 +161,62 @@ TEST(Cli, DeckPrintsTheOrderOrAnError) {
     EXPECT_EQ(Cli({"deck", "1"}).code, 2);
 }
 
+CliRun CliWithInput(std::vector<std::string> args, const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunCli(args, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(Cli, AQuitDealShowsUpInEveryRecord) {
+    ScratchProgramDir dir;
+    WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nAutoPlay=N\r\nUserDefault=Ann\r\n[Users]\r\nUser001=Ann\r\n");
+    const std::string d = dir.path().string();
+    ASSERT_EQ(CliWithInput({"--program-dir", d, "play", "0", "4242"}, "stock\nquit\n").code, 0);
+
+    const CliRun stats = Cli({"--program-dir", d, "stats", "0", "Ann"});
+    EXPECT_EQ(stats.out,
+              "Won=0\nLost=1\nBestWinStreak=0\nWorstLossStreak=1\nCurrentWinStreak=0\nCurrentLossStreak=1\n"
+              "TotalScore=-52\n");
+    const auto log = Lines(Cli({"--program-dir", d, "log"}).out);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].size(), 147u);
+    EXPECT_EQ(log[0].substr(25, 13), "0000 Klondike");
+    EXPECT_EQ(log[0].substr(81, 3), "Ann");
+    EXPECT_EQ(log[0].substr(112, 14), "Lost 01 -52   ");
+    EXPECT_EQ(log[0].substr(127, 4), "4242");
+
+    // The empty table is seeded (52 cards: 52 points at the top); -52 takes no place.
+    const auto table = Lines(Cli({"--program-dir", d, "hiscores", "0"}).out);
+    ASSERT_EQ(table.size(), 20u);
+    EXPECT_EQ(table[0].substr(0, 6), "01\t52\t");
+    EXPECT_EQ(table[19].substr(0, 5), "20\t2\t");
+    EXPECT_TRUE(Cli({"--program-dir", d, "overall"}).out.empty()) << "no positive score yet";
+
+    // Another deal is counted for the player chosen since.
+    EXPECT_EQ(Cli({"--program-dir", d, "players", "add", "Bob"}).code, 0);
+    EXPECT_EQ(Cli({"--program-dir", d, "players", "choose", "Bob"}).code, 0);
+    EXPECT_EQ(Cli({"--program-dir", d, "players"}).out, "  Ann\n* Bob\n");
+    ASSERT_EQ(CliWithInput({"--program-dir", d, "play", "0", "4243"}, "").code, 0);
+    EXPECT_EQ(Lines(Cli({"--program-dir", d, "stats", "0", "Bob"}).out)[1], "Lost=1");
+    EXPECT_EQ(Lines(Cli({"--program-dir", d, "log"}).out).size(), 2u);
+}
+
+TEST(Cli, PlayerCommandsReportTheirProblems) {
+    ScratchProgramDir dir;
+    const std::string d = dir.path().string();
+    const CliRun twice = Cli({"--program-dir", d, "players", "add", "Player 1"});
+    EXPECT_EQ(twice.code, 1);
+    EXPECT_EQ(twice.err, "dravicor-cli: This player name already exists.\n");
+    const CliRun current = Cli({"--program-dir", d, "players", "delete", "Player 1"});
+    EXPECT_EQ(current.code, 1);
+    EXPECT_EQ(current.err, "dravicor-cli: It is impossible to delete the selected player.\n");
+    EXPECT_EQ(Cli({"--program-dir", d, "players", "rename", "Player 1", "Zoe"}).code, 0);
+    EXPECT_EQ(Cli({"--program-dir", d, "players"}).out, "* Zoe\n");
+    EXPECT_EQ(Cli({"--program-dir", d, "players", "dance"}).code, 2);
+}
+
 // The installed program: exit codes and streams as a script sees them.
 TEST(CliProgram, ExitCodesOfTheRealProgram) {
     ScratchProgramDir dir;

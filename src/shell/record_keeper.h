@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/engine.h"
+#include "rules/catalogue.h"
+#include "common/platform.h"
+#include "stats/data_file.h"
+
+namespace dravicor {
+
+class SettingsRecord;
+
+// Writes the records of every finished deal, in this order: the game log,
+// the statistics, the hi-scores (which update the overall score).
+class RecordKeeper final : public GameRecords {
+public:
+    RecordKeeper(DataFiles& files, Messages& messages, SettingsRecord& settings, const std::filesystem::path& catalogue,
+                 const GameList& games, const CustomGames& custom)
+        : files_(files), messages_(messages), settings_(settings), catalogue_(catalogue), games_(games), custom_(custom) {}
+
+    void gameEnded(const GameResult& result) override;
+
+    // The hi-score place the last deal took (0-19), or -1.
+    int lastHiScorePlace() const { return lastPlace_; }
+
+private:
+    int referenceValue(int gameCode) const;
+
+    DataFiles& files_;
+    Messages& messages_;
+    SettingsRecord& settings_;
+    std::filesystem::path catalogue_;
+    const GameList& games_;
+    const CustomGames& custom_;
+    int lastPlace_ = -1;
+};
+
+}  // namespace dravicor

@@ -1,0 +1,112 @@
+#include "stats/data_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+namespace dravicor {
+
+namespace {
+constexpr std::string_view kCaption = "Dravicor";
+}
+
+// An exclusive advisory lock on the data folder, held while it lives. The
+// folder is locked rather than the file because the file itself is replaced
+// by every update.
+class DataFiles::Lock {
+public:
+    Lock(const std::filesystem::path& folder, std::chrono::milliseconds patience) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) return;
+        const auto deadline = std::chrono::steady_clock::now() + patience;
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                ::close(fd_);
+                fd_ = -1;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~Lock() {
+        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+std::optional<std::string> DataFiles::read(std::string_view name) const { return ReadWholeFile(path(name)); }
+
+std::optional<SectionDocument> DataFiles::readSections(std::string_view name) const {
+    const auto content = read(name);
+    if (!content) return std::nullopt;
+    return SectionDocument::Parse(*content);
+}
+
+bool DataFiles::change(std::string_view name, const std::function<bool(std::string&)>& change,
+                       std::string_view initial) {
+    const std::filesystem::path file = path(name);
+    const Lock lock(dataDir_, patience_);
+    if (!lock.held()) {
+        messages_.showMessage("Open error: " + file.string(), kCaption, MessageIcon::Information);
+        return false;
+    }
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(file, ec);
+    std::optional<std::string> content = exists ? ReadWholeFile(file) : std::optional<std::string>(std::string(initial));
+    if (!content) {
+        messages_.showMessage("Open error: " + file.string(), kCaption, MessageIcon::Information);
+        return false;
+    }
+    const std::string before = exists ? *content : std::string();
+    if (!change(*content)) return true;
+    if (exists && *content == before) return true;
+    switch (ReplaceFileAtomically(file, *content, faults_)) {
+        case WriteStep::None: return true;
+        case WriteStep::Create:
+            messages_.showMessage("Error creating temp file.", kCaption, MessageIcon::Information);
+            return false;
+        case WriteStep::Write:
+        case WriteStep::Flush:
+            messages_.showMessage("Error writing file: " + file.string(), kCaption, MessageIcon::Information);
+            return false;
+        case WriteStep::Rename:
+            messages_.showMessage("Error renaming file: " + file.string() + ".rpl\rwith: " + file.string(), kCaption,
+                                  MessageIcon::Information);
+            return false;
+    }
+    return false;
+}
+
+bool DataFiles::changeSections(std::string_view name, const std::function<bool(SectionDocument&)>& change,
+                               const SectionDocument& initial) {
+    return this->change(
+        name,
+        [&](std::string& content) {
+            SectionDocument document = SectionDocument::Parse(content);
+            if (!change(document)) return false;
+            content = document.Serialize();
+            return true;
+        },
+        initial.Serialize());
+}
+
+bool DataFiles::remove(std::string_view name) {
+    const Lock lock(dataDir_, patience_);
+    if (!lock.held()) {
+        messages_.showMessage("Open error: " + path(name).string(), kCaption, MessageIcon::Information);
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::remove(path(name), ec);
+    return !ec;
+}
+
+}  // namespace dravicor

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "common/file_io.h"
+#include "common/platform.h"
+#include "stats/section_file.h"
+
+namespace dravicor {
+
+// The data files of the records (statistics, log, hi-scores, overall
+// scores) live in one DATA folder. Every change of one of them is a
+// transaction: an exclusive lock on the folder for the whole operation (so
+// that two running copies of the program never interleave their updates),
+// the file read whole, changed in memory, and replaced in one step (so that
+// a crash leaves either the old or the new file, never a half-written one).
+class DataFiles {
+public:
+    DataFiles(std::filesystem::path dataDir, Messages& messages) : dataDir_(std::move(dataDir)), messages_(messages) {}
+
+    const std::filesystem::path& dataDir() const { return dataDir_; }
+    std::filesystem::path path(std::string_view name) const { return dataDir_ / std::string(name); }
+
+    // Reads a file's content (nothing when it does not exist or cannot be read).
+    std::optional<std::string> read(std::string_view name) const;
+    std::optional<SectionDocument> readSections(std::string_view name) const;
+
+    // Changes a file under the lock. `change` receives the current content
+    // (`initial` when the file does not exist) and returns false to leave the
+    // file alone. Failures are reported with their messages ("Open error: ",
+    // "Error creating temp file.", "Error renaming file: ") and leave the
+    // file as it was; the result is false then.
+    bool change(std::string_view name, const std::function<bool(std::string&)>& change,
+                std::string_view initial = {});
+    bool changeSections(std::string_view name, const std::function<bool(SectionDocument&)>& change,
+                        const SectionDocument& initial = SectionDocument::WithVersion());
+    // Deletes a file under the lock.
+    bool remove(std::string_view name);
+
+    // Tests make a step of the rewrite fail through this.
+    void setWriteFaults(const WriteFaults* faults) { faults_ = faults; }
+    // How long a copy waits for another one's lock before giving up.
+    void setLockPatience(std::chrono::milliseconds patience) { patience_ = patience; }
+
+private:
+    class Lock;
+
+    std::filesystem::path dataDir_;
+    Messages& messages_;
+    const WriteFaults* faults_ = nullptr;
+    std::chrono::milliseconds patience_{2000};
+};
+
+}  // namespace dravicor

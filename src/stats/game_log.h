@@ -1,0 +1,50 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "stats/data_file.h"
+
+namespace dravicor {
+
+class SettingsRecord;
+
+inline constexpr std::string_view kGameLogFile = "STAT_LOG.DAT";
+inline constexpr size_t kGameLogLineLength = 147;
+
+// The moment a deal ended, as the records write it.
+struct DealEnd {
+    std::string date;       // "yyyymmdd"
+    std::string timeOfDay;  // "hh:mm:ss"
+    int seconds = 0;        // playing time
+};
+// The local date and time of day of a moment.
+DealEnd DealEndAt(std::chrono::system_clock::time_point when, int seconds);
+
+// The 147-character line of a finished deal, from the settings record's
+// current game, player, score and game number.
+std::string GameLogLine(const SettingsRecord& settings, bool won, const DealEnd& end);
+bool AppendGameLog(DataFiles& files, const SettingsRecord& settings, bool won, const DealEnd& end);
+
+// The lines kept by the log view's filters ("[All players]", "[All
+// games]" mean no filter), newest first.
+inline constexpr std::string_view kAllPlayers = "[All players]";
+inline constexpr std::string_view kAllGames = "[All games]";
+std::vector<std::string> FilterGameLog(const std::vector<std::string>& lines, std::string_view player,
+                                       std::string_view gameName);
+// The lines of the log in file order, oldest first (none when it is missing).
+std::vector<std::string> ReadGameLog(const DataFiles& files);
+
+// The characters of a log line from a 1-based column for a width; shorter,
+// or empty, where the line ends early.
+std::string_view GameLogColumn(std::string_view line, size_t column, size_t width);
+// Where the fields that other records refer to sit in a log line.
+inline constexpr size_t kGameLogGameColumn = 26;  // four digits
+inline constexpr size_t kGameLogGameNameColumn = 31;
+inline constexpr size_t kGameLogGameNameWidth = 50;
+inline constexpr size_t kGameLogPlayerColumn = 82;
+inline constexpr size_t kGameLogPlayerWidth = 30;
+
+}  // namespace dravicor

@@ -1,0 +1,429 @@
+// Scripted sessions of the text interface's play command: the answer
+// format, refusals and errors, the quit question, and a whole game won
+// through "move" commands alone.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <sstream>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "cli/cli.h"
+#include "common/settings_record.h"
+#include "engine/engine.h"
+#include "rules/catalogue.h"
+#include "rules/custom_games.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+using test::ScratchProgramDir;
+using test::WriteFile;
+
+constexpr int kKlondike = 0;
+constexpr int kFreeCell = 1;
+
+struct CliRun {
+    int code = 0;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunCli(args, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The answers of a session: the lines before each "." line. Lines after the
+// last "." (there should be none) come as one more answer.
+std::vector<std::vector<std::string>> Answers(const std::string& out) {
+    std::vector<std::vector<std::string>> answers(1);
+    for (const std::string& line : Lines(out)) {
+        if (line == ".") {
+            answers.emplace_back();
+        } else {
+            answers.back().push_back(line);
+        }
+    }
+    if (answers.back().empty()) answers.pop_back();
+    return answers;
+}
+
+using Reply = std::vector<std::string>;
+
+// A program directory whose configuration switches autoplay off.
+class QuietDir : public ScratchProgramDir {
+public:
+    QuietDir() { WriteFile(*this / "DATA/CFG.DAT", "[Preference]\r\nAutoPlay=N\r\nUserDefault=Ann\r\n"); }
+    std::vector<std::string> play(const std::string& code, const std::string& number) const {
+        return {"--program-dir", path().string(), "play", code, number};
+    }
+};
+
+std::vector<std::string> StateLines(int code, const std::string& number, int score, int pass, int moves, bool won,
+                                    bool inProgress) {
+    return {"game " + std::to_string(code), "number " + number, "score " + std::to_string(score),
+            "pass " + std::to_string(pass),  "moves " + std::to_string(moves), std::string("won ") + (won ? "yes" : "no"),
+            std::string("in-progress ") + (inProgress ? "yes" : "no")};
+}
+
+TEST(PlaySession, EveryAnswerEndsWithADotLine) {
+    QuietDir dir;
+    const CliRun run = Cli(dir.play("1", "1"), "state\nbogus\n\nundo\nredo\nmove 999 Fila1\nmove 1 Nowhere\nstock\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<Reply> expected = {
+        StateLines(kFreeCell, "1", -52, 1, 0, false, true),
+        {"error: unknown command or wrong arguments: bogus"},
+        {"error: empty command"},
+        {"beep"},                   // nothing to undo
+        {"beep"},                   // nothing to redo
+        {"refused"},                // no such card
+        {"refused"},                // no such pile
+        {"refused"},                // FreeCell has no stock
+        {"question: Quit this game?", "ok"},
+    };
+    EXPECT_EQ(Answers(run.out), expected) << run.out;
+    EXPECT_TRUE(run.out.ends_with("ok\n.\n"));
+}
+
+TEST(PlaySession, WrongArgumentCountsAreErrorsNotCommands) {
+    QuietDir dir;
+    const CliRun run = Cli(dir.play("0", "7"), "move 1\nmove 1 Fila1 extra\nstock 3\nautoplay\nautoplay maybe\nstate x\n"
+                                           "undo 2\ndblclick\nsnapshot now\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_EQ(answers.size(), 10u) << run.out;
+    const std::vector<std::string> commands = {"move 1", "move 1 Fila1 extra", "stock 3", "autoplay", "autoplay maybe",
+                                               "state x", "undo 2", "dblclick", "snapshot now"};
+    for (size_t i = 0; i < commands.size(); ++i) {
+        EXPECT_EQ(answers[i], Reply{"error: unknown command or wrong arguments: " + commands[i]});
+    }
+}
+
+TEST(PlaySession, SnapshotAfterTheDealIsTheDealCommandsOutput) {
+    QuietDir dir;
+    for (const auto& [code, number] : std::vector<std::pair<std::string, std::string>>{
+             {"0", "42"}, {"1", "1"}, {"3", "123456"}, {"4", "9"}, {"6", "31"}}) {
+        SCOPED_TRACE("game " + code + " number " + number);
+        const CliRun deal = Cli({"--program-dir", dir.path().string(), "deal", code, number});
+        ASSERT_EQ(deal.code, 0) << deal.err;
+        ASSERT_EQ(Lines(deal.out).size(), static_cast<size_t>(kPileCount));
+        const CliRun play = Cli(dir.play(code, number), "snapshot\nquit\n");
+        ASSERT_EQ(play.code, 0) << play.err;
+        const auto answers = Answers(play.out);
+        ASSERT_FALSE(answers.empty());
+        EXPECT_EQ(answers[0], Lines(deal.out));
+    }
+}
+
+TEST(PlaySession, AMoveUndoAndRedoAnswerOkAndChangeTheSnapshot) {
+    QuietDir dir;
+    // Klondike number 42 deals the jack of spades (50) face up beside the queen of hearts on pile 6.
+    const CliRun run = Cli(dir.play("0", "42"), "moves\nsnapshot\nmove 50 Fila6\nsnapshot\nstate\nundo\nsnapshot\nredo\n"
+                                            "snapshot\nmove 50 Fila6\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_EQ(answers.size(), 11u) << run.out;
+    EXPECT_NE(std::find(answers[0].begin(), answers[0].end(), "050 Fila6"), answers[0].end());
+    EXPECT_NE(std::find(answers[0].begin(), answers[0].end(), "stock"), answers[0].end());
+    const Reply dealt = answers[1];
+    ASSERT_EQ(dealt.size(), static_cast<size_t>(kPileCount));
+    EXPECT_EQ(answers[2], Reply{"ok"});
+    const Reply moved = answers[3];
+    const size_t pile6 = kStockListSize + kFoundationCount + 5;
+    EXPECT_TRUE(moved[pile6].ends_with("0501")) << moved[pile6];
+    // The card below the jack on pile 2 was turned face up with the move.
+    const size_t pile2 = kStockListSize + kFoundationCount + 1;
+    EXPECT_EQ(moved[pile2].size(), 4u);
+    EXPECT_EQ(moved[pile2].back(), '1');
+    EXPECT_EQ(answers[4], StateLines(kKlondike, "42", -52, 1, 1, false, true));
+    EXPECT_EQ(answers[5], Reply{"ok"});
+    EXPECT_EQ(answers[6], dealt);
+    EXPECT_EQ(answers[7], Reply{"ok"});
+    EXPECT_EQ(answers[8], moved);
+    EXPECT_EQ(answers[9], Reply{"refused"}) << "the jack lies there already";
+}
+
+TEST(PlaySession, StockAndDoubleClickAnswers) {
+    QuietDir dir;
+    const CliRun run = Cli(dir.play("0", "42"), "stock\nstate\ndblclick 50\ndblclick 0\ndblclick 105\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_EQ(answers.size(), 6u) << run.out;
+    EXPECT_EQ(answers[0], Reply{"ok"});
+    EXPECT_EQ(answers[1], StateLines(kKlondike, "42", -52, 1, 1, false, true));
+    EXPECT_EQ(answers[2], Reply{"refused"}) << "a jack cannot go to an empty foundation";
+    EXPECT_EQ(answers[3], Reply{"refused"});
+    EXPECT_EQ(answers[4], Reply{"refused"});
+}
+
+TEST(PlaySession, AutoplaySwitchAnswersOk) {
+    QuietDir dir;
+    const CliRun run = Cli(dir.play("1", "1"), "autoplay on\nautoplay off\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<Reply> expected = {{"ok"}, {"ok"}, {"question: Quit this game?", "ok"}};
+    EXPECT_EQ(Answers(run.out), expected);
+}
+
+TEST(PlaySession, TheEndOfInputQuitsAsTheQuitCommandDoes) {
+    QuietDir dir;
+    const CliRun run = Cli(dir.play("1", "1"), "state");  // no line end, no quit
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<Reply> expected = {StateLines(kFreeCell, "1", -52, 1, 0, false, true),
+                                          {"question: Quit this game?", "ok"}};
+    EXPECT_EQ(Answers(run.out), expected);
+}
+
+TEST(PlaySession, CarriageReturnsAreIgnored) {
+    QuietDir dir;
+    const CliRun run = Cli(dir.play("1", "1"), "state\r\nquit\r\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<Reply> expected = {StateLines(kFreeCell, "1", -52, 1, 0, false, true),
+                                          {"question: Quit this game?", "ok"}};
+    EXPECT_EQ(Answers(run.out), expected);
+}
+
+TEST(PlaySession, WithAnswerNoTheQuitQuestionIsAskedAndTheSessionEnds) {
+    QuietDir dir;
+    std::vector<std::string> args = dir.play("1", "1");
+    args.insert(args.begin(), {"--answer", "no"});
+    const CliRun run = Cli(args, "quit\nstate\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_EQ(answers.size(), 1u) << "nothing is read after quit:\n" << run.out;
+    ASSERT_FALSE(answers[0].empty());
+    EXPECT_EQ(answers[0].front(), "question: Quit this game?");
+}
+
+TEST(PlaySession, AutoplayFromTheConfigurationPlaysAfterTheDeal) {
+    // Without the configuration's AutoPlay=N autoplay is on: FreeCell 5 starts
+    // with two aces played.
+    ScratchProgramDir dir;
+    const CliRun run = Cli({"--program-dir", dir.path().string(), "play", "1", "5"}, "state\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_FALSE(answers.empty());
+    EXPECT_EQ(answers[0], StateLines(kFreeCell, "5", -42, 1, 2, false, true));
+}
+
+TEST(PlaySession, WrongGameCodeOrNumberEndsWithExitCodeOne) {
+    QuietDir dir;
+    for (const std::string code : {"99", "abc", "-1"}) {
+        const CliRun run = Cli(dir.play(code, "1"), "state\n");
+        EXPECT_EQ(run.code, 1) << code;
+        EXPECT_EQ(run.out, "") << code;
+        EXPECT_EQ(run.err, "dravicor-cli: no game has the code " + code + "\n");
+    }
+    const CliRun deal = Cli({"--program-dir", dir.path().string(), "deal", "99", "1"});
+    EXPECT_EQ(deal.code, 1);
+    EXPECT_EQ(deal.out, "");
+    EXPECT_EQ(deal.err, "dravicor-cli: no game has the code 99\n");
+
+    const CliRun number = Cli(dir.play("1", "12ab"), "state\n");
+    EXPECT_EQ(number.code, 1);
+    EXPECT_EQ(number.out, "message: A game number has digits only: 12ab\n");
+}
+
+// --- A won game ---------------------------------------------------------
+
+// An engine on the catalogue's rules, for finding a winning line.
+class SearchEngine {
+public:
+    explicit SearchEngine(int code) {
+        settings.put(Field::CardSize, "B");
+        settings.put(Field::ScoringSystem, "01");
+        settings.put(Field::AutomaticFaceUp, "Y");
+        settings.put(Field::UndoEnabled, "0");
+        engine.setGame(code, LoadGameRules(test::BuiltCatalogue(), code, NoCustomGames()));
+    }
+    bool deal(const std::string& number) {
+        settings.put(Field::CurrentGameNumber, number);
+        return engine.StartGame(true, false, 0, true);
+    }
+
+    test::FakePlatform fake;
+    Platform platform = fake.platform();
+    SettingsRecord settings;
+    std::mt19937_64 random{1};
+    Engine engine{settings, platform, random};
+};
+
+// A depth-first search over the listed moves of a FreeCell deal, with the
+// positions seen kept (free cells and tableau piles in any order count as
+// one position). A card that no other could need is played to its
+// foundation at once; otherwise moves to a foundation come first, then
+// builds on other cards, then moves to an empty pile or a free cell (the
+// first empty one only: the others give the same position).
+class FreeCellSearch {
+public:
+    FreeCellSearch(Engine& engine, int nodeLimit, size_t depthLimit)
+        : engine_(engine), nodeLimit_(nodeLimit), depthLimit_(depthLimit) {}
+
+    bool solve() { return search(); }
+    const std::vector<PlayerMove>& line() const { return line_; }
+    int nodes() const { return nodes_; }
+
+private:
+    std::string key() const {
+        const PileLists& piles = engine_.position().piles;
+        const auto text = [](const Pile& pile) { return std::string(pile.groups().begin(), pile.groups().end()); };
+        std::vector<std::string> tableau;
+        std::vector<std::string> cells;
+        for (int i = 0; i < engine_.rules()[Rule::TableauCount]; ++i) tableau.push_back(text(piles.tableau[static_cast<size_t>(i)]));
+        for (int i = 0; i < engine_.rules()[Rule::ReserveCount]; ++i) cells.push_back(text(piles.reserves[static_cast<size_t>(i)]));
+        std::sort(tableau.begin(), tableau.end());
+        std::sort(cells.begin(), cells.end());
+        std::string key;
+        for (int i = 0; i < 4; ++i) key += static_cast<char>(piles.foundations[static_cast<size_t>(i)].size());
+        for (const auto& t : tableau) key += t + '|';
+        for (const auto& c : cells) key += c + '|';
+        return key;
+    }
+
+    // The lowest foundation of each colour, for the safe-play test.
+    bool safeToPlay(int card) const {
+        const int rank = CardRank(card);
+        if (rank <= 2) return true;
+        int lowestOtherColour = 14;
+        for (int i = 0; i < 4; ++i) {
+            const Pile& f = engine_.position().piles.foundations[static_cast<size_t>(i)];
+            const int suit = f.empty() ? 0 : CardSuit(f.top());
+            if (f.empty()) {
+                lowestOtherColour = 0;
+            } else if ((suit <= 2) != IsRed(card)) {
+                lowestOtherColour = std::min(lowestOtherColour, CardRank(f.top()));
+            }
+        }
+        return lowestOtherColour >= rank - 1;
+    }
+
+    std::vector<PlayerMove> candidates() const {
+        const Position& position = engine_.position();
+        std::vector<PlayerMove> toFoundation, builds, toEmpty, toCell;
+        bool emptyFoundationTaken = false;
+        std::optional<PileId> firstEmptyTableau, firstEmptyCell;
+        for (const PlayerMove& m : engine_.LegalMoves()) {
+            const Pile& target = position.piles.pile(m.target);
+            std::optional<PileId> source;
+            position.piles.forEach([&](PileId id, const Pile& pile) {
+                if (!source && pile.contains(m.card)) source = id;
+            });
+            if (!source || source->kind == PileKind::Foundation) continue;
+            switch (m.target.kind) {
+                case PileKind::Foundation:
+                    if (target.empty()) {
+                        if (emptyFoundationTaken) continue;
+                        emptyFoundationTaken = true;
+                    }
+                    if (safeToPlay(m.card)) return {m};
+                    toFoundation.push_back(m);
+                    break;
+                case PileKind::Tableau:
+                    if (!target.empty()) {
+                        builds.push_back(m);
+                    } else {
+                        // A whole pile moved to an empty one changes nothing.
+                        const Pile& from = position.piles.pile(*source);
+                        if (source->kind == PileKind::Tableau && from.find(m.card) == 0) continue;
+                        if (!firstEmptyTableau) firstEmptyTableau = m.target;
+                        if (m.target == *firstEmptyTableau) toEmpty.push_back(m);
+                    }
+                    break;
+                case PileKind::Reserve:
+                    if (source->kind == PileKind::Reserve) continue;
+                    if (!firstEmptyCell) firstEmptyCell = m.target;
+                    if (m.target == *firstEmptyCell) toCell.push_back(m);
+                    break;
+                default: break;
+            }
+        }
+        std::vector<PlayerMove> all = toFoundation;
+        all.insert(all.end(), builds.begin(), builds.end());
+        all.insert(all.end(), toEmpty.begin(), toEmpty.end());
+        all.insert(all.end(), toCell.begin(), toCell.end());
+        return all;
+    }
+
+    bool search() {
+        if (engine_.IsGameWon()) return true;
+        if (++nodes_ > nodeLimit_ || line_.size() >= depthLimit_) return false;
+        if (!seen_.insert(key()).second) return false;
+        for (const PlayerMove& m : candidates()) {
+            const size_t steps = engine_.history().undo.size();
+            const std::string target = PileName(m.target);
+            if (!engine_.MoveCard(m.card, target)) continue;
+            line_.push_back(m);
+            if (search()) return true;
+            line_.pop_back();
+            while (engine_.history().undo.size() > steps) engine_.Undo(true);
+            if (nodes_ > nodeLimit_) return false;
+        }
+        return false;
+    }
+
+    Engine& engine_;
+    int nodeLimit_;
+    size_t depthLimit_;
+    int nodes_ = 0;
+    std::vector<PlayerMove> line_;
+    std::unordered_set<std::string> seen_;
+};
+
+TEST(PlaySession, AWholeGameOfFreeCellIsWonThroughMoveCommands) {
+    // Find a winning line on an engine of its own: the first of a few deals
+    // that the search solves within its node budget (the deals it solves take
+    // a few hundred positions; the others are given up quickly).
+    std::string number;
+    std::vector<PlayerMove> line;
+    for (int n = 1; n <= 8 && line.empty(); ++n) {
+        SearchEngine search(kFreeCell);
+        ASSERT_TRUE(search.deal(std::to_string(n)));
+        FreeCellSearch solver(search.engine, 20'000, 300);
+        if (solver.solve()) {
+            number = std::to_string(n);
+            line = solver.line();
+            ASSERT_TRUE(search.engine.IsGameWon());
+        }
+    }
+    ASSERT_FALSE(line.empty()) << "no deal solved within the budget";
+    RecordProperty("game_number", number);
+    RecordProperty("commands", static_cast<int>(line.size()));
+
+    // Play it through the text interface, autoplay off.
+    std::string input;
+    for (const PlayerMove& m : line) input += "move " + std::to_string(m.card) + ' ' + PileName(m.target) + '\n';
+    input += "state\nquit\n";
+    QuietDir dir;
+    const CliRun run = Cli(dir.play("1", number), input);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_EQ(answers.size(), line.size() + 2) << run.out;
+    for (size_t i = 0; i < line.size(); ++i) {
+        ASSERT_EQ(answers[i], Reply{"ok"}) << "command " << i + 1 << ": move " << int{line[i].card} << ' '
+                                            << PileName(line[i].target);
+    }
+    const Reply state = answers[line.size()];
+    EXPECT_NE(std::find(state.begin(), state.end(), "won yes"), state.end()) << run.out;
+    EXPECT_NE(std::find(state.begin(), state.end(), "in-progress no"), state.end()) << run.out;
+    EXPECT_NE(std::find(state.begin(), state.end(), "score 208"), state.end())
+        << "five points for each of the 52 cards on the foundations, less 52: " << ::testing::PrintToString(state);
+    // A won game is no longer in progress: leaving it asks nothing.
+    EXPECT_EQ(answers.back(), Reply{"ok"});
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,283 @@
+#include "stats/data_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using test::FakePlatform;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ino_t Inode(const fs::path& file) {
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Another running copy of the program: a child process that takes the
+// folder lock through its own DataFiles, appends `addition` to a file while
+// holding it, and keeps it until released (or for a fixed time).
+class LockHolder {
+public:
+    LockHolder(const fs::path& dataDir, std::string file, std::string addition,
+               std::chrono::milliseconds holdFor = std::chrono::milliseconds(-1)) {
+        if (::pipe(held_) != 0 || ::pipe(go_) != 0) throw std::runtime_error("pipe");
+        pid_ = ::fork();
+        if (pid_ < 0) throw std::runtime_error("fork");
+        if (pid_ == 0) {
+            ::close(held_[0]);
+            ::close(go_[1]);
+            FakePlatform platform;
+            DataFiles files(dataDir, platform);
+            const bool ok = files.change(file, [&](std::string& content) {
+                const char byte = 'L';
+                if (::write(held_[1], &byte, 1) != 1) ::_exit(3);
+                if (holdFor.count() < 0) {
+                    char ignored = 0;
+                    if (::read(go_[0], &ignored, 1) != 1) ::_exit(4);
+                } else {
+                    std::this_thread::sleep_for(holdFor);
+                }
+                content += addition;
+                return true;
+            });
+            ::_exit(ok ? 0 : 1);
+        }
+        ::close(held_[1]);
+        ::close(go_[0]);
+    }
+    ~LockHolder() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        ::close(held_[0]);
+        ::close(go_[1]);
+    }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+    // True once the child holds the lock.
+    bool waitUntilHeld() {
+        char byte = 0;
+        return ::read(held_[0], &byte, 1) == 1;
+    }
+    void release() {
+        const char byte = 'G';
+        [[maybe_unused]] const auto written = ::write(go_[1], &byte, 1);
+    }
+    // The child's exit status (0 when its change went through).
+    int finish() {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int held_[2] = {-1, -1};
+    int go_[2] = {-1, -1};
+};
+
+class DataFilesTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    fs::path data = dir / "DATA";
+    FakePlatform platform;
+    DataFiles files{data, platform};
+    fs::path file = data / "STAT.DAT";
+};
+
+TEST_F(DataFilesTest, ChangeCreatesTheFolderAndAMissingFileFromItsInitialContent) {
+    EXPECT_FALSE(files.read("STAT.DAT").has_value());
+    std::string seen = "<not called>";
+    ASSERT_TRUE(files.change(
+        "STAT.DAT",
+        [&](std::string& content) {
+            seen = content;
+            content += "B\r\n";
+            return true;
+        },
+        "A\r\n"));
+    EXPECT_EQ(seen, "A\r\n");
+    EXPECT_EQ(ReadFile(file), "A\r\nB\r\n");
+    EXPECT_EQ(files.read("STAT.DAT"), "A\r\nB\r\n");
+    EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DataFilesTest, ChangeThatDeclinesLeavesTheFileAlone) {
+    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
+        content = "never written";
+        return false;
+    }));
+    EXPECT_FALSE(fs::exists(file));
+    WriteFile(file, "old");
+    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
+        content = "never written";
+        return false;
+    }));
+    EXPECT_EQ(ReadFile(file), "old");
+}
+
+TEST_F(DataFilesTest, UnchangedContentIsNotRewrittenAndChangedContentReplacesTheFile) {
+    WriteFile(file, "same\r\n");
+    const ino_t before = Inode(file);
+    EXPECT_TRUE(files.change("STAT.DAT", [](std::string&) { return true; }));
+    EXPECT_EQ(Inode(file), before);
+    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
+        content += "more\r\n";
+        return true;
+    }));
+    EXPECT_EQ(ReadFile(file), "same\r\nmore\r\n");
+    EXPECT_NE(Inode(file), before) << "the file was overwritten in place, not replaced";
+    EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
+}
+
+TEST_F(DataFilesTest, ChangeSectionsWorksOnTheParsedDocument) {
+    ASSERT_TRUE(files.changeSections("STAT.DAT", [](SectionDocument& document) {
+        document.WriteValue("0001", "Ann", "1");
+        return true;
+    }));
+    EXPECT_EQ(ReadFile(file), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=1\r\n");
+    const auto document = files.readSections("STAT.DAT");
+    ASSERT_TRUE(document.has_value());
+    EXPECT_EQ(document->ReadValue("0001", "Ann"), "1");
+    EXPECT_FALSE(files.readSections("NONE.DAT").has_value());
+}
+
+TEST_F(DataFilesTest, EveryFailingStepLeavesTheOldBytesAndNoTemporaryFile) {
+    const std::string old = std::string("[Version]\r\nVersion=0300\r\n\0\r\n", 27);
+    const std::string path = file.string();
+    const std::pair<WriteStep, std::string> cases[] = {
+        {WriteStep::Create, "Error creating temp file."},
+        {WriteStep::Write, "Error writing file: " + path},
+        {WriteStep::Flush, "Error writing file: " + path},
+        {WriteStep::Rename, "Error renaming file: " + path + ".rpl\rwith: " + path},
+    };
+    for (const auto& [step, message] : cases) {
+        SCOPED_TRACE(message);
+        WriteFile(file, old);
+        platform.messages.clear();
+        const WriteFaults faults{step};
+        files.setWriteFaults(&faults);
+        EXPECT_FALSE(files.change("STAT.DAT", [](std::string& content) {
+            content = "new";
+            return true;
+        }));
+        EXPECT_EQ(ReadFile(file), old);
+        EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, message);
+        EXPECT_EQ(platform.messages[0].caption, "Dravicor");
+        EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+    }
+    files.setWriteFaults(nullptr);
+    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
+        content = "new";
+        return true;
+    }));
+    EXPECT_EQ(ReadFile(file), "new");
+}
+
+TEST_F(DataFilesTest, FailingToCreateAFileLeavesNoFile) {
+    fs::create_directories(data);
+    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+        const WriteFaults faults{step};
+        files.setWriteFaults(&faults);
+        EXPECT_FALSE(files.change("STAT_LOG.DAT", [](std::string& content) {
+            content = "line\r\n";
+            return true;
+        }));
+        EXPECT_TRUE(FolderEntries(data).empty());
+    }
+}
+
+TEST_F(DataFilesTest, AnUnreadableFileIsAnOpenError) {
+    // A folder where the file should be cannot be read as a file.
+    fs::create_directories(file / "inside");
+    bool called = false;
+    EXPECT_FALSE(files.change("STAT.DAT", [&](std::string&) { return called = true; }));
+    EXPECT_FALSE(called);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Open error: " + file.string());
+    EXPECT_TRUE(fs::is_directory(file / "inside"));
+}
+
+TEST_F(DataFilesTest, AnotherCopyHoldingTheLockMakesAChangeWaitThenFail) {
+    WriteFile(file, "A\r\n");
+    LockHolder other(data, "STAT.DAT", "OTHER\r\n");
+    ASSERT_TRUE(other.waitUntilHeld());
+    files.setLockPatience(150ms);
+    bool called = false;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(files.change("STAT.DAT", [&](std::string& content) {
+        called = true;
+        content += "MINE\r\n";
+        return true;
+    }));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 150ms);
+    EXPECT_FALSE(called);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Open error: " + file.string());
+    EXPECT_EQ(ReadFile(file), "A\r\n");
+    // Removing is refused the same way.
+    EXPECT_FALSE(files.remove("STAT.DAT"));
+    EXPECT_TRUE(fs::exists(file));
+
+    other.release();
+    EXPECT_EQ(other.finish(), 0);
+    EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\n");
+    EXPECT_TRUE(files.change("STAT.DAT", [&](std::string& content) {
+        content += "MINE\r\n";
+        return true;
+    }));
+    EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\nMINE\r\n");
+}
+
+TEST_F(DataFilesTest, AChangeWaitsForAShortLockAndThenGoesAfterIt) {
+    WriteFile(file, "A\r\n");
+    LockHolder other(data, "STAT.DAT", "OTHER\r\n", 300ms);
+    ASSERT_TRUE(other.waitUntilHeld());
+    files.setLockPatience(10s);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(files.change("STAT.DAT", [&](std::string& content) {
+        content += "MINE\r\n";
+        return true;
+    }));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 200ms);
+    EXPECT_EQ(other.finish(), 0);
+    EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\nMINE\r\n");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DataFilesTest, RemoveDeletesTheFile) {
+    WriteFile(file, "x");
+    EXPECT_TRUE(files.remove("STAT.DAT"));
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(files.remove("STAT.DAT"));  // already gone
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,225 @@
+#include "stats/game_log.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "common/settings_record.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakePlatform;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+using Lines = std::vector<std::string>;
+
+std::string Blanks(size_t count) { return std::string(count, ' '); }
+
+// Sets the time zone for the lifetime of the object.
+class TimeZone {
+public:
+    explicit TimeZone(const char* zone) {
+        if (const char* old = std::getenv("TZ")) saved_ = old;
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+    }
+    ~TimeZone() {
+        if (saved_) {
+            ::setenv("TZ", saved_->c_str(), 1);
+        } else {
+            ::unsetenv("TZ");
+        }
+        ::tzset();
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+
+// 2024-01-31 23:59:58 UTC.
+const auto kMoment = std::chrono::system_clock::from_time_t(1706745598);
+
+class GameLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.put(Field::CurrentGame, "0053");
+        settings.put(Field::CurrentGameName, "Beta Patience");
+        settings.put(Field::CurrentPlayer, "Ann");
+        settings.put(Field::ScoringSystem, "01");
+        settings.put(Field::CurrentScore, "-52");
+        settings.put(Field::CurrentGameNumber, "123456789");
+    }
+    // A line of the log with a game name, player and result of its own.
+    std::string Line(const std::string& gameName, const std::string& player, bool won, const std::string& date) {
+        settings.put(Field::CurrentGameName, gameName);
+        settings.put(Field::CurrentPlayer, player);
+        return GameLogLine(settings, won, DealEnd{date, "10:00:00", 60});
+    }
+
+    TempDir dir;
+    fs::path data = dir / "DATA";
+    fs::path logFile = data / "STAT_LOG.DAT";
+    FakePlatform platform;
+    DataFiles files{data, platform};
+    SettingsRecord settings;
+};
+
+TEST(DealEndAt, GivesTheLocalDateAndTimeOfDay) {
+    {
+        const TimeZone zone("UTC");
+        const DealEnd end = DealEndAt(kMoment, 754);
+        EXPECT_EQ(end.date, "20240131");
+        EXPECT_EQ(end.timeOfDay, "23:59:58");
+        EXPECT_EQ(end.seconds, 754);
+    }
+    {
+        const TimeZone zone("XYZ-5:30");
+        const DealEnd end = DealEndAt(kMoment, 0);
+        EXPECT_EQ(end.date, "20240201");
+        EXPECT_EQ(end.timeOfDay, "05:29:58");
+    }
+    {
+        const TimeZone zone("XYZ+3");
+        const DealEnd end = DealEndAt(kMoment + std::chrono::seconds(3), 0);
+        EXPECT_EQ(end.date, "20240131");
+        EXPECT_EQ(end.timeOfDay, "21:00:01");
+    }
+    {
+        const TimeZone zone("UTC");
+        const DealEnd end = DealEndAt(std::chrono::system_clock::from_time_t(0), 0);
+        EXPECT_EQ(end.date, "19700101");
+        EXPECT_EQ(end.timeOfDay, "00:00:00");
+    }
+}
+
+TEST_F(GameLogTest, ALostDealWithANegativeScore) {
+    const std::string line = GameLogLine(settings, false, DealEnd{"20240131", "23:59:58", 754});
+    EXPECT_EQ(line, "20240131 23:59:58 000754 0053 Beta Patience" + Blanks(37) + " Ann" + Blanks(27) +
+                        " Lost 01 -52    123456789       0350");
+    ASSERT_EQ(line.size(), kGameLogLineLength);
+    EXPECT_EQ(line.substr(112, 5), "Lost ");
+    EXPECT_EQ(line.substr(117, 2), "01");
+    EXPECT_EQ(line.substr(120, 6), "-52   ");
+    EXPECT_EQ(line.substr(127, 15), "123456789      ");
+    EXPECT_EQ(line.substr(143, 4), "0350");
+}
+
+TEST_F(GameLogTest, AWonDealAndFieldsCutToTheirWidths) {
+    settings.put(Field::CurrentGame, "1");
+    settings.put(Field::CurrentScore, "120");
+    settings.put(Field::CurrentGameName, std::string(50, 'G'));
+    settings.put(Field::CurrentPlayer, std::string(29, 'P') + "Q");
+    settings.put(Field::ScoringSystem, "2");
+    settings.put(Field::CurrentGameNumber, "");
+    const std::string line = GameLogLine(settings, true, DealEnd{"20991231", "00:00:09", 1000000});
+    EXPECT_EQ(line, "20991231 00:00:09 ****** 0001 " + std::string(50, 'G') + " " + std::string(29, 'P') +
+                        "Q Won  2  120    " + Blanks(15) + " 0350");
+    EXPECT_EQ(line.size(), kGameLogLineLength);
+}
+
+TEST_F(GameLogTest, ALongerGameNameIsCutToFifty) {
+    // The settings record holds 50 characters; the line cuts what it is given as well.
+    settings.put(Field::CurrentGameName, std::string(60, 'x'));
+    const std::string line = GameLogLine(settings, true, DealEnd{"2024", "1", 0});
+    EXPECT_EQ(line.substr(30, 51), std::string(50, 'x') + " ");
+    EXPECT_EQ(line.substr(0, 18), "2024     1        ");
+    EXPECT_EQ(line.size(), kGameLogLineLength);
+}
+
+TEST_F(GameLogTest, AppendCreatesTheFileAndAddsLinesAtItsEnd) {
+    const DealEnd end{"20240131", "23:59:58", 754};
+    ASSERT_TRUE(AppendGameLog(files, settings, false, end));
+    const std::string first = GameLogLine(settings, false, end);
+    EXPECT_EQ(ReadFile(logFile), first + "\r\n");
+    settings.put(Field::CurrentScore, "7");
+    ASSERT_TRUE(AppendGameLog(files, settings, true, end));
+    const std::string second = GameLogLine(settings, true, end);
+    EXPECT_EQ(ReadFile(logFile), first + "\r\n" + second + "\r\n");
+    EXPECT_EQ(ReadGameLog(files), (Lines{first, second}));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(GameLogTest, AppendGoesAfterWhateverTheFileEndsWith) {
+    WriteFile(logFile, std::string("cut\0", 4));
+    const DealEnd end{"20240131", "23:59:58", 754};
+    ASSERT_TRUE(AppendGameLog(files, settings, true, end));
+    EXPECT_EQ(ReadFile(logFile), std::string("cut\0", 4) + GameLogLine(settings, true, end) + "\r\n");
+}
+
+TEST_F(GameLogTest, AFailedAppendLeavesTheLogAsItWas) {
+    WriteFile(logFile, "old\r\n");
+    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+        const WriteFaults faults{step};
+        files.setWriteFaults(&faults);
+        EXPECT_FALSE(AppendGameLog(files, settings, true, DealEnd{"20240131", "23:59:58", 1}));
+        EXPECT_EQ(ReadFile(logFile), "old\r\n");
+    }
+    EXPECT_EQ(platform.messages.size(), 4u);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(data)) ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST_F(GameLogTest, ReadingAMissingLogGivesNoLines) {
+    EXPECT_TRUE(ReadGameLog(files).empty());
+    EXPECT_FALSE(fs::exists(logFile));
+}
+
+TEST_F(GameLogTest, FilterKeepsMatchingLinesNewestFirst) {
+    const std::string a1 = Line("Alpha", "Ann", true, "20240101");
+    const std::string b1 = Line("Beta Patience", "Ann", false, "20240102");
+    const std::string a2 = Line("Alpha", "Anne", true, "20240103");
+    const std::string a3 = Line("Alpha", "Ann", false, "20240104");
+    const std::string b2 = Line("Beta", "Bob", true, "20240105");
+    const Lines log{a1, b1, a2, a3, b2};
+
+    EXPECT_EQ(FilterGameLog(log, kAllPlayers, kAllGames), (Lines{b2, a3, a2, b1, a1}));
+    EXPECT_EQ(FilterGameLog(log, "Ann", kAllGames), (Lines{a3, b1, a1}));
+    EXPECT_EQ(FilterGameLog(log, kAllPlayers, "Alpha"), (Lines{a3, a2, a1}));
+    EXPECT_EQ(FilterGameLog(log, "Ann", "Alpha"), (Lines{a3, a1}));
+    EXPECT_EQ(FilterGameLog(log, "Ann", "Beta Patience"), (Lines{b1}));
+    EXPECT_EQ(FilterGameLog(log, "Bob", "Alpha"), Lines{});
+    EXPECT_EQ(FilterGameLog(log, "An", kAllGames), Lines{});
+    EXPECT_EQ(FilterGameLog(log, kAllPlayers, "Bet"), Lines{});
+    EXPECT_EQ(FilterGameLog({}, "Ann", "Alpha"), Lines{});
+}
+
+TEST_F(GameLogTest, ShortAndDamagedLinesAreKeptAsTheyAre) {
+    const std::string full = Line("Alpha", "Ann", true, "20240101");
+    const std::string cutInPlayer = full.substr(0, 85);  // player column "Ann "
+    const std::string cutInName = full.substr(0, 40);    // game column "Alpha    "
+    const std::string huge(100000, 'A');
+    std::string nul = full;
+    nul[5] = '\0';
+    nul[100] = '\0';  // inside the player column
+    const Lines log{"", "short", cutInName, cutInPlayer, huge, nul, full};
+
+    EXPECT_EQ(FilterGameLog(log, kAllPlayers, kAllGames), (Lines{full, nul, huge, cutInPlayer, cutInName, "short", ""}));
+    EXPECT_EQ(FilterGameLog(log, "Ann", kAllGames), (Lines{full, cutInPlayer}));
+    EXPECT_EQ(FilterGameLog(log, kAllPlayers, "Alpha"), (Lines{full, nul, cutInPlayer, cutInName}));
+    EXPECT_EQ(FilterGameLog(log, "", kAllGames), (Lines{cutInName, "short", ""}));
+
+    std::string bytes;
+    for (const auto& line : log) bytes += line + "\r\n";
+    WriteFile(logFile, bytes);
+    EXPECT_EQ(ReadGameLog(files), log);
+}
+
+TEST(GameLogColumn, GivesWhatTheLineHolds) {
+    EXPECT_EQ(GameLogColumn("abcdef", 2, 3), "bcd");
+    EXPECT_EQ(GameLogColumn("abcdef", 5, 3), "ef");
+    EXPECT_EQ(GameLogColumn("abcdef", 7, 3), "");
+    EXPECT_EQ(GameLogColumn("abcdef", 100, 3), "");
+    EXPECT_EQ(GameLogColumn("abcdef", 0, 3), "");
+    EXPECT_EQ(GameLogColumn("", 1, 3), "");
+}
+
+}  // namespace
+}  // namespace dravicor

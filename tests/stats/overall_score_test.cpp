@@ -1,0 +1,444 @@
+#include "stats/overall_score.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/settings_record.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakePlatform;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+constexpr int kGames = 120;
+const std::string kSpoiled =
+    "It looks as if the Overall Score Values are wrong or spoiled.\r"
+    "The Overall Score Values will be deleted and its calculation will start again from zero.";
+
+TEST(OverallScramble, AddsTheKeyAlongTheText) {
+    // '0' is 48; the key "47082" adds 52, 55, 48, 56, 50: 100 'd', 103 'g', 96 '`', 104 'h', 98 'b'.
+    EXPECT_EQ(ScrambleOverall("0000000000"), "dg`hbdg`hb");
+    EXPECT_EQ(UnscrambleOverall("dg`hbdg`hb"), "0000000000");
+    // '9' + '4' = 57 + 52 = 109 'm'; 255 + 52 = 307 → 51 '3', 255 + 55 = 310 → 54 '6'.
+    EXPECT_EQ(ScrambleOverall("9"), "m");
+    EXPECT_EQ(ScrambleOverall("\xff\xff"), "36");
+    // 0 - 52 = -52 → 204.
+    EXPECT_EQ(UnscrambleOverall(std::string(1, '\0')), "\xcc");
+    // Another key: 'A' + '1' = 114 'r', 'B' + '1' = 115 's'.
+    EXPECT_EQ(ScrambleOverall("AB", "1"), "rs");
+    EXPECT_EQ(ScrambleOverall("plain", ""), "plain");
+    EXPECT_EQ(ScrambleOverall(""), "");
+}
+
+TEST(OverallScramble, RoundTripsEveryByte) {
+    std::string all;
+    for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
+    all += all;
+    EXPECT_EQ(UnscrambleOverall(ScrambleOverall(all)), all);
+    EXPECT_EQ(ScrambleOverall(UnscrambleOverall(all)), all);
+    EXPECT_NE(ScrambleOverall(all), all);
+    EXPECT_EQ(UnscrambleOverall(ScrambleOverall(all, "x9"), "x9"), all);
+}
+
+TEST(OverallChecksumTest, KnownValues) {
+    // Per character, at position i with code k: k + round-half-even(k*i/2) + (i + k) mod 3 + i.
+    EXPECT_EQ(OverallChecksum(""), 0);
+    // "0": 48 + 24 + (49 mod 3 = 1) + 1 = 74.
+    EXPECT_EQ(OverallChecksum("0"), 74);
+    // "A": 65 + (32.5 → 32) + (66 mod 3 = 0) + 1 = 98.
+    EXPECT_EQ(OverallChecksum("A"), 98);
+    // "AB": 98 + [66 + 66 + (68 mod 3 = 2) + 2 = 136] = 234.
+    EXPECT_EQ(OverallChecksum("AB"), 234);
+    // "3": 51 + (25.5 → 26) + (52 mod 3 = 1) + 1 = 79.
+    EXPECT_EQ(OverallChecksum("3"), 79);
+    // "abc": [97 + (48.5 → 48) + 2 + 1 = 148] + [98 + 98 + 1 + 2 = 199]
+    //        + [99 + (148.5 → 148) + 0 + 3 = 250] = 597.
+    EXPECT_EQ(OverallChecksum("abc"), 597);
+    // Byte 255 counts as 255: 255 + (127.5 → 128) + (256 mod 3 = 1) + 1 = 385.
+    EXPECT_EQ(OverallChecksum("\xff"), 385);
+    // The weights are small at the first positions: "00" and "01" both give
+    // 74 + [48 + 48 + 2 + 2] = 74 + [49 + 49 + 0 + 2] = 174. Such a change
+    // of the first characters of a game value cannot be seen by its checksum.
+    EXPECT_EQ(OverallChecksum("00"), 174);
+    EXPECT_EQ(OverallChecksum("01"), 174);
+}
+
+class OverallScoreTest : public ::testing::Test {
+protected:
+    fs::path file() const { return dir / std::string(kOverallScoreFile); }
+    bool update(int game, std::string_view player, long long seconds, long long score, int games = kGames) {
+        return UpdateOverallScore(files, platform, game, player, seconds, score, games, &random);
+    }
+    std::vector<OverallRank> ranking(int games = kGames) { return ReadOverallScores(files, platform, games); }
+    std::string stored(std::string_view player, std::string_view key) {
+        const auto document = files.readSections(kOverallScoreFile);
+        if (!document) return "<no file>";
+        return document->ReadValue(player, key).value_or("<missing>");
+    }
+    // Replaces the character at a 1-based position of a value, as it reads
+    // unscrambled, by the next digit.
+    void changeDigit(std::string_view player, std::string_view key, size_t position) {
+        auto document = files.readSections(kOverallScoreFile);
+        ASSERT_TRUE(document);
+        std::string value = UnscrambleOverall(document->ReadValue(player, key).value_or(""));
+        ASSERT_LE(position, value.size());
+        char& digit = value[position - 1];
+        ASSERT_TRUE(digit >= '0' && digit <= '9') << value;
+        digit = static_cast<char>('0' + (digit - '0' + 1) % 10);
+        document->WriteValue(player, key, ScrambleOverall(value));
+        WriteFile(file(), document->Serialize());
+    }
+    int spoiledMessages() const {
+        int count = 0;
+        for (const auto& shown : platform.messages) {
+            if (shown.text == kSpoiled) ++count;
+        }
+        return count;
+    }
+
+    TempDir dir;
+    FakePlatform platform;
+    DataFiles files{dir.path(), platform};
+    std::mt19937 random{11};
+};
+
+TEST_F(OverallScoreTest, KeepsTheBestDealOfEveryGame) {
+    EXPECT_TRUE(update(1, "Alice", 300, 120));
+    auto ranks = ranking();
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].player, "Alice");
+    EXPECT_EQ(ranks[0].score, 120);
+    EXPECT_EQ(ranks[0].seconds, 300);
+
+    // Same score, 50 seconds quicker.
+    EXPECT_TRUE(update(1, "Alice", 250, 120));
+    ranks = ranking();
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 120);
+    EXPECT_EQ(ranks[0].seconds, 250);
+
+    const std::string before = ReadFile(file());
+    EXPECT_FALSE(update(1, "Alice", 100, 110)) << "a lower score";
+    EXPECT_FALSE(update(1, "Alice", 250, 120)) << "the same score in the same time";
+    EXPECT_FALSE(update(1, "Alice", 251, 120)) << "the same score in a longer time";
+    EXPECT_EQ(ReadFile(file()), before);
+
+    // Another game adds to the totals; improving it replaces its share.
+    EXPECT_TRUE(update(2, "Alice", 100, 80));
+    EXPECT_TRUE(update(2, "Alice", 500, 90));
+    ranks = ranking();
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 210);
+    EXPECT_EQ(ranks[0].seconds, 750);
+
+    const auto details = ReadOverallDetails(files, platform, "Alice", {1, 2, 3});
+    ASSERT_EQ(details.size(), 3u);
+    EXPECT_EQ(details[0].gameCode, 1);
+    EXPECT_EQ(details[0].score, 120);
+    EXPECT_EQ(details[0].seconds, 250);
+    EXPECT_EQ(details[1].gameCode, 2);
+    EXPECT_EQ(details[1].score, 90);
+    EXPECT_EQ(details[1].seconds, 500);
+    EXPECT_EQ(details[2].gameCode, 3);
+    EXPECT_EQ(details[2].score, 0);
+    EXPECT_EQ(details[2].seconds, 0);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(OverallScoreTest, ScoresOfZeroOrBelowChangeNothing) {
+    EXPECT_FALSE(update(1, "Alice", 10, 0));
+    EXPECT_EQ(ReadFile(file()), "") << "the file is created, empty";
+    EXPECT_TRUE(ranking().empty());
+
+    ASSERT_TRUE(update(1, "Alice", 300, 120));
+    const std::string before = ReadFile(file());
+    EXPECT_FALSE(update(1, "Alice", 1, 0));
+    EXPECT_FALSE(update(1, "Alice", 1, -5));
+    EXPECT_FALSE(update(3, "Alice", 1, -5));
+    EXPECT_FALSE(update(3, "Bob", 1, 0));
+    EXPECT_EQ(ReadFile(file()), before);
+    EXPECT_EQ(ranking().size(), 1u);
+}
+
+TEST_F(OverallScoreTest, ValuesFollowTheirLayout) {
+    ASSERT_TRUE(update(7, "Bob", 4321, 654));
+    const std::string bytes = ReadFile(file());
+    const auto lines = SectionDocument::Parse(bytes).lines();
+    ASSERT_EQ(lines.size(), 8u) << bytes;
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1], "[Bob]");
+    const char* keys[] = {"T01-0120=", "T02-0120=", "T03-0120=", "GS-0007=", "GT-0007="};
+    for (size_t i = 0; i < 5; ++i) EXPECT_TRUE(lines[2 + i].starts_with(keys[i])) << lines[2 + i];
+    EXPECT_EQ(lines[7], "");
+
+    const auto filler = [](char c) { return c >= '0' && c <= '8'; };
+    const std::string t01 = UnscrambleOverall(stored("Bob", "T01-0120"));
+    ASSERT_EQ(t01.size(), 28u);
+    std::string digits;
+    for (size_t p = 1; p <= 28; ++p) {
+        if (p >= 3 && p <= 25 && p % 2 == 1) {
+            digits += t01[p - 1];
+        } else {
+            EXPECT_TRUE(filler(t01[p - 1])) << "T01 position " << p << ": " << t01;
+        }
+    }
+    EXPECT_EQ(digits, "000000000654");
+
+    const std::string t02 = UnscrambleOverall(stored("Bob", "T02-0120"));
+    ASSERT_EQ(t02.size(), 28u);
+    digits.clear();
+    for (size_t p = 1; p <= 28; ++p) {
+        if (p >= 2 && p <= 24 && p % 2 == 0) {
+            digits += t02[p - 1];
+        } else {
+            EXPECT_TRUE(filler(t02[p - 1])) << "T02 position " << p << ": " << t02;
+        }
+    }
+    EXPECT_EQ(digits, "000000004321");
+
+    const std::string t03 = UnscrambleOverall(stored("Bob", "T03-0120"));
+    EXPECT_EQ(t03, "0120" + FormatField(OverallChecksum("0120" + t01 + t02), 8));
+
+    const std::string gs = UnscrambleOverall(stored("Bob", "GS-0007"));
+    ASSERT_EQ(gs.size(), 16u);
+    EXPECT_EQ(gs.substr(1, 2) + gs.substr(4, 2) + gs.substr(7, 2), "000654");
+    for (size_t p : {1, 4, 7, 10}) EXPECT_TRUE(filler(gs[p - 1])) << "GS position " << p << ": " << gs;
+    EXPECT_EQ(gs.substr(10), FormatField(OverallChecksum(gs.substr(0, 10)), 6));
+
+    const std::string gt = UnscrambleOverall(stored("Bob", "GT-0007"));
+    ASSERT_EQ(gt.size(), 16u);
+    EXPECT_EQ(gt.substr(2, 2) + gt.substr(5, 2) + gt.substr(8, 2), "004321");
+    for (size_t p : {1, 2, 5, 8}) EXPECT_TRUE(filler(gt[p - 1])) << "GT position " << p << ": " << gt;
+    EXPECT_EQ(gt.substr(10), FormatField(OverallChecksum(gt.substr(0, 10)), 6));
+}
+
+TEST_F(OverallScoreTest, FillerDigitsComeFromTheGeneratorGiven) {
+    TempDir other;
+    DataFiles otherFiles(other.path(), platform);
+    std::mt19937 sameSeed{11};
+    ASSERT_TRUE(update(1, "Alice", 300, 120));
+    ASSERT_TRUE(UpdateOverallScore(otherFiles, platform, 1, "Alice", 300, 120, kGames, &sameSeed));
+    EXPECT_EQ(ReadFile(file()), ReadFile(other / std::string(kOverallScoreFile)));
+
+    TempDir third;
+    DataFiles thirdFiles(third.path(), platform);
+    std::mt19937 otherSeed{12};
+    ASSERT_TRUE(UpdateOverallScore(thirdFiles, platform, 1, "Alice", 300, 120, kGames, &otherSeed));
+    EXPECT_NE(ReadFile(file()), ReadFile(third / std::string(kOverallScoreFile)));
+
+    // Without a generator of its own the program's one is used.
+    TempDir fourth;
+    DataFiles fourthFiles(fourth.path(), platform);
+    ASSERT_TRUE(UpdateOverallScore(fourthFiles, platform, 1, "Alice", 300, 120, kGames));
+    const auto ranks = ReadOverallScores(fourthFiles, platform, kGames);
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 120);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(OverallScoreTest, EqualScoresAreRankedByTheSmallerTime) {
+    ASSERT_TRUE(update(1, "Anna", 300, 100));
+    ASSERT_TRUE(update(1, "Ben", 200, 100));
+    ASSERT_TRUE(update(4, "Cleo", 900, 150));
+    ASSERT_TRUE(update(2, "Dina", 200, 100));
+    ASSERT_TRUE(update(3, "Emil", 50, 20));
+    const auto ranks = ranking();
+    ASSERT_EQ(ranks.size(), 5u);
+    const char* order[] = {"Cleo", "Ben", "Dina", "Anna", "Emil"};
+    for (size_t i = 0; i < ranks.size(); ++i) EXPECT_EQ(ranks[i].player, order[i]) << i;
+}
+
+TEST_F(OverallScoreTest, AnotherCatalogueSizeStartsFreshTotals) {
+    ASSERT_TRUE(update(1, "Alice", 300, 120, 120));
+    auto ranks = ranking(121);
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 0);
+    EXPECT_EQ(ranks[0].seconds, 0);
+    // The game's best deal stays: the same deal is no improvement.
+    EXPECT_FALSE(update(1, "Alice", 300, 120, 121));
+    EXPECT_TRUE(update(2, "Alice", 50, 40, 121));
+    ranks = ranking(121);
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 40);
+    EXPECT_EQ(ranks[0].seconds, 50);
+    ranks = ranking(120);
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 120);
+    EXPECT_EQ(ranks[0].seconds, 300);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(OverallScoreTest, RawValuesAreTheStoredTexts) {
+    ASSERT_TRUE(update(1, "Alice", 300, 120));
+    const auto ranks = ranking();
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].rawValues.size(), 68u);
+    EXPECT_EQ(ranks[0].rawValues, stored("Alice", "T01-0120").substr(0, 28) + stored("Alice", "T02-0120").substr(0, 28) +
+                                      stored("Alice", "T03-0120").substr(0, 12));
+}
+
+TEST_F(OverallScoreTest, APlayerNameIsTheSectionWithoutTrailingBlanks) {
+    ASSERT_TRUE(update(1, "Alice   ", 300, 120));
+    EXPECT_NE(stored("Alice", "GS-0001"), "<missing>");
+    EXPECT_FALSE(update(1, "Alice", 300, 120)) << "the same player";
+    const auto details = ReadOverallDetails(files, platform, "Alice  ", {1});
+    ASSERT_EQ(details.size(), 1u);
+    EXPECT_EQ(details[0].score, 120);
+}
+
+TEST_F(OverallScoreTest, AMissingFileReadsAsNothing) {
+    EXPECT_TRUE(ranking().empty());
+    const auto details = ReadOverallDetails(files, platform, "Alice", {1, 5});
+    ASSERT_EQ(details.size(), 2u);
+    EXPECT_EQ(details[1].gameCode, 5);
+    EXPECT_EQ(details[1].score, 0);
+    EXPECT_EQ(details[1].seconds, 0);
+    EXPECT_FALSE(fs::exists(file()));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(OverallScoreTest, ValuesBeyondSixDigitsAreKeptAtTheMost) {
+    ASSERT_TRUE(update(1, "Alice", 5000000, 2000000));
+    const auto details = ReadOverallDetails(files, platform, "Alice", {1});
+    ASSERT_EQ(details.size(), 1u);
+    EXPECT_EQ(details[0].score, 999999);
+    EXPECT_EQ(details[0].seconds, 999999);
+    const auto ranks = ranking();
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 999999);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(OverallScoreTest, ReportingASpoiledFileDeletesItAndSaysWhy) {
+    ASSERT_TRUE(update(1, "Alice", 300, 120));
+    ReportSpoiledOverallScores(files, platform);
+    EXPECT_FALSE(fs::exists(file()));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, kSpoiled);
+    EXPECT_EQ(platform.messages[0].caption, "Dravicor");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+}
+
+struct Tampering {
+    std::string key;
+    size_t position;
+};
+
+std::vector<Tampering> EveryCheckedDigit() {
+    std::vector<Tampering> cases;
+    for (size_t p = 1; p <= 28; ++p) cases.push_back({"T01-0120", p});
+    for (size_t p = 1; p <= 28; ++p) cases.push_back({"T02-0120", p});
+    for (size_t p = 1; p <= 12; ++p) cases.push_back({"T03-0120", p});
+    // From the fourth character on; see the checksum's known values for the
+    // first three.
+    for (size_t p = 4; p <= 16; ++p) cases.push_back({"GS-0001", p});
+    for (size_t p = 4; p <= 16; ++p) cases.push_back({"GT-0001", p});
+    return cases;
+}
+
+TEST_F(OverallScoreTest, ChangingOneDigitSpoilsTheFileForTheNextUpdate) {
+    for (const auto& tampering : EveryCheckedDigit()) {
+        SCOPED_TRACE(tampering.key + " position " + std::to_string(tampering.position));
+        fs::remove(file());
+        ASSERT_TRUE(update(1, "Alice", 300, 120));
+        ASSERT_TRUE(update(1, "Bob", 200, 90));
+        changeDigit("Alice", tampering.key, tampering.position);
+        const int before = spoiledMessages();
+        EXPECT_FALSE(update(1, "Alice", 1, 1)) << "even a deal that improves nothing";
+        EXPECT_EQ(spoiledMessages(), before + 1);
+        EXPECT_FALSE(fs::exists(file()));
+    }
+    // And everything starts again from zero.
+    EXPECT_TRUE(update(1, "Alice", 300, 120));
+    const auto ranks = ranking();
+    ASSERT_EQ(ranks.size(), 1u);
+    EXPECT_EQ(ranks[0].score, 120);
+    EXPECT_EQ(ranks[0].seconds, 300);
+}
+
+TEST_F(OverallScoreTest, ChangingOneDigitSpoilsTheFileForTheNextDisplay) {
+    for (const auto& tampering : EveryCheckedDigit()) {
+        SCOPED_TRACE(tampering.key + " position " + std::to_string(tampering.position));
+        fs::remove(file());
+        ASSERT_TRUE(update(1, "Alice", 300, 120));
+        ASSERT_TRUE(update(2, "Bob", 200, 90));
+        changeDigit("Alice", tampering.key, tampering.position);
+        const int before = spoiledMessages();
+        if (tampering.key.starts_with("T")) {
+            EXPECT_TRUE(ranking().empty());
+        } else {
+            // The totals are intact; the game values are checked by the details.
+            EXPECT_EQ(ranking().size(), 2u);
+            EXPECT_TRUE(ReadOverallDetails(files, platform, "Alice", {1, 2}).empty());
+        }
+        EXPECT_EQ(spoiledMessages(), before + 1);
+        EXPECT_FALSE(fs::exists(file()));
+    }
+}
+
+TEST_F(OverallScoreTest, AnotherPlayersChangedValuesAreFoundByTheRanking) {
+    ASSERT_TRUE(update(1, "Alice", 300, 120));
+    ASSERT_TRUE(update(1, "Bob", 200, 90));
+    changeDigit("Bob", "T01-0120", 25);
+    // Alice's own values are sound: her update goes through.
+    EXPECT_TRUE(update(2, "Alice", 10, 10));
+    EXPECT_TRUE(ranking().empty());
+    EXPECT_EQ(spoiledMessages(), 1);
+}
+
+TEST_F(OverallScoreTest, DamagedFilesAreSpoiled) {
+    ASSERT_TRUE(update(1, "Alice", 300, 120));
+    const std::string sound = ReadFile(file());
+    const std::string t02Line = "T02-0120=";
+    const size_t t02 = sound.find(t02Line);
+    ASSERT_NE(t02, std::string::npos);
+    const std::string damaged[] = {
+        "\x01\x02garbage\xff\xfe no sections at all",
+        "[Alice]\r\nT01-0120=" + std::string(28, '\0') + "\r\n",
+        sound.substr(0, t02 + t02Line.size() + 10),  // cut inside T02
+        sound.substr(0, t02),                         // cut before T02: its default no longer matches
+        "[Alice]\r\nT01-0120=" + std::string(1 << 20, 'd') + "\r\n",
+        "[Alice]\r\nT03-0120=" + ScrambleOverall("012") + "\r\n",
+        "[Alice]\r\nT03-0120=" + ScrambleOverall("0120000") + "\r\n",
+        "[Alice]\r\nHello=1\r\n",
+        "[Alice\r\nT01-0120=" + ScrambleOverall(std::string(28, '0')) + "\r\n",
+        "[Alice]\r\nT01-0120=" + ScrambleOverall("0000-00000000000000000000000") + "\r\n",
+    };
+    int expected = 0;
+    for (const auto& bytes : damaged) {
+        SCOPED_TRACE(bytes.substr(0, 40));
+        WriteFile(file(), bytes);
+        EXPECT_TRUE(ranking().empty());
+        EXPECT_EQ(spoiledMessages(), ++expected);
+        EXPECT_FALSE(fs::exists(file()));
+
+        WriteFile(file(), bytes);
+        EXPECT_FALSE(update(1, "Alice", 300, 120));
+        EXPECT_EQ(spoiledMessages(), ++expected);
+        EXPECT_FALSE(fs::exists(file()));
+        EXPECT_TRUE(update(1, "Alice", 300, 120)) << "counting starts again";
+        EXPECT_EQ(ranking().size(), 1u);
+    }
+}
+
+TEST_F(OverallScoreTest, SectionsWithoutValuesReadAsZeros) {
+    // Missing keys and sections of players without values read as zeros.
+    WriteFile(file(), "\r\n[Nobody]\r\n\r\n[Alice]\r\nGS-0009=" + ScrambleOverall(std::string(30, '0')) + "\r\n");
+    const auto ranks = ranking();
+    ASSERT_EQ(ranks.size(), 2u);
+    EXPECT_EQ(ranks[0].player, "Nobody");
+    EXPECT_EQ(ranks[1].player, "Alice");
+    EXPECT_EQ(ranks[1].score, 0);
+    EXPECT_TRUE(update(9, "Alice", 10, 10));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,734 @@
+#include "stats/statistics.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <random>
+#include <thread>
+
+#include "common/settings_record.h"
+#include "common/text.h"
+#include "stats/game_log.h"
+#include "stats/hi_scores.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using test::FakePlatform;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+constexpr std::string_view kHead = "[Version]\r\nVersion=0300\r\n";
+constexpr std::string_view kZero = "000000 000000 000000 000000 000000 000000 000000000000 000000000000";
+
+std::string Text(std::string_view a) { return std::string(a); }
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A log line put together field by field, the way the log lays them out.
+std::string Cut(std::string text, size_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+std::string LogLine(const std::string& game, const std::string& name, const std::string& player, bool won,
+                    const std::string& score) {
+    return "20240131 23:59:58 000075 " + game + " " + Cut(name, 50) + " " + Cut(player, 30) + " " +
+           (won ? "Won  " : "Lost ") + "01 " + Cut(score, 6) + " " + Cut("4711", 15) + " 0350";
+}
+
+// A hi-score line: 38 characters before the player column, more after it.
+std::string HiScoreLine(const std::string& player) {
+    return "01 0001 000120 20240131 0:05:12 xxxxx " + Cut(player, 30) + " 000120 rest";
+}
+
+class StatisticsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.put(Field::CurrentGame, "0001");
+        settings.put(Field::CurrentPlayer, "Player 1");
+        settings.put(Field::CurrentScore, "0");
+        settings.put(Field::CurrentGameName, "Alpha Patience");
+        settings.put(Field::ScoringSystem, "01");
+        settings.put(Field::CurrentGameNumber, "4711");
+        ResetRunCounters(settings);
+    }
+
+    // One finished deal: the statistics and the log, as the end of a deal does.
+    bool Deal(int game, const std::string& player, bool won, long long score) {
+        settings.put(Field::CurrentGame, FormatField(game, 4));
+        settings.put(Field::CurrentPlayer, player);
+        settings.put(Field::CurrentScore, std::to_string(score));
+        settings.put(Field::CurrentGameName, game == 1 ? "Alpha Patience" : "Beta Patience");
+        const DealEnd end{"20240131", "23:59:58", 75};
+        return AppendGameLog(files, settings, won, end) && UpdateStatistics(files, settings, won);
+    }
+    StatRecord Stored(int game, std::string_view player) {
+        return ReadStatistics(files, settings, game, player).record;
+    }
+    std::string Runs() const { return settings.get(Field::RunWon) + "/" + settings.get(Field::RunLost); }
+
+    TempDir dir;
+    fs::path data = dir / "DATA";
+    fs::path statFile = data / "STAT.DAT";
+    fs::path logFile = data / "STAT_LOG.DAT";
+    fs::path scoreFile = data / "STAT_SCR.DAT";
+    FakePlatform platform;
+    DataFiles files{data, platform};
+    SettingsRecord settings;
+};
+
+TEST(StatRecord, TextHasEightZeroFilledFields) {
+    EXPECT_EQ(StatRecord{}.ToText(), kZero);
+    const StatRecord record{12, 3, 456, 7, 89, 0, 123456789012};
+    EXPECT_EQ(record.ToText(), "000012 000003 000456 000007 000089 000000 123456789012 000000000000");
+    EXPECT_EQ(StatRecord::FromText(record.ToText()), record);
+    const StatRecord negative{0, 1, 0, 1, 0, 1, -52};
+    EXPECT_EQ(negative.ToText(), "000000 000001 000000 000001 000000 000001 -00000000052 000000000000");
+    EXPECT_EQ(StatRecord::FromText(negative.ToText()), negative);
+    // A field too wide for its columns is written as asterisks.
+    EXPECT_EQ((StatRecord{1000000, 0, 0, 0, 0, 0, 0}).ToText().substr(0, 7), "****** ");
+}
+
+TEST(StatRecord, AnUnreadableFieldAndEveryFieldAfterItReadAsZero) {
+    EXPECT_EQ(StatRecord::FromText("000002 000001 0000x2 000001 000001 000000 000000000050 000000000000"),
+              (StatRecord{2, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(StatRecord::FromText("000002 000001 000003"), (StatRecord{2, 1, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(StatRecord::FromText("000002 00000"), (StatRecord{2, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(StatRecord::FromText("****** 000001 000001 000000 000000 000000 000000000000 000000000000"),
+              StatRecord{});
+    EXPECT_EQ(StatRecord::FromText(""), StatRecord{});
+    EXPECT_EQ(StatRecord::FromText("      000001"), StatRecord{});
+    EXPECT_EQ(StatRecord::FromText("+00001 000001"), StatRecord{});
+    std::string withNul = "000001 0";
+    withNul += '\0';
+    withNul += "0001 000001";
+    EXPECT_EQ(StatRecord::FromText(withNul), (StatRecord{1, 0, 0, 0, 0, 0, 0}));
+    // The reserved field is never read.
+    EXPECT_EQ(StatRecord::FromText("000001 000000 000001 000000 000001 000000 000000000120 garbage"),
+              (StatRecord{1, 0, 1, 0, 1, 0, 120}));
+    EXPECT_EQ(GameSection(1), "0001");
+    EXPECT_EQ(GameSection(53), "0053");
+}
+
+TEST_F(StatisticsTest, FirstDealEverCreatesTheFileWithTheVersionAndTheGameSection) {
+    settings.put(Field::CurrentScore, "120");
+    ASSERT_TRUE(UpdateStatistics(files, settings, true));
+    EXPECT_EQ(ReadFile(statFile),
+              "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n"
+              "Player 1=000001 000000 000001 000000 000001 000000 000000000120 000000000000\r\n");
+    EXPECT_EQ(Runs(), "0001/0000");
+    const auto view = ReadStatistics(files, settings, 1, "Player 1");
+    EXPECT_EQ(view.record, (StatRecord{1, 0, 1, 0, 1, 0, 120}));
+    EXPECT_EQ(view.runWon, 1);
+    EXPECT_EQ(view.runLost, 0);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
+}
+
+TEST_F(StatisticsTest, WinWinLossWinKeepsTheStreaks) {
+    ASSERT_TRUE(Deal(1, "Player 1", true, 10));
+    ASSERT_TRUE(Deal(1, "Player 1", true, 20));
+    ASSERT_TRUE(Deal(1, "Player 1", false, -5));
+    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{2, 1, 2, 1, 0, 1, 25}));
+    ASSERT_TRUE(Deal(1, "Player 1", true, 7));
+    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{3, 1, 2, 1, 1, 0, 32}));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n"
+                                                "Player 1=000003 000001 000002 000001 000001 000000 000000000032 "
+                                                "000000000000\r\n");
+    EXPECT_EQ(Runs(), "0003/0001");
+}
+
+TEST_F(StatisticsTest, LossStreaksAreCountedLikeWinStreaks) {
+    for (const bool won : {false, false, true, false, false, false}) ASSERT_TRUE(Deal(1, "Player 1", won, 0));
+    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{1, 5, 1, 3, 0, 3, 0}));
+    EXPECT_EQ(Runs(), "0001/0005");
+}
+
+TEST_F(StatisticsTest, ANegativeScoreLowersTheTotal) {
+    ASSERT_TRUE(Deal(1, "Player 1", false, -5));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n"
+                                                "Player 1=000000 000001 000000 000001 000000 000001 -00000000005 "
+                                                "000000000000\r\n");
+    ASSERT_TRUE(Deal(1, "Player 1", true, 3));
+    EXPECT_EQ(Stored(1, "Player 1").totalScore, -2);
+}
+
+TEST_F(StatisticsTest, APlayerWhoseNameStartsAnotherOneKeepsASeparateRecord) {
+    ASSERT_TRUE(Deal(1, "Ann", true, 10));
+    ASSERT_TRUE(Deal(1, "Anne", false, 3));
+    ASSERT_TRUE(Deal(1, "Ann", true, 1));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n"
+                                                "Ann=000002 000000 000002 000000 000002 000000 000000000011 000000000000\r\n"
+                                                "Anne=000000 000001 000000 000001 000000 000001 000000000003 000000000000\r\n"
+                                                "\r\n");
+    EXPECT_EQ(Stored(1, "Anne"), (StatRecord{0, 1, 0, 1, 0, 1, 3}));
+    // Keys are exact: another case is another player.
+    EXPECT_EQ(Stored(1, "ann"), StatRecord{});
+}
+
+TEST_F(StatisticsTest, ThePlayerKeyHasNoTrailingBlanks) {
+    settings.put(Field::CurrentPlayer, "Ann Lee      ");
+    ASSERT_TRUE(UpdateStatistics(files, settings, true));
+    EXPECT_NE(ReadFile(statFile).find("\r\nAnn Lee=000001 "), std::string::npos);
+    EXPECT_EQ(Stored(1, "Ann Lee   ").won, 1);
+}
+
+TEST_F(StatisticsTest, RunCountersAreReadOnlyForTheCurrentGameAndPlayer) {
+    ASSERT_TRUE(Deal(1, "Ann", true, 0));
+    ASSERT_TRUE(Deal(1, "Ann", false, 0));
+    ASSERT_TRUE(Deal(1, "Ann", true, 0));
+    EXPECT_EQ(ReadStatistics(files, settings, 1, "Ann").runWon, 2);
+    EXPECT_EQ(ReadStatistics(files, settings, 1, "Ann").runLost, 1);
+    EXPECT_EQ(ReadStatistics(files, settings, 2, "Ann").runWon, 0);
+    EXPECT_EQ(ReadStatistics(files, settings, 1, "Bob").runWon, 0);
+    EXPECT_EQ(ReadStatistics(files, settings, 2, "Ann").record, StatRecord{});
+    ResetRunCounters(settings);
+    EXPECT_EQ(Runs(), "0000/0000");
+    EXPECT_EQ(ReadStatistics(files, settings, 1, "Ann").runWon, 0);
+    EXPECT_EQ(Stored(1, "Ann").won, 2);
+}
+
+TEST_F(StatisticsTest, ReadingAMissingFileGivesZerosAndCreatesNothing) {
+    EXPECT_EQ(Stored(1, "Ann"), StatRecord{});
+    EXPECT_FALSE(fs::exists(statFile));
+}
+
+TEST_F(StatisticsTest, AnUnparsableRecordCountsAsZeroFromTheBadFieldOn) {
+    WriteFile(statFile, Text(kHead) +
+                            "\r\n[0001]\r\n"
+                            "Ann=000002 000001 0000x2 000001 000001 000000 000000000050 000000000000\r\n"
+                            "Bob=000002 000001 000003\r\n"
+                            "[0002]\r\nCy=1\r\n");
+    ASSERT_TRUE(Deal(1, "Ann", true, 5));
+    ASSERT_TRUE(Deal(1, "Bob", false, 0));
+    // Ann's line keeps its length and stays where it is; Bob's grows, so the
+    // section is rebuilt with an empty line at its end.
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) +
+                                      "\r\n[0001]\r\n"
+                                      "Ann=000003 000001 000001 000000 000001 000000 000000000005 000000000000\r\n"
+                                      "Bob=000002 000002 000003 000001 000000 000001 000000000000 000000000000\r\n"
+                                      "\r\n[0002]\r\nCy=1\r\n");
+}
+
+TEST_F(StatisticsTest, DamagedFilesAreUpdatedWithoutCrashing) {
+    const std::string damaged[] = {
+        std::string("[Version]\r\nVersion=03"),                      // cut short
+        std::string("\0\0\0\0[0001]\0\r\nPlayer 1=\0\0\0\r\n", 27),  // NUL bytes
+        "garbage without any structure",
+        Text(kHead) + "\r\n[0001]\r\nPlayer 1=" + std::string(100000, '7') + "\r\n",
+        Text(kHead) + "\r\n[0001]\r\nPlayer 1=1 2 3 4 5 6 7 8\r\n[0001]\r\nPlayer 1=" + Text(kZero) + "\r\n",
+        Text(kHead) + "\r\n[0001\r\nPlayer 1=" + Text(kZero) + "\n[0001]",
+        std::string(100000, '[') + "\r\n" + std::string(100000, '='),
+        "\r\n\r\n\r\n[]\r\n=\r\n[0001]]\r\n",
+    };
+    for (const auto& bytes : damaged) {
+        SCOPED_TRACE(bytes.substr(0, 40));
+        WriteFile(statFile, bytes);
+        ResetRunCounters(settings);
+        ASSERT_TRUE(Deal(1, "Player 1", true, 7));
+        const auto document = SectionDocument::Parse(ReadFile(statFile));
+        const auto value = document.ReadValue("0001", "Player 1");
+        ASSERT_TRUE(value.has_value());
+        ASSERT_EQ(value->size(), 67u);
+        const StatRecord record = StatRecord::FromText(*value);
+        EXPECT_EQ(record.ToText(), *value);
+        EXPECT_GE(record.won, 1);
+        EXPECT_EQ(Runs(), "0001/0000");
+        ASSERT_TRUE(ClearStatistics(files, 1, "Player 1", false, true));
+        ASSERT_TRUE(RenamePlayerInDataFiles(files, "Player 1", "Player 2"));
+        EXPECT_EQ(Stored(1, "Player 2"), StatRecord{});
+    }
+    // A record that had grown out of its columns starts again.
+    WriteFile(statFile, Text(kHead) + "\r\n[0001]\r\nPlayer 1=999999 000000 999999 000000 999999 000000 "
+                                      "000000000000 000000000000\r\n");
+    ASSERT_TRUE(Deal(1, "Player 1", true, 0));
+    EXPECT_EQ(*files.readSections("STAT.DAT")->ReadValue("0001", "Player 1"),
+              "****** 000000 ****** 000000 ****** 000000 000000000000 000000000000");
+    ASSERT_TRUE(Deal(1, "Player 1", true, 0));
+    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{1, 0, 1, 0, 1, 0, 0}));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(StatisticsTest, RunCountersWrapToAsterisksAndStartAgainLikeTheFile) {
+    settings.put(Field::RunWon, "9999");
+    ASSERT_TRUE(UpdateStatistics(files, settings, true));
+    EXPECT_EQ(settings.get(Field::RunWon), "****");
+    ASSERT_TRUE(UpdateStatistics(files, settings, true));
+    EXPECT_EQ(settings.get(Field::RunWon), "0001");
+}
+
+// --- Clearing ---
+
+class ClearTest : public StatisticsTest {
+protected:
+    void SetUp() override {
+        StatisticsTest::SetUp();
+        WriteFile(statFile, Text(kHead) +
+                                "\r\n[0001]\r\n"
+                                "Ann=000001 000000 000001 000000 000001 000000 000000000010 000000000000\r\n"
+                                "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
+                                "\r\n\r\n[0002]\r\n"
+                                "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n");
+        WriteFile(logFile, LogLine("0001", "Alpha Patience", "Ann", true, "10") + "\r\n" +
+                               LogLine("0002", "Beta Patience", "Ann", true, "30") + "\r\n" +
+                               LogLine("0001", "Alpha Patience", "Bob", false, "20") + "\r\n" + "short line\r\n" +
+                               LogLine("0002", "Beta Patience", "Anne", true, "1") + "\r\n");
+    }
+    std::string Log(std::initializer_list<int> keep) const {
+        const std::string all[] = {LogLine("0001", "Alpha Patience", "Ann", true, "10"),
+                                   LogLine("0002", "Beta Patience", "Ann", true, "30"),
+                                   LogLine("0001", "Alpha Patience", "Bob", false, "20"), "short line",
+                                   LogLine("0002", "Beta Patience", "Anne", true, "1")};
+        std::string text;
+        for (const int i : keep) text += all[i] + "\r\n";
+        return text;
+    }
+};
+
+TEST_F(ClearTest, OneGameOnePlayer) {
+    ASSERT_TRUE(ClearStatistics(files, 1, "Ann", false, false));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" +
+                                      "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
+                                      "\r\n\r\n[0002]\r\n"
+                                      "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n");
+    EXPECT_EQ(ReadFile(logFile), Log({1, 2, 3, 4}));
+}
+
+TEST_F(ClearTest, OneGameOnePlayerWritesTheZeroRecordEvenWhenThePlayerHasNone) {
+    ASSERT_TRUE(ClearStatistics(files, 2, "Bob", false, false));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) +
+                                      "\r\n[0001]\r\n"
+                                      "Ann=000001 000000 000001 000000 000001 000000 000000000010 000000000000\r\n"
+                                      "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
+                                      "\r\n\r\n[0002]\r\n"
+                                      "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n"
+                                      "Bob=" + Text(kZero) + "\r\n\r\n");
+    ASSERT_TRUE(ClearStatistics(files, 7, "Bob", false, false));
+    EXPECT_TRUE(ReadFile(statFile).ends_with("\r\n\r\n\r\n[0007]\r\nBob=" + Text(kZero) + "\r\n"));
+    EXPECT_EQ(ReadFile(logFile), Log({0, 1, 2, 3, 4}));
+}
+
+TEST_F(ClearTest, AllGamesOnePlayerKeepsTheVersionSection) {
+    ASSERT_TRUE(ClearStatistics(files, 0, "Ann", false, true));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" +
+                                      "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
+                                      "\r\n\r\n[0002]\r\n" + "Ann=" + Text(kZero) + "\r\n");
+    EXPECT_EQ(ReadFile(logFile), Log({2, 3, 4}));
+    // For a player missing from a section the zero record is added to it.
+    ASSERT_TRUE(ClearStatistics(files, 0, "Bob", false, true));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" + "Bob=" +
+                                      Text(kZero) + "\r\n\r\n\r\n[0002]\r\n" + "Ann=" + Text(kZero) + "\r\n" +
+                                      "Bob=" + Text(kZero) + "\r\n\r\n");
+    EXPECT_EQ(ReadFile(logFile), Log({3, 4}));
+}
+
+TEST_F(ClearTest, OneGameAllPlayers) {
+    ASSERT_TRUE(ClearStatistics(files, 1, "", true, false));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" + "Bob=" +
+                                      Text(kZero) + "\r\n\r\n\r\n[0002]\r\n"
+                                      "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n");
+    EXPECT_EQ(ReadFile(logFile), Log({1, 3, 4}));
+}
+
+TEST_F(ClearTest, AllGamesAllPlayersLeavesOnlyTheVersion) {
+    ASSERT_TRUE(ClearStatistics(files, 0, "", true, true));
+    EXPECT_EQ(ReadFile(statFile), kHead);
+    EXPECT_EQ(ReadFile(logFile), "");
+    EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT"}));
+}
+
+TEST_F(ClearTest, MissingFilesAreNotCreated) {
+    fs::remove(statFile);
+    ASSERT_TRUE(ClearStatistics(files, 1, "Ann", false, false));
+    EXPECT_FALSE(fs::exists(statFile));
+    EXPECT_EQ(ReadFile(logFile), Log({1, 2, 3, 4}));
+    fs::remove(logFile);
+    WriteFile(statFile, Text(kHead));
+    ASSERT_TRUE(ClearStatistics(files, 0, "", true, true));
+    EXPECT_FALSE(fs::exists(logFile));
+    EXPECT_EQ(ReadFile(statFile), kHead);
+    fs::remove(statFile);
+    ASSERT_TRUE(ClearStatistics(files, 0, "", true, true));
+    EXPECT_TRUE(FolderEntries(data).empty());
+}
+
+TEST_F(ClearTest, DamagedLogLinesAreKeptUnlessTheyMatch) {
+    std::string log = std::string("\0\0\0", 3) + "\r\n" + std::string(100000, 'x') + "\r\n" +
+                      // Game and player columns of the right width on a cut line.
+                      LogLine("0001", "Alpha Patience", "Ann", true, "10").substr(0, 100) + "\r\n" +
+                      LogLine("0001", "Alpha Patience", "Ann", true, "10").substr(0, 60) + "\r\n" +
+                      // A game column that is no number.
+                      LogLine("00x1", "Alpha Patience", "Ann", true, "10") + "\r\n" +
+                      LogLine("0001", "Alpha Patience", "Ann", true, "10");  // no line end
+    WriteFile(logFile, log);
+    ASSERT_TRUE(ClearStatistics(files, 1, "Ann", false, false));
+    EXPECT_EQ(ReadFile(logFile), std::string("\0\0\0", 3) + "\r\n" + std::string(100000, 'x') + "\r\n" +
+                                     LogLine("0001", "Alpha Patience", "Ann", true, "10").substr(0, 60) + "\r\n" +
+                                     LogLine("00x1", "Alpha Patience", "Ann", true, "10") + "\r\n");
+    ASSERT_TRUE(ClearStatistics(files, 0, "Ann", false, true));
+    EXPECT_EQ(ReadFile(logFile), std::string("\0\0\0", 3) + "\r\n" + std::string(100000, 'x') + "\r\n" +
+                                     LogLine("0001", "Alpha Patience", "Ann", true, "10").substr(0, 60) + "\r\n");
+}
+
+// --- Renaming ---
+
+TEST_F(StatisticsTest, RenameChangesExactlyThePlayerKeysAndColumns) {
+    const std::string stat = Text(kHead) +
+                             "\r\n[0001]\r\n"
+                             "Ann=000001 000000 000001 000000 000001 000000 000000000010 000000000000\r\n"
+                             "Anne=000002 000000 000002 000000 000002 000000 000000000020 000000000000\r\n"
+                             "Bob=Ann\r\n"
+                             "\r\n[0002]\r\n"
+                             "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n"
+                             "[Ann]\r\nAnn=1\r\n";
+    const std::string log = LogLine("0001", "Alpha Patience", "Ann", true, "10") + "\r\n" +
+                            LogLine("0001", "Ann", "Anne", true, "10") + "\r\n" + "Ann\r\n";
+    const std::string scores = "[0001]\r\n" + HiScoreLine("Ann") + "\r\n" + HiScoreLine("Anne") + "\r\n" +
+                               HiScoreLine("Bob") + "\r\n" + "Ann\r\n";
+    WriteFile(statFile, stat);
+    WriteFile(logFile, log);
+    WriteFile(scoreFile, scores);
+
+    ASSERT_TRUE(RenamePlayerInDataFiles(files, "Ann   ", "Annabel Lee"));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) +
+                                      "\r\n[0001]\r\n"
+                                      "Annabel Lee=000001 000000 000001 000000 000001 000000 000000000010 000000000000\r\n"
+                                      "Anne=000002 000000 000002 000000 000002 000000 000000000020 000000000000\r\n"
+                                      "Bob=Ann\r\n"
+                                      "\r\n[0002]\r\n"
+                                      "Annabel Lee=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n"
+                                      "[Ann]\r\nAnnabel Lee=1\r\n");
+    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel Lee", true, "10") + "\r\n" +
+                                     LogLine("0001", "Ann", "Anne", true, "10") + "\r\n" + "Ann\r\n");
+    EXPECT_EQ(ReadFile(scoreFile), "[0001]\r\n" + HiScoreLine("Annabel Lee") + "\r\n" + HiScoreLine("Anne") +
+                                       "\r\n" + HiScoreLine("Bob") + "\r\n" + "Ann\r\n");
+    // And back: a shorter name.
+    ASSERT_TRUE(RenamePlayerInDataFiles(files, "Annabel Lee", "Ann"));
+    EXPECT_EQ(ReadFile(statFile), stat);
+    EXPECT_EQ(ReadFile(logFile), log);
+    EXPECT_EQ(ReadFile(scoreFile), scores);
+}
+
+TEST_F(StatisticsTest, RenameLeavesTheVersionSectionAndMissingFilesAlone) {
+    WriteFile(statFile, Text(kHead) + "\r\n[0001]\r\nVersion=" + Text(kZero) + "\r\n");
+    ASSERT_TRUE(RenamePlayerInDataFiles(files, "Version", "Vera"));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nVera=" + Text(kZero) + "\r\n");
+    EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
+    fs::remove(statFile);
+    ASSERT_TRUE(RenamePlayerInDataFiles(files, "Vera", "Version"));
+    EXPECT_TRUE(FolderEntries(data).empty());
+}
+
+// --- A scripted sequence, byte for byte ---
+
+TEST_F(StatisticsTest, ScriptedSequenceOfDealsRenamesAndClears) {
+    const std::string a1 = "000001 000000 000001 000000 000001 000000 000000000100 000000000000";
+    const std::string b1 = "000000 000001 000000 000001 000000 000001 -00000000020 000000000000";
+    const std::string a53 = "000000 000001 000000 000001 000000 000001 000000000000 000000000000";
+    const std::string a1b = "000002 000000 000002 000000 000002 000000 000000000150 000000000000";
+    const std::string b53 = "000001 000000 000001 000000 000001 000000 000000000030 000000000000";
+    const std::string z(kZero);
+    WriteFile(scoreFile, HiScoreLine("Ann") + "\r\n" + HiScoreLine("Bob") + "\r\n");
+
+    ASSERT_TRUE(Deal(1, "Ann", true, 100));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnn=" + a1 + "\r\n");
+    ASSERT_TRUE(Deal(1, "Bob", false, -20));
+    ASSERT_TRUE(Deal(53, "Ann", false, 0));
+    ASSERT_TRUE(Deal(1, "Ann", true, 50));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnn=" + a1b + "\r\nBob=" + b1 +
+                                      "\r\n\r\n\r\n[0053]\r\nAnn=" + a53 + "\r\n");
+    EXPECT_EQ(Runs(), "0002/0002");
+
+    ASSERT_TRUE(RenamePlayerInDataFiles(files, "Ann", "Annabel"));
+    ASSERT_TRUE(Deal(53, "Bob", true, 30));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + b1 +
+                                      "\r\n\r\n\r\n[0053]\r\nAnnabel=" + a53 + "\r\nBob=" + b53 + "\r\n\r\n");
+
+    ASSERT_TRUE(ClearStatistics(files, 1, "Bob", false, false));
+    ASSERT_TRUE(ClearStatistics(files, 0, "Cy", false, true));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + z + "\r\nCy=" + z +
+                                      "\r\n\r\n[0053]\r\nAnnabel=" + a53 + "\r\nBob=" + b53 + "\r\nCy=" + z +
+                                      "\r\n\r\n");
+    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + "\r\n" +
+                                     LogLine("0053", "Beta Patience", "Annabel", false, "0") + "\r\n" +
+                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + "\r\n" +
+                                     LogLine("0053", "Beta Patience", "Bob", true, "30") + "\r\n");
+    EXPECT_EQ(ReadFile(scoreFile), HiScoreLine("Annabel") + "\r\n" + HiScoreLine("Bob") + "\r\n");
+
+    ASSERT_TRUE(ClearStatistics(files, 53, "", true, false));
+    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + z + "\r\nCy=" + z +
+                                      "\r\n\r\n[0053]\r\nAnnabel=" + z + "\r\nBob=" + z + "\r\nCy=" + z +
+                                      "\r\n\r\n");
+    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + "\r\n" +
+                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + "\r\n");
+
+    ASSERT_TRUE(ClearStatistics(files, 0, "", true, true));
+    EXPECT_EQ(ReadFile(statFile), kHead);
+    EXPECT_EQ(ReadFile(logFile), "");
+    EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT", "STAT_SCR.DAT"}));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// --- Failures ---
+
+TEST_F(StatisticsTest, AFailingStepOfTheUpdateChangesNothing) {
+    ASSERT_TRUE(Deal(1, "Ann", true, 10));
+    ASSERT_TRUE(Deal(1, "Bob", true, 10));
+    const std::string before = ReadFile(statFile);
+    const std::string logBefore = ReadFile(logFile);
+    const std::string path = statFile.string();
+    const std::pair<WriteStep, std::string> cases[] = {
+        {WriteStep::Create, "Error creating temp file."},
+        {WriteStep::Write, "Error writing file: " + path},
+        {WriteStep::Flush, "Error writing file: " + path},
+        {WriteStep::Rename, "Error renaming file: " + path + ".rpl\rwith: " + path},
+    };
+    for (const auto& [step, message] : cases) {
+        SCOPED_TRACE(message);
+        for (const bool won : {true, false}) {
+            platform.messages.clear();
+            const WriteFaults faults{step};
+            files.setWriteFaults(&faults);
+            // In-place change of an existing line, and a new line (a rebuild).
+            settings.put(Field::CurrentPlayer, won ? "Ann" : "Cy");
+            EXPECT_FALSE(UpdateStatistics(files, settings, won));
+            files.setWriteFaults(nullptr);
+            EXPECT_EQ(ReadFile(statFile), before);
+            EXPECT_EQ(Runs(), "0002/0000");
+            EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT"}));
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.messages[0].text, message);
+            EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+        }
+        // The other operations fail the same way.
+        const WriteFaults faults{step};
+        files.setWriteFaults(&faults);
+        platform.messages.clear();
+        EXPECT_FALSE(ClearStatistics(files, 1, "Ann", false, false));
+        EXPECT_FALSE(RenamePlayerInDataFiles(files, "Ann", "Anna"));
+        EXPECT_FALSE(AppendGameLog(files, settings, true, DealEnd{"20240101", "00:00:00", 1}));
+        files.setWriteFaults(nullptr);
+        EXPECT_EQ(platform.messages.size(), 5u);  // statistics and log, twice, then the log
+        EXPECT_EQ(ReadFile(statFile), before);
+        EXPECT_EQ(ReadFile(logFile), logBefore);
+        EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT"}));
+    }
+    // Afterwards the update goes through.
+    settings.put(Field::CurrentPlayer, "Ann");
+    ASSERT_TRUE(UpdateStatistics(files, settings, true));
+    EXPECT_EQ(Stored(1, "Ann").won, 2);
+    EXPECT_EQ(Runs(), "0003/0000");
+}
+
+TEST_F(StatisticsTest, AFailingFirstUpdateCreatesNoFile) {
+    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+        const WriteFaults faults{step};
+        files.setWriteFaults(&faults);
+        EXPECT_FALSE(UpdateStatistics(files, settings, true));
+        EXPECT_FALSE(fs::exists(statFile));
+        EXPECT_TRUE(FolderEntries(data).empty());
+        EXPECT_EQ(Runs(), "0000/0000");
+    }
+    EXPECT_EQ(platform.messages.size(), 4u);
+}
+
+TEST_F(StatisticsTest, AnUnreadableFileIsAnOpenErrorAndTheRunCountersStay) {
+    fs::create_directories(statFile / "blocked");
+    EXPECT_FALSE(UpdateStatistics(files, settings, true));
+    EXPECT_EQ(Runs(), "0000/0000");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Open error: " + statFile.string());
+}
+
+// --- Two copies of the program ---
+
+// A child process that takes the lock of the data folder through its own
+// DataFiles and, while holding it, counts a deal of its own player.
+class OtherCopy {
+public:
+    OtherCopy(const fs::path& dataDir, std::chrono::milliseconds holdFor = std::chrono::milliseconds(-1)) {
+        if (::pipe(held_) != 0 || ::pipe(go_) != 0) throw std::runtime_error("pipe");
+        pid_ = ::fork();
+        if (pid_ < 0) throw std::runtime_error("fork");
+        if (pid_ == 0) {
+            FakePlatform platform;
+            DataFiles files(dataDir, platform);
+            const bool ok = files.changeSections(kStatisticsFile, [&](SectionDocument& document) {
+                const char byte = 'L';
+                if (::write(held_[1], &byte, 1) != 1) ::_exit(3);
+                if (holdFor.count() < 0) {
+                    char ignored = 0;
+                    if (::read(go_[0], &ignored, 1) != 1) ::_exit(4);
+                } else {
+                    std::this_thread::sleep_for(holdFor);
+                }
+                document.WriteValue("0001", "Other", StatRecord{1, 0, 1, 0, 1, 0, 0}.ToText());
+                return true;
+            });
+            ::_exit(ok ? 0 : 1);
+        }
+        ::close(held_[1]);
+        ::close(go_[0]);
+    }
+    ~OtherCopy() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        ::close(held_[0]);
+        ::close(go_[1]);
+    }
+    OtherCopy(const OtherCopy&) = delete;
+    OtherCopy& operator=(const OtherCopy&) = delete;
+
+    bool waitUntilHeld() {
+        char byte = 0;
+        return ::read(held_[0], &byte, 1) == 1;
+    }
+    void release() {
+        const char byte = 'G';
+        [[maybe_unused]] const auto written = ::write(go_[1], &byte, 1);
+    }
+    int finish() {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int held_[2] = {-1, -1};
+    int go_[2] = {-1, -1};
+};
+
+TEST_F(StatisticsTest, AnUpdateWaitsForAnotherCopyThenReportsAnOpenError) {
+    ASSERT_TRUE(Deal(1, "Ann", true, 10));
+    const std::string before = ReadFile(statFile);
+    OtherCopy other(data);
+    ASSERT_TRUE(other.waitUntilHeld());
+    files.setLockPatience(150ms);
+    settings.put(Field::CurrentPlayer, "Ann");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(UpdateStatistics(files, settings, true));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 150ms);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Open error: " + statFile.string());
+    EXPECT_EQ(ReadFile(statFile), before);
+    EXPECT_EQ(Runs(), "0001/0000");
+
+    other.release();
+    ASSERT_EQ(other.finish(), 0);
+    ASSERT_TRUE(UpdateStatistics(files, settings, true));
+    EXPECT_EQ(Runs(), "0002/0000");
+    EXPECT_EQ(Stored(1, "Ann"), (StatRecord{2, 0, 2, 0, 2, 0, 20}));
+    EXPECT_EQ(Stored(1, "Other"), (StatRecord{1, 0, 1, 0, 1, 0, 0}));
+}
+
+TEST_F(StatisticsTest, AnUpdateWaitingForAShortLockLosesNothing) {
+    ASSERT_TRUE(Deal(1, "Ann", true, 10));
+    OtherCopy other(data, 300ms);
+    ASSERT_TRUE(other.waitUntilHeld());
+    files.setLockPatience(10s);
+    ASSERT_TRUE(UpdateStatistics(files, settings, false));
+    ASSERT_EQ(other.finish(), 0);
+    EXPECT_EQ(Stored(1, "Ann"), (StatRecord{1, 1, 1, 1, 0, 1, 20}));
+    EXPECT_EQ(Stored(1, "Other"), (StatRecord{1, 0, 1, 0, 1, 0, 0}));
+    EXPECT_EQ(Runs(), "0001/0001");
+}
+
+// --- Crash safety ---
+
+// Every line of the statistics file is a header, an empty line, the version
+// line, or a player's well-formed 67-character record.
+void ExpectWellFormed(const std::string& bytes) {
+    ASSERT_TRUE(bytes.ends_with("\r\n"));
+    const auto lines = SplitLines(bytes);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        SCOPED_TRACE("line " + std::to_string(i) + ": " + line);
+        if (line.empty() || line == "Version=0300" || (line.front() == '[' && line.back() == ']')) continue;
+        const auto equals = line.find('=');
+        ASSERT_NE(equals, std::string::npos);
+        const std::string value = line.substr(equals + 1);
+        ASSERT_EQ(value.size(), 67u);
+        EXPECT_EQ(StatRecord::FromText(value).ToText(), value);
+    }
+}
+
+long long DealsRecorded(const DataFiles& files) {
+    const auto document = files.readSections(kStatisticsFile);
+    if (!document) return 0;
+    const auto value = document->ReadValue("0001", "Crash");
+    if (!value) return 0;
+    const StatRecord record = StatRecord::FromText(*value);
+    return record.won + record.lost;
+}
+
+TEST_F(StatisticsTest, AKilledUpdateLeavesTheOldOrTheNewFile) {
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    settings.put(Field::CurrentPlayer, "Crash");
+    settings.put(Field::CurrentScore, "-3");
+    long long recorded = 0;
+    for (const int maxDelayMs : {5, 30, 80, 150, 300, 500}) {
+        int channel[2];
+        ASSERT_EQ(::pipe(channel), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(channel[0]);
+            FakePlatform quiet;
+            DataFiles childFiles(data, quiet);
+            for (std::uint32_t done = 1; done < 1000000; ++done) {
+                if (!UpdateStatistics(childFiles, settings, done % 3 != 0)) ::_exit(2);
+                if (::write(channel[1], &done, sizeof done) != sizeof done) ::_exit(3);
+            }
+            ::_exit(0);
+        }
+        ::close(channel[1]);
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            std::uniform_int_distribution<int>(0, maxDelayMs * 1000)(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status)) << "the child stopped on its own: " << status;
+        std::uint32_t confirmed = 0;
+        std::uint32_t count = 0;
+        while (::read(channel[0], &count, sizeof count) == sizeof count) confirmed = count;
+        ::close(channel[0]);
+
+        if (fs::exists(statFile)) ExpectWellFormed(ReadFile(statFile));
+        const long long now = DealsRecorded(files);
+        SCOPED_TRACE("confirmed " + std::to_string(confirmed) + ", recorded " + std::to_string(now));
+        // Every confirmed deal is in; at most the one under way when the
+        // child died is in as well.
+        EXPECT_GE(now, recorded + confirmed);
+        EXPECT_LE(now, recorded + confirmed + 1);
+        recorded = now;
+    }
+    RecordProperty("deals_recorded_before_the_kills", std::to_string(recorded));
+    // The file stays usable.
+    ASSERT_TRUE(UpdateStatistics(files, settings, true));
+    EXPECT_EQ(DealsRecorded(files), recorded + 1);
+    ExpectWellFormed(ReadFile(statFile));
+}
+
+}  // namespace
+}  // namespace dravicor
