@@ -191,15 +191,17 @@ BENCHMARK(LegalMovesFreeCell);
 
 // A random game of Klondike from the deal until no move is left: each turn a
 // random listed move or a stock click, the stock gone through at most three
-// times. Moves off the foundations and a card's move straight back are left
-// out so that play goes forward, and a game stops after 1,000 moves.
+// times. So that play only goes forward, moves off the foundations are left
+// out, and a tableau card moves only with every face-up card above it (a move
+// that turns a card or empties a pile), a King's whole pile never to an empty
+// pile. Every game then ends; a cap of 2,000 turns guards the measurement.
 void RandomPlayoutKlondike(benchmark::State& state) {
     constexpr int kMaxPasses = 3;
-    constexpr int kMaxMoves = 1000;
+    constexpr int kMaxTurns = 2000;
     HeadlessGame game(kKlondike);
     std::mt19937_64 rng(2024);
     long long playouts = 0;
-    long long totalMoves = 0;
+    long long totalTurns = 0;
     long long capped = 0;
     long long won = 0;
     unsigned number = 1;
@@ -210,47 +212,45 @@ void RandomPlayoutKlondike(benchmark::State& state) {
             return;
         }
         Engine& engine = game.engine;
-        PlayerMove last{};
-        std::optional<PileId> lastFrom;
-        int moves = 0;
-        for (; moves < kMaxMoves && engine.game().inProgress && !engine.IsGameWon(); ++moves) {
+        const Position& position = engine.position();
+        int turns = 0;
+        for (; turns < kMaxTurns && !engine.IsGameWon(); ++turns) {
             choices.clear();
             for (const PlayerMove& m : engine.LegalMoves()) {
                 std::optional<PileId> from;
-                engine.position().piles.forEach([&](PileId id, const Pile& pile) {
+                position.piles.forEach([&](PileId id, const Pile& pile) {
                     if (!from && pile.contains(m.card)) from = id;
                 });
                 if (!from || from->kind == PileKind::Foundation) continue;
-                if (m.card == last.card && lastFrom && m.target == *lastFrom) continue;
+                if (from->kind == PileKind::Tableau) {
+                    const Pile& pile = position.piles.pile(*from);
+                    const int at = pile.find(m.card);
+                    if (at > 0 && position.cardTable.IsFaceUp(pile[at - 1])) continue;
+                    if (at == 0 && position.piles.pile(m.target).empty()) continue;
+                }
                 choices.push_back(m);
             }
-            const bool stock = engine.StockWouldAct() && engine.game().passNumber <= kMaxPasses &&
-                               !(engine.position().piles.stock[0].empty() && engine.game().passNumber == kMaxPasses);
+            const bool lastPassDone = position.piles.stock[0].empty() && engine.game().passNumber >= kMaxPasses;
+            const bool stock = engine.StockWouldAct() && !lastPassDone;
             const size_t options = choices.size() + (stock ? 1 : 0);
             if (options == 0) break;
             const size_t pick = rng() % options;
             if (pick == choices.size()) {
                 // An empty stock's first click arms the redeal, the second makes it.
                 if (!engine.StockClick() && engine.redealArmed()) engine.StockClick();
-                last = {};
-                lastFrom.reset();
                 continue;
             }
             const PlayerMove m = choices[pick];
-            engine.position().piles.forEach([&](PileId id, const Pile& pile) {
-                if (pile.contains(m.card)) lastFrom = id;
-            });
-            last = m;
             engine.MoveCard(m.card, m.target.kind == PileKind::Waste ? std::string("Stock02") : PileName(m.target));
         }
         ++playouts;
-        totalMoves += moves;
-        capped += moves >= kMaxMoves;
+        totalTurns += turns;
+        capped += turns >= kMaxTurns;
         won += engine.IsGameWon();
     }
     state.counters["playouts_per_second"] =
         benchmark::Counter(static_cast<double>(playouts), benchmark::Counter::kIsRate);
-    state.counters["moves_per_playout"] = playouts ? static_cast<double>(totalMoves) / playouts : 0.0;
+    state.counters["turns_per_playout"] = playouts ? static_cast<double>(totalTurns) / playouts : 0.0;
     state.counters["capped"] = static_cast<double>(capped);
     state.counters["won"] = static_cast<double>(won);
 }

@@ -1,10 +1,29 @@
 #include "cards/position.h"
 
+#include <cstdint>
+
 namespace dravicor {
 
 void Position::Append(PileId pile, CardNumber card, bool faceUp) {
     piles.pile(pile).append(card);
     if (card != kNoCard) cardTable.SetFaceUp(card, faceUp);
+}
+
+std::size_t PositionHash(const Position& position) {
+    // FNV-1a over every group with its face flag, and a separator per pile so
+    // that the same cards split differently hash differently.
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto mix = [&](std::uint8_t byte) {
+        hash ^= byte;
+        hash *= 1099511628211ULL;
+    };
+    position.piles.forEach([&](PileId, const Pile& pile) {
+        for (const CardNumber card : pile.groups()) {
+            mix(static_cast<std::uint8_t>(card | (position.cardTable.IsFaceUp(card) ? 0x80 : 0)));
+        }
+        mix(0xFF);
+    });
+    return static_cast<std::size_t>(hash);
 }
 
 std::string SnapshotLine(const Position& position, PileId pile) {

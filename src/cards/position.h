@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,10 @@ struct Position {
 
     friend bool operator==(const Position&, const Position&) = default;
 };
+
+// A hash of the whole position (piles and the face flags of their cards),
+// for searches that meet the same position many times.
+std::size_t PositionHash(const Position& position);
 
 // The position snapshot: 53 lines, one per pile in the order stock list,
 // foundations, tableau piles, reserves. A line is the pile's cards bottom to

@@ -59,6 +59,8 @@ bool Program::initialise() {
     }
 
 
+    dataFiles_.removeStaleTemporaries();
+
     if (!CheckRequiredFile(cataloguePath(), platform_.messages)) return false;
     LoadGameList(cataloguePath(), gameList_);
 

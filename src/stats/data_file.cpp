@@ -1,5 +1,6 @@
 #include "stats/data_file.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <thread>
@@ -96,6 +97,60 @@ bool DataFiles::changeSections(std::string_view name, const std::function<bool(S
             return true;
         },
         initial.Serialize());
+}
+
+bool DataFiles::append(std::string_view name, std::string_view lines) {
+    const std::filesystem::path file = path(name);
+    const Lock lock(dataDir_, patience_);
+    const int fd = lock.held() ? ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644) : -1;
+    if (fd < 0) {
+        messages_.showMessage("Open error: " + file.string(), kCaption, MessageIcon::Information);
+        return false;
+    }
+    // Where the last complete line ends: everything after it is a torn tail.
+    off_t end = ::lseek(fd, 0, SEEK_END);
+    off_t keep = end;
+    char tail[4096];
+    while (keep > 0) {
+        const off_t from = keep > static_cast<off_t>(sizeof tail) ? keep - static_cast<off_t>(sizeof tail) : 0;
+        const ssize_t got = ::pread(fd, tail, static_cast<size_t>(keep - from), from);
+        if (got <= 0) break;
+        const std::string_view block(tail, static_cast<size_t>(got));
+        const auto newline = block.rfind('\n');
+        if (newline != std::string_view::npos) {
+            keep = from + static_cast<off_t>(newline) + 1;
+            break;
+        }
+        keep = from;
+    }
+    const bool failWrite = faults_ && faults_->failAt == WriteStep::Write;
+    const bool failFlush = faults_ && faults_->failAt == WriteStep::Flush;
+    bool ok = keep == end || ::ftruncate(fd, keep) == 0;
+    ok = ok && !failWrite && ::lseek(fd, 0, SEEK_END) >= 0;
+    for (std::string_view rest = lines; ok && !rest.empty();) {
+        const ssize_t written = ::write(fd, rest.data(), rest.size());
+        if (written < 0 && errno == EINTR) continue;
+        ok = written > 0;
+        if (ok) rest.remove_prefix(static_cast<size_t>(written));
+    }
+    ok = ok && !failFlush && ::fdatasync(fd) == 0;
+    ::close(fd);
+    if (!ok) messages_.showMessage("Error writing file: " + file.string(), kCaption, MessageIcon::Information);
+    return ok;
+}
+
+void DataFiles::removeStaleTemporaries() {
+    const Lock lock(dataDir_, patience_);
+    if (!lock.held()) return;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(dataDir_, ec)) {
+        const std::string name = entry.path().filename().string();
+        // The temporary files of ReplaceFileAtomically: "<file>.rpl" and six characters.
+        const auto mark = name.rfind(".rpl");
+        if (mark != std::string::npos && name.size() == mark + 4 + 6 && name.rfind("STAT", 0) == 0) {
+            std::filesystem::remove(entry.path(), ec);
+        }
+    }
 }
 
 bool DataFiles::remove(std::string_view name) {

@@ -37,6 +37,14 @@ public:
                 std::string_view initial = {});
     bool changeSections(std::string_view name, const std::function<bool(SectionDocument&)>& change,
                         const SectionDocument& initial = SectionDocument::WithVersion());
+    // Adds lines at the end of a file under the lock, creating it, flushed
+    // to disk before the lock is released. A line left incomplete by a crash
+    // during an earlier append is cut off first, so a torn write never runs
+    // into the next line. Cheaper than a rewrite for files that only grow.
+    bool append(std::string_view name, std::string_view lines);
+    // Deletes the temporary files that updates cut short by a crash left
+    // behind (under the lock, no update can be writing one).
+    void removeStaleTemporaries();
     // Deletes a file under the lock.
     bool remove(std::string_view name);
 

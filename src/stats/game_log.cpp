@@ -62,13 +62,8 @@ std::string GameLogLine(const SettingsRecord& settings, bool won, const DealEnd&
 
 bool AppendGameLog(DataFiles& files, const SettingsRecord& settings, bool won, const DealEnd& end) {
     const std::string line = GameLogLine(settings, won, end);
-    // The line goes after whatever the file ends with, as an append would
-    // put it; the whole file is then replaced in one step.
-    return files.change(kGameLogFile, [&](std::string& content) {
-        content += line;
-        content += "\r\n";
-        return true;
-    });
+    // The log only grows: appending costs the same whatever its length.
+    return files.append(kGameLogFile, line + "\r\n");
 }
 
 std::vector<std::string> FilterGameLog(const std::vector<std::string>& lines, std::string_view player,

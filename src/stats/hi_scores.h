@@ -61,7 +61,7 @@ bool UpgradeHiScoreFile(DataFiles& files);
 struct HiScoreRow {
     bool empty = true;
     long long score = 0;
-    std::string time;  // FormatSeconds of the playing time, empty when the field is
+    std::string time;  // FormatSeconds of the playing time; empty when the field is blank
     std::string date;  // "yyyymmdd"
     std::string timeOfDay;
     std::string player;  // trailing blanks removed

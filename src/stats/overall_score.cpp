@@ -172,7 +172,7 @@ std::string GameValue(std::span<const int> positions, long long number, std::mt1
 
 struct PlayerKeys {
     std::string totalScore, totalTime, totalCheck;
-    PlayerKeys(std::string_view n)
+    explicit PlayerKeys(std::string_view n)
         : totalScore(std::string(kTotalScorePrefix) + std::string(n)),
           totalTime(std::string(kTotalTimePrefix) + std::string(n)),
           totalCheck(std::string(kTotalCheckPrefix) + std::string(n)) {}

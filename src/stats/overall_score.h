@@ -23,9 +23,10 @@ struct OverallRank {
     std::string rawValues;  // the stored, still scrambled texts that score submission sends
 };
 
-// `catalogueSize` is the number of games of the catalogue (N). A file that
-// fails its checks is deleted with the message of ReportSpoiledOverallScores
-// through `messages`.
+// In the functions below `catalogueSize` is the number of games of the
+// catalogue (N); a file that fails its checks is deleted and `messages`
+// shows why (ReportSpoiledOverallScores).
+
 // Records a finished deal; true when it improved the player's record of the
 // game and was written. `random` draws the filler digits (a generator seeded
 // from the clock when null).

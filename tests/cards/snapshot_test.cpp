@@ -279,3 +279,27 @@ TEST(Snapshot, RestoreEmptiesPilesWithEmptyLines) {
 
 }  // namespace
 }  // namespace dravicor
+
+namespace dravicor {
+namespace {
+
+TEST(PositionHash, FollowsPilesAndFaceFlags) {
+    Position a;
+    a.Append(PileId::Tableau(1), 5, true);
+    a.Append(PileId::Tableau(1), 6, true);
+    Position b = a;
+    EXPECT_EQ(PositionHash(a), PositionHash(b));
+    b.cardTable.SetFaceUp(6, false);
+    EXPECT_NE(PositionHash(a), PositionHash(b)) << "a face flag";
+    Position c;
+    c.Append(PileId::Tableau(1), 5, true);
+    c.Append(PileId::Tableau(2), 6, true);
+    EXPECT_NE(PositionHash(a), PositionHash(c)) << "the same cards split between piles";
+    // Face flags of cards that lie nowhere do not count.
+    Position d = a;
+    d.cardTable.SetFaceUp(50, false);
+    EXPECT_EQ(PositionHash(a), PositionHash(d));
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -119,6 +119,18 @@ protected:
             }
         }
 
+        // Cards lie only in piles the game shows (the discard pile aside), and
+        // the stock is gone through no more often than the game allows.
+        position.piles.forEach([&](PileId id, const Pile& pile) {
+            EXPECT_TRUE(pile.empty() || id == PileId::SecondWaste() || engine.origins().isOnTable(id))
+                << PileName(id) << " holds cards but is not on the table";
+        });
+        const int passes = engine.rules()[Rule::Redeals];
+        EXPECT_GE(engine.game().passNumber, 1);
+        if (passes > 0) {
+            EXPECT_LE(engine.game().passNumber, passes);
+        }
+
         // The score follows the cards played.
         int played = 0;
         for (const Pile& f : piles.foundations) {

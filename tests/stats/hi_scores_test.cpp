@@ -141,7 +141,7 @@ TEST(HiScoreFormat, ParseEntry) {
     EXPECT_TRUE(ParseHiScoreEntry(kBlankEntry).empty);
     EXPECT_TRUE(ParseHiScoreEntry("      000100 20231231").empty) << "blank score columns";
     EXPECT_TRUE(ParseHiScoreEntry("12a456 000100 20231231").empty) << "unreadable score";
-    EXPECT_TRUE(ParseHiScoreEntry(std::string("00\0000 000100", 13)).empty);
+    EXPECT_TRUE(ParseHiScoreEntry(std::string("00\0" "000 000100", 13)).empty) << "a NUL in the score";
     const auto shortEntry = ParseHiScoreEntry("000007");
     EXPECT_FALSE(shortEntry.empty);
     EXPECT_EQ(shortEntry.score, 7);
@@ -290,16 +290,16 @@ TEST_F(HiScoresTest, ClearingAsksThenEmptiesEveryTableAndDropsTheOverallScores) 
 
 TEST_F(HiScoresTest, AfterClearingTheFirstDealOfAnyScoreTakesPlaceOne) {
     clearAnsweringYes();
-    EXPECT_EQ(offer(Deal(-20, 33, "Nobody Special")), 0);
+    EXPECT_EQ(offer(Deal(-20, 33, "Nobody Unusual")), 0);
     std::string expected = kClearedFile +
                            "\r\n[0001]\r\n"
-                           "01-01=-00020 000033 20240315 14:30:00 Nobody Special                 123456789       Won  x\r\n";
+                           "01-01=-00020 000033 20240315 14:30:00 Nobody Unusual                 123456789       Won  x\r\n";
     for (int place = 2; place <= 20; ++place) {
         expected += "01-" + FormatField(place, 2) + "=" + kBlankEntry + "\r\n";
     }
     EXPECT_EQ(ReadFile(scores()), expected);
     // Still not seeded: the next deal of another game also finds an empty table.
-    EXPECT_EQ(offer(Deal(-30, 1, "Nobody Special", "01", 7)), 0);
+    EXPECT_EQ(offer(Deal(-30, 1, "Nobody Unusual", "01", 7)), 0);
     EXPECT_EQ(entry("01", 2, 7), kBlankEntry);
     // A score 0 or below leaves the overall score alone.
     EXPECT_TRUE(ReadOverallScores(files, platform, kGames).empty());

@@ -1,0 +1,291 @@
+#include "select/game_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include "common/profile_file.h"
+#include "engine/engine_fixture.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor::test {
+namespace {
+
+// A 13-digit number from a small value.
+std::string Padded(long long value) {
+    std::string digits = std::to_string(value);
+    return std::string(13 - digits.size(), '0') + digits;
+}
+
+// The [Game_Numbers] section as a fresh file holds it after the writes: the
+// values of Game001 to Game020, missing ones empty.
+std::string NumbersSection(const std::vector<std::string>& values) {
+    std::string text = "[Game_Numbers]\r\n";
+    for (int i = 0; i < 20; ++i) {
+        const auto index = static_cast<size_t>(i);
+        text += RecentGameNumberKey(i + 1) + "=" + (index < values.size() ? values[index] : "") + "\r\n";
+    }
+    return text;
+}
+
+class GameNumbersTest : public ::testing::Test {
+protected:
+    // The program makes the DATA folder at start-up.
+    GameNumbersTest() { std::filesystem::create_directories(dir / "DATA"); }
+
+    std::filesystem::path configPath() const { return dir / "DATA/CFG.DAT"; }
+    ProfileFile config() const { return ProfileFile(configPath()); }
+    void remember(std::string_view number) {
+        ProfileFile file = config();
+        ASSERT_TRUE(RememberGameNumber(file, number, fake));
+    }
+
+    TempDir dir;
+    FakePlatform fake;
+};
+
+// --- The number check ----------------------------------------------------
+
+TEST(CheckGameNumber, PadsAcceptedNumbersToThirteenDigits) {
+    const auto entry = CheckGameNumber("42");
+    EXPECT_EQ(entry.check, GameNumberCheck::Accepted);
+    EXPECT_EQ(entry.number, "0000000000042");
+    EXPECT_TRUE(entry.message.empty());
+
+    EXPECT_EQ(CheckGameNumber("7").number, "0000000000007");
+    EXPECT_EQ(CheckGameNumber("0042").number, "0000000000042");
+    EXPECT_EQ(CheckGameNumber("9999999999999").number, "9999999999999");
+    EXPECT_EQ(CheckGameNumber("0000000000001").number, "0000000000001");
+    EXPECT_EQ(CheckGameNumber("1000000000000").number, "1000000000000");
+}
+
+TEST(CheckGameNumber, FourteenDigitsAreTooLong) {
+    const auto entry = CheckGameNumber("12345678901234");
+    EXPECT_EQ(entry.check, GameNumberCheck::TooLong);
+    EXPECT_EQ(entry.message, "From 1 up to 13 ciphers.");
+    EXPECT_TRUE(entry.number.empty());
+    // Even zeros: the length is checked before the value.
+    EXPECT_EQ(CheckGameNumber("00000000000000").check, GameNumberCheck::TooLong);
+}
+
+TEST(CheckGameNumber, LengthIsCheckedBeforeTheDigits) {
+    EXPECT_EQ(CheckGameNumber("abcdefghijklmn").message, "From 1 up to 13 ciphers.");
+    EXPECT_EQ(CheckGameNumber("abcdefghijklm").message, "Only numbers required.");
+}
+
+TEST(CheckGameNumber, OtherCharactersAreRefused) {
+    const auto entry = CheckGameNumber("12a");
+    EXPECT_EQ(entry.check, GameNumberCheck::NotDigits);
+    EXPECT_EQ(entry.message, "Only numbers required.");
+    for (const char* text : {" 12", "12 ", "-5", "+5", "1.5", "1e3", "0x10", "\xC3\xA9"}) {
+        EXPECT_EQ(CheckGameNumber(text).check, GameNumberCheck::NotDigits) << text;
+    }
+}
+
+TEST(CheckGameNumber, CharactersAreCountedNotBytes) {
+    // Seven two-byte letters are seven characters: not too long, but no digits.
+    EXPECT_EQ(CheckGameNumber("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9").check,
+              GameNumberCheck::NotDigits);
+    std::string fourteen;
+    for (int i = 0; i < 14; ++i) fourteen += "\xC3\xA9";
+    EXPECT_EQ(CheckGameNumber(fourteen).check, GameNumberCheck::TooLong);
+}
+
+TEST(CheckGameNumber, EmptyTextAndZeroDoNothing) {
+    for (const char* text : {"", "0", "000", "0000000000000"}) {
+        const auto entry = CheckGameNumber(text);
+        EXPECT_EQ(entry.check, GameNumberCheck::Ignored) << text;
+        EXPECT_TRUE(entry.message.empty()) << text;
+        EXPECT_TRUE(entry.number.empty()) << text;
+    }
+}
+
+// --- Keys and the recent list -------------------------------------------
+
+TEST(RecentGameNumberKey, RunsFromGame001ToGame020) {
+    EXPECT_EQ(RecentGameNumberKey(1), "Game001");
+    EXPECT_EQ(RecentGameNumberKey(9), "Game009");
+    EXPECT_EQ(RecentGameNumberKey(10), "Game010");
+    EXPECT_EQ(RecentGameNumberKey(20), "Game020");
+}
+
+TEST_F(GameNumbersTest, NoFileMeansNoRecentNumbers) {
+    EXPECT_TRUE(ReadRecentGameNumbers(config()).empty());
+}
+
+TEST_F(GameNumbersTest, RecentNumbersAreReadInKeyOrderWithoutEmptyValues) {
+    WriteFile(configPath(),
+              "[Preference]\r\nUserDefault=Player 1\r\n\r\n[Game_Numbers]\r\n"
+              "Game003=0000000000003\r\nGame001=0000000000001\r\nGame002=\r\n"
+              "Game020=0000000000020\r\nGame021=0000000000021\r\nGame000=0000000000000\r\n");
+    EXPECT_EQ(ReadRecentGameNumbers(config()),
+              (std::vector<std::string>{"0000000000001", "0000000000003", "0000000000020"}));
+}
+
+TEST_F(GameNumbersTest, FirstDealWritesAllTwentyKeys) {
+    remember("0000000000042");
+    EXPECT_EQ(ReadFile(configPath()), NumbersSection({"0000000000042"}));
+    EXPECT_EQ(ReadRecentGameNumbers(config()), (std::vector<std::string>{"0000000000042"}));
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST_F(GameNumbersTest, NewNumbersGoFirstAndOthersMoveDown) {
+    remember("0000000000001");
+    remember("0000000000002");
+    remember("0000000000003");
+    EXPECT_EQ(ReadFile(configPath()), NumbersSection({"0000000000003", "0000000000002", "0000000000001"}));
+}
+
+TEST_F(GameNumbersTest, TwentyFirstNumberDropsTheOldest) {
+    // Twenty deals so far, the most recent (20) first.
+    std::vector<std::string> expected;
+    for (int n = 20; n >= 1; --n) expected.push_back(Padded(n));
+    WriteFile(configPath(), NumbersSection(expected));
+
+    // Entering 7 in the dialog deals 0000000000007: it is already in the
+    // list, so it moves to the top and nothing drops out.
+    const auto entry = CheckGameNumber("7");
+    ASSERT_EQ(entry.check, GameNumberCheck::Accepted);
+    remember(entry.number);
+    expected.erase(std::find(expected.begin(), expected.end(), Padded(7)));
+    expected.insert(expected.begin(), Padded(7));
+    EXPECT_EQ(ReadFile(configPath()), NumbersSection(expected));
+    EXPECT_EQ(ReadRecentGameNumbers(config()), expected);
+
+    // A new number: Game001-Game019 move down a key, the twentieth goes.
+    remember(Padded(21));
+    expected.insert(expected.begin(), Padded(21));
+    const std::string dropped = expected.back();
+    expected.pop_back();
+    EXPECT_EQ(dropped, Padded(1));
+    EXPECT_EQ(ReadFile(configPath()), NumbersSection(expected));
+}
+
+TEST_F(GameNumbersTest, RepeatingTheFirstNumberChangesNothing) {
+    remember("0000000000005");
+    remember("0000000000009");
+    const std::string before = ReadFile(configPath());
+    remember("0000000000009");
+    EXPECT_EQ(ReadFile(configPath()), before);
+}
+
+TEST_F(GameNumbersTest, OtherSectionsAreKeptAsTheyAre) {
+    const std::string preference = "[Preference]\r\nUserDefault=Player 1\r\n";
+    const std::string users = "[Users]\r\nUser001=Player 1\r\n";
+    WriteFile(configPath(), preference + "\r\n[Game_Numbers]\r\nGame001=0000000000004\r\n\r\n" + users);
+    remember("0000000000008");
+    // The missing keys are added after the last key of the section.
+    EXPECT_EQ(ReadFile(configPath()),
+              preference + "\r\n" + NumbersSection({"0000000000008", "0000000000004"}) + "\r\n" + users);
+}
+
+TEST_F(GameNumbersTest, EmptyValuesCountAsEntries) {
+    WriteFile(configPath(),
+              "[Game_Numbers]\r\nGame001=0000000000001\r\nGame002=\r\nGame003=0000000000003\r\n");
+    remember("0000000000009");
+    // The empty Game002 moves down to Game003 like any other entry.
+    EXPECT_EQ(ReadFile(configPath()),
+              "[Game_Numbers]\r\nGame001=0000000000009\r\nGame002=0000000000001\r\nGame003=\r\n"
+              "Game004=0000000000003\r\nGame005=\r\nGame006=\r\nGame007=\r\nGame008=\r\nGame009=\r\n"
+              "Game010=\r\nGame011=\r\nGame012=\r\nGame013=\r\nGame014=\r\nGame015=\r\nGame016=\r\n"
+              "Game017=\r\nGame018=\r\nGame019=\r\nGame020=\r\n");
+}
+
+TEST_F(GameNumbersTest, EveryCopyOfTheNumberIsRemoved) {
+    // A file edited by hand may hold the number twice; after removing both
+    // copies the list has 19 entries, so Game020 is not rewritten.
+    std::vector<std::string> values;
+    for (int n = 1; n <= 20; ++n) values.push_back(Padded(n));
+    values[4] = Padded(3);  // Game005 repeats Game003
+    WriteFile(configPath(), NumbersSection(values));
+    remember(Padded(3));
+    std::vector<std::string> expected{Padded(3), Padded(1), Padded(2), Padded(4)};
+    for (int n = 6; n <= 20; ++n) expected.push_back(Padded(n));
+    expected.push_back(Padded(20));  // the old Game020, untouched
+    EXPECT_EQ(ReadFile(configPath()), NumbersSection(expected));
+}
+
+TEST_F(GameNumbersTest, MalformedSectionsAreReadWithoutHarm) {
+    const std::string huge(5000, '7');
+    WriteFile(configPath(),
+              "[game_numbers]\r\nnot a key line\r\n=novalue\r\nGame001 = 0000000000011 \r\n"
+              "GAME002=" + huge + "\r\nGame001=0000000000099\r\n\x01\x02garbage=\xFF\xFE\r\n"
+              "Game003\r\n[Game_Numbers\r\nGame004=0000000000044\r\n[Other]\r\nGame005=0000000000055\r\n");
+    const auto recent = ReadRecentGameNumbers(config());
+    // The first of duplicate keys counts; values are trimmed and cut to 1023
+    // characters; the unclosed header still names the section.
+    ASSERT_EQ(recent.size(), 3u);
+    EXPECT_EQ(recent[0], "0000000000011");
+    EXPECT_EQ(recent[1], std::string(1023, '7'));
+    EXPECT_EQ(recent[2], "0000000000044");
+
+    remember("0000000000012");
+    const auto after = ReadRecentGameNumbers(config());
+    ASSERT_EQ(after.size(), 4u);
+    EXPECT_EQ(after[0], "0000000000012");
+    EXPECT_EQ(after[1], "0000000000011");
+    EXPECT_EQ(after[2], std::string(1023, '7'));
+    EXPECT_EQ(after[3], "0000000000044");
+    // The other section's key is left alone.
+    EXPECT_EQ(config().ReadString("Other", "Game005", ""), "0000000000055");
+}
+
+TEST_F(GameNumbersTest, AFileThatCannotBeWrittenIsReported) {
+    // DATA is a file, so nothing can be written below it.
+    std::filesystem::remove(dir / "DATA");
+    WriteFile(dir / "DATA", "not a folder");
+    ProfileFile file = config();
+    EXPECT_FALSE(RememberGameNumber(file, "0000000000042", fake));
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text, "Unable to write to " + configPath().string());
+    EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(ReadFile(dir / "DATA"), "not a folder");
+}
+
+// --- Dealing the chosen number -------------------------------------------
+
+class Recorder : public GameRecords {
+public:
+    void gameEnded(const GameResult& result) override { results.push_back(result); }
+    std::vector<GameResult> results;
+};
+
+class DealChosenNumberTest : public EngineFixture {
+protected:
+    DealChosenNumberTest() { engine.setRecords(&recorder); }
+    Recorder recorder;
+};
+
+TEST_F(DealChosenNumberTest, DealsTheNumberAfterEndingTheGame) {
+    deal(kKlondike, "0000000000001");
+    const auto first = snapshot();
+    fake.answers.push_back(Answer::Ok);
+
+    EXPECT_EQ(DealChosenNumber(engine, settings, "0000000000042"), ChosenDealOutcome::Dealt);
+    ASSERT_EQ(fake.questions.size(), 1u);
+    ASSERT_EQ(recorder.results.size(), 1u);
+    EXPECT_EQ(recorder.results[0].gameNumber, "0000000000001");
+    EXPECT_EQ(settings.get(Field::CurrentGameNumber), "0000000000042");
+    EXPECT_EQ(engine.game().gameNumber, "0000000000042");
+    EXPECT_NE(snapshot(), first);
+
+    // The same number again deals the same cards.
+    const auto second = snapshot();
+    fake.answers.push_back(Answer::Ok);
+    ASSERT_EQ(DealChosenNumber(engine, settings, "0000000000042"), ChosenDealOutcome::Dealt);
+    EXPECT_EQ(snapshot(), second);
+}
+
+TEST_F(DealChosenNumberTest, RefusingToQuitKeepsTheGame) {
+    deal(kKlondike, "0000000000001");
+    const auto before = snapshot();
+    fake.answers.push_back(Answer::Cancel);
+
+    EXPECT_EQ(DealChosenNumber(engine, settings, "0000000000042"), ChosenDealOutcome::Kept);
+    EXPECT_TRUE(recorder.results.empty());
+    EXPECT_EQ(settings.get(Field::CurrentGameNumber), "0000000000001");
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(engine.game().inProgress);
+}
+
+}  // namespace
+}  // namespace dravicor::test
