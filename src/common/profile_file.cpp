@@ -121,14 +121,15 @@ std::int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view
     return ParseProfileInteger(text, value) ? value : defaultValue;
 }
 
-void ProfileFile::WriteString(std::string_view section, std::string_view key,
-                              std::string_view value) {
-    const std::string original = ReadWholeFile(path_).value_or("");
-    std::vector<std::string> lines = SplitLines(original);
-    const std::string entry = OneLine(key) + "=" + OneLine(value);
+namespace {
 
+// Sets the key in the lines: replaced where it stands, else added after the
+// last non-blank line of the first section of that name, else a new section
+// at the end.
+void SetKey(std::vector<std::string>& lines, std::string_view section, std::string_view key, std::string_view value) {
+    const std::string entry = OneLine(key) + "=" + OneLine(value);
     std::optional<size_t> existing;
-    std::optional<size_t> insertAt;  // after the last non-blank line of the first section
+    std::optional<size_t> insertAt;
     bool seenSection = false;
     bool inFirstSection = false;
     ForEachLine(lines, section, [&](size_t i, const LineInfo& info, bool inSection) {
@@ -154,6 +155,19 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
         lines.push_back("[" + OneLine(section) + "]");
         lines.push_back(entry);
     }
+}
+
+}  // namespace
+
+void ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    WriteStrings(section, {{std::string(key), std::string(value)}});
+}
+
+void ProfileFile::WriteStrings(std::string_view section,
+                               const std::vector<std::pair<std::string, std::string>>& entries) {
+    const std::string original = ReadWholeFile(path_).value_or("");
+    std::vector<std::string> lines = SplitLines(original);
+    for (const auto& [key, value] : entries) SetKey(lines, section, key, value);
     writeLines(lines, original);
 }
 

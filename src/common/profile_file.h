@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace dravicor {
@@ -45,6 +46,8 @@ public:
     // Line breaks in the value become blanks: a value is one line.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    // Sets several keys of one section in a single rewrite of the file.
+    void WriteStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
     // Removes the section with all its keys.
     void EraseSection(std::string_view section);
     // Removes one key; a failure to write is ignored.

@@ -128,6 +128,7 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
         layOut();
     }
 
+    if (records_) records_->dealStarted(game_.gameCode, game_.gameNumber);
     game_.inProgress = true;
     game_.won = false;
     game_.gameOverHandled = false;

@@ -33,6 +33,11 @@ struct GameResult {
 class GameRecords {
 public:
     virtual ~GameRecords() = default;
+    // A deal has been made: its number joins the recently played ones.
+    virtual void dealStarted(int gameCode, const std::string& gameNumber) {
+        (void)gameCode;
+        (void)gameNumber;
+    }
     virtual void gameEnded(const GameResult& result) = 0;
 };
 

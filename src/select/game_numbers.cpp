@@ -69,10 +69,13 @@ bool RememberGameNumber(ProfileFile& config, std::string_view number, Messages& 
     entries.insert(entries.begin(), std::string(number));
     if (entries.size() > static_cast<std::size_t>(kRecentGameNumbers)) entries.resize(kRecentGameNumbers);
 
+    std::vector<std::pair<std::string, std::string>> keys;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        keys.emplace_back(RecentGameNumberKey(static_cast<int>(i) + 1), entries[i]);
+    }
     try {
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            config.WriteString(kGameNumbersSection, RecentGameNumberKey(static_cast<int>(i) + 1), entries[i]);
-        }
+        // One rewrite for the whole rotation: never half rotated.
+        config.WriteStrings(kGameNumbersSection, keys);
     } catch (const ProfileWriteError& error) {
         messages.showMessage(error.what(), kProgramName, MessageIcon::Error);
         return false;

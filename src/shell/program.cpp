@@ -35,8 +35,9 @@ std::string ProgramDirText(const std::filesystem::path& programDir) {
 Program::Program(const std::filesystem::path& programDir, Platform& platform)
     : platform_(platform),
       programDirText_(ProgramDirText(programDir)),
-      engine_(settings_, platform, random_),
       dataFiles_(std::filesystem::path(programDirText_) / "DATA", platform.messages),
+      customGames_(dataFiles_),
+      engine_(settings_, platform, random_),
       records_(dataFiles_, platform.messages, settings_, std::filesystem::path(programDirText_) / kCatalogueFileName, gameList_,
                customGames_) {
     settings_.put(Field::ProgramDir, programDirText_);

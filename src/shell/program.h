@@ -12,6 +12,7 @@
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
 #include "rules/game_rules.h"
+#include "select/custom_game_file.h"
 #include "shell/record_keeper.h"
 #include "stats/data_file.h"
 
@@ -58,6 +59,7 @@ public:
     DataFiles& dataFiles() { return dataFiles_; }
     const RecordKeeper& records() const { return records_; }
     const CustomGames& customGames() const { return customGames_; }
+    CustomGameFile& customGameFile() { return customGames_; }
     // Seeded from the clock once at start-up.
     std::mt19937_64& random() { return random_; }
 
@@ -71,9 +73,9 @@ private:
     SettingsRecord settings_;
     std::mt19937_64 random_;
     GameList gameList_;
-    NoCustomGames customGames_;
-    Engine engine_;
     DataFiles dataFiles_;
+    CustomGameFile customGames_;
+    Engine engine_;
     RecordKeeper records_;
 };
 

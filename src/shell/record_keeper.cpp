@@ -1,6 +1,9 @@
 #include "shell/record_keeper.h"
 
+#include "common/profile_file.h"
 #include "common/settings_record.h"
+#include "select/game_numbers.h"
+#include "shell/preferences.h"
 #include "rules/game_rules.h"
 #include "stats/game_log.h"
 #include "stats/hi_scores.h"
@@ -20,6 +23,11 @@ int RecordKeeper::referenceValue(int gameCode) const {
     } catch (const CatalogueError&) {
         return 0;  // no seeding for a game the catalogue cannot describe
     }
+}
+
+void RecordKeeper::dealStarted(int, const std::string& gameNumber) {
+    ProfileFile config = ConfigFile(settings_);
+    RememberGameNumber(config, gameNumber, messages_);
 }
 
 void RecordKeeper::gameEnded(const GameResult& result) {

@@ -17,6 +17,7 @@ public:
                  const GameList& games, const CustomGames& custom)
         : files_(files), messages_(messages), settings_(settings), catalogue_(catalogue), games_(games), custom_(custom) {}
 
+    void dealStarted(int gameCode, const std::string& gameNumber) override;
     void gameEnded(const GameResult& result) override;
 
     // The hi-score place the last deal took (0-19), or -1.

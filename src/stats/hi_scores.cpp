@@ -27,12 +27,12 @@ constexpr size_t kResultAt = 79, kResultWidth = 4;
 constexpr long long kNoScore = -999999;
 constexpr long long kNoTime = 999999;
 
-// The invented players of a seeded table; the asterisk keeps them apart
-// from real players, who cannot start their names with one.
+// The invented players of a seeded table: "* " marks them as invented so
+// that they are not taken for real players.
 constexpr std::array<std::string_view, kHiScorePlaces> kInventedPlayers = {
-    "* Amelia", "* Bruno",   "* Celeste", "* Dorian",   "* Elise",  "* Florin", "* Greta",
-    "* Hektor", "* Ilona",   "* Jasper",  "* Katalin",  "* Lionel", "* Mirela", "* Nikolai",
-    "* Ottilie", "* Pascal", "* Rosalind", "* Severin", "* Thea",   "* Viktor"};
+    "* Amelia", "* Bruno",  "* Celeste", "* Dorian",   "* Elise",    "* Florin",   "* Greta",
+    "* Hektor", "* Ilona",  "* Jasper",  "* Katalin",  "* Lionel",   "* Mirela",   "* Nikolai",
+    "* Ottilie", "* Pascal", "* Rosalind", "* Severin", "* Thea",    "* Viktor"};
 // The share of the reference value each seeded place gets, in 52nds.
 constexpr std::array<int, kHiScorePlaces> kSeedShares = {52, 45, 40, 30, 25, 20, 15, 14, 13, 12,
                                                          11, 10, 9,  8,  7,  6,  5,  4,  3,  2};

@@ -434,9 +434,10 @@ TEST_P(EngineSoak, RandomPlayKeepsEveryInvariant) {
 INSTANTIATE_TEST_SUITE_P(Catalogue, EngineSoak, ::testing::ValuesIn(kSoakGames),
                          [](const ::testing::TestParamInfo<int>& info) { return "Game" + std::to_string(info.param); });
 
-// Found by the soak: a double-click's automatic follow-ups become an undo
-// step of their own, where a drag and its follow-ups are one step.
-class EngineDefect : public EngineFixture {
+// A double-click and the automatic follow-ups it sets off (here autoplay
+// taking the ace it uncovers) are one undo step, as a drag and its
+// follow-ups are.
+class EngineFollowUps : public EngineFixture {
 protected:
     // FreeCell: the ace of hearts under the nine of spades, the free cells empty.
     void setUpAceUnderNine() {
@@ -451,7 +452,7 @@ protected:
     }
 };
 
-TEST_F(EngineDefect, DragToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
+TEST_F(EngineFollowUps, DragToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
     setUpAceUnderNine();
     const auto before = snapshot();
     ASSERT_TRUE(drag(Spades(9), PileId::Reserve(1)));
@@ -461,15 +462,12 @@ TEST_F(EngineDefect, DragToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
     EXPECT_EQ(snapshot(), before);
 }
 
-TEST_F(EngineDefect, DoubleClickToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
+TEST_F(EngineFollowUps, DoubleClickToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
     setUpAceUnderNine();
     const auto before = snapshot();
     doubleClick(Spades(9));
     ASSERT_EQ(engine.position().piles.reserves[0].top(), Spades(9)) << "a double-click sends the nine to a free cell";
     ASSERT_EQ(engine.position().piles.foundations[0].top(), Hearts(1)) << "autoplay took the uncovered ace";
-    // Engine::DoubleClick runs the move in a follow-up scope of its own but
-    // leaves autoplay to the release that follows the double-click, whose
-    // scope records it as a second step.
     EXPECT_EQ(engine.history().undo.size(), 1u) << "one player action, one undo step";
     ASSERT_TRUE(engine.Undo());
     EXPECT_EQ(snapshot(), before) << "one undo should take back the double-click with its autoplay";
