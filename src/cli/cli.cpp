@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <functional>
@@ -13,6 +14,9 @@
 #include "rules/catalogue.h"
 #include "rules/deck_order.h"
 #include "players/player_list.h"
+#include "select/custom_game_file.h"
+#include "select/favourites.h"
+#include "select/game_numbers.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "stats/game_log.h"
@@ -40,6 +44,10 @@ constexpr const char* kUsage =
     "  overall              print the overall-score ranking\n"
     "  players              print the players, the current one marked with *\n"
     "  players add NAME | rename OLD NEW | delete NAME | choose NAME\n"
+    "  custom               list the customized games: CODE BASE RULES NAME\n"
+    "  custom add NAME CARDS DEALS TABLEAU | custom delete CODE\n"
+    "  numbers              print the recently played game numbers\n"
+    "  favourites           print the favourite games; favourites set NAME...\n"
     "                       (--answer no declines the questions the game asks)\n";
 
 struct Options {
@@ -262,6 +270,74 @@ int Players(Context& c) {
     return result.done() || result.outcome == PlayerOutcome::Unchanged ? 0 : 1;
 }
 
+int Custom(Context& c) {
+    Program& program = *c.program;
+    CustomGameFile& file = program.customGameFile();
+    const std::vector<std::string>& a = c.args;
+    if (a.empty() || (a[0] == "list" && a.size() == 1)) {
+        const CustomGameFileContents contents = file.load();
+        for (const std::string& problem : contents.problems) c.err << "dravicor-cli: " << problem << '\n';
+        for (const CustomGame& game : file.list()) {
+            c.out << game.code << ' ' << game.baseCode << ' ' << game.settings << ' ' << game.name << '\n';
+        }
+        return 0;
+    }
+    if (a[0] == "add" && a.size() == 5) {
+        const auto cards = ParseNumber(a[2]);
+        const auto deals = ParseNumber(a[3]);
+        const auto tableau = ParseNumber(a[4]);
+        if (!cards || !deals || !tableau) {
+            c.err << "dravicor-cli: CARDS, DEALS and TABLEAU are whole numbers\n";
+            return 1;
+        }
+        const int current = static_cast<int>(program.settings().getNumber(Field::CurrentGame));
+        const CustomSaveOutcome outcome =
+            file.add(a[1], current, CustomRuleValues{*cards, *deals, *tableau}, program.gameList());
+        if (outcome.status != CustomSaveOutcome::Status::Saved) {
+            if (!outcome.message.empty()) c.err << "dravicor-cli: " << outcome.message << '\n';
+            return 1;
+        }
+        c.out << outcome.code << '\n';
+        return 0;
+    }
+    if (a[0] == "delete" && a.size() == 2) {
+        const auto code = ParseNumber(a[1]);
+        if (!code || !file.remove(*code, program.settings())) {
+            c.err << "dravicor-cli: no customized game has the code " << a[1] << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    c.err << kUsage;
+    return 2;
+}
+
+int Numbers(Context& c) {
+    for (const std::string& number : ReadRecentGameNumbers(ConfigFile(c.program->settings()))) c.out << number << '\n';
+    return 0;
+}
+
+int Favourites(Context& c) {
+    ProfileFile config = ConfigFile(c.program->settings());
+    if (c.args.empty()) {
+        for (const std::string& name : ReadFavourites(config)) c.out << name << '\n';
+        return 0;
+    }
+    if (c.args[0] != "set") {
+        c.err << kUsage;
+        return 2;
+    }
+    std::vector<std::string> names(c.args.begin() + 1, c.args.end());
+    for (const std::string& name : names) {
+        if (GameCodeOf(c.program->gameList(), name, c.program->customGames()) < 0) {
+            c.err << "dravicor-cli: no game is called " << name << '\n';
+            return 1;
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& x, const std::string& y) { return GameNameLess(x, y); });
+    return SaveFavourites(config, names, c.program->platform().messages) ? 0 : 1;
+}
+
 struct Command {
     std::string_view name;
     size_t minArguments;
@@ -278,7 +354,8 @@ constexpr Command kCommands[] = {
     {"play", 1, 2, true, true, Play},
     {"stats", 2, 2, true, false, PrintStats},       {"log", 0, 0, true, false, PrintLog},
     {"hiscores", 1, 2, true, false, PrintHiScores}, {"overall", 0, 0, true, false, PrintOverall},
-    {"players", 0, 3, true, false, Players},
+    {"players", 0, 3, true, false, Players},        {"custom", 0, 5, true, false, Custom},
+    {"numbers", 0, 0, true, false, Numbers},        {"favourites", 0, 64, true, false, Favourites},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
+#include "select/favourites.h"
 #include "stats/data_file.h"
 
 namespace dravicor {
@@ -25,7 +26,6 @@ inline constexpr int kLastCustomCode = 9999;
 inline constexpr int kCustomRecordLines = 30;
 inline constexpr size_t kCustomNameWidth = 50;
 // The favourites of the configuration file (DATA/CFG.DAT).
-inline constexpr std::string_view kFavouritesSection = "Favourite Games";
 
 // The messages of the naming checks.
 inline constexpr std::string_view kNameTooShort = "Please enter at least 3 characters.";
