@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -15,26 +16,9 @@ using test::ScratchProgramDir;
 using test::TempDir;
 using test::WriteFile;
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    std::istringstream in;
-    const int code = RunCli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using test::Cli;
+using test::CliRun;
+using test::Lines;
 
 TEST(Cli, SettingsListsEveryFieldAfterStartUp) {
     ScratchProgramDir dir;
@@ -161,19 +145,11 @@ TEST(Cli, DeckPrintsTheOrderOrAnError) {
     EXPECT_EQ(Cli({"deck", "1"}).code, 2);
 }
 
-CliRun CliWithInput(std::vector<std::string> args, const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
-
 TEST(Cli, AQuitDealShowsUpInEveryRecord) {
     ScratchProgramDir dir;
     WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nAutoPlay=N\r\nUserDefault=Ann\r\n[Users]\r\nUser001=Ann\r\n");
     const std::string d = dir.path().string();
-    ASSERT_EQ(CliWithInput({"--program-dir", d, "play", "0", "4242"}, "stock\nquit\n").code, 0);
+    ASSERT_EQ(Cli({"--program-dir", d, "play", "0", "4242"}, "stock\nquit\n").code, 0);
 
     const CliRun stats = Cli({"--program-dir", d, "stats", "0", "Ann"});
     EXPECT_EQ(stats.out,
@@ -198,7 +174,7 @@ TEST(Cli, AQuitDealShowsUpInEveryRecord) {
     EXPECT_EQ(Cli({"--program-dir", d, "players", "add", "Bob"}).code, 0);
     EXPECT_EQ(Cli({"--program-dir", d, "players", "choose", "Bob"}).code, 0);
     EXPECT_EQ(Cli({"--program-dir", d, "players"}).out, "  Ann\n* Bob\n");
-    ASSERT_EQ(CliWithInput({"--program-dir", d, "play", "0", "4243"}, "").code, 0);
+    ASSERT_EQ(Cli({"--program-dir", d, "play", "0", "4243"}, "").code, 0);
     EXPECT_EQ(Lines(Cli({"--program-dir", d, "stats", "0", "Bob"}).out)[1], "Lost=1");
     EXPECT_EQ(Lines(Cli({"--program-dir", d, "log"}).out).size(), 2u);
 }

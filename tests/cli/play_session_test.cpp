@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli_runner.h"
 #include "common/settings_record.h"
 #include "engine/engine.h"
 #include "rules/catalogue.h"
@@ -27,26 +28,9 @@ using test::WriteFile;
 constexpr int kKlondike = 0;
 constexpr int kFreeCell = 1;
 
-struct CliRun {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using test::Cli;
+using test::CliRun;
+using test::Lines;
 
 // The answers of a session: the lines before each "." line. Lines after the
 // last "." (there should be none) come as one more answer.
@@ -76,24 +60,29 @@ public:
 
 std::vector<std::string> StateLines(int code, const std::string& number, int score, int pass, int moves, bool won,
                                     bool inProgress) {
-    return {"game " + std::to_string(code), "number " + number, "score " + std::to_string(score),
-            "pass " + std::to_string(pass),  "moves " + std::to_string(moves), std::string("won ") + (won ? "yes" : "no"),
+    return {"game " + std::to_string(code),
+            "number " + number,
+            "score " + std::to_string(score),
+            "pass " + std::to_string(pass),
+            "moves " + std::to_string(moves),
+            std::string("won ") + (won ? "yes" : "no"),
             std::string("in-progress ") + (inProgress ? "yes" : "no")};
 }
 
 TEST(PlaySession, EveryAnswerEndsWithADotLine) {
     QuietDir dir;
-    const CliRun run = Cli(dir.play("1", "1"), "state\nbogus\n\nundo\nredo\nmove 999 Fila1\nmove 1 Nowhere\nstock\nquit\n");
+    const CliRun run =
+        Cli(dir.play("1", "1"), "state\nbogus\n\nundo\nredo\nmove 999 Fila1\nmove 1 Nowhere\nstock\nquit\n");
     ASSERT_EQ(run.code, 0) << run.err;
     const std::vector<Reply> expected = {
         StateLines(kFreeCell, "1", -52, 1, 0, false, true),
         {"error: unknown command or wrong arguments: bogus"},
         {"error: empty command"},
-        {"beep"},                   // nothing to undo
-        {"beep"},                   // nothing to redo
-        {"refused"},                // no such card
-        {"refused"},                // no such pile
-        {"refused"},                // FreeCell has no stock
+        {"beep"},     // nothing to undo
+        {"beep"},     // nothing to redo
+        {"refused"},  // no such card
+        {"refused"},  // no such pile
+        {"refused"},  // FreeCell has no stock
         {"question: Quit this game?", "ok"},
     };
     EXPECT_EQ(Answers(run.out), expected) << run.out;
@@ -102,13 +91,15 @@ TEST(PlaySession, EveryAnswerEndsWithADotLine) {
 
 TEST(PlaySession, WrongArgumentCountsAreErrorsNotCommands) {
     QuietDir dir;
-    const CliRun run = Cli(dir.play("0", "7"), "move 1\nmove 1 Fila1 extra\nstock 3\nautoplay\nautoplay maybe\nstate x\n"
-                                           "undo 2\ndblclick\nsnapshot now\nquit\n");
+    const CliRun run = Cli(dir.play("0", "7"),
+                           "move 1\nmove 1 Fila1 extra\nstock 3\nautoplay\nautoplay maybe\nstate x\n"
+                           "undo 2\ndblclick\nsnapshot now\nquit\n");
     ASSERT_EQ(run.code, 0) << run.err;
     const auto answers = Answers(run.out);
     ASSERT_EQ(answers.size(), 10u) << run.out;
-    const std::vector<std::string> commands = {"move 1", "move 1 Fila1 extra", "stock 3", "autoplay", "autoplay maybe",
-                                               "state x", "undo 2", "dblclick", "snapshot now"};
+    const std::vector<std::string> commands = {"move 1",   "move 1 Fila1 extra", "stock 3",
+                                               "autoplay", "autoplay maybe",     "state x",
+                                               "undo 2",   "dblclick",           "snapshot now"};
     for (size_t i = 0; i < commands.size(); ++i) {
         EXPECT_EQ(answers[i], Reply{"error: unknown command or wrong arguments: " + commands[i]});
     }
@@ -133,8 +124,9 @@ TEST(PlaySession, SnapshotAfterTheDealIsTheDealCommandsOutput) {
 TEST(PlaySession, AMoveUndoAndRedoAnswerOkAndChangeTheSnapshot) {
     QuietDir dir;
     // Klondike number 42 deals the jack of spades (50) face up beside the queen of hearts on pile 6.
-    const CliRun run = Cli(dir.play("0", "42"), "moves\nsnapshot\nmove 50 Fila6\nsnapshot\nstate\nundo\nsnapshot\nredo\n"
-                                            "snapshot\nmove 50 Fila6\nquit\n");
+    const CliRun run = Cli(dir.play("0", "42"),
+                           "moves\nsnapshot\nmove 50 Fila6\nsnapshot\nstate\nundo\nsnapshot\nredo\n"
+                           "snapshot\nmove 50 Fila6\nquit\n");
     ASSERT_EQ(run.code, 0) << run.err;
     const auto answers = Answers(run.out);
     ASSERT_EQ(answers.size(), 11u) << run.out;
@@ -184,7 +176,7 @@ TEST(PlaySession, TheEndOfInputQuitsAsTheQuitCommandDoes) {
     const CliRun run = Cli(dir.play("1", "1"), "state");  // no line end, no quit
     ASSERT_EQ(run.code, 0) << run.err;
     const std::vector<Reply> expected = {StateLines(kFreeCell, "1", -52, 1, 0, false, true),
-                                          {"question: Quit this game?", "ok"}};
+                                         {"question: Quit this game?", "ok"}};
     EXPECT_EQ(Answers(run.out), expected);
 }
 
@@ -193,7 +185,7 @@ TEST(PlaySession, CarriageReturnsAreIgnored) {
     const CliRun run = Cli(dir.play("1", "1"), "state\r\nquit\r\n");
     ASSERT_EQ(run.code, 0) << run.err;
     const std::vector<Reply> expected = {StateLines(kFreeCell, "1", -52, 1, 0, false, true),
-                                          {"question: Quit this game?", "ok"}};
+                                         {"question: Quit this game?", "ok"}};
     EXPECT_EQ(Answers(run.out), expected);
 }
 
@@ -283,8 +275,10 @@ private:
         const auto text = [](const Pile& pile) { return std::string(pile.groups().begin(), pile.groups().end()); };
         std::vector<std::string> tableau;
         std::vector<std::string> cells;
-        for (int i = 0; i < engine_.rules()[Rule::TableauCount]; ++i) tableau.push_back(text(piles.tableau[static_cast<size_t>(i)]));
-        for (int i = 0; i < engine_.rules()[Rule::ReserveCount]; ++i) cells.push_back(text(piles.reserves[static_cast<size_t>(i)]));
+        for (int i = 0; i < engine_.rules()[Rule::TableauCount]; ++i)
+            tableau.push_back(text(piles.tableau[static_cast<size_t>(i)]));
+        for (int i = 0; i < engine_.rules()[Rule::ReserveCount]; ++i)
+            cells.push_back(text(piles.reserves[static_cast<size_t>(i)]));
         std::sort(tableau.begin(), tableau.end());
         std::sort(cells.begin(), cells.end());
         std::string key;
@@ -413,8 +407,8 @@ TEST(PlaySession, AWholeGameOfFreeCellIsWonThroughMoveCommands) {
     const auto answers = Answers(run.out);
     ASSERT_EQ(answers.size(), line.size() + 2) << run.out;
     for (size_t i = 0; i < line.size(); ++i) {
-        ASSERT_EQ(answers[i], Reply{"ok"}) << "command " << i + 1 << ": move " << int{line[i].card} << ' '
-                                            << PileName(line[i].target);
+        ASSERT_EQ(answers[i], Reply{"ok"})
+            << "command " << i + 1 << ": move " << int{line[i].card} << ' ' << PileName(line[i].target);
     }
     const Reply state = answers[line.size()];
     EXPECT_NE(std::find(state.begin(), state.end(), "won yes"), state.end()) << run.out;

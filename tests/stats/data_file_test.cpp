@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "support/fake_platform.h"
+#include "support/lock_holder.h"
 #include "support/temp_dir.h"
 
 namespace dravicor {
@@ -34,72 +35,6 @@ ino_t Inode(const fs::path& file) {
     struct stat info {};
     return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
 }
-
-// Another running copy of the program: a child process that takes the
-// folder lock through its own DataFiles, appends `addition` to a file while
-// holding it, and keeps it until released (or for a fixed time).
-class LockHolder {
-public:
-    LockHolder(const fs::path& dataDir, std::string file, std::string addition,
-               std::chrono::milliseconds holdFor = std::chrono::milliseconds(-1)) {
-        if (::pipe(held_) != 0 || ::pipe(go_) != 0) throw std::runtime_error("pipe");
-        pid_ = ::fork();
-        if (pid_ < 0) throw std::runtime_error("fork");
-        if (pid_ == 0) {
-            ::close(held_[0]);
-            ::close(go_[1]);
-            FakePlatform platform;
-            DataFiles files(dataDir, platform);
-            const bool ok = files.change(file, [&](std::string& content) {
-                const char byte = 'L';
-                if (::write(held_[1], &byte, 1) != 1) ::_exit(3);
-                if (holdFor.count() < 0) {
-                    char ignored = 0;
-                    if (::read(go_[0], &ignored, 1) != 1) ::_exit(4);
-                } else {
-                    std::this_thread::sleep_for(holdFor);
-                }
-                content += addition;
-                return true;
-            });
-            ::_exit(ok ? 0 : 1);
-        }
-        ::close(held_[1]);
-        ::close(go_[0]);
-    }
-    ~LockHolder() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-        ::close(held_[0]);
-        ::close(go_[1]);
-    }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-
-    // True once the child holds the lock.
-    bool waitUntilHeld() {
-        char byte = 0;
-        return ::read(held_[0], &byte, 1) == 1;
-    }
-    void release() {
-        const char byte = 'G';
-        [[maybe_unused]] const auto written = ::write(go_[1], &byte, 1);
-    }
-    // The child's exit status (0 when its change went through).
-    int finish() {
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int held_[2] = {-1, -1};
-    int go_[2] = {-1, -1};
-};
 
 class DataFilesTest : public ::testing::Test {
 protected:
@@ -228,7 +163,7 @@ TEST_F(DataFilesTest, AnUnreadableFileIsAnOpenError) {
 
 TEST_F(DataFilesTest, AnotherCopyHoldingTheLockMakesAChangeWaitThenFail) {
     WriteFile(file, "A\r\n");
-    LockHolder other(data, "STAT.DAT", "OTHER\r\n");
+    test::LockHolder other(data, "STAT.DAT", [](std::string& content) { content += "OTHER\r\n"; });
     ASSERT_TRUE(other.waitUntilHeld());
     files.setLockPatience(150ms);
     bool called = false;
@@ -259,7 +194,7 @@ TEST_F(DataFilesTest, AnotherCopyHoldingTheLockMakesAChangeWaitThenFail) {
 
 TEST_F(DataFilesTest, AChangeWaitsForAShortLockAndThenGoesAfterIt) {
     WriteFile(file, "A\r\n");
-    LockHolder other(data, "STAT.DAT", "OTHER\r\n", 300ms);
+    test::LockHolder other(data, "STAT.DAT", [](std::string& content) { content += "OTHER\r\n"; }, 300ms);
     ASSERT_TRUE(other.waitUntilHeld());
     files.setLockPatience(10s);
     const auto start = std::chrono::steady_clock::now();

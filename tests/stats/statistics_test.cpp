@@ -16,6 +16,7 @@
 #include "stats/game_log.h"
 #include "stats/hi_scores.h"
 #include "support/fake_platform.h"
+#include "support/lock_holder.h"
 #include "support/temp_dir.h"
 
 namespace dravicor {
@@ -558,70 +559,20 @@ TEST_F(StatisticsTest, AnUnreadableFileIsAnOpenErrorAndTheRunCountersStay) {
 
 // --- Two copies of the program ---
 
-// A child process that takes the lock of the data folder through its own
-// DataFiles and, while holding it, counts a deal of its own player.
-class OtherCopy {
-public:
-    OtherCopy(const fs::path& dataDir, std::chrono::milliseconds holdFor = std::chrono::milliseconds(-1)) {
-        if (::pipe(held_) != 0 || ::pipe(go_) != 0) throw std::runtime_error("pipe");
-        pid_ = ::fork();
-        if (pid_ < 0) throw std::runtime_error("fork");
-        if (pid_ == 0) {
-            FakePlatform platform;
-            DataFiles files(dataDir, platform);
-            const bool ok = files.changeSections(kStatisticsFile, [&](SectionDocument& document) {
-                const char byte = 'L';
-                if (::write(held_[1], &byte, 1) != 1) ::_exit(3);
-                if (holdFor.count() < 0) {
-                    char ignored = 0;
-                    if (::read(go_[0], &ignored, 1) != 1) ::_exit(4);
-                } else {
-                    std::this_thread::sleep_for(holdFor);
-                }
-                document.WriteValue("0001", "Other", StatRecord{1, 0, 1, 0, 1, 0, 0}.ToText());
-                return true;
-            });
-            ::_exit(ok ? 0 : 1);
-        }
-        ::close(held_[1]);
-        ::close(go_[0]);
-    }
-    ~OtherCopy() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-        ::close(held_[0]);
-        ::close(go_[1]);
-    }
-    OtherCopy(const OtherCopy&) = delete;
-    OtherCopy& operator=(const OtherCopy&) = delete;
-
-    bool waitUntilHeld() {
-        char byte = 0;
-        return ::read(held_[0], &byte, 1) == 1;
-    }
-    void release() {
-        const char byte = 'G';
-        [[maybe_unused]] const auto written = ::write(go_[1], &byte, 1);
-    }
-    int finish() {
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int held_[2] = {-1, -1};
-    int go_[2] = {-1, -1};
-};
+// Another running copy of the program that records a deal for "Other"
+// while it holds the folder lock.
+test::LockHolder OtherCopy(const fs::path& data, std::chrono::milliseconds holdFor = std::chrono::milliseconds(-1)) {
+    return test::LockHolder(data, std::string(kStatisticsFile), [](std::string& content) {
+        SectionDocument document = SectionDocument::Parse(content);
+        document.WriteValue("0001", "Other", StatRecord{1, 0, 1, 0, 1, 0, 0}.ToText());
+        content = document.Serialize();
+    }, holdFor);
+}
 
 TEST_F(StatisticsTest, AnUpdateWaitsForAnotherCopyThenReportsAnOpenError) {
     ASSERT_TRUE(Deal(1, "Ann", true, 10));
     const std::string before = ReadFile(statFile);
-    OtherCopy other(data);
+    auto other = OtherCopy(data);
     ASSERT_TRUE(other.waitUntilHeld());
     files.setLockPatience(150ms);
     settings.put(Field::CurrentPlayer, "Ann");
@@ -643,7 +594,7 @@ TEST_F(StatisticsTest, AnUpdateWaitsForAnotherCopyThenReportsAnOpenError) {
 
 TEST_F(StatisticsTest, AnUpdateWaitingForAShortLockLosesNothing) {
     ASSERT_TRUE(Deal(1, "Ann", true, 10));
-    OtherCopy other(data, 300ms);
+    auto other = OtherCopy(data, 300ms);
     ASSERT_TRUE(other.waitUntilHeld());
     files.setLockPatience(10s);
     ASSERT_TRUE(UpdateStatistics(files, settings, false));
