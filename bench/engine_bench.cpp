@@ -61,11 +61,11 @@ class HeadlessGame {
 public:
     explicit HeadlessGame(int code) {
         const std::pair<FieldSpec, const char*> defaults[] = {
-            {Field::CardSize, "B"},         {Field::ScoringSystem, "01"},   {Field::SoundsEnabled, "Y"},
-            {Field::SoundsFoundation, "Y"}, {Field::SoundsAutoplay, "Y"},   {Field::SoundsTableau, "Y"},
-            {Field::SoundsStock, "Y"},      {Field::SoundsRedeal, "Y"},     {Field::SoundsUndo, "Y"},
-            {Field::SoundsRedo, "Y"},       {Field::SoundsFaceUp, "Y"},     {Field::AutomaticFaceUp, "Y"},
-            {Field::UndoEnabled, "0"},      {Field::ConfirmQuitGame, "N"},  {Field::RedealAnimation, "N"},
+            {Field::CardSize, "B"},         {Field::ScoringSystem, "01"},  {Field::SoundsEnabled, "Y"},
+            {Field::SoundsFoundation, "Y"}, {Field::SoundsAutoplay, "Y"},  {Field::SoundsTableau, "Y"},
+            {Field::SoundsStock, "Y"},      {Field::SoundsRedeal, "Y"},    {Field::SoundsUndo, "Y"},
+            {Field::SoundsRedo, "Y"},       {Field::SoundsFaceUp, "Y"},    {Field::AutomaticFaceUp, "Y"},
+            {Field::UndoEnabled, "0"},      {Field::ConfirmQuitGame, "N"}, {Field::RedealAnimation, "N"},
             {Field::LastWasUndo, "0"},      {Field::LastWasRedo, "0"},
         };
         for (const auto& [field, value] : defaults) settings.put(field, value);

@@ -77,8 +77,8 @@ bool PlaySession::answer(const std::string& line) {
     const auto argumentCount = words.size() - (words.empty() ? 0 : 1);
 
     if (command == "quit" && argumentCount == 0) {
-        engine.QuitGame();
-        out_ << "ok\n.\n";
+        // A declined confirmation keeps the game unrecorded; the session ends either way.
+        out_ << (engine.QuitGame() ? "ok" : "refused") << "\n.\n";
         out_.flush();
         return false;
     }
@@ -136,11 +136,16 @@ void PlaySession::printState() {
 void PlaySession::printTable() {
     const Engine& engine = program_.engine();
     const Position& position = engine.position();
+    const TableGeometry table = engine.geometry();
     position.piles.forEach([&](PileId id, const Pile& pile) {
         if (!engine.origins().isOnTable(id)) return;
         out_ << PileName(id) << ':';
+        // A pile drawn stacked shows only its top card, as on the table.
+        const bool stacked = pile.size() > 1 && table.cardPosition(id, 0) == table.cardPosition(id, pile.size() - 1);
         if (id.kind == PileKind::Stock) {
             out_ << ' ' << pile.size() << (pile.size() == 1 ? " card" : " cards");
+        } else if (stacked) {
+            out_ << ' ' << pile.size() << " cards, top " << CardLabel(pile.top(), position.cardTable.IsFaceUp(pile.top()));
         } else {
             for (const CardNumber card : pile.groups()) out_ << ' ' << CardLabel(card, position.cardTable.IsFaceUp(card));
         }
