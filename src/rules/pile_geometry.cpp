@@ -176,4 +176,10 @@ int EmptyPileMarker(PileId pile, const GameRules& rules, bool passesLeft, bool r
     return 0;
 }
 
+bool TableGeometry::tableauSearchedBackwards() const {
+    const int model = rules_[Rule::TableLayoutModel];
+    const bool singleRow = model == 1 || model == 14 || model == 15 || rules_[Rule::SingleRowTableau] == 1;
+    return !singleRow && model < 51;
+}
+
 }  // namespace dravicor

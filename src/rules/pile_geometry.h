@@ -46,7 +46,10 @@ public:
     Point pileOrigin(PileId pile) const override;
     Point cardPosition(PileId pile, int skip) const override { return {PileCardX(pile, skip, false), PileCardY(pile, skip, false)}; }
     TableauFan tableauFan() const override;
-    bool tableauSearchedBackwards() const override { return false; }
+    // Tableaus laid out over several rows let a long pile of one row reach
+    // into the next; the later piles are drawn over it, so the hit test
+    // looks at them first.
+    bool tableauSearchedBackwards() const override;
 
 private:
     const PileOrigins& origins_;

@@ -687,7 +687,6 @@ TEST_F(CardPlaces, ScrollOffsetComesOffEveryY) {
     EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 0, false), 100);
     EXPECT_EQ(g.pileOrigin(PileId::Stock()), (Point{10, 0}));
     EXPECT_EQ(g.cardSize(), kBig);
-    EXPECT_FALSE(g.tableauSearchedBackwards());
 }
 
 TEST_F(CardPlaces, IrregularPiles) {
@@ -799,6 +798,40 @@ TEST(EmptyPileMarkerTest, TableauByWhatItAccepts) {
     EXPECT_EQ(EmptyPileMarker(PileId::Tableau(2), Rules({{Rule::TableauEmptyAccepts + 1, -1}}), false, false), 7);
     EXPECT_EQ(EmptyPileMarker(PileId::Tableau(26), GameRules{}, false, false), 7);
     EXPECT_EQ(EmptyPileMarker(PileId::Tableau(27), GameRules{}, false, false), 0);
+}
+
+}  // namespace
+}  // namespace dravicor
+
+namespace dravicor {
+namespace {
+
+TEST(TableGeometryHitOrder, WrappedTableausAreSearchedFromTheLastPile) {
+    GameRules rules;
+    rules.set(Rule::TableauCount, 13);
+    rules.set(Rule::TableauSpread, 1);
+    rules.set(Rule::TableLayoutRow, 2);
+    Position position;
+    PileOrigins origins;
+    SpreadMetrics metrics = ResetSpreadMetrics(rules, 'B');
+    rules.set(Rule::TableLayoutModel, 2);
+    EXPECT_TRUE(TableGeometry(origins, metrics, {71, 96}, rules, position).tableauSearchedBackwards());
+    rules.set(Rule::TableLayoutModel, 1);
+    EXPECT_FALSE(TableGeometry(origins, metrics, {71, 96}, rules, position).tableauSearchedBackwards());
+    rules.set(Rule::TableLayoutModel, 2);
+    rules.set(Rule::SingleRowTableau, 1);
+    EXPECT_FALSE(TableGeometry(origins, metrics, {71, 96}, rules, position).tableauSearchedBackwards());
+
+    // Two piles whose fans overlap: the later pile's card is the one under the point.
+    rules.set(Rule::SingleRowTableau, 0);
+    origins.set(PileId::Tableau(1), {10, 100});
+    origins.set(PileId::Tableau(8), {10, 200});
+    for (int card = 1; card <= 10; ++card) position.Append(PileId::Tableau(1), static_cast<CardNumber>(card), true);
+    position.Append(PileId::Tableau(8), 40, true);
+    const TableGeometry table(origins, metrics, {71, 96}, rules, position);
+    const PileHit hit = PileAt({20, 205}, position.piles, table);
+    EXPECT_EQ(hit.pileName, "Fila8");
+    EXPECT_EQ(hit.card, 40);
 }
 
 }  // namespace
