@@ -38,6 +38,7 @@ constexpr const char* kUsage =
     "  deck NUMBER CARDS    print the deck order of a game number for 1-52 or 104 cards\n"
     "  deal CODE NUMBER     print the position snapshot right after the deal\n"
     "  play CODE [NUMBER]   play a game with commands from standard input\n"
+    "                       (also: save FILE, load FILE, restart)\n"
     "  stats CODE PLAYER    print a player's statistics of a game\n"
     "  log                  print the game log, newest deal first\n"
     "  hiscores CODE [SYS]  print a game's hi-score table (scoring system SYS, default 01)\n"

@@ -1,10 +1,13 @@
 #include "cli/play_session.h"
 
 #include <charconv>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
 #include "common/profile_file.h"
+#include "common/text_resources.h"
+#include "savegame/saved_game.h"
 #include "common/text.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
@@ -99,6 +102,14 @@ bool PlaySession::answer(const std::string& line) {
     } else if ((command == "undo" || command == "redo") && argumentCount == 0) {
         const bool done = command == "undo" ? engine.Undo() : engine.Redo();
         out_ << (done ? "ok" : "beep") << '\n';
+    } else if (command == "save" && argumentCount == 1) {
+        out_ << save(words[1]) << '\n';
+    } else if (command == "load" && argumentCount == 1) {
+        const std::string error = LoadSavedGame(words[1], engine, program_.settings(), program_.savedGameCatalogue());
+        if (!error.empty()) out_ << "message: " << error << '\n';
+        out_ << (error.empty() ? "ok" : "refused") << '\n';
+    } else if (command == "restart" && argumentCount == 0) {
+        out_ << (RestartGame(engine, program_.settings(), program_.platform().sound) ? "ok" : "refused") << '\n';
     } else if (command == "autoplay" && argumentCount == 1 && (words[1] == "on" || words[1] == "off")) {
         engine.SetAutoplay(words[1] == "on");
         out_ << "ok\n";
@@ -169,6 +180,22 @@ std::string PlaySession::move(const std::string& cardText, const std::string& ta
     }
     engine.PointerMove(Offset(to, kGrip));
     return engine.PointerRelease(Offset(to, kGrip)) ? "ok" : "refused";
+}
+
+std::string PlaySession::save(const std::string& file) {
+    Platform& platform = program_.platform();
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) {
+        const std::string question = LoadText(program_.settings(), TextId::ReplaceExistingFile);
+        if (platform.messages.ask(question, LoadText(program_.settings(), TextId::SaveGameTitle), MessageButtons::YesNo,
+                                  MessageIcon::Question) != Answer::Yes) {
+            return "refused";
+        }
+    }
+    const std::string error = SaveGameFile(file, program_.engine(), program_.settings());
+    if (error.empty()) return "ok";
+    out_ << "message: " << error << '\n';
+    return "refused";
 }
 
 std::string PlaySession::stock() {

@@ -31,6 +31,7 @@ private:
     void printTable();
     std::string move(const std::string& cardText, const std::string& target);
     std::string stock();
+    std::string save(const std::string& file);
     std::string doubleClick(const std::string& cardText);
 
     void gameWon() override { sawWin_ = true; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <random>
@@ -50,6 +51,24 @@ public:
     virtual void gameWon() {}
 };
 
+// A game to play on from without dealing: one read from a saved-game file,
+// or the current deal rebuilt for a restart.
+struct ResumedGame {
+    Position position;
+    std::vector<Position> undo;          // one position per undo step, earliest first
+    std::string moveLog;                 // the MoveLog text that goes with the steps
+    std::optional<int> score;            // none: computed from the position
+    int passNumber = 1;
+    std::optional<int> elapsedSeconds;   // none: the clock starts from zero
+    std::string gameNumber;
+    // New first cards of the foundations (rule entries from
+    // Rule::FoundationFirstCard); an empty entry keeps the rules' value.
+    std::array<std::optional<int>, 16> foundationFirstCards{};
+    // The current game's rules stay as they are, including what its deal
+    // rewrote (a restart); the code and rules passed are then not used.
+    bool keepCurrentRules = false;
+};
+
 enum class PointerButton { Left, Right };
 
 // A move a player could make by dragging a card (with the cards above it)
@@ -79,6 +98,10 @@ public:
         changed();
     }
     void setObserver(EngineObserver* observer) { observer_ = observer; }
+    // Makes the game current with its rules and plays on from the given
+    // position, undo steps, log, score, pass and clock (redo is empty).
+    // False when the rules hold no game; nothing is changed then.
+    bool ResumeGame(int code, const GameRules& rules, const ResumedGame& resumed);
 
     // --- Game lifecycle ---------------------------------------------------
     // numberMode 2 draws a new game number; otherwise the settings record's

@@ -101,4 +101,18 @@ std::filesystem::path ExecutableDir() {
     return exe.parent_path();
 }
 
+SavedGameCatalogue Program::savedGameCatalogue() const {
+    SavedGameCatalogue catalogue;
+    catalogue.rules = [this](int code) -> std::optional<GameRules> {
+        if (GameNameOf(gameList_, code, customGames_).empty()) return std::nullopt;
+        try {
+            return LoadGameRules(cataloguePath(), code, customGames_);
+        } catch (const CatalogueError&) {
+            return std::nullopt;
+        }
+    };
+    catalogue.name = [this](int code) { return GameNameOf(gameList_, code, customGames_); };
+    return catalogue;
+}
+
 }  // namespace dravicor

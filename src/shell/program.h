@@ -13,6 +13,7 @@
 #include "rules/custom_games.h"
 #include "rules/game_rules.h"
 #include "select/custom_game_file.h"
+#include "savegame/saved_game.h"
 #include "shell/record_keeper.h"
 #include "stats/data_file.h"
 
@@ -66,6 +67,8 @@ public:
     std::filesystem::path programDir() const;
     std::filesystem::path dataDir() const { return programDir() / "DATA"; }
     std::filesystem::path cataloguePath() const { return programDir() / kCatalogueFileName; }
+    // The rules and names of games, as loading a saved game needs them.
+    SavedGameCatalogue savedGameCatalogue() const;
 
 private:
     Platform& platform_;

@@ -421,3 +421,59 @@ TEST(PlaySession, AWholeGameOfFreeCellIsWonThroughMoveCommands) {
 
 }  // namespace
 }  // namespace dravicor
+
+namespace dravicor {
+namespace {
+
+// The answer lines of a session, without the "." separators.
+std::vector<std::string> AnswerLines(const std::string& out) {
+    std::vector<std::string> lines;
+    for (const std::string& line : test::Lines(out)) {
+        if (line != ".") lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(PlaySessionFiles, SaveLoadAndRestartThroughTheTextInterface) {
+    test::ScratchProgramDir dir;
+    test::WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nAutoPlay=N\r\nUserDefault=Ann\r\n");
+    const std::string d = dir.path().string();
+    const std::string file = (dir / "one.gam").string();
+    // Play two stock clicks, save, then change the position and load it back.
+    const auto played = test::Cli({"--program-dir", d, "play", "0", "31"},
+                                  "stock\nstock\nsave " + file + "\nsnapshot\nstock\nload " + file +
+                                      "\nsnapshot\nrestart\nstate\nquit\n");
+    ASSERT_EQ(played.code, 0) << played.err;
+    const auto answers = test::Lines(played.out);
+    // Two snapshots of 53 lines each: the saved one and the loaded one agree.
+    std::vector<std::vector<std::string>> snapshots;
+    std::vector<std::string> current;
+    bool inSnapshot = false;
+    for (const std::string& line : answers) {
+        if (line == ".") {
+            if (inSnapshot) snapshots.push_back(current);
+            current.clear();
+            inSnapshot = false;
+            continue;
+        }
+        current.push_back(line);
+        if (current.size() == 53) inSnapshot = true;
+    }
+    ASSERT_GE(snapshots.size(), 2u);
+    EXPECT_EQ(snapshots[0], snapshots[1]);
+    const auto lines = AnswerLines(played.out);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "moves 0"), lines.end()) << "restart returns to the deal";
+
+    // A damaged file is refused with a message and the game goes on.
+    test::WriteFile(dir / "bad.gam", "[S-0302]garbage\r\n");
+    const auto refused = test::Cli({"--program-dir", d, "play", "0", "31"},
+                                   "stock\nload " + (dir / "bad.gam").string() + "\nstate\nquit\n");
+    const auto refusedLines = AnswerLines(refused.out);
+    ASSERT_GE(refusedLines.size(), 4u);
+    EXPECT_EQ(refusedLines[1].rfind("message: Cannot open the saved game ", 0), 0u) << refusedLines[1];
+    EXPECT_EQ(refusedLines[2], "refused");
+    EXPECT_NE(std::find(refusedLines.begin(), refusedLines.end(), "moves 1"), refusedLines.end());
+}
+
+}  // namespace
+}  // namespace dravicor

@@ -1,0 +1,472 @@
+// The saved-game file: its exact layout, loading it back, refusing damaged
+// files without touching the game in progress, and restarting a deal.
+#include "savegame/saved_game.h"
+
+#include <gtest/gtest.h>
+
+#include "../engine/engine_fixture.h"
+#include "common/file_io.h"
+#include "common/text.h"
+#include "rules/catalogue.h"
+#include "rules/custom_games.h"
+
+namespace dravicor::test {
+namespace {
+
+class SavedGameTest : public EngineFixture {
+protected:
+    SavedGameTest() {
+        settings.put(Field::CurrentPlayer, "Ada");
+        settings.put(Field::CurrentGame, "0000");
+        catalogue.rules = [](int code) -> std::optional<GameRules> {
+            if (code < 0 || code > 6) return std::nullopt;
+            return LoadGameRules(BuiltCatalogue(), code, NoCustomGames());
+        };
+        catalogue.name = [](int code) { return "Game " + std::to_string(code); };
+    }
+
+    // A Klondike deal with three stock turns and a clock at 1:02:05.
+    void playSomeKlondike() {
+        deal(kKlondike, "1234");
+        dealt = snapshot();
+        clickStock();
+        clickStock();
+        clickStock();
+        ASSERT_EQ(engine.history().undo.size(), 3U);
+        fake.clockNow += std::chrono::seconds(3725);
+    }
+
+    std::vector<std::string> fileLines(const std::string& bytes) const { return SplitLines(bytes); }
+
+    // Writes the bytes and loads them into the fixture's engine; the message.
+    std::string loadBytes(const std::string& bytes) {
+        WriteFile(dir / "game.gam", bytes);
+        return LoadSavedGame(dir / "game.gam", engine, settings, catalogue);
+    }
+
+    static std::string joinLines(const std::vector<std::string>& lines) {
+        std::string out;
+        for (const auto& line : lines) out += line + "\r\n";
+        return out;
+    }
+
+    TempDir dir;
+    SavedGameCatalogue catalogue;
+    std::vector<std::string> dealt;
+};
+
+TEST_F(SavedGameTest, WritesTheHeaderLinesPositionAndSectionsExactly) {
+    settings.put(Field::BackgroundPicture, "12");
+    settings.put(Field::BackgroundColour, "32768");
+    settings.put(Field::BackgroundDefault, "Y");
+    settings.put(Field::CardSet, "002");
+    settings.put(Field::CardBack, "007");
+    playSomeKlondike();
+    const std::string bytes = SavedGameBytes(engine, settings);
+    const auto lines = fileLines(bytes);
+
+    const std::string expectedHeader = "[S-0302]0000" + std::string("12") + std::string(28, ' ') + "000000000032768" +
+                                       "Y   " + "B" + "002      " + "0007" + "003725" + "01" + "-00052" + "000001";
+    EXPECT_EQ(lines[0], expectedHeader);
+    EXPECT_EQ(lines[0].size(), 95U);
+    std::string expectedLine1 = "Ada" + std::string(47, ' ') + "1234" + std::string(11, ' ') + " ";
+    for (int i = 0; i < 16; ++i) expectedLine1 += FormatField(engine.rules()[Rule::FoundationFirstCard + i], 2);
+    EXPECT_EQ(lines[1], expectedLine1);
+    EXPECT_EQ(lines[1].size(), 98U);
+    for (int i = 2; i < 12; ++i) EXPECT_EQ(lines[static_cast<size_t>(i)], "") << "line " << i;
+
+    const auto position = snapshot();
+    for (size_t i = 0; i < 53; ++i) EXPECT_EQ(lines[12 + i], position[i]) << "pile line " << i;
+
+    // Three steps: 3, 16, 26 and 8 entries per step, then the log.
+    std::vector<std::string> expected(lines.begin(), lines.begin() + 65);
+    std::vector<std::vector<std::string>> steps;
+    for (const auto& step : engine.history().undo) steps.push_back(step.snapshotLines());
+    const std::pair<const char*, std::pair<int, int>> sections[] = {{"[UNDO - Stock]", {0, 3}},
+                                                                    {"[UNDO - Foundations]", {3, 16}},
+                                                                    {"[UNDO - Piles]", {19, 26}},
+                                                                    {"[UNDO - Reserves]", {45, 8}}};
+    for (const auto& [name, range] : sections) {
+        expected.push_back(name);
+        for (const auto& step : steps) {
+            for (int i = 0; i < range.second; ++i) expected.push_back(step[static_cast<size_t>(range.first + i)]);
+        }
+    }
+    expected.push_back("[UNDO - Log]");
+    expected.push_back(engine.game().moveLog.text());
+    EXPECT_EQ(bytes, joinLines(expected));
+    EXPECT_EQ(steps.front(), dealt) << "the first step is the deal";
+}
+
+TEST_F(SavedGameTest, EmptyHistoryStillWritesEverySectionAndOneLogLine) {
+    deal(kKlondike, "99");
+    const std::string bytes = SavedGameBytes(engine, settings);
+    EXPECT_TRUE(bytes.ends_with("[UNDO - Stock]\r\n[UNDO - Foundations]\r\n[UNDO - Piles]\r\n[UNDO - Reserves]\r\n"
+                                "[UNDO - Log]\r\n\r\n"));
+    EXPECT_EQ(fileLines(bytes).size(), 12U + 53U + 5U + 1U);
+    EXPECT_EQ(fileLines(bytes)[13], "") << "the waste is empty after the deal";
+}
+
+TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameBytes) {
+    playSomeKlondike();
+    ASSERT_EQ(SaveGameFile(dir / "a.gam", engine, settings), "");
+    const std::string first = ReadFile(dir / "a.gam");
+
+    Engine other{settings, platform, random};
+    ASSERT_EQ(LoadSavedGame(dir / "a.gam", other, settings, catalogue), "");
+    ASSERT_EQ(SaveGameFile(dir / "b.gam", other, settings), "");
+    EXPECT_EQ(ReadFile(dir / "b.gam"), first);
+}
+
+TEST_F(SavedGameTest, LoadRestoresEverythingTheFileCarries) {
+    playSomeKlondike();
+    const std::string bytes = SavedGameBytes(engine, settings);
+    const Position original = engine.position();
+    const std::string log = engine.game().moveLog.text();
+
+    Engine other{settings, platform, random};
+    settings.put(Field::CurrentPlayer, "Someone");
+    settings.put(Field::CurrentGameNumber, "5");
+    settings.put(Field::CurrentScore, "0");
+    WriteFile(dir / "g.gam", bytes);
+    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+
+    EXPECT_EQ(BuildSnapshot(other.position()), BuildSnapshot(original));
+    for (int card = 1; card <= 52; ++card) {
+        EXPECT_EQ(other.position().cardTable.IsFaceUp(card), original.cardTable.IsFaceUp(card)) << "card " << card;
+    }
+    EXPECT_EQ(other.history().undo, engine.history().undo);
+    EXPECT_TRUE(other.history().redo.empty());
+    EXPECT_EQ(other.game().moveLog.text(), log);
+    EXPECT_EQ(other.game().score, -52);
+    EXPECT_EQ(other.game().passNumber, 1);
+    EXPECT_EQ(other.game().gameCode, kKlondike);
+    EXPECT_EQ(other.game().gameNumber, "1234");
+    EXPECT_TRUE(other.game().inProgress);
+    EXPECT_EQ(other.elapsedSeconds(), 3725);
+    EXPECT_EQ(FormatClock(other.elapsedSeconds()), "1:02:05");
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(other.rules()[Rule::FoundationFirstCard + i], engine.rules()[Rule::FoundationFirstCard + i]);
+    }
+    EXPECT_EQ(settings.get(Field::CurrentPlayer), "Ada");
+    EXPECT_EQ(settings.get(Field::CurrentGameNumber), "1234");
+    EXPECT_EQ(settings.get(Field::CurrentScore), "-52");
+    EXPECT_EQ(settings.get(Field::CurrentGame), "0000");
+    EXPECT_EQ(settings.get(Field::CurrentGameName), "Game 0");
+}
+
+TEST_F(SavedGameTest, UndoAfterLoadWalksBackToTheDeal) {
+    playSomeKlondike();
+    const std::string bytes = SavedGameBytes(engine, settings);
+    Engine other{settings, platform, random};
+    WriteFile(dir / "g.gam", bytes);
+    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+    ASSERT_TRUE(other.Undo());
+    ASSERT_TRUE(other.Undo());
+    ASSERT_TRUE(other.Undo());
+    EXPECT_EQ(BuildSnapshot(other.position()), dealt);
+    EXPECT_FALSE(other.Undo()) << "the deal is the earliest step";
+    ASSERT_TRUE(other.Redo());
+    ASSERT_TRUE(other.Redo());
+    ASSERT_TRUE(other.Redo());
+    EXPECT_EQ(BuildSnapshot(other.position()), snapshot());
+}
+
+TEST_F(SavedGameTest, EmptySlotsAndFaceDownCardsSurviveTheRoundTrip) {
+    deal(kKlondike, "3");
+    Position position;
+    Lay(position, PileId::Tableau(1), {Hearts(5), Spades(6)}, 1);
+    position.Append(PileId::Tableau(2), kNoCard);
+    Lay(position, PileId::Tableau(2), {Clubs(9)}, 1);
+    Lay(position, PileId::Stock(), {Diamonds(1), Diamonds(2)}, 2);
+    playFrom(position);
+    const std::string bytes = SavedGameBytes(engine, settings);
+    const auto lines = fileLines(bytes);
+    EXPECT_EQ(lines[12], "01400150");
+    EXPECT_EQ(lines[31], "00500451");
+    EXPECT_EQ(lines[32], "00000350");
+
+    Engine other{settings, platform, random};
+    WriteFile(dir / "g.gam", bytes);
+    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+    EXPECT_EQ(other.position().piles.pile(PileId::Tableau(2)).groups().size(), 2U);
+    EXPECT_EQ(other.position().piles.pile(PileId::Tableau(2)).groups()[0], kNoCard);
+    EXPECT_TRUE(other.position().cardTable.IsFaceDown(Clubs(9)));
+    EXPECT_TRUE(other.position().cardTable.IsFaceDown(Hearts(5)));
+    EXPECT_TRUE(other.position().cardTable.IsFaceUp(Spades(6)));
+    EXPECT_EQ(SavedGameBytes(other, settings), bytes);
+}
+
+// A damaged file: refused with its own message, and nothing changes.
+class DamagedFile : public SavedGameTest {
+protected:
+    void SetUp() override {
+        playSomeKlondike();
+        good = fileLines(SavedGameBytes(engine, settings));
+        before = snapshot();
+        undoBefore = engine.history().undo;
+        logBefore = engine.game().moveLog.text();
+        settings.put(Field::CurrentGameNumber, "777");
+    }
+
+    void expectRefused(const std::vector<std::string>& lines, const std::string& fault) {
+        expectRefusedBytes(joinLines(lines), fault);
+    }
+    void expectRefusedBytes(const std::string& bytes, const std::string& fault) {
+        const std::string message = loadBytes(bytes);
+        EXPECT_NE(message.find((dir / "game.gam").string()), std::string::npos) << message;
+        EXPECT_NE(message.find(fault), std::string::npos) << message;
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(engine.history().undo, undoBefore);
+        EXPECT_EQ(engine.game().moveLog.text(), logBefore);
+        EXPECT_TRUE(engine.game().inProgress) << "the game in progress was not ended";
+        EXPECT_EQ(engine.game().score, -52);
+        EXPECT_EQ(settings.get(Field::CurrentGameNumber), "777");
+        EXPECT_EQ(settings.get(Field::CurrentPlayer), "Ada");
+    }
+
+    // The index of the line in the good file.
+    size_t indexOf(const std::string& line) const {
+        return static_cast<size_t>(std::find(good.begin(), good.end(), line) - good.begin());
+    }
+
+    std::vector<std::string> good;
+    std::vector<std::string> before;
+    std::vector<CompactPosition> undoBefore;
+    std::string logBefore;
+};
+
+TEST_F(DamagedFile, TheGoodFileItselfLoads) {
+    settings.put(Field::CurrentGameNumber, "1234");
+    EXPECT_EQ(loadBytes(joinLines(good)), "");
+}
+
+TEST_F(DamagedFile, CardNumberAbove104) {
+    auto lines = good;
+    lines[31].replace(0, 4, "1050");
+    expectRefused(lines, "position, line 32: cell \"1050\" does not name a card 0-104");
+}
+
+TEST_F(DamagedFile, FaceFlagTwo) {
+    auto lines = good;
+    lines[31][3] = '2';
+    expectRefused(lines, "has a face flag other than 0 or 1");
+}
+
+TEST_F(DamagedFile, CardNumberNotDigits) {
+    auto lines = good;
+    lines[31].replace(0, 3, "0x1");
+    expectRefused(lines, "does not name a card");
+}
+
+TEST_F(DamagedFile, PileLineCutInsideACell) {
+    auto lines = good;
+    lines[31].pop_back();
+    expectRefused(lines, "not a whole number of cells");
+}
+
+TEST_F(DamagedFile, TruncatedFile) {
+    std::vector<std::string> lines(good.begin(), good.begin() + 40);
+    expectRefused(lines, "the file is truncated (40 lines");
+}
+
+TEST_F(DamagedFile, TruncatedHeaderLine) {
+    auto lines = good;
+    lines[0].resize(60);
+    expectRefused(lines, "the header line is not 95 characters long");
+}
+
+TEST_F(DamagedFile, EmptyFile) { expectRefusedBytes("", "the header line is not 95 characters long"); }
+
+TEST_F(DamagedFile, MissingLogSection) {
+    std::vector<std::string> lines(good.begin(), good.end() - 2);
+    lines.push_back("");
+    expectRefused(lines, "the section [UNDO - Log] is missing");
+}
+
+TEST_F(DamagedFile, DuplicatedCardInThePosition) {
+    auto lines = good;
+    lines[57] = lines[31].substr(lines[31].size() - 4);  // the top card of tableau 1 again, in reserve 1
+    expectRefused(lines, "lies twice");
+}
+
+TEST_F(DamagedFile, DuplicatedCardInAnUndoStep) {
+    auto lines = good;
+    const size_t reserves = indexOf("[UNDO - Reserves]");
+    lines[reserves + 1] = lines[31].substr(0, 4);
+    expectRefused(lines, "undo step 1, pile 46: card");
+}
+
+TEST_F(DamagedFile, NonNumericScore) {
+    auto lines = good;
+    lines[0].replace(83, 6, "-0005x");
+    expectRefused(lines, "the score \"-0005x\" is not a number");
+}
+
+TEST_F(DamagedFile, NonNumericGameCode) {
+    auto lines = good;
+    lines[0].replace(8, 4, "00a0");
+    expectRefused(lines, "the game code \"00a0\" is not a number");
+}
+
+TEST_F(DamagedFile, PassZero) {
+    auto lines = good;
+    lines[0].replace(89, 6, "000000");
+    expectRefused(lines, "the pass \"000000\" is not a pass number");
+}
+
+TEST_F(DamagedFile, NonNumericVersion) {
+    auto lines = good;
+    lines[0].replace(3, 4, "03x2");
+    expectRefused(lines, "the format version \"03x2\" is not a number");
+}
+
+TEST_F(DamagedFile, UnknownGameCode) {
+    auto lines = good;
+    lines[0].replace(8, 4, "0900");
+    expectRefused(lines, "there is no game with the code 900");
+}
+
+TEST_F(DamagedFile, UndoListNotAWholeNumberOfSteps) {
+    auto lines = good;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(indexOf("[UNDO - Foundations]") + 1));
+    expectRefused(lines, "the section [UNDO - Foundations] holds 47 lines, not a whole number of steps of 16");
+}
+
+TEST_F(DamagedFile, UndoListsOfDifferentLengths) {
+    auto lines = good;
+    const auto at = lines.begin() + static_cast<std::ptrdiff_t>(indexOf("[UNDO - Stock]") + 1);
+    lines.erase(at, at + 3);
+    expectRefused(lines, "the undo sections hold different numbers of steps (2 and 3)");
+}
+
+TEST_F(DamagedFile, TwoLogLines) {
+    auto lines = good;
+    lines.push_back(",");
+    expectRefused(lines, "holds 2 lines instead of one");
+}
+
+TEST_F(DamagedFile, MalformedLog) {
+    auto lines = good;
+    lines.back() = "12,";
+    expectRefused(lines, "the move log \"12,\" is malformed");
+}
+
+TEST_F(DamagedFile, ShortSecondLine) {
+    auto lines = good;
+    lines[1].resize(90);
+    lines[1].replace(66, 2, "05");
+    expectRefused(lines, "line 2 is not 98 characters long");
+}
+
+TEST_F(DamagedFile, MissingFile) {
+    const std::string message = LoadSavedGame(dir / "none.gam", engine, settings, catalogue);
+    EXPECT_NE(message.find("none.gam"), std::string::npos);
+    EXPECT_NE(message.find("cannot be read"), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(SavedGameTest, UnreadableClockStartsFromZeroAndBadFoundationBaseKeepsTheRules) {
+    playSomeKlondike();
+    auto lines = fileLines(SavedGameBytes(engine, settings));
+    lines[0].replace(75, 6, "abcdef");
+    lines[1].replace(66, 2, "xx");
+    const int rulesValue = engine.rules()[Rule::FoundationFirstCard];
+    lines[1].replace(68, 2, "07");
+    Engine other{settings, platform, random};
+    WriteFile(dir / "g.gam", joinLines(lines));
+    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+    EXPECT_EQ(other.elapsedSeconds(), 0);
+    EXPECT_TRUE(other.game().clockRunning);
+    EXPECT_EQ(other.rules()[Rule::FoundationFirstCard], rulesValue);
+    EXPECT_EQ(other.rules()[Rule::FoundationFirstCard + 1], 7);
+}
+
+TEST_F(SavedGameTest, AnotherGameResetsTheRunCounters) {
+    playSomeKlondike();
+    const std::string bytes = SavedGameBytes(engine, settings);
+    settings.put(Field::RunWon, "0003");
+    settings.put(Field::RunLost, "0002");
+    ASSERT_EQ(loadBytes(bytes), "");
+    EXPECT_EQ(settings.get(Field::RunWon), "0003") << "the same game keeps them";
+
+    deal(kFreeCell, "5");
+    settings.put(Field::CurrentGame, "0001");
+    ASSERT_EQ(loadBytes(bytes), "");
+    EXPECT_EQ(settings.get(Field::RunWon), "0000");
+    EXPECT_EQ(settings.get(Field::RunLost), "0000");
+    EXPECT_EQ(engine.game().gameCode, kKlondike);
+}
+
+TEST_F(SavedGameTest, LoadingEndsTheGameInProgressForTheRecords) {
+    struct Records : GameRecords {
+        int ended = 0;
+        void gameEnded(const GameResult&) override { ++ended; }
+    } records;
+    engine.setRecords(&records);
+    playSomeKlondike();
+    const std::string bytes = SavedGameBytes(engine, settings);
+    ASSERT_EQ(loadBytes(bytes), "");
+    EXPECT_EQ(records.ended, 1);
+    ASSERT_NE(loadBytes("garbage"), "");
+    EXPECT_EQ(records.ended, 1) << "a refused file ends nothing";
+}
+
+TEST_F(SavedGameTest, OldVersionFilesAreConverted) {
+    deal(kKlondike, "42");
+    auto lines = fileLines(SavedGameBytes(engine, settings));
+    const auto expected = snapshot();
+    // The older layout: four fewer foundations, five fewer tableau piles, no foundation first cards.
+    lines[0].replace(3, 4, "0300");
+    lines[1].resize(90);
+    lines[1].replace(66, 2, "05");
+    for (size_t i = 47; i < 52; ++i) ASSERT_EQ(lines[i], "");
+    lines.erase(lines.begin() + 47, lines.begin() + 52);
+    for (size_t i = 23; i < 27; ++i) ASSERT_EQ(lines[i], "");
+    lines.erase(lines.begin() + 23, lines.begin() + 27);
+    Engine other{settings, platform, random};
+    WriteFile(dir / "g.gam", joinLines(lines));
+    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+    EXPECT_EQ(BuildSnapshot(other.position()), expected);
+    EXPECT_EQ(other.rules()[Rule::FoundationFirstCard], 5) << "the first twelve first cards are read as they stand";
+    for (int i = 12; i < 16; ++i) EXPECT_EQ(other.rules()[Rule::FoundationFirstCard + i], 0) << "appended \"00\"";
+}
+
+TEST_F(SavedGameTest, RestartReturnsToTheDeal) {
+    settings.put(Field::SoundsRestart, "Y");
+    playSomeKlondike();
+    const GameRules rulesBefore = engine.rules();
+    ASSERT_TRUE(RestartGame(engine, settings, fake));
+    EXPECT_EQ(engine.rules(), rulesBefore) << "the rules as the deal left them";
+    EXPECT_EQ(snapshot(), dealt);
+    EXPECT_TRUE(engine.history().undo.empty());
+    EXPECT_TRUE(engine.game().moveLog.empty());
+    EXPECT_EQ(engine.game().passNumber, 1);
+    EXPECT_EQ(engine.elapsedSeconds(), 0);
+    EXPECT_EQ(engine.game().score, -52);
+    EXPECT_TRUE(engine.game().inProgress);
+    EXPECT_EQ(soundCount(Sound::Restart), 1);
+}
+
+TEST_F(SavedGameTest, RestartWithoutHistoryKeepsThePosition) {
+    deal(kKlondike, "8");
+    Position moved = engine.position();
+    moved.piles.pile(PileId::Tableau(1)).clear();
+    playFrom(moved);
+    const auto before = snapshot();
+    ASSERT_NE(before, BuildSnapshot(Position{}));
+    fake.clockNow += std::chrono::seconds(50);
+    ASSERT_TRUE(RestartGame(engine, settings, fake));
+    EXPECT_EQ(snapshot(), before) << "no undo step: no pile changes";
+    EXPECT_EQ(engine.elapsedSeconds(), 0);
+    EXPECT_TRUE(engine.game().moveLog.empty());
+}
+
+TEST_F(SavedGameTest, RestartWithoutAGameDoesNothing) {
+    EXPECT_FALSE(RestartGame(engine, settings, fake));
+    EXPECT_FALSE(engine.game().inProgress);
+    EXPECT_EQ(soundCount(Sound::Restart), 0);
+}
+
+}  // namespace
+}  // namespace dravicor::test
