@@ -3,12 +3,15 @@
 // what the undo history costs in memory.
 #include <benchmark/benchmark.h>
 
+#include <ostream>
+
 #include <malloc.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
+#include "cli/text_platform.h"
 #include "common/platform.h"
 #include "common/settings_record.h"
 #include "engine/engine.h"
@@ -23,36 +26,15 @@ constexpr int kKlondike = 0;
 constexpr int kFreeCell = 1;
 constexpr int kSpider = 3;
 
-// A platform that does nothing: no sound, no messages, no waiting.
-class SilentPlatform final : public Messages,
-                             public SoundPlayer,
-                             public Clock,
-                             public Timers,
-                             public BusyCursor,
-                             public FileDialogs,
-                             public Screen {
+// The text front end's platform writing to no stream: no sound, no
+// messages, no waiting.
+class SilentPlatform {
 public:
-    Platform platform() { return {*this, *this, *this, *this, *this, *this, *this}; }
+    Platform platform() { return text_.platform(); }
 
-    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
-    Answer ask(std::string_view, std::string_view, MessageButtons, MessageIcon) override { return Answer::Ok; }
-    bool showMessageWithOptOut(std::string_view, std::string_view) override { return false; }
-    void beep() override {}
-    void play(std::string_view, SoundMode) override {}
-    void stop() override {}
-    std::chrono::system_clock::time_point now() const override { return {}; }
-    void pause(std::chrono::milliseconds) override {}
-    Id start(std::chrono::milliseconds, bool, std::function<void()>) override { return 0; }
-    void stop(Id) override {}
-    void beginBusy() override {}
-    void endBusy() override {}
-    std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFileToSave(std::string_view, std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    ScreenInfo info() const override { return {}; }
+private:
+    std::ostream nowhere_{nullptr};
+    TextPlatform text_{nowhere_, true};
 };
 
 // An engine with a first start's settings, sounds switched on (they cost
