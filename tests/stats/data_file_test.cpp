@@ -20,16 +20,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using test::FakePlatform;
+using test::FolderEntries;
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-std::vector<std::string> FolderEntries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 ino_t Inode(const fs::path& file) {
     struct stat info {};
@@ -229,10 +224,8 @@ TEST(DataFilesCleanUp, StaleTemporariesOfTheRecordsGoOthersStay) {
     }
     DataFiles files(dir.path(), platform);
     files.removeStaleTemporaries();
-    std::vector<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) left.push_back(entry.path().filename());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"CFG.DAT.rplxyzxyz", "STAT.DAT", "STAT.DAT.rpl1"}));
+    EXPECT_EQ(test::FolderEntries(dir.path()),
+              (std::vector<std::string>{"CFG.DAT.rplxyzxyz", "STAT.DAT", "STAT.DAT.rpl1"}));
 }
 
 }  // namespace

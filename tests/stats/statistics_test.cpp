@@ -25,6 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using test::FakePlatform;
+using test::FolderEntries;
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
@@ -34,12 +35,6 @@ constexpr std::string_view kZero = "000000 000000 000000 000000 000000 000000 00
 
 std::string Text(std::string_view a) { return std::string(a); }
 
-std::vector<std::string> FolderEntries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A log line put together field by field, the way the log lays them out.
 std::string Cut(std::string text, size_t width) {

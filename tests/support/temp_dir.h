@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace dravicor::test {
 
@@ -32,6 +33,8 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 void InstallBuiltCatalogue(const std::filesystem::path& programDir);
 // The path of the game catalogue of the build.
 std::filesystem::path BuiltCatalogue();
+// The names of a folder's entries, sorted.
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
 // The file's bytes, or "<missing>" when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
 
