@@ -100,13 +100,20 @@ bool ConvertOldLayout(std::vector<std::string>& lines) {
     return true;
 }
 
-std::vector<std::string> Respaced(const std::vector<std::string>& entries, size_t every, size_t added) {
+// The undo steps of an old file hold twelve foundations and twenty-one
+// tableau piles. Each step is widened as its position is: `added` empty
+// entries after the step's `after`-th entry. False when the list is not a
+// whole number of old steps.
+bool WidenOldSteps(std::vector<std::string>& entries, size_t oldStep, size_t after, size_t added) {
+    if (entries.size() % oldStep != 0) return false;
     std::vector<std::string> out;
+    out.reserve(entries.size() / oldStep * (oldStep + added));
     for (size_t i = 0; i < entries.size(); ++i) {
-        out.push_back(entries[i]);
-        if ((i + 1) % every == 0) out.insert(out.end(), added, std::string());
+        out.push_back(std::move(entries[i]));
+        if (i % oldStep + 1 == after) out.insert(out.end(), added, std::string());
     }
-    return out;
+    entries = std::move(out);
+    return true;
 }
 
 }  // namespace
@@ -256,8 +263,16 @@ std::optional<SavedGame> ParseSavedGame(std::string_view bytes, std::string& err
     saved.moveLog = logLines[0];
 
     if (oldLayout) {
-        entries[1] = Respaced(entries[1], 8, 4);
-        entries[2] = Respaced(entries[2], 20, 5);
+        constexpr size_t kOldFoundations = kFoundationCount - 4;
+        constexpr size_t kOldTableaus = kTableauCount - 5;
+        if (!WidenOldSteps(entries[1], kOldFoundations, 8, 4)) {
+            return fail("the section [UNDO - Foundations] holds " + std::to_string(entries[1].size()) +
+                        " lines, not a whole number of steps of " + std::to_string(kOldFoundations));
+        }
+        if (!WidenOldSteps(entries[2], kOldTableaus, 20, 5)) {
+            return fail("the section [UNDO - Piles] holds " + std::to_string(entries[2].size()) +
+                        " lines, not a whole number of steps of " + std::to_string(kOldTableaus));
+        }
     }
     std::optional<size_t> steps;
     for (size_t s = 0; s < kUndoSections.size(); ++s) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../engine/engine_fixture.h"
 #include "common/file_io.h"
 #include "common/text.h"
@@ -430,6 +432,45 @@ TEST_F(SavedGameTest, OldVersionFilesAreConverted) {
     EXPECT_EQ(BuildSnapshot(other.position()), expected);
     EXPECT_EQ(other.rules()[Rule::FoundationFirstCard], 5) << "the first twelve first cards are read as they stand";
     for (int i = 12; i < 16; ++i) EXPECT_EQ(other.rules()[Rule::FoundationFirstCard + i], 0) << "appended \"00\"";
+}
+
+// An old file's undo steps hold twelve foundations and twenty-one tableau
+// piles; each is widened as the position is, so undo walks back to the deal.
+TEST_F(SavedGameTest, OldVersionUndoStepsAreWidenedStepByStep) {
+    playSomeKlondike();
+    const auto current = snapshot();
+    auto lines = fileLines(SavedGameBytes(engine, settings));
+    lines[0].replace(3, 4, "0300");
+    lines[1].resize(90);
+    lines.erase(lines.begin() + 47, lines.begin() + 52);
+    lines.erase(lines.begin() + 23, lines.begin() + 27);
+    // Narrow every step of the foundation and tableau sections the same way.
+    const auto narrow = [&lines](const std::string& header, size_t step, size_t from, size_t count) {
+        auto at = std::find(lines.begin(), lines.end(), header) + 1;
+        while (at != lines.end() && !at->starts_with("[")) {
+            for (size_t i = 0; i < count; ++i) ASSERT_EQ(*(at + static_cast<std::ptrdiff_t>(from + i)), "");
+            at = lines.erase(at + static_cast<std::ptrdiff_t>(from), at + static_cast<std::ptrdiff_t>(from + count));
+            at += static_cast<std::ptrdiff_t>(step - from - count);
+        }
+    };
+    narrow("[UNDO - Foundations]", 16, 8, 4);
+    narrow("[UNDO - Piles]", 26, 20, 5);
+
+    Engine other{settings, platform, random};
+    WriteFile(dir / "old.gam", joinLines(lines));
+    ASSERT_EQ(LoadSavedGame(dir / "old.gam", other, settings, catalogue), "");
+    EXPECT_EQ(BuildSnapshot(other.position()), current);
+    ASSERT_EQ(other.history().undo.size(), 3U);
+    while (other.Undo(true)) {
+    }
+    EXPECT_EQ(BuildSnapshot(other.position()), dealt);
+
+    // A foundation section that is not a whole number of old steps is refused.
+    lines.insert(std::find(lines.begin(), lines.end(), "[UNDO - Foundations]") + 1, "");
+    WriteFile(dir / "old.gam", joinLines(lines));
+    const std::string message = LoadSavedGame(dir / "old.gam", other, settings, catalogue);
+    EXPECT_NE(message.find("[UNDO - Foundations] holds 37 lines, not a whole number of steps of 12"), std::string::npos)
+        << message;
 }
 
 TEST_F(SavedGameTest, RestartReturnsToTheDeal) {
