@@ -8,6 +8,7 @@
 #include "common/profile_file.h"
 #include "common/text_resources.h"
 #include "savegame/saved_game.h"
+#include "select/game_numbers.h"
 #include "common/text.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
@@ -110,6 +111,10 @@ bool PlaySession::answer(const std::string& line) {
         out_ << (error.empty() ? "ok" : "refused") << '\n';
     } else if (command == "restart" && argumentCount == 0) {
         out_ << (RestartGame(engine, program_.settings(), program_.platform().sound) ? "ok" : "refused") << '\n';
+    } else if (command == "number" && argumentCount == 1) {
+        out_ << chooseNumber(words[1]) << '\n';
+    } else if (command == "demo" && (argumentCount == 1 || (argumentCount == 2 && words[1] == "goto"))) {
+        out_ << demo(words[1], argumentCount == 2 ? words[2] : "") << '\n';
     } else if (command == "autoplay" && argumentCount == 1 && (words[1] == "on" || words[1] == "off")) {
         engine.SetAutoplay(words[1] == "on");
         out_ << "ok\n";
@@ -196,6 +201,41 @@ std::string PlaySession::save(const std::string& file) {
     if (error.empty()) return "ok";
     out_ << "message: " << error << '\n';
     return "refused";
+}
+
+std::string PlaySession::chooseNumber(const std::string& text) {
+    const GameNumberEntry entry = CheckGameNumber(text);
+    if (!entry.message.empty()) program_.platform().messages.showMessage(entry.message, kProductName, MessageIcon::Warning);
+    if (entry.check != GameNumberCheck::Accepted) return "refused";
+    return DealChosenNumber(program_.engine(), program_.settings(), entry.number) == ChosenDealOutcome::Dealt ? "ok"
+                                                                                                            : "refused";
+}
+
+std::string PlaySession::demo(const std::string& action, const std::string& stepText) {
+    DemoPlayer& demo = program_.demo();
+    if (action == "on" || action == "off") {
+        if (demo.active() != (action == "on") && !demo.ToggleDemo()) return "refused";
+    } else if (!demo.active()) {
+        return "refused";
+    } else if (action == "first") {
+        demo.first();
+    } else if (action == "prior") {
+        demo.prior();
+    } else if (action == "next") {
+        demo.next();
+    } else if (action == "last") {
+        demo.last();
+    } else if (action == "goto") {
+        int target = 0;
+        const auto [end, ec] = std::from_chars(stepText.data(), stepText.data() + stepText.size(), target);
+        if (ec != std::errc{} || end != stepText.data() + stepText.size() || target < 1 || target > demo.maximum()) {
+            return "error: the step must be a number from 1 to " + std::to_string(demo.maximum());
+        }
+        demo.scrollTo(target);
+    } else {
+        return "error: demo on|off|first|prior|next|last|goto N";
+    }
+    return "step " + demo.counterText();
 }
 
 std::string PlaySession::stock() {

@@ -32,6 +32,8 @@ private:
     std::string move(const std::string& cardText, const std::string& target);
     std::string stock();
     std::string save(const std::string& file);
+    std::string chooseNumber(const std::string& text);
+    std::string demo(const std::string& action, const std::string& stepText);
     std::string doubleClick(const std::string& cardText);
 
     void gameWon() override { sawWin_ = true; }

@@ -4,11 +4,11 @@
 #include "common/text_resources.h"
 #include "engine/deal.h"
 #include "rules/deck_order.h"
+#include "common/product.h"
 
 namespace dravicor {
 
 namespace {
-constexpr std::string_view kProductName = "Dravicor";
 // Narrower screens switch games that ask for it to medium cards.
 constexpr int kSmallScreenWidth = 650;
 }  // namespace
@@ -89,6 +89,8 @@ void Engine::fitCardSize() {
 bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) {
     (void)animate;  // the deal animation is the front end's
     BusyScope busy(platform_.cursor);
+    // A game played or resumed ends any demo shown.
+    demoMode_ = false;
     game_.moveCounter = 0;
     if (newDeal) {
         position_.piles.clear();
@@ -178,6 +180,16 @@ void Engine::EndGame() {
         sounds_.play(Sound::Won, sounds_.wanted(Field::SoundsGameWon));
         if (observer_) observer_->gameWon();
     }
+    changed();
+}
+
+void Engine::setDemoMode(bool on) {
+    demoMode_ = on;
+    game_.inProgress = false;
+    game_.won = false;
+    game_.clockRunning = false;
+    game_.cardInMotion = 0;
+    redealArmed_ = false;
     changed();
 }
 

@@ -140,6 +140,14 @@ public:
     bool Redo(bool quiet = false);
     void CollapseLastSteps(int count);
 
+    // --- Demo mode ----------------------------------------------------------
+    // While on, the table shows a recorded game stepped through with quiet
+    // undo and redo: a press only beeps, and the game shown is not in
+    // progress, so nothing of it is recorded and its clock stands still.
+    // StartGame (a deal, or a game resumed) turns it off.
+    void setDemoMode(bool on);
+    bool demoMode() const { return demoMode_; }
+
     // --- Pointer input (table coordinates) --------------------------------
     void PointerPress(Point point, PointerButton button = PointerButton::Left);
     void PointerMove(Point point);
@@ -227,6 +235,7 @@ private:
     bool autoplayRunning_ = false;
     bool redealArmed_ = false;
     bool smallCardsMessageShown_ = false;
+    bool demoMode_ = false;
 
     // Drag state.
     Point grabOffset_{};

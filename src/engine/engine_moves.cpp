@@ -3,12 +3,12 @@
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
 #include "rules/legality.h"
+#include "common/product.h"
 
 namespace dravicor {
 
 namespace {
 
-constexpr std::string_view kProductName = "Dravicor";
 
 int ToIndex(PileKind kind) {
     switch (kind) {

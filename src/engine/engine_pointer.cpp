@@ -51,6 +51,10 @@ std::optional<Engine::Pickup> Engine::pickupAt(const PileHit& hit, PointerButton
 }
 
 void Engine::PointerPress(Point point, PointerButton button) {
+    if (demoMode_) {
+        platform_.messages.beep();
+        return;
+    }
     if (!game_.inProgress) return;
     pointerMoved_ = false;
     pressTurnedCard_ = false;

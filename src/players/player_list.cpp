@@ -31,7 +31,7 @@ bool WriteUserDefault(PlayerContext& context, std::string_view player) {
         context.config.WriteString(kPreferenceSection, "UserDefault", player);
         return true;
     } catch (const ProfileWriteError& error) {
-        context.platform.messages.showMessage(error.what(), kProgramName, MessageIcon::Error);
+        context.platform.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         return false;
     }
 }
@@ -181,7 +181,7 @@ PlayerResult RenamePlayer(PlayerContext& context, PlayerList& list, std::string_
 PlayerResult DeletePlayer(PlayerContext& context, PlayerList& list, std::string_view name) {
     const PlayerResult check = list.checkRemove(name, CurrentPlayer(context.settings));
     if (!check.done()) return check;
-    const Answer answer = context.platform.messages.ask(PlayerText::ConfirmDelete, kProgramName,
+    const Answer answer = context.platform.messages.ask(PlayerText::ConfirmDelete, kProductName,
                                                         MessageButtons::OkCancel, MessageIcon::Question);
     if (answer != Answer::Ok) return Outcome(PlayerOutcome::Cancelled);
 
@@ -216,7 +216,7 @@ bool SavePlayers(PlayerContext& context, PlayerList& list) {
     try {
         list.save(context.config);
     } catch (const ProfileWriteError& error) {
-        context.platform.messages.showMessage(error.what(), kProgramName, MessageIcon::Error);
+        context.platform.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         return false;
     }
     return WriteUserDefault(context, CurrentPlayer(context.settings));

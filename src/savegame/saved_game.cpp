@@ -309,7 +309,7 @@ std::optional<SavedGame> ParseSavedGame(std::string_view bytes, std::string& err
 }
 
 std::string LoadSavedGame(const std::filesystem::path& path, Engine& engine, SettingsRecord& settings,
-                          const SavedGameCatalogue& catalogue) {
+                          const SavedGameCatalogue& catalogue, SavedGameUse use) {
     const std::string prefix = "Cannot open the saved game " + path.string() + ": ";
     const std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes) return prefix + "the file cannot be read.";
@@ -342,7 +342,7 @@ std::string LoadSavedGame(const std::filesystem::path& path, Engine& engine, Set
     settings.put(Field::CurrentScore, std::to_string(saved->score));
     settings.put(Field::CurrentGame, FormatField(saved->gameCode, 4));
     if (catalogue.name) settings.put(Field::CurrentGameName, catalogue.name(saved->gameCode));
-    settings.put(Field::CurrentPlayer, saved->playerName);
+    if (use == SavedGameUse::Saved) settings.put(Field::CurrentPlayer, saved->playerName);
     settings.put(Field::CurrentGameNumber, saved->gameNumber);
     if (otherGame) {
         settings.put(Field::RunWon, "0000");

@@ -64,6 +64,9 @@ struct SavedGameCatalogue {
     std::function<std::string(int code)> name;
 };
 
+// A demo is shown to whoever plays: it leaves the current player as it is.
+enum class SavedGameUse { Saved, Demo };
+
 // Replaces the game in progress by the saved game in the file: the current
 // game is ended (as a new game ends it), then the position, undo steps, log,
 // score, pass, clock, game number and foundation first cards are installed
@@ -71,7 +74,7 @@ struct SavedGameCatalogue {
 // nothing; the result is then a message naming the file and the fault.
 // Empty on success.
 std::string LoadSavedGame(const std::filesystem::path& path, Engine& engine, SettingsRecord& settings,
-                          const SavedGameCatalogue& catalogue);
+                          const SavedGameCatalogue& catalogue, SavedGameUse use = SavedGameUse::Saved);
 
 // Restarts the current deal: ends the game, rebuilds the position from the
 // earliest undo step (the position stays when there is none), clears the

@@ -106,7 +106,7 @@ bool SaveFavourites(ProfileFile& config, const std::vector<std::string>& favouri
             config.WriteString(kFavouritesSection, FavouriteKey(static_cast<int>(i)), favourites[i]);
         }
     } catch (const ProfileWriteError& error) {
-        messages.showMessage(error.what(), kProgramName, MessageIcon::Error);
+        messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         return false;
     }
     return true;

@@ -77,7 +77,7 @@ bool RememberGameNumber(ProfileFile& config, std::string_view number, Messages& 
         // One rewrite for the whole rotation: never half rotated.
         config.WriteStrings(kGameNumbersSection, keys);
     } catch (const ProfileWriteError& error) {
-        messages.showMessage(error.what(), kProgramName, MessageIcon::Error);
+        messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         return false;
     }
     return true;

@@ -22,7 +22,7 @@ std::string ApplyProgramName(std::string_view text) {
     static constexpr std::string_view kMarker = "[Program]";
     std::string result(text);
     if (const auto at = result.find(kMarker); at != std::string::npos)
-        result.replace(at, kMarker.size(), kProgramName);
+        result.replace(at, kMarker.size(), kProductName);
     return result;
 }
 

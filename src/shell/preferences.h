@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/product.h"
+
 namespace dravicor {
 
 class ProfileFile;
@@ -17,8 +19,6 @@ inline constexpr std::string_view kConfigName = "DATA/CFG.DAT";
 inline constexpr std::string_view kFirstPlayer = "Player 1";
 // The system colour of button faces (bit pattern 0x8000000F).
 inline constexpr int kButtonFaceColour = -2147483633;
-// The product name, as messages and captions show it.
-inline constexpr std::string_view kProgramName = "Dravicor";
 
 // The configuration file of the program directory held by the record.
 ProfileFile ConfigFile(const SettingsRecord& settings);

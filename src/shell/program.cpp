@@ -4,11 +4,11 @@
 
 #include "common/profile_file.h"
 #include "shell/preferences.h"
+#include "common/product.h"
 
 namespace dravicor {
 
 namespace {
-constexpr std::string_view kProductName = "Dravicor";
 }
 
 namespace {
@@ -39,7 +39,8 @@ Program::Program(const std::filesystem::path& programDir, Platform& platform)
       customGames_(dataFiles_),
       engine_(settings_, platform, random_),
       records_(dataFiles_, platform.messages, settings_, std::filesystem::path(programDirText_) / kCatalogueFileName, gameList_,
-               customGames_) {
+               customGames_),
+      demo_(engine_, settings_, platform, programDirText_, savedGameCatalogue()) {
     settings_.put(Field::ProgramDir, programDirText_);
     settings_.put(Field::ConfigName, kConfigName);
     engine_.setRecords(&records_);

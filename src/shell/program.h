@@ -13,6 +13,7 @@
 #include "rules/custom_games.h"
 #include "rules/game_rules.h"
 #include "select/custom_game_file.h"
+#include "savegame/demo_player.h"
 #include "savegame/saved_game.h"
 #include "shell/record_keeper.h"
 #include "stats/data_file.h"
@@ -59,6 +60,7 @@ public:
     const GameList& gameList() const { return gameList_; }
     DataFiles& dataFiles() { return dataFiles_; }
     const RecordKeeper& records() const { return records_; }
+    DemoPlayer& demo() { return demo_; }
     const CustomGames& customGames() const { return customGames_; }
     CustomGameFile& customGameFile() { return customGames_; }
     // Seeded from the clock once at start-up.
@@ -80,6 +82,7 @@ private:
     CustomGameFile customGames_;
     Engine engine_;
     RecordKeeper records_;
+    DemoPlayer demo_;
 };
 
 // The folder of the running executable.

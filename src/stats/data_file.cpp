@@ -1,4 +1,5 @@
 #include "stats/data_file.h"
+#include "common/product.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,7 +10,6 @@
 namespace dravicor {
 
 namespace {
-constexpr std::string_view kCaption = "Dravicor";
 }
 
 // An exclusive advisory lock on the data folder, held while it lives. The
@@ -56,14 +56,14 @@ bool DataFiles::change(std::string_view name, const std::function<bool(std::stri
     const std::filesystem::path file = path(name);
     const Lock lock(dataDir_, patience_);
     if (!lock.held()) {
-        messages_.showMessage("Open error: " + file.string(), kCaption, MessageIcon::Information);
+        messages_.showMessage("Open error: " + file.string(), kProductName, MessageIcon::Information);
         return false;
     }
     std::error_code ec;
     const bool exists = std::filesystem::exists(file, ec);
     std::optional<std::string> content = exists ? ReadWholeFile(file) : std::optional<std::string>(std::string(initial));
     if (!content) {
-        messages_.showMessage("Open error: " + file.string(), kCaption, MessageIcon::Information);
+        messages_.showMessage("Open error: " + file.string(), kProductName, MessageIcon::Information);
         return false;
     }
     const std::string before = exists ? *content : std::string();
@@ -72,14 +72,14 @@ bool DataFiles::change(std::string_view name, const std::function<bool(std::stri
     switch (ReplaceFileAtomically(file, *content, faults_)) {
         case WriteStep::None: return true;
         case WriteStep::Create:
-            messages_.showMessage("Error creating temp file.", kCaption, MessageIcon::Information);
+            messages_.showMessage("Error creating temp file.", kProductName, MessageIcon::Information);
             return false;
         case WriteStep::Write:
         case WriteStep::Flush:
-            messages_.showMessage("Error writing file: " + file.string(), kCaption, MessageIcon::Information);
+            messages_.showMessage("Error writing file: " + file.string(), kProductName, MessageIcon::Information);
             return false;
         case WriteStep::Rename:
-            messages_.showMessage("Error renaming file: " + file.string() + ".rpl\rwith: " + file.string(), kCaption,
+            messages_.showMessage("Error renaming file: " + file.string() + ".rpl\rwith: " + file.string(), kProductName,
                                   MessageIcon::Information);
             return false;
     }
@@ -104,7 +104,7 @@ bool DataFiles::append(std::string_view name, std::string_view lines) {
     const Lock lock(dataDir_, patience_);
     const int fd = lock.held() ? ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644) : -1;
     if (fd < 0) {
-        messages_.showMessage("Open error: " + file.string(), kCaption, MessageIcon::Information);
+        messages_.showMessage("Open error: " + file.string(), kProductName, MessageIcon::Information);
         return false;
     }
     // Where the last complete line ends: everything after it is a torn tail.
@@ -135,7 +135,7 @@ bool DataFiles::append(std::string_view name, std::string_view lines) {
     }
     ok = ok && !failFlush && ::fdatasync(fd) == 0;
     ::close(fd);
-    if (!ok) messages_.showMessage("Error writing file: " + file.string(), kCaption, MessageIcon::Information);
+    if (!ok) messages_.showMessage("Error writing file: " + file.string(), kProductName, MessageIcon::Information);
     return ok;
 }
 
@@ -156,7 +156,7 @@ void DataFiles::removeStaleTemporaries() {
 bool DataFiles::remove(std::string_view name) {
     const Lock lock(dataDir_, patience_);
     if (!lock.held()) {
-        messages_.showMessage("Open error: " + path(name).string(), kCaption, MessageIcon::Information);
+        messages_.showMessage("Open error: " + path(name).string(), kProductName, MessageIcon::Information);
         return false;
     }
     std::error_code ec;

@@ -5,12 +5,12 @@
 
 #include "common/settings_record.h"
 #include "stats/overall_score.h"
+#include "common/product.h"
 
 namespace dravicor {
 
 namespace {
 
-constexpr std::string_view kCaption = "Dravicor";
 constexpr std::string_view kClearSection = "Clear scores";
 constexpr std::string_view kClearedKey = "Cleared";
 
@@ -219,7 +219,7 @@ HiScoreTable ReadHiScoreTable(DataFiles& files, int gameCode, std::string_view s
 
 bool ClearHiScores(DataFiles& files, Messages& messages) {
     const Answer answer = messages.ask("Are you sure you want to clear Hi-Scores\rfor all players and all games?",
-                                       kCaption, MessageButtons::YesNo, MessageIcon::Warning);
+                                       kProductName, MessageButtons::YesNo, MessageIcon::Warning);
     if (answer != Answer::Yes) return false;
     const bool cleared = files.change(kHiScoreFile, [](std::string& content) {
         SectionDocument document = SectionDocument::WithVersion();

@@ -10,12 +10,12 @@
 #include <span>
 
 #include "common/settings_record.h"
+#include "common/product.h"
 
 namespace dravicor {
 
 namespace {
 
-constexpr std::string_view kCaption = "Dravicor";
 
 // The stored values of a player. T01/T02/T03 are the totals of the current
 // catalogue size N, GS/GT the best deal of one game. Positions are 1-based.
@@ -344,7 +344,7 @@ void ReportSpoiledOverallScores(DataFiles& files, Messages& messages) {
     messages.showMessage(
         "It looks as if the Overall Score Values are wrong or spoiled.\r"
         "The Overall Score Values will be deleted and its calculation will start again from zero.",
-        kCaption, MessageIcon::Information);
+        kProductName, MessageIcon::Information);
 }
 
 }  // namespace dravicor

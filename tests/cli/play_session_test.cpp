@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 #include <sstream>
 #include <string>
@@ -473,6 +474,53 @@ TEST(PlaySessionFiles, SaveLoadAndRestartThroughTheTextInterface) {
     EXPECT_EQ(refusedLines[1].rfind("message: Cannot open the saved game ", 0), 0u) << refusedLines[1];
     EXPECT_EQ(refusedLines[2], "refused");
     EXPECT_NE(std::find(refusedLines.begin(), refusedLines.end(), "moves 1"), refusedLines.end());
+}
+
+TEST(PlaySessionFiles, NumberDealsTheChosenNumberWithTheDialogsMessages) {
+    QuietDir dir;
+    const auto run = Cli(dir.play("0", "31"),
+                         "number 12345\nstate\nnumber 12a\nnumber 12345678901234\nnumber 0000\nstate\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_EQ(answers.size(), 7U);
+    EXPECT_EQ(answers[0], (Reply{"question: Quit this game?", "ok"}));
+    EXPECT_EQ(answers[1][1], "number 0000000012345");
+    EXPECT_EQ(answers[1][4], "moves 0");
+    EXPECT_EQ(answers[2], (Reply{"message: Only numbers required.", "refused"}));
+    EXPECT_EQ(answers[3], (Reply{"message: From 1 up to 13 ciphers.", "refused"}));
+    EXPECT_EQ(answers[4], Reply{"refused"}) << "a zero number leaves the dialog open without a message";
+    EXPECT_EQ(answers[5][1], "number 0000000012345");
+
+    const auto numbers = Cli({"--program-dir", dir.path().string(), "numbers"});
+    ASSERT_FALSE(Lines(numbers.out).empty());
+    EXPECT_EQ(Lines(numbers.out)[0], "0000000012345");
+}
+
+TEST(PlaySessionFiles, DemoCommandsStepThroughARecordedGame) {
+    QuietDir dir;
+    std::filesystem::create_directories(dir / "Demos");
+    const std::string demoFile = (dir / "Demos" / "G0000.GAM").string();
+    const auto recorded = Cli(dir.play("0", "31"), "stock\nstock\nstock\nstock\nstock\nsave " + demoFile + "\nquit\n");
+    ASSERT_EQ(recorded.code, 0) << recorded.err;
+
+    const auto run = Cli(dir.play("0", "8"),
+                         "demo first\ndemo on\ndemo last\ndemo goto 3\ndemo next\ndemo prior\ndemo first\n"
+                         "demo goto 7\ndemo sideways\nstock\ndemo off\ndemo off\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto answers = Answers(run.out);
+    ASSERT_EQ(answers.size(), 13U) << run.out;
+    EXPECT_EQ(answers[0], Reply{"refused"}) << "the bar's commands need demo mode";
+    EXPECT_EQ(answers[1], (Reply{"question: Quit this game?", "step 1/6"}));
+    EXPECT_EQ(answers[2], Reply{"step 6/6"});
+    EXPECT_EQ(answers[3], Reply{"step 3/6"});
+    EXPECT_EQ(answers[4], Reply{"step 6/6"});
+    EXPECT_EQ(answers[5], Reply{"step 3/6"});
+    EXPECT_EQ(answers[6], Reply{"step 1/6"});
+    EXPECT_EQ(answers[7], Reply{"error: the step must be a number from 1 to 6"});
+    EXPECT_EQ(answers[8], Reply{"error: demo on|off|first|prior|next|last|goto N"});
+    EXPECT_EQ(answers[9], Reply{"refused"}) << "no card moves in demo mode";
+    EXPECT_EQ(answers[10], Reply{"step 1/6"});
+    EXPECT_EQ(answers[11], Reply{"step 1/6"}) << "already off";
 }
 
 }  // namespace
