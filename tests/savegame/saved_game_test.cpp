@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "../engine/engine_fixture.h"
 #include "common/file_io.h"
@@ -366,6 +367,54 @@ TEST_F(DamagedFile, MissingFile) {
     EXPECT_NE(message.find("none.gam"), std::string::npos);
     EXPECT_NE(message.find("cannot be read"), std::string::npos);
     EXPECT_EQ(snapshot(), before);
+}
+
+// Random damage of every kind: a file either loads into a game that saves
+// and loads again, or is refused with a message and changes nothing.
+TEST_F(DamagedFile, RandomDamageNeverHalfInstallsAGame) {
+    const std::string goodBytes = joinLines(good);
+    std::mt19937 rng(20261206);
+    int refused = 0;
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = goodBytes;
+        const int edits = 1 + static_cast<int>(rng() % 4);
+        for (int e = 0; e < edits && !bytes.empty(); ++e) {
+            const size_t at = rng() % bytes.size();
+            switch (rng() % 5) {
+                case 0: bytes[at] = static_cast<char>(rng() % 256); break;
+                case 1: bytes[at] = static_cast<char>('0' + rng() % 10); break;
+                case 2: bytes.erase(at, 1 + rng() % 8); break;
+                case 3: bytes.insert(at, std::string(1 + rng() % 4, static_cast<char>(rng() % 128))); break;
+                default: bytes.resize(at); break;
+            }
+        }
+        Engine other{settings, platform, random};
+        const std::string message = loadBytes(bytes);
+        if (message.empty()) {
+            // Accepted damage (a digit within a field, say) still gives a
+            // whole game: saved again, it loads again.
+            const std::string again = SavedGameBytes(engine, settings);
+            WriteFile(dir / "again.gam", again);
+            ASSERT_EQ(LoadSavedGame(dir / "again.gam", other, settings, catalogue), "") << "round " << round;
+            ASSERT_EQ(BuildSnapshot(other.position()), snapshot()) << "round " << round;
+            // Back to the damaged game's predecessor for the next round.
+            ASSERT_EQ(loadBytes(goodBytes), "");
+            settings.put(Field::CurrentGameNumber, "777");
+            settings.put(Field::CurrentPlayer, "Ada");
+            before = snapshot();
+            undoBefore = engine.history().undo;
+            logBefore = engine.game().moveLog.text();
+            continue;
+        }
+        ++refused;
+        ASSERT_EQ(message.rfind("Cannot open the saved game ", 0), 0U) << message;
+        ASSERT_EQ(snapshot(), before) << "round " << round << ": " << message;
+        ASSERT_EQ(engine.history().undo, undoBefore) << "round " << round;
+        ASSERT_EQ(engine.game().moveLog.text(), logBefore) << "round " << round;
+        ASSERT_TRUE(engine.game().inProgress) << "round " << round;
+        ASSERT_EQ(settings.get(Field::CurrentGameNumber), "777") << "round " << round;
+    }
+    EXPECT_GT(refused, 150) << "most random damage must be caught";
 }
 
 TEST_F(SavedGameTest, UnreadableClockStartsFromZeroAndBadFoundationBaseKeepsTheRules) {
