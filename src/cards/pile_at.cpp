@@ -11,7 +11,11 @@ namespace {
 Rect PileRect(PileId id, const Pile& pile, const PileGeometry& geometry) {
     const Size card = geometry.cardSize();
     Rect rect = Rect::At(geometry.pileOrigin(id), card);
-    if (!pile.empty()) rect = rect.united(Rect::At(geometry.cardPosition(id, 0), card));
+    if (pile.empty()) return rect;
+    // A grid's top card need not lie furthest out: every card counts.
+    const bool grid = id.kind == PileKind::Tableau && geometry.tableauFan() == TableauFan::Grid;
+    const int cards = grid ? pile.size() : 1;
+    for (int skip = 0; skip < cards; ++skip) rect = rect.united(Rect::At(geometry.cardPosition(id, skip), card));
     return rect;
 }
 
@@ -30,8 +34,9 @@ std::optional<PileHit> Try(PileId id, const PileLists& piles, const PileGeometry
         // The top card is drawn last, so look from the top down.
         hit.card = kNoCard;
         for (int skip = 0; skip < pile.size(); ++skip) {
-            if (Rect::At(geometry.cardPosition(id, skip), card).contains(point)) {
-                hit.card = pile[pile.size() - 1 - skip];
+            const CardNumber here = pile[pile.size() - 1 - skip];
+            if (here != kNoCard && Rect::At(geometry.cardPosition(id, skip), card).contains(point)) {
+                hit.card = here;
                 break;
             }
         }

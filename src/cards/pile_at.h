@@ -8,7 +8,9 @@
 namespace dravicor {
 
 // How a game's layout draws its tableau piles.
-enum class TableauFan { None, Down, Right, Up };
+// Grid: the cards of a pile lie in rows of a fixed width (the one-row
+// pairing games).
+enum class TableauFan { None, Down, Right, Up, Grid };
 
 // Where piles and cards lie on the table; supplied by the table layout.
 class PileGeometry {

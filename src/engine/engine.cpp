@@ -91,6 +91,7 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
     BusyScope busy(platform_.cursor);
     // A game played or resumed ends any demo shown.
     demoMode_ = false;
+    selection_.clear();
     game_.moveCounter = 0;
     if (newDeal) {
         position_.piles.clear();
@@ -171,6 +172,7 @@ void Engine::EndGame() {
     if (records_) records_->gameEnded(result);
 
     const bool won = game_.won;
+    selection_.clear();
     game_.cardInMotion = 0;
     game_.won = false;
     game_.inProgress = false;

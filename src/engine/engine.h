@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cards/game_state.h"
+#include "cards/pile_at.h"
 #include "cards/position.h"
 #include "common/platform.h"
 #include "common/settings_record.h"
@@ -168,6 +169,9 @@ public:
     bool isDragging() const { return game_.cardInMotion != 0; }
     Point dragImagePosition() const { return dragPosition_; }
 
+    // The cards selected in a pairing game, in the order pressed.
+    const std::vector<CardNumber>& selection() const { return selection_; }
+
     // Every move a player could make now by dragging, in a stable order.
     std::vector<PlayerMove> LegalMoves() const;
     // Would a click on the stock change the position?
@@ -203,6 +207,19 @@ private:
     std::optional<Pickup> pickupAt(const PileHit& hit, PointerButton button);
     bool canPickUp(int card, const Pile& pile, PileId source) const;
 
+    // Selection play (the pairing games).
+    void selectionPress(const PileHit& hit);
+    bool selectionValid(const std::vector<CardNumber>& selection, int pressed, PileId pressedPile) const;
+    bool selectionComplete(const std::vector<CardNumber>& selection) const;
+    bool selectionContiguous(const std::vector<CardNumber>& selection) const;
+    bool flanksMatch(const std::vector<CardNumber>& selection) const;
+    bool mayBeTaken(int card, PileId pile) const;
+    bool isRowGame() const;
+    void clearSelection();
+    bool discardSelection();
+    bool refillEmptyTableaus();
+    bool consolidateGrid();
+
     // Undo.
     void PushSnapshot(bool toUndo, bool clearRedo);
     bool keepsFoundation1Out() const;
@@ -225,6 +242,8 @@ private:
     GameRules rules_;
     RuleSnapshot ruleSnapshot_;
     UndoHistory history_;
+    // Kept apart from the piles: a selected card stays where it lies.
+    std::vector<CardNumber> selection_;
 
     TableArea area_;
     PileOrigins origins_;

@@ -234,6 +234,8 @@ bool Engine::dealToPiles(std::string_view action) {
         if (!receives) continue;
         const CardNumber card = stock.top();
         stock.remove(card, RemoveMode::Delete);
+        // The one-row games keep an empty place before every dealt card.
+        if (!toReserves && i == 0 && rules_[Rule::TableauSpread] == 8) position_.piles.pile(pile).append(kNoCard);
         position_.Append(pile, card, true);
     }
     sounds_.play(Sound::Shuffle, sounds_.wanted(Field::SoundsShuffle));
@@ -263,6 +265,9 @@ bool Engine::MoveCard(int card, std::string_view target) {
         target == "Add_Tableaus_Last") {
         return dealToPiles(target);
     }
+    if (target == "Selezionate_Dest") return discardSelection();
+    if (target == "Selezionate_Fila") return refillEmptyTableaus();
+    if (target == "Stock_To_Pile_Monte_Carlo") return consolidateGrid();
     if (!IsCard(card) || CardLocation(position_.piles, card) == kLocationNowhere) {
         // The second waste is not searched by CardLocation; cards there stay.
         return false;

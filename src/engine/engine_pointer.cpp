@@ -68,8 +68,15 @@ void Engine::PointerPress(Point point, PointerButton button) {
     dragSize_ = cardSize_;
     if (hit.pileName.empty()) return;
 
-    // The pairing families select cards instead; their rules come with those games.
-    if (rules_[Rule::SelectionPlay] != 0) return;
+    // The pairing families select cards instead of picking them up.
+    if (rules_[Rule::SelectionPlay] != 0) {
+        if (button == PointerButton::Left) {
+            FollowUps followUps(*this);
+            selectionPress(hit);
+        }
+        changed();
+        return;
+    }
 
     if (hit.pile.kind == PileKind::Stock) {
         FollowUps followUps(*this);

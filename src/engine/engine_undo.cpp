@@ -67,6 +67,7 @@ bool Engine::restoreStep(bool undo, bool quiet) {
         }
     }
     PushSnapshot(!undo, false);
+    selection_.clear();
 
     const bool stockWasEmpty = position_.piles.stock[0].empty();
     from.back().restoreInto(position_);

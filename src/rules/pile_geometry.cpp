@@ -77,8 +77,7 @@ int TableGeometry::PileCardY(PileId pile, int skip, bool toTop) const {
     } else if (code == 5 && pile.kind == PileKind::Reserve) {
         y += SteppedCards(remaining, toTop) * metrics_.reserveStep;
     }
-    // Code 8 lays tableau cards out in the pairing grid, which comes with the
-    // pairing games; until then such a card lies at the origin.
+    if (code == 8 && pile.kind == PileKind::Tableau) y += gridCell(cards, remaining, toTop).y * (card_.height + metrics_.sideBySideGap);
     return y;
 }
 
@@ -103,7 +102,7 @@ int TableGeometry::PileCardX(PileId pile, int skip, bool toTop) const {
             }
         }
     }
-    // Code 8: the pairing grid, see PileCardY.
+    if (code == 8 && tableau) x += gridCell(cards, remaining, toTop).x * (card_.width + metrics_.sideBySideGap);
 
     if (irregular_ && tableau && rules_[Rule::TableauSpread] == 1) {
         const int k = remaining + (skip != 0 || toTop ? 1 : 0);
@@ -116,12 +115,21 @@ int TableGeometry::PileCardX(PileId pile, int skip, bool toTop) const {
     return x;
 }
 
+Point TableGeometry::gridCell(const Pile& cards, int remaining, bool toTop) {
+    // Empty places take no room: the cards close up in rows.
+    const int index = toTop ? remaining : remaining - 1;
+    int cell = 0;
+    for (int i = 0; i < index && i < cards.size(); ++i) cell += cards[i] != kNoCard;
+    return {cell % kGridColumns, cell / kGridColumns};
+}
+
 TableauFan TableGeometry::tableauFan() const {
     switch (rules_[Rule::TableauSpread]) {
         case 1: return TableauFan::Down;
         case 2:
         case 4:
         case 6: return TableauFan::Right;
+        case 8: return TableauFan::Grid;
         default: return TableauFan::None;
     }
 }

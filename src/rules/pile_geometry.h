@@ -51,7 +51,12 @@ public:
     // looks at them first.
     bool tableauSearchedBackwards() const override;
 
+    // Cards per row of a grid-spread tableau pile.
+    static constexpr int kGridColumns = 10;
+
 private:
+    // Column and row of a grid-spread pile's card.
+    static Point gridCell(const Pile& cards, int remaining, bool toTop);
     const PileOrigins& origins_;
     const SpreadMetrics& metrics_;
     Size card_;

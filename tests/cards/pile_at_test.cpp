@@ -37,6 +37,7 @@ public:
             case TableauFan::Down: return {origin.x, origin.y + index * kStep};
             case TableauFan::Right: return {origin.x + index * kStep, origin.y};
             case TableauFan::Up: return {origin.x, origin.y - index * kStep};
+            case TableauFan::Grid: return {origin.x + index % 3 * kCard.width, origin.y + index / 3 * kCard.height};
             case TableauFan::None: break;
         }
         return origin;
@@ -88,6 +89,22 @@ TEST(PileAt, StockAndWasteAreOneCardAtTheOrigin) {
     hit = PileAt({20, 20}, piles, geometry);
     EXPECT_EQ(hit.pileName, "Mazzo");
     EXPECT_EQ(hit.card, kNoCard);
+}
+
+// A grid in rows of three: the first row reaches further right than the
+// top card on the second row, and empty places are passed over.
+TEST(PileAt, GridPilesAreHitOnEveryCard) {
+    PileLists piles;
+    Fill(piles, PileId::Tableau(1), {11, 12, 13, 14, 0});
+    FakeGeometry geometry(piles);
+    geometry.setFan(TableauFan::Grid);
+    geometry.place(PileId::Tableau(1), {0, 0});
+    PileHit hit = PileAt({2 * 71 + 5, 5}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Fila1");
+    EXPECT_EQ(hit.card, 13);
+    EXPECT_EQ(hit.rect, (Rect{0, 0, 3 * 71, 2 * 96}));
+    EXPECT_EQ(PileAt({5, 96 + 5}, piles, geometry).card, 14);
+    EXPECT_EQ(PileAt({71 + 5, 96 + 5}, piles, geometry).card, kNoCard) << "an empty place holds no card";
 }
 
 TEST(PileAt, NothingUnderThePoint) {

@@ -1,0 +1,269 @@
+// Selection play of the pairing games: which presses select, which are
+// refused with a beep, and which complete a selection and discard it.
+#include <gtest/gtest.h>
+
+#include "engine_fixture.h"
+
+namespace dravicor::test {
+namespace {
+
+// Klondike's table with the pairing rules of a family laid over it, and a
+// position built card by card: every tableau pile holds the listed cards
+// face up, the rest of the pack waits in the stock.
+class SelectionTest : public EngineFixture {
+protected:
+    void play(int family, int target, const std::vector<std::vector<int>>& tableau, int spread = 1,
+              bool withStock = true) {
+        rules = catalogueRules(kKlondike);
+        rules.set(Rule::SpecialGame, family);
+        rules.set(Rule::SelectionPlay, target);
+        rules.set(Rule::TableauSpread, spread);
+        rules.set(Rule::AutoplayAvailable, 0);
+        rules.set(Rule::TableauCount, static_cast<int>(tableau.size()));
+        rules.set(Rule::TableauDealMode, 1);  // the stock deals onto the first pile
+        engine.setGame(kKlondike, rules);
+        Position position;
+        std::vector<bool> used(53, false);
+        for (size_t t = 0; t < tableau.size(); ++t) {
+            for (const int card : tableau[t]) {
+                position.Append(PileId::Tableau(static_cast<int>(t) + 1), static_cast<CardNumber>(card), card != 0);
+                used[static_cast<size_t>(card)] = true;
+            }
+        }
+        for (int card = 52; withStock && card >= 1; --card) {
+            if (!used[static_cast<size_t>(card)]) position.Append(PileId::Stock(), static_cast<CardNumber>(card), false);
+        }
+        playFrom(position);
+    }
+
+    void press(int card) {
+        const auto at = engine.CardPoint(card);
+        ASSERT_TRUE(at.has_value()) << "card " << card << " is not on the table";
+        engine.PointerPress({at->x + 2, at->y + 2});
+        engine.PointerRelease({at->x + 2, at->y + 2});
+    }
+    void pressStock() {
+        const Point p = engine.origins().origin(PileId::Stock());
+        engine.PointerPress({p.x + 2, p.y + 2});
+        engine.PointerRelease({p.x + 2, p.y + 2});
+    }
+
+    std::vector<int> selected() const { return {engine.selection().begin(), engine.selection().end()}; }
+    std::vector<int> discarded() const {
+        const auto& groups = engine.position().piles.stock[2].groups();
+        return {groups.begin(), groups.end()};
+    }
+
+    GameRules rules;
+};
+
+TEST_F(SelectionTest, TensDiscardsPairsOfTenAndRefusesAThirdNumberCard) {
+    play(1, 10, {{Hearts(3)}, {Spades(7)}, {Clubs(4)}, {Diamonds(2)}, {Hearts(5)}, {Clubs(10)}});
+    press(Hearts(3));
+    EXPECT_EQ(selected(), (std::vector<int>{Hearts(3)}));
+    press(Spades(7));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(3), Spades(7)}));
+    EXPECT_TRUE(selected().empty());
+    // The emptied piles were dealt again from the stock, face up.
+    EXPECT_EQ(engine.position().piles.tableau[0].size(), 1);
+    EXPECT_TRUE(engine.position().cardTable.IsFaceUp(engine.position().piles.tableau[0].top()));
+    EXPECT_EQ(engine.position().piles.stock[0].size(), 52 - 6 - 2);
+
+    press(Clubs(4));
+    press(Diamonds(2));
+    const int beeps = fake.beeps;
+    press(Hearts(5));
+    EXPECT_EQ(fake.beeps, beeps + 1);
+    EXPECT_EQ(selected(), (std::vector<int>{Clubs(4), Diamonds(2)}));
+    press(Clubs(10));
+    EXPECT_EQ(fake.beeps, beeps + 2) << "a ten with number cards";
+    press(Diamonds(2));
+    EXPECT_EQ(selected(), (std::vector<int>{Clubs(4)})) << "a second press deselects";
+}
+
+TEST_F(SelectionTest, FifteensAndFourOfAKindOfCourtCards) {
+    play(1, 15, {{Hearts(7)}, {Spades(8)}, {Hearts(5)}, {Clubs(10)}});
+    press(Hearts(7));
+    press(Spades(8));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(7), Spades(8)}));
+    press(Hearts(5));
+    const int beeps = fake.beeps;
+    press(Clubs(10));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "a ten after a five";
+
+    play(1, 15, {{Hearts(12)}, {Diamonds(12)}, {Clubs(12)}, {Spades(12)}});
+    for (const int queen : {Hearts(12), Diamonds(12), Clubs(12)}) press(queen);
+    EXPECT_TRUE(discarded().empty());
+    press(Spades(12));
+    EXPECT_EQ(discarded().size(), 4U);
+}
+
+TEST_F(SelectionTest, ElevensPairsAndCourtTriples) {
+    play(17, 11, {{Hearts(4)}, {Clubs(7)}, {Spades(11)}, {Spades(12)}, {Diamonds(13)}, {Diamonds(4)}});
+    press(Hearts(4));
+    press(Clubs(7));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(4), Clubs(7)}));
+    press(Diamonds(4));
+    const int beeps = fake.beeps;
+    press(Spades(11));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "a Jack after a four";
+    press(Diamonds(4));
+    press(Spades(11));
+    press(Spades(12));
+    press(Diamonds(13));
+    EXPECT_EQ(discarded().size(), 5U);
+}
+
+TEST_F(SelectionTest, EighteensAcesAloneAndCourtPlusThree) {
+    play(18, 18, {{Hearts(1)}, {Clubs(5)}, {Spades(6)}, {Diamonds(7)}, {Spades(13)}, {Hearts(5)}});
+    press(Hearts(1));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(1)})) << "an Ace goes at once";
+    press(Clubs(5));
+    const int beeps = fake.beeps;
+    press(Hearts(5));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "a second five";
+    press(Spades(6));
+    press(Diamonds(7));
+    press(Spades(13));
+    EXPECT_EQ(discarded().size(), 5U);
+}
+
+TEST_F(SelectionTest, NinesNineAloneFourPlusFiveAndTheTopFour) {
+    play(24, 9, {{Hearts(9)}, {Clubs(4)}, {Spades(5)}, {Hearts(10)}, {Clubs(11)}, {Diamonds(12)}, {Spades(13)}});
+    press(Hearts(9));
+    EXPECT_EQ(discarded().size(), 1U);
+    press(Clubs(4));
+    press(Spades(5));
+    EXPECT_EQ(discarded().size(), 3U);
+    for (const int card : {Hearts(10), Clubs(11), Diamonds(12)}) press(card);
+    EXPECT_EQ(discarded().size(), 3U);
+    press(Spades(13));
+    EXPECT_EQ(discarded().size(), 7U);
+}
+
+TEST_F(SelectionTest, FourteenOutTakesTopCardsOnly) {
+    play(3, 14, {{Hearts(2), Hearts(6)}, {Clubs(8)}, {Spades(9)}});
+    const int beeps = fake.beeps;
+    press(Hearts(2));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "a covered card";
+    EXPECT_TRUE(selected().empty());
+    press(Hearts(6));
+    press(Spades(9));
+    EXPECT_EQ(selected().size(), 2U);
+    press(Clubs(8));
+    EXPECT_EQ(fake.beeps, beeps + 2) << "a third card";
+    press(Spades(9));
+    press(Clubs(8));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(6), Clubs(8)}));
+    EXPECT_EQ(engine.position().piles.tableau[0].top(), Hearts(2));
+}
+
+TEST_F(SelectionTest, PyramidCardsFreeOnceTheNextRowUncoversThem) {
+    // Rows of a pyramid laid side by side: row 2 covers row 1's card.
+    play(4, 13, {{Hearts(6)}, {Clubs(13), Diamonds(13)}}, 4);
+    const int beeps = fake.beeps;
+    press(Hearts(6));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "still covered";
+    press(Clubs(13));
+    EXPECT_EQ(discarded(), (std::vector<int>{Clubs(13)})) << "a King alone";
+    EXPECT_EQ(engine.position().piles.tableau[1].groups(), (std::vector<CardNumber>{0, Diamonds(13)}))
+        << "the King's place stays, empty";
+    press(Hearts(6));
+    EXPECT_EQ(fake.beeps, beeps + 2) << "one covering card is enough";
+    press(Diamonds(13));
+    press(Hearts(6));
+    EXPECT_EQ(selected(), (std::vector<int>{Hearts(6)})) << "free once the row below is empty places only";
+
+    // Rows of empty places count as empty piles for the win.
+    play(4, 13, {{Hearts(13)}, {0, 0}}, 4, false);
+    EXPECT_FALSE(engine.IsGameWon());
+    press(Hearts(13));
+    EXPECT_TRUE(engine.IsGameWon());
+    EXPECT_FALSE(engine.game().inProgress) << "the won game was ended";
+}
+
+TEST_F(SelectionTest, MonteCarloNeighboursAndConsolidation) {
+    // Piles 0-9 of the grid (rows of five): 0 and 6 touch diagonally, 0 and 2 do not.
+    std::vector<std::vector<int>> grid = {{Hearts(5)}, {Hearts(2)}, {Clubs(5)}, {Hearts(3)}, {Hearts(4)},
+                                          {Hearts(6)}, {Spades(5)}, {Hearts(7)}, {Hearts(8)}, {Hearts(9)}};
+    play(8, 1, grid);
+    press(Hearts(5));
+    const int beeps = fake.beeps;
+    press(Clubs(5));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "two columns apart";
+    EXPECT_EQ(selected(), (std::vector<int>{Hearts(5)}));
+    press(Spades(5));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(5), Spades(5)}));
+    EXPECT_TRUE(engine.position().piles.tableau[0].empty()) << "no refill in the grid";
+
+    const int stockBefore = engine.position().piles.stock[0].size();
+    pressStock();
+    std::vector<CardNumber> firstEight;
+    for (int t = 0; t < 8; ++t) firstEight.push_back(engine.position().piles.tableau[static_cast<size_t>(t)].top());
+    EXPECT_EQ(firstEight, (std::vector<CardNumber>{Hearts(2), Clubs(5), Hearts(3), Hearts(4), Hearts(6), Hearts(7),
+                                                   Hearts(8), Hearts(9)}));
+    EXPECT_FALSE(engine.position().piles.tableau[8].empty()) << "the last piles are dealt from the stock";
+    EXPECT_EQ(engine.position().piles.stock[0].size(), stockBefore - 2);
+    EXPECT_TRUE(engine.Undo());
+    EXPECT_TRUE(engine.position().piles.tableau[0].empty());
+}
+
+TEST_F(SelectionTest, DecadeRowContiguousTensTwentiesAndThirties) {
+    // One row in tableau pile 1; the stock deals onto its end.
+    play(20, 1, {{Hearts(13), Hearts(12), Clubs(10), Spades(4)}}, 8);
+    press(Clubs(10));
+    EXPECT_EQ(selected(), (std::vector<int>{Clubs(10)})) << "a single ten stays selected";
+    press(Clubs(10));
+    press(Hearts(13));
+    press(Hearts(12));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(13), Hearts(12)}));
+    const int rowBefore = engine.position().piles.tableau[0].size();
+    pressStock();
+    EXPECT_EQ(engine.position().piles.tableau[0].size(), rowBefore + 2) << "a card and its empty place";
+}
+
+TEST_F(SelectionTest, SevensRowNeedsContiguousCards) {
+    play(23, 7, {{Hearts(7), Clubs(13), Spades(1), Diamonds(2), Hearts(3)}}, 8);
+    press(Hearts(7));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(7)}));
+    press(Clubs(13));
+    press(Spades(1));
+    EXPECT_EQ(discarded().size(), 3U) << "King and Ace make fourteen";
+    press(Diamonds(2));
+    // Diamonds(2) and Hearts(3) are neighbours; skip one: refused.
+    play(23, 7, {{Hearts(2), Clubs(4), Spades(6)}}, 8);
+    press(Hearts(2));
+    const int beeps = fake.beeps;
+    press(Spades(6));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "a card between them";
+}
+
+TEST_F(SelectionTest, RoyalMarriageFlanksShareRankOrSuit) {
+    // Places alternate: an empty place before every card after the first.
+    play(22, 1, {{12, 0, Clubs(4), 0, Spades(9), 0, Clubs(7), 0, 13}}, 8);
+    const int beeps = fake.beeps;
+    press(12);
+    EXPECT_EQ(fake.beeps, beeps + 1) << "the Queen of hearts stays";
+    press(Spades(9));
+    EXPECT_EQ(discarded(), (std::vector<int>{Spades(9)})) << "between two clubs";
+    EXPECT_EQ(engine.position().piles.tableau[0].groups(),
+              (std::vector<CardNumber>{12, 0, Clubs(4), 0, Clubs(7), 0, 13}));
+}
+
+TEST_F(SelectionTest, UndoPutsADiscardBackAndTheRightButtonSelectsNothing) {
+    play(25, 1, {{Hearts(5)}, {Clubs(5)}, {Spades(2)}});
+    const auto before = snapshot();
+    const auto at = engine.CardPoint(Hearts(5));
+    engine.PointerPress({at->x + 2, at->y + 2}, PointerButton::Right);
+    EXPECT_TRUE(selected().empty());
+    press(Hearts(5));
+    press(Clubs(5));
+    ASSERT_EQ(discarded().size(), 2U);
+    EXPECT_EQ(engine.history().undo.size(), 1U) << "discard and refill are one step";
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(selected().empty());
+}
+
+}  // namespace
+}  // namespace dravicor::test
