@@ -648,10 +648,15 @@ TEST_F(CardPlaces, ReserveAndStackedCodes) {
     EXPECT_EQ(Geometry(rules, 'B').PileCardY(PileId::Foundation(1), 0, false), 38);
     rules.set(Rule::ReserveSpread, 1);
     EXPECT_EQ(Geometry(rules, 'B').PileCardY(PileId::Reserve(1), 0, false), 74);
-    // Code 8 waits for the pairing games: the origin.
+    // Code 8: rows of ten cards, side by side with the usual gap; empty
+    // places take no room.
     rules.set(Rule::TableauSpread, 8);
     Deal(PileId::Tableau(1), 3, 0);
-    EXPECT_EQ(Geometry(rules, 'B').cardPosition(PileId::Tableau(1), 0), (Point{100, 200}));
+    EXPECT_EQ(Geometry(rules, 'B').cardPosition(PileId::Tableau(1), 0), (Point{100 + 2 * 77, 200}));
+    EXPECT_EQ(Geometry(rules, 'B').cardPosition(PileId::Tableau(1), 2), (Point{100, 200}));
+    Deal(PileId::Tableau(1), 9, 0);
+    EXPECT_EQ(Geometry(rules, 'B').cardPosition(PileId::Tableau(1), 0), (Point{100 + 1 * 77, 200 + 102}));
+    EXPECT_EQ(Geometry(rules, 'B').PileCardX(PileId::Tableau(1), 0, true), 100 + 2 * 77) << "where a card would go";
 }
 
 TEST_F(CardPlaces, HorizontalCodes) {
@@ -745,7 +750,8 @@ TEST(TableauFanTest, BySpreadCode) {
     EXPECT_EQ(fan(2), TableauFan::Right);
     EXPECT_EQ(fan(4), TableauFan::Right);
     EXPECT_EQ(fan(6), TableauFan::Right);
-    for (const int code : {0, 3, 5, 7, 8}) EXPECT_EQ(fan(code), TableauFan::None) << code;
+    EXPECT_EQ(fan(8), TableauFan::Grid);
+    for (const int code : {0, 3, 5, 7}) EXPECT_EQ(fan(code), TableauFan::None) << code;
 }
 
 // ---------------------------------------------------------- empty piles
