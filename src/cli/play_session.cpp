@@ -111,6 +111,12 @@ bool PlaySession::answer(const std::string& line) {
         out_ << (error.empty() ? "ok" : "refused") << '\n';
     } else if (command == "restart" && argumentCount == 0) {
         out_ << (RestartGame(engine, program_.settings(), program_.platform().sound) ? "ok" : "refused") << '\n';
+    } else if (command == "press" && argumentCount == 1) {
+        out_ << press(words[1]) << '\n';
+    } else if (command == "selection" && argumentCount == 0) {
+        std::string text;
+        for (const CardNumber card : engine.selection()) text += CardText(card);
+        if (!text.empty()) out_ << text << '\n';
     } else if (command == "number" && argumentCount == 1) {
         out_ << chooseNumber(words[1]) << '\n';
     } else if (command == "demo" && (argumentCount == 1 || (argumentCount == 2 && words[1] == "goto"))) {
@@ -201,6 +207,24 @@ std::string PlaySession::save(const std::string& file) {
     if (error.empty()) return "ok";
     out_ << "message: " << error << '\n';
     return "refused";
+}
+
+std::string PlaySession::press(const std::string& what) {
+    Engine& engine = program_.engine();
+    std::optional<Point> at;
+    if (what == "stock") {
+        if (engine.origins().isOnTable(PileId::Stock())) at = engine.origins().origin(PileId::Stock());
+    } else if (const auto card = CardNumberOf(what)) {
+        at = engine.CardPoint(*card);
+    }
+    if (!at) return "refused";
+    const CompactPosition before = CompactPosition::From(engine.position(), false);
+    const std::vector<CardNumber> selectedBefore = engine.selection();
+    engine.PointerPress(Offset(*at, kGrip));
+    engine.PointerRelease(Offset(*at, kGrip));
+    const bool changed =
+        CompactPosition::From(engine.position(), false) != before || engine.selection() != selectedBefore;
+    return changed ? "ok" : "refused";
 }
 
 std::string PlaySession::chooseNumber(const std::string& text) {

@@ -33,6 +33,7 @@ private:
     std::string stock();
     std::string save(const std::string& file);
     std::string chooseNumber(const std::string& text);
+    std::string press(const std::string& what);
     std::string demo(const std::string& action, const std::string& stepText);
     std::string doubleClick(const std::string& cardText);
 

@@ -186,6 +186,8 @@ private:
     // Moves.
     bool moveToPile(int card, PileId target, bool byAutoplay);
     bool moveRunToTableau(int card, PileId target);
+    // The stock's top card goes face up onto the pile; the stock is not empty.
+    void dealStockTopTo(PileId pile);
     bool turnStockCards(bool toSecondWaste);
     bool redeal();
     bool dealToPiles(std::string_view action);

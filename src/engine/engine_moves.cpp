@@ -180,6 +180,13 @@ bool Engine::moveRunToTableau(int card, PileId target) {
     return true;
 }
 
+void Engine::dealStockTopTo(PileId pile) {
+    Pile& stock = position_.piles.stock[0];
+    const CardNumber card = stock.top();
+    stock.remove(card, RemoveMode::Delete);
+    position_.Append(pile, card, true);
+}
+
 bool Engine::turnStockCards(bool toSecondWaste) {
     Pile& stock = position_.piles.stock[0];
     if (stock.empty()) return false;
@@ -187,9 +194,7 @@ bool Engine::turnStockCards(bool toSecondWaste) {
     const int count = std::max<int>(1, rules_[Rule::CardsPerStockDeal]);
     const PileId target = toSecondWaste ? PileId::SecondWaste() : PileId::Waste();
     for (int i = 0; i < count && !stock.empty(); ++i) {
-        const CardNumber card = stock.top();
-        stock.remove(card, RemoveMode::Delete);
-        position_.Append(target, card, true);
+        dealStockTopTo(target);
         sounds_.play(Sound::Stock, sounds_.wanted(Field::SoundsStock));
         game_.won = IsGameWon();
     }
@@ -232,11 +237,9 @@ bool Engine::dealToPiles(std::string_view action) {
         const int mode = rules_[(toReserves ? Rule::ReserveDealMode : Rule::TableauDealMode) + i];
         const bool receives = fill ? position_.piles.pile(pile).empty() : everyPile || (mode >= 1 && mode <= 3);
         if (!receives) continue;
-        const CardNumber card = stock.top();
-        stock.remove(card, RemoveMode::Delete);
         // The one-row games keep an empty place before every dealt card.
         if (!toReserves && i == 0 && rules_[Rule::TableauSpread] == 8) position_.piles.pile(pile).append(kNoCard);
-        position_.Append(pile, card, true);
+        dealStockTopTo(pile);
     }
     sounds_.play(Sound::Shuffle, sounds_.wanted(Field::SoundsShuffle));
     game_.won = IsGameWon();

@@ -304,10 +304,7 @@ bool Engine::refillEmptyTableaus() {
     if (stock.empty() || !anyTableauEmpty()) return false;
     PushSnapshot(true, true);
     for (int t = 1; t <= pileCountOf(PileKind::Tableau) && !stock.empty(); ++t) {
-        if (!position_.piles.pile(PileId::Tableau(t)).empty()) continue;
-        const CardNumber card = stock.top();
-        stock.remove(card, RemoveMode::Delete);
-        position_.Append(PileId::Tableau(t), card, true);
+        if (position_.piles.pile(PileId::Tableau(t)).empty()) dealStockTopTo(PileId::Tableau(t));
     }
     sounds_.play(Sound::Shuffle, sounds_.wanted(Field::SoundsShuffle));
     game_.won = IsGameWon();
@@ -331,11 +328,7 @@ bool Engine::consolidateGrid() {
     int next = 1;
     for (const CardNumber c : cards) position_.piles.pile(PileId::Tableau(next++)).append(c);
     Pile& stock = position_.piles.stock[0];
-    for (; next <= piles && !stock.empty(); ++next) {
-        const CardNumber card = stock.top();
-        stock.remove(card, RemoveMode::Delete);
-        position_.Append(PileId::Tableau(next), card, true);
-    }
+    for (; next <= piles && !stock.empty(); ++next) dealStockTopTo(PileId::Tableau(next));
     sounds_.play(Sound::Tableau, sounds_.wanted(Field::SoundsTableau));
     game_.won = IsGameWon();
     finishMove(true, false);

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "../engine/engine_fixture.h"
-#include "rules/custom_games.h"
+#include "shipped_games.h"
 
 namespace dravicor::test {
 namespace {
@@ -18,16 +18,6 @@ protected:
         settings.put(Field::CurrentPlayer, "Ada");
         settings.put(Field::CurrentGame, "0000");
         engine.setRecords(&records);
-    }
-
-    static SavedGameCatalogue ShippedGames() {
-        SavedGameCatalogue catalogue;
-        catalogue.rules = [](int code) -> std::optional<GameRules> {
-            if (code < 0 || code > 6) return std::nullopt;
-            return LoadGameRules(BuiltCatalogue(), code, NoCustomGames());
-        };
-        catalogue.name = [](int code) { return "Game " + std::to_string(code); };
-        return catalogue;
     }
 
     // Records a Klondike game of `clicks` stock turns as the demo of game 0,

@@ -12,6 +12,7 @@
 #include "common/text.h"
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
+#include "shipped_games.h"
 
 namespace dravicor::test {
 namespace {
@@ -21,11 +22,6 @@ protected:
     SavedGameTest() {
         settings.put(Field::CurrentPlayer, "Ada");
         settings.put(Field::CurrentGame, "0000");
-        catalogue.rules = [](int code) -> std::optional<GameRules> {
-            if (code < 0 || code > 6) return std::nullopt;
-            return LoadGameRules(BuiltCatalogue(), code, NoCustomGames());
-        };
-        catalogue.name = [](int code) { return "Game " + std::to_string(code); };
     }
 
     // A Klondike deal with three stock turns and a clock at 1:02:05.
@@ -54,7 +50,7 @@ protected:
     }
 
     TempDir dir;
-    SavedGameCatalogue catalogue;
+    SavedGameCatalogue catalogue = ShippedGames();
     std::vector<std::string> dealt;
 };
 
