@@ -1,0 +1,159 @@
+#include "engine/shuffle_redeal.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <numeric>
+#include <vector>
+
+namespace dravicor {
+namespace {
+
+std::vector<CardNumber> Cards(std::initializer_list<int> numbers) {
+    std::vector<CardNumber> cards;
+    for (const int n : numbers) cards.push_back(static_cast<CardNumber>(n));
+    return cards;
+}
+
+TEST(MixGatheredCards, WorkedExamplesOfTheFixedRule) {
+    // a, b, c, d, e: the index starts at 2 (half of 5, to even).
+    EXPECT_EQ(MixGatheredCards(Cards({1, 2, 3, 4, 5})), Cards({3, 1, 2, 4, 5}));
+    // Seven cards start at 4 (3.5 to even).
+    EXPECT_EQ(MixGatheredCards(Cards({1, 2, 3, 4, 5, 6, 7})), Cards({5, 1, 2, 6, 3, 4, 7}));
+    EXPECT_TRUE(MixGatheredCards({}).empty());
+}
+
+TEST(MixGatheredCards, KeepsEveryCardOnce) {
+    for (int count = 0; count <= 104; ++count) {
+        std::vector<CardNumber> cards(static_cast<size_t>(count));
+        std::iota(cards.begin(), cards.end(), CardNumber{1});
+        std::vector<CardNumber> mixed = MixGatheredCards(cards);
+        std::sort(mixed.begin(), mixed.end());
+        ASSERT_EQ(mixed, cards) << count;
+    }
+}
+
+// Three tableau piles: 1 2 3 | 4 | 5 6 (bottom first). Gathered top down
+// they are 3 2 1 4 6 5, and mixed 4 3 2 5 1 6.
+Position ThreePiles() {
+    Position position;
+    for (const int card : {1, 2, 3}) position.Append(PileId::Tableau(1), static_cast<CardNumber>(card), true);
+    position.Append(PileId::Tableau(2), 4, false);
+    for (const int card : {5, 6}) position.Append(PileId::Tableau(3), static_cast<CardNumber>(card), true);
+    return position;
+}
+
+GameRules RedealRules(int shuffleRedeal, int dealCount, int faceUp, int piles = 3) {
+    GameRules rules;
+    rules.set(Rule::TableauCount, piles);
+    rules.set(Rule::ShuffleRedeal, shuffleRedeal);
+    rules.set(Rule::TableauDealCount, dealCount);
+    rules.set(Rule::TableauDealFaceUp, faceUp);
+    return rules;
+}
+
+std::vector<int> PileCards(const Position& position, int pile) {
+    const auto& groups = position.piles.tableau[static_cast<size_t>(pile)].groups();
+    return std::vector<int>(groups.begin(), groups.end());
+}
+
+std::vector<bool> PileFaces(const Position& position, int pile) {
+    std::vector<bool> up;
+    for (const CardNumber card : position.piles.tableau[static_cast<size_t>(pile)].groups())
+        up.push_back(position.cardTable.IsFaceUp(card));
+    return up;
+}
+
+TEST(ShuffleRedeal, FourDealtOneUpRedealsFaceDownAndTurnsTheTops) {
+    Position position = ThreePiles();
+    const ShuffleRedealResult result = ShuffleRedeal(position, RedealRules(2, 4, 1));
+    EXPECT_EQ(result.gathered, Cards({3, 2, 1, 4, 6, 5}));
+    // In turn round the piles.
+    EXPECT_EQ(PileCards(position, 0), (std::vector<int>{4, 5}));
+    EXPECT_EQ(PileCards(position, 1), (std::vector<int>{3, 1}));
+    EXPECT_EQ(PileCards(position, 2), (std::vector<int>{2, 6}));
+    for (int pile = 0; pile < 3; ++pile) EXPECT_EQ(PileFaces(position, pile), (std::vector<bool>{false, true})) << pile;
+
+    // The record of the deal carries the final flags.
+    ASSERT_EQ(result.dealt.size(), 6U);
+    EXPECT_EQ(result.dealt[1], (RedealtCard{3, 1, 0, false}));
+    EXPECT_EQ(result.dealt[4], (RedealtCard{1, 1, 1, true}));
+}
+
+TEST(ShuffleRedeal, FaceFlagsFollowTheFirstPilesDeal) {
+    // Every card dealt face up: all lie face up.
+    Position allUp = ThreePiles();
+    ShuffleRedeal(allUp, RedealRules(2, 3, 3));
+    for (int pile = 0; pile < 3; ++pile) EXPECT_EQ(PileFaces(allUp, pile), (std::vector<bool>{true, true}));
+
+    // Two of four face up: all face down, and no top is turned.
+    Position allDown = ThreePiles();
+    ShuffleRedeal(allDown, RedealRules(2, 4, 2));
+    for (int pile = 0; pile < 3; ++pile) EXPECT_EQ(PileFaces(allDown, pile), (std::vector<bool>{false, false}));
+}
+
+TEST(ShuffleRedeal, ValueOneFillsEachPileToTheDealCountFirst) {
+    Position position = ThreePiles();
+    ShuffleRedeal(position, RedealRules(1, 4, 1));
+    EXPECT_EQ(PileCards(position, 0), (std::vector<int>{4, 3, 2, 5}));
+    EXPECT_EQ(PileCards(position, 1), (std::vector<int>{1, 6}));
+    EXPECT_TRUE(PileCards(position, 2).empty());
+    EXPECT_EQ(PileFaces(position, 0), (std::vector<bool>{false, false, false, true}));
+
+    // With more cards than the piles' deal counts, the rest go round the
+    // piles one at a time.
+    Position more = ThreePiles();
+    more.Append(PileId::Tableau(3), 7, true);
+    // Gathered 3 2 1 4 7 6 5, mixed 7 3 2 6 1 4 5.
+    ShuffleRedeal(more, RedealRules(1, 2, 2));
+    EXPECT_EQ(PileCards(more, 0), (std::vector<int>{7, 3, 5}));
+    EXPECT_EQ(PileCards(more, 1), (std::vector<int>{2, 6}));
+    EXPECT_EQ(PileCards(more, 2), (std::vector<int>{1, 4}));
+}
+
+TEST(ShuffleRedeal, ChangesOnlyTheTableauOfTheGame) {
+    Position position = ThreePiles();
+    position.Append(PileId::Tableau(4), 30, false);  // beyond the game's three piles
+    position.Append(PileId::Stock(), 40, false);
+    position.Append(PileId::Waste(), 41, true);
+    position.Append(PileId::Foundation(1), 42, true);
+    position.Append(PileId::Reserve(1), 43, false);
+    position.Append(PileId::Tableau(2), kNoCard);    // an empty slot goes with the gathering
+    const Position before = position;
+
+    const ShuffleRedealResult result = ShuffleRedeal(position, RedealRules(2, 1, 1));
+    EXPECT_EQ(result.gathered, Cards({3, 2, 1, 4, 6, 5}));
+    EXPECT_EQ(position.piles.stock, before.piles.stock);
+    EXPECT_EQ(position.piles.foundations, before.piles.foundations);
+    EXPECT_EQ(position.piles.reserves, before.piles.reserves);
+    EXPECT_EQ(position.piles.tableau[3], before.piles.tableau[3]);
+    for (const int card : {30, 40, 41, 42, 43})
+        EXPECT_EQ(position.cardTable.IsFaceUp(card), before.cardTable.IsFaceUp(card)) << card;
+    std::vector<int> dealt;
+    for (int pile = 0; pile < 3; ++pile) {
+        const auto cards = PileCards(position, pile);
+        dealt.insert(dealt.end(), cards.begin(), cards.end());
+    }
+    std::sort(dealt.begin(), dealt.end());
+    EXPECT_EQ(dealt, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST(RedealFlightOrder, AcrossThePilesOrPileByPile) {
+    Position position = ThreePiles();
+    GameRules rules = RedealRules(1, 4, 1);
+    const ShuffleRedealResult result = ShuffleRedeal(position, rules);  // 4 3 2 5 | 1 6
+
+    rules.set(Rule::DealByPile, 0);
+    std::vector<int> across;
+    for (const RedealtCard& card : RedealFlightOrder(result, rules)) across.push_back(card.card);
+    EXPECT_EQ(across, (std::vector<int>{4, 1, 3, 6, 2, 5}));
+
+    rules.set(Rule::DealByPile, 1);
+    std::vector<int> byPile;
+    for (const RedealtCard& card : RedealFlightOrder(result, rules)) byPile.push_back(card.card);
+    EXPECT_EQ(byPile, (std::vector<int>{4, 3, 2, 5, 1, 6}));
+}
+
+}  // namespace
+}  // namespace dravicor
