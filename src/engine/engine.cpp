@@ -151,7 +151,8 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
 
 int Engine::elapsedSeconds() const {
     if (!game_.clockRunning) return 0;
-    const auto end = game_.inProgress ? platform_.clock.now() : endTime_;
+    auto end = game_.inProgress ? platform_.clock.now() : endTime_;
+    if (paused_ && game_.inProgress) end = pauseStart_;
     return static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(end - game_.startTime).count());
 }
 

@@ -13,6 +13,8 @@
 #include "cards/position.h"
 #include "common/platform.h"
 #include "common/settings_record.h"
+#include "engine/poker.h"
+#include "engine/shuffle_redeal.h"
 #include "engine/sounds.h"
 #include "engine/undo_history.h"
 #include "rules/game_rules.h"
@@ -169,6 +171,19 @@ public:
     bool isDragging() const { return game_.cardInMotion != 0; }
     Point dragImagePosition() const { return dragPosition_; }
 
+    // The poker games' score panel as last shown, and the five piles of the
+    // hand being shown (empty between hands).
+    const PokerPanelText& pokerPanel() const { return pokerPanel_; }
+    const std::vector<int>& pokerHighlight() const { return pokerHighlight_; }
+    // What the last shuffle-redeal gathered and dealt, for its animation.
+    const ShuffleRedealResult& lastShuffle() const { return lastShuffle_; }
+
+    // --- Pause ------------------------------------------------------------
+    // While paused the clock stands still and the next press only ends the
+    // pause.
+    void SetPause(bool on);
+    bool paused() const { return paused_; }
+
     // The cards selected in a pairing game, in the order pressed.
     const std::vector<CardNumber>& selection() const { return selection_; }
 
@@ -192,7 +207,11 @@ private:
     bool redeal();
     bool dealToPiles(std::string_view action);
     bool tryMoveTo(int card, PileId target, bool byAutoplay);
-    void finishMove(bool executed, bool faceUpDue);
+    // placedCard: the card just moved, for the poker games' new hands.
+    void finishMove(bool executed, bool faceUpDue, int placedCard = -1);
+    void noteTableauMove();
+    bool shuffleRedeal();
+    void scorePokerGrid(int placedCard);
     bool firstMoveRuleRefuses(int card, std::string_view target) const;
     void recomputeScore();
     void reorderFoundation(PileId foundation);
@@ -246,6 +265,11 @@ private:
     UndoHistory history_;
     // Kept apart from the piles: a selected card stays where it lies.
     std::vector<CardNumber> selection_;
+    PokerPanelText pokerPanel_;
+    std::vector<int> pokerHighlight_;
+    ShuffleRedealResult lastShuffle_;
+    bool paused_ = false;
+    std::chrono::system_clock::time_point pauseStart_{};
 
     TableArea area_;
     PileOrigins origins_;

@@ -2,6 +2,9 @@
 
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
+#include "engine/poker.h"
+#include "engine/shuffle_redeal.h"
+#include "engine/special_indicators.h"
 #include "rules/legality.h"
 #include "common/product.h"
 
@@ -46,7 +49,10 @@ bool Engine::passesLeft() const {
 }
 
 void Engine::recomputeScore() {
-    if (rules_[Rule::SpecialGame] == 9) return;  // poker hands score themselves
+    if (rules_[Rule::SpecialGame] == 9) {
+        scorePokerGrid(-1);
+        return;
+    }
     if (settings_.get(Field::ScoringSystem) == "01") {
         int played = rules_[Rule::ScoreBonusCards] + position_.piles.stock[2].size();
         for (const Pile& f : position_.piles.foundations) played += f.size();
@@ -94,6 +100,7 @@ bool Engine::CanPlace(int card, PileId target, bool byAutoplay) const {
             const int build = rules_[Rule::FoundationBuild + index];
             if (build != 20 && build != 29 && pile.size() >= rules_[Rule::FoundationMaxCards]) return false;
             if (build == 20 && pile.size() >= 52) return false;
+            if (!TableauMoveCountAllowsFoundation(position_, rules_, game_.moveLog, card)) return false;
             const PileRules pileRules =
                 byAutoplay ? FoundationAutoRules(rules_, index) : FoundationDropRules(rules_, index);
             const int a = pile.empty() ? (byAutoplay ? 0 : -1) : top;
@@ -132,6 +139,7 @@ bool Engine::CanPlace(int card, PileId target, bool byAutoplay) const {
 
 bool Engine::moveToPile(int card, PileId target, bool byAutoplay) {
     PushSnapshot(true, true);
+    if (target.kind == PileKind::Tableau) noteTableauMove();
     const auto sourceKind = position_.piles.RemoveCardAnywhere(card, RemoveMode::Delete);
     position_.Append(target, static_cast<CardNumber>(card), true);
     const bool faceUpDue = sourceKind == PileKind::Tableau;
@@ -152,8 +160,16 @@ bool Engine::moveToPile(int card, PileId target, bool byAutoplay) {
             break;
         default: break;
     }
-    finishMove(true, faceUpDue);
+    finishMove(true, faceUpDue, card);
     return true;
+}
+
+void Engine::noteTableauMove() {
+    if (rules_[Rule::SpecialGame] != 23) return;
+    // The count of these moves opens and closes the foundations to tableau cards.
+    std::string entry = game_.moveLog.pop();
+    entry += kTableauMoveCode;
+    game_.moveLog.push(entry);
 }
 
 void Engine::reorderFoundation(PileId foundation) {
@@ -172,6 +188,7 @@ bool Engine::moveRunToTableau(int card, PileId target) {
     const std::vector<CardNumber> run = RunFrom(source, card);
     if (run.size() <= 1) return moveToPile(card, target, false);
     PushSnapshot(true, true);
+    noteTableauMove();
     for (size_t i = 0; i < run.size(); ++i) source.remove(run[run.size() - 1 - i], RemoveMode::Delete);
     for (const CardNumber c : run) position_.Append(target, c, true);
     game_.won = IsGameWon();
@@ -224,6 +241,19 @@ bool Engine::redeal() {
     return true;
 }
 
+// The games without a waste gather their tableau, mix it by a fixed rule
+// and deal it out again.
+bool Engine::shuffleRedeal() {
+    ++game_.passNumber;
+    PushSnapshot(true, true);
+    lastShuffle_ = ShuffleRedeal(position_, rules_);
+    // The front end's flights repeat the sound card by card.
+    sounds_.play(Sound::Shuffle, sounds_.wanted(Field::SoundsShuffle));
+    game_.won = IsGameWon();
+    finishMove(true, false);
+    return true;
+}
+
 bool Engine::dealToPiles(std::string_view action) {
     Pile& stock = position_.piles.stock[0];
     const bool fill = action == "Fill_Tableaus";
@@ -252,17 +282,16 @@ bool Engine::MoveCard(int card, std::string_view target) {
 
     if (target.starts_with("Mazzo")) {
         if (!position_.piles.stock[0].empty()) return turnStockCards(target != "Mazzo_Vis");
-        if (target != "Mazzo_Vis" || position_.piles.stock[1].size() < 2 || !passesLeft()) return false;
-        // The shuffle-redeal of the games that gather their tableau comes with
-        // those games' own rules.
-        if (rules_[Rule::ShuffleRedeal] > 0) return false;
+        const bool shuffles = rules_[Rule::ShuffleRedeal] > 0;
+        if (target != "Mazzo_Vis" || !passesLeft()) return false;
+        if (!shuffles && position_.piles.stock[1].size() < 2) return false;
         if (!redealArmed_) {
             redealArmed_ = true;  // a press arms; the release redeals
             changed();
             return false;
         }
         redealArmed_ = false;
-        return redeal();
+        return shuffles ? shuffleRedeal() : redeal();
     }
     if (target == "Add_Tableaus" || target == "Add_Reserves" || target == "Fill_Tableaus" ||
         target == "Add_Tableaus_Last") {
@@ -288,8 +317,14 @@ bool Engine::MoveCard(int card, std::string_view target) {
     return false;
 }
 
-void Engine::finishMove(bool executed, bool faceUpDue) {
-    if (executed) recomputeScore();
+void Engine::finishMove(bool executed, bool faceUpDue, int placedCard) {
+    if (executed) {
+        if (rules_[Rule::SpecialGame] == 9) {
+            scorePokerGrid(placedCard);
+        } else {
+            recomputeScore();
+        }
+    }
     if (faceUpDue && !(autoplay_ && autoplayEnabled())) AutoFaceUp();
     if (executed) PushSnapshot(false, true);
     if (executed && game_.moveCounter < 2) ++game_.moveCounter;

@@ -55,6 +55,11 @@ void Engine::PointerPress(Point point, PointerButton button) {
         platform_.messages.beep();
         return;
     }
+    // The press that ends a pause does nothing else.
+    if (paused_) {
+        SetPause(false);
+        return;
+    }
     if (!game_.inProgress) return;
     pointerMoved_ = false;
     pressTurnedCard_ = false;
@@ -231,7 +236,8 @@ bool Engine::StockWouldAct() const {
     const bool turnsToWaste = rules_[Rule::WasteUnderStock] == 1 || rules_[Rule::ShuffleRedeal] >= 1;
     if (turnsToWaste) {
         if (!stock.empty()) return true;
-        return rules_[Rule::ShuffleRedeal] == 0 && position_.piles.stock[1].size() >= 2 && passesLeft();
+        if (rules_[Rule::ShuffleRedeal] > 0) return passesLeft();
+        return position_.piles.stock[1].size() >= 2 && passesLeft();
     }
     if (stock.empty()) return false;
     const int lastTableau = std::max(0, pileCountOf(PileKind::Tableau) - 1);
