@@ -40,6 +40,15 @@
 //                     least four face-up steps; squeezed (never below a card
 //                     height and the margin) when the rows would leave the
 //                     window. SingleRowTableau keeps it to one row.
+//   model 4           one pile per row, each starting at x0: for piles that
+//                     fan far to the right (the row of the row games).
+//   model 5           a grid five piles wide (the pairing grid and the poker
+//                     square), a card height and the margin between its
+//                     rows, centred in the room its first row leaves beside
+//                     the piles that share that row.
+//   model 6           a pyramid: pile k (1-based) lies half a card height
+//                     below pile k - 1, centred for k cards side by side,
+//                     so that each card is covered by the two below it.
 //   other generic models take model 2.
 //
 // Piles of the rows above the tableau line up with the tableau's first row
@@ -57,7 +66,10 @@
 //
 // A game keeps the rows the models take free of its other piles: model 2's
 // waste row, the rows of a wrapping tableau, a centred tableau row that
-// shares its row with reserves.
+// shares its row with reserves, the rows of tableau models 4, 5 and 6 below
+// their first (models 5 and 6 may share their first row with piles packed
+// at its ends; a pyramid's second line clears a row of up to three stock
+// piles on the left).
 
 namespace dravicor {
 
@@ -237,15 +249,6 @@ private:
     void Generic(int tableModel) {
         const int n = Count(rules_, Rule::TableauCount, kTableauCount);
         const int tableRow = RowOf(rules_[Rule::TableLayoutRow]);
-        if (tableModel == 1 || tableModel == 14 || tableModel == 15) {
-            const std::vector<int> xs = CentredRow(tableModel, n, W(), Usable(), x0(), area_.width < 650, Model4(),
-                                                   rules_[Rule::StockPileCount]);
-            for (int t = 0; t < n; ++t) Set(PileId::Tableau(t + 1), xs[static_cast<size_t>(t)], RowY(tableRow));
-            columns_ = xs;
-        } else {
-            WrappingTableau(n, RowY(tableRow));
-        }
-        columnsTop_ = RowY(tableRow);
 
         std::map<int, RowPiles> rows;
         if (HasStockString(rules_)) StockGroup(rows);
@@ -254,6 +257,24 @@ private:
         const int foundations = Count(rules_, Rule::FoundationCount, kFoundationCount);
         for (int f = 1; f <= foundations; ++f)
             rows[RowOf(rules_[Rule::FoundationLayoutRow])].right.push_back(PileId::Foundation(f));
+
+        if (tableModel == 1 || tableModel == 14 || tableModel == 15) {
+            const std::vector<int> xs = CentredRow(tableModel, n, W(), Usable(), x0(), area_.width < 650, Model4(),
+                                                   rules_[Rule::StockPileCount]);
+            for (int t = 0; t < n; ++t) Set(PileId::Tableau(t + 1), xs[static_cast<size_t>(t)], RowY(tableRow));
+            columns_ = xs;
+        } else if (tableModel == 4) {
+            for (int t = 0; t < n; ++t) Set(PileId::Tableau(t + 1), x0(), RowY(tableRow + t));
+        } else if (tableModel == 5) {
+            const auto shared = rows.find(tableRow);
+            GridOfFive(n, RowY(tableRow), shared == rows.end() ? RowPiles{} : shared->second);
+        } else if (tableModel == 6) {
+            Pyramid(n, RowY(tableRow));
+        } else {
+            WrappingTableau(n, RowY(tableRow));
+        }
+        columnsTop_ = RowY(tableRow);
+
         for (const auto& [row, piles] : rows) PlaceRow(row, piles);
     }
 
@@ -358,6 +379,40 @@ private:
             Set(PileId::Tableau(t + 1), xs[static_cast<size_t>(t % perRow)], y + (t / perRow) * pitch);
         }
         columns_ = xs;
+    }
+
+    // Table model 5: rows of five piles from the row at y. The piles that
+    // share the first row keep their packed places at its ends (PackRow
+    // starts them with the same gap), and the grid is centred between them.
+    void GridOfFive(int n, int y, const RowPiles& shared) {
+        if (n <= 0) return;
+        constexpr int kColumns = 5;
+        int left = x0();
+        if (!shared.left.empty()) left += GroupWidth(shared.left, kPackedGap, shared.gapAfterFirst) + kPackedGap;
+        int right = Right();
+        if (!shared.right.empty()) right -= GroupWidth(shared.right, kPackedGap, -1) + kPackedGap;
+        const int columns = std::min(n, kColumns);
+        const int room = right - left;
+        const int gap = std::clamp((room - columns * W()) / (columns + 1), 4, 20);
+        const int first = left + std::max(0, (room - (columns * W() + (columns - 1) * gap)) / 2);
+        std::vector<int> xs;
+        for (int c = 0; c < columns; ++c) xs.push_back(first + c * (W() + gap));
+        const int pitch = H() + rows_.margin;
+        for (int t = 0; t < n; ++t) {
+            Set(PileId::Tableau(t + 1), xs[static_cast<size_t>(t % kColumns)], y + (t / kColumns) * pitch);
+        }
+        columns_ = xs;
+    }
+
+    // Table model 6: pile k holds the k cards of one line of the pyramid,
+    // side by side; each line lies half a card lower than the one above and
+    // half a card further left, so each card lies over the gap between two.
+    void Pyramid(int n, int y) {
+        const int gap = StepsFor(rules_, card_).sideBySideGap;
+        for (int k = 1; k <= n; ++k) {
+            const int width = k * W() + (k - 1) * gap;
+            Set(PileId::Tableau(k), (Usable() - width) / 2, y + (k - 1) * (H() / 2));
+        }
     }
 
     // Foundations in fours: 1-4 on row 1, 9-12 under them, 5-8 under those.

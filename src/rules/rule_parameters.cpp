@@ -92,7 +92,8 @@ constexpr ParameterInfo kParameters[] = {
     {"FoundationLayoutModel", Rule::FoundationLayoutModel, PB::None, 1, 0, 999, "placement model of the foundations"},
     {"FoundationLayoutRow", Rule::FoundationLayoutRow, PB::None, 1, 0, 9, "row of the foundations"},
     {"TableLayoutModel", Rule::TableLayoutModel, PB::None, 1, 0, 999,
-     "tableau arrangement: generic models below 51, complete hand-made tables 51-100"},
+     "tableau arrangement: generic models below 51 (1, 14 and 15 a centred row, 2 wrapping rows, 4 a row per pile from the "
+     "left, 5 a grid five wide, 6 a pyramid), complete hand-made tables 51-100"},
     {"TableLayoutRow", Rule::TableLayoutRow, PB::None, 1, 0, 9, "row of the first tableau pile"},
     {"SingleRowTableau", Rule::SingleRowTableau, PB::None, 1, 0, 1, "1: all tableau piles in one row, never wrapped"},
     {"ReserveLayoutModel", Rule::ReserveLayoutModel, PB::None, 1, 0, 999, "placement model of the reserves"},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -442,6 +443,117 @@ TEST(GenericLayout, WrappingTableauLeavesRoomForTheFan) {
     EXPECT_EQ(o.origin(PileId::Tableau(10)).y, 121);
 }
 
+// The stock group of the pairing games: stock, discards beside it, waste.
+constexpr std::initializer_list<std::pair<int, int>> kDiscardStock = {{Rule::StockPileCount, 3},
+                                                                     {Rule::ThirdPileBesideStock, 1},
+                                                                     {Rule::StockLayoutModel, 1},
+                                                                     {Rule::StockLayoutRow, 1}};
+
+GameRules WithDiscardStock(std::initializer_list<std::pair<int, int>> values) {
+    GameRules rules = Rules(kDiscardStock);
+    for (const auto& [index, value] : values) rules.set(index, value);
+    return rules;
+}
+
+TEST(GenericLayout, ModelFourGivesEachPileItsOwnRowFromTheLeft) {
+    const GameRules rules =
+        WithDiscardStock({{Rule::TableauCount, 2}, {Rule::TableLayoutModel, 4}, {Rule::TableLayoutRow, 2}});
+    PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Stock()), (Point{10, 30}));
+    EXPECT_EQ(o.origin(PileId::SecondWaste()), (Point{106, 30}));
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{187, 30}));
+    EXPECT_EQ(o.origin(PileId::Tableau(1)), (Point{10, 136}));
+    EXPECT_EQ(o.origin(PileId::Tableau(2)), (Point{10, 242}));
+    EXPECT_FALSE(o.isOnTable(PileId::Tableau(3)));
+
+    o = ComputeLayout(rules, kMedium, kArea640);
+    EXPECT_EQ(o.origin(PileId::Tableau(1)), (Point{3, 110}));
+}
+
+TEST(GenericLayout, ModelFiveIsAGridFiveWideBesideTheStockGroup) {
+    const GameRules rules =
+        WithDiscardStock({{Rule::TableauCount, 25}, {Rule::TableLayoutModel, 5}, {Rule::TableLayoutRow, 1}});
+    // B in 800: the stock group takes 10 to 258 of row 1; the grid is centred
+    // in the 522 pixels from 268 to 790, 20 apart: (522 - 435) / 2 = 43.
+    PileOrigins o = ComputeLayout(rules, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Waste()), (Point{187, 30}));
+    for (int t = 0; t < 25; ++t) {
+        EXPECT_EQ(o.origin(PileId::Tableau(t + 1)), (Point{311 + (t % 5) * 91, 30 + (t / 5) * 106})) << t + 1;
+    }
+    // M in 640: from 225 to 637, gap (412 - 295) / 6 = 19, rows 85 apart.
+    o = ComputeLayout(rules, kMedium, kArea640);
+    for (int t = 0; t < 25; ++t) {
+        EXPECT_EQ(o.origin(PileId::Tableau(t + 1)), (Point{245 + (t % 5) * 78, 25 + (t / 5) * 85})) << t + 1;
+    }
+
+    // Fewer piles than a row: the columns they need, centred all the same.
+    GameRules three = rules;
+    three.set(Rule::TableauCount, 3);
+    o = ComputeLayout(three, kBig, kArea800);
+    EXPECT_EQ(TableauXs(o, 3), Steps(402, 91, 3));
+
+    // Foundations packed at the right end of the row narrow the room.
+    GameRules flanked = Rules({{Rule::StockPileCount, 1},
+                               {Rule::StockLayoutModel, 1},
+                               {Rule::StockLayoutRow, 1},
+                               {Rule::FoundationCount, 2},
+                               {Rule::FoundationLayoutModel, 1},
+                               {Rule::FoundationLayoutRow, 1},
+                               {Rule::TableauCount, 10},
+                               {Rule::TableLayoutModel, 5},
+                               {Rule::TableLayoutRow, 1}});
+    o = ComputeLayout(flanked, kBig, kArea800);
+    EXPECT_EQ(o.origin(PileId::Foundation(1)), (Point{638, 30}));
+    EXPECT_EQ(o.origin(PileId::Foundation(2)), (Point{719, 30}));
+    EXPECT_EQ(TableauXs(o, 5), Steps(142, 91, 5));
+    EXPECT_EQ(o.origin(PileId::Tableau(10)), (Point{142 + 4 * 91, 136}));
+}
+
+TEST(GenericLayout, ModelSixStacksThePyramidHalfACardApart) {
+    const GameRules rules = WithDiscardStock(
+        {{Rule::TableauCount, 7}, {Rule::TableLayoutModel, 6}, {Rule::TableLayoutRow, 1}, {Rule::TableauSpread, 4}});
+    for (const auto& [card, area] : {std::pair{kBig, kArea800}, std::pair{kMedium, kArea640}}) {
+        const PileOrigins o = ComputeLayout(rules, card, area);
+        const int step = card.width + 6;  // side by side
+        for (int k = 1; k <= 7; ++k) {
+            const Point line = o.origin(PileId::Tableau(k));
+            // Centred for its k cards.
+            EXPECT_EQ(line.x, (area.width - 2 - (k * step - 6)) / 2) << k;
+            EXPECT_EQ(line.y, o.origin(PileId::Tableau(1)).y + (k - 1) * (card.height / 2)) << k;
+            if (k == 1) continue;
+            // Each card of the line above is centred over the gap between
+            // two of this line (to the pixel the halving leaves).
+            const Point above = o.origin(PileId::Tableau(k - 1));
+            const int gapCentre = line.x + card.width + 3;
+            EXPECT_LE(std::abs(above.x + card.width / 2 - gapCentre), 1) << k;
+        }
+        // The top of the pyramid shares row 1 with the stock group, clear of it.
+        EXPECT_EQ(o.origin(PileId::Tableau(1)).y, o.origin(PileId::Stock()).y);
+        EXPECT_LT(o.origin(PileId::Waste()).x + card.width, o.origin(PileId::Tableau(2)).x);
+    }
+}
+
+TEST(GenericLayout, APyramidPressFindsTheCardOfTheLowerLine) {
+    GameRules rules = WithDiscardStock(
+        {{Rule::TableauCount, 3}, {Rule::TableLayoutModel, 6}, {Rule::TableLayoutRow, 1}, {Rule::TableauSpread, 4}});
+    const PileOrigins origins = ComputeLayout(rules, kBig, kArea800);
+    const SpreadMetrics metrics = ResetSpreadMetrics(rules, 'B');
+    Position position;
+    int card = 0;
+    for (int k = 1; k <= 3; ++k) {
+        for (int j = 0; j < k; ++j) position.Append(PileId::Tableau(k), static_cast<CardNumber>(++card), true);
+    }
+    const TableGeometry table(origins, metrics, kBig, rules, position);
+    // The lower half of the top card is covered by the two cards of line 2.
+    const Point top = origins.origin(PileId::Tableau(1));
+    EXPECT_EQ(PileAt({top.x + 30, top.y + 10}, position.piles, table).card, 1);
+    const PileHit covered = PileAt({top.x + 30, top.y + 80}, position.piles, table);
+    EXPECT_EQ(covered.pile, PileId::Tableau(2));
+    EXPECT_EQ(covered.card, 2);
+    // Right of the middle, the second card of line 2.
+    EXPECT_EQ(PileAt({top.x + 60, top.y + 80}, position.piles, table).card, 3);
+}
+
 TEST(GenericLayout, ScrollOffsetIsResetByTheLayout) {
     SpreadMetrics metrics;
     metrics.scrollOffset = 37;
@@ -485,6 +597,8 @@ TEST(CatalogueLayouts, EveryPileInsideTheTableAndApart) {
         const GameRules rules = LoadGameRules(path, code, none);
         const std::vector<PileId> used = UsedPiles(rules);
         ASSERT_FALSE(used.empty()) << name;
+        // The lines of a pyramid lie half a card over one another by design.
+        const bool pyramid = rules[Rule::TableLayoutModel] == 6;
         for (const Sized& sized : {Sized{'B', kArea800}, Sized{'M', kArea640}}) {
             const Size card = *CardSizeFor(sized.letter);
             const PileOrigins o = ComputeLayout(rules, card, sized.area);
@@ -499,6 +613,7 @@ TEST(CatalogueLayouts, EveryPileInsideTheTableAndApart) {
                 EXPECT_LE(p.y + card.height, sized.area.height) << where << " " << PileName(pile);
                 const Rect rect = Rect::At(p, card);
                 for (size_t i = 0; i < rects.size(); ++i) {
+                    if (pyramid && pile.kind == PileKind::Tableau && used[i].kind == PileKind::Tableau) continue;
                     EXPECT_FALSE(Overlap(rect, rects[i]))
                         << where << ": " << PileName(pile) << " overlaps " << PileName(used[i]);
                 }
