@@ -1,5 +1,6 @@
 #include "cards/pile_at.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace dravicor {
@@ -40,6 +41,10 @@ std::optional<PileHit> Try(PileId id, const PileLists& piles, const PileGeometry
                 break;
             }
         }
+        // Over nothing but empty places the pile lets the point through to
+        // the piles beneath it (the lines of a pyramid overlap).
+        const bool holdsCards = std::any_of(pile.groups().begin(), pile.groups().end(), [](CardNumber c) { return c != kNoCard; });
+        if (hit.card == kNoCard && holdsCards) return std::nullopt;
     }
     return hit;
 }

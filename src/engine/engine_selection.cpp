@@ -65,6 +65,7 @@ bool Engine::isRowGame() const {
 // tableau pile or reserve, or in family 4 a card no longer covered by the
 // two places of the next tableau pile that overlap it.
 bool Engine::mayBeTaken(int card, PileId pile) const {
+    if (pile.kind == PileKind::Waste) return card == position_.piles.stock[1].top();
     if (rules_[Rule::SpecialGame] != 4) return IsTopCard(position_.piles, card);
     if (pile.kind != PileKind::Tableau) return IsTopCard(position_.piles, card);
     const Pile& own = position_.piles.pile(pile);
@@ -223,16 +224,21 @@ void Engine::selectionPress(const PileHit& hit) {
     const int special = rules_[Rule::SpecialGame];
     const bool stockGame = special == 8 || isRowGame();
     if (hit.pile.kind == PileKind::Stock) {
-        if (!stockGame) return;
         if (special == 8) {
             MoveCard(0, "Stock_To_Pile_Monte_Carlo");
-        } else {
+        } else if (stockGame) {
             MoveCard(7, "Add_Tableaus");
+        } else {
+            // A game with a stock and waste (Pyramid) turns its cards as usual.
+            StockClick();
         }
         return;
     }
     const bool familyOfTops = special == 3 || special == 14 || special == 16;
-    const bool selectable = hit.pile.kind == PileKind::Tableau || (familyOfTops && hit.pile.kind == PileKind::Reserve);
+    // The waste's top card pairs with the tableau in the games of free cards.
+    const bool wasteTop = (special == 3 || special == 4) && hit.pile.kind == PileKind::Waste;
+    const bool selectable = hit.pile.kind == PileKind::Tableau || wasteTop ||
+                            (familyOfTops && hit.pile.kind == PileKind::Reserve);
     const int card = hit.card;
     if (!selectable || card == kNoCard) return;
 

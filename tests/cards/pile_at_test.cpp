@@ -104,7 +104,15 @@ TEST(PileAt, GridPilesAreHitOnEveryCard) {
     EXPECT_EQ(hit.card, 13);
     EXPECT_EQ(hit.rect, (Rect{0, 0, 3 * 71, 2 * 96}));
     EXPECT_EQ(PileAt({5, 96 + 5}, piles, geometry).card, 14);
-    EXPECT_EQ(PileAt({71 + 5, 96 + 5}, piles, geometry).card, kNoCard) << "an empty place holds no card";
+    EXPECT_EQ(PileAt({71 + 5, 96 + 5}, piles, geometry).pileName, "") << "an empty place holds nothing to press";
+
+    // Overlapping lines: the point passes through the empty places of the
+    // upper pile to the card beneath.
+    Fill(piles, PileId::Tableau(2), {20});
+    geometry.place(PileId::Tableau(2), {71, 96});
+    hit = PileAt({71 + 5, 96 + 5}, piles, geometry);
+    EXPECT_EQ(hit.pileName, "Fila2");
+    EXPECT_EQ(hit.card, 20);
 }
 
 TEST(PileAt, NothingUnderThePoint) {
