@@ -40,6 +40,7 @@ constexpr const char* kUsage =
     "  play CODE [NUMBER]   play a game with commands from standard input:\n"
     "                       snapshot, show, state, moves, move CARD PILE, stock,\n"
     "                       dblclick CARD, press CARD|stock, selection, undo, redo,\n"
+    "                       counter [stock|tableau|inverted],\n"
     "                       autoplay on|off, save FILE,\n"
     "                       load FILE, restart, number NUMBER,\n"
     "                       demo on|off|first|prior|next|last|goto N, quit\n"

@@ -7,6 +7,7 @@
 
 #include "common/profile_file.h"
 #include "common/text_resources.h"
+#include "engine/card_counter.h"
 #include "savegame/saved_game.h"
 #include "select/game_numbers.h"
 #include "common/text.h"
@@ -95,7 +96,9 @@ bool PlaySession::answer(const std::string& line) {
     } else if (command == "show" && argumentCount == 0) {
         printTable();
     } else if (command == "move" && argumentCount == 2) {
-        out_ << move(words[1], words[2]) << '\n';
+        const std::string result = move(words[1], words[2]);
+        out_ << result << '\n';
+        if (result == "ok") printPokerPanel();
     } else if (command == "stock" && argumentCount == 0) {
         out_ << stock() << '\n';
     } else if (command == "dblclick" && argumentCount == 1) {
@@ -112,7 +115,11 @@ bool PlaySession::answer(const std::string& line) {
     } else if (command == "restart" && argumentCount == 0) {
         out_ << (RestartGame(engine, program_.settings(), program_.platform().sound) ? "ok" : "refused") << '\n';
     } else if (command == "press" && argumentCount == 1) {
-        out_ << press(words[1]) << '\n';
+        const std::string result = press(words[1]);
+        out_ << result << '\n';
+        if (result == "ok") printPokerPanel();
+    } else if (command == "counter" && argumentCount <= 1) {
+        out_ << counter(argumentCount == 1 ? words[1] : "");
     } else if (command == "selection" && argumentCount == 0) {
         std::string text;
         for (const CardNumber card : engine.selection()) text += CardText(card);
@@ -207,6 +214,32 @@ std::string PlaySession::save(const std::string& file) {
     if (error.empty()) return "ok";
     out_ << "message: " << error << '\n';
     return "refused";
+}
+
+void PlaySession::printPokerPanel() {
+    const Engine& engine = program_.engine();
+    if (engine.rules()[Rule::SpecialGame] != 9) return;
+    const PokerPanelText& panel = engine.pokerPanel();
+    out_ << "panel: " << panel.line1.value_or("") << "\npanel: " << panel.line2.value_or("") << "\npanel: "
+         << panel.line3 << '\n';
+}
+
+// The card counter as it shows the position; an option name toggles it first.
+std::string PlaySession::counter(const std::string& option) {
+    const Engine& engine = program_.engine();
+    if (option == "stock") {
+        counter_.ToggleStockOnly(engine.position(), engine.rules());
+    } else if (option == "tableau") {
+        counter_.ToggleTableauOnly(engine.position(), engine.rules());
+    } else if (option == "inverted") {
+        counter_.ToggleInverted(engine.position(), engine.rules());
+    } else if (!option.empty()) {
+        return "error: counter [stock|tableau|inverted]\n";
+    }
+    counter_.Recount(engine.position(), engine.rules());
+    std::string text;
+    for (const std::string& line : CardCounterText(counter_)) text += line + '\n';
+    return text;
 }
 
 std::string PlaySession::press(const std::string& what) {

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "engine/card_counter.h"
 #include "engine/engine.h"
 
 namespace dravicor {
@@ -34,6 +35,8 @@ private:
     std::string save(const std::string& file);
     std::string chooseNumber(const std::string& text);
     std::string press(const std::string& what);
+    std::string counter(const std::string& option);
+    void printPokerPanel();
     std::string demo(const std::string& action, const std::string& stepText);
     std::string doubleClick(const std::string& cardText);
 
@@ -42,6 +45,7 @@ private:
     Program& program_;
     std::ostream& out_;
     bool sawWin_ = false;
+    CardCounter counter_;
 };
 
 // One line per card: rank and suit letters ("TH" the ten of hearts), "##"
