@@ -95,10 +95,10 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
     game_.moveCounter = 0;
     if (newDeal) {
         position_.piles.clear();
-        history_.undo.clear();
+        history_.clearUndo();
         game_.moveLog.clear();
     }
-    history_.redo.clear();
+    history_.clearRedo();
     game_.redoLog.clear();
     game_.inProgress = false;
     game_.undoUsed = game_.redoUsed = false;
@@ -127,6 +127,8 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
         }
         game_.score = DealGame(position_, rules_, deck.order, settings_.get(Field::ScoringSystem) == "01");
         settings_.put(Field::CurrentScore, std::to_string(game_.score));
+        // The poker games score their grid from the start.
+        if (rules_[Rule::SpecialGame] == 9) scorePokerGrid(-1);
     } else {
         layOut();
     }

@@ -220,8 +220,8 @@ bool Engine::turnStockCards(bool toSecondWaste) {
 }
 
 bool Engine::redeal() {
+    PushSnapshot(true, true);  // the step keeps the pass it was taken in
     ++game_.passNumber;
-    PushSnapshot(true, true);
     Pile& stock = position_.piles.stock[0];
     Pile& waste = position_.piles.stock[1];
     stock.clear();
@@ -244,8 +244,8 @@ bool Engine::redeal() {
 // The games without a waste gather their tableau, mix it by a fixed rule
 // and deal it out again.
 bool Engine::shuffleRedeal() {
+    PushSnapshot(true, true);  // the step keeps the pass it was taken in
     ++game_.passNumber;
-    PushSnapshot(true, true);
     lastShuffle_ = ShuffleRedeal(position_, rules_);
     // The front end's flights repeat the sound card by card.
     sounds_.play(Sound::Shuffle, sounds_.wanted(Field::SoundsShuffle));

@@ -233,6 +233,9 @@ std::vector<PlayerMove> Engine::LegalMoves() const {
 bool Engine::StockWouldAct() const {
     if (!game_.inProgress || !isOnTable(PileId::Stock())) return false;
     const Pile& stock = position_.piles.stock[0];
+    // The grid closes its gaps; the one-row games deal onto their row.
+    if (rules_[Rule::SelectionPlay] != 0 && rules_[Rule::SpecialGame] == 8) return anyTableauEmpty();
+    if (rules_[Rule::SelectionPlay] != 0 && isRowGame()) return !stock.empty();
     const bool turnsToWaste = rules_[Rule::WasteUnderStock] == 1 || rules_[Rule::ShuffleRedeal] >= 1;
     if (turnsToWaste) {
         if (!stock.empty()) return true;

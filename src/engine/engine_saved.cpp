@@ -19,7 +19,10 @@ bool Engine::ResumeGame(int code, const GameRules& rules, const ResumedGame& res
     position_ = resumed.position;
     history_.clear();
     const bool withoutFoundation1 = keepsFoundation1Out();
-    for (const Position& step : resumed.undo) history_.undo.push_back(CompactPosition::From(step, withoutFoundation1));
+    for (const Position& step : resumed.undo) {
+        history_.undo.push_back(CompactPosition::From(step, withoutFoundation1));
+        history_.undoPasses.push_back(0);
+    }
     game_.moveLog = MoveLog(resumed.moveLog);
     game_.redoLog.clear();
     game_.passNumber = static_cast<std::int16_t>(resumed.passNumber);

@@ -295,7 +295,9 @@ bool Engine::discardSelection() {
     const int spread = rules_[Rule::TableauSpread];
     const RemoveMode mode = spread == 4 ? RemoveMode::LeaveSlot : spread == 8 ? RemoveMode::DeleteWithSlot : RemoveMode::Delete;
     for (const CardNumber card : selection_) {
-        position_.piles.RemoveCardAnywhere(card, mode);
+        const int location = CardLocation(position_.piles, card);
+        const bool inTableau = location >= 1 && location <= kTableauCount;
+        position_.piles.RemoveCardAnywhere(card, inTableau ? mode : RemoveMode::Delete);
         position_.Append(PileId::SecondWaste(), card, true);
     }
     selection_.clear();

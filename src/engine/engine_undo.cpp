@@ -12,17 +12,19 @@ bool Engine::keepsFoundation1Out() const {
 
 void Engine::PushSnapshot(bool toUndo, bool clearRedo) {
     if (!toUndo && clearRedo) {
-        history_.redo.clear();
+        history_.clearRedo();
         game_.redoLog.clear();
         return;
     }
     const CompactPosition snapshot = CompactPosition::From(position_, keepsFoundation1Out());
     if (toUndo) {
         history_.undo.push_back(snapshot);
+        history_.undoPasses.push_back(game_.passNumber);
         game_.moveLog.push("");
         settings_.put(Field::LastWasUndo, "0");
     } else {
         history_.redo.push_back(snapshot);
+        history_.redoPasses.push_back(game_.passNumber);
         game_.redoLog.push("");
         settings_.put(Field::LastWasRedo, "0");
     }
@@ -30,7 +32,10 @@ void Engine::PushSnapshot(bool toUndo, bool clearRedo) {
 
 void Engine::CollapseLastSteps(int count) {
     for (int i = 0; i < count; ++i) {
-        if (history_.undo.size() > 1) history_.undo.pop_back();
+        if (history_.undo.size() > 1) {
+            history_.undo.pop_back();
+            history_.undoPasses.pop_back();
+        }
         if (game_.moveLog.entryCount() >= 2) {
             const std::string newer = game_.moveLog.pop();
             game_.moveLog.pop();
@@ -42,6 +47,7 @@ void Engine::CollapseLastSteps(int count) {
 // Undo (undo = true) or redo: the mirror images of one another.
 bool Engine::restoreStep(bool undo, bool quiet) {
     auto& from = undo ? history_.undo : history_.redo;
+    auto& fromPasses = undo ? history_.undoPasses : history_.redoPasses;
     if (!quiet) {
         if (!game_.inProgress || from.empty()) {
             platform_.messages.beep();
@@ -72,10 +78,17 @@ bool Engine::restoreStep(bool undo, bool quiet) {
     const bool stockWasEmpty = position_.piles.stock[0].empty();
     from.back().restoreInto(position_);
     from.pop_back();
+    const std::int16_t pass = fromPasses.back();
+    fromPasses.pop_back();
     const bool stockIsEmpty = position_.piles.stock[0].empty();
-    // A step back across a redeal gives the pass back, and a step forward takes it again.
-    if (undo && !stockWasEmpty && stockIsEmpty) --game_.passNumber;
-    if (!undo && stockWasEmpty && !stockIsEmpty) ++game_.passNumber;
+    if (pass > 0) {
+        game_.passNumber = pass;
+    } else {
+        // Steps of a saved game: a step back across a redeal gives the pass
+        // back, and a step forward takes it again.
+        if (undo && !stockWasEmpty && stockIsEmpty) --game_.passNumber;
+        if (!undo && stockWasEmpty && !stockIsEmpty) ++game_.passNumber;
+    }
 
     // The step's log entry travels with it.
     MoveLog& source = undo ? game_.moveLog : game_.redoLog;

@@ -31,14 +31,26 @@ private:
     bool withoutFoundation1_ = false;
 };
 
-// The undo and redo stacks: one snapshot per step.
+// The undo and redo stacks: one snapshot per step, and beside each the pass
+// through the stock it was taken in (0 where that is not known: steps read
+// from a saved game).
 struct UndoHistory {
     std::vector<CompactPosition> undo;
     std::vector<CompactPosition> redo;
+    std::vector<std::int16_t> undoPasses;
+    std::vector<std::int16_t> redoPasses;
 
     void clear() {
+        clearUndo();
+        clearRedo();
+    }
+    void clearUndo() {
         undo.clear();
+        undoPasses.clear();
+    }
+    void clearRedo() {
         redo.clear();
+        redoPasses.clear();
     }
 };
 
