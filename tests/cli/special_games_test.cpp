@@ -75,6 +75,28 @@ TEST_F(SpecialGames, MonteCarloIsWonByPairsAndConsolidations) {
     ExpectWonByScript(lines, 67);
 }
 
+// The waste's cards all lie where its top card is drawn, so a press on any
+// of them presses the top one, as a player's click would.
+TEST_F(SpecialGames, PyramidIsWonWithItsStockAndWaste) {
+    const std::string script =
+        "press stock\npress 14\npress 25\npress stock\npress stock\npress 15\npress 49\n"
+        "press stock\npress stock\npress stock\npress 17\npress 49\npress stock\npress 33\n"
+        "press 49\npress stock\npress stock\npress stock\npress 21\npress 49\npress stock\n"
+        "press 49\npress stock\npress stock\npress 49\npress stock\npress 43\npress 22\n"
+        "press stock\npress stock\npress 36\npress 49\npress stock\npress 10\npress 49\npress 23\n"
+        "press 42\npress stock\npress 1\npress 51\npress stock\npress 27\npress 12\npress 52\n"
+        "press 5\npress 8\npress stock\npress stock\npress 28\npress 49\npress stock\npress stock\n"
+        "press stock\npress 19\npress 49\npress stock\npress stock\npress stock\npress 40\n"
+        "press 49\npress stock\npress 2\npress 49\npress stock\npress stock\npress 34\npress 31\n"
+        "press stock\npress stock\npress 30\npress 49\npress stock\npress 20\npress 49\npress 9\n"
+        "press 4\npress 41\npress 37\npress 26\npress stock\npress 18\npress 47\npress stock\n"
+        "press stock\npress 49\npress 16\npress stock\npress 46\npress 6\n";
+    const auto lines = play(7, "63", script + "state\n");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "refused"), 0);
+    EXPECT_TRUE(Has(lines, "won yes"));
+    EXPECT_TRUE(Has(lines, "in-progress no"));
+}
+
 TEST_F(SpecialGames, SelectionIsShownAndUndoClearsIt) {
     // Monte Carlo 1: the first press selects, the second of a neighbouring
     // pair discards both.
