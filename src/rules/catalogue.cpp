@@ -153,6 +153,14 @@ int GameFamilyOf(const GameList& list, int code) {
     return ParseInteger(line->substr(0, 3)).value_or(-1);
 }
 
+std::vector<int> ListedGameCodes(const GameList& list) {
+    std::vector<int> codes;
+    for (const auto& line : list.lines) {
+        if (const auto code = ListedCode(line)) codes.push_back(*code);
+    }
+    return codes;
+}
+
 std::vector<std::int16_t> ReadRuleValues(const std::filesystem::path& path, int code,
                                          std::initializer_list<int> indices) {
     const auto matrix = CatalogueSection(LoadCatalogueLines(path), kRuleMatrixHeader);

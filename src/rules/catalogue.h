@@ -63,6 +63,8 @@ bool LoadGameList(const std::filesystem::path& path, GameList& list);
 std::string GameNameOf(const GameList& list, int code, const CustomGames& custom);
 int GameCodeOf(const GameList& list, std::string_view name, const CustomGames& custom);  // -1 when unknown
 int GameFamilyOf(const GameList& list, int code);                                       // -1 when unknown
+// The codes of the listed games in list order (a damaged line names none).
+std::vector<int> ListedGameCodes(const GameList& list);
 
 // The values of up to nine parameters of any game, read afresh from the
 // catalogue by matrix line position (parameter p on body line p - 1).

@@ -85,6 +85,7 @@ TEST_F(CatalogueTest, GameListSkipsUnlistedGamesAndFindsMisplacedLines) {
     EXPECT_EQ(GameCodeOf(list, "Spider   ", none), 2);
     EXPECT_EQ(GameCodeOf(list, "spider", none), -1);
     EXPECT_EQ(GameCodeOf(list, "Hidden", none), -1);
+    EXPECT_EQ(ListedGameCodes(list), (std::vector<int>{0, 2}));
 }
 
 TEST_F(CatalogueTest, CustomizedGamesComeFromTheirOwnList) {
@@ -199,6 +200,7 @@ TEST_F(CatalogueTest, DamagedCataloguesRaiseClearErrorsAndNeverCrash) {
     ASSERT_TRUE(LoadGameList(path, list));
     EXPECT_EQ(GameNameOf(list, 0, none), "");
     EXPECT_EQ(GameFamilyOf(list, 0), -1);
+    EXPECT_TRUE(ListedGameCodes(list).empty());
     EXPECT_THROW(LoadGameRules(dir / "missing.dat", 0, none), CatalogueError);
     EXPECT_FALSE(LoadGameList(dir / "missing.dat", list));
 }

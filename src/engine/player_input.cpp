@@ -1,0 +1,45 @@
+#include "engine/player_input.h"
+
+namespace dravicor {
+
+namespace {
+
+// Presses land this far inside a card: clear of the cards fanned above it,
+// and the same offset at the drop keeps the dragged card square on the
+// target's top card.
+constexpr Point kGrip{2, 2};
+
+Point Gripped(Point corner) { return {corner.x + kGrip.x, corner.y + kGrip.y}; }
+
+}  // namespace
+
+bool PlayMove(Engine& engine, const PlayerMove& move) {
+    if (!IsCard(move.card) || !engine.game().inProgress) return false;
+    if (move.target.kind == PileKind::Stock || !PileLists::IsValid(move.target)) return false;
+    if (engine.position().cardTable.IsFaceDown(move.card)) return false;
+    const auto from = engine.CardPoint(move.card);
+    if (!from || !engine.origins().isOnTable(move.target)) return false;
+
+    const size_t stepsBefore = engine.history().undo.size();
+    const Point pressed = Gripped(*from);
+    engine.PointerPress(pressed);
+    if (!engine.isDragging()) {
+        engine.PointerRelease(pressed);
+        return engine.history().undo.size() > stepsBefore;
+    }
+    const TableGeometry table = engine.geometry();
+    const Point dropped = Gripped({table.PileCardX(move.target, 0, false), table.PileCardY(move.target, 0, false)});
+    engine.PointerMove(dropped);
+    return engine.PointerRelease(dropped);
+}
+
+bool ClickStock(Engine& engine) {
+    if (!engine.game().inProgress || !engine.origins().isOnTable(PileId::Stock())) return false;
+    const size_t stepsBefore = engine.history().undo.size();
+    const Point at = Gripped(engine.origins().origin(PileId::Stock()));
+    engine.PointerPress(at);
+    engine.PointerRelease(at);
+    return engine.history().undo.size() > stepsBefore;
+}
+
+}  // namespace dravicor

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/engine.h"
+
+namespace dravicor {
+
+// A player's moves made through the pointer, exactly as the front ends
+// forward them: press on the card, move onto the pile, release. Whatever
+// the engine does on the way (autoplay, fills, face-up turns, the win)
+// happens as it would for a player.
+
+// Drags the card (with the cards above it in a tableau pile) onto the
+// target pile's top card. True when the card was dropped on a pile. A
+// face-down card is refused without a press, since pressing it would turn
+// it over rather than pick it up. In the games that take a pressed card
+// straight to their discard pile, true when the press moved it.
+bool PlayMove(Engine& engine, const PlayerMove& move);
+
+// Presses and releases on the stock, so that a click turns cards, deals
+// them out or redeals the waste (armed by the press, made by the release).
+// True when the click made an undo step.
+bool ClickStock(Engine& engine);
+
+}  // namespace dravicor

@@ -1,0 +1,83 @@
+// Moves made as the pointer makes them: what the front ends and the demo
+// recorder share.
+#include "engine/player_input.h"
+
+#include "engine_fixture.h"
+
+namespace dravicor::test {
+namespace {
+
+class PlayerInput : public EngineFixture {};
+
+TEST_F(PlayerInput, EveryListedMoveOfADealIsMadeOntoItsTarget) {
+    deal(kFreeCell, "7");
+    const std::vector<PlayerMove> moves = engine.LegalMoves();
+    ASSERT_FALSE(moves.empty());
+    const auto atDeal = snapshot();
+    for (const PlayerMove& move : moves) {
+        SCOPED_TRACE(CardText(move.card) + " to " + PileName(move.target));
+        ASSERT_TRUE(PlayMove(engine, move));
+        EXPECT_TRUE(engine.position().piles.pile(move.target).contains(move.card));
+        ASSERT_EQ(engine.history().undo.size(), 1u) << "one move, one undo step";
+        ASSERT_TRUE(engine.Undo(true));
+        EXPECT_EQ(snapshot(), atDeal);
+    }
+}
+
+TEST_F(PlayerInput, ARunTravelsWithItsCard) {
+    Position p;
+    Lay(p, PileId::Tableau(1), {Clubs(2), Hearts(13), Spades(12), Diamonds(11)}, 1);
+    Lay(p, PileId::Tableau(2), {});
+    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
+    deal(kKlondike);
+    playFrom(p);
+    ASSERT_TRUE(PlayMove(engine, {Hearts(13), PileId::Tableau(2)}));
+    EXPECT_EQ(engine.position().piles.tableau[1].groups(), (std::vector<CardNumber>{Hearts(13), Spades(12), Diamonds(11)}));
+    EXPECT_EQ(engine.position().piles.tableau[0].groups(), (std::vector<CardNumber>{Clubs(2)}));
+}
+
+TEST_F(PlayerInput, AnIllegalMoveChangesNothing) {
+    Position p;
+    Lay(p, PileId::Tableau(1), {Hearts(5)});
+    Lay(p, PileId::Tableau(2), {Diamonds(6)});
+    Lay(p, PileId::Tableau(3), {Clubs(3), Spades(9)}, 1);
+    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
+    deal(kKlondike);
+    playFrom(p);
+    const auto before = snapshot();
+    EXPECT_FALSE(PlayMove(engine, {Hearts(5), PileId::Tableau(2)})) << "red on red";
+    EXPECT_FALSE(PlayMove(engine, {Clubs(3), PileId::Tableau(2)})) << "a face-down card is not picked up";
+    EXPECT_TRUE(engine.position().cardTable.IsFaceDown(Clubs(3))) << "nor turned by a press";
+    EXPECT_FALSE(PlayMove(engine, {Hearts(5), PileId::Stock()}));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(engine.history().undo.empty());
+}
+
+TEST_F(PlayerInput, StockClicksTurnThenRedeal) {
+    Position p;
+    Lay(p, PileId::Stock(), {Clubs(1), Clubs(2)}, 2);
+    Lay(p, PileId::Tableau(1), {Spades(13)});
+    deal(kKlondike);
+    playFrom(p);
+    EXPECT_TRUE(ClickStock(engine));
+    EXPECT_TRUE(ClickStock(engine));
+    EXPECT_EQ(engine.position().piles.stock[1].groups(), (std::vector<CardNumber>{Clubs(2), Clubs(1)}));
+    EXPECT_TRUE(ClickStock(engine)) << "the press arms the redeal and the release makes it";
+    EXPECT_EQ(engine.position().piles.stock[0].groups(), (std::vector<CardNumber>{Clubs(1), Clubs(2)}));
+    EXPECT_EQ(engine.game().passNumber, 2);
+    EXPECT_EQ(engine.history().undo.size(), 3u);
+}
+
+TEST_F(PlayerInput, AStockClickThatDoesNothingSaysSo) {
+    deal(kSpider);
+    Position p = engine.position();
+    p.piles.tableau[0].clear();
+    playFrom(p);
+    const auto before = snapshot();
+    EXPECT_FALSE(ClickStock(engine)) << "no deal while a pile is empty";
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(engine.history().undo.empty());
+}
+
+}  // namespace
+}  // namespace dravicor::test

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "cards/position.h"
+#include "rules/game_rules.h"
+
+namespace dravicor {
+
+// The key under which the demo search remembers a position it has been to.
+// Positions that play alike share a key: piles of one kind whose rules are
+// the same are interchangeable (a card in the first free cell or in the
+// third), and in two-deck games the two copies of a card are too. Where
+// the passes through the stock are limited, the pass is part of the key,
+// since it decides whether the waste can be turned over again; where they
+// are not, it is left out, or every pass would make the same cards new.
+class PositionKeys {
+public:
+    explicit PositionKeys(const GameRules& rules);
+
+    std::uint64_t keyOf(const Position& position, int passNumber) const;
+
+private:
+    // Piles that may trade places, listed together; every pile of the
+    // position is in exactly one group.
+    std::vector<std::vector<PileId>> groups_;
+    bool twoDecks_ = false;
+    bool passesCount_ = false;
+};
+
+}  // namespace dravicor

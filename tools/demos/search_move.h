@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "engine/engine.h"
+
+namespace dravicor {
+
+// One move of the demo search: a drag, or a click on the stock.
+struct SearchMove {
+    bool stock = false;
+    PlayerMove drag{};
+};
+
+// The moves worth trying now: the engine's legal drags less the idle
+// shuffles, then the stock when a click would change anything.
+std::vector<SearchMove> CandidateMoves(const Engine& engine);
+
+// Makes the move through the pointer; true when it was made.
+bool MakeSearchMove(Engine& engine, const SearchMove& move);
+
+// Takes back quietly down to the given number of undo steps.
+void TakeBackTo(Engine& engine, size_t steps);
+
+}  // namespace dravicor
