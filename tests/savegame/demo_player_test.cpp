@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include "../engine/engine_fixture.h"
+#include "common/settings_record.h"
+#include "rules/custom_games.h"
 #include "shipped_games.h"
 
 namespace dravicor::test {
@@ -173,6 +175,42 @@ TEST_F(DemoPlayerTest, AMissingDemoIsReportedAndDemoModeStaysOn) {
     EXPECT_EQ(demo.counterText(), "1/1");
     ASSERT_TRUE(demo.ToggleDemo());
     EXPECT_FALSE(demo.active());
+}
+
+// Every demo the build recorded plays from its first position to a won
+// game through the demo bar.
+TEST(ShippedDemos, EachRewindsToItsFirstStepAndEndsWon) {
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    SettingsRecord settings;
+    std::mt19937_64 random{7};
+    Engine engine{settings, platform, random};
+    settings.put(Field::CardSize, "B");
+    settings.put(Field::ScoringSystem, "01");
+    settings.put(Field::ConfirmQuitGame, "N");
+    const std::filesystem::path programDir = BuiltCatalogue().parent_path();
+    SavedGameCatalogue catalogue;
+    catalogue.rules = [](int code) -> std::optional<GameRules> { return LoadGameRules(BuiltCatalogue(), code, NoCustomGames()); };
+    catalogue.name = [](int code) { return "Game " + std::to_string(code); };
+    DemoPlayer demo{engine, settings, platform, programDir, catalogue};
+
+    int shipped = 0;
+    for (int code = 0; code < 100; ++code) {
+        if (!std::filesystem::exists(DemoFilePath(programDir, code))) continue;
+        SCOPED_TRACE("game " + std::to_string(code));
+        ++shipped;
+        settings.put(Field::CurrentGame, FormatField(code, 4));
+        ASSERT_TRUE(demo.ToggleDemo());
+        ASSERT_TRUE(fake.messages.empty()) << fake.messages.front().text;
+        ASSERT_GT(demo.maximum(), 1);
+        EXPECT_EQ(demo.counterText(), "1/" + std::to_string(demo.maximum()));
+        EXPECT_TRUE(engine.history().undo.empty()) << "rewound to the first position";
+        demo.last();
+        EXPECT_EQ(demo.step(), demo.maximum());
+        EXPECT_TRUE(engine.IsGameWon()) << "the last step is a won game";
+        ASSERT_TRUE(demo.ToggleDemo());
+    }
+    EXPECT_GE(shipped, 7) << "the build records a demo of every classic game at least";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "engine/poker.h"
 #include "position_key.h"
 #include "position_score.h"
 
@@ -80,7 +81,10 @@ private:
                 continue;
             }
             if (!move.stock && landedElsewhere(move.drag)) ++report_.misroutedMoves;
-            if (engine_.IsGameWon()) {
+            // A full poker grid ends the game, but only a hundred points win it.
+            const bool won = engine_.IsGameWon() && (engine_.rules()[Rule::SpecialGame] != 9 ||
+                                                     IsPokerScoreWinning(engine_.game().score));
+            if (won) {
                 if (engine_.game().inProgress) ++report_.unendedWins;
                 report_.won = true;
                 frame.children.clear();
