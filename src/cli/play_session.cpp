@@ -8,6 +8,7 @@
 #include "common/profile_file.h"
 #include "common/text_resources.h"
 #include "engine/card_counter.h"
+#include "engine/player_input.h"
 #include "savegame/saved_game.h"
 #include "select/game_numbers.h"
 #include "common/text.h"
@@ -183,21 +184,10 @@ void PlaySession::printTable() {
 }
 
 std::string PlaySession::move(const std::string& cardText, const std::string& target) {
-    Engine& engine = program_.engine();
     const auto card = CardNumberOf(cardText);
     const auto pile = ParsePileName(target);
-    if (!card || !pile || pile->kind == PileKind::Stock) return "refused";
-    const auto from = engine.CardPoint(*card);
-    if (!from || !engine.origins().isOnTable(*pile)) return "refused";
-    const TableGeometry table = engine.geometry();
-    const Point to{table.PileCardX(*pile, 0, false), table.PileCardY(*pile, 0, false)};
-    engine.PointerPress(Offset(*from, kGrip));
-    if (!engine.isDragging()) {
-        engine.PointerRelease(Offset(*from, kGrip));
-        return "refused";
-    }
-    engine.PointerMove(Offset(to, kGrip));
-    return engine.PointerRelease(Offset(to, kGrip)) ? "ok" : "refused";
+    if (!card || !pile) return "refused";
+    return PlayMove(program_.engine(), {static_cast<CardNumber>(*card), *pile}) ? "ok" : "refused";
 }
 
 std::string PlaySession::save(const std::string& file) {
@@ -295,15 +285,7 @@ std::string PlaySession::demo(const std::string& action, const std::string& step
     return "step " + demo.counterText();
 }
 
-std::string PlaySession::stock() {
-    Engine& engine = program_.engine();
-    if (!engine.origins().isOnTable(PileId::Stock())) return "refused";
-    const Point at = Offset(engine.origins().origin(PileId::Stock()), kGrip);
-    const CompactPosition before = CompactPosition::From(engine.position(), false);
-    engine.PointerPress(at);
-    engine.PointerRelease(at);
-    return CompactPosition::From(engine.position(), false) == before ? "refused" : "ok";
-}
+std::string PlaySession::stock() { return ClickStock(program_.engine()) ? "ok" : "refused"; }
 
 std::string PlaySession::doubleClick(const std::string& cardText) {
     Engine& engine = program_.engine();
