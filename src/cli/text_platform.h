@@ -2,20 +2,14 @@
 
 #include <ostream>
 
-#include "common/platform.h"
+#include "common/headless_services.h"
 
 namespace dravicor {
 
 // The platform of the text front end: messages and questions are printed as
 // "message: TEXT" and "question: TEXT" lines, questions get a fixed answer,
 // pauses return at once, and there is no sound, cursor or file dialog.
-class TextPlatform final : public Messages,
-                           public SoundPlayer,
-                           public Clock,
-                           public Timers,
-                           public BusyCursor,
-                           public FileDialogs,
-                           public Screen {
+class TextPlatform final : public Messages, public Clock, public HeadlessServices {
 public:
     TextPlatform(std::ostream& out, bool answerYes) : out_(out), answerYes_(answerYes) {}
 
@@ -28,26 +22,8 @@ public:
     void beep() override { ++beeps_; }
     int beeps() const { return beeps_; }
 
-    void play(std::string_view, SoundMode) override {}
-    void stop() override {}
-
     std::chrono::system_clock::time_point now() const override { return std::chrono::system_clock::now(); }
     void pause(std::chrono::milliseconds) override {}
-
-    Id start(std::chrono::milliseconds, bool, std::function<void()>) override { return 0; }
-    void stop(Id) override {}
-
-    void beginBusy() override {}
-    void endBusy() override {}
-
-    std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFileToSave(std::string_view, std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-
-    ScreenInfo info() const override { return {}; }
 
 private:
     std::ostream& out_;

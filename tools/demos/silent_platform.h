@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform.h"
+#include "common/headless_services.h"
 
 namespace dravicor {
 
@@ -8,13 +8,7 @@ namespace dravicor {
 // nothing is shown or played, questions are agreed to, pauses return at
 // once and the clock stands still, so that a recorded game shows no
 // playing time and two runs write the same bytes.
-class SilentPlatform final : public Messages,
-                             public SoundPlayer,
-                             public Clock,
-                             public Timers,
-                             public BusyCursor,
-                             public FileDialogs,
-                             public Screen {
+class SilentPlatform final : public Messages, public Clock, public HeadlessServices {
 public:
     Platform platform() { return {*this, *this, *this, *this, *this, *this, *this}; }
 
@@ -25,27 +19,8 @@ public:
     bool showMessageWithOptOut(std::string_view, std::string_view) override { return false; }
     void beep() override {}
 
-    void play(std::string_view, SoundMode) override {}
-    void stop() override {}
-
     std::chrono::system_clock::time_point now() const override { return {}; }
     void pause(std::chrono::milliseconds) override {}
-
-    Id start(std::chrono::milliseconds, bool, std::function<void()>) override { return 0; }
-    void stop(Id) override {}
-
-    void beginBusy() override {}
-    void endBusy() override {}
-
-    std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFileToSave(std::string_view, std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-
-    // A screen wide enough that no game switches to its small cards.
-    ScreenInfo info() const override { return {}; }
 };
 
 }  // namespace dravicor
