@@ -187,6 +187,17 @@ public:
     // The cards selected in a pairing game, in the order pressed.
     const std::vector<CardNumber>& selection() const { return selection_; }
 
+    // Every set of cards (at most four) whose presses, in the listed order,
+    // complete and discard a selection in a pairing game, starting from an
+    // empty selection; in the games where a press turns a face-down top
+    // card, that card alone too. Empty in other games.
+    std::vector<std::vector<CardNumber>> SelectionMoves() const;
+    // The games with a discard pile (Rule::SpecialGame 2, 12, 15): the
+    // tableau cards a press would take there now.
+    std::vector<CardNumber> DiscardMoves() const;
+    // Forgets a half-made selection (the player changed their mind).
+    void ClearSelection();
+
     // Every move a player could make now by dragging, in a stable order.
     std::vector<PlayerMove> LegalMoves() const;
     // Would a click on the stock change the position?
@@ -236,10 +247,11 @@ private:
     bool flanksMatch(const std::vector<CardNumber>& selection) const;
     bool mayBeTaken(int card, PileId pile) const;
     bool isRowGame() const;
-    void clearSelection();
     bool discardSelection();
     bool refillEmptyTableaus();
     bool consolidateGrid();
+    // Would closing the grid's gaps move or deal a card?
+    bool gridWouldClose() const;
 
     // Undo.
     void PushSnapshot(bool toUndo, bool clearRedo);

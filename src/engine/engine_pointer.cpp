@@ -200,6 +200,21 @@ std::optional<Point> Engine::CardPoint(int card) const {
     return found;
 }
 
+std::vector<CardNumber> Engine::DiscardMoves() const {
+    std::vector<CardNumber> cards;
+    const int special = rules_[Rule::SpecialGame];
+    if (!game_.inProgress || rules_[Rule::SelectionPlay] != 0 || (special != 2 && special != 12 && special != 15)) {
+        return cards;
+    }
+    for (int t = 1; t <= pileCountOf(PileKind::Tableau); ++t) {
+        const PileId pile = PileId::Tableau(t);
+        const Pile& cardsThere = position_.piles.pile(pile);
+        const CardNumber top = cardsThere.top();
+        if (top != kNoCard && isOnTable(pile) && canPickUp(top, cardsThere, pile)) cards.push_back(top);
+    }
+    return cards;
+}
+
 std::vector<PlayerMove> Engine::LegalMoves() const {
     std::vector<PlayerMove> moves;
     if (!game_.inProgress || rules_[Rule::SelectionPlay] != 0) return moves;
@@ -234,7 +249,7 @@ bool Engine::StockWouldAct() const {
     if (!game_.inProgress || !isOnTable(PileId::Stock())) return false;
     const Pile& stock = position_.piles.stock[0];
     // The grid closes its gaps; the one-row games deal onto their row.
-    if (rules_[Rule::SelectionPlay] != 0 && rules_[Rule::SpecialGame] == 8) return anyTableauEmpty();
+    if (rules_[Rule::SelectionPlay] != 0 && rules_[Rule::SpecialGame] == 8) return gridWouldClose();
     if (rules_[Rule::SelectionPlay] != 0 && isRowGame()) return !stock.empty();
     const bool turnsToWaste = rules_[Rule::WasteUnderStock] == 1 || rules_[Rule::ShuffleRedeal] >= 1;
     if (turnsToWaste) {

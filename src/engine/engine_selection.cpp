@@ -54,7 +54,67 @@ int DecadeValue(int card) { return std::min(CardRank(card), 10); }
 
 }  // namespace
 
-void Engine::clearSelection() { selection_.clear(); }
+void Engine::ClearSelection() {
+    if (selection_.empty()) return;
+    selection_.clear();
+    changed();
+}
+
+std::vector<std::vector<CardNumber>> Engine::SelectionMoves() const {
+    std::vector<std::vector<CardNumber>> moves;
+    if (!game_.inProgress || rules_[Rule::SelectionPlay] == 0) return moves;
+    const int special = rules_[Rule::SpecialGame];
+    const bool freeCardsOnly = special == 3 || special == 4;
+
+    // The cards a press would select, in table order.
+    struct Pressable {
+        CardNumber card;
+        PileId pile;
+    };
+    std::vector<Pressable> cards;
+    const auto add = [&](PileId pile, CardNumber card) {
+        if (card == kNoCard || position_.cardTable.IsFaceDown(card) || !isOnTable(pile)) return;
+        if (freeCardsOnly && !mayBeTaken(card, pile)) return;
+        cards.push_back({card, pile});
+    };
+    for (int t = 1; t <= pileCountOf(PileKind::Tableau); ++t) {
+        for (const CardNumber card : position_.piles.pile(PileId::Tableau(t)).groups()) add(PileId::Tableau(t), card);
+    }
+    if (freeCardsOnly) add(PileId::Waste(), position_.piles.stock[1].top());
+    if (special == 3 || special == 14 || special == 16) {
+        for (int r = 1; r <= pileCountOf(PileKind::Reserve); ++r) add(PileId::Reserve(r), position_.piles.pile(PileId::Reserve(r)).top());
+    }
+
+    // Selections grow card by card while the family accepts them; one that
+    // completes is a move and grows no further. The one-row games complete
+    // only runs of neighbouring cards, so only runs are grown there.
+    constexpr size_t kLargestSelection = 4;
+    std::vector<CardNumber> selection;
+    const auto grow = [&](const auto& self, size_t from) -> void {
+        for (size_t i = from; i < cards.size(); ++i) {
+            if (isRowGame() && !selection.empty() && i != from) break;
+            selection.push_back(cards[i].card);
+            const bool accepted = freeCardsOnly ? selection.size() <= 2
+                                                : selectionValid(selection, cards[i].card, cards[i].pile);
+            if (accepted && selectionComplete(selection)) {
+                moves.push_back(selection);
+            } else if (accepted && selection.size() < kLargestSelection) {
+                self(self, i + 1);
+            }
+            selection.pop_back();
+        }
+    };
+    grow(grow, 0);
+
+    // Where a press turns a face-down top card over, that press is a move too.
+    if (special == 25 || special == 26) {
+        for (int t = 1; t <= pileCountOf(PileKind::Tableau); ++t) {
+            const CardNumber top = position_.piles.pile(PileId::Tableau(t)).top();
+            if (top != kNoCard && position_.cardTable.IsFaceDown(top)) moves.push_back({top});
+        }
+    }
+    return moves;
+}
 
 bool Engine::isRowGame() const {
     const int special = rules_[Rule::SpecialGame];
@@ -322,8 +382,18 @@ bool Engine::refillEmptyTableaus() {
 
 // Closes the gaps of the grid: the cards move up in pile order, and the
 // piles left empty at the end are dealt from the stock.
+bool Engine::gridWouldClose() const {
+    bool gap = false;
+    for (int t = 1; t <= pileCountOf(PileKind::Tableau); ++t) {
+        const bool empty = position_.piles.pile(PileId::Tableau(t)).empty();
+        if (!empty && gap) return true;
+        gap = gap || empty;
+    }
+    return gap && !position_.piles.stock[0].empty();
+}
+
 bool Engine::consolidateGrid() {
-    if (!anyTableauEmpty()) return false;
+    if (!gridWouldClose()) return false;
     PushSnapshot(true, true);
     selection_.clear();
     const int piles = pileCountOf(PileKind::Tableau);

@@ -33,6 +33,22 @@ bool PlayMove(Engine& engine, const PlayerMove& move) {
     return engine.PointerRelease(dropped);
 }
 
+bool PressCards(Engine& engine, const std::vector<CardNumber>& cards) {
+    if (!engine.game().inProgress) return false;
+    const size_t stepsBefore = engine.history().undo.size();
+    engine.ClearSelection();
+    for (const CardNumber card : cards) {
+        const auto at = engine.CardPoint(card);
+        if (!at) break;
+        const Point pressed = Gripped(*at);
+        engine.PointerPress(pressed);
+        engine.PointerRelease(pressed);
+    }
+    if (engine.history().undo.size() > stepsBefore) return true;
+    engine.ClearSelection();
+    return false;
+}
+
 bool ClickStock(Engine& engine) {
     if (!engine.game().inProgress || !engine.origins().isOnTable(PileId::Stock())) return false;
     const size_t stepsBefore = engine.history().undo.size();

@@ -16,6 +16,12 @@ namespace dravicor {
 // straight to their discard pile, true when the press moved it.
 bool PlayMove(Engine& engine, const PlayerMove& move);
 
+// Presses the cards one after the other, as a pairing game selects them,
+// from an empty selection.
+// True when the presses made an undo step (the selection was discarded);
+// otherwise the half-made selection is cleared again.
+bool PressCards(Engine& engine, const std::vector<CardNumber>& cards);
+
 // Presses and releases on the stock, so that a click turns cards, deals
 // them out or redeals the waste (armed by the press, made by the release).
 // True when the click made an undo step.

@@ -81,6 +81,31 @@ TEST_F(SelectionTest, TensDiscardsPairsOfTenAndRefusesAThirdNumberCard) {
     EXPECT_EQ(selected(), (std::vector<int>{Clubs(4)})) << "a second press deselects";
 }
 
+TEST_F(SelectionTest, ListedSelectionsAreExactlyTheOnesThatDiscard) {
+    play(1, 10, {{Hearts(3)}, {Spades(7)}, {Clubs(4)}, {Diamonds(2)}, {Hearts(5)}, {Clubs(10)}});
+    using Sets = std::vector<std::vector<CardNumber>>;
+    EXPECT_EQ(engine.SelectionMoves(), (Sets{{Hearts(3), Spades(7)}}));
+
+    play(1, 15, {{Hearts(12)}, {Diamonds(12)}, {Clubs(12)}, {Spades(12)}, {Hearts(7)}, {Spades(8)}});
+    EXPECT_EQ(engine.SelectionMoves(),
+              (Sets{{Hearts(12), Diamonds(12), Clubs(12), Spades(12)}, {Hearts(7), Spades(8)}}));
+
+    // Only free cards count in a pyramid; a King goes alone.
+    play(4, 13, {{Hearts(6)}, {Clubs(13), Diamonds(7)}}, 4);
+    EXPECT_EQ(engine.SelectionMoves(), (Sets{{Clubs(13)}}));
+
+    // Every listed selection, pressed, is discarded in one step.
+    play(17, 11, {{Hearts(4)}, {Clubs(7)}, {Spades(11)}, {Spades(12)}, {Diamonds(13)}, {Diamonds(4)}});
+    const Sets listed = engine.SelectionMoves();
+    ASSERT_EQ(listed.size(), 3U);
+    for (const auto& set : listed) {
+        const size_t steps = engine.history().undo.size();
+        for (const CardNumber card : set) press(card);
+        EXPECT_EQ(engine.history().undo.size(), steps + 1);
+        ASSERT_TRUE(engine.Undo());
+    }
+}
+
 TEST_F(SelectionTest, FifteensAndFourOfAKindOfCourtCards) {
     play(1, 15, {{Hearts(7)}, {Spades(8)}, {Hearts(5)}, {Clubs(10)}});
     press(Hearts(7));

@@ -387,6 +387,20 @@ protected:
     // A press on a face-up card on the table, as the pairing games are
     // played (elsewhere a press picks a card up and puts it back).
     void pressACard(std::mt19937_64& rng) {
+        // Half the time a selection the engine lists, which must be discarded.
+        const auto listed = engine.SelectionMoves();
+        if (!listed.empty() && rng() % 2 == 0) {
+            const auto& set = listed[rng() % listed.size()];
+            std::string text = "press listed";
+            for (const CardNumber card : set) text += " " + std::to_string(card);
+            trail.push_back(text);
+            const size_t steps = engine.history().undo.size();
+            engine.ClearSelection();  // the listed sets start from nothing selected
+            for (const CardNumber card : set) click(card);
+            EXPECT_GT(engine.history().undo.size(), steps) << "a listed selection was not taken";
+            EXPECT_TRUE(engine.selection().empty());
+            return;
+        }
         std::vector<int> cards;
         engine.position().piles.forEach([&](PileId id, const Pile& pile) {
             if (id.kind == PileKind::Stock || !engine.origins().isOnTable(id)) return;

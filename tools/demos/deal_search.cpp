@@ -80,7 +80,7 @@ private:
                 TakeBackTo(engine_, frame.depth);
                 continue;
             }
-            if (!move.stock && landedElsewhere(move.drag)) ++report_.misroutedMoves;
+            if (!move.stock && move.presses.empty() && landedElsewhere(move.drag)) ++report_.misroutedMoves;
             // A full poker grid ends the game, but only a hundred points win it.
             const bool won = engine_.IsGameWon() && (engine_.rules()[Rule::SpecialGame] != 9 ||
                                                      IsPokerScoreWinning(engine_.game().score));

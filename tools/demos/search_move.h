@@ -6,10 +6,12 @@
 
 namespace dravicor {
 
-// One move of the demo search: a drag, or a click on the stock.
+// One move of the demo search: a drag, a click on the stock, or the
+// presses that discard a selection in a pairing game.
 struct SearchMove {
     bool stock = false;
     PlayerMove drag{};
+    std::vector<CardNumber> presses;
 };
 
 // The moves worth trying now: the engine's legal drags less the idle
