@@ -149,6 +149,13 @@ void PlaySession::printSnapshot() {
 void PlaySession::printMoves() {
     const Engine& engine = program_.engine();
     for (const PlayerMove& m : engine.LegalMoves()) out_ << CardText(m.card) << ' ' << PileName(m.target) << '\n';
+    // Presses: a card to the discard pile, or the cards of a selection.
+    for (const CardNumber card : engine.DiscardMoves()) out_ << "press " << CardText(card) << '\n';
+    for (const auto& selection : engine.SelectionMoves()) {
+        out_ << "press";
+        for (const CardNumber card : selection) out_ << ' ' << CardText(card);
+        out_ << '\n';
+    }
     if (engine.StockWouldAct()) out_ << "stock\n";
 }
 

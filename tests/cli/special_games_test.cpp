@@ -97,6 +97,23 @@ TEST_F(SpecialGames, PyramidIsWonWithItsStockAndWaste) {
     EXPECT_TRUE(Has(lines, "in-progress no"));
 }
 
+TEST_F(SpecialGames, MovesListThePressesThatWouldAct) {
+    // Golf 11 starts with tableau cards a press takes to the discard pile;
+    // Monte Carlo 1 with its neighbouring pairs.
+    const auto golf = play(12, "11", "moves\n");
+    std::vector<std::string> presses;
+    for (const std::string& line : golf) {
+        if (line.rfind("press ", 0) == 0) presses.push_back(line);
+    }
+    EXPECT_FALSE(presses.empty());
+    EXPECT_TRUE(Has(golf, "press 021")) << "the script's first press is listed";
+    EXPECT_TRUE(Has(golf, "stock"));
+
+    const auto monteCarlo = play(10, "1", "moves\n");
+    EXPECT_TRUE(Has(monteCarlo, "press 003 042")) << "the script's first pair is listed";
+    EXPECT_FALSE(Has(monteCarlo, "stock")) << "no gap to close yet";
+}
+
 TEST_F(SpecialGames, SelectionIsShownAndUndoClearsIt) {
     // Monte Carlo 1: the first press selects, the second of a neighbouring
     // pair discards both.
