@@ -275,6 +275,64 @@ TEST_F(SelectionTest, RoyalMarriageFlanksShareRankOrSuit) {
               (std::vector<CardNumber>{12, 0, Clubs(4), 0, Clubs(7), 0, 13}));
 }
 
+TEST_F(SelectionTest, ThirteensTakeAtMostTwoCardsAddingUp) {
+    play(7, 13, {{Hearts(6)}, {Clubs(7)}, {Spades(2)}, {Diamonds(3)}});
+    press(Spades(2));
+    press(Diamonds(3));
+    const int beeps = fake.beeps;
+    press(Hearts(6));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "a third card";
+    press(Spades(2));
+    press(Diamonds(3));
+    press(Hearts(6));
+    press(Clubs(7));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(6), Clubs(7)}));
+}
+
+TEST_F(SelectionTest, PairsOfTopCardsOnly) {
+    for (const int family : {14, 16}) {
+        play(family, 1, {{Hearts(9), Hearts(5)}, {Clubs(5)}, {Spades(9)}});
+        const int beeps = fake.beeps;
+        press(Hearts(9));
+        EXPECT_EQ(fake.beeps, beeps + 1) << "family " << family << ": a covered card";
+        press(Hearts(5));
+        press(Spades(9));
+        EXPECT_EQ(fake.beeps, beeps + 2) << "family " << family << ": another rank";
+        press(Clubs(5));
+        EXPECT_EQ(discarded(), (std::vector<int>{Hearts(5), Clubs(5)})) << "family " << family;
+    }
+}
+
+TEST_F(SelectionTest, FaceDownTopsTurnOverAndElevensTakeThreeCourtCardsAtMost) {
+    play(26, 11, {{Hearts(11), Hearts(4)}, {Clubs(12)}, {Spades(13)}, {Diamonds(7)}});
+    // Lay the four of hearts face down on top of its pile.
+    Position p = engine.position();
+    p.cardTable.SetFaceUp(Hearts(4), false);
+    playFrom(p);
+    press(Hearts(4));
+    EXPECT_TRUE(engine.position().cardTable.IsFaceUp(Hearts(4))) << "a press turns the top card";
+    EXPECT_TRUE(selected().empty());
+    press(Hearts(4));
+    press(Diamonds(7));
+    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(4), Diamonds(7)}));
+    press(Hearts(11));
+    press(Clubs(12));
+    press(Spades(13));
+    EXPECT_EQ(discarded().size(), 5U) << "Jack, Queen and King";
+}
+
+TEST_F(SelectionTest, GoBetweenFlanksAndTwoCardsAtMost) {
+    play(21, 1, {{Hearts(2), 0, Clubs(8), 0, Diamonds(2), 0, Spades(1), 0, Spades(4)}}, 8);
+    press(Clubs(8));
+    EXPECT_EQ(discarded(), (std::vector<int>{Clubs(8)})) << "two twos either side";
+    press(Diamonds(2));
+    const int beeps = fake.beeps;
+    press(Spades(4));
+    EXPECT_EQ(fake.beeps, beeps + 1) << "not next to the selected card";
+    press(Spades(1));
+    EXPECT_EQ(selected(), (std::vector<int>{Diamonds(2), Spades(1)})) << "no flanks: stays selected";
+}
+
 TEST_F(SelectionTest, UndoPutsADiscardBackAndTheRightButtonSelectsNothing) {
     play(25, 1, {{Hearts(5)}, {Clubs(5)}, {Spades(2)}});
     const auto before = snapshot();
