@@ -7,6 +7,7 @@
 #include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/resource_library.h"
 #include "ui/termination_signals.h"
 
 int main(int argc, char** argv) {
@@ -25,8 +26,18 @@ int main(int argc, char** argv) {
     QtPlatform qtPlatform;
     Platform platform = qtPlatform.platform();
     std::unique_ptr<Program> program;
+    std::unique_ptr<ResourceLibrary> library;
     try {
         program = std::make_unique<Program>(commandLine->programDir.value_or(ExecutableDir()), platform);
+        // The pictures and cursors of the windows: without them the program
+        // cannot show itself, so it says so and ends.
+        library = ResourceLibrary::Open(program->programDir());
+        if (!library) {
+            qtPlatform.showMessage(ResourceLibrary::LoadFailureMessage(program->programDir()), "Dravicor",
+                                   MessageIcon::Error);
+            return 1;
+        }
+        qtPlatform.setSoundFolder(program->programDir() / "SOUNDS");
         // Without its game catalogue the program has nothing to offer; the
         // message has been shown.
         if (!program->initialise()) return 0;

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "ui/file_filter.h"
+#include "ui/sound_output.h"
 
 namespace dravicor {
 
@@ -77,6 +78,23 @@ QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() {
     // A busy cursor left behind would outlive the platform that set it.
     while (busyDepth_ > 0) endBusy();
+}
+
+std::optional<std::filesystem::path> QtPlatform::findSound(std::string_view fileName) const {
+    if (!sounds_) return std::nullopt;
+    return sounds_->find(fileName);
+}
+
+// A missing file plays nothing, not even the system's default sound.
+void QtPlatform::play(std::string_view fileName, SoundMode mode) {
+    const auto file = findSound(fileName);
+    if (!file) return;
+    if (!output_) output_ = std::make_unique<SoundOutput>();
+    output_->play(*file, mode);
+}
+
+void QtPlatform::stop() {
+    if (output_) output_->stop();
 }
 
 void QtPlatform::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
+#include <memory>
+#include <optional>
 
 #include <QObject>
 
 #include "common/platform.h"
+#include "ui/sound_folder.h"
 
 class QTimer;
 
 namespace dravicor {
+
+class SoundOutput;
 
 // The platform of the desktop program, answered with Qt. Dialogs are
 // modal to the active window; timers and pauses run on the event loop of
@@ -33,9 +39,13 @@ public:
     bool showMessageWithOptOut(std::string_view text, std::string_view picture) override;
     void beep() override;
 
-    // The sound files come with a later piece of work; until then nothing plays.
-    void play(std::string_view, SoundMode) override {}
-    void stop() override {}
+    // Sounds come from this folder (the program's SOUNDS/); until it is set,
+    // and for names it does not hold, nothing plays.
+    void setSoundFolder(const std::filesystem::path& folder) { sounds_.emplace(folder); }
+    // The file a sound name stands for, found whatever its letter case.
+    std::optional<std::filesystem::path> findSound(std::string_view fileName) const;
+    void play(std::string_view fileName, SoundMode mode) override;
+    void stop() override;
 
     std::chrono::system_clock::time_point now() const override;
     void pause(std::chrono::milliseconds duration) override;
@@ -60,6 +70,8 @@ private:
     std::map<Id, QTimer*> timers_;
     Id nextTimerId_ = 1;
     int busyDepth_ = 0;
+    std::optional<SoundFolder> sounds_;
+    std::unique_ptr<SoundOutput> output_;
 };
 
 }  // namespace dravicor

@@ -41,8 +41,8 @@ log="$output_dir/program.log"
 rm -f "$screenshot" "$log"
 
 program_dir=$(mktemp -d -t dravicor-smoke.XXXXXX)
-# A scratch program directory with the built game catalogue in it.
-cp "$(dirname "$program")/GAMES.DAT" "$program_dir/"
+# A scratch program directory with the built game catalogue and resource library in it.
+cp "$(dirname "$program")/GAMES.DAT" "$(dirname "$program")/KVR.RGF" "$program_dir/"
 pid=""
 cleanup() {
     [[ -n "$pid" ]] && kill -KILL "$pid" 2>/dev/null

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+#include "ui/card_images.h"
+#include "ui/image_folder.h"
+#include "ui/resource_library.h"
+
+namespace dravicor::test {
+namespace {
+
+const std::filesystem::path kBuiltProgramDir = DRAVICOR_BUILT_PROGRAM_DIR;
+constexpr Size kSmall{25, 32};
+
+// A colour per suit and card, so that every cut piece can be recognised.
+QRgb CardColour(int suit, int index) { return qRgb(10 + index * 18, 40 + suit * 50, 200 - index * 10); }
+
+// A sheet of `count` cards, five to a row, each filled with its colour and
+// marked with a black pixel in its top-left corner.
+QImage Sheet(int suit, Size card, int count) {
+    const int rows = (count + 4) / 5;
+    QImage sheet(card.width * 5, card.height * rows, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (int i = 0; i < count; ++i) {
+        const QRect rect((i % 5) * card.width, (i / 5) * card.height, card.width, card.height);
+        painter.fillRect(rect, QColor::fromRgb(CardColour(suit, i)));
+        painter.fillRect(QRect(rect.topLeft(), QSize(1, 1)), Qt::black);
+    }
+    return sheet;
+}
+
+void SaveBitmap(const std::filesystem::path& path, const QImage& image) {
+    std::filesystem::create_directories(path.parent_path());
+    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
+}
+
+TEST(CutFaceSheet, CutsThirteenCardsRowByRow) {
+    const auto faces = CutFaceSheet(Sheet(1, kSmall, 13), kSmall);
+    for (int i = 0; i < 13; ++i) {
+        const QImage& face = faces[static_cast<size_t>(i)];
+        ASSERT_EQ(face.size(), QSize(25, 32)) << i;
+        EXPECT_EQ(face.pixel(0, 0), qRgb(0, 0, 0)) << i;  // the piece starts at the card's corner
+        EXPECT_EQ(face.pixel(12, 16), CardColour(1, i)) << i;
+        EXPECT_EQ(face.pixel(24, 31), CardColour(1, i)) << i;
+    }
+}
+
+TEST(CutFaceSheet, ASmallSheetLeavesTheMissingCardsBlank) {
+    // Two rows: the King row (cards 10-12) is missing.
+    const auto faces = CutFaceSheet(Sheet(2, kSmall, 10), kSmall);
+    EXPECT_EQ(faces[9].pixel(5, 5), CardColour(2, 9));
+    for (size_t i = 10; i < 13; ++i) EXPECT_EQ(qAlpha(faces[i].pixel(5, 5)), 0) << i;
+}
+
+TEST(CardImages, FileNamesFollowSizeSetAndSuit) {
+    const CardImageChoice choice{'M', "003", "006"};
+    EXPECT_EQ(FaceSheetName(choice, 'H'), "CM003H");
+    EXPECT_EQ(BackName(choice), "DM006");
+}
+
+class LoadCardImagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        library_ = ResourceLibrary::Open(kBuiltProgramDir);
+        ASSERT_NE(library_, nullptr);
+        QImage back(25, 32, QImage::Format_RGB32);
+        back.fill(Qt::darkBlue);
+        SaveBitmap(dir_ / "Images" / "DP011.bmp", back);
+        const char suits[] = {'H', 'D', 'C', 'S'};
+        for (int s = 0; s < 4; ++s)
+            SaveBitmap(dir_ / "Images" / (std::string("CP001") + suits[s] + ".bmp"), Sheet(s + 1, kSmall, 13));
+    }
+
+    TempDir dir_;
+    std::unique_ptr<ResourceLibrary> library_;
+    FakePlatform platform_;
+    const CardImageChoice choice_{'P', "001", "011"};
+};
+
+TEST_F(LoadCardImagesTest, LoadsFacesBackMarkersShadowsAndBorders) {
+    const auto images = LoadCardImages(choice_, ImageFolder(dir_.path()), *library_, platform_);
+    ASSERT_TRUE(images.has_value());
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_EQ(images->cardSize, kSmall);
+    EXPECT_EQ(images->back.size(), QSize(25, 32));
+    // Hearts 0-12, diamonds 13-25, clubs 26-38, spades 39-51.
+    EXPECT_EQ(images->faces[0].toImage().pixel(10, 10), CardColour(1, 0));
+    EXPECT_EQ(images->faces[13].toImage().pixel(10, 10), CardColour(2, 0));
+    EXPECT_EQ(images->faces[38].toImage().pixel(10, 10), CardColour(3, 12));
+    EXPECT_EQ(images->faces[51].toImage().pixel(10, 10), CardColour(4, 12));
+    EXPECT_EQ(images->markers.at(10).size(), QSize(25, 32));
+    EXPECT_EQ(images->markers.at(22).size(), QSize(25, 32));
+    for (const QPixmap& shadow : images->shadows) {
+        EXPECT_EQ(shadow.size(), QSize(25, 32));
+        EXPECT_FALSE(shadow.mask().isNull());
+    }
+    for (const QPixmap& border : images->borders) EXPECT_FALSE(border.mask().isNull());
+}
+
+TEST_F(LoadCardImagesTest, AMissingSheetIsReportedAndNothingIsLoaded) {
+    std::filesystem::remove(dir_ / "Images" / "CP001C.bmp");
+    const auto images = LoadCardImages(choice_, ImageFolder(dir_.path()), *library_, platform_);
+    EXPECT_FALSE(images.has_value());
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text.rfind("Cannot find images file:\r" + (dir_ / "Images" / "CP001C.bmp").string(), 0),
+              0u);
+}
+
+TEST_F(LoadCardImagesTest, AMissingBackIsReported) {
+    std::filesystem::remove(dir_ / "Images" / "DP011.bmp");
+    EXPECT_FALSE(LoadCardImages(choice_, ImageFolder(dir_.path()), *library_, platform_).has_value());
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_NE(platform_.messages[0].text.find("DP011.bmp"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace dravicor::test
