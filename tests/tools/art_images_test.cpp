@@ -1,0 +1,183 @@
+// The pictures the build wrote into the program's Images folder: every file
+// the appearance choices name, at its size, with distinct faces; and the
+// generator's refusal of a missing deck.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+#include <set>
+#include <string>
+
+namespace {
+
+const QDir kImages(QStringLiteral(DRAVICOR_IMAGES_DIR));
+
+struct Size {
+    char letter;
+    int width;
+    int height;
+};
+constexpr Size kBig{'B', 71, 96};
+constexpr Size kMedium{'M', 59, 80};
+constexpr Size kPocket{'P', 25, 32};
+constexpr char kSuits[] = {'H', 'D', 'C', 'S'};
+
+QString Three(int n) { return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')); }
+
+QString SheetName(Size size, int set, char suit) {
+    return QStringLiteral("C") + QLatin1Char(size.letter) + Three(set) + QLatin1Char(suit);
+}
+
+QString BackFile(Size size, int back) { return QStringLiteral("D") + QLatin1Char(size.letter) + Three(back); }
+
+QImage Load(const QString& name) { return QImage(kImages.filePath(name + QStringLiteral(".bmp"))); }
+
+QByteArray Pixels(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QByteArray bytes;
+    for (int y = 0; y < rgb.height(); ++y) {
+        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4);
+    }
+    return bytes;
+}
+
+// The 13 cards of a sheet, Ace to King, cut as the program cuts them.
+std::vector<QImage> CutSheet(const QImage& sheet, Size size) {
+    std::vector<QImage> cards;
+    for (int k = 0; k < 13; ++k) {
+        cards.push_back(sheet.copy((k % 5) * size.width, (k / 5) * size.height, size.width, size.height));
+    }
+    return cards;
+}
+
+void ExpectSheets(Size size, int set) {
+    for (char suit : kSuits) {
+        const QString name = SheetName(size, set, suit);
+        const QImage sheet = Load(name);
+        ASSERT_FALSE(sheet.isNull()) << name.toStdString() << " is missing";
+        EXPECT_EQ(sheet.size(), QSize(5 * size.width, 3 * size.height)) << name.toStdString();
+        const QImage twice = Load(name + QStringLiteral("@2x"));
+        ASSERT_FALSE(twice.isNull()) << name.toStdString() << "@2x is missing";
+        EXPECT_EQ(twice.size(), sheet.size() * 2) << name.toStdString() << "@2x";
+    }
+}
+
+void ExpectDistinctFaces(Size size, int set) {
+    std::set<QByteArray> faces;
+    for (char suit : kSuits) {
+        for (const QImage& card : CutSheet(Load(SheetName(size, set, suit)), size)) faces.insert(Pixels(card));
+    }
+    EXPECT_EQ(faces.size(), 52u) << "set " << set << " size " << size.letter;
+}
+
+}  // namespace
+
+TEST(ArtImages, FaceSheetsOfEveryChoiceExistAtTheirSize) {
+    for (int set = 1; set <= 5; ++set) ExpectSheets(kBig, set);
+    ExpectSheets(kMedium, 3);
+    for (int set = 1; set <= 5; ++set) ExpectSheets(kPocket, set);
+}
+
+TEST(ArtImages, EverySetHas52DistinctFaces) {
+    for (int set = 1; set <= 5; ++set) ExpectDistinctFaces(kBig, set);
+    ExpectDistinctFaces(kMedium, 3);
+    ExpectDistinctFaces(kPocket, 1);
+}
+
+TEST(ArtImages, FaceSetsDifferFromOneAnother) {
+    std::set<QByteArray> kings;
+    for (int set = 1; set <= 5; ++set) kings.insert(Pixels(CutSheet(Load(SheetName(kBig, set, 'S')), kBig)[12]));
+    EXPECT_EQ(kings.size(), 5u);
+}
+
+TEST(ArtImages, EveryBackExistsInEverySizeAndTheyDiffer) {
+    for (Size size : {kBig, kMedium, kPocket}) {
+        std::set<QByteArray> backs;
+        for (int back = 1; back <= 27; ++back) {
+            const QString name = BackFile(size, back);
+            const QImage image = Load(name);
+            ASSERT_FALSE(image.isNull()) << name.toStdString() << " is missing";
+            EXPECT_EQ(image.size(), QSize(size.width, size.height)) << name.toStdString();
+            EXPECT_EQ(Load(name + QStringLiteral("@2x")).size(), image.size() * 2) << name.toStdString();
+            backs.insert(Pixels(image));
+        }
+        EXPECT_EQ(backs.size(), 27u) << "size " << size.letter;
+    }
+    // the back the medium cards always use
+    EXPECT_FALSE(Load(QStringLiteral("DM006")).isNull());
+}
+
+TEST(ArtImages, EveryBackgroundExistsAndTheyDiffer) {
+    std::vector<int> numbers = {101, 102, 103, 104, 105};
+    for (int n = 257; n <= 324; ++n) numbers.push_back(n);
+    std::set<QByteArray> tiles;
+    for (int n : numbers) {
+        const QImage tile = Load(QStringLiteral("B") + Three(n));
+        ASSERT_FALSE(tile.isNull()) << "B" << n << " is missing";
+        EXPECT_GE(tile.width(), 32) << "B" << n;
+        EXPECT_GE(tile.height(), 32) << "B" << n;
+        tiles.insert(Pixels(tile));
+    }
+    EXPECT_EQ(tiles.size(), numbers.size());
+    EXPECT_FALSE(Load(QStringLiteral("Y001")).isNull());
+}
+
+TEST(ArtImages, LowColourBackgroundsKeepToAPalette) {
+    for (int n = 101; n <= 105; ++n) {
+        const QImage tile = Load(QStringLiteral("B") + Three(n));
+        ASSERT_FALSE(tile.isNull());
+        EXPECT_EQ(tile.format(), QImage::Format_Indexed8) << "B" << n;
+        EXPECT_LE(tile.colorCount(), 256) << "B" << n;
+    }
+}
+
+// A tile repeats without a seam when its last column runs into its first no
+// more abruptly than its neighbouring columns run into each other.
+TEST(ArtImages, BackgroundTilesRepeatWithoutASeam) {
+    std::vector<QString> names = {QStringLiteral("Y001")};
+    for (int n = 101; n <= 105; ++n) names.push_back(QStringLiteral("B") + Three(n));
+    for (int n = 257; n <= 324; ++n) names.push_back(QStringLiteral("B") + Three(n));
+    for (const QString& name : names) {
+        QImage tile = Load(name).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(tile.isNull()) << name.toStdString();
+        for (bool across : {true, false}) {
+            if (!across) tile = tile.transformed(QTransform().rotate(90));
+            const auto columnStep = [&](int a, int b) {
+                double sum = 0;
+                for (int y = 0; y < tile.height(); ++y) {
+                    const QRgb p = tile.pixel(a, y);
+                    const QRgb q = tile.pixel(b, y);
+                    sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                           std::abs(qBlue(p) - qBlue(q));
+                }
+                return sum / tile.height();
+            };
+            double inside = 0;
+            for (int x = 0; x + 1 < tile.width(); ++x) inside = std::max(inside, columnStep(x, x + 1));
+            EXPECT_LE(columnStep(tile.width() - 1, 0), inside * 1.05 + 1)
+                << name.toStdString() << (across ? " left/right" : " top/bottom");
+        }
+    }
+}
+
+TEST(ArtGenerator, AMissingDeckFailsWithItsName) {
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QString decks = scratch.filePath(QStringLiteral("no-decks-here"));
+    QProcess art;
+    art.setProcessChannelMode(QProcess::SeparateChannels);
+    art.start(QStringLiteral(DRAVICOR_ART_PROGRAM),
+              {QStringLiteral("--decks"), decks, QStringLiteral("--output"), scratch.filePath(QStringLiteral("Images"))});
+    ASSERT_TRUE(art.waitForFinished(60000));
+    EXPECT_EQ(art.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(art.exitCode(), 1);
+    const std::string message = art.readAllStandardError().toStdString();
+    EXPECT_NE(message.find("card deck missing"), std::string::npos) << message;
+    EXPECT_NE(message.find(decks.toStdString()), std::string::npos) << message;
+    // Nothing is stamped as done.
+    EXPECT_FALSE(QFile::exists(scratch.filePath(QStringLiteral("Images/.generated"))));
+}
