@@ -4,8 +4,11 @@
 #include <QApplication>
 
 #include "shell/program.h"
+#include "ui/card_images.h"
 #include "ui/command_line.h"
+#include "ui/image_folder.h"
 #include "ui/main_window.h"
+#include "ui/table_widget.h"
 #include "ui/qt_platform.h"
 #include "ui/resource_library.h"
 #include "ui/termination_signals.h"
@@ -46,11 +49,24 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // The card pictures of the chosen size, face set and back; without them
+    // the table cannot be drawn and the program ends (the message was shown).
+    const SettingsRecord& settings = program->settings();
+    const ImageFolder images(program->programDir());
+    if (!CheckImageFile(images.PathOf("CB001C"), platform.messages)) return 1;
+    const CardImageChoice choice{settings.get(Field::CardSize).empty() ? 'B' : settings.get(Field::CardSize)[0],
+                                 settings.get(Field::CardSet), settings.get(Field::CardBack)};
+    const auto cards = LoadCardImages(choice, images, *library, platform.messages);
+    if (!cards) return 1;
+
     TfrmMain window;
+    window.table().showGame(program->engine(), *cards);
     // A termination request closes the window as the close box would.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);
 
     window.show();
+    // The last game played is dealt afresh until the open-game dialog exists.
+    if (program->engine().game().gameCode != kNoGame) program->engine().StartGame(true, false, 2, false);
     return QApplication::exec();
 }

@@ -3,23 +3,37 @@
 #include <QColor>
 #include <QWidget>
 
+#include "engine/engine.h"
+#include "ui/card_images.h"
+
 namespace dravicor {
 
-// The card table: the main window's whole client area. For now it shows
-// only the table's background colour.
-class TableWidget final : public QWidget {
+// The card table: the main window's whole client area. It draws the game
+// in progress from the engine's position and geometry: the empty-pile
+// markers, then every card of every pile the game shows, bottom card first.
+class TableWidget final : public QWidget, private EngineObserver {
     Q_OBJECT
 
 public:
     explicit TableWidget(QWidget* parent = nullptr);
 
+    // The game to draw and the pictures to draw it with; the table lays the
+    // game out for its own size. Both outlive the widget.
+    void showGame(Engine& engine, const CardImages& images);
+
     QColor background() const { return background_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void tableChanged() override { update(); }
+    void drawPiles(QPainter& painter) const;
+
     QColor background_;
+    Engine* engine_ = nullptr;
+    const CardImages* images_ = nullptr;
 };
 
 }  // namespace dravicor
