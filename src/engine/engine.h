@@ -168,6 +168,8 @@ public:
     Size cardSize() const { return cardSize_; }
     TableGeometry geometry() const;
     bool redealArmed() const { return redealArmed_; }
+    // May the stock be gone through once more?
+    bool passesLeft() const;
     bool isDragging() const { return game_.cardInMotion != 0; }
     Point dragImagePosition() const { return dragPosition_; }
 
@@ -229,7 +231,6 @@ private:
     bool anyTableauEmpty() const;
     int pileCountOf(PileKind kind) const;
     bool isOnTable(PileId pile) const { return origins_.isOnTable(pile); }
-    bool passesLeft() const;
     void afterPlayerAction();
     // Autoplay passes alternating with the filling of empty piles, as long
     // as a pass moves a card.

@@ -1,5 +1,8 @@
 #include "ui/table_widget.h"
 
+#include <optional>
+
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -26,6 +29,44 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
     if (engine_) engine_->setTableArea(TableArea{5, width(), height(), 0});
 }
 
+namespace {
+
+Point PointOf(const QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    return {at.x(), at.y()};
+}
+
+}  // namespace
+
+void TableWidget::mousePressEvent(QMouseEvent* event) {
+    if (!engine_) return;
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        engine_->PointerPress(PointOf(event),
+                              event->button() == Qt::LeftButton ? PointerButton::Left : PointerButton::Right);
+    }
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (engine_ && event->buttons() != Qt::NoButton) engine_->PointerMove(PointOf(event));
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (engine_) engine_->PointerRelease(PointOf(event));
+}
+
+// Qt gives the second press of a double-click as this event; the engine
+// takes the double-click and then that press, which it knows to ignore.
+void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!engine_ || event->button() != Qt::LeftButton) return;
+    engine_->DoubleClick(PointOf(event));
+    engine_->PointerPress(PointOf(event));
+}
+
+const QPixmap& TableWidget::pictureOf(CardNumber card) const {
+    if (engine_->position().cardTable.IsFaceDown(card)) return images_->back;
+    return images_->faces[static_cast<size_t>((card - 1) % 52)];
+}
+
 void TableWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
@@ -36,7 +77,8 @@ void TableWidget::drawPiles(QPainter& painter) const {
     const Position& position = engine_->position();
     const TableGeometry table = engine_->geometry();
     const GameRules& rules = engine_->rules();
-    const bool passesLeft = rules[Rule::Redeals] == -1 || engine_->game().passNumber < rules[Rule::Redeals];
+    const bool passesLeft = engine_->passesLeft();
+    std::optional<PileId> dragSource;
     position.piles.forEach([&](PileId id, const Pile& pile) {
         if (!engine_->origins().isOnTable(id)) return;
         if (pile.empty()) {
@@ -48,15 +90,28 @@ void TableWidget::drawPiles(QPainter& painter) const {
             }
             return;
         }
+        // The cards being dragged leave their pile and follow the pointer.
+        const int dragged = engine_->isDragging() ? pile.find(engine_->game().cardInMotion) : -1;
         for (int skip = pile.size() - 1; skip >= 0; --skip) {
-            const CardNumber card = pile[pile.size() - 1 - skip];
-            if (card == kNoCard) continue;
+            const int index = pile.size() - 1 - skip;
+            const CardNumber card = pile[index];
+            if (card == kNoCard || (dragged >= 0 && index >= dragged)) continue;
             const Point at = table.cardPosition(id, skip);
-            const bool faceUp = position.cardTable.IsFaceUp(card);
-            const QPixmap& picture = faceUp ? images_->faces[static_cast<size_t>((card - 1) % 52)] : images_->back;
-            painter.drawPixmap(at.x, at.y, picture);
+            painter.drawPixmap(at.x, at.y, pictureOf(card));
         }
+        if (dragged >= 0) dragSource = id;
     });
+
+    // The dragged cards lie over everything, keeping their spacing.
+    if (!dragSource) return;
+    const Pile& pile = position.piles.pile(*dragSource);
+    const int dragged = pile.find(engine_->game().cardInMotion);
+    const Point first = table.cardPosition(*dragSource, pile.size() - 1 - dragged);
+    const Point to = engine_->dragImagePosition();
+    for (int index = dragged; index < pile.size(); ++index) {
+        const Point at = table.cardPosition(*dragSource, pile.size() - 1 - index);
+        painter.drawPixmap(to.x + at.x - first.x, to.y + at.y - first.y, pictureOf(pile[index]));
+    }
 }
 
 }  // namespace dravicor

@@ -10,7 +10,9 @@ namespace dravicor {
 
 // The card table: the main window's whole client area. It draws the game
 // in progress from the engine's position and geometry: the empty-pile
-// markers, then every card of every pile the game shows, bottom card first.
+// markers, then every card of every pile the game shows, bottom card first,
+// and the cards being dragged on top. Mouse input goes to the engine's
+// pointer handling; the rules stay there.
 class TableWidget final : public QWidget, private EngineObserver {
     Q_OBJECT
 
@@ -26,10 +28,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void tableChanged() override { update(); }
     void drawPiles(QPainter& painter) const;
+    const QPixmap& pictureOf(CardNumber card) const;
 
     QColor background_;
     Engine* engine_ = nullptr;
