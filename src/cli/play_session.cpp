@@ -61,8 +61,7 @@ bool PlaySession::start(int code, const std::string& numberText) {
     Engine& engine = program_.engine();
     engine.setObserver(this);
     if (!program_.selectGame(code)) return false;
-    const bool autoplay = ConfigFile(program_.settings()).ReadString(kPreferenceSection, "AutoPlay", "Y") == "Y";
-    engine.SetAutoplay(autoplay);
+    engine.SetAutoplay(AutoplayPreference(program_.settings()));
     if (numberText.empty()) return engine.NewGame();
     program_.settings().put(Field::CurrentGameNumber, numberText);
     return engine.StartGame(true, true, 0, false);

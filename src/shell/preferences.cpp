@@ -167,4 +167,8 @@ void LoadPreferences(SettingsRecord& settings, Platform& platform) {
     }
 }
 
+bool AutoplayPreference(const SettingsRecord& settings) {
+    return ConfigFile(settings).ReadString(kPreferenceSection, "AutoPlay", "Y") == "Y";
+}
+
 }  // namespace dravicor

@@ -29,6 +29,9 @@ ProfileFile ConfigFile(const SettingsRecord& settings);
 // ProfileWriteError when the file cannot be written.
 void LoadPreferences(SettingsRecord& settings, Platform& platform);
 
+// Whether autoplay was on when the program last ended ("AutoPlay", default on).
+bool AutoplayPreference(const SettingsRecord& settings);
+
 // Shows an information box once: unless the key of [Show_Messages] says "N",
 // the box is shown, and ticking its check box writes "N" for the key.
 void ShowMessageOnce(const ProfileFile& config, Platform& platform, std::string_view text,

@@ -2,7 +2,9 @@
 #include <memory>
 
 #include <QApplication>
+#include <QTimer>
 
+#include "shell/preferences.h"
 #include "shell/program.h"
 #include "ui/card_images.h"
 #include "ui/command_line.h"
@@ -67,6 +69,11 @@ int main(int argc, char** argv) {
 
     window.show();
     // The last game played is dealt afresh until the open-game dialog exists.
-    if (program->engine().game().gameCode != kNoGame) program->engine().StartGame(true, false, 2, false);
+    program->engine().SetAutoplay(AutoplayPreference(program->settings()));
+    // Dealt once the event loop runs: the deal's pause before autoplay then
+    // keeps the window alive and a close request ends the program.
+    QTimer::singleShot(0, &window, [&program] {
+        if (program->engine().game().gameCode != kNoGame) program->engine().StartGame(true, false, 2, false);
+    });
     return QApplication::exec();
 }
