@@ -61,19 +61,21 @@ int main(int argc, char** argv) {
     const auto cards = LoadCardImages(choice, images, *library, platform.messages);
     if (!cards) return 1;
 
-    TfrmMain window;
+    TfrmMain window(*program);
     window.table().showGame(program->engine(), *cards);
     // A termination request closes the window as the close box would.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &TfrmMain::closeWithoutAsking);
 
     window.show();
     // The last game played is dealt afresh until the open-game dialog exists.
     program->engine().SetAutoplay(AutoplayPreference(program->settings()));
+    window.refresh();
     // Dealt once the event loop runs: the deal's pause before autoplay then
     // keeps the window alive and a close request ends the program.
-    QTimer::singleShot(0, &window, [&program] {
+    QTimer::singleShot(0, &window, [&program, &window] {
         if (program->engine().game().gameCode != kNoGame) program->engine().StartGame(true, false, 2, false);
+        window.refresh();
     });
     return QApplication::exec();
 }

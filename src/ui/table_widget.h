@@ -25,6 +25,10 @@ public:
 
     QColor background() const { return background_; }
 
+signals:
+    // The engine reported a change of the game shown (a move, a deal, undo ...).
+    void engineChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -34,7 +38,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void tableChanged() override { update(); }
+    void tableChanged() override {
+        update();
+        emit engineChanged();
+    }
     void drawPiles(QPainter& painter) const;
     const QPixmap& pictureOf(CardNumber card) const;
 

@@ -61,9 +61,10 @@ echo "window: $window"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [[ -n "${WIDTH:-}" && -n "${HEIGHT:-}" ]] || fail "cannot read the geometry of window $window"
-# The table shows at its bottom right corner, clear of the cards of the deal.
+# The table shows at its bottom right corner, clear of the cards of the deal;
+# the status bar lies below it, so the sample is taken 60 pixels up.
 corner_x=$((X + WIDTH - 4))
-corner_y=$((Y + HEIGHT - 4))
+corner_y=$((Y + HEIGHT - 60))
 echo "geometry: ${WIDTH}x${HEIGHT} at $X,$Y; sampled at $corner_x,$corner_y"
 
 # The first frame may not be painted the moment the window is mapped.

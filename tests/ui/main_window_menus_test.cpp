@@ -1,0 +1,271 @@
+// The main window's menus, toolbars and panels: the captions and shortcuts
+// of the menu tree, the entries that wait for their windows, and the game
+// commands reaching the program's engine.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "engine/player_input.h"
+#include "shell/program.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/table_widget.h"
+
+namespace dravicor::test {
+namespace {
+
+struct Entry {
+    QString caption;
+    QKeySequence shortcut;
+};
+
+// The entries of a menu in order, separators left out.
+std::vector<Entry> EntriesOf(const TfrmMain& window, const char* menuName) {
+    const auto* menu = window.findChild<QMenu*>(QLatin1String(menuName));
+    EXPECT_NE(menu, nullptr) << menuName;
+    std::vector<Entry> entries;
+    if (menu == nullptr) return entries;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) entries.push_back({action->text(), action->shortcut()});
+    }
+    return entries;
+}
+
+void ExpectEntries(const TfrmMain& window, const char* menuName, const std::vector<Entry>& expected) {
+    SCOPED_TRACE(menuName);
+    const auto entries = EntriesOf(window, menuName);
+    ASSERT_EQ(entries.size(), expected.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].caption.toStdString(), expected[i].caption.toStdString()) << "entry " << i;
+        EXPECT_EQ(entries[i].shortcut, expected[i].shortcut) << expected[i].caption.toStdString();
+    }
+}
+
+QString MenuBarCaptions(const TfrmMain& window) {
+    QStringList captions;
+    for (const QAction* action : window.menuBar()->actions()) captions << action->text();
+    return captions.join(QLatin1Char('|'));
+}
+
+CardImages PlainCards() {
+    CardImages images;
+    images.cardSize = {71, 96};
+    images.back = QPixmap(71, 96);
+    images.back.fill(Qt::blue);
+    for (auto& face : images.faces) {
+        face = QPixmap(71, 96);
+        face.fill(Qt::white);
+    }
+    return images;
+}
+
+TEST(MainWindowMenus, TheMenuBarHasItsFiveMenus) {
+    TfrmMain window;
+    EXPECT_EQ(MenuBarCaptions(window), QStringLiteral("&File|&Game|&Statistics|&Tools|&?"));
+}
+
+TEST(MainWindowMenus, FileMenu) {
+    TfrmMain window;
+    ExpectEntries(window, "mnuFile",
+                  {{"&New game", QKeySequence(Qt::Key_F2)},
+                   {"&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12)},
+                   {"&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2)},
+                   {"S&elect a game number...", QKeySequence(Qt::Key_F3)},
+                   {"&Save...", QKeySequence(QStringLiteral("Shift+Ctrl+F12"))},
+                   {"&Players...", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                   {"E&xit", QKeySequence()}});
+}
+
+TEST(MainWindowMenus, GameMenu) {
+    TfrmMain window;
+    ExpectEntries(window, "mnuGame",
+                  {{"&Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
+                   {"&Redo", QKeySequence(QStringLiteral("Ctrl+Y"))},
+                   {"P&ause", QKeySequence(QStringLiteral("Ctrl+P"))},
+                   {"&Quit game", QKeySequence(QStringLiteral("Ctrl+Q"))},
+                   {"Au&toplay", QKeySequence(QStringLiteral("F7"))}});
+    EXPECT_TRUE(window.action("mnuAutoplay").isCheckable());
+    EXPECT_TRUE(window.action("mnuPause").isCheckable());
+    EXPECT_FALSE(window.action("mnuUndo").isCheckable());
+}
+
+TEST(MainWindowMenus, StatisticsAndToolsMenus) {
+    TfrmMain window;
+    ExpectEntries(window, "mnuStatistics",
+                  {{"&Game statistics...", QKeySequence(Qt::Key_F4)},
+                   {"&Players statistics...", QKeySequence()},
+                   {"&All games statistics...", QKeySequence()},
+                   {"&Log statistics...", QKeySequence()},
+                   {"&Hi-Scores...", QKeySequence(Qt::Key_F9)}});
+    ExpectEntries(window, "mnuTools",
+                  {{"C&ustomize...", QKeySequence(QStringLiteral("Ctrl+U"))},
+                   {"&Options...", QKeySequence(QStringLiteral("Ctrl+O"))},
+                   {"Customize &rules...", QKeySequence(QStringLiteral("Ctrl+R"))},
+                   {"&Favorite games...", QKeySequence(QStringLiteral("Ctrl+F"))},
+                   {"&Card counter...", QKeySequence(QStringLiteral("F8"))}});
+}
+
+TEST(MainWindowMenus, HelpMenuNamesTheProduct) {
+    TfrmMain window;
+    ExpectEntries(window, "mnuHelp",
+                  {{"&Rules", QKeySequence(Qt::Key_F1)},
+                   {"&Contents", QKeySequence()},
+                   {"&Tip of the Day...", QKeySequence()},
+                   {"Dravicor on the &Web...", QKeySequence()},
+                   {"A&bout...", QKeySequence()}});
+    ExpectEntries(window, "mnuWeb", {{"Dravicor &Update...", QKeySequence()},
+                                     {"Announcement &Mailing List...", QKeySequence()}});
+}
+
+TEST(MainWindowMenus, DemoIsAShortcutOutsideTheMenus) {
+    TfrmMain window;
+    QAction& demo = window.action("mnuDemo");
+    EXPECT_EQ(demo.text(), QStringLiteral("&Demo"));
+    EXPECT_EQ(demo.shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+    EXPECT_TRUE(demo.isCheckable());
+    EXPECT_TRUE(window.actions().contains(&demo)) << "the window owns the shortcut";
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+        EXPECT_FALSE(menu->actions().contains(&demo)) << menu->objectName().toStdString();
+    }
+}
+
+TEST(MainWindowMenus, EntriesOfLaterWindowsAreDisabled) {
+    TfrmMain window;
+    for (const char* later :
+         {"mnuOpen", "mnuSelect", "mnuSave", "mnuPlayers", "mnuGameStatistics", "mnuPlayersStatistics",
+          "mnuAllGamesStatistics", "mnuLogStatistics", "mnuHiScores", "mnuCustomize", "mnuOptions",
+          "mnuCustomizeRules", "mnuFavorites", "mnuCardCounter", "mnuRules", "mnuContents", "mnuTips",
+          "mnuUpdate", "mnuMailingList", "mnuAbout"}) {
+        EXPECT_FALSE(window.action(later).isEnabled()) << later;
+    }
+    EXPECT_TRUE(window.action("mnuExit").isEnabled());
+}
+
+TEST(MainWindowMenus, WithoutAProgramTheGameCommandsAreDisabled) {
+    TfrmMain window;
+    for (const char* command : {"mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuPause", "mnuQuitGame",
+                                "mnuAutoplay", "mnuDemo"}) {
+        EXPECT_FALSE(window.action(command).isEnabled()) << command;
+    }
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblClock"))->text(), QStringLiteral("0:00:00"));
+}
+
+TEST(MainWindowMenus, BothToolbarsCarryTheButtonsInOrder) {
+    TfrmMain window;
+    for (const char* name : {"tlbLarge", "tlbSmall"}) {
+        SCOPED_TRACE(name);
+        const auto* toolbar = window.findChild<QToolBar*>(QLatin1String(name));
+        ASSERT_NE(toolbar, nullptr);
+        QStringList hints;
+        for (const QAction* action : toolbar->actions()) {
+            if (!action->isSeparator()) hints << action->toolTip();
+        }
+        EXPECT_EQ(hints.join(QLatin1Char(',')),
+                  QStringLiteral("New,Open,Save,Undo,Redo,Autoplay,Statistics,Rules,Restart,Exit"));
+    }
+    EXPECT_EQ(window.findChild<QToolBar*>(QStringLiteral("tlbLarge"))->height(), 24);
+    EXPECT_EQ(window.findChild<QToolBar*>(QStringLiteral("tlbSmall"))->height(), 20);
+}
+
+// A window over a program in a scratch folder with FreeCell dealt.
+class MainWindowCommands : public ::testing::Test {
+protected:
+    MainWindowCommands() {
+        EXPECT_TRUE(program.initialise());
+        program.settings().put(Field::ConfirmQuitGame, "N");
+        program.settings().put(Field::CurrentGameNumber, "5");
+        window = std::make_unique<TfrmMain>(program);
+        window->resize(800, 600);
+        window->table().resize(800, 500);
+        window->table().showGame(program.engine(), images);
+        program.engine().SetAutoplay(false);
+        EXPECT_TRUE(program.engine().StartGame(true, false, 0, true));
+    }
+
+    QString clockText() const { return window->findChild<QLabel*>(QStringLiteral("lblClock"))->text(); }
+
+    ScratchProgramDir dir;
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    Program program{dir.path(), platform};
+    CardImages images = PlainCards();
+    std::unique_ptr<TfrmMain> window;
+};
+
+TEST_F(MainWindowCommands, UndoAndRedoStepThroughTheMove) {
+    const Position dealt = program.position();
+    const auto moves = program.engine().LegalMoves();
+    ASSERT_FALSE(moves.empty());
+    ASSERT_TRUE(PlayMove(program.engine(), moves.front()));
+    const Position moved = program.position();
+    ASSERT_NE(moved, dealt);
+
+    window->action("mnuUndo").trigger();
+    EXPECT_EQ(program.position(), dealt);
+    window->action("mnuRedo").trigger();
+    EXPECT_EQ(program.position(), moved);
+}
+
+TEST_F(MainWindowCommands, NewGameDealsANewNumber) {
+    EXPECT_EQ(program.game().gameNumber, "5");
+    window->action("mnuNew").trigger();
+    EXPECT_TRUE(program.game().inProgress);
+    EXPECT_NE(program.game().gameNumber, "5");
+    EXPECT_TRUE(fake.questions.empty());
+}
+
+TEST_F(MainWindowCommands, AutoplaySwitchesTheEngineAndFollowsIt) {
+    QAction& autoplay = window->action("mnuAutoplay");
+    EXPECT_TRUE(autoplay.isEnabled());
+    EXPECT_FALSE(autoplay.isChecked());
+    autoplay.trigger();
+    EXPECT_TRUE(program.engine().autoplayOn());
+    EXPECT_TRUE(autoplay.isChecked());
+    autoplay.trigger();
+    EXPECT_FALSE(program.engine().autoplayOn());
+    EXPECT_FALSE(autoplay.isChecked());
+}
+
+TEST_F(MainWindowCommands, QuitGameEndsTheDealAndDisablesPauseAndQuit) {
+    EXPECT_TRUE(window->action("mnuQuitGame").isEnabled());
+    EXPECT_TRUE(window->action("mnuPause").isEnabled());
+    window->action("mnuQuitGame").trigger();
+    EXPECT_FALSE(program.game().inProgress);
+    EXPECT_FALSE(window->action("mnuQuitGame").isEnabled());
+    EXPECT_FALSE(window->action("mnuPause").isEnabled());
+}
+
+TEST_F(MainWindowCommands, RestartAsksWithTheGameNumberAndCancelKeepsThePosition) {
+    const Position dealt = program.position();
+    ASSERT_TRUE(PlayMove(program.engine(), program.engine().LegalMoves().front()));
+    const Position moved = program.position();
+
+    fake.answers.push_back(Answer::Cancel);
+    window->action("mnuRestartGame").trigger();
+    ASSERT_EQ(fake.questions.size(), 1u);
+    EXPECT_EQ(fake.questions[0].text, "Restart this game?\rGame number: 5");
+    EXPECT_EQ(fake.questions[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(program.position(), moved);
+
+    fake.answers.push_back(Answer::Ok);
+    window->action("mnuRestartGame").trigger();
+    EXPECT_EQ(program.position(), dealt);
+}
+
+TEST_F(MainWindowCommands, TheClockShowsTheElapsedTimeEverySecond) {
+    EXPECT_EQ(clockText(), QStringLiteral("0:00:00"));
+    fake.clockNow += std::chrono::seconds(3725);
+    QTest::qWait(1300);
+    EXPECT_EQ(clockText(), QStringLiteral("1:02:05"));
+}
+
+}  // namespace
+}  // namespace dravicor::test
