@@ -1,5 +1,6 @@
 #include "ui/table_widget.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QMouseEvent>
@@ -62,6 +63,19 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     engine_->PointerPress(PointOf(event));
 }
 
+// A frame drawn by inverting what lies under it shows on any card face.
+void TableWidget::drawInvertedFrame(QPainter& painter, Point at) const {
+    constexpr int kWidth = 3;
+    const Size card = images_->cardSize;
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.fillRect(at.x, at.y, card.width, kWidth, Qt::black);
+    painter.fillRect(at.x, at.y + card.height - kWidth, card.width, kWidth, Qt::black);
+    painter.fillRect(at.x, at.y + kWidth, kWidth, card.height - 2 * kWidth, Qt::black);
+    painter.fillRect(at.x + card.width - kWidth, at.y + kWidth, kWidth, card.height - 2 * kWidth, Qt::black);
+    painter.restore();
+}
+
 const QPixmap& TableWidget::pictureOf(CardNumber card) const {
     if (engine_->position().cardTable.IsFaceDown(card)) return images_->back;
     return images_->faces[static_cast<size_t>((card - 1) % 52)];
@@ -90,6 +104,14 @@ void TableWidget::drawPiles(QPainter& painter) const {
             }
             return;
         }
+        // Selected cards and the cards of a poker hand being shown are framed.
+        const auto& selection = engine_->selection();
+        const auto& hand = engine_->pokerHighlight();
+        const bool handPile = id.kind == PileKind::Tableau &&
+                              std::find(hand.begin(), hand.end(), id.number - 1) != hand.end();
+        const auto framed = [&](CardNumber card) {
+            return handPile || std::find(selection.begin(), selection.end(), card) != selection.end();
+        };
         // The cards being dragged leave their pile and follow the pointer.
         const int dragged = engine_->isDragging() ? pile.find(engine_->game().cardInMotion) : -1;
         for (int skip = pile.size() - 1; skip >= 0; --skip) {
@@ -98,6 +120,7 @@ void TableWidget::drawPiles(QPainter& painter) const {
             if (card == kNoCard || (dragged >= 0 && index >= dragged)) continue;
             const Point at = table.cardPosition(id, skip);
             painter.drawPixmap(at.x, at.y, pictureOf(card));
+            if (framed(card)) drawInvertedFrame(painter, at);
         }
         if (dragged >= 0) dragSource = id;
     });

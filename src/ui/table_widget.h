@@ -44,6 +44,7 @@ private:
     }
     void drawPiles(QPainter& painter) const;
     const QPixmap& pictureOf(CardNumber card) const;
+    void drawInvertedFrame(QPainter& painter, Point at) const;
 
     QColor background_;
     Engine* engine_ = nullptr;

@@ -100,5 +100,24 @@ TEST_F(TableWidgetTest, APressWithoutMovingPutsTheCardBack) {
     EXPECT_TRUE(engine.history().undo.empty());
 }
 
+// Monte Carlo: a pressed card is selected and framed by inverting its edge.
+TEST_F(TableWidgetTest, ASelectedCardIsFramed) {
+    constexpr int kMonteCarlo = 10;
+    engine.setGame(kMonteCarlo, LoadGameRules(BuiltCatalogue(), kMonteCarlo, NoCustomGames()));
+    settings.put(Field::CurrentGameNumber, "1");
+    ASSERT_TRUE(engine.StartGame(true, false, 0, true));
+    const CardNumber card = engine.position().piles.tableau[0].top();
+    const auto at = engine.CardPoint(card);
+    ASSERT_TRUE(at.has_value());
+    const QColor face = FaceColour(card - 1);
+    EXPECT_EQ(pixelAt({at->x + 1, at->y + 1}), face.rgb());
+    send(QEvent::MouseButtonPress, {at->x + 10, at->y + 10}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {at->x + 10, at->y + 10}, Qt::NoButton);
+    ASSERT_EQ(engine.selection(), std::vector<CardNumber>{card});
+    const QColor inverted(255 - face.red(), 255 - face.green(), 255 - face.blue());
+    EXPECT_EQ(pixelAt({at->x + 1, at->y + 1}), inverted.rgb()) << "the frame";
+    EXPECT_EQ(pixelAt({at->x + 20, at->y + 20}), face.rgb()) << "the face inside the frame";
+}
+
 }  // namespace
 }  // namespace dravicor::test
