@@ -25,6 +25,12 @@ void TableWidget::showGame(Engine& engine, const CardImages& images) {
     update();
 }
 
+void TableWidget::setPointerCursors(const QCursor& normal, const QCursor& dragging) {
+    normalCursor_ = normal;
+    draggingCursor_ = dragging;
+    setCursor(engine_ && engine_->isDragging() ? draggingCursor_ : normalCursor_);
+}
+
 void TableWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (engine_) engine_->setTableArea(TableArea{5, width(), height(), 0});
@@ -85,6 +91,7 @@ void TableWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
     if (engine_ && images_) drawPiles(painter);
+    emit tablePainted();
 }
 
 void TableWidget::drawPiles(QPainter& painter) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCursor>
 #include <QWidget>
 
 #include "engine/engine.h"
@@ -25,9 +26,18 @@ public:
 
     QColor background() const { return background_; }
 
+    // The pointer over the table, and while cards are dragged.
+    void setPointerCursors(const QCursor& normal, const QCursor& dragging);
+
+    // The celebration of a won game; a close request ends it early.
+    bool winningAnimationRunning() const { return winningAnimation_; }
+    void stopWinningAnimation() { winningAnimation_ = false; }
+
 signals:
     // The engine reported a change of the game shown (a move, a deal, undo ...).
     void engineChanged();
+    // A frame of the table has been painted.
+    void tablePainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +57,9 @@ private:
     void drawInvertedFrame(QPainter& painter, Point at) const;
 
     QColor background_;
+    QCursor normalCursor_;
+    QCursor draggingCursor_;
+    bool winningAnimation_ = false;
     Engine* engine_ = nullptr;
     const CardImages* images_ = nullptr;
 };
