@@ -41,6 +41,12 @@ void Engine::setTableArea(const TableArea& area) {
     if (rules_[Rule::CardCount] != 0) layOut();
 }
 
+void Engine::setScrollOffset(int offset) {
+    if (metrics_.scrollOffset == offset) return;
+    metrics_.scrollOffset = offset;
+    changed();
+}
+
 void Engine::changed() {
     if (observer_) observer_->tableChanged();
 }
@@ -142,6 +148,7 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
         game_.startTime = platform_.clock.now();
     }
     changed();
+    if (!silent && observer_) observer_->gameShown(animate && settings_.get(Field::DealAnimation) != "N");
 
     if (autoplay_ && autoplayEnabled() && !silent) {
         platform_.clock.pause(std::chrono::milliseconds(800));
@@ -199,6 +206,7 @@ void Engine::setDemoMode(bool on) {
 }
 
 bool Engine::ConfirmLeaveGame(std::string_view text) {
+    if (celebrating_) return false;
     if (settings_.get(Field::ConfirmQuitGame) == "N" || !game_.inProgress || game_.won) return true;
     const std::string question = text.empty() ? LoadText(settings_, TextId::QuitThisGame) : std::string(text);
     return platform_.messages.ask(question, kProductName, MessageButtons::OkCancel, MessageIcon::Question) ==

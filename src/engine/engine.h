@@ -52,6 +52,10 @@ public:
     virtual void tableChanged() {}
     // A won game has been recorded: the front end celebrates and offers what next.
     virtual void gameWon() {}
+    // A game has been put on the table for the player to see (not a silent
+    // start): the front end may change the appearance at random, and shows
+    // the deal, card by card when animate is true.
+    virtual void gameShown(bool animate) { (void)animate; }
 };
 
 // A game to play on from without dealing: one read from a saved-game file,
@@ -93,6 +97,8 @@ public:
     // Makes a game current with its rules, as loaded from the catalogue.
     void setGame(int code, const GameRules& rules);
     void setTableArea(const TableArea& area);
+    // Every pile is drawn this many pixels higher (the table's scroll bar).
+    void setScrollOffset(int offset);
     void setRecords(GameRecords* records) { records_ = records; }
     // Puts a position on the table (a loaded game; tests); StartGame with
     // newDeal false then plays on from it.
@@ -112,6 +118,9 @@ public:
     bool StartGame(bool newDeal, bool animate, int numberMode, bool silent);
     void EndGame();
     bool ConfirmLeaveGame(std::string_view text = {});
+    // While the front end celebrates a won game, no game may be left.
+    void setCelebrating(bool on) { celebrating_ = on; }
+    bool celebrating() const { return celebrating_; }
     bool NewGame();   // the New game command; false when the player kept the game
     bool QuitGame();  // the Quit game command
     int elapsedSeconds() const;
@@ -160,6 +169,7 @@ public:
 
     // --- State --------------------------------------------------------------
     const Position& position() const { return position_; }
+    const SettingsRecord& settings() const { return settings_; }
     const GameState& game() const { return game_; }
     const GameRules& rules() const { return rules_; }
     const UndoHistory& history() const { return history_; }
@@ -294,6 +304,7 @@ private:
     bool redealArmed_ = false;
     bool smallCardsMessageShown_ = false;
     bool demoMode_ = false;
+    bool celebrating_ = false;
 
     // Drag state.
     Point grabOffset_{};

@@ -10,6 +10,7 @@
 #include "ui/command_line.h"
 #include "ui/image_folder.h"
 #include "ui/main_window.h"
+#include "ui/table_setup.h"
 #include "ui/table_widget.h"
 #include "ui/qt_platform.h"
 #include "ui/resource_library.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
 
     TfrmMain window(*program);
     window.table().showGame(program->engine(), *cards);
+    PrepareTable(window.table(), *library, program->settings());
     // A termination request closes the window as the close box would.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &TfrmMain::closeWithoutAsking);

@@ -1,43 +1,89 @@
 #pragma once
 
+#include <memory>
+#include <optional>
+#include <random>
+#include <vector>
+
 #include <QColor>
 #include <QCursor>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include "engine/engine.h"
+#include "ui/card_flights.h"
 #include "ui/card_images.h"
+#include "ui/table_transform.h"
+
+class QScrollBar;
 
 namespace dravicor {
 
-// The card table: the main window's whole client area. It draws the game
-// in progress from the engine's position and geometry: the empty-pile
-// markers, then every card of every pile the game shows, bottom card first,
-// and the cards being dragged on top. Mouse input goes to the engine's
-// pointer handling; the rules stay there.
+class PauseScreen;
+class WinningAnimation;
+
+// Pictures of the table that come from the resource library.
+struct TablePictures {
+    QPixmap pauseTitle;   // BMP_PAUSE_1
+    QPixmap pauseResume;  // BMP_PAUSE_2
+    QPixmap pokerPanel;   // Panel_pk
+};
+
+// The card table: the main window's client area. It draws the game from the
+// engine's position and geometry — background, empty-pile markers, cards,
+// selection frames, the panels of the special games — scaled to the window,
+// lets cards fly to their new places, deals card by card, shows the pause
+// and celebrates a win. Mouse input is mapped back to table pixels and goes
+// to the engine's pointer handling; the rules stay there.
 class TableWidget final : public QWidget, private EngineObserver {
     Q_OBJECT
 
 public:
     explicit TableWidget(QWidget* parent = nullptr);
+    ~TableWidget() override;
 
-    // The game to draw and the pictures to draw it with; the table lays the
-    // game out for its own size. Both outlive the widget.
-    void showGame(Engine& engine, const CardImages& images);
-
-    QColor background() const { return background_; }
+    // The game to draw and the pictures to draw it with (both outlive the
+    // widget). doubleSize, when given, holds the same pictures at twice the
+    // size, used when cards are drawn more than a quarter bigger than their
+    // own size or on a high-density screen.
+    void showGame(Engine& engine, const CardImages& images, const CardImages* doubleSize = nullptr);
+    // New pictures of the same game (another face set or back).
+    void setCardImages(const CardImages& images, const CardImages* doubleSize = nullptr);
+    void setTablePictures(const TablePictures& pictures);
+    // The background behind the cards, for the widget's size (a null picture
+    // paints the default green).
+    void setBackground(const QPixmap& background);
+    // Scaled to the window (the default) or drawn at the cards' own size.
+    void setScaledToWindow(bool scaled);
+    bool scaledToWindow() const { return scaled_; }
 
     // The pointer over the table, and while cards are dragged.
     void setPointerCursors(const QCursor& normal, const QCursor& dragging);
 
     // The celebration of a won game; a close request ends it early.
-    bool winningAnimationRunning() const { return winningAnimation_; }
-    void stopWinningAnimation() { winningAnimation_ = false; }
+    bool winningAnimationRunning() const;
+    void stopWinningAnimation();
+
+    QColor background() const { return defaultBackground_; }
+    const TableTransform& transform() const { return transform_; }
+    // Window pixels of a point of the table, and back.
+    QPoint toWindow(Point table) const;
+    Point toTable(QPoint window) const;
+    // Are cards still flying (or a deal being shown)?
+    bool cardsInFlight() const;
+    // Shows every card in its place at once.
+    void landCards();
+    QScrollBar& scrollBar() const { return *scrollBar_; }
 
 signals:
     // The engine reported a change of the game shown (a move, a deal, undo ...).
     void engineChanged();
     // A frame of the table has been painted.
     void tablePainted();
+    // The celebration of a won game is over (played out or stopped).
+    void winningAnimationFinished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,22 +92,71 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void tableChanged() override {
-        update();
-        emit engineChanged();
-    }
-    void drawPiles(QPainter& painter) const;
-    const QPixmap& pictureOf(CardNumber card) const;
-    void drawInvertedFrame(QPainter& painter, Point at) const;
+    // EngineObserver
+    void tableChanged() override;
+    void gameWon() override;
+    void gameShown(bool animate) override;
 
-    QColor background_;
-    QCursor normalCursor_;
-    QCursor draggingCursor_;
-    bool winningAnimation_ = false;
+    struct ShownCards;
+    struct CardOnTable {
+        CardNumber card;
+        Point at;  // table pixels
+        PileId pile;
+    };
+
+    // Lays the game out for the window and fits the scroll bar.
+    void layOut();
+    void centreTable();
+    void updateScrollBar();
+    int heightNeeded() const;
+    std::vector<CardOnTable> cardsOnTable() const;
+    std::vector<CardFlights::Place> placesOf(const std::vector<CardOnTable>& cards) const;
+    void followEngine();
+    void startFrames();
+    void frame();
+    void showPause(bool on);
+    QPixmap pauseBackdrop() const;
+    int cardSpeed() const;
+    double now() const { return static_cast<double>(clock_.elapsed()); }
+    void afterPointer();
+
+    // Drawing.
+    const ShownCards& shown() const;
+    const QPixmap& pictureOf(CardNumber card) const;
+    QRect cardRect(Point table) const;
+    QRect dragRect() const;
+    void drawBackground(QPainter& painter, const QRect& area) const;
+    void drawPiles(QPainter& painter, const QRect& area) const;
+    void drawSpecialPanels(QPainter& painter) const;
+    void drawCardsAway(QPainter& painter) const;
+    void drawDraggedCards(QPainter& painter) const;
+    void drawInvertedFrame(QPainter& painter, const QRect& card) const;
+
     Engine* engine_ = nullptr;
     const CardImages* images_ = nullptr;
+    const CardImages* doubleImages_ = nullptr;
+    mutable std::unique_ptr<ShownCards> shown_;
+    TablePictures pictures_;
+    QPixmap backgroundPicture_;
+    QColor defaultBackground_;
+    QCursor normalCursor_;
+    QCursor draggingCursor_;
+    bool scaled_ = true;
+    TableTransform transform_;
+    QScrollBar* scrollBar_;
+
+    CardFlights flights_;
+    QElapsedTimer clock_;
+    QTimer frames_;
+    QRect lastDragRect_;
+    QRect lastFlightRect_;
+    bool draggingMove_ = false;
+    std::unique_ptr<PauseScreen> pause_;
+    std::unique_ptr<WinningAnimation> winning_;
+    std::mt19937_64 random_{std::random_device{}()};
 };
 
 }  // namespace dravicor
