@@ -124,7 +124,38 @@ void QtPlatform::beep() { QApplication::beep(); }
 
 std::chrono::system_clock::time_point QtPlatform::now() const { return std::chrono::system_clock::now(); }
 
+namespace {
+
+// The player's clicks and keys during a pause of the game (a hand shown, the
+// wait before autoplay) are dropped: the game is in the middle of a move and
+// must not be handed another. Painting, timers and close requests go on.
+class InputHeld final : public QObject {
+public:
+    InputHeld() { qApp->installEventFilter(this); }
+    ~InputHeld() override { qApp->removeEventFilter(this); }
+    InputHeld(const InputHeld&) = delete;
+    InputHeld& operator=(const InputHeld&) = delete;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Wheel:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+
+}  // namespace
+
 void QtPlatform::pause(std::chrono::milliseconds duration) {
+    const InputHeld held;
     // The event loop may wake up a little early; wait again for the rest.
     const auto deadline = std::chrono::steady_clock::now() + duration;
     for (auto left = duration; left.count() > 0;

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include "ui/qt_platform.h"
 
@@ -107,6 +108,25 @@ TEST(QtPlatformClock, PauseWaitsAtLeastItsDurationAndKeepsEventsFlowing) {
     EXPECT_GE(waited, 50ms);
     EXPECT_LT(waited, 1s);
     EXPECT_TRUE(eventHandled);
+}
+
+// A click during the pause is dropped; one after it arrives.
+TEST(QtPlatformClock, ClicksDuringAPauseAreDropped) {
+    class Counter final : public QWidget {
+    public:
+        int presses = 0;
+
+    protected:
+        void mousePressEvent(QMouseEvent*) override { ++presses; }
+    } widget;
+    widget.resize(50, 50);
+    widget.show();
+    QtPlatform platform;
+    QTimer::singleShot(10, [&] { QTest::mouseClick(&widget, Qt::LeftButton); });
+    platform.pause(50ms);
+    EXPECT_EQ(widget.presses, 0);
+    QTest::mouseClick(&widget, Qt::LeftButton);
+    EXPECT_EQ(widget.presses, 1);
 }
 
 }  // namespace
