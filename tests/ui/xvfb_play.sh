@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# A player's session with the desktop program under a virtual X server:
+# Klondike is dealt, cards are moved by dragging them with the mouse (the
+# stock is clicked when no drag moves anything), then
+# the moves are undone and redone from the keyboard. Each step is checked on
+# the screen itself: a move changes the table, undo brings back exactly the
+# table before it, redo the table after it.
+#
+#   xvfb_play.sh PATH/TO/dravicor OUTPUT_DIR
+#
+# The screenshots stay in OUTPUT_DIR for a person to look at. Exit status 77
+# means a tool is missing and the check was skipped.
+set -u
+
+program=${1:?usage: xvfb_play.sh PROGRAM OUTPUT_DIR}
+output_dir=${2:?usage: xvfb_play.sh PROGRAM OUTPUT_DIR}
+here=$(cd "$(dirname "$0")" && pwd)
+probe="$here/table_probe.py"
+# A Klondike deal whose columns offer moves from the start.
+game_number=${DRAVICOR_PLAY_NUMBER:-3}
+
+if [[ -z "${DRAVICOR_PLAY_IN_XVFB:-}" ]]; then
+    for tool in xvfb-run xdotool import convert python3; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIPPED: $tool is not installed"
+            exit 77
+        fi
+    done
+    DRAVICOR_PLAY_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+fail() {
+    echo "FAILED: $*"
+    [[ -s "$log" ]] && { echo "--- program output:"; cat "$log"; }
+    exit 1
+}
+
+mkdir -p "$output_dir"
+log="$output_dir/program.log"
+rm -f "$output_dir"/*.png "$log"
+
+program_dir=$(mktemp -d -t dravicor-play.XXXXXX)
+cp -r "$(dirname "$program")/GAMES.DAT" "$(dirname "$program")/KVR.RGF" "$(dirname "$program")/Images" "$program_dir/"
+# Klondike without autoplay, flights or the animated deal, so that every
+# picture taken shows the table at rest.
+mkdir -p "$program_dir/DATA"
+printf '[Preference]\r\nGame=0\r\nAutoPlay=N\r\nSpeed_Move_Card=0\r\nDeal_Animation=N\r\nSounds_Enabled=N\r\n' \
+    >"$program_dir/DATA/CFG.DAT"
+pid=""
+cleanup() {
+    [[ -n "$pid" ]] && kill -KILL "$pid" 2>/dev/null
+    rm -rf "$program_dir"
+}
+trap cleanup EXIT
+
+QT_QPA_PLATFORM=xcb "$program" --program-dir "$program_dir" --number "$game_number" >"$log" 2>&1 &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Dravicor' | head -n 1)
+[[ -n "$window" ]] || fail "no visible window titled Dravicor within 20 seconds"
+sleep 2
+
+shot=0
+# Takes a screenshot (kept as NAME.png) and prints the digest of the table.
+look() {
+    local name=$1
+    import -window root "$output_dir/$name.png" || fail "no screenshot"
+    convert "$output_dir/$name.png" -crop "$table" +repage ppm:- | sha1sum | cut -d' ' -f1
+}
+
+import -window root "$output_dir/dealt.png"
+table=$(python3 "$probe" box "$output_dir/dealt.png") || fail "no table on the screen"
+echo "table: $table"
+history=("$(look dealt)")
+
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1 sleep 0.05 \
+        mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) sleep 0.05 \
+        mousemove "$3" "$4" sleep 0.05 mouseup 1
+    sleep 0.3
+}
+
+# Tries the waste's card and every column's top card on the foundations and
+# on every other column; true after the first drag that changed the table.
+drag_a_card() {
+    mapfile -t columns < <(python3 "$probe" columns "$output_dir/current.png")
+    mapfile -t top < <(python3 "$probe" top "$output_dir/current.png")
+    ((${#columns[@]} == 7)) || fail "expected seven columns, saw ${#columns[@]}"
+    ((${#top[@]} == 6)) || fail "expected stock, waste and four foundations, saw ${#top[@]}"
+    local from to
+    for from in "${top[1]}" "${columns[@]}"; do
+        for to in "${top[@]:2}" "${columns[@]}"; do
+            [[ "$from" == "$to" ]] && continue
+            # shellcheck disable=SC2086
+            drag $from $to
+            local now
+            now=$(look current)
+            if [[ "$now" != "${history[-1]}" ]]; then
+                history+=("$now")
+                echo "dragged from ($from) to ($to)"
+                return 0
+            fi
+        done
+    done
+    return 1
+}
+
+cp "$output_dir/dealt.png" "$output_dir/current.png"
+moves=0
+for attempt in $(seq 1 12); do
+    if drag_a_card; then
+        moves=$((moves + 1))
+        cp "$output_dir/current.png" "$output_dir/move$moves.png"
+        ((moves == 3)) && break
+    else
+        # shellcheck disable=SC2046
+        xdotool mousemove $(python3 "$probe" top "$output_dir/current.png" | head -n 1) click 1
+        sleep 0.3
+        now=$(look current)
+        [[ "$now" != "${history[-1]}" ]] || fail "a click on the stock changed nothing"
+        history+=("$now")
+        echo "clicked the stock"
+    fi
+done
+((moves >= 2)) || fail "only $moves moves by dragging were made"
+
+# Undo every step back to the deal, checking each table on the way; then
+# redo them all.
+steps=$((${#history[@]} - 1))
+for ((i = steps - 1; i >= 0; i--)); do
+    xdotool key --window "$window" ctrl+z
+    sleep 0.3
+    [[ "$(look undone)" == "${history[$i]}" ]] || fail "undo to step $i does not show the table of that step"
+done
+echo "undid $steps steps"
+for ((i = 1; i <= steps; i++)); do
+    xdotool key --window "$window" ctrl+y
+    sleep 0.3
+    [[ "$(look redone)" == "${history[$i]}" ]] || fail "redo to step $i does not show the table of that step"
+done
+echo "redid $steps steps"
+
+kill -TERM "$pid"
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then fail "the program did not end on SIGTERM"; fi
+wait "$pid"
+status=$?
+pid=""
+[[ $status -eq 0 ]] || fail "the program ended with status $status"
+echo "PASSED: $moves moves by dragging, $steps steps undone and redone; screenshots in $output_dir"
