@@ -97,11 +97,13 @@ AppearanceChange RandomizeAppearance(SettingsRecord& settings, const InstalledPi
     if (settings.get(Field::CardSize) != "B") return change;
     if (settings.isYes(Field::RandomCard) && installed.faceSets >= 1) {
         const int set = std::uniform_int_distribution<int>(1, installed.faceSets)(random);
-        if (set != settings.getNumber(Field::CardSet)) change.faces = Put(settings, Field::CardSet, FormatField(set, 3));
+        if (set != settings.getNumber(Field::CardSet))
+            change.faces = Put(settings, Field::CardSet, FormatField(set, 3));
     }
     if (settings.isYes(Field::RandomDeck) && installed.backs >= 1) {
         const int back = std::uniform_int_distribution<int>(1, installed.backs)(random);
-        if (back != settings.getNumber(Field::CardBack)) change.back = Put(settings, Field::CardBack, FormatField(back, 3));
+        if (back != settings.getNumber(Field::CardBack))
+            change.back = Put(settings, Field::CardBack, FormatField(back, 3));
     }
     return change;
 }
