@@ -128,17 +128,6 @@ TEST_F(RandomizeAppearanceTest, FewColoursDrawOnlyTheLowColourPictures) {
     EXPECT_FALSE(seen.contains("B257") || seen.contains("B600"));
 }
 
-TEST_F(RandomizeAppearanceTest, WithoutPicturesOnlyTheFixedColoursRemain) {
-    settings.put(Field::RandomBackground, "Y");
-    installed.backgrounds.clear();
-    std::map<std::string, int> seen;
-    for (int i = 0; i < 600; ++i) {
-        RandomizeAppearance(settings, installed, false, random);
-        ++seen[Background()];
-    }
-    EXPECT_EQ(seen.size(), 6u);
-}
-
 TEST_F(RandomizeAppearanceTest, ABackgroundCountsAsChangedOnlyWhenTheRecordDiffers) {
     settings.put(Field::RandomBackground, "Y");
     // Leaving the default background is a change whatever is drawn.

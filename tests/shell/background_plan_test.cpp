@@ -86,12 +86,6 @@ protected:
     SettingsRecord settings;
 };
 
-TEST_F(PlanTableBackgroundTest, TheDefaultIsPlainDarkGreenNeverFaded) {
-    settings.put(Field::BackgroundDefault, "Y");
-    EXPECT_EQ(PlanTableBackground(settings, false, false), (BackgroundPlan{BackgroundKind::Plain, 24576, ""}));
-    EXPECT_EQ(PlanTableBackground(settings, false, true), (BackgroundPlan{BackgroundKind::Plain, 32768, ""}));
-}
-
 TEST_F(PlanTableBackgroundTest, DemoModeTilesTheDemoTableWhateverTheSettings) {
     const BackgroundPlan demo{BackgroundKind::Tiled, 24576, "Y001"};
     EXPECT_EQ(PlanTableBackground(settings, true, false), demo);
@@ -99,13 +93,6 @@ TEST_F(PlanTableBackgroundTest, DemoModeTilesTheDemoTableWhateverTheSettings) {
     EXPECT_EQ(PlanTableBackground(settings, true, false), demo);
     settings.put(Field::BackgroundPicture, "257");
     EXPECT_EQ(PlanTableBackground(settings, true, false), demo);
-}
-
-TEST_F(PlanTableBackgroundTest, AColourFadesOnlyWhenAskedAndTheDisplayCanShowIt) {
-    EXPECT_EQ(PlanTableBackground(settings, false, false), (BackgroundPlan{BackgroundKind::Faded, 3302600, ""}));
-    EXPECT_EQ(PlanTableBackground(settings, false, true), (BackgroundPlan{BackgroundKind::Plain, 3302600, ""}));
-    settings.put(Field::FadeBackground, "N");
-    EXPECT_EQ(PlanTableBackground(settings, false, false), (BackgroundPlan{BackgroundKind::Plain, 3302600, ""}));
 }
 
 TEST_F(PlanTableBackgroundTest, AFixedColourWinsOverTheCustomColour) {

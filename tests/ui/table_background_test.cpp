@@ -64,11 +64,6 @@ protected:
     SettingsRecord settings;
 };
 
-TEST_F(TableBackgroundTest, CoversTheTableAndOneMorePixelOrEightyWithTheScrollBar) {
-    EXPECT_EQ(TableBackgroundArea(QSize(640, 400), false), QSize(641, 401));
-    EXPECT_EQ(TableBackgroundArea(QSize(640, 400), true), QSize(641, 480));
-}
-
 TEST_F(TableBackgroundTest, TheDefaultIsDarkGreenAndNeverFaded) {
     settings.put(Field::BackgroundDefault, "Y");
     settings.put(Field::FadeBackground, "Y");
