@@ -29,16 +29,50 @@ std::string Numbered(const char* prefix, char size, int number, int digits) {
     return text;
 }
 
+Size Doubled(Size size) {
+    const int ratio = static_cast<int>(kDoubleSizeRatio);
+    return {size.width * ratio, size.height * ratio};
+}
+
+// The natural picture at twice its pixels, covering the same logical area.
+QPixmap ScaledUp(const QPixmap& natural) {
+    if (natural.isNull()) return natural;
+    const QSize target = natural.size() * kDoubleSizeRatio;
+    // Through QImage: a masked pixmap then scales with an alpha channel, so
+    // its transparent parts stay transparent.
+    QPixmap scaled = QPixmap::fromImage(natural.toImage().convertToFormat(QImage::Format_ARGB32).scaled(
+        target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(kDoubleSizeRatio);
+    return scaled;
+}
+
+QPixmap AtDoubleDensity(QPixmap picture) {
+    picture.setDevicePixelRatio(kDoubleSizeRatio);
+    return picture;
+}
+
+// Checks the file first: a file that exists but cannot be read leaves the
+// picture blank rather than ending the program.
+bool LoadRequired(const ImageFolder& images, const std::string& name, Messages& messages, QPixmap& target) {
+    if (!CheckImageFile(images.PathOf(name), messages)) return false;
+    images.LoadImageFile(name, target);
+    return true;
+}
+
 }  // namespace
 
 std::array<QImage, 13> CutFaceSheet(const QImage& sheet, Size card) {
+    // Qt reads a file named "...@2x" as a picture of device pixel ratio 2;
+    // the sheet is cut in pixels whatever its ratio.
+    QImage pixels = sheet;
+    pixels.setDevicePixelRatio(1.0);
     std::array<QImage, 13> faces;
     for (int index = 0; index < 13; ++index) {
         const int row = index / kCardsPerRow, column = index % kCardsPerRow;
         QImage face(card.width, card.height, QImage::Format_ARGB32);
         face.fill(Qt::transparent);
         QPainter painter(&face);
-        painter.drawImage(QPoint(0, 0), sheet,
+        painter.drawImage(QPoint(0, 0), pixels,
                           QRect(column * card.width, row * card.height, card.width, card.height));
         faces[static_cast<size_t>(index)] = face;
     }
@@ -51,41 +85,91 @@ std::string FaceSheetName(const CardImageChoice& choice, char suitLetter) {
 
 std::string BackName(const CardImageChoice& choice) { return std::string("D") + choice.sizeLetter + choice.back; }
 
+void LoadLibraryPictures(char sizeLetter, const ResourceLibrary& library, CardImages& into) {
+    for (int number = 1; number <= 22; ++number)
+        into.markers[number] = library.LoadNamedBitmap(Numbered("W", sizeLetter, number, 3));
+    const std::string size(1, sizeLetter);
+    for (int i = 0; i < 2; ++i) {
+        const std::string digit = std::to_string(i + 1);
+        into.shadows[static_cast<size_t>(i)] =
+            WithTransparent(library.LoadNamedBitmap("SHADOW_" + size + digit), Qt::white);
+        into.borders[static_cast<size_t>(i)] =
+            WithTransparent(library.LoadNamedBitmap("3D_BORDER_" + size + digit), QColor(0, 0, 255));
+    }
+}
+
+bool LoadCardBack(const CardImageChoice& choice, const ImageFolder& images, Messages& messages, CardImages& into) {
+    if (!CardSizeFor(choice.sizeLetter)) return false;
+    return LoadRequired(images, BackName(choice), messages, into.back);
+}
+
+bool LoadCardFaces(const CardImageChoice& choice, const ImageFolder& images, Messages& messages, CardImages& into) {
+    const std::optional<Size> size = CardSizeFor(choice.sizeLetter);
+    if (!size) return false;
+    // All four sheets or none: a half-changed deck would mix two face sets.
+    std::array<QPixmap, 4> sheets;
+    for (int suit = 0; suit < 4; ++suit) {
+        QPixmap& sheet = sheets[static_cast<size_t>(suit)];
+        if (!LoadRequired(images, FaceSheetName(choice, kSuitLetters[suit]), messages, sheet)) return false;
+    }
+    for (int suit = 0; suit < 4; ++suit) {
+        const auto faces = CutFaceSheet(sheets[static_cast<size_t>(suit)].toImage(), *size);
+        for (int i = 0; i < 13; ++i)
+            into.faces[static_cast<size_t>(suit * 13 + i)] = QPixmap::fromImage(faces[static_cast<size_t>(i)]);
+    }
+    into.cardSize = *size;
+    return true;
+}
+
 std::optional<CardImages> LoadCardImages(const CardImageChoice& choice, const ImageFolder& images,
                                          const ResourceLibrary& library, Messages& messages) {
     const std::optional<Size> size = CardSizeFor(choice.sizeLetter);
     if (!size) return std::nullopt;
     CardImages loaded;
     loaded.cardSize = *size;
+    LoadLibraryPictures(choice.sizeLetter, library, loaded);
+    if (!LoadCardBack(choice, images, messages, loaded)) return std::nullopt;
+    if (!LoadCardFaces(choice, images, messages, loaded)) return std::nullopt;
+    return loaded;
+}
 
-    for (int number = 1; number <= 22; ++number)
-        loaded.markers[number] = library.LoadNamedBitmap(Numbered("W", choice.sizeLetter, number, 3));
+void ScaleLibraryPictures(const CardImages& natural, CardImages& into) {
+    into.markers.clear();
+    for (const auto& [number, marker] : natural.markers) into.markers[number] = ScaledUp(marker);
+    for (size_t i = 0; i < natural.shadows.size(); ++i) into.shadows[i] = ScaledUp(natural.shadows[i]);
+    for (size_t i = 0; i < natural.borders.size(); ++i) into.borders[i] = ScaledUp(natural.borders[i]);
+}
 
-    const auto load = [&](const std::string& name, QPixmap& target) {
-        if (!CheckImageFile(images.PathOf(name), messages)) return false;
-        // A file that exists but cannot be read leaves the picture blank.
-        images.LoadImageFile(name, target);
-        return true;
-    };
-    if (!load(BackName(choice), loaded.back)) return std::nullopt;
+void LoadDoubleSizeBack(const CardImageChoice& choice, const ImageFolder& images, const CardImages& natural,
+                        CardImages& into) {
+    QPixmap back;
+    into.back = images.LoadImageFile(DoubleSizeName(BackName(choice)), back) ? AtDoubleDensity(back)
+                                                                               : ScaledUp(natural.back);
+}
 
-    for (int i = 0; i < 2; ++i) {
-        const std::string digit = std::to_string(i + 1);
-        const std::string size_ = std::string(1, choice.sizeLetter);
-        loaded.shadows[static_cast<size_t>(i)] =
-            WithTransparent(library.LoadNamedBitmap("SHADOW_" + size_ + digit), Qt::white);
-        loaded.borders[static_cast<size_t>(i)] =
-            WithTransparent(library.LoadNamedBitmap("3D_BORDER_" + size_ + digit), QColor(0, 0, 255));
-    }
-
+void LoadDoubleSizeFaces(const CardImageChoice& choice, const ImageFolder& images, const CardImages& natural,
+                         CardImages& into) {
+    const Size card = Doubled(natural.cardSize);
     for (int suit = 0; suit < 4; ++suit) {
         QPixmap sheet;
-        if (!load(FaceSheetName(choice, kSuitLetters[suit]), sheet)) return std::nullopt;
-        const auto faces = CutFaceSheet(sheet.toImage(), *size);
-        for (int i = 0; i < 13; ++i)
-            loaded.faces[static_cast<size_t>(suit * 13 + i)] = QPixmap::fromImage(faces[static_cast<size_t>(i)]);
+        const bool found = images.LoadImageFile(DoubleSizeName(FaceSheetName(choice, kSuitLetters[suit])), sheet);
+        const auto faces = found ? CutFaceSheet(sheet.toImage(), card) : std::array<QImage, 13>{};
+        for (int i = 0; i < 13; ++i) {
+            const size_t index = static_cast<size_t>(suit * 13 + i);
+            into.faces[index] = found ? AtDoubleDensity(QPixmap::fromImage(faces[static_cast<size_t>(i)]))
+                                      : ScaledUp(natural.faces[index]);
+        }
     }
-    return loaded;
+    into.cardSize = natural.cardSize;
+}
+
+CardImages DoubleSizeCardImages(const CardImageChoice& choice, const ImageFolder& images, const CardImages& natural) {
+    CardImages doubled;
+    doubled.cardSize = natural.cardSize;
+    ScaleLibraryPictures(natural, doubled);
+    LoadDoubleSizeBack(choice, images, natural, doubled);
+    LoadDoubleSizeFaces(choice, images, natural, doubled);
+    return doubled;
 }
 
 }  // namespace dravicor

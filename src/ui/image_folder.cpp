@@ -17,19 +17,22 @@ bool ImageFolder::LoadImageFile(std::string_view name, QPixmap& target) const {
     return true;
 }
 
-void ImageFolder::TileImage(QPainter& canvas, int width, int height, std::string_view name,
+bool ImageFolder::TileImage(QPainter& canvas, int width, int height, std::string_view name,
                             Messages& messages) const {
     if (name.empty()) {
         messages.showMessage("fnRiempi Image: bad option", "Error", MessageIcon::Error);
-        return;
+        return false;
     }
     QPixmap tile;
-    if (!LoadImageFile(name, tile) || tile.width() <= 0 || tile.height() <= 0) return;
+    if (!LoadImageFile(name, tile) || tile.width() <= 0 || tile.height() <= 0) return false;
     // The top row first, then that band copied downwards.
     for (int x = 0; x < width; x += tile.width()) canvas.drawPixmap(x, 0, tile);
     for (int y = tile.height(); y < height; y += tile.height())
         for (int x = 0; x < width; x += tile.width()) canvas.drawPixmap(x, y, tile);
+    return true;
 }
+
+std::string DoubleSizeName(std::string_view name) { return std::string(name) + "@2x"; }
 
 std::string MissingImageMessage(const std::filesystem::path& path) {
     return "Cannot find images file:\r" + path.string() +

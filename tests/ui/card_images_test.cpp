@@ -56,6 +56,15 @@ TEST(CutFaceSheet, ASmallSheetLeavesTheMissingCardsBlank) {
     for (size_t i = 10; i < 13; ++i) EXPECT_EQ(qAlpha(faces[i].pixel(5, 5)), 0) << i;
 }
 
+TEST(CutFaceSheet, CutsInPixelsWhateverTheSheetsDensity) {
+    // Qt reads a file named "...@2x" as a picture of device pixel ratio 2.
+    QImage sheet = Sheet(0, kSmall, 13);
+    sheet.setDevicePixelRatio(2.0);
+    const auto faces = CutFaceSheet(sheet, kSmall);
+    EXPECT_EQ(faces[12].pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(faces[12].pixel(24, 31), CardColour(0, 12));
+}
+
 TEST(CardImages, FileNamesFollowSizeSetAndSuit) {
     const CardImageChoice choice{'M', "003", "006"};
     EXPECT_EQ(FaceSheetName(choice, 'H'), "CM003H");

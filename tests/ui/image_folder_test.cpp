@@ -26,6 +26,7 @@ QImage Tile() {
 TEST(ImageFolder, FilesLieInImagesAsBitmaps) {
     const ImageFolder images("/prog/");
     EXPECT_EQ(images.PathOf("CB001C"), std::filesystem::path("/prog/Images/CB001C.bmp"));
+    EXPECT_EQ(images.PathOf(DoubleSizeName("CB001C")), std::filesystem::path("/prog/Images/CB001C@2x.bmp"));
 }
 
 TEST(ImageFolder, LoadImageFileTakesTheFilesSize) {
@@ -51,7 +52,7 @@ TEST(ImageFolder, TileImageRepeatsThePictureAcrossTheCanvas) {
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
-        ImageFolder(dir.path()).TileImage(painter, 8, 5, "B257", platform);
+        EXPECT_TRUE(ImageFolder(dir.path()).TileImage(painter, 8, 5, "B257", platform));
     }
     for (int y = 0; y < 5; ++y) {
         for (int x = 0; x < 8; ++x) {
@@ -69,11 +70,24 @@ TEST(ImageFolder, TileImageWithoutANameSaysSoAndDrawsNothing) {
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
-        ImageFolder(dir.path()).TileImage(painter, 4, 4, "", platform);
+        EXPECT_FALSE(ImageFolder(dir.path()).TileImage(painter, 4, 4, "", platform));
     }
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "fnRiempi Image: bad option");
     EXPECT_EQ(canvas.pixel(2, 2), qRgb(255, 255, 255));
+}
+
+TEST(ImageFolder, TileImageOfAMissingFileDrawsNothingQuietly) {
+    TempDir dir;
+    FakePlatform platform;
+    QImage canvas(4, 4, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        EXPECT_FALSE(ImageFolder(dir.path()).TileImage(painter, 4, 4, "B300", platform));
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 255, 255));
 }
 
 TEST(ImageFolder, CheckImageFileReportsAMissingFile) {
