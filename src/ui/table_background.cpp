@@ -32,6 +32,8 @@ constexpr SystemColour kSystemColours[] = {
     {24, QPalette::ToolTipBase},      // tool tip
 };
 
+}  // namespace
+
 void PaintFade(QPainter& painter, QSize area, Rgb colour) {
     for (const FadeBand& band : FadeBands(area.height(), colour)) {
         if (band.bottom <= band.top) continue;
@@ -39,8 +41,6 @@ void PaintFade(QPainter& painter, QSize area, Rgb colour) {
                          QColor(band.colour.red, band.colour.green, band.colour.blue));
     }
 }
-
-}  // namespace
 
 QSize TableBackgroundArea(QSize table, bool scrollBarShown) {
     return {table.width() + 1, table.height() + (scrollBarShown ? kScrolledBackgroundExtra : 1)};

@@ -26,6 +26,9 @@ QSize TableBackgroundArea(QSize table, bool scrollBarShown);
 // looked up in the palette, the button face standing in for any unknown one.
 QColor ColourOfRef(ColourRef colour, const QPalette& palette);
 
+// The colour fading to black in bands towards the bottom of the area.
+void PaintFade(QPainter& painter, QSize area, Rgb colour);
+
 // Paints the plan over the area from the painter's origin. A picture file
 // that cannot be read leaves the plan's plain colour instead; the only
 // message is the image folder's own.

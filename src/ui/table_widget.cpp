@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -18,6 +17,8 @@
 #include "ui/colour.h"
 #include "ui/pause_screen.h"
 #include "ui/special_panels.h"
+#include "ui/table_appearance.h"
+#include "ui/table_background.h"
 #include "ui/winning_animation.h"
 
 namespace dravicor {
@@ -35,6 +36,8 @@ constexpr int kScrollStep = 20;
 // Drawn from twice-size pictures above this scale (or on dense screens).
 constexpr double kDoubleSizeAbove = 1.25;
 constexpr int kDefaultCardSpeed = 10;
+// The pause fades from this green to black.
+const QColor kPauseGreen(0, 128, 0);
 
 QPixmap Resized(const QPixmap& picture, QSize device, qreal ratio) {
     if (picture.isNull()) return picture;
@@ -91,6 +94,16 @@ void TableWidget::showGame(Engine& engine, const CardImages& images, const CardI
     engine_ = &engine;
     engine.setObserver(this);
     setCardImages(images, doubleSize);
+}
+
+void TableWidget::showGame(Engine& engine, TableAppearance& appearance) {
+    appearance_ = &appearance;
+    showGame(engine, appearance.cards(1.0), &appearance.cards(2.0));
+}
+
+void TableWidget::appearanceChanged() {
+    shown_.reset();
+    update();
 }
 
 void TableWidget::setCardImages(const CardImages& images, const CardImages* doubleSize) {
@@ -275,6 +288,8 @@ void TableWidget::followEngine() {
 
 void TableWidget::gameShown(bool animate) {
     if (winning_->running()) winning_->stop();
+    // A demo keeps the look it was recorded with.
+    if (appearance_ && !engine_->demoMode() && appearance_->randomizeForNewGame(random_).any()) shown_.reset();
     const auto cards = cardsOnTable();
     auto places = placesOf(cards);
     if (!animate) {
@@ -345,10 +360,12 @@ void TableWidget::frame() {
 QPixmap TableWidget::pauseBackdrop() const {
     QPixmap backdrop(size());
     QPainter painter(&backdrop);
-    QLinearGradient fade(0, 0, 0, height());
-    fade.setColorAt(0, QColor(0, 128, 0));
-    fade.setColorAt(1, Qt::black);
-    painter.fillRect(backdrop.rect(), fade);
+    const bool fewColours = appearance_ != nullptr && appearance_->fewColours();
+    if (fewColours) {
+        painter.fillRect(backdrop.rect(), kPauseGreen);
+    } else {
+        PaintFade(painter, size(), {kPauseGreen.red(), kPauseGreen.green(), kPauseGreen.blue()});
+    }
     return backdrop;
 }
 
@@ -482,6 +499,11 @@ void TableWidget::paintEvent(QPaintEvent* event) {
 }
 
 void TableWidget::drawBackground(QPainter& painter, const QRect& area) const {
+    if (appearance_) {
+        const QPixmap& picture = appearance_->background(size(), engine_ && engine_->demoMode(), scrollBar_->isVisible());
+        painter.drawPixmap(area, picture, area);
+        return;
+    }
     if (backgroundPicture_.isNull()) {
         painter.fillRect(area, defaultBackground_);
         return;

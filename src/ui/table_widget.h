@@ -22,6 +22,7 @@ class QScrollBar;
 namespace dravicor {
 
 class PauseScreen;
+class TableAppearance;
 class WinningAnimation;
 
 // Pictures of the table that come from the resource library.
@@ -49,6 +50,11 @@ public:
     // size, used when cards are drawn more than a quarter bigger than their
     // own size or on a high-density screen.
     void showGame(Engine& engine, const CardImages& images, const CardImages* doubleSize = nullptr);
+    // The same, with every picture (cards at both sizes, the background)
+    // from the appearance, which a new game may change at random.
+    void showGame(Engine& engine, TableAppearance& appearance);
+    // The appearance's pictures changed (a dialog applied other cards).
+    void appearanceChanged();
     // New pictures of the same game (another face set or back).
     void setCardImages(const CardImages& images, const CardImages* doubleSize = nullptr);
     void setTablePictures(const TablePictures& pictures);
@@ -138,6 +144,7 @@ private:
     Engine* engine_ = nullptr;
     const CardImages* images_ = nullptr;
     const CardImages* doubleImages_ = nullptr;
+    TableAppearance* appearance_ = nullptr;
     mutable std::unique_ptr<ShownCards> shown_;
     TablePictures pictures_;
     QPixmap backgroundPicture_;
