@@ -121,11 +121,6 @@ void TableWidget::setTablePictures(const TablePictures& pictures) {
     update();
 }
 
-void TableWidget::setBackground(const QPixmap& background) {
-    backgroundPicture_ = background;
-    update();
-}
-
 void TableWidget::setScaledToWindow(bool scaled) {
     if (scaled_ == scaled) return;
     scaled_ = scaled;
@@ -504,14 +499,7 @@ void TableWidget::drawBackground(QPainter& painter, const QRect& area) const {
         painter.drawPixmap(area, picture, area);
         return;
     }
-    if (backgroundPicture_.isNull()) {
-        painter.fillRect(area, defaultBackground_);
-        return;
-    }
-    painter.drawPixmap(area, backgroundPicture_, area);
-    // A picture smaller than the window leaves the rest to the default.
-    const QRect covered(QPoint(0, 0), backgroundPicture_.deviceIndependentSize().toSize());
-    for (const QRect& rest : QRegion(area).subtracted(QRegion(covered))) painter.fillRect(rest, defaultBackground_);
+    painter.fillRect(area, defaultBackground_);
 }
 
 // A frame drawn by inverting what lies under it shows on any card face.

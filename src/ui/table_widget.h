@@ -58,9 +58,6 @@ public:
     // New pictures of the same game (another face set or back).
     void setCardImages(const CardImages& images, const CardImages* doubleSize = nullptr);
     void setTablePictures(const TablePictures& pictures);
-    // The background behind the cards, for the widget's size (a null picture
-    // paints the default green).
-    void setBackground(const QPixmap& background);
     // Scaled to the window (the default) or drawn at the cards' own size.
     void setScaledToWindow(bool scaled);
     bool scaledToWindow() const { return scaled_; }
@@ -147,7 +144,6 @@ private:
     TableAppearance* appearance_ = nullptr;
     mutable std::unique_ptr<ShownCards> shown_;
     TablePictures pictures_;
-    QPixmap backgroundPicture_;
     QColor defaultBackground_;
     QCursor normalCursor_;
     QCursor draggingCursor_;
