@@ -335,7 +335,6 @@ void TableWidget::startFrames() {
 
 // One frame of the flights: the places the travelling cards left and reached.
 void TableWidget::frame() {
-    static_cast<void>(shown());
     QRect changed;
     const double time = now();
     for (const CardNumber card : flights_.cardsAway(time)) {
@@ -487,9 +486,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         drawCardsAway(painter);
         drawDraggedCards(painter);
     }
-    if (winning_->running() || winning_->cardsDrawn() > 0) {
-        if (winning_->running()) painter.drawPixmap(0, 0, winning_->picture());
-    }
+    if (winning_->running()) painter.drawPixmap(0, 0, winning_->picture());
     emit tablePainted();
 }
 

@@ -7,6 +7,12 @@
     table_probe.py top IMAGE       the centre of every card or empty place
                                    of the top row, left to right ("x y")
     table_probe.py box IMAGE       the table's area: "WIDTHxHEIGHT+LEFT+TOP"
+    table_probe.py choose FILE     from a session of the text front end
+                                   with the same deal that ends "snapshot",
+                                   "moves", "quit" (FILE), the
+                                   first move a player makes by dragging a
+                                   top card ("FROM TO CARD", pile names), or
+                                   "stock" when there is none
 
 The table is the area of the default green; everything else in the
 screenshot (menus, toolbar, status bar with its clock) is left out.
@@ -88,7 +94,41 @@ def box(width, height, rows):
     return f"{right - left}x{bottom - top}+{left}+{top}"
 
 
+# The snapshot's lines: the stock list, 16 foundations, 26 tableau piles,
+# 8 reserves; a pile is groups of a three-digit card and a face flag.
+PILES = (["Mazzo", "Mazzo_Vis", "Waste"] + [f"Dest{n}" for n in range(1, 17)] +
+         [f"Fila{n}" for n in range(1, 27)] + [f"Appogg{n}" for n in range(1, 9)])
+
+
+def choose(path):
+    # The answers of the session, each ended by a line ".": those of the
+    # moves replayed, then the snapshot, the moves and the quit.
+    blocks, block = [], []
+    for line in open(path).read().split("\n"):
+        if line == ".":
+            blocks.append(block)
+            block = []
+        else:
+            block.append(line)
+    snapshot, moves = blocks[-3], blocks[-2]
+    top_of = {}
+    for name, pile in zip(PILES, snapshot):
+        if len(pile) >= 4:
+            top_of[int(pile[-4:-1])] = name
+    for move in moves:
+        parts = move.split()
+        if len(parts) != 2 or not parts[0].isdigit():
+            continue
+        source = top_of.get(int(parts[0]))
+        if source and source.startswith(("Fila", "Mazzo_Vis")) and parts[1].startswith(("Fila", "Dest")):
+            return f"{source} {parts[1]} {parts[0]}"
+    return "stock"
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "choose":
+        print(choose(sys.argv[2]))
+        return
     if len(sys.argv) != 3 or sys.argv[1] not in ("columns", "top", "box"):
         sys.exit(__doc__)
     picture = load(sys.argv[2])

@@ -79,48 +79,55 @@ drag() {
     sleep 0.3
 }
 
-# Tries the waste's card and every column's top card on the foundations and
-# on every other column; true after the first drag that changed the table.
-drag_a_card() {
+# Where a pile's top card lies on the screen now: the columns of the
+# tableau, the top row (stock, waste, four foundations).
+grip_of() {
+    local pile=$1
+    case "$pile" in
+        Fila*) echo "${columns[$((${pile#Fila} - 1))]}" ;;
+        Mazzo_Vis) echo "${top[1]}" ;;
+        Dest*) echo "${top[$((${pile#Dest} + 1))]}" ;;
+        *) fail "no place on the screen for $pile" ;;
+    esac
+}
+
+# The text front end plays the same deal alongside (in a program folder of
+# its own) and names the moves a player could make; the mouse makes them.
+cli_dir=$(mktemp -d -t dravicor-play-cli.XXXXXX)
+cp -r "$program_dir/." "$cli_dir/"
+played=()
+cp "$output_dir/dealt.png" "$output_dir/current.png"
+moves=0
+for attempt in $(seq 1 20); do
+    { printf '%s\n' "${played[@]}" snapshot moves quit; } |
+        "$(dirname "$program")/dravicor-cli" --program-dir "$cli_dir" play 0 "$game_number" \
+            >"$output_dir/choices.txt" 2>/dev/null
+    read -r from to card < <(python3 "$probe" choose "$output_dir/choices.txt")
     mapfile -t columns < <(python3 "$probe" columns "$output_dir/current.png")
     mapfile -t top < <(python3 "$probe" top "$output_dir/current.png")
     ((${#columns[@]} == 7)) || fail "expected seven columns, saw ${#columns[@]}"
     ((${#top[@]} == 6)) || fail "expected stock, waste and four foundations, saw ${#top[@]}"
-    local from to
-    for from in "${top[1]}" "${columns[@]}"; do
-        for to in "${top[@]:2}" "${columns[@]}"; do
-            [[ "$from" == "$to" ]] && continue
-            # shellcheck disable=SC2086
-            drag $from $to
-            local now
-            now=$(look current)
-            if [[ "$now" != "${history[-1]}" ]]; then
-                history+=("$now")
-                echo "dragged from ($from) to ($to)"
-                return 0
-            fi
-        done
-    done
-    return 1
-}
-
-cp "$output_dir/dealt.png" "$output_dir/current.png"
-moves=0
-for attempt in $(seq 1 12); do
-    if drag_a_card; then
-        moves=$((moves + 1))
-        cp "$output_dir/current.png" "$output_dir/move$moves.png"
-        ((moves == 3)) && break
+    if [[ "$from" == "stock" ]]; then
+        # shellcheck disable=SC2086
+        xdotool mousemove ${top[0]} click 1
+        sleep 0.3
+        played+=(stock)
+        what="clicked the stock"
     else
         # shellcheck disable=SC2046
-        xdotool mousemove $(python3 "$probe" top "$output_dir/current.png" | head -n 1) click 1
-        sleep 0.3
-        now=$(look current)
-        [[ "$now" != "${history[-1]}" ]] || fail "a click on the stock changed nothing"
-        history+=("$now")
-        echo "clicked the stock"
+        drag $(grip_of "$from") $(grip_of "$to")
+        played+=("move $card $to")
+        moves=$((moves + 1))
+        what="dragged card $card from $from to $to"
     fi
+    now=$(look current)
+    [[ "$now" != "${history[-1]}" ]] || fail "the table did not change: $what"
+    history+=("$now")
+    echo "$what"
+    [[ "$from" != "stock" ]] && cp "$output_dir/current.png" "$output_dir/move$moves.png"
+    ((moves == 3)) && break
 done
+rm -rf "$cli_dir"
 ((moves >= 2)) || fail "only $moves moves by dragging were made"
 
 # Undo every step back to the deal, checking each table on the way; then
