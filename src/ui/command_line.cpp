@@ -5,8 +5,13 @@ namespace dravicor {
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--program-dir" || i + 1 >= args.size() || args[i + 1].empty()) return std::nullopt;
-        line.programDir = args[++i];
+        if (args[i] == "--startup-time" && !line.startupTime) {
+            line.startupTime = true;
+        } else if (args[i] == "--program-dir" && !line.programDir && i + 1 < args.size() && !args[i + 1].empty()) {
+            line.programDir = args[++i];
+        } else {
+            return std::nullopt;
+        }
     }
     return line;
 }
