@@ -11,12 +11,20 @@ struct CommandLine {
     // The folder of GAMES.DAT, Images/, DATA/ ...; the executable's folder
     // when not given.
     std::optional<std::filesystem::path> programDir;
+    // Print the milliseconds from the start of the process to the first
+    // painting of the first deal, then end (without recording that deal).
+    bool startupTime = false;
+    // The deal of the game played last time that the first activation
+    // makes, instead of a number drawn at random (a deal to share or to
+    // try again), padded to 13 digits.
+    std::optional<std::string> gameNumber;
 };
 
-inline constexpr const char* kDesktopUsage = "usage: dravicor [--program-dir DIR]\n";
+inline constexpr const char* kDesktopUsage = "usage: dravicor [--program-dir DIR] [--number GAME_NUMBER] [--startup-time]\n";
 
 // Reads the arguments after the program name (Qt's own options already
-// removed); nullopt for anything but "--program-dir DIR".
+// removed); nullopt for anything but "--program-dir DIR", "--number
+// DIGITS" and "--startup-time", each at most once.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace dravicor

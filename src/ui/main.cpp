@@ -1,25 +1,66 @@
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
-#include <QTimer>
+#include <QSplashScreen>
 
+#include "common/profile_file.h"
+#include "engine/sounds.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
-#include "ui/card_images.h"
 #include "ui/command_line.h"
 #include "ui/image_folder.h"
 #include "ui/main_window.h"
 #include "ui/table_setup.h"
-#include "ui/table_widget.h"
 #include "ui/qt_platform.h"
 #include "ui/resource_library.h"
+#include "ui/splash_picture.h"
+#include "ui/table_appearance.h"
+#include "ui/startup_clock.h"
+#include "ui/table_widget.h"
 #include "ui/termination_signals.h"
 
-int main(int argc, char** argv) {
-    using namespace dravicor;
+namespace {
 
-    // Built first: it takes Qt's own options (-platform, -display ...) out of argv.
+using namespace dravicor;
+
+// The splash sound is wanted before the preferences are read into the
+// settings record, so its two switches come from the file itself.
+void PlaySplashSound(QtPlatform& platform, const Program& program) {
+    const ProfileFile config = ConfigFile(program.settings());
+    if (config.ReadString(kPreferenceSection, "Sounds_Enabled", "Y") != "Y" ||
+        config.ReadString(kPreferenceSection, "Sounds_Splash", "Y") != "Y") {
+        return;
+    }
+    platform.play(Sound::Splash, SoundMode::Async);
+}
+
+// Prints the start-up time once the first deal has been painted, then ends
+// the program without recording that deal.
+void ReportStartupTime(const StartupClock& clock, TfrmMain& window, const Program& program) {
+    auto reported = std::make_shared<bool>(false);
+    QObject::connect(&window.table(), &TableWidget::tablePainted, &window, [&clock, &program, reported] {
+        if (*reported || !program.game().inProgress) return;
+        *reported = true;
+        std::cout << clock.elapsed().count() << std::endl;
+        QApplication::exit(0);
+    });
+    QObject::connect(&window, &TfrmMain::firstActivationDone, &window, [&program, reported] {
+        if (*reported || program.game().inProgress) return;
+        *reported = true;
+        std::cerr << "dravicor: no game was dealt at start-up\n";
+        QApplication::exit(1);
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // First of all: the fallback for when the process's start is unknown.
+    const StartupClock startupClock;
+
+    // Built next: it takes Qt's own options (-platform, -display ...) out of argv.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dravicor"));
 
@@ -31,53 +72,71 @@ int main(int argc, char** argv) {
 
     QtPlatform qtPlatform;
     Platform platform = qtPlatform.platform();
+    std::optional<BusyScope> busy(std::in_place, qtPlatform);
     std::unique_ptr<Program> program;
-    std::unique_ptr<ResourceLibrary> library;
     try {
         program = std::make_unique<Program>(commandLine->programDir.value_or(ExecutableDir()), platform);
-        // The pictures and cursors of the windows: without them the program
-        // cannot show itself, so it says so and ends.
-        library = ResourceLibrary::Open(program->programDir());
-        if (!library) {
-            qtPlatform.showMessage(ResourceLibrary::LoadFailureMessage(program->programDir()), "Dravicor",
-                                   MessageIcon::Error);
-            return 1;
-        }
-        qtPlatform.setSoundFolder(program->programDir() / "SOUNDS");
-        // Without its game catalogue the program has nothing to offer; the
-        // message has been shown.
-        if (!program->initialise()) return 0;
     } catch (const StartupError& error) {
+        busy.reset();
         qtPlatform.showMessage(error.what(), "Dravicor", MessageIcon::Error);
         return 1;
     }
 
+    auto splash = std::make_unique<QSplashScreen>(DrawSplashPicture());
+    splash->setObjectName(QStringLiteral("frmSplash"));
+    splash->show();
+    QApplication::processEvents();  // painted before the slow part begins
+    qtPlatform.setSoundFolder(program->programDir() / "SOUNDS");
+    PlaySplashSound(qtPlatform, *program);
+
+    // A start-up failure ends the program: the splash goes, the message stays.
+    auto fail = [&](std::string_view message) {
+        splash.reset();
+        busy.reset();
+        if (!message.empty()) qtPlatform.showMessage(message, "Dravicor", MessageIcon::Error);
+    };
+
+    // The pictures and cursors of the windows: without them the program
+    // cannot show itself, so it says so and ends.
+    const auto library = ResourceLibrary::Open(program->programDir());
+    if (!library) {
+        fail(ResourceLibrary::LoadFailureMessage(program->programDir()));
+        return 1;
+    }
+    // Without its game catalogue the program has nothing to offer; the
+    // message has been shown.
+    if (!program->initialise()) {
+        fail({});
+        return 0;
+    }
+
     // The card pictures of the chosen size, face set and back; without them
     // the table cannot be drawn and the program ends (the message was shown).
-    const SettingsRecord& settings = program->settings();
     const ImageFolder images(program->programDir());
-    if (!CheckImageFile(images.PathOf("CB001C"), platform.messages)) return 1;
-    const CardImageChoice choice{settings.get(Field::CardSize).empty() ? 'B' : settings.get(Field::CardSize)[0],
-                                 settings.get(Field::CardSet), settings.get(Field::CardBack)};
-    const auto cards = LoadCardImages(choice, images, *library, platform.messages);
-    if (!cards) return 1;
+    if (!CheckImageFile(images.PathOf("CB001C"), platform.messages)) {
+        fail({});
+        return 1;
+    }
+    const auto appearance = TableAppearance::Load(program->settings(), images, *library, platform.messages,
+                                                  platform.screen.info().colourDepth);
+    if (!appearance) {
+        fail({});
+        return 1;
+    }
 
-    TfrmMain window(*program);
-    window.table().showGame(program->engine(), *cards);
+    TfrmMain window(*program, *library);
+    window.table().showGame(program->engine(), *appearance);
+    if (commandLine->gameNumber) window.setFirstDealNumber(*commandLine->gameNumber);
     PrepareTable(window.table(), *library, program->settings());
     // A termination request closes the window as the close box would.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &TfrmMain::closeWithoutAsking);
+    if (commandLine->startupTime) ReportStartupTime(startupClock, window, *program);
 
+    splash.reset();
+    busy.reset();
     window.show();
-    // The last game played is dealt afresh until the open-game dialog exists.
-    program->engine().SetAutoplay(AutoplayPreference(program->settings()));
-    window.refresh();
-    // Dealt once the event loop runs: the deal's pause before autoplay then
-    // keeps the window alive and a close request ends the program.
-    QTimer::singleShot(0, &window, [&program, &window] {
-        if (program->engine().game().gameCode != kNoGame) program->engine().StartGame(true, false, 2, false);
-        window.refresh();
-    });
+    // The window's first activation deals the last game played.
+    window.activateWindow();
     return QApplication::exec();
 }

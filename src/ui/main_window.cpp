@@ -2,13 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
+#include <QVBoxLayout>
 
 #include "common/product.h"
 #include "common/profile_file.h"
@@ -16,6 +15,10 @@
 #include "savegame/saved_game.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "shell/window_preferences.h"
+#include "stats/hi_scores.h"
+#include "ui/demo_bar.h"
+#include "ui/table_cursors.h"
 #include "ui/table_widget.h"
 
 namespace dravicor {
@@ -23,13 +26,27 @@ namespace dravicor {
 namespace {
 constexpr int kDefaultWidth = 800;
 constexpr int kDefaultHeight = 600;
-constexpr int kLargeToolbarHeight = 24;
-constexpr int kSmallToolbarHeight = 20;
 constexpr int kClockInterval = 1000;  // milliseconds
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Caption(std::string_view text) { return Text(ApplyProgramName(text)); }
 }  // namespace
+
+std::string MainWindowCaption(const SettingsRecord& settings, bool gameCurrent) {
+    std::string caption(kProductName);
+    if (!gameCurrent) return caption;
+    caption += " [" + settings.get(Field::CurrentGameName) + "]";
+    caption += "  [" + settings.get(Field::CurrentPlayer) + "]";
+    if (const std::string number = settings.get(Field::CurrentGameNumber); !number.empty())
+        caption += "  [" + number + "]";
+    return caption;
+}
+
+CloseStep DecideClose(bool winningAnimationRunning, bool asking, std::string_view confirmQuit) {
+    if (!asking) return CloseStep::Close;
+    if (winningAnimationRunning) return CloseStep::StopAnimation;
+    return confirmQuit != "N" ? CloseStep::Ask : CloseStep::Close;
+}
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), table_(new TableWidget(this)) { FormCreate(); }
 
@@ -38,15 +55,61 @@ TfrmMain::TfrmMain(Program& program, QWidget* parent)
     FormCreate();
 }
 
+TfrmMain::TfrmMain(Program& program, const ResourceLibrary& library, QWidget* parent)
+    : QMainWindow(parent), program_(&program), library_(&library), table_(new TableWidget(this)) {
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
 void TfrmMain::FormCreate() {
     setWindowTitle(Text(kProductName));
-    setCentralWidget(table_);
     buildMenus();
     buildToolbars();
     buildPanels();
+    // Under the menu bar: the toolbar row, the demo bar (shown only in demo
+    // mode) and the table.
+    auto* centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("pnlCentre"));
+    auto* column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    demoBar_ = new DemoBar(centre);
+    demoBar_->hide();
+    column->addWidget(toolbarRow_);
+    column->addWidget(demoBar_);
+    column->addWidget(table_, 1);
+    setCentralWidget(centre);
+
+    buildPopupMenus();
+    buildStatusBar();
     wireCommands();
+    cursors_ = std::make_unique<TableCursors>(library_);
     resize(kDefaultWidth, kDefaultHeight);
+    if (program_ != nullptr) {
+        demoBar_->setPlayer(&program_->demo());
+        restoreFromPreferences();
+    } else {
+        ApplyToolbarPreferences(false);
+        ApplyTableCursor();
+    }
     refresh();
+}
+
+void TfrmMain::restoreFromPreferences() {
+    SettingsRecord& settings = program_->settings();
+    const ProfileFile config = ConfigFile(settings);
+    const ToolbarPreferences toolbar = ReadToolbarPreferences(config);
+    toolbarLarge_ = toolbar.large;
+    toolbarFlat_ = toolbar.flat;
+    toolbarVisible_ = toolbar.visible;
+    ApplyToolbarPreferences(false);
+    ShowTimePanel(settings.get(Field::ShowTime) != "N", false);
+    ShowScorePanel(settings.get(Field::ShowScore) != "N", false);
+    statusBar()->setVisible(settings.get(Field::StatusBar) == "Y");
+    program_->engine().SetAutoplay(AutoplayPreference(settings));
+    ApplyTableCursor();
+    if (const auto size = ReadWindowSize(config)) resize(size->width, size->height);
 }
 
 QAction& TfrmMain::action(const char* objectName) const {
@@ -60,6 +123,8 @@ QAction* TfrmMain::addEntry(QMenu* menu, const char* objectName, const QString& 
     auto* entry = new QAction(caption, this);
     entry->setObjectName(QLatin1String(objectName));
     entry->setShortcut(shortcut);
+    // The toolbar buttons show the pictures; the menus stay text.
+    entry->setIconVisibleInMenu(false);
     if (menu != nullptr) menu->addAction(entry);
     return entry;
 }
@@ -138,65 +203,6 @@ void TfrmMain::buildMenus() {
     web->menuAction()->setEnabled(false);
 }
 
-QToolBar* TfrmMain::buildToolbar(const char* objectName, int height) {
-    auto* toolbar = new QToolBar(this);
-    toolbar->setObjectName(QLatin1String(objectName));
-    toolbar->setMovable(false);
-    toolbar->setFixedHeight(height);
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const std::pair<const char*, const char*> buttons[] = {
-        {"mnuNew", "New"},         {"mnuOpen", "Open"},     {"mnuSave", "Save"},
-        {nullptr, nullptr},        {"mnuUndo", "Undo"},     {"mnuRedo", "Redo"},
-        {nullptr, nullptr},        {"mnuAutoplay", "Autoplay"},
-        {nullptr, nullptr},        {"mnuGameStatistics", "Statistics"}, {"mnuRules", "Rules"},
-        {nullptr, nullptr},        {"mnuRestartGame", "Restart"}, {"mnuExit", "Exit"}};
-    for (const auto& [entry, hint] : buttons) {
-        if (entry == nullptr) {
-            toolbar->addSeparator();
-            continue;
-        }
-        // The button is the menu entry's own action: same command, same state.
-        QAction& command = action(entry);
-        command.setIconText(QLatin1String(hint));
-        command.setToolTip(QLatin1String(hint));
-        toolbar->addAction(&command);
-    }
-    addToolBar(Qt::TopToolBarArea, toolbar);
-    return toolbar;
-}
-
-void TfrmMain::buildToolbars() {
-    largeToolbar_ = buildToolbar("tlbLarge", kLargeToolbarHeight);
-    smallToolbar_ = buildToolbar("tlbSmall", kSmallToolbarHeight);
-    // The large buttons until the toolbar preferences are wired.
-    smallToolbar_->setVisible(false);
-}
-
-void TfrmMain::buildPanels() {
-    auto panel = [this](const char* objectName, const QString& caption, QLabel*& value) {
-        auto* box = new QWidget(this);
-        box->setObjectName(QLatin1String(objectName));
-        auto* layout = new QHBoxLayout(box);
-        layout->setContentsMargins(4, 0, 4, 0);
-        layout->addWidget(new QLabel(caption, box));
-        value = new QLabel(box);
-        layout->addWidget(value);
-        statusBar()->addPermanentWidget(box);
-    };
-    pnlPlayer_ = new QLabel(this);
-    pnlPlayer_->setObjectName(QStringLiteral("pnlPlayer"));
-    statusBar()->addWidget(pnlPlayer_, 1);
-    panel("pnlTime", QStringLiteral("Time:"), lblClock_);
-    lblClock_->setObjectName(QStringLiteral("lblClock"));
-    panel("pnlScore", QStringLiteral("Score:"), lblScore_);
-    lblScore_->setObjectName(QStringLiteral("lblScore"));
-
-    clockTimer_ = new QTimer(this);
-    clockTimer_->setInterval(kClockInterval);
-    connect(clockTimer_, &QTimer::timeout, this, &TfrmMain::showClock);
-    clockTimer_->start();
-}
-
 void TfrmMain::wireCommands() {
     auto on = [this](const char* entry, void (TfrmMain::*handler)()) {
         connect(&action(entry), &QAction::triggered, this, handler);
@@ -211,6 +217,13 @@ void TfrmMain::wireCommands() {
     on("mnuDemo", &TfrmMain::mnuDemoClick);
     connect(&action("mnuExit"), &QAction::triggered, this, &QWidget::close);
     connect(table_, &TableWidget::engineChanged, this, &TfrmMain::refresh);
+    connect(demoBar_, &DemoBar::moved, this, &TfrmMain::demoMoved);
+    connect(demoBar_, &DemoBar::closeRequested, this, &TfrmMain::mnuDemoClick);
+
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setInterval(kClockInterval);
+    connect(clockTimer_, &QTimer::timeout, this, &TfrmMain::showClock);
+    clockTimer_->start();
 }
 
 void TfrmMain::refresh() {
@@ -229,15 +242,44 @@ void TfrmMain::refresh() {
         action("mnuDemo").setChecked(engine.demoMode());
         lblScore_->setText(QString::number(program_->game().score));
         pnlPlayer_->setText(Text(program_->settings().get(Field::CurrentPlayer)));
+        demoBar_->setVisible(engine.demoMode());
+        if (engine.demoMode()) demoBar_->sync();
     } else {
         lblScore_->setText(QStringLiteral("0"));
     }
+    UpdateCaption();
     showClock();
+}
+
+void TfrmMain::UpdateCaption() {
+    const bool hasGame = program_ != nullptr && program_->game().gameCode != kNoGame;
+    const QString caption = program_ != nullptr ? Text(MainWindowCaption(program_->settings(), hasGame))
+                                                : Text(kProductName);
+    if (windowTitle() != caption) setWindowTitle(caption);
 }
 
 void TfrmMain::showClock() {
     const int seconds = program_ != nullptr ? program_->engine().elapsedSeconds() : 0;
     lblClock_->setText(Text(FormatClock(seconds)));
+}
+
+void TfrmMain::ApplyTableCursor() {
+    const int chosen = program_ != nullptr ? ChosenCursorNumber(program_->settings().get(Field::TableCursor))
+                                           : kDefaultPointingCursor;
+    table_->setPointerCursors(cursors_->cursor(chosen), cursors_->cursor(chosen + kDraggingCursorOffset));
+}
+
+void TfrmMain::writePreference(std::string_view key, std::string_view value) {
+    writePreferences({{std::string(key), std::string(value)}});
+}
+
+void TfrmMain::writePreferences(const std::vector<std::pair<std::string, std::string>>& entries) {
+    if (program_ == nullptr) return;
+    try {
+        ConfigFile(program_->settings()).WriteStrings(kPreferenceSection, entries);
+    } catch (const ProfileWriteError& error) {
+        program_->platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
+    }
 }
 
 void TfrmMain::mnuNewClick() {
@@ -287,7 +329,45 @@ void TfrmMain::mnuAutoplayClick() {
 
 void TfrmMain::mnuDemoClick() {
     if (program_ != nullptr) program_->demo().ToggleDemo();
+    // The demo player steps without redrawing.
+    table_->update();
     refresh();
+}
+
+void TfrmMain::demoMoved() {
+    table_->update();
+    refresh();
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || activated_ || !isActiveWindow()) return;
+    activated_ = true;
+    // Run from the event loop, not inside the activation: the first deal
+    // pauses before its autoplay, and a close request must be able to end
+    // the program meanwhile.
+    QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+}
+
+void TfrmMain::FormActivate() {
+    UpdateCaption();
+    if (program_ != nullptr) {
+        UpgradeHiScoreFile(program_->dataFiles());
+        try {
+            ProfileFile config = ConfigFile(program_->settings());
+            UpgradeOldPreferences(config);
+        } catch (const ProfileWriteError& error) {
+            program_->platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
+        }
+        // The last game played is dealt afresh until the open-game dialog exists.
+        Engine& engine = program_->engine();
+        if (engine.game().gameCode != kNoGame && !engine.game().inProgress && !engine.demoMode()) {
+            if (firstDealNumber_) program_->settings().put(Field::CurrentGameNumber, *firstDealNumber_);
+            engine.StartGame(true, false, firstDealNumber_ ? 0 : 2, false);
+        }
+        refresh();
+    }
+    emit firstActivationDone();
 }
 
 void TfrmMain::closeWithoutAsking() {
@@ -300,22 +380,36 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (askOnClose_ &&
-        ConfigFile(program_->settings()).ReadString(kPreferenceSection, "ConfirmQuit", "N") != "N" &&
-        program_->platform().messages.ask("Exit " + std::string(kProductName) + "?", kProductName,
-                                          MessageButtons::OkCancel, MessageIcon::Question) != Answer::Ok) {
-        askOnClose_ = true;
-        event->ignore();
-        return;
+    const bool asking = askOnClose_;
+    askOnClose_ = true;
+    const std::string confirmQuit =
+        asking ? ConfigFile(program_->settings()).ReadString(kPreferenceSection, "ConfirmQuit", "N") : "N";
+    switch (DecideClose(table_->winningAnimationRunning(), asking, confirmQuit)) {
+        case CloseStep::StopAnimation:
+            table_->stopWinningAnimation();
+            event->ignore();
+            return;
+        case CloseStep::Ask:
+            if (program_->platform().messages.ask("Exit " + std::string(kProductName) + "?", kProductName,
+                                                  MessageButtons::OkCancel, MessageIcon::Question) != Answer::Ok) {
+                event->ignore();
+                return;
+            }
+            break;
+        case CloseStep::Close: break;
     }
+    // A termination request ends a celebration too.
+    if (table_->winningAnimationRunning()) table_->stopWinningAnimation();
     clockTimer_->stop();
     Engine& engine = program_->engine();
     engine.EndGame();
     try {
-        ConfigFile(program_->settings())
-            .WriteString(kPreferenceSection, "AutoPlay", engine.autoplayOn() ? "Y" : "N");
+        ProfileFile config = ConfigFile(program_->settings());
+        config.WriteString(kPreferenceSection, "AutoPlay", engine.autoplayOn() ? "Y" : "N");
+        const QSize kept = isMaximized() || isFullScreen() ? normalGeometry().size() : size();
+        WriteWindowSize(config, {kept.width(), kept.height()});
     } catch (const std::exception&) {
-        // The program ends all the same; the autoplay of last time stays.
+        // The program ends all the same; the autoplay and size of last time stay.
     }
     event->accept();
 }

@@ -1,23 +1,51 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include <QMainWindow>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
-class QToolBar;
 
 namespace dravicor {
 
+class DemoBar;
 class Program;
+class ResourceLibrary;
+class SettingsRecord;
+class TableCursors;
 class TableWidget;
 
-// The program's main window: the menu bar, the large and the small toolbar,
-// the card table in the middle, the time and score panels and the status
-// bar. Its commands forward to the program's engine, the saved-game part and
-// the demo player; the window holds no rules of its own. Entries whose
-// windows do not exist yet are shown disabled.
+// The caption of the main window: the product name and, with a game
+// current, " [" game "]  [" player "]" and "  [" number "]" once a deal
+// number is set.
+std::string MainWindowCaption(const SettingsRecord& settings, bool gameCurrent);
+
+// What a close request does.
+enum class CloseStep {
+    StopAnimation,  // the winning animation runs: it is stopped, the window stays
+    Ask,            // "Exit Dravicor?" decides
+    Close,
+};
+// `confirmQuit` is the ConfirmQuit preference; `asking` is false for a
+// termination request, which never asks.
+CloseStep DecideClose(bool winningAnimationRunning, bool asking, std::string_view confirmQuit);
+
+// The program's main window: the menu bar, the large and the small toolbar
+// with the time and score panels at their right, the demo bar while demo
+// mode is on, the card table in the middle and the status bar (player and
+// level text). Its commands forward to the program's engine, the
+// saved-game part and the demo player; the window holds no rules of its
+// own. Entries whose windows do not exist yet are shown disabled.
 class TfrmMain final : public QMainWindow {
     Q_OBJECT
 
@@ -26,28 +54,86 @@ public:
     // commands are disabled.
     explicit TfrmMain(QWidget* parent = nullptr);
     // The window of the running program; the program outlives the window.
+    // The window restores its toolbar, panels, status bar, autoplay and size
+    // from the preferences.
     explicit TfrmMain(Program& program, QWidget* parent = nullptr);
+    // The same with the resource library's toolbar pictures and the table's
+    // pointer cursors; the library outlives the window.
+    TfrmMain(Program& program, const ResourceLibrary& library, QWidget* parent = nullptr);
+    ~TfrmMain() override;
 
     TableWidget& table() const { return *table_; }
+    DemoBar& demoBar() const { return *demoBar_; }
     QAction& action(const char* objectName) const;
 
-    // Brings the menus' states, the clock and the score up to date with the engine.
+    // Brings the menus' states, the caption, the demo bar, the clock and the
+    // score up to date with the engine.
     void refresh();
     // Closes the window without asking (a termination request).
     void closeWithoutAsking();
+    // Rebuilds the caption from the current game, player and deal number.
+    void UpdateCaption();
+
+    // The toolbar commands. With save, the preference is written at once
+    // (ToolBar_Large, ToolBar_Flat, ToolBar_Visible; Show_Time and
+    // Show_Score with their settings fields).
+    void SetToolbarLarge(bool large, bool save);
+    void SetToolbarFlat(bool flat, bool save);
+    // Hiding the toolbar hides both toolbars and both panels.
+    void SetToolbarVisible(bool visible, bool save);
+    // Shows the toolbars as the three toolbar settings say; with save, writes all three.
+    void ApplyToolbarPreferences(bool save);
+    void ShowTimePanel(bool show, bool save);
+    void ShowScorePanel(bool show, bool save);
+    bool toolbarLarge() const { return toolbarLarge_; }
+    bool toolbarFlat() const { return toolbarFlat_; }
+    bool toolbarVisible() const { return toolbarVisible_; }
+
+    // Hands the table the pointer cursors the settings record chose
+    // (position 172), and the matching one for dragging.
+    void ApplyTableCursor();
+    // The deal the first activation makes instead of a number drawn at random.
+    void setFirstDealNumber(std::string number) { firstDealNumber_ = std::move(number); }
+    // The level text panel of the status bar.
+    void setLevelText(const QString& text);
+    // The pop-up menu of the toolbars: "Large icons", "Small icons" (the
+    // current one checked), "Flat button", "No flat button", "Show time",
+    // "Show score" (each enabled while its panel is hidden).
+    QMenu* createPopupMenu() override;
+
+    // The measures of a toolbar, in pixels.
+    struct ToolbarShape {
+        int height;
+        int buttonTop;  // from the toolbar's top; the buttons reach its bottom
+        int buttonWidth;
+        int iconSize;
+    };
+
+signals:
+    // The first activation's work is done: caption, upgrades, the first deal.
+    void firstActivationDone();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
+    void FormActivate();
+    void restoreFromPreferences();
     QAction* addEntry(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& shortcut = {});
     void buildMenus();
     void buildToolbars();
-    QToolBar* buildToolbar(const char* objectName, int height);
+    QWidget* buildToolbar(QWidget* row, const char* objectName, const ToolbarShape& shape);
     void buildPanels();
+    void buildPopupMenus();
+    void buildStatusBar();
     void wireCommands();
     void showClock();
+    void showPanels();
+    // Write preferences at once; a failure is shown and the program goes on.
+    void writePreference(std::string_view key, std::string_view value);
+    void writePreferences(const std::vector<std::pair<std::string, std::string>>& entries);
 
     void mnuNewClick();
     void mnuRestartGameClick();
@@ -57,16 +143,31 @@ private:
     void mnuQuitGameClick();
     void mnuAutoplayClick();
     void mnuDemoClick();
+    void demoMoved();
 
     Program* program_ = nullptr;
-    TableWidget* table_;  // owned by the window as its central widget
-    QToolBar* largeToolbar_ = nullptr;
-    QToolBar* smallToolbar_ = nullptr;
+    const ResourceLibrary* library_ = nullptr;
+    std::unique_ptr<TableCursors> cursors_;
+    TableWidget* table_;  // owned by the window, below the demo bar
+    DemoBar* demoBar_ = nullptr;
+    QWidget* toolbarRow_ = nullptr;  // the toolbars and the panels
+    QWidget* largeToolbar_ = nullptr;
+    QWidget* smallToolbar_ = nullptr;
+    QWidget* pnlTime_ = nullptr;
+    QWidget* pnlScore_ = nullptr;
     QLabel* lblClock_ = nullptr;
     QLabel* lblScore_ = nullptr;
     QLabel* pnlPlayer_ = nullptr;
+    QLabel* pnlLevel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
+    bool toolbarLarge_ = false;
+    bool toolbarFlat_ = true;
+    bool toolbarVisible_ = true;
+    bool showTime_ = true;
+    bool showScore_ = true;
     bool askOnClose_ = true;
+    bool activated_ = false;
+    std::optional<std::string> firstDealNumber_;
 };
 
 }  // namespace dravicor

@@ -85,10 +85,15 @@ std::optional<std::filesystem::path> QtPlatform::findSound(std::string_view file
     return sounds_->find(fileName);
 }
 
-// A missing file plays nothing, not even the system's default sound.
+// A missing file plays nothing, not even the system's default sound; like
+// any other sound call it ends the sound playing, so the looping call with
+// an empty name stops the loop.
 void QtPlatform::play(std::string_view fileName, SoundMode mode) {
-    const auto file = findSound(fileName);
-    if (!file) return;
+    const auto file = fileName.empty() ? std::nullopt : findSound(fileName);
+    if (!file) {
+        stop();
+        return;
+    }
     if (!output_) output_ = std::make_unique<SoundOutput>();
     output_->play(*file, mode);
 }
@@ -96,6 +101,8 @@ void QtPlatform::play(std::string_view fileName, SoundMode mode) {
 void QtPlatform::stop() {
     if (output_) output_->stop();
 }
+
+bool QtPlatform::soundLooping() const { return output_ && output_->looping(); }
 
 void QtPlatform::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), FromText(caption), FromText(text), QMessageBox::Ok,

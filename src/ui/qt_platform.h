@@ -46,6 +46,8 @@ public:
     std::optional<std::filesystem::path> findSound(std::string_view fileName) const;
     void play(std::string_view fileName, SoundMode mode) override;
     void stop() override;
+    // Whether a looping sound is playing.
+    bool soundLooping() const;
 
     std::chrono::system_clock::time_point now() const override;
     void pause(std::chrono::milliseconds duration) override;

@@ -6,10 +6,10 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 
 #include "engine/player_input.h"
@@ -162,17 +162,31 @@ TEST(MainWindowMenus, BothToolbarsCarryTheButtonsInOrder) {
     TfrmMain window;
     for (const char* name : {"tlbLarge", "tlbSmall"}) {
         SCOPED_TRACE(name);
-        const auto* toolbar = window.findChild<QToolBar*>(QLatin1String(name));
+        const auto* toolbar = window.findChild<QWidget*>(QLatin1String(name));
         ASSERT_NE(toolbar, nullptr);
         QStringList hints;
-        for (const QAction* action : toolbar->actions()) {
-            if (!action->isSeparator()) hints << action->toolTip();
+        for (int i = 0; i < toolbar->layout()->count(); ++i) {
+            const auto* button = qobject_cast<QToolButton*>(toolbar->layout()->itemAt(i)->widget());
+            if (button != nullptr) hints << button->toolTip();
         }
         EXPECT_EQ(hints.join(QLatin1Char(',')),
                   QStringLiteral("New,Open,Save,Undo,Redo,Autoplay,Statistics,Rules,Restart,Exit"));
     }
-    EXPECT_EQ(window.findChild<QToolBar*>(QStringLiteral("tlbLarge"))->height(), 24);
-    EXPECT_EQ(window.findChild<QToolBar*>(QStringLiteral("tlbSmall"))->height(), 20);
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbLarge"))->height(), 24);
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbSmall"))->height(), 20);
+}
+
+TEST(MainWindowMenus, EachButtonIsItsMenuEntry) {
+    TfrmMain window;
+    const auto* toolbar = window.findChild<QWidget*>(QStringLiteral("tlbSmall"));
+    ASSERT_NE(toolbar, nullptr);
+    QStringList entries;
+    for (const auto* button : toolbar->findChildren<QToolButton*>()) entries << button->defaultAction()->objectName();
+    EXPECT_EQ(entries.join(QLatin1Char(',')).toStdString(),
+              "mnuNew,mnuOpen,mnuSave,mnuUndo,mnuRedo,mnuAutoplay,mnuGameStatistics,mnuRules,mnuRestartGame,mnuExit");
+    const auto* autoplay = toolbar->findChildren<QToolButton*>()[5];
+    EXPECT_TRUE(autoplay->isCheckable()) << "a toggle, as its entry";
+    EXPECT_FALSE(toolbar->findChildren<QToolButton*>()[1]->isEnabled()) << "Open waits for its window, as its entry";
 }
 
 // A window over a program in a scratch folder with FreeCell dealt.

@@ -41,10 +41,10 @@ rm -f "$output_dir"/*.png "$log"
 
 program_dir=$(mktemp -d -t dravicor-play.XXXXXX)
 cp -r "$(dirname "$program")/GAMES.DAT" "$(dirname "$program")/KVR.RGF" "$(dirname "$program")/Images" "$program_dir/"
-# Klondike without autoplay, flights or the animated deal, so that every
-# picture taken shows the table at rest.
+# Klondike on the plain default green, without autoplay, flights or the
+# animated deal, so that every picture taken shows the table at rest.
 mkdir -p "$program_dir/DATA"
-printf '[Preference]\r\nGame=0\r\nAutoPlay=N\r\nSpeed_Move_Card=0\r\nDeal_Animation=N\r\nSounds_Enabled=N\r\n' \
+printf '[Preference]\r\nGame=0\r\nAutoPlay=N\r\nSpeed_Move_Card=0\r\nDeal_Animation=N\r\nSounds_Enabled=N\r\nBackground_def=Y\r\n' \
     >"$program_dir/DATA/CFG.DAT"
 pid=""
 cleanup() {

@@ -55,8 +55,9 @@ trap cleanup EXIT
 QT_QPA_PLATFORM=xcb "$program" --program-dir "$program_dir" >"$log" 2>&1 &
 pid=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Dravicor$' | head -n 1)
-[[ -n "$window" ]] || fail "no visible window titled \"Dravicor\" within 20 seconds"
+# The caption names the game, the player and the deal once the game is dealt.
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Dravicor( |$)' | head -n 1)
+[[ -n "$window" ]] || fail "no visible window titled \"Dravicor ...\" within 20 seconds"
 echo "window: $window"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
