@@ -44,6 +44,10 @@ program_dir=$(mktemp -d -t dravicor-smoke.XXXXXX)
 # A scratch program directory with the built game catalogue, resource
 # library and card pictures in it.
 cp -r "$(dirname "$program")/GAMES.DAT" "$(dirname "$program")/KVR.RGF" "$(dirname "$program")/Images" "$program_dir/"
+# The plain default green (a fresh installation fades its table; the fade
+# has tests of its own), so one pixel tells that the table is drawn.
+mkdir -p "$program_dir/DATA"
+printf '[Preference]\r\nBackground_def=Y\r\n' >"$program_dir/DATA/CFG.DAT"
 pid=""
 cleanup() {
     [[ -n "$pid" ]] && kill -KILL "$pid" 2>/dev/null
