@@ -208,14 +208,5 @@ TEST(RulesSummary, SelectionGamesDescribeTheirPlaces) {
     EXPECT_EQ(Line(rules, "Stock"), "24 cards, 1 to the tableau pile per click");
 }
 
-TEST(RulesSummary, RankNames) {
-    EXPECT_EQ(RankName(1), "Ace");
-    EXPECT_EQ(RankName(10), "10");
-    EXPECT_EQ(RankName(11), "Jack");
-    EXPECT_EQ(RankName(13), "King");
-    EXPECT_EQ(RankName(0), "");
-    EXPECT_EQ(RankName(14), "");
-}
-
 }  // namespace
 }  // namespace dravicor
