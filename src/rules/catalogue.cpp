@@ -184,9 +184,6 @@ bool IsSelectedGame(const std::filesystem::path& path, int code) {
     return false;
 }
 
-namespace {
-
-// The three rules a customized game may change.
 void ApplyCustomSettings(GameRules& rules, std::string_view settings) {
     const auto number = [&](size_t from) -> std::optional<int> {
         if (settings.size() < from + 3) return std::nullopt;
@@ -206,8 +203,6 @@ void ApplyCustomSettings(GameRules& rules, std::string_view settings) {
     }
     for (int t = 0; t < rules[Rule::TableauCount] && t < 26; ++t) rules.set(Rule::TableauEmptyAccepts + t, accepts);
 }
-
-}  // namespace
 
 GameRules LoadGameRules(const std::filesystem::path& path, int code, const CustomGames& custom) {
     GameRules rules;

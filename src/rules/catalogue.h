@@ -77,6 +77,11 @@ bool IsSelectedGame(const std::filesystem::path& path, int code);
 // Fills the rules of the game (a customized game reads its base game's column
 // and applies its overrides). Raises CatalogueError on a damaged catalogue.
 GameRules LoadGameRules(const std::filesystem::path& path, int code, const CustomGames& custom);
+// The three overrides of a customized game's settings text: characters 1-3
+// the cards per stock click, then 4-6 the redeals (the first that is not a
+// number ends these two), character 7 the empty-tableau rule of every
+// tableau pile ("1" King, "2" any card, "3" none, anything else unchanged).
+void ApplyCustomSettings(GameRules& rules, std::string_view settings);
 
 // The required-file check of start-up: false, after the message box
 // "Cannot find file: ...", when the file does not exist.
