@@ -10,7 +10,7 @@ namespace {
 
 // Ticks of the streak chart: at most this many steps above 0, so the labels
 // never crowd a small chart.
-constexpr long long kMostAxisSteps = 5;
+constexpr long long kMostAxisSteps = 4;
 // Far beyond the six digits a record keeps for a streak; keeps the steps'
 // arithmetic clear of overflow whatever the caller passes.
 constexpr long long kHighestAxisTop = 1'000'000'000'000;

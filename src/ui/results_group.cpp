@@ -30,21 +30,23 @@ ResultsGroup::ResultsGroup(const char* objectName, bool withPie, QWidget* parent
     setObjectName(QLatin1String(objectName));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
-    grid->addWidget(new QLabel(QStringLiteral("Perc.:"), this), 0, 2, Qt::AlignRight);
-    grid->addWidget(new QLabel(QStringLiteral("Won:"), this), 1, 0);
-    grid->addWidget(lblWon_, 1, 1);
-    grid->addWidget(lblWonPercent_, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Lost:"), this), 2, 0);
-    grid->addWidget(lblLost_, 2, 1);
-    grid->addWidget(lblLostPercent_, 2, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Total:"), this), 3, 0);
-    grid->addWidget(lblTotal_, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Perc.:"), this), 0, 3, Qt::AlignRight);
+    grid->addWidget(new QLabel(QStringLiteral("Won:"), this), 1, 1);
+    grid->addWidget(lblWon_, 1, 2);
+    grid->addWidget(lblWonPercent_, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Lost:"), this), 2, 1);
+    grid->addWidget(lblLost_, 2, 2);
+    grid->addWidget(lblLostPercent_, 2, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Total:"), this), 3, 1);
+    grid->addWidget(lblTotal_, 3, 2);
     grid->setRowStretch(4, 1);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
     if (withPie) {
+        grid->addWidget(NewChartSwatch(0, this), 1, 0);
+        grid->addWidget(NewChartSwatch(1, this), 2, 0);
         pie_ = new ResultsPieChart(this);
         pie_->setObjectName(QStringLiteral("chtResults"));
-        grid->addWidget(pie_, 0, 3, 5, 1);
+        grid->addWidget(pie_, 0, 4, 5, 1);
     }
 }
 

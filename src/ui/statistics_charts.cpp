@@ -4,6 +4,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QLabel>
 #include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -15,8 +16,8 @@ namespace dravicor {
 
 namespace {
 
-const QColor kWonColour(46, 139, 87);
-const QColor kLostColour(192, 57, 43);
+constexpr QRgb kChartColours[] = {qRgb(46, 139, 87), qRgb(192, 57, 43)};
+constexpr int kSwatchSide = 10;
 
 // A chart that sits in a dialog like any other control: no frame, no
 // background of its own, no animation to wait for.
@@ -25,7 +26,7 @@ QChart* PlainChart() {
     chart->setBackgroundVisible(false);
     chart->setMargins(QMargins(0, 0, 0, 0));
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setVisible(false);
     return chart;
 }
 
@@ -37,12 +38,22 @@ void MakePlain(QChartView& view) {
 
 }  // namespace
 
+QColor ChartColour(size_t index) { return QColor(kChartColours[index]); }
+
+QLabel* NewChartSwatch(size_t index, QWidget* parent) {
+    QPixmap square(kSwatchSide, kSwatchSide);
+    square.fill(ChartColour(index));
+    auto* swatch = new QLabel(parent);
+    swatch->setPixmap(square);
+    swatch->setFixedSize(square.size());
+    return swatch;
+}
+
 ResultsPieChart::ResultsPieChart(QWidget* parent) : QChartView(PlainChart(), parent), series_(new QPieSeries) {
     MakePlain(*this);
-    for (const QColor& colour : {kWonColour, kLostColour}) {
+    for (const QRgb colour : kChartColours) {
         auto* slice = new QPieSlice;
         slice->setColor(colour);
-        slice->setBorderColor(Qt::white);
         series_->append(slice);
     }
     series_->setPieSize(0.9);
@@ -57,28 +68,33 @@ void ResultsPieChart::setSlices(const std::array<ChartValue, 2>& slices) {
         slice->setLabel(ToQString(slices[i].label));
         slice->setValue(static_cast<qreal>(slices[i].value));
     }
+    // The border parts two slices; a pie of one colour (or none) would still
+    // draw it as a line from the centre.
+    const bool parted = slices[0].value > 0 && slices[1].value > 0;
+    for (QPieSlice* slice : shown) slice->setBorderColor(parted ? QColor(Qt::white) : QColor(Qt::transparent));
 }
 
 StreakBarChart::StreakBarChart(QWidget* parent)
     : QChartView(PlainChart(), parent), series_(new QBarSeries), axis_(new QValueAxis) {
     MakePlain(*this);
-    for (const QColor& colour : {kWonColour, kLostColour}) {
+    for (const QRgb colour : kChartColours) {
         auto* bar = new QBarSet(QString());
         bar->setColor(colour);
         bar->setBorderColor(colour);
         bar->append(0);
         series_->append(bar);
     }
+    series_->setBarWidth(0.6);
     series_->setLabelsVisible(true);
     series_->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
     chart()->addSeries(series_);
 
-    // One unnamed category: the two bars stand side by side and the legend names them.
+    // One category, not shown: the two bars stand side by side.
     auto* categories = new QBarCategoryAxis;
-    categories->append(QString());
-    categories->setGridLineVisible(false);
+    categories->append(QStringLiteral("streaks"));
     chart()->addAxis(categories, Qt::AlignBottom);
     series_->attachAxis(categories);
+    categories->setVisible(false);
 
     axis_->setLabelFormat(QStringLiteral("%d"));
     chart()->addAxis(axis_, Qt::AlignLeft);

@@ -7,6 +7,7 @@
 #include "stats/statistics_figures.h"
 
 class QBarSeries;
+class QLabel;
 class QPieSeries;
 class QValueAxis;
 
@@ -14,7 +15,13 @@ namespace dravicor {
 
 // The charts of the statistics windows. They draw what the core worked out
 // (StatisticsSheet) and nothing else; the won side is green and the lost
-// side red in both.
+// side red in both. They have no legends of their own: too small to hold
+// one, they leave it to a colour swatch beside the figures' captions.
+
+// The colour of slice or bar 0 (won) and 1 (lost).
+QColor ChartColour(size_t index);
+// A small square of a chart's colour, for the side of a caption.
+QLabel* NewChartSwatch(size_t index, QWidget* parent);
 
 // A pie of the deals won against the deals lost.
 class ResultsPieChart final : public QChartView {

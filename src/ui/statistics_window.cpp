@@ -93,16 +93,18 @@ QGroupBox* TfrmStatistics::buildSeriesGroup() {
     lblWorstLost_ = Figure(grpSeries_, "lblWorstLost");
     lblCurrent_ = new QLabel(grpSeries_);
     lblCurrent_->setObjectName(QStringLiteral("lblCurrent"));
-    grid->addWidget(new QLabel(QStringLiteral("Won:"), grpSeries_), 0, 0);
-    grid->addWidget(lblBestWon_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Lost:"), grpSeries_), 1, 0);
-    grid->addWidget(lblWorstLost_, 1, 1);
-    grid->addWidget(lblCurrent_, 2, 0, 1, 2);
+    grid->addWidget(NewChartSwatch(0, grpSeries_), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Won:"), grpSeries_), 0, 1);
+    grid->addWidget(lblBestWon_, 0, 2);
+    grid->addWidget(NewChartSwatch(1, grpSeries_), 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Lost:"), grpSeries_), 1, 1);
+    grid->addWidget(lblWorstLost_, 1, 2);
+    grid->addWidget(lblCurrent_, 2, 1, 1, 2);
     grid->setRowStretch(3, 1);
     chtSeries_ = new StreakBarChart(grpSeries_);
     chtSeries_->setObjectName(QStringLiteral("chtSeries"));
-    grid->addWidget(chtSeries_, 0, 2, 4, 1);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(chtSeries_, 0, 3, 4, 1);
+    grid->setColumnStretch(3, 1);
     return grpSeries_;
 }
 

@@ -121,19 +121,21 @@ TEST(StatisticsFigures, StreakAxisStepsAreWholeAndFew) {
     EXPECT_EQ(StreakAxis(0, 0), (ChartAxis{1, 2}));
     EXPECT_EQ(StreakAxis(1, 0), (ChartAxis{1, 2}));
     EXPECT_EQ(StreakAxis(2, 3), (ChartAxis{3, 4}));
-    EXPECT_EQ(StreakAxis(5, 1), (ChartAxis{5, 6}));
+    EXPECT_EQ(StreakAxis(4, 1), (ChartAxis{4, 5}));
+    EXPECT_EQ(StreakAxis(5, 1), (ChartAxis{6, 4}));
     EXPECT_EQ(StreakAxis(6, 1), (ChartAxis{6, 4}));
     EXPECT_EQ(StreakAxis(7, 0), (ChartAxis{8, 5}));
     EXPECT_EQ(StreakAxis(3, 12), (ChartAxis{15, 4}));
-    EXPECT_EQ(StreakAxis(48, 0), (ChartAxis{50, 6}));
-    EXPECT_EQ(StreakAxis(999999, 0), (ChartAxis{1000000, 6}));
+    EXPECT_EQ(StreakAxis(48, 0), (ChartAxis{60, 4}));
+    EXPECT_EQ(StreakAxis(40, 0), (ChartAxis{40, 5}));
+    EXPECT_EQ(StreakAxis(999999, 0), (ChartAxis{1000000, 3}));
     EXPECT_EQ(StreakAxis(-4, -9), (ChartAxis{1, 2}));
-    // Every axis reaches the highest bar, in at most five whole steps.
+    // Every axis reaches the highest bar, in at most four whole steps.
     for (long long highest = 0; highest <= 3000; ++highest) {
         const ChartAxis axis = StreakAxis(highest, highest / 2);
         ASSERT_GE(axis.top, highest);
         ASSERT_GE(axis.tickCount, 2);
-        ASSERT_LE(axis.tickCount, 6);
+        ASSERT_LE(axis.tickCount, 5);
         ASSERT_EQ(axis.top % (axis.tickCount - 1), 0) << highest;
     }
 }

@@ -1,15 +1,11 @@
 #include "ui/game_won_window.h"
 
-#include <QPieSeries>
-#include <QPieSlice>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "stats/statistics.h"
 #include "statistics_fixture.h"
-#include "ui/results_group.h"
-#include "ui/statistics_charts.h"
 
 namespace dravicor::test {
 namespace {
@@ -25,13 +21,6 @@ protected:
 
     static QPushButton* button(const QWidget& window, const char* name) {
         return window.findChild<QPushButton*>(QLatin1String(name));
-    }
-    static QString pieOf(const QWidget& window) {
-        QStringList slices;
-        for (const QPieSlice* slice : window.findChild<ResultsPieChart*>()->series().slices()) {
-            slices << slice->label() + '=' + QString::number(slice->value());
-        }
-        return slices.join(u' ');
     }
 };
 

@@ -4,12 +4,15 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPieSeries>
+#include <QPieSlice>
 #include <QWidget>
 
 #include "rules/catalogue.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
+#include "ui/statistics_charts.h"
 
 namespace dravicor::test {
 
@@ -48,6 +51,16 @@ protected:
             parts << textOf(window, group, label);
         }
         return parts.join(u' ');
+    }
+    // The slices of the window's pie: "Won=3 Lost=6".
+    static QString pieOf(const QWidget& window) {
+        const auto* pie = window.findChild<ResultsPieChart*>(QStringLiteral("chtResults"));
+        if (pie == nullptr) return QStringLiteral("<no pie>");
+        QStringList slices;
+        for (const QPieSlice* slice : pie->series().slices()) {
+            slices << slice->label() + '=' + QString::number(slice->value());
+        }
+        return slices.join(u' ');
     }
 
     static constexpr int kFreeCell = 1;

@@ -4,8 +4,6 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QComboBox>
-#include <QPieSeries>
-#include <QPieSlice>
 #include <QPushButton>
 #include <QTest>
 #include <QValueAxis>
@@ -22,14 +20,6 @@ namespace {
 constexpr const char* kAnnFreeCell = "Ann=000003 000006 000002 000004 000001 000000 000000000120 000000000000\r\n";
 // Bob's FreeCell: 1 won, 1 lost, streaks 1 and 1, one loss running.
 constexpr const char* kBobFreeCell = "Bob=000001 000001 000001 000001 000000 000001 -00000000040 000000000000\r\n";
-
-QString PieOf(const TfrmStatistics& window) {
-    const auto* pie = window.findChild<ResultsPieChart*>(QStringLiteral("chtResults"));
-    if (pie == nullptr) return QStringLiteral("<no pie>");
-    QStringList slices;
-    for (const QPieSlice* slice : pie->series().slices()) slices << slice->label() + '=' + QString::number(slice->value());
-    return slices.join(u' ');
-}
 
 QString BarsOf(const TfrmStatistics& window) {
     const auto* bars = window.findChild<StreakBarChart*>(QStringLiteral("chtSeries"));
@@ -63,7 +53,7 @@ TEST_F(StatisticsWindow, ShowsEveryFigureOfThePlayersGame) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Statistics [FreeCell]"));
     EXPECT_EQ(window.findChild<QGroupBox*>(QStringLiteral("grpTotal"))->title(), QStringLiteral("Total "));
     EXPECT_EQ(figuresOf(window, "grpTotal"), QStringLiteral("3 6 9 (34%) (66%)"));
-    EXPECT_EQ(PieOf(window), QStringLiteral("Won=3 Lost=6"));
+    EXPECT_EQ(pieOf(window), QStringLiteral("Won=3 Lost=6"));
 
     // The session is the run counters of the current player and game.
     EXPECT_EQ(window.findChild<QGroupBox*>(QStringLiteral("grpSession"))->title(), QStringLiteral("Current session "));
@@ -94,7 +84,7 @@ TEST_F(StatisticsWindow, ChoosingAnotherPlayerOrGameShowsTheirRecord) {
     EXPECT_EQ(figuresOf(window, "grpTotal"), QStringLiteral("1 1 2 (50%) (50%)"));
     EXPECT_EQ(figuresOf(window, "grpSession"), QStringLiteral("0 0 0 (0%) (0%)")) << "Bob is not playing";
     EXPECT_EQ(textOf(window, "grpSeries", "lblCurrent"), QStringLiteral("Current: 1 lost"));
-    EXPECT_EQ(PieOf(window), QStringLiteral("Won=1 Lost=1"));
+    EXPECT_EQ(pieOf(window), QStringLiteral("Won=1 Lost=1"));
 
     players.setCurrentText(QStringLiteral("Ann"));
     games.setCurrentIndex(games.findData(otherGame));
@@ -114,7 +104,7 @@ TEST_F(StatisticsWindow, AGameNeverPlayedShowsZerosAndDrawsEmptyCharts) {
     EXPECT_EQ(figuresOf(window, "grpSession"), QStringLiteral("0 0 0 (0%) (0%)"));
     EXPECT_EQ(textOf(window, "grpSeries", "lblBestWon") + textOf(window, "grpSeries", "lblWorstLost"), "00");
     EXPECT_EQ(textOf(window, "grpSeries", "lblCurrent"), QStringLiteral("Current: "));
-    EXPECT_EQ(PieOf(window), QStringLiteral("Won=0 Lost=0"));
+    EXPECT_EQ(pieOf(window), QStringLiteral("Won=0 Lost=0"));
     EXPECT_EQ(BarsOf(window), QStringLiteral("Won=0 Lost=0 axis 0-1 in 2 ticks"));
     // Drawing a pie of nothing and bars of nothing is no fault.
     window.resize(640, 420);
@@ -164,7 +154,8 @@ TEST_F(StatisticsWindow, LinksGetTheChoiceAndTheFiguresAreReadAgain) {
     std::vector<std::string> followed;
     auto record = [&followed](const char* name) {
         return [&followed, name](const StatisticsChoice& c) {
-            followed.push_back(std::string(name) + ' ' + c.player + ' ' + std::to_string(c.gameCode) + ' ' + c.gameName);
+            followed.push_back(std::string(name) + ' ' + c.player + ' ' + std::to_string(c.gameCode) + ' ' +
+                               c.gameName);
         };
     };
     StatisticsLinks links;
