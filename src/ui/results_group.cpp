@@ -8,9 +8,7 @@
 
 namespace dravicor {
 
-namespace {
-
-QLabel* Figure(QWidget* parent, const char* objectName) {
+QLabel* NewFigureLabel(QWidget* parent, const char* objectName) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(objectName));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -18,15 +16,13 @@ QLabel* Figure(QWidget* parent, const char* objectName) {
     return label;
 }
 
-}  // namespace
-
 ResultsGroup::ResultsGroup(const char* objectName, bool withPie, QWidget* parent)
     : QGroupBox(parent),
-      lblWon_(Figure(this, "lblWon")),
-      lblLost_(Figure(this, "lblLost")),
-      lblTotal_(Figure(this, "lblTotal")),
-      lblWonPercent_(Figure(this, "lblWonPercent")),
-      lblLostPercent_(Figure(this, "lblLostPercent")) {
+      lblWon_(NewFigureLabel(this, "lblWon")),
+      lblLost_(NewFigureLabel(this, "lblLost")),
+      lblTotal_(NewFigureLabel(this, "lblTotal")),
+      lblWonPercent_(NewFigureLabel(this, "lblWonPercent")),
+      lblLostPercent_(NewFigureLabel(this, "lblLostPercent")) {
     setObjectName(QLatin1String(objectName));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);

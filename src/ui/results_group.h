@@ -10,6 +10,9 @@ namespace dravicor {
 
 class ResultsPieChart;
 
+// A right-aligned label wide enough for the six digits of a count.
+QLabel* NewFigureLabel(QWidget* parent, const char* objectName);
+
 // A group of the statistics windows showing deals won and lost: "Won:",
 // "Lost:" and "Total:" with their counts, the shares beside won and lost
 // under "Perc.:", and, when asked for, the pie of won against lost.

@@ -38,7 +38,10 @@ void MakePlain(QChartView& view) {
 
 }  // namespace
 
-QColor ChartColour(size_t index) { return QColor(kChartColours[index]); }
+QColor ChartColour(size_t index) {
+    Q_ASSERT(index < std::size(kChartColours));
+    return QColor(kChartColours[index]);
+}
 
 QLabel* NewChartSwatch(size_t index, QWidget* parent) {
     QPixmap square(kSwatchSide, kSwatchSide);

@@ -17,18 +17,6 @@
 
 namespace dravicor {
 
-namespace {
-
-QLabel* Figure(QWidget* parent, const char* objectName) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(objectName));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
-    return label;
-}
-
-}  // namespace
-
 TfrmStatistics::TfrmStatistics(Program& program, std::string_view player, int gameCode, StatisticsLinks links,
                                QWidget* parent)
     : QDialog(parent), program_(program), links_(std::move(links)), texts_(StatisticsTexts::Load(program.settings())) {
@@ -89,8 +77,8 @@ QGroupBox* TfrmStatistics::buildSeriesGroup() {
     grpSeries_->setObjectName(QStringLiteral("grpSeries"));
     auto* grid = new QGridLayout(grpSeries_);
     grid->setHorizontalSpacing(12);
-    lblBestWon_ = Figure(grpSeries_, "lblBestWon");
-    lblWorstLost_ = Figure(grpSeries_, "lblWorstLost");
+    lblBestWon_ = NewFigureLabel(grpSeries_, "lblBestWon");
+    lblWorstLost_ = NewFigureLabel(grpSeries_, "lblWorstLost");
     lblCurrent_ = new QLabel(grpSeries_);
     lblCurrent_->setObjectName(QStringLiteral("lblCurrent"));
     grid->addWidget(NewChartSwatch(0, grpSeries_), 0, 0);
