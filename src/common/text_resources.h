@@ -27,10 +27,25 @@ inline constexpr int SaveGameTitle = 1601;
 inline constexpr int OpenGameTitle = 1602;
 inline constexpr int AddPlayerTitle = 1803;
 inline constexpr int EditPlayerTitle = 1804;
+inline constexpr int StatsTitle = 1901;
+inline constexpr int StatsTotalGroup = 1902;
+inline constexpr int StatsSessionGroup = 1903;
+inline constexpr int StatsSeriesGroup = 1904;
 inline constexpr int StatsWon = 1905;
 inline constexpr int StatsLost = 1906;
+inline constexpr int StatsTotal = 1907;
 inline constexpr int StatsPercent = 1908;
+inline constexpr int StatsCurrent = 1909;
+inline constexpr int StatsPlayer = 1910;
+inline constexpr int StatsGameLabel = 1911;
+// A current streak of one deal and of more are separate texts, for the
+// languages that tell them apart.
+inline constexpr int StatsStreakWonOne = 1912;
+inline constexpr int StatsStreakLostOne = 1913;
+inline constexpr int StatsStreakWonMany = 1914;
+inline constexpr int StatsStreakLostMany = 1915;
 inline constexpr int StatsGame = 1919;
+inline constexpr int StatsAll = 1920;
 inline constexpr int LogDate = 2001;
 inline constexpr int LogStart = 2002;
 inline constexpr int LogTime = 2003;
