@@ -5,11 +5,12 @@
 #include <QObject>
 #include <QPointer>
 
+#include "ui/custom_help_dialog.h"
+#include "ui/help_window.h"
+
 namespace dravicor {
 
 class Program;
-class TfrmCustomHelp;
-class TfrmHelp;
 
 // The rules of the games on screen, for the menu's "&Rules" and "&Contents"
 // entries, the toolbar's Rules button and the open-game dialog. One help

@@ -16,8 +16,12 @@
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "shell/window_preferences.h"
+#include "players/player_list.h"
 #include "stats/hi_scores.h"
 #include "ui/demo_bar.h"
+#include "ui/game_rules_help.h"
+#include "ui/game_won_window.h"
+#include "ui/statistics_window.h"
 #include "ui/table_cursors.h"
 #include "ui/table_widget.h"
 
@@ -87,6 +91,7 @@ void TfrmMain::FormCreate() {
     cursors_ = std::make_unique<TableCursors>(library_);
     resize(kDefaultWidth, kDefaultHeight);
     if (program_ != nullptr) {
+        rulesHelp_ = new GameRulesHelp(*program_, this);
         demoBar_->setPlayer(&program_->demo());
         restoreFromPreferences();
     } else {
@@ -215,7 +220,11 @@ void TfrmMain::wireCommands() {
     on("mnuQuitGame", &TfrmMain::mnuQuitGameClick);
     on("mnuAutoplay", &TfrmMain::mnuAutoplayClick);
     on("mnuDemo", &TfrmMain::mnuDemoClick);
+    on("mnuRules", &TfrmMain::mnuRulesClick);
+    on("mnuContents", &TfrmMain::mnuContentsClick);
+    on("mnuGameStatistics", &TfrmMain::mnuGameStatisticsClick);
     connect(&action("mnuExit"), &QAction::triggered, this, &QWidget::close);
+    connect(table_, &TableWidget::gameWonCelebrated, this, &TfrmMain::offerWhatNext);
     connect(table_, &TableWidget::engineChanged, this, &TfrmMain::refresh);
     connect(demoBar_, &DemoBar::moved, this, &TfrmMain::demoMoved);
     connect(demoBar_, &DemoBar::closeRequested, this, &TfrmMain::mnuDemoClick);
@@ -229,9 +238,11 @@ void TfrmMain::wireCommands() {
 void TfrmMain::refresh() {
     const bool hasGame = program_ != nullptr && program_->game().gameCode != kNoGame;
     const bool inProgress = hasGame && program_->game().inProgress;
-    for (const char* command : {"mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuAutoplay"}) {
+    for (const char* command :
+         {"mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuAutoplay", "mnuRules", "mnuGameStatistics"}) {
         action(command).setEnabled(hasGame);
     }
+    action("mnuContents").setEnabled(program_ != nullptr);
     action("mnuPause").setEnabled(inProgress);
     action("mnuQuitGame").setEnabled(inProgress);
     action("mnuDemo").setEnabled(hasGame);
@@ -370,6 +381,36 @@ void TfrmMain::FormActivate() {
     emit firstActivationDone();
 }
 
+void TfrmMain::mnuRulesClick() {
+    if (rulesHelp_ != nullptr) rulesHelp_->ShowGameRules(-1);
+}
+
+void TfrmMain::mnuContentsClick() {
+    if (rulesHelp_ != nullptr) rulesHelp_->ShowContents();
+}
+
+void TfrmMain::mnuGameStatisticsClick() {
+    if (program_ == nullptr || program_->game().gameCode == kNoGame) return;
+    ShowStatistics(*program_, CurrentPlayer(program_->settings()), program_->game().gameCode, StatisticsLinks{}, this);
+}
+
+void TfrmMain::offerWhatNext() {
+    if (program_ == nullptr || closing_ || !isVisible()) return;
+    switch (ShowGameWon(*program_, GameWonLinks{}, this)) {
+        case GameWonChoice::NewGame:
+            mnuNewClick();
+            break;
+        case GameWonChoice::RestartGame:
+            RestartGame(program_->engine(), program_->settings(), program_->platform().sound);
+            break;
+        case GameWonChoice::OpenGame:
+        case GameWonChoice::SelectGame:
+        case GameWonChoice::Cancel:
+            break;
+    }
+    refresh();
+}
+
 void TfrmMain::closeWithoutAsking() {
     askOnClose_ = false;
     close();
@@ -399,6 +440,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         case CloseStep::Close: break;
     }
     // A termination request ends a celebration too.
+    closing_ = true;
     if (table_->winningAnimationRunning()) table_->stopWinningAnimation();
     clockTimer_->stop();
     Engine& engine = program_->engine();

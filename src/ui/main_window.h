@@ -23,6 +23,7 @@ class Program;
 class ResourceLibrary;
 class SettingsRecord;
 class TableCursors;
+class GameRulesHelp;
 class TableWidget;
 
 // The caption of the main window: the product name and, with a game
@@ -143,6 +144,11 @@ private:
     void mnuQuitGameClick();
     void mnuAutoplayClick();
     void mnuDemoClick();
+    void mnuRulesClick();
+    void mnuContentsClick();
+    void mnuGameStatisticsClick();
+    // After a won game: the "Game won" window, and what the player chose there.
+    void offerWhatNext();
     void demoMoved();
 
     Program* program_ = nullptr;
@@ -168,6 +174,8 @@ private:
     bool askOnClose_ = true;
     bool activated_ = false;
     std::optional<std::string> firstDealNumber_;
+    GameRulesHelp* rulesHelp_ = nullptr;  // owned by the window
+    bool closing_ = false;
 };
 
 }  // namespace dravicor

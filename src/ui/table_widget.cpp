@@ -83,6 +83,7 @@ TableWidget::TableWidget(QWidget* parent)
         if (engine_) engine_->setCelebrating(false);
         update();
         emit winningAnimationFinished();
+        announceWin();
     });
 }
 
@@ -282,6 +283,8 @@ void TableWidget::followEngine() {
 }
 
 void TableWidget::gameShown(bool animate) {
+    // A new deal has been made meanwhile: the won game needs no more words.
+    celebrationPending_ = false;
     if (winning_->running()) winning_->stop();
     // A demo keeps the look it was recorded with.
     if (appearance_ && !engine_->demoMode() && appearance_->randomizeForNewGame(random_).any()) shown_.reset();
@@ -319,8 +322,18 @@ void TableWidget::gameShown(bool animate) {
     update();
 }
 
+void TableWidget::announceWin() {
+    if (!celebrationPending_) return;
+    celebrationPending_ = false;
+    QTimer::singleShot(0, this, &TableWidget::gameWonCelebrated);
+}
+
 void TableWidget::gameWon() {
-    if (!engine_ || engine_->settings().get(Field::WinningAnimation) != "Y") return;
+    celebrationPending_ = true;
+    if (!engine_ || engine_->settings().get(Field::WinningAnimation) != "Y") {
+        announceWin();
+        return;
+    }
     const std::string size = engine_->settings().get(Field::CardSize);
     std::bernoulli_distribution coin(0.5);
     const auto kind = coin(random_) ? WinningAnimation::Kind::Scatter : WinningAnimation::Kind::Bounce;

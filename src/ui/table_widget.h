@@ -87,6 +87,9 @@ signals:
     void tablePainted();
     // The celebration of a won game is over (played out or stopped).
     void winningAnimationFinished();
+    // A game has been won and its celebration, if any, is over: the time to
+    // offer what next. Queued, so the engine has finished with the game.
+    void gameWonCelebrated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -118,6 +121,7 @@ private:
     std::vector<CardOnTable> cardsOnTable() const;
     std::vector<CardFlights::Place> placesOf(const std::vector<CardOnTable>& cards) const;
     void followEngine();
+    void announceWin();
     void startFrames();
     void frame();
     void showPause(bool on);
@@ -157,6 +161,7 @@ private:
     QRect lastDragRect_;
     QRect lastFlightRect_;
     bool draggingMove_ = false;
+    bool celebrationPending_ = false;
     std::unique_ptr<PauseScreen> pause_;
     std::unique_ptr<WinningAnimation> winning_;
     std::mt19937_64 random_{std::random_device{}()};

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QTimer>
+#include <QPushButton>
+#include <QDialog>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
@@ -279,6 +283,47 @@ TEST_F(MainWindowCommands, TheClockShowsTheElapsedTimeEverySecond) {
     fake.clockNow += std::chrono::seconds(3725);
     QTest::qWait(1300);
     EXPECT_EQ(clockText(), QStringLiteral("1:02:05"));
+}
+
+// A won game ends with the "Game won" window; "New game..." deals afresh.
+TEST_F(MainWindowCommands, AWonGameOffersWhatNextAndNewGameDeals) {
+    program.settings().put(Field::WinningAnimation, "N");
+    Position nearlyWon;
+    nearlyWon.Append(PileId::Tableau(1), 13, true);  // the King of hearts
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int rank = 1; rank <= (suit == 0 ? 12 : 13); ++rank)
+            nearlyWon.Append(PileId::Foundation(suit + 1), static_cast<CardNumber>(suit * 13 + rank), true);
+    }
+    program.engine().setPosition(nearlyWon);
+    ASSERT_TRUE(program.engine().StartGame(false, false, 0, true));
+    const std::string numberBefore = program.game().gameNumber;
+
+    bool offered = false;
+    QTimer::singleShot(0, [&] {
+        // The window is modal: the next turn of the event loop finds it.
+        QTimer::singleShot(50, [&] {
+            auto* won = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(won, nullptr);
+            EXPECT_EQ(won->objectName(), "TfrmGameWon");
+            offered = true;
+            won->findChild<QPushButton*>(QStringLiteral("btnNewGame"))->click();
+        });
+    });
+    window->show();
+    ASSERT_TRUE(PlayMove(program.engine(), PlayerMove{13, PileId::Foundation(1)}));
+    EXPECT_FALSE(program.game().inProgress) << "won and recorded";
+    QTRY_VERIFY_WITH_TIMEOUT(offered, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(program.game().inProgress, 3000);
+    EXPECT_NE(program.game().gameNumber, numberBefore) << "a new deal";
+}
+
+TEST_F(MainWindowCommands, RulesAndStatisticsAreOpenWithAGame) {
+    for (const char* entry : {"mnuRules", "mnuContents", "mnuGameStatistics"})
+        EXPECT_TRUE(window->action(entry).isEnabled()) << entry;
+    // This scratch folder has no help pages: the player is told so.
+    window->action("mnuRules").trigger();
+    ASSERT_EQ(fake.messages.size(), 1U);
+    EXPECT_NE(fake.messages[0].text.find("help"), std::string::npos);
 }
 
 }  // namespace
