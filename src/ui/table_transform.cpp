@@ -5,13 +5,13 @@
 
 namespace dravicor {
 
-TableTransform TableTransform::Fit(Size window, bool scaled) {
+TableTransform TableTransform::Fit(Size window, bool scaled, int contentWidth) {
     TableTransform fit;
     const Size usable{std::max(window.width, 1), std::max(window.height, 1)};
     if (scaled) {
-        fit.scale_ = std::max(kSmallestScale,
-                              std::min(static_cast<double>(usable.width) / kReferenceWindow.width,
-                                       static_cast<double>(usable.height) / kReferenceWindow.height));
+        const int width = std::max(kReferenceWindow.width, contentWidth);
+        fit.scale_ = std::max(kSmallestScale, std::min(static_cast<double>(usable.width) / width,
+                                                       static_cast<double>(usable.height) / kReferenceWindow.height));
     }
     // The table reaches to the window's edges, whatever their proportions.
     fit.area_ = {static_cast<int>(std::floor(usable.width / fit.scale_)),

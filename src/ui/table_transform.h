@@ -17,8 +17,9 @@ public:
 
     TableTransform() = default;
     // Fits the reference window into the window (scaled) or takes the
-    // window as it is (not scaled).
-    static TableTransform Fit(Size window, bool scaled);
+    // window as it is (not scaled). A game laid out wider than the
+    // reference (contentWidth, with its margins) is fitted by its width.
+    static TableTransform Fit(Size window, bool scaled, int contentWidth = 0);
 
     double scale() const { return scale_; }
     // The area the layout has to fill, in table pixels.

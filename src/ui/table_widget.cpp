@@ -162,21 +162,44 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
 void TableWidget::layOut() {
     transform_ = TableTransform::Fit({width(), height()}, scaled_);
     if (!engine_) return;
-    const Size area = transform_.tableArea();
-    engine_->setTableArea(TableArea{5, area.width, area.height, 0});
-    centreTable();
+    fitTable();
     updateScrollBar();
     flights_.settle(placesOf(cardsOnTable()));
 }
 
-// Centred on the piles the game shows; a new game may lay out otherwise.
-void TableWidget::centreTable() {
+int TableWidget::pilesRight() const {
     int right = 0;
     const TableGeometry table = engine_->geometry();
     engine_->position().piles.forEach([&](PileId id, const Pile&) {
         if (engine_->origins().isOnTable(id)) right = std::max(right, table.pileOrigin(id).x + engine_->cardSize().width);
     });
-    transform_.centre(right, TableRows{}.left);
+    return right;
+}
+
+// Piles spread to the right reach further than their places.
+int TableWidget::contentRight() const {
+    int right = pilesRight();
+    for (const CardOnTable& card : cardsOnTable()) right = std::max(right, card.at.x + engine_->cardSize().width);
+    return right;
+}
+
+// The engine lays the game out for the table area; a game wider than the
+// reference table makes the scale smaller so that all of it shows. The
+// piles are then centred across the width.
+void TableWidget::fitTable() {
+    const auto layFor = [this] {
+        const Size area = transform_.tableArea();
+        engine_->setTableArea(TableArea{5, area.width, area.height, 0});
+    };
+    layFor();
+    const int margin = TableRows{}.left;
+    const int needed = contentRight() + margin;
+    if (scaled_ && needed > transform_.tableArea().width) {
+        transform_ = TableTransform::Fit({width(), height()}, scaled_, needed);
+        layFor();
+    }
+    fittedPiles_ = pilesRight();
+    transform_.centre(contentRight(), margin);
 }
 
 int TableWidget::heightNeeded() const {
@@ -273,7 +296,13 @@ void TableWidget::tableChanged() {
 void TableWidget::followEngine() {
     if (!engine_) return;
     if (engine_->paused() != (pause_ && pause_->running())) showPause(engine_->paused());
-    centreTable();
+    // Another game lays its piles out differently; a row of cards may grow
+    // past the table's edge.
+    const bool outgrown = scaled_ && transform_.toWindow(Point{contentRight(), 0}).x > width();
+    if (pilesRight() != fittedPiles_ || outgrown) {
+        transform_ = TableTransform::Fit({width(), height()}, scaled_);
+        fitTable();
+    }
     updateScrollBar();
     flights_.moveTo(placesOf(cardsOnTable()), now(), cardSpeed());
     lastDragRect_ = dragRect();
@@ -285,6 +314,9 @@ void TableWidget::followEngine() {
 void TableWidget::gameShown(bool animate) {
     // A new deal has been made meanwhile: the won game needs no more words.
     celebrationPending_ = false;
+    // Centred on the cards as they are dealt.
+    transform_ = TableTransform::Fit({width(), height()}, scaled_);
+    fitTable();
     if (winning_->running()) winning_->stop();
     // A demo keeps the look it was recorded with.
     if (appearance_ && !engine_->demoMode() && appearance_->randomizeForNewGame(random_).any()) shown_.reset();

@@ -115,7 +115,9 @@ private:
 
     // Lays the game out for the window and fits the scroll bar.
     void layOut();
-    void centreTable();
+    void fitTable();
+    int pilesRight() const;
+    int contentRight() const;
     void updateScrollBar();
     int heightNeeded() const;
     std::vector<CardOnTable> cardsOnTable() const;
@@ -153,6 +155,7 @@ private:
     QCursor draggingCursor_;
     bool scaled_ = true;
     TableTransform transform_;
+    int fittedPiles_ = -1;  // the right edge of the piles' places the table was fitted to
     QScrollBar* scrollBar_;
 
     CardFlights flights_;

@@ -27,6 +27,11 @@ TEST(TableTransform, FitsTheReferenceWindowIntoTheWindow) {
     // A tiny window does not shrink the cards to nothing.
     EXPECT_DOUBLE_EQ(TableTransform::Fit({100, 50}, true).scale(), TableTransform::kSmallestScale);
 
+    // A game laid out wider than the reference table is fitted by its width.
+    const auto wideGame = TableTransform::Fit({1000, 750}, true, 1000);
+    EXPECT_DOUBLE_EQ(wideGame.scale(), 1.0);
+    EXPECT_EQ(TableTransform::Fit({1000, 750}, true, 500).scale(), 1.25) << "narrow games use the reference";
+
     const auto fixed = TableTransform::Fit({1920, 1080}, false);
     EXPECT_DOUBLE_EQ(fixed.scale(), 1.0);
     EXPECT_EQ(fixed.tableArea(), (Size{1920, 1080}));

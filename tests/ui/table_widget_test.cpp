@@ -226,6 +226,30 @@ TEST_F(TableWidgetTest, AWindowTwiceTheSizeDrawsTwiceAsBigAndTheMouseFollowsTheS
     EXPECT_EQ(widget.transform().tableArea(), (Size{1600, 1200}));
 }
 
+// Pyramid's table is wider than the reference: the scale makes room for it,
+// whichever game was shown before.
+TEST_F(TableWidgetTest, EveryPileOfAWideGameShowsInTheWindow) {
+    constexpr int kPyramid = 7;
+    widget.resize(1024, 728);
+    // Laid out before the deal, as at start-up, then dealt for the player.
+    engine.setGame(kPyramid, LoadGameRules(BuiltCatalogue(), kPyramid, NoCustomGames()));
+    widget.resize(1024, 729);
+    widget.resize(1024, 728);
+    settings.put(Field::CurrentGameNumber, "63");
+    ASSERT_TRUE(engine.StartGame(true, false, 0, false));
+    int right = 0;
+    engine.position().piles.forEach([&](PileId id, const Pile& pile) {
+        if (!engine.origins().isOnTable(id) || pile.empty()) return;
+        const auto at = engine.CardPoint(pile.top());
+        if (at) right = std::max(right, over({at->x + 71, at->y}).x());
+    });
+    EXPECT_GT(right, 900) << "the table is used";
+    EXPECT_LE(right, widget.width());
+    EXPECT_LT(widget.transform().scale(), 1024.0 / 800);
+    deal(kFreeCell, "5");
+    EXPECT_DOUBLE_EQ(widget.transform().scale(), std::min(1024.0 / 800, 728.0 / 600)) << "back for a narrower game";
+}
+
 TEST_F(TableWidgetTest, TheScrollBarAppearsOnlyWhenWantedAndNeeded) {
     widget.setScaledToWindow(false);
     widget.resize(800, 250);  // lower than a FreeCell table
