@@ -15,27 +15,18 @@
 #include "common/platform.h"
 #include "common/settings_record.h"
 #include "engine/engine.h"
+#include "silent_platform.h"
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
 
 namespace {
 
 using namespace dravicor;
+using bench::SilentPlatform;
 
 constexpr int kKlondike = 0;
 constexpr int kFreeCell = 1;
 constexpr int kSpider = 3;
-
-// The text front end's platform writing to no stream: no sound, no
-// messages, no waiting.
-class SilentPlatform {
-public:
-    Platform platform() { return text_.platform(); }
-
-private:
-    std::ostream nowhere_{nullptr};
-    TextPlatform text_{nowhere_, true};
-};
 
 // An engine with a first start's settings, sounds switched on (they cost
 // their settings look-ups even when the platform stays silent).

@@ -15,6 +15,7 @@
 #include "cli/text_platform.h"
 #include "common/settings_record.h"
 #include "engine/engine.h"
+#include "silent_platform.h"
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
 #include "ui/card_images.h"
@@ -25,17 +26,9 @@
 namespace {
 
 using namespace dravicor;
+using bench::SilentPlatform;
 
 constexpr int kFortyThieves = 5;  // two decks, all of them dealt face up or in the stock
-
-class SilentPlatform {
-public:
-    Platform platform() { return text_.platform(); }
-
-private:
-    std::ostream nowhere_{nullptr};
-    TextPlatform text_{nowhere_, true};
-};
 
 struct PaintedTable {
     PaintedTable() {

@@ -10,6 +10,8 @@ namespace dravicor {
 // files are 8-bit text, and letter case is folded for ASCII letters only.
 
 std::string_view Trim(std::string_view text);
+// Without the spaces that pad a fixed-width column on the right.
+std::string_view TrimRight(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string ToLower(std::string_view text);
 // The lines of a text split at LF, a CR before the LF dropped; a final line

@@ -16,7 +16,8 @@ char RestoreChar(char stored) {
     return static_cast<char>(b < 80 ? b + 48 : b - 48);
 }
 
-std::string_view TrimRight(std::string_view text) {
+// The catalogue's columns may be padded with tabs as well as spaces.
+std::string_view TrimRightBlanks(std::string_view text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
 }
@@ -137,7 +138,7 @@ std::string GameNameOf(const GameList& list, int code, const CustomGames& custom
 }
 
 int GameCodeOf(const GameList& list, std::string_view name, const CustomGames& custom) {
-    name = TrimRight(name);
+    name = TrimRightBlanks(name);
     for (const auto& line : list.lines) {
         if (ListedName(line) == name) {
             if (const auto code = ListedCode(line)) return *code;
@@ -179,7 +180,7 @@ bool IsSelectedGame(const std::filesystem::path& path, int code) {
     const auto content = ReadWholeFile(path);
     if (!content) return false;
     for (const auto& stored : CatalogueSection(SplitCatalogueLines(*content), kSelectedGamesHeader)) {
-        if (ParseInteger(TrimRight(RestoreText(stored))) == code) return true;
+        if (ParseInteger(TrimRightBlanks(RestoreText(stored))) == code) return true;
     }
     return false;
 }

@@ -16,11 +16,6 @@ namespace {
 constexpr std::string_view kConfigFile = "CFG.DAT";
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 // A number as the record's fields hold it: digits with an optional leading
 // minus, nothing else.
 std::optional<int> FieldNumber(std::string_view text) {

@@ -9,15 +9,6 @@
 
 namespace dravicor {
 
-namespace {
-
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
-
 std::string_view GameLogColumn(std::string_view line, size_t column, size_t width) {
     if (column == 0 || column - 1 >= line.size()) return {};
     return line.substr(column - 1, width);

@@ -15,10 +15,6 @@ std::string_view HeaderName(const std::string& line) {
     return std::string_view(line).substr(1, close == std::string::npos ? std::string::npos : close - 1);
 }
 
-std::string TrimRightBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return std::string(text);
-}
 
 }  // namespace
 
@@ -95,7 +91,7 @@ std::optional<std::string> SectionDocument::ReadValue(std::string_view section, 
     if (!header) return std::nullopt;
     const auto line = findKey(*header, key);
     if (!line) return std::nullopt;
-    return TrimRightBlanks(std::string_view(lines_[*line]).substr(key.size() + 1));
+    return std::string(TrimRight(std::string_view(lines_[*line]).substr(key.size() + 1)));
 }
 
 std::string SectionDocument::ReadValue(std::string_view section, std::string_view key,

@@ -25,10 +25,7 @@ constexpr std::string_view kReservedField = "000000000000";
 // The player column of a hi-score line.
 constexpr size_t kHiScorePlayerColumn = 39;
 
-std::string TrimRight(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return std::string(text);
-}
+std::string TrimmedRight(std::string_view text) { return std::string(TrimRight(text)); }
 
 // A field is a decimal number with an optional minus sign filling its columns.
 bool ReadNumber(std::string_view text, long long& value) {
@@ -82,7 +79,7 @@ std::string KeepUnclearedLogLines(std::string_view content, int gameCode, std::s
         const bool gameMatches =
             allGames || (IsDigits(lineGame) && ReadNumber(lineGame, lineCode) && lineCode == gameCode);
         const bool playerMatches =
-            allPlayers || TrimRight(GameLogColumn(line, kGameLogPlayerColumn, kGameLogPlayerWidth)) == player;
+            allPlayers || TrimmedRight(GameLogColumn(line, kGameLogPlayerColumn, kGameLogPlayerWidth)) == player;
         if (gameMatches && playerMatches) continue;
         kept += line;
         kept += "\r\n";
@@ -129,7 +126,7 @@ std::string GameSection(int gameCode) { return FormatField(gameCode, 4); }
 
 bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won) {
     const std::string section = GameSection(static_cast<int>(settings.getNumber(Field::CurrentGame)));
-    const std::string player = TrimRight(settings.get(Field::CurrentPlayer));
+    const std::string player = TrimmedRight(settings.get(Field::CurrentPlayer));
     const long long score = settings.getNumber(Field::CurrentScore);
 
     const bool written = files.changeSections(kStatisticsFile, [&](SectionDocument& document) {
@@ -164,13 +161,13 @@ bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won) {
 StatisticsView ReadStatistics(const DataFiles& files, const SettingsRecord& settings, int gameCode,
                               std::string_view player) {
     StatisticsView view;
-    const std::string key = TrimRight(player);
+    const std::string key = TrimmedRight(player);
     if (const auto document = files.readSections(kStatisticsFile)) {
         if (const auto stored = document->ReadValue(GameSection(gameCode), key)) {
             view.record = StatRecord::FromText(*stored);
         }
     }
-    if (key == TrimRight(settings.get(Field::CurrentPlayer)) && gameCode == settings.getNumber(Field::CurrentGame)) {
+    if (key == TrimmedRight(settings.get(Field::CurrentPlayer)) && gameCode == settings.getNumber(Field::CurrentGame)) {
         view.runWon = static_cast<int>(settings.getNumber(Field::RunWon));
         view.runLost = static_cast<int>(settings.getNumber(Field::RunLost));
     }
@@ -178,7 +175,7 @@ StatisticsView ReadStatistics(const DataFiles& files, const SettingsRecord& sett
 }
 
 bool ClearStatistics(DataFiles& files, int gameCode, std::string_view player, bool allPlayers, bool allGames) {
-    const std::string key = TrimRight(player);
+    const std::string key = TrimmedRight(player);
     const std::string section = GameSection(gameCode);
     const std::string zero = StatRecord{}.ToText();
 
@@ -222,8 +219,8 @@ void ResetRunCounters(SettingsRecord& settings) {
 }
 
 bool RenamePlayerInDataFiles(DataFiles& files, std::string_view oldName, std::string_view newName) {
-    const std::string from = TrimRight(oldName);
-    const std::string to = TrimRight(newName);
+    const std::string from = TrimmedRight(oldName);
+    const std::string to = TrimmedRight(newName);
     if (from == to) return true;
 
     // The statistics: every player line keyed by the old name, in every

@@ -7,15 +7,6 @@
 
 namespace dravicor {
 
-namespace {
-
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
-
 std::vector<GameChoice> GamesByName(const GameList& list, const std::vector<CustomGame>& customGames) {
     std::vector<GameChoice> games;
     const NoCustomGames listedOnly;
