@@ -1,5 +1,6 @@
 #include "rules/catalogue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -176,12 +177,19 @@ std::vector<std::int16_t> ReadRuleValues(const std::filesystem::path& path, int 
 }
 
 bool IsSelectedGame(const std::filesystem::path& path, int code) {
+    const auto codes = SelectedGameCodes(path);
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+std::vector<int> SelectedGameCodes(const std::filesystem::path& path) {
+    std::vector<int> codes;
     const auto content = ReadWholeFile(path);
-    if (!content) return false;
+    if (!content) return codes;
     for (const auto& stored : CatalogueSection(SplitCatalogueLines(*content), kSelectedGamesHeader)) {
-        if (ParseInteger(TrimRight(RestoreText(stored))) == code) return true;
+        const auto code = ParseInteger(TrimRight(RestoreText(stored)));
+        if (code && std::find(codes.begin(), codes.end(), *code) == codes.end()) codes.push_back(*code);
     }
-    return false;
+    return codes;
 }
 
 namespace {

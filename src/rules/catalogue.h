@@ -73,6 +73,9 @@ std::vector<std::int16_t> ReadRuleValues(const std::filesystem::path& path, int 
 
 // True when the selected-games section names the code.
 bool IsSelectedGame(const std::filesystem::path& path, int code);
+// Every code the selected-games section names, in file order, each once;
+// lines that are no number are passed over. Empty when the file cannot be read.
+std::vector<int> SelectedGameCodes(const std::filesystem::path& path);
 
 // Fills the rules of the game (a customized game reads its base game's column
 // and applies its overrides). Raises CatalogueError on a damaged catalogue.

@@ -168,8 +168,11 @@ TEST_F(CatalogueTest, ReadRuleValuesAddressesLinesByPosition) {
 
 TEST_F(CatalogueTest, SelectedGamesNeedNotBeListed) {
     write({"[Sect1]", ListLine(5, 0, '0', "A"), "[Sect2]", "[SectS]", ScrambleText("0"), ScrambleText("42  "),
-           ScrambleText("junk")});
+           ScrambleText("junk"), "[Sect1]", "[SectS]", ScrambleText("7"), ScrambleText("0")});
+    EXPECT_EQ(SelectedGameCodes(path), (std::vector<int>{0, 42, 7})) << "both bodies, each code once";
+    EXPECT_TRUE(SelectedGameCodes(dir / "missing.dat").empty());
     EXPECT_TRUE(IsSelectedGame(path, 0));
+    EXPECT_TRUE(IsSelectedGame(path, 7));
     EXPECT_TRUE(IsSelectedGame(path, 42));
     EXPECT_FALSE(IsSelectedGame(path, 1));
     EXPECT_FALSE(IsSelectedGame(dir / "missing.dat", 0));
