@@ -162,17 +162,34 @@ std::vector<int> ListedGameCodes(const GameList& list) {
     return codes;
 }
 
+namespace {
+
+// The stored matrix line of parameter `index` (body line index - 1).
+const std::string& MatrixLine(const std::vector<std::string>& matrix, int index) {
+    if (index < 1 || static_cast<size_t>(index) > matrix.size()) {
+        throw CatalogueError("The game catalogue is damaged: it has no line for parameter " + std::to_string(index));
+    }
+    return matrix[static_cast<size_t>(index - 1)];
+}
+
+}  // namespace
+
 std::vector<std::int16_t> ReadRuleValues(const std::filesystem::path& path, int code,
                                          std::initializer_list<int> indices) {
     const auto matrix = CatalogueSection(LoadCatalogueLines(path), kRuleMatrixHeader);
     std::vector<std::int16_t> values;
     values.reserve(indices.size());
-    for (const int index : indices) {
-        if (index < 1 || static_cast<size_t>(index) > matrix.size()) {
-            throw CatalogueError("The game catalogue is damaged: it has no line for parameter " + std::to_string(index));
-        }
-        values.push_back(MatrixValue(matrix[static_cast<size_t>(index - 1)], code, index));
-    }
+    for (const int index : indices) values.push_back(MatrixValue(MatrixLine(matrix, index), code, index));
+    return values;
+}
+
+std::vector<std::int16_t> ReadRuleValueOfGames(const std::filesystem::path& path, int index,
+                                               const std::vector<int>& codes) {
+    const auto matrix = CatalogueSection(LoadCatalogueLines(path), kRuleMatrixHeader);
+    const std::string& line = MatrixLine(matrix, index);
+    std::vector<std::int16_t> values;
+    values.reserve(codes.size());
+    for (const int code : codes) values.push_back(MatrixValue(line, code, index));
     return values;
 }
 

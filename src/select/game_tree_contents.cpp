@@ -167,9 +167,16 @@ std::vector<TreeEntry> FolderContents(int key, const std::vector<AllGamesEntry>&
         return GamesWhere(allGames, [folder](const AllGamesEntry& game) { return game.family == folder->family; });
     }
     if (const PropertyFolder* folder = PropertyFolderOf(key)) {
-        return GamesWhere(allGames, [&](const AllGamesEntry& game) {
-            return ReadRuleValues(source.catalogue, game.code, {folder->parameter})[0] == folder->value;
-        });
+        // One reading of the catalogue for all the games: reading it per game
+        // grows with the square of the number of games.
+        std::vector<int> codes;
+        for (const auto& game : allGames) codes.push_back(game.code);
+        const auto values = ReadRuleValueOfGames(source.catalogue, folder->parameter, codes);
+        std::vector<TreeEntry> entries;
+        for (std::size_t i = 0; i < allGames.size(); ++i) {
+            if (values[i] == folder->value) entries.push_back(GameEntry(allGames[i]));
+        }
+        return entries;
     }
     return {};
 }
