@@ -163,19 +163,6 @@ TEST_F(OpenGameDialogTest, AFolderShowsTheProductPictureAndDisablesTheGameButton
     dialog().run();
 }
 
-TEST_F(OpenGameDialogTest, TheDescriptionOfAGameWithRedealsAndOdds) {
-    WhenShown(dialog(), [this] {
-        tree().setCurrentItem(gameIn(-202015, 18));  // La Belle Lucie, in the fan family
-        EXPECT_EQ(label("lblRedeals"), QStringLiteral("2"));
-        EXPECT_EQ(label("lblTime"), QStringLiteral("Medium"));
-        EXPECT_FALSE(child<QLabel>("imgTime").pixmap().isNull());
-        tree().setCurrentItem(gameIn(-202025, kFreeCell));
-        EXPECT_EQ(label("lblChance"), QStringLiteral("Very high (about 99 in 100)"));
-        dialog().reject();
-    });
-    dialog().run();
-}
-
 TEST_F(OpenGameDialogTest, ThePreviewLiesOnTheGreenFade) {
     writePreference("Open_Preview_Game", "N");
     WhenShown(dialog(), [this] {
