@@ -1,5 +1,6 @@
 #include "rules/catalogue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -162,27 +163,51 @@ std::vector<int> ListedGameCodes(const GameList& list) {
     return codes;
 }
 
+namespace {
+
+// The stored matrix line of parameter `index` (body line index - 1).
+const std::string& MatrixLine(const std::vector<std::string>& matrix, int index) {
+    if (index < 1 || static_cast<size_t>(index) > matrix.size()) {
+        throw CatalogueError("The game catalogue is damaged: it has no line for parameter " + std::to_string(index));
+    }
+    return matrix[static_cast<size_t>(index - 1)];
+}
+
+}  // namespace
+
 std::vector<std::int16_t> ReadRuleValues(const std::filesystem::path& path, int code,
                                          std::initializer_list<int> indices) {
     const auto matrix = CatalogueSection(LoadCatalogueLines(path), kRuleMatrixHeader);
     std::vector<std::int16_t> values;
     values.reserve(indices.size());
-    for (const int index : indices) {
-        if (index < 1 || static_cast<size_t>(index) > matrix.size()) {
-            throw CatalogueError("The game catalogue is damaged: it has no line for parameter " + std::to_string(index));
-        }
-        values.push_back(MatrixValue(matrix[static_cast<size_t>(index - 1)], code, index));
-    }
+    for (const int index : indices) values.push_back(MatrixValue(MatrixLine(matrix, index), code, index));
+    return values;
+}
+
+std::vector<std::int16_t> ReadRuleValueOfGames(const std::filesystem::path& path, int index,
+                                               const std::vector<int>& codes) {
+    const auto matrix = CatalogueSection(LoadCatalogueLines(path), kRuleMatrixHeader);
+    const std::string& line = MatrixLine(matrix, index);
+    std::vector<std::int16_t> values;
+    values.reserve(codes.size());
+    for (const int code : codes) values.push_back(MatrixValue(line, code, index));
     return values;
 }
 
 bool IsSelectedGame(const std::filesystem::path& path, int code) {
+    const auto codes = SelectedGameCodes(path);
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+std::vector<int> SelectedGameCodes(const std::filesystem::path& path) {
+    std::vector<int> codes;
     const auto content = ReadWholeFile(path);
-    if (!content) return false;
+    if (!content) return codes;
     for (const auto& stored : CatalogueSection(SplitCatalogueLines(*content), kSelectedGamesHeader)) {
-        if (ParseInteger(TrimRightBlanks(RestoreText(stored))) == code) return true;
+        const auto code = ParseInteger(TrimRightBlanks(RestoreText(stored)));
+        if (code && std::find(codes.begin(), codes.end(), *code) == codes.end()) codes.push_back(*code);
     }
-    return false;
+    return codes;
 }
 
 void ApplyCustomSettings(GameRules& rules, std::string_view settings) {

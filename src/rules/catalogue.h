@@ -70,9 +70,17 @@ std::vector<int> ListedGameCodes(const GameList& list);
 // catalogue by matrix line position (parameter p on body line p - 1).
 // Spare entries are 0. Raises CatalogueError on a damaged catalogue.
 std::vector<std::int16_t> ReadRuleValues(const std::filesystem::path& path, int code, std::initializer_list<int> indices);
+// The value of one parameter for each of the games, in the order of the
+// codes, from one reading of the catalogue (as ReadRuleValues reads it).
+// Raises CatalogueError on a damaged catalogue.
+std::vector<std::int16_t> ReadRuleValueOfGames(const std::filesystem::path& path, int index,
+                                               const std::vector<int>& codes);
 
 // True when the selected-games section names the code.
 bool IsSelectedGame(const std::filesystem::path& path, int code);
+// Every code the selected-games section names, in file order, each once;
+// lines that are no number are passed over. Empty when the file cannot be read.
+std::vector<int> SelectedGameCodes(const std::filesystem::path& path);
 
 // Fills the rules of the game (a customized game reads its base game's column
 // and applies its overrides). Raises CatalogueError on a damaged catalogue.

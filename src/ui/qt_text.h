@@ -11,6 +11,6 @@ namespace dravicor {
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline std::string ToUtf8(const QString& text) { return text.toStdString(); }
+inline std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 }  // namespace dravicor

@@ -166,10 +166,31 @@ TEST_F(CatalogueTest, ReadRuleValuesAddressesLinesByPosition) {
     EXPECT_THROW(ReadRuleValues(path, 1, {13}), CatalogueError) << "no column for game 1";
 }
 
+TEST_F(CatalogueTest, OneParameterOfSeveralGamesReadsAsEachGameAlone) {
+    std::vector<std::string> lines = {"[Sect1]", "[Sect2]"};
+    for (int p = 1; p <= 332; ++p) lines.push_back(MatrixLine(p, {std::to_string(p), "-1", std::to_string(-p)}));
+    write(lines);
+    for (const int p : {1, 13, 260, 327, 332}) {
+        const auto values = ReadRuleValueOfGames(path, p, {2, 0, 1, 2});
+        ASSERT_EQ(values.size(), 4u);
+        EXPECT_EQ(values[0], ReadRuleValues(path, 2, {p})[0]) << p;
+        EXPECT_EQ(values[1], ReadRuleValues(path, 0, {p})[0]) << p;
+        EXPECT_EQ(values[2], -1);
+        EXPECT_EQ(values[3], -p);
+    }
+    EXPECT_TRUE(ReadRuleValueOfGames(path, 13, {}).empty());
+    EXPECT_THROW(ReadRuleValueOfGames(path, 0, {0}), CatalogueError);
+    EXPECT_THROW(ReadRuleValueOfGames(path, 13, {0, 3}), CatalogueError) << "no column for game 3";
+    EXPECT_THROW(ReadRuleValueOfGames(dir / "missing.dat", 13, {0}), CatalogueError);
+}
+
 TEST_F(CatalogueTest, SelectedGamesNeedNotBeListed) {
     write({"[Sect1]", ListLine(5, 0, '0', "A"), "[Sect2]", "[SectS]", ScrambleText("0"), ScrambleText("42  "),
-           ScrambleText("junk")});
+           ScrambleText("junk"), "[Sect1]", "[SectS]", ScrambleText("7"), ScrambleText("0")});
+    EXPECT_EQ(SelectedGameCodes(path), (std::vector<int>{0, 42, 7})) << "both bodies, each code once";
+    EXPECT_TRUE(SelectedGameCodes(dir / "missing.dat").empty());
     EXPECT_TRUE(IsSelectedGame(path, 0));
+    EXPECT_TRUE(IsSelectedGame(path, 7));
     EXPECT_TRUE(IsSelectedGame(path, 42));
     EXPECT_FALSE(IsSelectedGame(path, 1));
     EXPECT_FALSE(IsSelectedGame(dir / "missing.dat", 0));

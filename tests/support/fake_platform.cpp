@@ -49,11 +49,15 @@ std::optional<std::string> FakePlatform::nextFile() {
     return file;
 }
 
-std::optional<std::string> FakePlatform::chooseFileToOpen(std::string_view, std::string_view, std::string_view) {
+std::optional<std::string> FakePlatform::chooseFileToOpen(std::string_view title, std::string_view directory,
+                                                          std::string_view filter) {
+    fileDialogs.push_back({std::string(title), std::string(directory), std::string(filter)});
     return nextFile();
 }
 
-std::optional<std::string> FakePlatform::chooseFileToSave(std::string_view, std::string_view, std::string_view) {
+std::optional<std::string> FakePlatform::chooseFileToSave(std::string_view title, std::string_view directory,
+                                                          std::string_view filter) {
+    fileDialogs.push_back({std::string(title), std::string(directory), std::string(filter)});
     return nextFile();
 }
 

@@ -86,8 +86,17 @@ public:
     }
     void endBusy() override { --busyDepth; }
 
-    std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view, std::string_view) override;
-    std::optional<std::string> chooseFileToSave(std::string_view, std::string_view, std::string_view) override;
+    // The open and save dialogs shown, in order.
+    struct FileDialog {
+        std::string title;
+        std::string directory;
+        std::string filter;
+    };
+    std::vector<FileDialog> fileDialogs;
+    std::optional<std::string> chooseFileToOpen(std::string_view title, std::string_view directory,
+                                                std::string_view filter) override;
+    std::optional<std::string> chooseFileToSave(std::string_view title, std::string_view directory,
+                                                std::string_view filter) override;
 
     ScreenInfo info() const override { return screenInfo; }
 

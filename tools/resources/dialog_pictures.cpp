@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "shapes.h"
+#include "stroke_font.h"
 
 namespace dravicor::resources {
 
@@ -78,6 +79,38 @@ QImage IrregularPreview(bool irregular) {
     return image;
 }
 
+// What the open-game dialog shows while a folder is selected: a fan of
+// Aces on the table with the program's name.
+QImage ProductPicture() {
+    constexpr int width = 240, height = 290;
+    QImage image = Canvas(width, height, kTable);
+    QPainter painter(&image);
+    QLinearGradient felt(0, 0, 0, height);
+    felt.setColorAt(0, QColor(0, 120, 0));
+    felt.setColorAt(1, QColor(0, 64, 0));
+    painter.fillRect(image.rect(), felt);
+    painter.setPen(QPen(QColor(200, 170, 60), 2));
+    painter.drawRect(QRectF(3, 3, width - 6, height - 6));
+
+    const int suits[] = {4, 1, 3, 2, 4};
+    for (int i = 0; i < 5; ++i) {
+        painter.save();
+        painter.translate(width / 2.0, 205);
+        painter.rotate(-36 + 18 * i);
+        const QRect card(-25, -170, 50, 70);
+        painter.fillRect(card.translated(3, 3), QColor(0, 40, 0));
+        DrawSmallCard(painter, card, suits[i], 1, true);
+        painter.restore();
+    }
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(QColor(240, 210, 90), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    DrawStrokeText(painter, QStringLiteral("DRAVICOR"), QRectF(22, 200, width - 44, 34));
+    painter.setPen(QPen(QColor(220, 235, 220), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    DrawStrokeText(painter, QStringLiteral("PATIENCE"), QRectF(70, 246, width - 140, 16));
+    return image;
+}
+
 }  // namespace
 
 void AddDialogPictures(PictureSet& pictures) {
@@ -96,6 +129,7 @@ void AddDialogPictures(PictureSet& pictures) {
     pictures.push_back({"PROG_CHAN_HIGH", Gauge(4, 5, five), {}});
     pictures.push_back({"PROG_CHAN_VERYHIGH", Gauge(5, 5, five), {}});
     pictures.push_back({"PROG_DISABLED", Gauge(0, 5, five), {}});
+    pictures.push_back({"PROG_PRODUCT", ProductPicture(), {}});
 
     pictures.push_back({"SOUND_ENABLED", SoundEnabled(), {}});
     pictures.push_back({"CARD_WITH_SHADOW", ShadowPreview(true), {}});

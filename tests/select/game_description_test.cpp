@@ -1,0 +1,119 @@
+#include "select/game_description.h"
+
+#include <gtest/gtest.h>
+
+#include "select/custom_game_file.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor::test {
+namespace {
+
+constexpr int kKlondike = 0;
+constexpr int kFreeCell = 1;
+constexpr int kSpider = 3;
+constexpr int kPyramid = 7;
+constexpr int kLaBelleLucie = 18;
+
+TEST(GameDescriptionTexts, DecksRoundToTheNearestWholeDeckHalvesToEven) {
+    EXPECT_EQ(DecksText(52), "1");
+    EXPECT_EQ(DecksText(104), "2");
+    EXPECT_EQ(DecksText(26), "0");   // half a deck: to the even 0
+    EXPECT_EQ(DecksText(78), "2");   // one and a half: to the even 2
+    EXPECT_EQ(DecksText(130), "2");  // two and a half: to the even 2
+    EXPECT_EQ(DecksText(27), "1");
+    EXPECT_EQ(DecksText(0), "0");
+}
+
+TEST(GameDescriptionTexts, RedealsAreOneLessThanTheDeals) {
+    EXPECT_EQ(RedealsText(-1), "Unlimited");
+    EXPECT_EQ(RedealsText(0), "0");
+    EXPECT_EQ(RedealsText(1), "0");
+    EXPECT_EQ(RedealsText(3), "2");
+}
+
+TEST(GameDescriptionTexts, GaugeTextsAndTheOdds) {
+    EXPECT_EQ(GameTimeText(0), "Long");
+    EXPECT_EQ(GameTimeText(2), "Quick");
+    EXPECT_EQ(DifficultyText(1), "Medium");
+    EXPECT_EQ(ChanceOfWinningText(4), "Very low");
+    EXPECT_EQ(GameTimeText(3), "") << "a value the gauges do not know";
+    EXPECT_EQ(ChanceOfWinningText(-1), "");
+    EXPECT_EQ(ChanceWithOdds(1, 1, 3), "High (about 1 in 3)");
+    EXPECT_EQ(ChanceWithOdds(2, 5, 0), "Medium") << "no odds without the second number";
+    EXPECT_EQ(GamePreviewName(12), "GAME0012");
+}
+
+class GameDescriptionTest : public ::testing::Test {
+protected:
+    GameDescriptionTest() { EXPECT_TRUE(LoadGameList(dir / "GAMES.DAT", list)); }
+    GameDescription describe(int code, const std::string& caption) {
+        return DescribeGame(dir / "GAMES.DAT", code, caption, custom);
+    }
+
+    ScratchProgramDir dir;
+    FakePlatform fake;
+    DataFiles files{dir / "DATA", fake};
+    CustomGameFile custom{files};
+    GameList list;
+};
+
+TEST_F(GameDescriptionTest, ABuiltInGameFromItsCatalogueValues) {
+    const GameDescription klondike = describe(kKlondike, "Klondike");
+    EXPECT_EQ(klondike.problem, "");
+    EXPECT_EQ(klondike.name, "Klondike");
+    EXPECT_EQ(klondike.time.text, "Medium");
+    EXPECT_EQ(klondike.time.picture, "PROG_TIME_MEDIUM");
+    EXPECT_EQ(klondike.difficulty.text, "Medium");
+    EXPECT_EQ(klondike.difficulty.picture, "PROG_DIFF_MEDIUM");
+    EXPECT_EQ(klondike.chance.text, "Medium") << "no odds in the catalogue";
+    EXPECT_EQ(klondike.chance.picture, "PROG_CHAN_MEDIUM");
+    EXPECT_EQ(klondike.decks, "1");
+    EXPECT_EQ(klondike.redeals, "Unlimited");
+    EXPECT_EQ(klondike.preview, "GAME0000");
+
+    const GameDescription freeCell = describe(kFreeCell, "FreeCell");
+    EXPECT_EQ(freeCell.chance.text, "Very high (about 99 in 100)");
+    EXPECT_EQ(freeCell.chance.picture, "PROG_CHAN_VERYHIGH");
+    EXPECT_EQ(freeCell.redeals, "0");
+}
+
+TEST_F(GameDescriptionTest, TwoDecksAndTwoRedeals) {
+    const GameDescription spider = describe(kSpider, "Spider");
+    EXPECT_EQ(spider.decks, "2");
+    EXPECT_EQ(spider.time.picture, "PROG_TIME_LONG");
+    EXPECT_EQ(spider.difficulty.picture, "PROG_DIFF_HARD");
+    EXPECT_EQ(spider.chance.picture, "PROG_CHAN_LOW");
+    EXPECT_EQ(describe(kLaBelleLucie, "La Belle Lucie").redeals, "2") << "deals value 3";
+    EXPECT_EQ(describe(kPyramid, "Pyramid").redeals, "2");
+    EXPECT_EQ(describe(kPyramid, "Pyramid").time.picture, "PROG_TIME_QUICK");
+}
+
+TEST_F(GameDescriptionTest, ACustomizedGameShowsItsBaseGameAndItsOwnRedeals) {
+    std::filesystem::create_directories(dir / "DATA");
+    const auto added = custom.add("Slow Spider", kSpider, {1, 4, 0}, list);
+    ASSERT_EQ(added.status, CustomSaveOutcome::Status::Saved);
+    const GameDescription game = describe(added.code, "Slow Spider");
+    EXPECT_EQ(game.name, "Slow Spider");
+    for (const auto* gauge : {&game.time, &game.difficulty, &game.chance}) {
+        EXPECT_EQ(gauge->text, "Customized game");
+        EXPECT_EQ(gauge->picture, "PROG_DISABLED");
+    }
+    EXPECT_EQ(game.decks, "2");
+    EXPECT_EQ(game.redeals, "3") << "the record's deals value 4";
+    EXPECT_EQ(game.preview, "GAME0003");
+
+    const GameDescription gone = describe(added.code + 1, "Gone");
+    EXPECT_EQ(gone.problem, "There is no customized game " + std::to_string(added.code + 1) + ".");
+}
+
+TEST_F(GameDescriptionTest, AnUnreadableCatalogueIsNamed) {
+    std::filesystem::remove(dir / "GAMES.DAT");
+    const GameDescription game = describe(kKlondike, "Klondike");
+    EXPECT_EQ(game.name, "Klondike");
+    EXPECT_NE(game.problem.find("Cannot read the game catalogue"), std::string::npos);
+    EXPECT_EQ(game.decks, "");
+}
+
+}  // namespace
+}  // namespace dravicor::test
