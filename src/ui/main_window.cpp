@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -20,7 +21,10 @@
 #include "stats/hi_scores.h"
 #include "ui/demo_bar.h"
 #include "ui/game_rules_help.h"
+#include "ui/favourites_dialog.h"
+#include "ui/game_number_dialog.h"
 #include "ui/game_won_window.h"
+#include "ui/open_game_dialog.h"
 #include "ui/statistics_window.h"
 #include "ui/table_cursors.h"
 #include "ui/table_widget.h"
@@ -92,6 +96,12 @@ void TfrmMain::FormCreate() {
     resize(kDefaultWidth, kDefaultHeight);
     if (program_ != nullptr) {
         rulesHelp_ = new GameRulesHelp(*program_, this);
+        if (library_ != nullptr) {
+            openGame_ = new TfrmApri(*program_, *library_, this);
+            openGame_->setHooks({[this](int code, const std::string&) { rulesHelp_->ShowGameRules(code); },
+                                 [this](int code, const std::string& player) { showGameStatistics(code, player); },
+                                 [this] { rulesHelp_->ShowContents(); }});
+        }
         demoBar_->setPlayer(&program_->demo());
         restoreFromPreferences();
     } else {
@@ -220,6 +230,9 @@ void TfrmMain::wireCommands() {
     on("mnuQuitGame", &TfrmMain::mnuQuitGameClick);
     on("mnuAutoplay", &TfrmMain::mnuAutoplayClick);
     on("mnuDemo", &TfrmMain::mnuDemoClick);
+    on("mnuOpen", &TfrmMain::mnuOpenClick);
+    on("mnuSelect", &TfrmMain::mnuSelectClick);
+    on("mnuFavorites", &TfrmMain::mnuFavoritesClick);
     on("mnuRules", &TfrmMain::mnuRulesClick);
     on("mnuContents", &TfrmMain::mnuContentsClick);
     on("mnuGameStatistics", &TfrmMain::mnuGameStatisticsClick);
@@ -243,6 +256,9 @@ void TfrmMain::refresh() {
         action(command).setEnabled(hasGame);
     }
     action("mnuContents").setEnabled(program_ != nullptr);
+    action("mnuOpen").setEnabled(openGame_ != nullptr);
+    action("mnuSelect").setEnabled(hasGame);
+    action("mnuFavorites").setEnabled(program_ != nullptr);
     action("mnuPause").setEnabled(inProgress);
     action("mnuQuitGame").setEnabled(inProgress);
     action("mnuDemo").setEnabled(hasGame);
@@ -329,7 +345,12 @@ void TfrmMain::mnuPauseClick() {
 }
 
 void TfrmMain::mnuQuitGameClick() {
-    if (program_ != nullptr) program_->engine().QuitGame();
+    if (program_ == nullptr) return;
+    // The game ended, the player chooses what to play next.
+    if (program_->engine().QuitGame()) {
+        refresh();
+        chooseGame();
+    }
     refresh();
 }
 
@@ -370,8 +391,15 @@ void TfrmMain::FormActivate() {
         } catch (const ProfileWriteError& error) {
             program_->platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         }
-        // The last game played is dealt afresh until the open-game dialog exists.
+        // The player picks the game in the open-game dialog; a deal asked for
+        // on the command line (or a window without the dialog) deals the last
+        // game played at once.
         Engine& engine = program_->engine();
+        if (openGame_ != nullptr && !dealAtStart_ && !engine.demoMode()) {
+            emit firstActivationDone();
+            chooseGame();
+            return;
+        }
         if (engine.game().gameCode != kNoGame && !engine.game().inProgress && !engine.demoMode()) {
             if (firstDealNumber_) program_->settings().put(Field::CurrentGameNumber, *firstDealNumber_);
             engine.StartGame(true, false, firstDealNumber_ ? 0 : 2, false);
@@ -379,6 +407,40 @@ void TfrmMain::FormActivate() {
         refresh();
     }
     emit firstActivationDone();
+}
+
+bool TfrmMain::chooseGame() {
+    if (openGame_ == nullptr) return false;
+    const OpenGameResult result = openGame_->run();
+    refresh();
+    UpdateCaption();
+    return result.kind == OpenGameResult::Kind::SavedGame ||
+           (result.kind == OpenGameResult::Kind::Game && result.outcome == OpenGameOutcome::Dealt);
+}
+
+bool TfrmMain::chooseNumber() {
+    if (program_ == nullptr || program_->game().gameCode == kNoGame) return false;
+    TfrmSeleziona dialog(*program_, this);
+    if (rulesHelp_ != nullptr) dialog.setHelp([this] { rulesHelp_->ShowContents(); });
+    const auto outcome = dialog.run();
+    refresh();
+    UpdateCaption();
+    return outcome == ChosenDealOutcome::Dealt;
+}
+
+void TfrmMain::mnuOpenClick() { chooseGame(); }
+void TfrmMain::mnuSelectClick() { chooseNumber(); }
+
+void TfrmMain::mnuFavoritesClick() {
+    if (program_ == nullptr) return;
+    TfrmFavorite dialog(*program_, this);
+    if (rulesHelp_ != nullptr) dialog.setHelp([this] { rulesHelp_->ShowContents(); });
+    if (dialog.exec() == QDialog::Accepted && openGame_ != nullptr) openGame_->RefreshFavoritesFolder();
+}
+
+void TfrmMain::showGameStatistics(int code, const std::string& player) {
+    if (program_ == nullptr) return;
+    ShowStatistics(*program_, player, code, StatisticsLinks{}, this);
 }
 
 void TfrmMain::mnuRulesClick() {
@@ -391,12 +453,15 @@ void TfrmMain::mnuContentsClick() {
 
 void TfrmMain::mnuGameStatisticsClick() {
     if (program_ == nullptr || program_->game().gameCode == kNoGame) return;
-    ShowStatistics(*program_, CurrentPlayer(program_->settings()), program_->game().gameCode, StatisticsLinks{}, this);
+    showGameStatistics(program_->game().gameCode, CurrentPlayer(program_->settings()));
 }
 
 void TfrmMain::offerWhatNext() {
     if (program_ == nullptr || closing_ || !isVisible()) return;
-    switch (ShowGameWon(*program_, GameWonLinks{}, this)) {
+    GameWonLinks links;
+    if (openGame_ != nullptr) links.openGame = [this] { return chooseGame(); };
+    links.selectGame = [this] { return chooseNumber(); };
+    switch (ShowGameWon(*program_, links, this)) {
         case GameWonChoice::NewGame:
             mnuNewClick();
             break;
@@ -413,6 +478,8 @@ void TfrmMain::offerWhatNext() {
 
 void TfrmMain::closeWithoutAsking() {
     askOnClose_ = false;
+    // A dialog open at the time closes first, as if cancelled.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) modal->close();
     close();
 }
 

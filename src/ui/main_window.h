@@ -24,6 +24,7 @@ class ResourceLibrary;
 class SettingsRecord;
 class TableCursors;
 class GameRulesHelp;
+class TfrmApri;
 class TableWidget;
 
 // The caption of the main window: the product name and, with a game
@@ -93,8 +94,16 @@ public:
     // Hands the table the pointer cursors the settings record chose
     // (position 172), and the matching one for dragging.
     void ApplyTableCursor();
-    // The deal the first activation makes instead of a number drawn at random.
-    void setFirstDealNumber(std::string number) { firstDealNumber_ = std::move(number); }
+    // The open-game dialog, made with the window when it has a resource library.
+    TfrmApri* openGameDialog() const { return openGame_; }
+    // The deal the first activation makes instead of a number drawn at random
+    // (the open-game dialog is not shown then).
+    void setFirstDealNumber(std::string number) {
+        firstDealNumber_ = std::move(number);
+        dealAtStart_ = true;
+    }
+    // The first activation deals the last game played without the dialog.
+    void dealLastGameAtStart() { dealAtStart_ = true; }
     // The level text panel of the status bar.
     void setLevelText(const QString& text);
     // The pop-up menu of the toolbars: "Large icons", "Small icons" (the
@@ -144,6 +153,14 @@ private:
     void mnuQuitGameClick();
     void mnuAutoplayClick();
     void mnuDemoClick();
+    void mnuOpenClick();
+    void mnuSelectClick();
+    void mnuFavoritesClick();
+    // The open-game dialog (when the window has one); true when a new deal
+    // is on the table afterwards.
+    bool chooseGame();
+    bool chooseNumber();
+    void showGameStatistics(int code, const std::string& player);
     void mnuRulesClick();
     void mnuContentsClick();
     void mnuGameStatisticsClick();
@@ -174,7 +191,9 @@ private:
     bool askOnClose_ = true;
     bool activated_ = false;
     std::optional<std::string> firstDealNumber_;
+    bool dealAtStart_ = false;
     GameRulesHelp* rulesHelp_ = nullptr;  // owned by the window
+    TfrmApri* openGame_ = nullptr;        // owned by the window; made once, shown again and again
     bool closing_ = false;
 };
 

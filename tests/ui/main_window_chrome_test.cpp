@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "common/profile_file.h"
@@ -16,6 +18,7 @@
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
+#include "ui/open_game_dialog.h"
 #include "ui/resource_library.h"
 #include "ui/table_widget.h"
 
@@ -374,6 +377,31 @@ TEST_F(MainWindowWithLibrary, UndoRedoAndAutoplayShowTheLibrarysPictures) {
     EXPECT_GT(glyph, 20);
     const QImage disabled = window.action("mnuUndo").icon().pixmap(QSize(24, 24), QIcon::Disabled).toImage();
     EXPECT_NE(disabled, undo) << "the disabled button has its own picture";
+}
+
+// With the pictures of the dialogs at hand, the first activation opens the
+// open-game dialog and its OK deals the game chosen there.
+TEST_F(MainWindowChrome, FirstActivationOpensTheOpenGameDialog) {
+    const auto library = ResourceLibrary::Open(DRAVICOR_BUILT_PROGRAM_DIR);
+    ASSERT_NE(library, nullptr);
+    TfrmMain window(program, *library);
+    ASSERT_NE(window.openGameDialog(), nullptr);
+    bool shown = false;
+    QTimer::singleShot(100, [&] {
+        QTimer::singleShot(100, [&] {
+            shown = window.openGameDialog()->isVisible();
+            window.openGameDialog()->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+    });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTRY_VERIFY_WITH_TIMEOUT(shown, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(program.game().inProgress, 5000);
+    EXPECT_EQ(program.game().gameCode, 1) << "the last game played, chosen again";
+    EXPECT_FALSE(window.openGameDialog()->isVisible());
+    fake.answers.push_back(Answer::Ok);
+    window.close();
 }
 
 }  // namespace
