@@ -438,9 +438,15 @@ void TfrmMain::mnuFavoritesClick() {
     if (dialog.exec() == QDialog::Accepted && openGame_ != nullptr) openGame_->RefreshFavoritesFolder();
 }
 
+StatisticsLinks TfrmMain::statisticsLinks() {
+    StatisticsLinks links;
+    if (rulesHelp_ != nullptr) links.set(StatisticsLink::Help, [this](const StatisticsChoice&) { rulesHelp_->ShowContents(); });
+    return links;
+}
+
 void TfrmMain::showGameStatistics(int code, const std::string& player) {
     if (program_ == nullptr) return;
-    ShowStatistics(*program_, player, code, StatisticsLinks{}, this);
+    ShowStatistics(*program_, player, code, statisticsLinks(), this);
 }
 
 void TfrmMain::mnuRulesClick() {
@@ -459,6 +465,7 @@ void TfrmMain::mnuGameStatisticsClick() {
 void TfrmMain::offerWhatNext() {
     if (program_ == nullptr || closing_ || !isVisible()) return;
     GameWonLinks links;
+    links.statistics = statisticsLinks();
     if (openGame_ != nullptr) links.openGame = [this] { return chooseGame(); };
     links.selectGame = [this] { return chooseNumber(); };
     switch (ShowGameWon(*program_, links, this)) {

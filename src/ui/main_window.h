@@ -11,6 +11,8 @@
 
 #include <QMainWindow>
 
+#include "ui/statistics_window.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -161,6 +163,8 @@ private:
     bool chooseGame();
     bool chooseNumber();
     void showGameStatistics(int code, const std::string& player);
+    // What the statistics windows may open from here.
+    StatisticsLinks statisticsLinks();
     void mnuRulesClick();
     void mnuContentsClick();
     void mnuGameStatisticsClick();
