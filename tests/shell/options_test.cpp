@@ -1,0 +1,123 @@
+#include "shell/options.h"
+
+#include <gtest/gtest.h>
+
+#include "common/profile_file.h"
+#include "common/settings_record.h"
+#include "shell/preferences.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace dravicor {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+class OptionsTest : public ::testing::Test {
+protected:
+    OptionsTest() {
+        settings.put(Field::ProgramDir, dir.path().string() + "/");
+        settings.put(Field::ConfigName, kConfigName);
+        std::filesystem::create_directories(dir / "DATA");
+    }
+    void load(const std::string& config) {
+        WriteFile(configPath(), config);
+        test::FakePlatform fake;
+        Platform platform = fake.platform();
+        LoadPreferences(settings, platform);
+    }
+    std::filesystem::path configPath() const { return dir / "DATA" / "CFG.DAT"; }
+
+    TempDir dir;
+    SettingsRecord settings;
+};
+
+TEST_F(OptionsTest, FirstStartReadsTheDefaults) {
+    load("");
+    EXPECT_EQ(ReadOptions(settings), OptionValues{});
+}
+
+TEST_F(OptionsTest, ReadsConfirmationsAndToolbarFromTheFileAndTheRestFromTheRecord) {
+    load("[Preference]\r\nConfirmQuit=Y\r\nToolBar_Large=Y\r\nToolBar_Flat=N\r\nShow_ToolTips=N\r\n"
+         "Show_Time=N\r\nShow_Score=N\r\nVertScrollBar=Y\r\nWinning_Animation=N\r\nUndo_Enabled=1\r\n");
+    // The file says no more confirmations since start-up; the record still
+    // holds what start-up read, and the dialog believes the file for these.
+    ProfileFile(configPath()).WriteString(kPreferenceSection, "ConfirmQuitGame", "N");
+    ProfileFile(configPath()).WriteString(kPreferenceSection, "ConfirmEnterHiScores", "N");
+    // And the record for the others.
+    settings.put(Field::ShowScore, "Y");
+
+    const OptionValues values = ReadOptions(settings);
+    EXPECT_TRUE(values.confirmQuit);
+    EXPECT_FALSE(values.confirmQuitGame);
+    EXPECT_FALSE(values.confirmEnterHiScores);
+    EXPECT_TRUE(values.toolbarLarge);
+    EXPECT_FALSE(values.toolbarFlat);
+    EXPECT_FALSE(values.showToolTips);
+    EXPECT_FALSE(values.showTime);
+    EXPECT_TRUE(values.showScore);
+    EXPECT_TRUE(values.vertScrollBar);
+    EXPECT_FALSE(values.winningAnimation);
+    EXPECT_EQ(values.undo, UndoMode::OneStep);
+}
+
+TEST_F(OptionsTest, UndoModeOfTheRecord) {
+    load("");
+    for (const auto& [text, mode] : {std::pair{"0", UndoMode::Unlimited}, std::pair{"1", UndoMode::OneStep},
+                                     std::pair{"2", UndoMode::Disabled}, std::pair{"7", UndoMode::Unlimited},
+                                     std::pair{"", UndoMode::Unlimited}}) {
+        settings.put(Field::UndoEnabled, text);
+        EXPECT_EQ(ReadOptions(settings).undo, mode) << "'" << text << "'";
+    }
+}
+
+TEST_F(OptionsTest, WritesExactlyTheTwelvePreferencesAndTheirRecordFields) {
+    WriteFile(configPath(),
+              "[Preference]\r\nStatusBar=N\r\nToolBar_Visible=Y\r\nShow_Time=Y\r\n[Users]\r\nUser001=Ann\r\n");
+    OptionValues values;
+    values.confirmQuit = true;
+    values.confirmQuitGame = false;
+    values.confirmEnterHiScores = false;
+    values.winningAnimation = false;
+    values.vertScrollBar = true;
+    values.toolbarLarge = true;
+    values.toolbarFlat = false;
+    values.showTime = false;
+    values.showScore = false;
+    values.showToolTips = false;
+    values.undo = UndoMode::Disabled;
+    WriteOptions(settings, values);
+
+    EXPECT_EQ(ReadFile(configPath()),
+              "[Preference]\r\nStatusBar=N\r\nToolBar_Visible=Y\r\nShow_Time=N\r\nShow_Score=N\r\n"
+              "Language=20000\r\nConfirmQuit=Y\r\nConfirmQuitGame=N\r\nConfirmEnterHiScores=N\r\n"
+              "VertScrollBar=Y\r\nUndo_Enabled=2\r\nWinning_Animation=N\r\nToolBar_Large=Y\r\n"
+              "ToolBar_Flat=N\r\nShow_ToolTips=N\r\n[Users]\r\nUser001=Ann\r\n");
+    EXPECT_EQ(settings.get(Field::ShowTime), "N");
+    EXPECT_EQ(settings.get(Field::ShowScore), "N");
+    EXPECT_EQ(settings.get(Field::LanguageBase), "20000");
+    EXPECT_EQ(settings.get(Field::ConfirmQuitGame), "N");
+    EXPECT_EQ(settings.get(Field::ConfirmEnterHiScores), "N");
+    EXPECT_EQ(settings.get(Field::VertScrollBar), "Y");
+    EXPECT_EQ(settings.get(Field::UndoEnabled), "2");
+    EXPECT_EQ(settings.get(Field::WinningAnimation), "N");
+    EXPECT_EQ(settings.get(Field::ShowToolTips), "N");
+    // What was written is what the dialog reads next time.
+    EXPECT_EQ(ReadOptions(settings), values);
+}
+
+TEST_F(OptionsTest, AFileThatCannotBeWrittenLeavesTheRecordAlone) {
+    load("");
+    const std::string before = settings.get(Field::UndoEnabled);
+    std::filesystem::remove(configPath());
+    std::filesystem::create_directory(configPath());
+    OptionValues values;
+    values.undo = UndoMode::Disabled;
+    EXPECT_THROW(WriteOptions(settings, values), ProfileWriteError);
+    EXPECT_EQ(settings.get(Field::UndoEnabled), before);
+}
+
+}  // namespace
+}  // namespace dravicor
