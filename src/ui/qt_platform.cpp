@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "ui/file_filter.h"
+#include "ui/message_pictures.h"
 #include "ui/sound_output.h"
 
 namespace dravicor {
@@ -116,11 +117,10 @@ Answer QtPlatform::ask(std::string_view text, std::string_view caption, MessageB
     return FromQtButton(box.exec(), buttons);
 }
 
-// The box's pictures are data files that are not part of the program yet,
-// so the picture name is not used.
-bool QtPlatform::showMessageWithOptOut(std::string_view text, std::string_view) {
+bool QtPlatform::showMessageWithOptOut(std::string_view text, std::string_view picture) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), FromText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    if (const QPixmap pixmap = OptOutPicture(picture); !pixmap.isNull()) box.setIconPixmap(pixmap);
     auto* optOut = new QCheckBox(QStringLiteral("Don't show this message box again"), &box);
     box.setCheckBox(optOut);
     box.exec();

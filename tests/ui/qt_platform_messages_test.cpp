@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "common/profile_file.h"
+#include "shell/preferences.h"
+#include "support/temp_dir.h"
+#include "ui/message_pictures.h"
 #include "ui/qt_platform.h"
 
 namespace dravicor::test {
@@ -164,11 +169,11 @@ TEST(QtPlatformMessages, EscapeGivesTheCautiousAnswer) {
 TEST(QtPlatformMessages, OptOutBoxReportsTheTickedCheckBox) {
     QtPlatform platform;
     QString title, checkText, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QImage picture;
     WhenBoxShows([&](QMessageBox& box) {
         title = box.windowTitle();
         text = box.text();
-        icon = box.icon();
+        picture = box.iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
         if (box.checkBox() != nullptr) {
             checkText = box.checkBox()->text();
             box.checkBox()->setChecked(true);
@@ -178,7 +183,8 @@ TEST(QtPlatformMessages, OptOutBoxReportsTheTickedCheckBox) {
     EXPECT_TRUE(platform.showMessageWithOptOut("Your screen shows few colours.", "Color"));
     EXPECT_EQ(title, QStringLiteral("Information"));
     EXPECT_EQ(text, QStringLiteral("Your screen shows few colours."));
-    EXPECT_EQ(icon, QMessageBox::Information);
+    EXPECT_EQ(picture, OptOutPicture("Color").toImage().convertToFormat(QImage::Format_ARGB32))
+        << "the picture stands where the information icon would";
     EXPECT_EQ(checkText, QStringLiteral("Don't show this message box again"));
 }
 
@@ -191,6 +197,53 @@ TEST(QtPlatformMessages, OptOutBoxLeftUntickedReportsFalse) {
     });
     EXPECT_FALSE(platform.showMessageWithOptOut("Small screen.", "640x480"));
     EXPECT_FALSE(startedTicked);
+}
+
+TEST(QtPlatformMessages, OptOutBoxShowsItsPicture) {
+    const QImage colour = OptOutPicture("Color").toImage();
+    const QImage small = OptOutPicture("640x480").toImage();
+    ASSERT_FALSE(colour.isNull());
+    ASSERT_FALSE(small.isNull());
+    EXPECT_NE(colour, small);
+    EXPECT_TRUE(OptOutPicture("Other").isNull());
+    // The colour picture runs through the hues.
+    std::set<QRgb> hues;
+    for (int x = 8; x < 40; ++x) hues.insert(colour.pixel(x, 20));
+    EXPECT_GT(hues.size(), 16u);
+
+    QtPlatform platform;
+    QImage shown;
+    WhenBoxShows([&](QMessageBox& box) {
+        shown = box.iconPixmap().toImage();
+        Click(box, QMessageBox::Ok);
+    });
+    platform.showMessageWithOptOut("Small screen.", "640x480");
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), small.convertToFormat(QImage::Format_ARGB32));
+}
+
+// The whole round: the box ticked once is never shown again.
+TEST(QtPlatformMessages, MessageOnceTickedStaysAway) {
+    TempDir dir;
+    QtPlatform qt;
+    Platform platform = qt.platform();
+    const ProfileFile config(dir / "CFG.DAT");
+    WhenBoxShows([](QMessageBox& box) {
+        box.checkBox()->setChecked(true);
+        Click(box, QMessageBox::Ok);
+    });
+    ShowMessageOnce(config, platform, "Few colours.", "Screen_Under_256_Colors", "Color");
+    EXPECT_EQ(config.ReadString(kShowMessagesSection, "Screen_Under_256_Colors", ""), "N");
+
+    bool shownAgain = false;
+    QTimer::singleShot(300, [&] {
+        if (QMessageBox* box = VisibleMessageBox()) {
+            shownAgain = true;
+            box->done(0);
+        }
+    });
+    ShowMessageOnce(config, platform, "Few colours.", "Screen_Under_256_Colors", "Color");
+    QTest::qWait(400);
+    EXPECT_FALSE(shownAgain);
 }
 
 }  // namespace

@@ -1,0 +1,121 @@
+// The Options dialog: what it opens with, Cancel writing nothing, OK writing
+// every preference, and the clearing buttons.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "common/profile_file.h"
+#include "shell/preferences.h"
+#include "ui/options_dialog.h"
+#include "dialog_test_support.h"
+
+namespace dravicor::test {
+namespace {
+
+constexpr const char* kCheckBoxes[] = {"chkConfirmQuit",  "chkConfirmQuitGame", "chkConfirmEnterHiScores",
+                                       "chkWinningAnimation", "chkVertScrollBar", "chkToolbarLarge",
+                                       "chkToolbarFlat",  "chkShowTime",        "chkShowScore",
+                                       "chkShowToolTips"};
+
+class OptionsDialogTest : public ::testing::Test {
+protected:
+    OptionsDialogTest() {
+        WriteFile(configPath(), "[Preference]\r\nConfirmQuit=Y\r\nShow_Time=N\r\nUndo_Enabled=1\r\n"
+                                "ToolBar_Visible=N\r\nStatusBar=Y\r\n");
+        EXPECT_TRUE(scratch.start());
+        dialog = std::make_unique<TfrmOptions>(scratch.program);
+    }
+    std::filesystem::path configPath() const { return scratch.dir / "DATA/CFG.DAT"; }
+    QCheckBox& check(const char* name) { return *dialog->findChild<QCheckBox*>(QString::fromLatin1(name)); }
+    QRadioButton& radio(const char* name) { return *dialog->findChild<QRadioButton*>(QString::fromLatin1(name)); }
+    QPushButton& button(const char* name) { return *dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    std::string preference(const char* key) const {
+        return ProfileFile(configPath()).ReadString(kPreferenceSection, key, "-");
+    }
+
+    ScratchProgram scratch;
+    std::unique_ptr<TfrmOptions> dialog;
+};
+
+TEST_F(OptionsDialogTest, OpensWithThePreferences) {
+    WhenShown(*dialog, [this] {
+        EXPECT_TRUE(check("chkConfirmQuit").isChecked());
+        EXPECT_TRUE(check("chkConfirmQuitGame").isChecked());
+        EXPECT_FALSE(check("chkShowTime").isChecked());
+        EXPECT_TRUE(check("chkShowScore").isChecked());
+        EXPECT_FALSE(check("chkToolbarLarge").isChecked());
+        EXPECT_TRUE(check("chkToolbarFlat").isChecked());
+        EXPECT_FALSE(check("chkVertScrollBar").isChecked());
+        EXPECT_TRUE(radio("rbtOneStep").isChecked());
+        EXPECT_FALSE(radio("rbtUnlimited").isChecked());
+        dialog->reject();
+    });
+    EXPECT_EQ(dialog->run(), std::nullopt);
+}
+
+TEST_F(OptionsDialogTest, CancelAfterChangingEverythingWritesNothing) {
+    const std::string before = ReadFile(configPath());
+    const std::string record = scratch.program.settings().get(Field::UndoEnabled) +
+                               scratch.program.settings().get(Field::ShowTime);
+    WhenShown(*dialog, [this] {
+        for (const char* name : kCheckBoxes) check(name).click();
+        radio("rbtDisable").click();
+        button("btnCancel").click();
+    });
+    EXPECT_EQ(dialog->run(), std::nullopt);
+    EXPECT_EQ(ReadFile(configPath()), before);
+    EXPECT_EQ(scratch.program.settings().get(Field::UndoEnabled) + scratch.program.settings().get(Field::ShowTime),
+              record);
+}
+
+TEST_F(OptionsDialogTest, OkWritesEveryPreferenceOfTheDialogAndNoOther) {
+    WhenShown(*dialog, [this] {
+        for (const char* name : kCheckBoxes) check(name).click();
+        radio("rbtDisable").click();
+        QTest::mouseClick(&button("btnOK"), Qt::LeftButton);
+    });
+    const auto values = dialog->run();
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ(values->undo, UndoMode::Disabled);
+    EXPECT_FALSE(values->confirmQuit);
+    EXPECT_TRUE(values->showTime);
+
+    const std::vector<std::pair<const char*, const char*>> expected = {
+        {"ConfirmQuit", "N"},      {"ConfirmQuitGame", "N"},   {"ConfirmEnterHiScores", "N"},
+        {"Winning_Animation", "N"}, {"VertScrollBar", "Y"},     {"ToolBar_Large", "Y"},
+        {"ToolBar_Flat", "N"},     {"Show_Time", "Y"},         {"Show_Score", "N"},
+        {"Show_ToolTips", "N"},    {"Undo_Enabled", "2"},      {"Language", "20000"}};
+    for (const auto& [key, value] : expected) EXPECT_EQ(preference(key), value) << key;
+    EXPECT_EQ(ProfileFile(configPath()).ReadKeys(kPreferenceSection).size(), expected.size() + 3)
+        << "besides the dialog's twelve only UserDefault, ToolBar_Visible and StatusBar";
+    EXPECT_EQ(preference("ToolBar_Visible"), "N");
+    EXPECT_EQ(preference("StatusBar"), "Y");
+    EXPECT_EQ(scratch.program.settings().get(Field::UndoEnabled), "2");
+    EXPECT_EQ(scratch.program.settings().get(Field::ShowTime), "Y");
+    EXPECT_EQ(scratch.program.settings().get(Field::ShowToolTips), "N");
+}
+
+TEST_F(OptionsDialogTest, ClearingButtons) {
+    scratch.fake.answers = {Answer::No, Answer::Yes};
+    int clearStatistics = 0;
+    WhenShown(*dialog, [&] {
+        EXPECT_FALSE(button("btnClearStatistics").isEnabled()) << "nothing to open yet";
+        dialog->setClearStatistics([&] { ++clearStatistics; });
+        button("btnClearStatistics").click();
+        button("btnClearHiScores").click();  // No
+        EXPECT_TRUE(scratch.fake.messages.empty());
+        button("btnClearHiScores").click();  // Yes
+        ASSERT_EQ(scratch.fake.messages.size(), 1u);
+        EXPECT_EQ(scratch.fake.messages[0].text, "Hi-Scores cleared.");
+        dialog->reject();
+    });
+    dialog->run();
+    EXPECT_EQ(clearStatistics, 1);
+    EXPECT_EQ(scratch.fake.questions.size(), 2u);
+}
+
+}  // namespace
+}  // namespace dravicor::test
