@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "common/product.h"
@@ -37,12 +37,7 @@ void TfrmPlayers::FormCreate() {
     label->setBuddy(lsbPlayers_);
     connect(lsbPlayers_, &QListWidget::itemSelectionChanged, this, &TfrmPlayers::updateButtons);
     connect(lsbPlayers_, &QListWidget::itemDoubleClicked, this, &TfrmPlayers::btnOKClick);
-    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), lsbPlayers_);
-    deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this, &TfrmPlayers::btnDeleteClick);
-    auto* insertKey = new QShortcut(QKeySequence(Qt::Key_Insert), lsbPlayers_);
-    insertKey->setContext(Qt::WidgetShortcut);
-    connect(insertKey, &QShortcut::activated, this, &TfrmPlayers::btnNewClick);
+    lsbPlayers_->installEventFilter(this);
 
     auto* btnNew = new QPushButton(QStringLiteral(" &New"), this);
     btnNew->setObjectName(QStringLiteral("btnNew"));
@@ -82,6 +77,22 @@ void TfrmPlayers::FormCreate() {
     layout->addWidget(label);
     layout->addLayout(middle);
     layout->addWidget(buttons);
+}
+
+// In the list, Delete deletes and Insert adds.
+bool TfrmPlayers::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lsbPlayers_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete) {
+            btnDeleteClick();
+            return true;
+        }
+        if (key == Qt::Key_Insert) {
+            btnNewClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmPlayers::setHelp(std::function<void()> help) {

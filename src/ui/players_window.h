@@ -39,6 +39,9 @@ public:
     // caller updates the main window's caption in any case.
     bool run();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate();
     void FormShow();

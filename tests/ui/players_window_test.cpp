@@ -237,6 +237,27 @@ TEST_F(PlayersWindowTest, RefusingToLeaveTheDealKeepsTheWindowAndThePlayer) {
     EXPECT_EQ(current(), "Bob");
 }
 
+TEST_F(PlayersWindowTest, KeysAndDoubleClickOfTheList) {
+    start({"Ann", "Bob"}, "Bob");
+    typed = {"Cy"};
+    WhenShown(*window, [this] {
+        QTest::keyClick(&list(), Qt::Key_Insert);
+        EXPECT_EQ(shown(), (std::vector<std::string>{"Ann", "Bob", "Cy"}));
+        QTest::keyClick(&list(), Qt::Key_Delete);  // Cy, after asking
+        ASSERT_EQ(scratch.fake.questions.size(), 1u);
+        EXPECT_EQ(shown(), (std::vector<std::string>{"Ann", "Bob"}));
+        EXPECT_EQ(selected(), std::vector<std::string>{"Ann"});
+        const QRect place = list().visualItemRect(list().item(0));
+        // The second press of a double click comes as the double-click event.
+        QTest::mousePress(list().viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        QTest::mouseRelease(list().viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        QTest::mouseDClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    });
+    EXPECT_TRUE(window->run()) << "a double click is OK";
+    EXPECT_EQ(current(), "Ann");
+    EXPECT_EQ(stored()[2], "");
+}
+
 TEST(PlayerNameDialog, ReturnsTheTypedNameOfAtMostThirtyCharacters) {
     TfrmPlayerName dialog(QStringLiteral("Edit a player"), "Ann");
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit a player"));
