@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -78,8 +79,15 @@ TEST_F(CustomizeDialogTest, TealFastAndASilentUndoAreWrittenByOK) {
     settings().put(Field::TableCursor, "0");
     WhenShown(dialog(), [this] {
         EXPECT_EQ(child<QListWidget>("lsbCursors").currentRow(), 1) << "a stored 0 is code 11";
+        child<QCheckBox>("chkFade").setChecked(false);
         chooseBackground("Teal");
         EXPECT_FALSE(child<QPushButton>("btnSelectColor").isEnabled());
+        EXPECT_TRUE(child<QCheckBox>("chkFade").isEnabled());
+        EXPECT_EQ(child<QLabel>("lblBackgroundName").text(), QStringLiteral("Teal"));
+        EXPECT_EQ(child<QLabel>("imgBackground").pixmap().toImage().pixelColor(5, 5), QColor(0, 128, 128));
+        chooseBackground("Jute");
+        EXPECT_FALSE(child<QCheckBox>("chkFade").isEnabled()) << "pictures are never faded";
+        chooseBackground("Teal");
         child<QSlider>("trbSpeed").setValue(kFastestSpeedPosition);
         auto& events = child<QListWidget>("lsbEvents");
         EXPECT_FALSE(child<QPushButton>("btnDisable").isEnabled()) << "nothing selected";
