@@ -72,9 +72,11 @@ void TfrmHiScore::lsbGamesChange() {
 
 void TfrmHiScore::refresh() {
     const DealEnd now = DealEndAt(program_.platform().clock.now(), 0);
+    // With no game current there is no table to read (nor to seed).
     const HiScoreTable table =
-        ReadHiScoreTable(program_.dataFiles(), gameCode_, program_.settings().get(Field::ScoringSystem),
-                         program_.records().referenceValue(gameCode_), now);
+        gameCode_ < 0 ? HiScoreTable{}
+                      : ReadHiScoreTable(program_.dataFiles(), gameCode_, program_.settings().get(Field::ScoringSystem),
+                                         program_.records().referenceValue(gameCode_), now);
     ResizeRecordsGrid(*grdScores_, kHiScorePlaces);
     for (int place = 0; place < kHiScorePlaces; ++place) {
         const HiScoreCells cells = HiScoreCellsOf(place, ParseHiScoreEntry(table[static_cast<size_t>(place)]));

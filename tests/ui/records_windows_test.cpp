@@ -121,6 +121,13 @@ TEST_F(RecordsWindows, HiScoresOfANewEntryShowTheComplimentUntilAnotherGameIsCho
     EXPECT_EQ(window.windowTitle(), ToQString(HiScoreTitle(nameOf(window.gameCode()))));
 }
 
+TEST_F(RecordsWindows, HiScoresWithNoGameCurrentShowAnEmptyTableAndWriteNothing) {
+    program.settings().put(Field::CurrentGame, "-001");
+    TfrmHiScore window(program, HiScoreMode::Browse, -1, {}, -1);
+    EXPECT_EQ(RowOf(window.grid(), 0), QStringLiteral("01||||||"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "DATA" / "STAT_SCR.DAT"));
+}
+
 TEST_F(RecordsWindows, OverallScoreRanksPlayersAndShowsTheirDetails) {
     DataFiles& files = program.dataFiles();
     const int size = OverallCatalogueSize(program);
