@@ -22,9 +22,10 @@ public:
 
     // The hi-score place the last deal took (0-19), or -1.
     int lastHiScorePlace() const { return lastPlace_; }
+    // What an empty hi-score table of the game is seeded from (0: nothing).
+    int referenceValue(int gameCode) const;
 
 private:
-    int referenceValue(int gameCode) const;
 
     DataFiles& files_;
     Messages& messages_;
