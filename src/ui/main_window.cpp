@@ -21,7 +21,18 @@
 #include "stats/hi_scores.h"
 #include "ui/demo_bar.h"
 #include "ui/game_rules_help.h"
+#include "ui/about_box.h"
+#include "ui/all_games_window.h"
+#include "ui/clear_statistics_dialog.h"
+#include "ui/customize_dialog.h"
 #include "ui/favourites_dialog.h"
+#include "ui/game_log_window.h"
+#include "ui/hi_score_window.h"
+#include "ui/options_dialog.h"
+#include "ui/players_statistics_window.h"
+#include "ui/players_window.h"
+#include "ui/records_links.h"
+#include "ui/tips_window.h"
 #include "ui/game_number_dialog.h"
 #include "ui/game_won_window.h"
 #include "ui/open_game_dialog.h"
@@ -112,6 +123,13 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::restoreFromPreferences() {
+    applyDisplayPreferences();
+    SettingsRecord& settings = program_->settings();
+    program_->engine().SetAutoplay(AutoplayPreference(settings));
+    if (const auto size = ReadWindowSize(ConfigFile(settings))) resize(size->width, size->height);
+}
+
+void TfrmMain::applyDisplayPreferences() {
     SettingsRecord& settings = program_->settings();
     const ProfileFile config = ConfigFile(settings);
     const ToolbarPreferences toolbar = ReadToolbarPreferences(config);
@@ -122,9 +140,7 @@ void TfrmMain::restoreFromPreferences() {
     ShowTimePanel(settings.get(Field::ShowTime) != "N", false);
     ShowScorePanel(settings.get(Field::ShowScore) != "N", false);
     statusBar()->setVisible(settings.get(Field::StatusBar) == "Y");
-    program_->engine().SetAutoplay(AutoplayPreference(settings));
     ApplyTableCursor();
-    if (const auto size = ReadWindowSize(config)) resize(size->width, size->height);
 }
 
 QAction& TfrmMain::action(const char* objectName) const {
@@ -231,6 +247,15 @@ void TfrmMain::wireCommands() {
     on("mnuAutoplay", &TfrmMain::mnuAutoplayClick);
     on("mnuDemo", &TfrmMain::mnuDemoClick);
     on("mnuOpen", &TfrmMain::mnuOpenClick);
+    on("mnuPlayers", &TfrmMain::mnuPlayersClick);
+    on("mnuOptions", &TfrmMain::mnuOptionsClick);
+    on("mnuCustomize", &TfrmMain::mnuCustomizeClick);
+    on("mnuTips", &TfrmMain::mnuTipsClick);
+    on("mnuAbout", &TfrmMain::mnuAboutClick);
+    on("mnuHiScores", &TfrmMain::mnuHiScoresClick);
+    on("mnuPlayersStatistics", &TfrmMain::mnuPlayersStatisticsClick);
+    on("mnuAllGamesStatistics", &TfrmMain::mnuAllGamesStatisticsClick);
+    on("mnuLogStatistics", &TfrmMain::mnuLogStatisticsClick);
     on("mnuSelect", &TfrmMain::mnuSelectClick);
     on("mnuFavorites", &TfrmMain::mnuFavoritesClick);
     on("mnuRules", &TfrmMain::mnuRulesClick);
@@ -259,6 +284,12 @@ void TfrmMain::refresh() {
     action("mnuOpen").setEnabled(openGame_ != nullptr);
     action("mnuSelect").setEnabled(hasGame);
     action("mnuFavorites").setEnabled(program_ != nullptr);
+    for (const char* window : {"mnuPlayers", "mnuOptions", "mnuTips", "mnuAbout", "mnuAllGamesStatistics",
+                               "mnuLogStatistics"}) {
+        action(window).setEnabled(program_ != nullptr);
+    }
+    for (const char* window : {"mnuHiScores", "mnuPlayersStatistics"}) action(window).setEnabled(hasGame);
+    action("mnuCustomize").setEnabled(program_ != nullptr && library_ != nullptr);
     action("mnuPause").setEnabled(inProgress);
     action("mnuQuitGame").setEnabled(inProgress);
     action("mnuDemo").setEnabled(hasGame);
@@ -429,6 +460,67 @@ bool TfrmMain::chooseNumber() {
 }
 
 void TfrmMain::mnuOpenClick() { chooseGame(); }
+
+void TfrmMain::mnuPlayersClick() {
+    if (program_ == nullptr) return;
+    TfrmPlayers players(*program_, this);
+    if (rulesHelp_ != nullptr) players.setHelp([this] { rulesHelp_->ShowContents(); });
+    const bool changed = players.run();
+    UpdateCaption();
+    refresh();
+    // Another player chooses what to play.
+    if (changed) chooseGame();
+}
+
+void TfrmMain::mnuOptionsClick() {
+    if (program_ == nullptr) return;
+    TfrmOptions options(*program_, this);
+    if (rulesHelp_ != nullptr) options.setHelp([this] { rulesHelp_->ShowContents(); });
+    options.setClearStatistics([this] {
+        ShowClearStatistics(*program_, CurrentPlayer(program_->settings()), program_->game().gameCode, this);
+    });
+    if (options.run()) applyDisplayPreferences();
+    refresh();
+}
+
+void TfrmMain::mnuCustomizeClick() {
+    if (program_ == nullptr || library_ == nullptr) return;
+    CustomizeLinks links;
+    links.appearanceChanged = [this] { table_->reloadAppearance(); };
+    links.preferencesSaved = [this] { ApplyTableCursor(); };
+    if (rulesHelp_ != nullptr) links.help = [this] { rulesHelp_->ShowContents(); };
+    TfrmCustomize(*program_, library_, links, this).run();
+    table_->update();
+}
+
+void TfrmMain::mnuTipsClick() {
+    if (program_ != nullptr) TfrmTips(*program_, this).run();
+}
+
+void TfrmMain::mnuAboutClick() {
+    if (program_ != nullptr) TfrmAbout(*program_, this).run();
+    table_->update();
+}
+
+void TfrmMain::mnuHiScoresClick() {
+    if (program_ == nullptr || program_->game().gameCode == kNoGame) return;
+    ShowHiScores(*program_, HiScoreMode::Browse, 0, std::string(), -1, this);
+}
+
+void TfrmMain::mnuPlayersStatisticsClick() {
+    if (program_ != nullptr && program_->game().gameCode != kNoGame)
+        ShowPlayersStatistics(*program_, program_->game().gameCode, this);
+}
+
+void TfrmMain::mnuAllGamesStatisticsClick() {
+    if (program_ != nullptr) ShowAllGamesStatistics(*program_, CurrentPlayer(program_->settings()), this);
+}
+
+void TfrmMain::mnuLogStatisticsClick() {
+    if (program_ != nullptr)
+        ShowGameLog(*program_, CurrentPlayer(program_->settings()), program_->settings().get(Field::CurrentGameName),
+                    this);
+}
 void TfrmMain::mnuSelectClick() { chooseNumber(); }
 
 void TfrmMain::mnuFavoritesClick() {
@@ -439,7 +531,7 @@ void TfrmMain::mnuFavoritesClick() {
 }
 
 StatisticsLinks TfrmMain::statisticsLinks() {
-    StatisticsLinks links;
+    StatisticsLinks links = RecordsWindowLinks(*program_, this);
     if (rulesHelp_ != nullptr) links.set(StatisticsLink::Help, [this](const StatisticsChoice&) { rulesHelp_->ShowContents(); });
     return links;
 }

@@ -133,6 +133,8 @@ private:
     void FormCreate();
     void FormActivate();
     void restoreFromPreferences();
+    // The toolbars, panels, status bar and cursor as the preferences say.
+    void applyDisplayPreferences();
     QAction* addEntry(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& shortcut = {});
     void buildMenus();
     void buildToolbars();
@@ -156,6 +158,15 @@ private:
     void mnuAutoplayClick();
     void mnuDemoClick();
     void mnuOpenClick();
+    void mnuPlayersClick();
+    void mnuOptionsClick();
+    void mnuCustomizeClick();
+    void mnuTipsClick();
+    void mnuAboutClick();
+    void mnuHiScoresClick();
+    void mnuPlayersStatisticsClick();
+    void mnuAllGamesStatisticsClick();
+    void mnuLogStatisticsClick();
     void mnuSelectClick();
     void mnuFavoritesClick();
     // The open-game dialog (when the window has one); true when a new deal

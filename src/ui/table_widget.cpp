@@ -102,6 +102,14 @@ void TableWidget::showGame(Engine& engine, TableAppearance& appearance) {
     showGame(engine, appearance.cards(1.0), &appearance.cards(2.0));
 }
 
+void TableWidget::reloadAppearance() {
+    if (appearance_ != nullptr) {
+        appearance_->reload();
+        appearance_->invalidateBackground();
+    }
+    appearanceChanged();
+}
+
 void TableWidget::appearanceChanged() {
     shown_.reset();
     update();

@@ -55,6 +55,9 @@ public:
     void showGame(Engine& engine, TableAppearance& appearance);
     // The appearance's pictures changed (a dialog applied other cards).
     void appearanceChanged();
+    // The settings chose other pictures: the appearance reloads what
+    // changed and the table is drawn again.
+    void reloadAppearance();
     // New pictures of the same game (another face set or back).
     void setCardImages(const CardImages& images, const CardImages* doubleSize = nullptr);
     void setTablePictures(const TablePictures& pictures);

@@ -404,5 +404,23 @@ TEST_F(MainWindowChrome, FirstActivationOpensTheOpenGameDialog) {
     window.close();
 }
 
+// The windows that exist are reachable from the menus of a running program.
+TEST_F(MainWindowChrome, TheWindowsThatExistAreOpenFromTheMenus) {
+    const auto library = ResourceLibrary::Open(DRAVICOR_BUILT_PROGRAM_DIR);
+    ASSERT_NE(library, nullptr);
+    TfrmMain window(program, *library);
+    program.settings().put(Field::CurrentGameNumber, "5");
+    ASSERT_TRUE(program.engine().StartGame(true, false, 0, true));
+    window.refresh();
+    for (const char* entry :
+         {"mnuOpen", "mnuSelect", "mnuPlayers", "mnuGameStatistics", "mnuPlayersStatistics", "mnuAllGamesStatistics",
+          "mnuLogStatistics", "mnuHiScores", "mnuCustomize", "mnuOptions", "mnuFavorites", "mnuRules", "mnuContents",
+          "mnuTips", "mnuAbout"}) {
+        EXPECT_TRUE(window.action(entry).isEnabled()) << entry;
+    }
+    fake.answers.push_back(Answer::Ok);
+    window.close();
+}
+
 }  // namespace
 }  // namespace dravicor::test
