@@ -11,6 +11,7 @@
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "ui/qt_text.h"
+#include "ui/dialog_buttons.h"
 
 namespace dravicor {
 
@@ -118,15 +119,11 @@ void TfrmFavorite::FormCreate() {
     moves->addWidget(btnRemoveAll);
     moves->addStretch();
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* btnOK = buttons->addButton(QDialogButtonBox::Ok);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    auto* btnCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnHelp_ = buttons->addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
-    btnHelp_->setObjectName(QStringLiteral("btnHelp"));
-    btnHelp_->setEnabled(false);
+    const DialogButtons row = MakeOkCancelHelp(this);
+    QDialogButtonBox* buttons = row.box;
+    QPushButton* btnOK = row.ok;
+    QPushButton* btnCancel = row.cancel;
+    btnHelp_ = row.help;
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblAll, 0, 0);

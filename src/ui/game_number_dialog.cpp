@@ -12,6 +12,7 @@
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "ui/qt_text.h"
+#include "ui/dialog_buttons.h"
 
 namespace dravicor {
 
@@ -35,15 +36,11 @@ void TfrmSeleziona::FormCreate() {
     auto* hint = new QLabel(ToQString(GameNumberText::Range), this);
     hint->setObjectName(QStringLiteral("lblRange"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* btnOK = buttons->addButton(QDialogButtonBox::Ok);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    auto* btnCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnHelp_ = buttons->addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
-    btnHelp_->setObjectName(QStringLiteral("btnHelp"));
-    btnHelp_->setEnabled(false);
+    const DialogButtons row = MakeOkCancelHelp(this);
+    QDialogButtonBox* buttons = row.box;
+    QPushButton* btnOK = row.ok;
+    QPushButton* btnCancel = row.cancel;
+    btnHelp_ = row.help;
     connect(btnOK, &QPushButton::clicked, this, &TfrmSeleziona::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp_, &QPushButton::clicked, this, [this] {

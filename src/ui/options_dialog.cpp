@@ -14,6 +14,7 @@
 #include "common/profile_file.h"
 #include "shell/program.h"
 #include "stats/hi_scores.h"
+#include "ui/dialog_buttons.h"
 
 namespace dravicor {
 
@@ -114,15 +115,11 @@ void TfrmOptions::FormCreate() {
                                          btnClearStatistics_, this)}),
                   QStringLiteral("Clear &values"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* btnOK = buttons->addButton(QDialogButtonBox::Ok);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    auto* btnCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnHelp_ = buttons->addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
-    btnHelp_->setObjectName(QStringLiteral("btnHelp"));
-    btnHelp_->setEnabled(false);
+    const DialogButtons row = MakeOkCancelHelp(this);
+    QDialogButtonBox* buttons = row.box;
+    QPushButton* btnOK = row.ok;
+    QPushButton* btnCancel = row.cancel;
+    btnHelp_ = row.help;
     connect(btnOK, &QPushButton::clicked, this, &TfrmOptions::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp_, &QPushButton::clicked, this, [this] {

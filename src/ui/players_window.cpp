@@ -13,6 +13,7 @@
 #include "shell/program.h"
 #include "ui/player_name_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/dialog_buttons.h"
 
 namespace dravicor {
 
@@ -50,15 +51,11 @@ void TfrmPlayers::FormCreate() {
     connect(btnDelete_, &QPushButton::clicked, this, &TfrmPlayers::btnDeleteClick);
     for (QPushButton* button : {btnNew, btnEdit_, btnDelete_}) button->setAutoDefault(false);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* btnOK = buttons->addButton(QDialogButtonBox::Ok);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    auto* btnCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnHelp_ = buttons->addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
-    btnHelp_->setObjectName(QStringLiteral("btnHelp"));
-    btnHelp_->setEnabled(false);
+    const DialogButtons row = MakeOkCancelHelp(this);
+    QDialogButtonBox* buttons = row.box;
+    QPushButton* btnOK = row.ok;
+    QPushButton* btnCancel = row.cancel;
+    btnHelp_ = row.help;
     connect(btnOK, &QPushButton::clicked, this, &TfrmPlayers::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp_, &QPushButton::clicked, this, [this] {
