@@ -19,21 +19,9 @@ probe="$here/table_probe.py"
 # A Klondike deal whose columns offer moves from the start.
 game_number=${DRAVICOR_PLAY_NUMBER:-3}
 
-if [[ -z "${DRAVICOR_PLAY_IN_XVFB:-}" ]]; then
-    for tool in xvfb-run xdotool import convert python3; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIPPED: $tool is not installed"
-            exit 77
-        fi
-    done
-    DRAVICOR_PLAY_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-
-fail() {
-    echo "FAILED: $*"
-    [[ -s "$log" ]] && { echo "--- program output:"; cat "$log"; }
-    exit 1
-}
+# shellcheck source=xvfb_session.sh
+source "$here/xvfb_session.sh"
+enter_xvfb DRAVICOR_PLAY_IN_XVFB xvfb-run xdotool import convert python3 -- "$0" "$@"
 
 mkdir -p "$output_dir"
 log="$output_dir/program.log"

@@ -18,22 +18,10 @@ program=${1:?usage: xvfb_smoke.sh PROGRAM OUTPUT_DIR}
 output_dir=${2:?usage: xvfb_smoke.sh PROGRAM OUTPUT_DIR}
 expected_pixel="srgb(0,96,0)"
 
-if [[ -z "${DRAVICOR_SMOKE_IN_XVFB:-}" ]]; then
-    for tool in xvfb-run xdotool import convert; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIPPED: $tool is not installed"
-            exit 77
-        fi
-    done
-    DRAVICOR_SMOKE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-
+# shellcheck source=xvfb_session.sh
+source "$(cd "$(dirname "$0")" && pwd)/xvfb_session.sh"
+enter_xvfb DRAVICOR_SMOKE_IN_XVFB xvfb-run xdotool import convert -- "$0" "$@"
 # From here on the script runs inside the X server.
-fail() {
-    echo "FAILED: $*"
-    [[ -s "$log" ]] && { echo "--- program output:"; cat "$log"; }
-    exit 1
-}
 
 mkdir -p "$output_dir"
 screenshot="$output_dir/screenshot.png"

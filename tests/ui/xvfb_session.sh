@@ -1,0 +1,29 @@
+# Shared by the scripts that drive the desktop program under a virtual X
+# server; sourced, not run.
+
+# enter_xvfb MARKER TOOL... -- SCRIPT ARGS...: unless already inside (the
+# MARKER variable set), checks that every tool is installed (exit 77, a
+# skipped test, when one is missing) and runs the script again inside a
+# fresh X server.
+enter_xvfb() {
+    local marker=$1
+    shift
+    [[ -n "${!marker:-}" ]] && return 0
+    while [[ "$1" != "--" ]]; do
+        if ! command -v "$1" >/dev/null; then
+            echo "SKIPPED: $1 is not installed"
+            exit 77
+        fi
+        shift
+    done
+    shift
+    export "$marker=1"
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+}
+
+# Reports the failure with the program's output ($log) and ends the test.
+fail() {
+    echo "FAILED: $*"
+    [[ -s "${log:-}" ]] && { echo "--- program output:"; cat "$log"; }
+    exit 1
+}
