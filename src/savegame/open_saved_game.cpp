@@ -16,6 +16,17 @@ std::filesystem::path SavedGameFolder(const SettingsRecord& settings) {
     return ConfigFile(settings).ReadString(kPreferenceSection, kSaveFolderKey, settings.get(Field::ProgramDir));
 }
 
+namespace {
+void RememberSaveFolder(SettingsRecord& settings, Platform& platform, const std::filesystem::path& file) {
+    try {
+        ProfileFile config = ConfigFile(settings);
+        config.WriteString(kPreferenceSection, kSaveFolderKey, file.parent_path().string());
+    } catch (const ProfileWriteError& error) {
+        platform.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
+    }
+}
+}  // namespace
+
 std::optional<std::filesystem::path> OpenSavedGameFile(Engine& engine, SettingsRecord& settings, Platform& platform,
                                                        const SavedGameCatalogue& catalogue) {
     if (engine.celebrating()) return std::nullopt;
@@ -30,13 +41,39 @@ std::optional<std::filesystem::path> OpenSavedGameFile(Engine& engine, SettingsR
         platform.messages.showMessage(error, kProductName, MessageIcon::Error);
         return std::nullopt;
     }
-    try {
-        ProfileFile config = ConfigFile(settings);
-        config.WriteString(kPreferenceSection, kSaveFolderKey, file.parent_path().string());
-    } catch (const ProfileWriteError& error) {
-        platform.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
-    }
+    RememberSaveFolder(settings, platform, file);
     return file;
+}
+
+std::filesystem::path SavedGamePath(std::string_view chosen) {
+    std::filesystem::path file{std::string(chosen)};
+    if (!file.has_extension()) file += ".gam";
+    return file;
+}
+
+std::optional<std::filesystem::path> SaveGameToChosenFile(const Engine& engine, SettingsRecord& settings,
+                                                          Platform& platform) {
+    const std::string title = LoadText(settings, TextId::SaveGameTitle);
+    const std::string folder = SavedGameFolder(settings).string();
+    for (;;) {
+        const std::optional<std::string> chosen = platform.files.chooseFileToSave(title, folder, kSaveGameFilter);
+        if (!chosen || chosen->empty()) return std::nullopt;
+        const std::filesystem::path file = SavedGamePath(*chosen);
+        std::error_code ignored;
+        if (std::filesystem::exists(file, ignored)) {
+            const std::string question = file.string() + "\r" + LoadText(settings, TextId::ReplaceExistingFile);
+            const Answer answer =
+                platform.messages.ask(question, kProductName, MessageButtons::YesNoCancel, MessageIcon::Warning);
+            if (answer == Answer::Cancel) return std::nullopt;
+            if (answer == Answer::No) continue;
+        }
+        if (const std::string error = SaveGameFile(file, engine, settings); !error.empty()) {
+            platform.messages.showMessage(error, kProductName, MessageIcon::Error);
+            return std::nullopt;
+        }
+        RememberSaveFolder(settings, platform, file);
+        return file;
+    }
 }
 
 }  // namespace dravicor

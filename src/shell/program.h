@@ -60,6 +60,7 @@ public:
     const GameList& gameList() const { return gameList_; }
     DataFiles& dataFiles() { return dataFiles_; }
     const RecordKeeper& records() const { return records_; }
+    RecordKeeper& records() { return records_; }
     DemoPlayer& demo() { return demo_; }
     const CustomGames& customGames() const { return customGames_; }
     CustomGameFile& customGameFile() { return customGames_; }

@@ -2,6 +2,7 @@
 
 #include "common/profile_file.h"
 #include "common/settings_record.h"
+#include "common/text.h"
 #include "select/game_numbers.h"
 #include "shell/preferences.h"
 #include "rules/game_rules.h"
@@ -46,6 +47,9 @@ void RecordKeeper::gameEnded(const GameResult& result) {
     deal.won = result.won;
     lastPlace_ = UpdateHiScores(files_, messages_, deal, referenceValue(result.gameCode),
                                 static_cast<int>(games_.lines.size()));
+    newHiScore_.reset();
+    if (lastPlace_ >= 0)
+        newHiScore_ = NewHiScore{lastPlace_, result.gameCode, std::string(TrimRight(settings_.get(Field::CurrentGameName)))};
 }
 
 }  // namespace dravicor

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "engine/engine.h"
 #include "rules/catalogue.h"
 #include "common/platform.h"
@@ -8,6 +12,14 @@
 namespace dravicor {
 
 class SettingsRecord;
+
+// A place a finished deal took in its game's hi-scores, kept until the
+// front end shows it.
+struct NewHiScore {
+    int place = -1;     // 0-19
+    int gameCode = -1;
+    std::string gameName;  // the name the game had when the deal ended
+};
 
 // Writes the records of every finished deal, in this order: the game log,
 // the statistics, the hi-scores (which update the overall score).
@@ -22,6 +34,11 @@ public:
 
     // The hi-score place the last deal took (0-19), or -1.
     int lastHiScorePlace() const { return lastPlace_; }
+    // The place the last deal took, once: the front end announces it after
+    // the command that ended the deal. Nothing when no place was taken
+    // since the last call.
+    bool hasNewHiScore() const { return newHiScore_.has_value(); }
+    std::optional<NewHiScore> takeNewHiScore() { return std::exchange(newHiScore_, std::nullopt); }
     // What an empty hi-score table of the game is seeded from (0: nothing).
     int referenceValue(int gameCode) const;
 
@@ -34,6 +51,7 @@ private:
     const GameList& games_;
     const CustomGames& custom_;
     int lastPlace_ = -1;
+    std::optional<NewHiScore> newHiScore_;
 };
 
 }  // namespace dravicor

@@ -27,10 +27,10 @@ std::string HiScoreSound(const SettingsRecord& settings, HiScoreMode mode) {
     return settings.get(Field::SoundsNewHiScores) == "Y" ? "Scores.wav" : "";
 }
 
-std::optional<std::string> NewHiScoreTitle(const SettingsRecord& settings, int placeIndex) {
+std::optional<std::string> NewHiScoreTitle(const SettingsRecord& settings, int placeIndex, std::string_view gameName) {
     if (placeIndex < 0 || placeIndex >= kHiScorePlaces) return std::nullopt;
     if (settings.get(Field::ConfirmEnterHiScores) == "N") return std::nullopt;
-    return HiScoreCompliment(settings.get(Field::CurrentGameName));
+    return HiScoreCompliment(gameName);
 }
 
 }  // namespace dravicor

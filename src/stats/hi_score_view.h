@@ -28,9 +28,9 @@ std::string HiScoreTitle(std::string_view gameName);
 // The sound the window opens with in this mode; empty when its preference
 // is off.
 std::string HiScoreSound(const SettingsRecord& settings, HiScoreMode mode);
-// After a deal: the title of the table to show when the deal took place
-// `placeIndex` (0-19, or -1 for none); nothing when there is nothing to
-// show or the player does not want to see it.
-std::optional<std::string> NewHiScoreTitle(const SettingsRecord& settings, int placeIndex);
+// After a deal of the game: the title of the table to show when the deal
+// took place `placeIndex` (0-19, or -1 for none); nothing when there is
+// nothing to show or the player does not want to see it.
+std::optional<std::string> NewHiScoreTitle(const SettingsRecord& settings, int placeIndex, std::string_view gameName);
 
 }  // namespace dravicor

@@ -110,10 +110,11 @@ void ShowHiScores(Program& program, HiScoreMode mode, int placeIndex, const std:
 }
 
 bool ShowNewHiScore(Program& program, QWidget* parent) {
-    const int place = program.records().lastHiScorePlace();
-    const std::optional<std::string> title = NewHiScoreTitle(program.settings(), place);
+    const std::optional<NewHiScore> entry = program.records().takeNewHiScore();
+    if (!entry) return false;
+    const std::optional<std::string> title = NewHiScoreTitle(program.settings(), entry->place, entry->gameName);
     if (!title) return false;
-    ShowHiScores(program, HiScoreMode::NewEntry, place, *title, -1, parent);
+    ShowHiScores(program, HiScoreMode::NewEntry, entry->place, *title, entry->gameCode, parent);
     return true;
 }
 

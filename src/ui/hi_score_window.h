@@ -57,8 +57,9 @@ private:
 // Opens the window modally.
 void ShowHiScores(Program& program, HiScoreMode mode, int placeIndex, const std::string& message, int gameCode,
                   QWidget* parent);
-// After a finished deal: shows the current game's table when the deal took
-// a place and the player wants to see it; true when it was shown.
+// After a command that ended a deal: shows the table of the deal's game,
+// opened at the place the deal took, when it took one the front end has not
+// announced yet and the player wants to see it; true when it was shown.
 bool ShowNewHiScore(Program& program, QWidget* parent);
 
 }  // namespace dravicor

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,9 +15,11 @@
 #include "common/product.h"
 #include "common/profile_file.h"
 #include "engine/engine.h"
+#include "savegame/open_saved_game.h"
 #include "savegame/saved_game.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "shell/tips.h"
 #include "shell/window_preferences.h"
 #include "players/player_list.h"
 #include "stats/hi_scores.h"
@@ -140,6 +144,7 @@ void TfrmMain::applyDisplayPreferences() {
     ShowTimePanel(settings.get(Field::ShowTime) != "N", false);
     ShowScorePanel(settings.get(Field::ShowScore) != "N", false);
     statusBar()->setVisible(settings.get(Field::StatusBar) == "Y");
+    ShowToolTips(settings.get(Field::ShowToolTips) != "N");
     ApplyTableCursor();
 }
 
@@ -224,14 +229,7 @@ void TfrmMain::buildMenus() {
     addEntry(help, "mnuAbout", QStringLiteral("A&bout..."));
 
     // Their windows come with later work: present, but not to be chosen yet.
-    for (const char* later :
-         {"mnuOpen", "mnuSelect", "mnuSave", "mnuPlayers", "mnuGameStatistics", "mnuPlayersStatistics",
-          "mnuAllGamesStatistics", "mnuLogStatistics", "mnuHiScores", "mnuCustomize", "mnuOptions",
-          "mnuCustomizeRules", "mnuFavorites", "mnuCardCounter", "mnuRules", "mnuContents", "mnuTips",
-          "mnuUpdate", "mnuMailingList", "mnuAbout"}) {
-        action(later).setEnabled(false);
-    }
-    web->menuAction()->setEnabled(false);
+    for (const char* later : {"mnuCustomizeRules", "mnuCardCounter"}) action(later).setEnabled(false);
 }
 
 void TfrmMain::wireCommands() {
@@ -261,6 +259,9 @@ void TfrmMain::wireCommands() {
     on("mnuRules", &TfrmMain::mnuRulesClick);
     on("mnuContents", &TfrmMain::mnuContentsClick);
     on("mnuGameStatistics", &TfrmMain::mnuGameStatisticsClick);
+    on("mnuSave", &TfrmMain::mnuSaveClick);
+    on("mnuUpdate", &TfrmMain::mnuUpdateClick);
+    on("mnuMailingList", &TfrmMain::mnuMailingListClick);
     connect(&action("mnuExit"), &QAction::triggered, this, &QWidget::close);
     connect(table_, &TableWidget::gameWonCelebrated, this, &TfrmMain::offerWhatNext);
     connect(table_, &TableWidget::engineChanged, this, &TfrmMain::refresh);
@@ -283,9 +284,10 @@ void TfrmMain::refresh() {
     action("mnuContents").setEnabled(program_ != nullptr);
     action("mnuOpen").setEnabled(openGame_ != nullptr);
     action("mnuSelect").setEnabled(hasGame);
+    action("mnuSave").setEnabled(hasGame);
     action("mnuFavorites").setEnabled(program_ != nullptr);
     for (const char* window : {"mnuPlayers", "mnuOptions", "mnuTips", "mnuAbout", "mnuAllGamesStatistics",
-                               "mnuLogStatistics"}) {
+                               "mnuLogStatistics", "mnuUpdate", "mnuMailingList"}) {
         action(window).setEnabled(program_ != nullptr);
     }
     for (const char* window : {"mnuHiScores", "mnuPlayersStatistics"}) action(window).setEnabled(hasGame);
@@ -307,6 +309,36 @@ void TfrmMain::refresh() {
     }
     UpdateCaption();
     showClock();
+    if (program_ != nullptr && program_->records().hasNewHiScore()) queueNewHiScore();
+}
+
+void TfrmMain::queueNewHiScore() {
+    if (hiScoreQueued_) return;
+    hiScoreQueued_ = true;
+    // From the event loop: the command that ended the deal finishes first.
+    QTimer::singleShot(0, this, [this] {
+        hiScoreQueued_ = false;
+        announceNewHiScore();
+    });
+}
+
+void TfrmMain::announceNewHiScore() {
+    if (program_ == nullptr || closing_ || !isVisible()) return;
+    // A won game is celebrated first; "Game won" then comes after the table.
+    if (table_->celebrationPending()) return;
+    // Over another window (the open-game dialog after Quit game, say) the
+    // table waits until that window is gone.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) {
+        if (!hiScoreQueued_) {
+            hiScoreQueued_ = true;
+            QTimer::singleShot(200, this, [this] {
+                hiScoreQueued_ = false;
+                announceNewHiScore();
+            });
+        }
+        return;
+    }
+    if (ShowNewHiScore(*program_, this)) table_->update();
 }
 
 void TfrmMain::UpdateCaption() {
@@ -422,6 +454,7 @@ void TfrmMain::FormActivate() {
         } catch (const ProfileWriteError& error) {
             program_->platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         }
+        if (TipsAtStartup(ConfigFile(program_->settings()))) TfrmTips(*program_, this).run();
         // The player picks the game in the open-game dialog; a deal asked for
         // on the command line (or a window without the dialog) deals the last
         // game played at once.
@@ -523,6 +556,23 @@ void TfrmMain::mnuLogStatisticsClick() {
 }
 void TfrmMain::mnuSelectClick() { chooseNumber(); }
 
+void TfrmMain::mnuSaveClick() {
+    if (program_ == nullptr || program_->game().gameCode == kNoGame) return;
+    SaveGameToChosenFile(program_->engine(), program_->settings(), program_->platform());
+}
+
+void TfrmMain::mnuUpdateClick() { openWebPage(Text(kUpdatePage) + QStringLiteral("?version=") + QStringLiteral(DRAVICOR_VERSION)); }
+
+void TfrmMain::mnuMailingListClick() { openWebPage(Text(kMailingListPage)); }
+
+void TfrmMain::openWebPage(const QString& address) {
+    if (program_ == nullptr) return;
+    BusyScope busy(program_->platform().cursor);
+    if (QDesktopServices::openUrl(QUrl(address))) return;
+    program_->platform().messages.showMessage("No web browser could open the page\r" + address.toStdString(),
+                                              kProductName, MessageIcon::Warning);
+}
+
 void TfrmMain::mnuFavoritesClick() {
     if (program_ == nullptr) return;
     TfrmFavorite dialog(*program_, this);
@@ -556,6 +606,8 @@ void TfrmMain::mnuGameStatisticsClick() {
 
 void TfrmMain::offerWhatNext() {
     if (program_ == nullptr || closing_ || !isVisible()) return;
+    // The deal's place in the hi-scores comes before what to play next.
+    ShowNewHiScore(*program_, this);
     GameWonLinks links;
     links.statistics = statisticsLinks();
     if (openGame_ != nullptr) links.openGame = [this] { return chooseGame(); };

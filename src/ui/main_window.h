@@ -92,6 +92,9 @@ public:
     bool toolbarLarge() const { return toolbarLarge_; }
     bool toolbarFlat() const { return toolbarFlat_; }
     bool toolbarVisible() const { return toolbarVisible_; }
+    // The toolbar buttons' tool tips (Show_ToolTips).
+    void ShowToolTips(bool show);
+    bool toolTipsShown() const;
 
     // Hands the table the pointer cursors the settings record chose
     // (position 172), and the matching one for dragging.
@@ -169,6 +172,17 @@ private:
     void mnuLogStatisticsClick();
     void mnuSelectClick();
     void mnuFavoritesClick();
+    void mnuSaveClick();
+    void mnuUpdateClick();
+    void mnuMailingListClick();
+    // Opens a page of the program's web site in the browser; says so when
+    // no browser takes it.
+    void openWebPage(const QString& address);
+    // After a command that ended a deal: the hi-score table when the deal
+    // took a place (not while a won game is still to be celebrated, nor over
+    // another window).
+    void announceNewHiScore();
+    void queueNewHiScore();
     // The open-game dialog (when the window has one); true when a new deal
     // is on the table afterwards.
     bool chooseGame();
@@ -210,6 +224,8 @@ private:
     GameRulesHelp* rulesHelp_ = nullptr;  // owned by the window
     TfrmApri* openGame_ = nullptr;        // owned by the window; made once, shown again and again
     bool closing_ = false;
+    bool hiScoreQueued_ = false;
+    QObject* toolTipGate_ = nullptr;  // swallows the toolbar's tool tips when they are off
 };
 
 }  // namespace dravicor

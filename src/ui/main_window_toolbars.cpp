@@ -2,6 +2,7 @@
 // their pop-up menu, the time and score panels, the status bar, and the
 // preferences that show or hide them.
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +34,19 @@ constexpr Button kButtons[] = {
     {"mnuRestartGame", "Restart"}, {"mnuExit", "Exit"}};
 
 const char* YesNo(bool flag) { return flag ? "Y" : "N"; }
+
+// Lets the toolbar buttons' tool tips through, or swallows them.
+class ToolTipGate final : public QObject {
+public:
+    using QObject::QObject;
+    bool open = true;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!open && event->type() == QEvent::ToolTip) return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // The buttons of a toolbar in their order.
 QList<QToolButton*> ButtonsOf(const QWidget& toolbar) {
@@ -76,10 +90,16 @@ QWidget* TfrmMain::buildToolbar(QWidget* row, const char* objectName, const Tool
         button->setIconSize(QSize(shape.iconSize, shape.iconSize));
         button->setFixedSize(shape.buttonWidth, shape.height - shape.buttonTop);
         button->setFocusPolicy(Qt::NoFocus);
+        if (toolTipGate_ == nullptr) toolTipGate_ = new ToolTipGate(this);
+        button->installEventFilter(toolTipGate_);
         layout->addWidget(button);
     }
     return toolbar;
 }
+
+void TfrmMain::ShowToolTips(bool show) { static_cast<ToolTipGate*>(toolTipGate_)->open = show; }
+
+bool TfrmMain::toolTipsShown() const { return static_cast<const ToolTipGate*>(toolTipGate_)->open; }
 
 void TfrmMain::buildToolbars() {
     // The toolbar row: one of the two toolbars, then the time and score

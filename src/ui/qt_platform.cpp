@@ -221,8 +221,9 @@ std::optional<std::string> QtPlatform::chooseFileToOpen(std::string_view title, 
 
 std::optional<std::string> QtPlatform::chooseFileToSave(std::string_view title, std::string_view directory,
                                                         std::string_view filter) {
+    // The caller asks before replacing a file, with its own question.
     return ToPath(QFileDialog::getSaveFileName(QApplication::activeWindow(), FromText(title), FromPath(directory),
-                                               QtFileFilter(filter)));
+                                               QtFileFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 ScreenInfo QtPlatform::info() const {

@@ -69,6 +69,8 @@ public:
     void setPointerCursors(const QCursor& normal, const QCursor& dragging);
 
     // The celebration of a won game; a close request ends it early.
+    // A won game has not been announced yet (gameWonCelebrated is still to come).
+    bool celebrationPending() const { return celebrationPending_; }
     bool winningAnimationRunning() const;
     void stopWinningAnimation();
 

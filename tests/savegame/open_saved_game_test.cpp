@@ -93,5 +93,70 @@ TEST_F(OpenSavedGameTest, NothingHappensWhileAWonGameIsCelebrated) {
     EXPECT_TRUE(fake.fileDialogs.empty());
 }
 
+
+// Saving the Klondike deal in progress from the menu.
+class SaveGameTest : public OpenSavedGameTest {
+protected:
+    std::optional<std::filesystem::path> save() {
+        return SaveGameToChosenFile(program.engine(), program.settings(), platform);
+    }
+    std::string expectedBytes() const { return SavedGameBytes(program.engine(), program.settings()); }
+};
+
+TEST_F(SaveGameTest, TheChosenFileGetsTheGameAndItsFolderIsRemembered) {
+    fake.chosenFiles.push_back((saves / "klondike").string());
+    EXPECT_EQ(save(), saves / "klondike.gam") << "the default extension is added";
+    ASSERT_EQ(fake.fileDialogs.size(), 1u);
+    EXPECT_EQ(fake.fileDialogs[0].title, "Save game");
+    EXPECT_EQ(fake.fileDialogs[0].directory, dir.path().string() + "/");
+    EXPECT_EQ(fake.fileDialogs[0].filter, "Game|*.gam");
+    EXPECT_TRUE(fake.questions.empty());
+    EXPECT_EQ(ReadFile(saves / "klondike.gam"), expectedBytes());
+    EXPECT_EQ(dirSave(), saves.path().string());
+
+    // What was written plays on from the same place.
+    fake.chosenFiles.push_back((saves / "klondike.gam").string());
+    EXPECT_EQ(open(), saves / "klondike.gam");
+    EXPECT_EQ(program.game().gameCode, kKlondike);
+}
+
+TEST_F(SaveGameTest, AnExistingFileIsReplacedOnlyAfterYes) {
+    const std::string spider = ReadFile(saved);
+    fake.chosenFiles.push_back(saved.string());
+    fake.answers.push_back(Answer::Cancel);
+    EXPECT_EQ(save(), std::nullopt);
+    ASSERT_EQ(fake.questions.size(), 1u);
+    EXPECT_EQ(fake.questions[0].text, saved.string() + "\rThis file already exists.\nReplace existing file?");
+    EXPECT_EQ(fake.questions[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(ReadFile(saved), spider);
+    EXPECT_EQ(dirSave(), "<none>");
+
+    // No: the dialog again, where another name is chosen.
+    fake.chosenFiles.push_back(saved.string());
+    fake.answers.push_back(Answer::No);
+    fake.chosenFiles.push_back((saves / "other.gam").string());
+    EXPECT_EQ(save(), saves / "other.gam");
+    EXPECT_EQ(fake.fileDialogs.size(), 3u);
+    EXPECT_EQ(ReadFile(saved), spider);
+
+    fake.chosenFiles.push_back(saved.string());
+    fake.answers.push_back(Answer::Yes);
+    EXPECT_EQ(save(), saved);
+    EXPECT_EQ(ReadFile(saved), expectedBytes());
+}
+
+TEST_F(SaveGameTest, CancellingTheDialogWritesNothingAndAnUnwritableFileIsNamed) {
+    EXPECT_EQ(save(), std::nullopt);
+    EXPECT_TRUE(fake.messages.empty());
+
+    const std::filesystem::path nowhere = saves / "no such folder" / "game.gam";
+    fake.chosenFiles.push_back(nowhere.string());
+    EXPECT_EQ(save(), std::nullopt);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
+    EXPECT_NE(fake.messages[0].text.find("game.gam"), std::string::npos) << fake.messages[0].text;
+    EXPECT_EQ(dirSave(), "<none>");
+}
+
 }  // namespace
 }  // namespace dravicor::test

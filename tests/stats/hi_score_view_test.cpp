@@ -29,10 +29,10 @@ TEST(HiScoreView, TitleSoundAndTheTableAfterADeal) {
     EXPECT_EQ(HiScoreSound(settings, HiScoreMode::NewEntry), "Scores.wav");
 
     settings.put(Field::ConfirmEnterHiScores, "Y");
-    EXPECT_EQ(NewHiScoreTitle(settings, 4), "Compliments! You entered the FreeCell Hi-Scores!");
-    EXPECT_EQ(NewHiScoreTitle(settings, -1), std::nullopt);
+    EXPECT_EQ(NewHiScoreTitle(settings, 4, "FreeCell"), "Compliments! You entered the FreeCell Hi-Scores!");
+    EXPECT_EQ(NewHiScoreTitle(settings, -1, "FreeCell"), std::nullopt);
     settings.put(Field::ConfirmEnterHiScores, "N");
-    EXPECT_EQ(NewHiScoreTitle(settings, 0), std::nullopt);
+    EXPECT_EQ(NewHiScoreTitle(settings, 0, "FreeCell"), std::nullopt);
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST(MainWindowMenus, DemoIsAShortcutOutsideTheMenus) {
     }
 }
 
-TEST(MainWindowMenus, EntriesOfLaterWindowsAreDisabled) {
+TEST(MainWindowMenus, WithoutAProgramNoWindowCanBeOpened) {
     TfrmMain window;
     for (const char* later :
          {"mnuOpen", "mnuSelect", "mnuSave", "mnuPlayers", "mnuGameStatistics", "mnuPlayersStatistics",
@@ -285,7 +285,8 @@ TEST_F(MainWindowCommands, TheClockShowsTheElapsedTimeEverySecond) {
     EXPECT_EQ(clockText(), QStringLiteral("1:02:05"));
 }
 
-// A won game ends with the "Game won" window; "New game..." deals afresh.
+// A won game shows its place in the hi-scores, then the "Game won" window;
+// "New game..." deals afresh.
 TEST_F(MainWindowCommands, AWonGameOffersWhatNextAndNewGameDeals) {
     program.settings().put(Field::WinningAnimation, "N");
     Position nearlyWon;
@@ -299,20 +300,28 @@ TEST_F(MainWindowCommands, AWonGameOffersWhatNextAndNewGameDeals) {
     const std::string numberBefore = program.game().gameNumber;
 
     bool offered = false;
-    QTimer::singleShot(0, [&] {
-        // The window is modal: the next turn of the event loop finds it.
-        QTimer::singleShot(50, [&] {
-            auto* won = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(won, nullptr);
-            EXPECT_EQ(won->objectName(), "TfrmGameWon");
+    QStringList shown;
+    // The windows are modal: a timer finds each in turn.
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal == nullptr || (!shown.isEmpty() && shown.back() == modal->windowTitle())) return;
+        shown << modal->windowTitle();
+        if (modal->objectName() == "TfrmGameWon") {
             offered = true;
-            won->findChild<QPushButton*>(QStringLiteral("btnNewGame"))->click();
-        });
+            modal->findChild<QPushButton*>(QStringLiteral("btnNewGame"))->click();
+        } else {
+            modal->reject();
+        }
     });
+    poll.start();
     window->show();
     ASSERT_TRUE(PlayMove(program.engine(), PlayerMove{13, PileId::Foundation(1)}));
     EXPECT_FALSE(program.game().inProgress) << "won and recorded";
     QTRY_VERIFY_WITH_TIMEOUT(offered, 3000);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0], QStringLiteral("Compliments! You entered the FreeCell Hi-Scores!"));
     QTRY_VERIFY_WITH_TIMEOUT(program.game().inProgress, 3000);
     EXPECT_NE(program.game().gameNumber, numberBefore) << "a new deal";
 }
