@@ -1,6 +1,8 @@
 #include "select/custom_game_creation.h"
 
 #include "common/product.h"
+#include "common/profile_file.h"
+#include "shell/preferences.h"
 #include "rules/catalogue.h"
 #include "shell/program.h"
 #include "stats/statistics.h"
@@ -35,6 +37,13 @@ NewCustomGameStart OfferNewCustomGame(Program& program, int code) {
     // Makes the code and name current in the settings record and loads the
     // rules with the overrides of the new record.
     if (!program.selectGame(code)) return NewCustomGameStart::NotDealt;
+    // The next start-up comes back to the game the player chose here.
+    try {
+        ConfigFile(program.settings())
+            .WriteStrings(kPreferenceSection, {{"Game", std::to_string(code)}, {"Game_Name", name}});
+    } catch (const ProfileWriteError& error) {
+        program.platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
+    }
     return engine.StartGame(true, true, 2, false) ? NewCustomGameStart::Dealt : NewCustomGameStart::NotDealt;
 }
 

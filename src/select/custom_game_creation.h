@@ -29,7 +29,7 @@ enum class NewCustomGameStart {
 // After a customized game was added: when a game is in progress and not
 // won, asks whether to start the new game now. Yes ends the game in
 // progress, resets the run counters, makes the new game current with its
-// rules and deals it.
+// rules (and the game the next start-up deals) and deals it.
 NewCustomGameStart OfferNewCustomGame(Program& program, int code);
 
 }  // namespace dravicor

@@ -29,6 +29,7 @@
 #include "ui/all_games_window.h"
 #include "ui/clear_statistics_dialog.h"
 #include "ui/customize_dialog.h"
+#include "ui/customize_rules_dialog.h"
 #include "ui/favourites_dialog.h"
 #include "ui/game_log_window.h"
 #include "ui/hi_score_window.h"
@@ -229,7 +230,7 @@ void TfrmMain::buildMenus() {
     addEntry(help, "mnuAbout", QStringLiteral("A&bout..."));
 
     // Their windows come with later work: present, but not to be chosen yet.
-    for (const char* later : {"mnuCustomizeRules", "mnuCardCounter"}) action(later).setEnabled(false);
+    for (const char* later : {"mnuCardCounter"}) action(later).setEnabled(false);
 }
 
 void TfrmMain::wireCommands() {
@@ -260,6 +261,7 @@ void TfrmMain::wireCommands() {
     on("mnuContents", &TfrmMain::mnuContentsClick);
     on("mnuGameStatistics", &TfrmMain::mnuGameStatisticsClick);
     on("mnuSave", &TfrmMain::mnuSaveClick);
+    on("mnuCustomizeRules", &TfrmMain::mnuCustomizeRulesClick);
     on("mnuUpdate", &TfrmMain::mnuUpdateClick);
     on("mnuMailingList", &TfrmMain::mnuMailingListClick);
     connect(&action("mnuExit"), &QAction::triggered, this, &QWidget::close);
@@ -285,6 +287,7 @@ void TfrmMain::refresh() {
     action("mnuOpen").setEnabled(openGame_ != nullptr);
     action("mnuSelect").setEnabled(hasGame);
     action("mnuSave").setEnabled(hasGame);
+    action("mnuCustomizeRules").setEnabled(hasGame);
     action("mnuFavorites").setEnabled(program_ != nullptr);
     for (const char* window : {"mnuPlayers", "mnuOptions", "mnuTips", "mnuAbout", "mnuAllGamesStatistics",
                                "mnuLogStatistics", "mnuUpdate", "mnuMailingList"}) {
@@ -555,6 +558,17 @@ void TfrmMain::mnuLogStatisticsClick() {
                     this);
 }
 void TfrmMain::mnuSelectClick() { chooseNumber(); }
+
+void TfrmMain::mnuCustomizeRulesClick() {
+    if (program_ == nullptr) return;
+    std::function<void()> help;
+    if (rulesHelp_ != nullptr) help = [this] { rulesHelp_->ShowContents(); };
+    const CustomizeRulesOutcome outcome = ShowCustomizeRules(*program_, this, help);
+    if (outcome != CustomizeRulesOutcome::Cancelled && openGame_ != nullptr) openGame_->RefreshCustomizedFolder();
+    refresh();
+    // The game played has gone: the player chooses another.
+    if (outcome == CustomizeRulesOutcome::Deleted) chooseGame();
+}
 
 void TfrmMain::mnuSaveClick() {
     if (program_ == nullptr || program_->game().gameCode == kNoGame) return;

@@ -173,6 +173,7 @@ private:
     void mnuSelectClick();
     void mnuFavoritesClick();
     void mnuSaveClick();
+    void mnuCustomizeRulesClick();
     void mnuUpdateClick();
     void mnuMailingListClick();
     // Opens a page of the program's web site in the browser; says so when

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/profile_file.h"
 #include "select/open_game_choice.h"
+#include "shell/preferences.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
@@ -77,6 +79,9 @@ TEST_F(CustomGameCreationTest, YesEndsTheGameAndDealsTheNewOneWithItsRules) {
     EXPECT_EQ(program.rules()[Rule::CardsPerStockDeal], 3);
     EXPECT_EQ(program.rules()[Rule::Redeals], 3);
     EXPECT_EQ(program.rules()[Rule::TableauEmptyAccepts], -1);
+    const ProfileFile config = ConfigFile(program.settings());
+    EXPECT_EQ(config.ReadString(kPreferenceSection, "Game", ""), "8000") << "the game of the next start-up";
+    EXPECT_EQ(config.ReadString(kPreferenceSection, "Game_Name", ""), "Klondike Three Up");
 }
 
 TEST_F(CustomGameCreationTest, WithoutAGameInProgressTheGameIsOnlyAdded) {
