@@ -94,6 +94,25 @@ void CardCounter::Recount(const Position& position, const GameRules& rules) {
     markPileByFaces(piles.stock[2], position);
 }
 
+void CardCounter::Refresh(const Position& position, const GameRules& rules) {
+    const int cardCount = std::max(0, static_cast<int>(rules[Rule::CardCount]));
+    const auto kept = marks_;
+    const bool sameGame = cardCount == cardCount_;
+    Recount(position, rules);
+    if (!sameGame || (!options_.stockOnly && !options_.tableauOnly)) return;
+    std::array<bool, kCardCount> counted;
+    counted.fill(true);  // a card out of play is cleared whatever the options
+    position.piles.forEach([&](PileId id, const Pile& pile) {
+        const bool countedHere = IsStockSide(id.kind) ? countsStock() : countsTableau();
+        for (const CardNumber card : pile.groups()) {
+            if (IsCard(card)) counted[static_cast<size_t>(card - 1)] = countedHere;
+        }
+    });
+    for (size_t i = 0; i < kCardCount; ++i) {
+        if (!counted[i]) marks_[i] = kept[i];
+    }
+}
+
 bool CardCounter::Update(const Position& position, const GameRules& rules, int card, PileKind kind, bool seen,
                          CounterMode mode) {
     if (card == -1) {

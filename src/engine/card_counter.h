@@ -74,6 +74,13 @@ public:
     // Reset, then marks every card from the position as far as the options
     // let the counter see: stock and waste, then the other piles.
     void Recount(const Position& position, const GameRules& rules);
+    // After any change of the table, for a caller that does not report single
+    // cards: the cards lying where the options count them (or nowhere) are
+    // marked afresh from the position, the others keep their marks, as the
+    // reports of single cards would leave them (under "&Stock only" a card
+    // played from the waste to a foundation stays as it was). A game of
+    // another card count is recounted.
+    void Refresh(const Position& position, const GameRules& rules);
     // A card has moved to a pile of the kind (or turned there); card -1 asks
     // for a recount. True when the window needs repainting.
     bool Update(const Position& position, const GameRules& rules, int card, PileKind kind, bool seen,

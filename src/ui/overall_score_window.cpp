@@ -54,7 +54,7 @@ void TfrmOverallScore::FormCreate() {
             &TfrmOverallScore::btnDetailsClick);
     QPushButton* publish = addButton("btnPublish", QStringLiteral("Publish on Internet..."));
     publish->setEnabled(static_cast<bool>(publish_));
-    connect(publish, &QPushButton::clicked, this, [this] { publish_(ranking_); });
+    connect(publish, &QPushButton::clicked, this, &TfrmOverallScore::btnPublishClick);
     buttons->addStretch(1);
     QPushButton* ok = addButton("btnOK", QStringLiteral("OK"));
     ok->setDefault(true);
@@ -86,6 +86,16 @@ bool TfrmOverallScore::btnDetailsClick() {
     if (row < 0 || row >= static_cast<int>(ranking_.size())) return false;
     TfrmOverallDetails details(program_, ranking_[static_cast<size_t>(row)].player, this);
     details.exec();
+    return true;
+}
+
+bool TfrmOverallScore::btnPublishClick() {
+    const int row = grdScores_->currentRow();
+    if (!publish_ || row < 0 || row >= static_cast<int>(ranking_.size())) {
+        program_.platform().messages.beep();
+        return false;
+    }
+    publish_(ranking_[static_cast<size_t>(row)]);
     return true;
 }
 

@@ -14,9 +14,9 @@ namespace dravicor {
 
 class Program;
 
-// What "Publish on Internet..." does with the ranking; without it the
-// button is disabled.
-using PublishOverallScores = std::function<void(const std::vector<OverallRank>&)>;
+// What "Publish on Internet..." does with the selected player's totals;
+// without it the button is disabled.
+using PublishOverallScores = std::function<void(const OverallRank& player)>;
 
 // "Overall score": the players ranked by the sum of their best deals of
 // every game. A file that fails its checks is deleted on reading (with its
@@ -33,6 +33,9 @@ public:
     void refresh();
     // Opens the details of the selected row's player; false when no player is selected.
     bool btnDetailsClick();
+    // Publishes the selected row's player; false (with the beep) when no
+    // player is selected.
+    bool btnPublishClick();
     // Asks, clears the hi-scores (and with them the overall scores) and
     // shows the empty ranking; true when cleared.
     bool mnuClearHiScoresClick();

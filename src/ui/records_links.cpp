@@ -5,12 +5,14 @@
 #include "ui/game_log_window.h"
 #include "ui/hi_score_window.h"
 #include "ui/players_statistics_window.h"
+#include "ui/score_mail_dialogs.h"
 
 namespace dravicor {
 
 StatisticsLinks RecordsWindowLinks(Program& program, QWidget* parent, PublishOverallScores publish) {
     StatisticsLinks links;
     Program* const shared = &program;
+    if (!publish) publish = MailPublisher(program, parent);
     links.set(StatisticsLink::OverallScore, [shared, parent, publish](const StatisticsChoice&) {
         ShowOverallScore(*shared, publish, parent);
     });

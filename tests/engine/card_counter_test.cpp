@@ -173,6 +173,64 @@ TEST(CardCounterUpdate, TheWasteTopOfAWasteShowingOnlyItsTop) {
     EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::Up);
 }
 
+TEST(CardCounterRefresh, CardsWhereTheOptionsDoNotLookKeepTheirMarks) {
+    const GameRules rules = Rules(52, 1, 1);  // every waste card counts as seen
+    Position position = MixedPosition();
+    CardCounter counter;
+    counter.setOptions({.stockOnly = true});
+    counter.Recount(position, rules);
+    ASSERT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::Up);
+
+    // The waste's top card goes to a foundation, a stock card to the waste.
+    position.piles.stock[1].remove(kTwoDiamonds, RemoveMode::Delete);
+    position.Append(PileId::Foundation(2), kTwoDiamonds, true);
+    position.piles.stock[0].remove(kFiveHearts, RemoveMode::Delete);
+    position.Append(PileId::Waste(), kFiveHearts, true);
+    counter.Refresh(position, rules);
+    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::Up);  // not looked at on the foundation
+    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::Up);   // seen on the waste
+    EXPECT_EQ(MarkOf(counter, kFourClubs), CounterMark::None);
+    // A full recount forgets what lies out of sight.
+    counter.Recount(position, rules);
+    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::None);
+
+    // Tableau only: the stock side keeps its marks, the tableau side follows
+    // the faces, and a card gone out of play is cleared.
+    counter.setOptions({.tableauOnly = true});
+    counter.Recount(position, rules);
+    position.piles.stock[1].remove(kFiveHearts, RemoveMode::Delete);
+    position.Append(PileId::Stock(), kFiveHearts, false);
+    position.cardTable.SetFaceUp(kThreeClubs, true);
+    position.piles.reserves[0].remove(kSixSpades, RemoveMode::Delete);
+    counter.Refresh(position, rules);
+    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, kThreeClubs), CounterMark::Up);
+    EXPECT_EQ(MarkOf(counter, kSixSpades), CounterMark::None);
+
+    // Without an only option a refresh is a recount.
+    counter.setOptions({});
+    counter.Refresh(position, rules);
+    CardCounter recounted;
+    recounted.Recount(position, rules);
+    EXPECT_EQ(counter.cells(), recounted.cells());
+}
+
+TEST(CardCounterRefresh, AGameOfAnotherCardCountForgetsTheOldMarks) {
+    Position position = MixedPosition();
+    CardCounter counter;
+    counter.setOptions({.stockOnly = true});
+    counter.Recount(position, Rules(52, 1, 1));
+    position.piles.stock[1].remove(kTwoDiamonds, RemoveMode::Delete);
+    position.Append(PileId::Foundation(2), kTwoDiamonds, true);
+    counter.Refresh(position, Rules(52, 1, 1));
+    ASSERT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::Up);
+
+    // The next game has two decks: the card seen in the last game is unknown again.
+    counter.Refresh(position, Rules(104, 1, 1));
+    EXPECT_EQ(counter.cardCount(), 104);
+    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::None);
+}
+
 TEST(CardCounterOptions, OnlyOptionsExcludeEachOtherAndEachChangeRecounts) {
     const Position position = MixedPosition();
     const GameRules rules = Rules(52, 0, 1);
