@@ -26,6 +26,7 @@
 #include "ui/demo_bar.h"
 #include "ui/game_rules_help.h"
 #include "ui/about_box.h"
+#include "ui/card_counter_window.h"
 #include "ui/all_games_window.h"
 #include "ui/clear_statistics_dialog.h"
 #include "ui/customize_dialog.h"
@@ -114,6 +115,10 @@ void TfrmMain::FormCreate() {
         rulesHelp_ = new GameRulesHelp(*program_, this);
         if (library_ != nullptr) {
             openGame_ = new TfrmApri(*program_, *library_, this);
+            cardCounter_ = new TfrmCardCounter(*program_, *library_, this);
+            connect(cardCounter_, &TfrmCardCounter::closed, this,
+                    [this] { action("mnuCardCounter").setChecked(false); });
+            connect(table_, &TableWidget::dealShown, cardCounter_, &TfrmCardCounter::resetForGame);
             openGame_->setHooks({[this](int code, const std::string&) { rulesHelp_->ShowGameRules(code); },
                                  [this](int code, const std::string& player) { showGameStatistics(code, player); },
                                  [this] { rulesHelp_->ShowContents(); }});
@@ -230,7 +235,7 @@ void TfrmMain::buildMenus() {
     addEntry(help, "mnuAbout", QStringLiteral("A&bout..."));
 
     // Their windows come with later work: present, but not to be chosen yet.
-    for (const char* later : {"mnuCardCounter"}) action(later).setEnabled(false);
+    action("mnuCardCounter").setCheckable(true);
 }
 
 void TfrmMain::wireCommands() {
@@ -262,6 +267,7 @@ void TfrmMain::wireCommands() {
     on("mnuGameStatistics", &TfrmMain::mnuGameStatisticsClick);
     on("mnuSave", &TfrmMain::mnuSaveClick);
     on("mnuCustomizeRules", &TfrmMain::mnuCustomizeRulesClick);
+    on("mnuCardCounter", &TfrmMain::mnuCardCounterClick);
     on("mnuUpdate", &TfrmMain::mnuUpdateClick);
     on("mnuMailingList", &TfrmMain::mnuMailingListClick);
     connect(&action("mnuExit"), &QAction::triggered, this, &QWidget::close);
@@ -288,6 +294,8 @@ void TfrmMain::refresh() {
     action("mnuSelect").setEnabled(hasGame);
     action("mnuSave").setEnabled(hasGame);
     action("mnuCustomizeRules").setEnabled(hasGame);
+    action("mnuCardCounter").setEnabled(hasGame && cardCounter_ != nullptr);
+    if (cardCounter_ != nullptr) cardCounter_->recount();
     action("mnuFavorites").setEnabled(program_ != nullptr);
     for (const char* window : {"mnuPlayers", "mnuOptions", "mnuTips", "mnuAbout", "mnuAllGamesStatistics",
                                "mnuLogStatistics", "mnuUpdate", "mnuMailingList"}) {
@@ -458,6 +466,9 @@ void TfrmMain::FormActivate() {
             program_->platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         }
         if (TipsAtStartup(ConfigFile(program_->settings()))) TfrmTips(*program_, this).run();
+        // The card counter comes back as the player left it.
+        if (cardCounter_ != nullptr && !cardCounter_->isVisible() && CardCounterShownAtStartup(*program_))
+            mnuCardCounterClick();
         // The player picks the game in the open-game dialog; a deal asked for
         // on the command line (or a window without the dialog) deals the last
         // game played at once.
@@ -568,6 +579,16 @@ void TfrmMain::mnuCustomizeRulesClick() {
     refresh();
     // The game played has gone: the player chooses another.
     if (outcome == CustomizeRulesOutcome::Deleted) chooseGame();
+}
+
+void TfrmMain::mnuCardCounterClick() {
+    if (cardCounter_ == nullptr) return;
+    if (cardCounter_->isVisible()) {
+        cardCounter_->close();
+    } else {
+        cardCounter_->show();
+    }
+    action("mnuCardCounter").setChecked(cardCounter_->isVisible());
 }
 
 void TfrmMain::mnuSaveClick() {

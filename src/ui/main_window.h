@@ -21,6 +21,7 @@ class QTimer;
 namespace dravicor {
 
 class DemoBar;
+class TfrmCardCounter;
 class Program;
 class ResourceLibrary;
 class SettingsRecord;
@@ -101,6 +102,8 @@ public:
     void ApplyTableCursor();
     // The open-game dialog, made with the window when it has a resource library.
     TfrmApri* openGameDialog() const { return openGame_; }
+    // The card counter, made with the window when it has a resource library.
+    TfrmCardCounter* cardCounter() const { return cardCounter_; }
     // The deal the first activation makes instead of a number drawn at random
     // (the open-game dialog is not shown then).
     void setFirstDealNumber(std::string number) {
@@ -174,6 +177,7 @@ private:
     void mnuFavoritesClick();
     void mnuSaveClick();
     void mnuCustomizeRulesClick();
+    void mnuCardCounterClick();
     void mnuUpdateClick();
     void mnuMailingListClick();
     // Opens a page of the program's web site in the browser; says so when
@@ -226,6 +230,7 @@ private:
     TfrmApri* openGame_ = nullptr;        // owned by the window; made once, shown again and again
     bool closing_ = false;
     bool hiScoreQueued_ = false;
+    TfrmCardCounter* cardCounter_ = nullptr;  // owned by the window; hidden until asked for
     QObject* toolTipGate_ = nullptr;  // swallows the toolbar's tool tips when they are off
 };
 

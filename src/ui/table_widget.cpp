@@ -322,6 +322,7 @@ void TableWidget::followEngine() {
 void TableWidget::gameShown(bool animate) {
     // A new deal has been made meanwhile: the won game needs no more words.
     celebrationPending_ = false;
+    emit dealShown();
     // Centred on the cards as they are dealt.
     transform_ = TableTransform::Fit({width(), height()}, scaled_);
     fitTable();

@@ -88,6 +88,8 @@ public:
 signals:
     // The engine reported a change of the game shown (a move, a deal, undo ...).
     void engineChanged();
+    // A game has been put on the table (a new deal, a restart, a saved game).
+    void dealShown();
     // A frame of the table has been painted.
     void tablePainted();
     // The celebration of a won game is over (played out or stopped).

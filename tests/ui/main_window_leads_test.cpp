@@ -1,8 +1,9 @@
 // Commands of the main window that lead out of the table: saving, the
 // hi-score table after a deal, the tip of the day at start-up and the
-// toolbar's tool tips.
+// toolbar's tool tips; the card counter beside the table.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QHelpEvent>
@@ -17,7 +18,9 @@
 #include "stats/hi_scores.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
+#include "ui/card_counter_window.h"
 #include "ui/main_window.h"
+#include "ui/resource_library.h"
 
 namespace dravicor::test {
 namespace {
@@ -145,6 +148,81 @@ TEST_F(MainWindowLeads, ToolbarToolTipsFollowTheirPreference) {
     QToolTip::hideText();
     fake.answers.push_back(Answer::Ok);
     quiet.close();
+}
+
+
+// The running program's window, with the library's pictures.
+class MainWindowWithCounter : public ::testing::Test {
+protected:
+    MainWindowWithCounter() { EXPECT_TRUE(program.initialise()); }
+    ~MainWindowWithCounter() override {
+        fake.answers.push_back(Answer::Ok);
+        if (window) window->close();
+    }
+    void open() {
+        window = std::make_unique<TfrmMain>(program, *library);
+        counter = window->cardCounter();
+    }
+    // The card's mark as the counter window shows it.
+    CounterMark markOf(int card) const { return counter->counter().cell(card)->mark; }
+
+    ScratchProgramDir dir;
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    Program program{dir.path(), platform};
+    std::unique_ptr<ResourceLibrary> library = ResourceLibrary::Open(DRAVICOR_BUILT_PROGRAM_DIR);
+    std::unique_ptr<TfrmMain> window;
+    TfrmCardCounter* counter = nullptr;
+};
+
+TEST_F(MainWindowWithCounter, TheMenuEntrySwitchesTheCounterWhichFollowsTheTable) {
+    ASSERT_NE(library, nullptr);
+    ASSERT_TRUE(program.selectGame(0));  // Klondike: most of the deal lies face down
+    open();
+    ASSERT_NE(counter, nullptr);
+    ASSERT_TRUE(program.engine().StartGame(true, false, 2, true));
+    window->refresh();
+    QAction& entry = window->action("mnuCardCounter");
+    ASSERT_TRUE(entry.isEnabled());
+    EXPECT_FALSE(counter->isVisible());
+
+    entry.trigger();
+    EXPECT_TRUE(counter->isVisible());
+    EXPECT_TRUE(entry.isChecked());
+    const int hidden = program.position().piles.tableau[6].groups().front();  // face down under the last pile
+    EXPECT_EQ(markOf(hidden), CounterMark::Down);
+
+    // What the table shows after a command reaches the counter.
+    const int stockTop = program.position().piles.stock[0].groups().back();
+    EXPECT_EQ(markOf(stockTop), CounterMark::Down);
+    ASSERT_TRUE(program.engine().StockClick());
+    window->refresh();
+    EXPECT_EQ(markOf(stockTop), CounterMark::Up) << "turned onto the waste";
+
+    // Closing the window clears the check mark; the entry shows it again.
+    counter->close();
+    EXPECT_FALSE(entry.isChecked());
+    entry.trigger();
+    EXPECT_TRUE(counter->isVisible());
+    entry.trigger();
+    EXPECT_FALSE(counter->isVisible());
+    EXPECT_FALSE(entry.isChecked());
+}
+
+TEST_F(MainWindowWithCounter, ACounterLeftOpenComesBackAtTheFirstActivation) {
+    ASSERT_NE(library, nullptr);
+    ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, "CardCounter_Visible", "Y");
+    open();
+    window->dealLastGameAtStart();
+    bool done = false;
+    QObject::connect(window.get(), &TfrmMain::firstActivationDone, [&done] { done = true; });
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitFor([&done] { return done; }, 5000));
+    EXPECT_TRUE(counter->isVisible());
+    EXPECT_TRUE(window->action("mnuCardCounter").isChecked());
+    EXPECT_EQ(counter->canvas().height(), CardCounterHeight(program.rules()[Rule::CardCount]));
 }
 
 }  // namespace
