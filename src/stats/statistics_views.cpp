@@ -84,6 +84,17 @@ PlayersChart PlayersChartOf(const std::vector<std::pair<std::string, StatRecord>
     return chart;
 }
 
+int PlayersChartTicks(long long axisLow, long long axisHigh) {
+    constexpr long long kMostSteps = 4;  // five ticks
+    const long long span = axisHigh - axisLow;
+    // On a long axis a step rounded to a whole number still reads right.
+    if (span >= 4 * kMostSteps) return static_cast<int>(kMostSteps + 1);
+    for (long long steps = kMostSteps; steps > 1; --steps) {
+        if (span % steps == 0) return static_cast<int>(steps + 1);
+    }
+    return 2;
+}
+
 PlayersChart ReadPlayersChart(const DataFiles& files, const SettingsRecord& settings,
                               const std::vector<std::string>& players, int gameCode, PlayerValueKind kind) {
     std::vector<std::pair<std::string, StatRecord>> records;

@@ -47,6 +47,10 @@ struct PlayersChart {
     long long axisHigh = 1;
 };
 inline constexpr size_t kPlayersChartBars = 5;
+// How many labelled ticks the value axis from low to high takes: five, or
+// fewer on a short axis so that every tick falls on a whole number (the
+// labels show whole numbers, and 0 to 1 in five ticks would read 0 0 0 0 1).
+int PlayersChartTicks(long long axisLow, long long axisHigh);
 // `players` in list order; of equal values the player later in the list
 // ranks higher, as a stable ascending sort leaves them.
 PlayersChart PlayersChartOf(const std::vector<std::pair<std::string, StatRecord>>& players, PlayerValueKind kind);

@@ -55,6 +55,7 @@ void PlayersBarChart::showPlayers(const PlayersChart& shown) {
         series_->append(set);
     }
     axis_->setRange(static_cast<qreal>(shown.axisLow), static_cast<qreal>(shown.axisHigh));
+    axis_->setTickCount(PlayersChartTicks(shown.axisLow, shown.axisHigh));
 }
 
 TfrmPlayersStatistics::TfrmPlayersStatistics(Program& program, int gameCode, QWidget* parent)

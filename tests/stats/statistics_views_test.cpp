@@ -43,6 +43,16 @@ TEST(AllGamesRows, EachKindOfValuesFillsTheThreeColumns) {
     EXPECT_EQ(AllGamesRowOf("Klondike", StatisticsView{}, AllGamesValues::Series).third, "0");
 }
 
+TEST(PlayersChart, TicksFallOnWholeNumbersOnAShortAxis) {
+    EXPECT_EQ(PlayersChartTicks(0, 1), 2) << "0 and 1, not 0 0 0 0 1";
+    EXPECT_EQ(PlayersChartTicks(0, 2), 3);
+    EXPECT_EQ(PlayersChartTicks(0, 3), 4);
+    EXPECT_EQ(PlayersChartTicks(-3, 5), 5);
+    EXPECT_EQ(PlayersChartTicks(0, 6), 4) << "0 2 4 6";
+    EXPECT_EQ(PlayersChartTicks(0, 7), 2);
+    EXPECT_EQ(PlayersChartTicks(25, 100), 5);
+}
+
 TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirst) {
     const std::vector<std::pair<std::string, StatRecord>> players = {
         {"Ann", Played(1, 2)},   // 34
