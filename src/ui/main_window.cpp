@@ -694,6 +694,10 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     // A termination request ends a celebration too.
     closing_ = true;
+    // The counter goes with the program, not by the player's hand: it is
+    // to come back at the next start as it is now, so it is not closed.
+    delete cardCounter_;
+    cardCounter_ = nullptr;
     if (table_->winningAnimationRunning()) table_->stopWinningAnimation();
     clockTimer_->stop();
     Engine& engine = program_->engine();

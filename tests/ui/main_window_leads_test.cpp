@@ -223,6 +223,12 @@ TEST_F(MainWindowWithCounter, ACounterLeftOpenComesBackAtTheFirstActivation) {
     EXPECT_TRUE(counter->isVisible());
     EXPECT_TRUE(window->action("mnuCardCounter").isChecked());
     EXPECT_EQ(counter->canvas().height(), CardCounterHeight(program.rules()[Rule::CardCount]));
+
+    // Leaving the program (whose end closes every window left) leaves the
+    // counter to come back next time.
+    window->close();
+    QApplication::closeAllWindows();
+    EXPECT_EQ(ProfileFile(dir / "DATA/CFG.DAT").ReadString(kPreferenceSection, "CardCounter_Visible", ""), "Y");
 }
 
 }  // namespace
