@@ -118,6 +118,12 @@ QWidget* TfrmCustomizeRules::buildStockPage() {
 
     lblDeals_ = new QLabel(page);
     lblDeals_->setObjectName(QStringLiteral("lblDeals"));
+    // Room for the longest text, kept while hidden: the dialog does not
+    // change its width as the player picks a redeal choice.
+    lblDeals_->setMinimumWidth(lblDeals_->fontMetrics().horizontalAdvance(QStringLiteral("(999 deals in all)")));
+    QSizePolicy keepRoom = lblDeals_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    lblDeals_->setSizePolicy(keepRoom);
     auto* redealRow = new QHBoxLayout;
     redealRow->addWidget(grpRedeals_);
     redealRow->addWidget(lblDeals_, 0, Qt::AlignBottom);
