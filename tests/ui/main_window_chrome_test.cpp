@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "common/profile_file.h"
+#include "first_activation.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
@@ -305,12 +306,7 @@ TEST_F(MainWindowChrome, FirstActivationUpgradesAndDealsTheLastGame) {
     setPreference("ConfirmQuit", "S");
     auto window = newWindow();
     EXPECT_FALSE(program.game().inProgress) << "nothing is dealt before the window is active";
-    bool done = false;
-    QObject::connect(window.get(), &TfrmMain::firstActivationDone, [&done] { done = true; });
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    ASSERT_TRUE(QTest::qWaitFor([&done] { return done; }, 5000));
+    ASSERT_TRUE(ActivateForTheFirstTime(*window));
 
     EXPECT_TRUE(program.game().inProgress);
     EXPECT_EQ(program.game().gameCode, 1);
@@ -321,7 +317,8 @@ TEST_F(MainWindowChrome, FirstActivationUpgradesAndDealsTheLastGame) {
     EXPECT_EQ(preference("ConfirmQuit"), "Y");
 
     // Later activations deal nothing more.
-    done = false;
+    bool done = false;
+    QObject::connect(window.get(), &TfrmMain::firstActivationDone, [&done] { done = true; });
     window->hide();
     window->show();
     window->activateWindow();

@@ -18,6 +18,7 @@
 #include "stats/hi_scores.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
+#include "first_activation.h"
 #include "ui/card_counter_window.h"
 #include "ui/main_window.h"
 #include "ui/resource_library.h"
@@ -110,12 +111,7 @@ TEST_F(MainWindowLeads, TheTipOfTheDayOpensAtStartUpWhenThePlayerWantsIt) {
 }
 
 TEST_F(MainWindowLeads, WithoutTheWishTheFirstActivationShowsNoTip) {
-    bool done = false;
-    QObject::connect(&window, &TfrmMain::firstActivationDone, [&done] { done = true; });
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ASSERT_TRUE(QTest::qWaitFor([&done] { return done; }, 5000));
+    ASSERT_TRUE(ActivateForTheFirstTime(window));
     EXPECT_EQ(closeNextDialog(200), QString());
 }
 
@@ -214,12 +210,7 @@ TEST_F(MainWindowWithCounter, ACounterLeftOpenComesBackAtTheFirstActivation) {
     ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, "CardCounter_Visible", "Y");
     open();
     window->dealLastGameAtStart();
-    bool done = false;
-    QObject::connect(window.get(), &TfrmMain::firstActivationDone, [&done] { done = true; });
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    ASSERT_TRUE(QTest::qWaitFor([&done] { return done; }, 5000));
+    ASSERT_TRUE(ActivateForTheFirstTime(*window));
     EXPECT_TRUE(counter->isVisible());
     EXPECT_TRUE(window->action("mnuCardCounter").isChecked());
     EXPECT_EQ(counter->canvas().height(), CardCounterHeight(program.rules()[Rule::CardCount]));
