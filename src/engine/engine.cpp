@@ -28,7 +28,15 @@ std::string FormatClock(int seconds) {
 }
 
 Engine::Engine(SettingsRecord& settings, Platform& platform, std::mt19937_64& random)
-    : settings_(settings), platform_(platform), random_(random), sounds_(settings, platform.sound) {}
+    : settings_(settings), platform_(platform), random_(random), sounds_(settings, platform.sound) {
+    // A generator of their own: the offsets do not move the deals' numbers.
+    std::minstd_rand draw(static_cast<std::minstd_rand::result_type>(
+        platform.clock.now().time_since_epoch().count() & 0x7fffffff));
+    std::uniform_int_distribution<int> offset(-kIrregularReach, kIrregularReach);
+    for (auto& table : irregular_) {
+        for (size_t entry = 1; entry < table.size(); ++entry) table[entry] = offset(draw);
+    }
+}
 
 void Engine::setGame(int code, const GameRules& rules) {
     game_.gameCode = code;
@@ -52,7 +60,8 @@ void Engine::changed() {
 }
 
 TableGeometry Engine::geometry() const {
-    return TableGeometry(origins_, metrics_, cardSize_, rules_, position_);
+    const bool irregular = settings_.isYes(Field::PileToolTips);
+    return TableGeometry(origins_, metrics_, cardSize_, rules_, position_, irregular ? &irregular_ : nullptr);
 }
 
 void Engine::layOut() {

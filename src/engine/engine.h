@@ -297,6 +297,9 @@ private:
     TableArea area_;
     PileOrigins origins_;
     SpreadMetrics metrics_;
+    // The small x offsets of tableau cards while the irregular-piles option
+    // is on; drawn once per program, so a pile keeps its look.
+    IrregularOffsets irregular_{};
     Size cardSize_{71, 96};
 
     bool autoplay_ = false;

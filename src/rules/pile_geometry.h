@@ -26,6 +26,8 @@ SpreadMetrics ResetSpreadMetrics(const GameRules& rules, char sizeLetter);
 // Small extra x offsets of tableau cards when the irregular-piles option is
 // on: seven tables of 13 entries, entry 0 of each 0.
 using IrregularOffsets = std::array<std::array<int, 13>, 7>;
+// How far an irregular card may lie to either side, in pixels.
+inline constexpr int kIrregularReach = 2;
 
 // Where every card of the table lies: pile origins from the layout, spread
 // by the metrics and the face flags of the position. Also answers the hit

@@ -1,4 +1,6 @@
 // Starting and ending games, the records hook, the clock and the sounds.
+#include <cstdlib>
+
 #include "engine_fixture.h"
 
 namespace dravicor::test {
@@ -128,6 +130,48 @@ TEST_F(EngineLifecycle, SmallScreensSwitchGamesThatAskToMediumCardsOnce) {
     EXPECT_EQ(settings.get(Field::CardSet), "002");
     EXPECT_EQ(settings.get(Field::CardBack), "011");
     EXPECT_EQ(settings.get(Field::SavedCardSize), "");
+}
+
+}  // namespace
+}  // namespace dravicor::test
+
+namespace dravicor::test {
+namespace {
+
+// The irregular-piles option moves tableau cards a little to the side (a
+// pile of one card never), and the same card always by the same amount.
+TEST_F(EngineLifecycle, IrregularPilesShiftTableauCardsByAFewPixels) {
+    deal(kKlondike);
+    ASSERT_EQ(engine.rules()[Rule::TableauSpread], 1);
+    const auto columns = [this] {
+        std::vector<int> xs;
+        const TableGeometry table = engine.geometry();
+        for (int pile = 1; pile <= 7; ++pile) {
+            const int cards = static_cast<int>(engine.position().piles.tableau[pile - 1].groups().size());
+            for (int skip = 0; skip < cards; ++skip) xs.push_back(table.PileCardX(PileId::Tableau(pile), skip, false));
+        }
+        return xs;
+    };
+    settings.put(Field::PileToolTips, "N");
+    const std::vector<int> straight = columns();
+    settings.put(Field::PileToolTips, "Y");
+    const std::vector<int> irregular = columns();
+    ASSERT_EQ(irregular.size(), straight.size());
+    int moved = 0;
+    size_t at = 0;
+    for (int pile = 1; pile <= 7; ++pile) {
+        for (int skip = 0; skip < pile; ++skip, ++at) {
+            EXPECT_LE(std::abs(irregular[at] - straight[at]), kIrregularReach) << pile << '/' << skip;
+            if (pile == 1) {
+                EXPECT_EQ(irregular[at], straight[at]) << "a pile of one card lies straight";
+            }
+            if (irregular[at] != straight[at]) ++moved;
+        }
+    }
+    EXPECT_GT(moved, 5);
+    EXPECT_EQ(columns(), irregular) << "the same offsets each time";
+    settings.put(Field::PileToolTips, "N");
+    EXPECT_EQ(columns(), straight);
 }
 
 }  // namespace
