@@ -15,6 +15,7 @@
 #include "players/player_list.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/records_grid.h"
 
@@ -64,9 +65,7 @@ void TfrmAllGamesStatistics::FormCreate() {
                                {QStringLiteral("Game"), QStringLiteral("Won"), QStringLiteral("Lost"),
                                 QStringLiteral("Percent")});
     layout->addWidget(grdGames_, 1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
+    auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignRight);
     resize(560, 480);

@@ -12,6 +12,7 @@
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "stats/game_log.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace dravicor {
@@ -45,13 +46,9 @@ TfrmClearStatistics::TfrmClearStatistics(Program& program, std::string_view play
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
+    auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &TfrmClearStatistics::btnOKClick);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    cancel->setAutoDefault(false);
+    auto* cancel = NewDialogButton(this, QStringLiteral("Cancel"), "btnCancel");
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_buttons.h"
+
 namespace dravicor {
 
 namespace {
@@ -42,9 +44,7 @@ void TfrmCustomHelp::FormCreate(const CustomRulesComparison& comparison) {
     origin->addWidget(Label(this, "lblBaseName", Text(comparison.baseName)));
     origin->addStretch();
 
-    auto* btnRules = new QPushButton(QStringLiteral("&Rules"), this);
-    btnRules->setObjectName(QStringLiteral("btnRules"));
-    btnRules->setAutoDefault(false);
+    auto* btnRules = NewDialogButton(this, QStringLiteral("&Rules"), "btnRules");
     auto* rules = new QHBoxLayout;
     rules->addWidget(btnRules);
     rules->addWidget(Label(this, "lblRulesHint",
@@ -70,9 +70,7 @@ void TfrmCustomHelp::FormCreate(const CustomRulesComparison& comparison) {
         }
     }
 
-    auto* btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
+    auto* btnOK = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(btnOK);

@@ -18,4 +18,15 @@ DialogButtons MakeOkCancelHelp(QWidget* parent) {
     return {box, ok, cancel, help};
 }
 
+QPushButton* NewDialogButton(QWidget* parent, const QString& caption, const char* objectName, ButtonKind kind) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(objectName));
+    if (kind == ButtonKind::Default) {
+        button->setDefault(true);
+    } else {
+        button->setAutoDefault(false);
+    }
+    return button;
+}
+
 }  // namespace dravicor

@@ -2,6 +2,7 @@
 
 class QDialogButtonBox;
 class QPushButton;
+class QString;
 class QWidget;
 
 namespace dravicor {
@@ -16,5 +17,11 @@ struct DialogButtons {
     QPushButton* help;
 };
 DialogButtons MakeOkCancelHelp(QWidget* parent);
+
+// One button of a window's own row: the default button answers Enter; any
+// other never takes Enter for itself.
+enum class ButtonKind { Default, Other };
+QPushButton* NewDialogButton(QWidget* parent, const QString& caption, const char* objectName,
+                             ButtonKind kind = ButtonKind::Other);
 
 }  // namespace dravicor

@@ -15,6 +15,7 @@
 #include "stats/game_log.h"
 #include "stats/game_log_rows.h"
 #include "stats/statistics_choices.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/records_grid.h"
 
@@ -56,13 +57,9 @@ void TfrmLogStatistics::FormCreate() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
+    auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* helpButton = new QPushButton(QStringLiteral("&?"), this);
-    helpButton->setObjectName(QStringLiteral("btnHelp"));
-    helpButton->setAutoDefault(false);
+    auto* helpButton = NewDialogButton(this, QStringLiteral("&?"), "btnHelp");
     helpButton->setEnabled(static_cast<bool>(help_));
     connect(helpButton, &QPushButton::clicked, this, [this] { help_(); });
     buttons->addWidget(ok);

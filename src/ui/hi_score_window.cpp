@@ -9,6 +9,7 @@
 
 #include "shell/program.h"
 #include "stats/game_log.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/records_grid.h"
 
@@ -35,9 +36,7 @@ void TfrmHiScore::FormCreate() {
                                  QStringLiteral("Time"), QStringLiteral("W/L"), QStringLiteral("Date"),
                                  QStringLiteral("Game number")});
     left->addWidget(grdScores_, 1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
+    auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     left->addWidget(ok, 0, Qt::AlignRight);
     columns->addLayout(left, 3);

@@ -11,6 +11,7 @@
 #include "shell/program.h"
 #include "stats/hi_scores.h"
 #include "stats/statistics_choices.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/records_grid.h"
 
@@ -44,9 +45,7 @@ void TfrmOverallScore::FormCreate() {
 
     auto* buttons = new QVBoxLayout;
     auto addButton = [&](const char* objectName, const QString& caption) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(objectName));
-        button->setAutoDefault(false);
+        auto* button = NewDialogButton(this, caption, objectName);
         buttons->addWidget(button);
         return button;
     };
@@ -114,9 +113,7 @@ TfrmOverallDetails::TfrmOverallDetails(Program& program, const std::string& play
                                  {QStringLiteral("Game"), QStringLiteral("Score"), QStringLiteral("Time"),
                                   QStringLiteral("Max score")});
     layout->addWidget(grdDetails_, 1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
+    auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignRight);
 

@@ -17,6 +17,7 @@
 #include "players/player_list.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace dravicor {
@@ -103,9 +104,7 @@ void TfrmPlayersStatistics::FormCreate() {
     chtPlayers_ = new PlayersBarChart(this);
     chtPlayers_->setObjectName(QStringLiteral("chtPlayers"));
     right->addWidget(chtPlayers_, 1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
+    auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     right->addWidget(ok, 0, Qt::AlignRight);
     columns->addLayout(right, 2);

@@ -11,6 +11,7 @@
 #include "players/player_list.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/results_group.h"
 #include "ui/statistics_charts.h"
@@ -98,9 +99,7 @@ QGroupBox* TfrmStatistics::buildSeriesGroup() {
 
 QLayout* TfrmStatistics::buildButtons() {
     auto* column = new QVBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
+    auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(ok);
     column->addSpacing(8);
@@ -117,9 +116,7 @@ QLayout* TfrmStatistics::buildButtons() {
 
 QPushButton* TfrmStatistics::addLinkButton(QLayout* column, const char* objectName, const char* caption,
                                            StatisticsLink link) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), this);
-    button->setObjectName(QLatin1String(objectName));
-    button->setAutoDefault(false);
+    auto* button = NewDialogButton(this, QString::fromLatin1(caption), objectName);
     button->setEnabled(static_cast<bool>(links_.handler(link)));
     connect(button, &QPushButton::clicked, this, [this, link] { follow(link); });
     column->addWidget(button);
