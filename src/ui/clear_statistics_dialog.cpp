@@ -14,6 +14,7 @@
 #include "stats/game_log.h"
 #include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
+#include "ui/records_grid.h"
 
 namespace dravicor {
 
@@ -22,14 +23,11 @@ TfrmClearStatistics::TfrmClearStatistics(Program& program, std::string_view play
     setObjectName(QStringLiteral("TfrmClearStatistics"));
     setWindowTitle(QStringLiteral("Clear statistics"));
     auto* grid = new QGridLayout(this);
-    cboPlayer_ = new QComboBox(this);
-    cboPlayer_->setObjectName(QStringLiteral("cboPlayer"));
-    cboGame_ = new QComboBox(this);
-    cboGame_->setObjectName(QStringLiteral("cboGame"));
-    auto* playerLabel = new QLabel(QStringLiteral("&Player:"), this);
-    playerLabel->setBuddy(cboPlayer_);
-    auto* gameLabel = new QLabel(QStringLiteral("&Game:"), this);
-    gameLabel->setBuddy(cboGame_);
+    const PlayerAndGameChoosers choosers = NewPlayerAndGameChoosers(this);
+    cboPlayer_ = choosers.player;
+    cboGame_ = choosers.game;
+    QLabel* playerLabel = choosers.playerLabel;
+    QLabel* gameLabel = choosers.gameLabel;
     grid->addWidget(playerLabel, 0, 0);
     grid->addWidget(cboPlayer_, 0, 1);
     grid->addWidget(gameLabel, 1, 0);

@@ -1,12 +1,26 @@
 #include "ui/records_grid.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 
 #include "ui/qt_text.h"
 
 namespace dravicor {
+
+PlayerAndGameChoosers NewPlayerAndGameChoosers(QWidget* parent) {
+    auto* player = new QComboBox(parent);
+    player->setObjectName(QStringLiteral("cboPlayer"));
+    auto* game = new QComboBox(parent);
+    game->setObjectName(QStringLiteral("cboGame"));
+    auto* playerLabel = new QLabel(QStringLiteral("&Player:"), parent);
+    playerLabel->setBuddy(player);
+    auto* gameLabel = new QLabel(QStringLiteral("&Game:"), parent);
+    gameLabel->setBuddy(game);
+    return {playerLabel, player, gameLabel, game};
+}
 
 QTableWidget* NewRecordsGrid(QWidget* parent, const char* objectName, const QStringList& headers) {
     auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), parent);
