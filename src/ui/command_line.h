@@ -12,7 +12,8 @@ struct CommandLine {
     // when not given.
     std::optional<std::filesystem::path> programDir;
     // Print the milliseconds from the start of the process to the first
-    // painting of the first deal, then end (without recording that deal).
+    // painting of the first deal, phase by phase (StartupClock::report),
+    // then end (without recording that deal).
     bool startupTime = false;
     // The deal of the game played last time that the first activation
     // makes, instead of a number drawn at random (a deal to share or to
