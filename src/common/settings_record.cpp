@@ -150,6 +150,8 @@ constexpr FieldEntry kFields[] = {
     {Field::RedealAnimation, ""},
     {Field::VertScrollBar, ""},
     {Field::ShowToolTips, ""},
+    {Field::UserDir, "UserDir"},
+    {Field::DataReadOnly, "DataReadOnly"},
     {Field::ProgramDir, "ProgramDir"},
 };
 

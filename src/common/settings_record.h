@@ -79,6 +79,13 @@ inline constexpr FieldSpec DealAnimation{241, 1};
 inline constexpr FieldSpec RedealAnimation{242, 1};
 inline constexpr FieldSpec VertScrollBar{243, 1};
 inline constexpr FieldSpec ShowToolTips{244, 1};
+// The folder whose DATA subfolder holds the configuration file and the
+// records, with a trailing separator: the program directory, or in an
+// installation the user's data folder of the program.
+inline constexpr FieldSpec UserDir{251, 200};
+// "Y" when the DATA folder cannot be written in this run: preferences and
+// records are then read but never written.
+inline constexpr FieldSpec DataReadOnly{451, 1};
 inline constexpr FieldSpec ProgramDir{501, 200};
 }  // namespace Field
 

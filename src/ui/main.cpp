@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     std::optional<BusyScope> busy(std::in_place, qtPlatform);
     std::unique_ptr<Program> program;
     try {
-        program = std::make_unique<Program>(commandLine->programDir.value_or(ExecutableDir()), platform);
+        program = std::make_unique<Program>(DecideProgramFolders(MachineFolderFacts(commandLine->programDir)), platform);
     } catch (const StartupError& error) {
         busy.reset();
         qtPlatform.showMessage(error.what(), "Dravicor", MessageIcon::Error);
