@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
     // Built next: it takes Qt's own options (-platform, -display ...) out of argv.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dravicor"));
+    // The desktop entry the installation puts in share/applications.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.dravicor.Dravicor"));
     startupClock.mark("qt");
 
     const auto commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
