@@ -54,9 +54,17 @@ std::optional<SectionDocument> DataFiles::readSections(std::string_view name) co
 bool DataFiles::probeWritable() {
     std::error_code ec;
     std::filesystem::create_directories(dataDir_, ec);
-    // Named for this process: two copies starting together never meet.
+    // Named for this process: two copies starting together never meet. Not
+    // flushed: a full disk refuses the bytes already, and a flush would cost
+    // the start-up milliseconds.
     const std::filesystem::path probe = path(".write-test-" + std::to_string(::getpid()));
-    const bool written = ReplaceFileAtomically(probe, "Dravicor\n", faults_) == WriteStep::None;
+    const bool failCreate = faults_ && faults_->failAt == WriteStep::Create;
+    const bool failWrite = faults_ && faults_->failAt == WriteStep::Write;
+    const int fd = failCreate ? -1 : ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    constexpr std::string_view kProbe = "Dravicor\n";
+    bool written = !failWrite && ::write(fd, kProbe.data(), kProbe.size()) == static_cast<ssize_t>(kProbe.size());
+    written = ::close(fd) == 0 && written;
     std::filesystem::remove(probe, ec);
     return written;
 }

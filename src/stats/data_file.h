@@ -49,8 +49,8 @@ public:
     bool remove(std::string_view name);
 
     // Whether the folder can take the records: it is created when missing,
-    // and a small file is written to it, flushed to disk and removed again.
-    // Writes no message.
+    // and a small file is written to it and removed again. Writes no
+    // message. The write faults make its creation or its write fail.
     bool probeWritable();
     // For a folder that cannot be written (the player was told once):
     // reads go on, changes are worked out but never written, and change,

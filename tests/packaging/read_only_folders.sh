@@ -39,9 +39,11 @@ chmod_read_only() {
     chmod -R u+w $dirs
     return "$status"
 }
+mounts=0
 if mount_read_only "$scratch/probe" true 2>/dev/null &&
     ! mount_read_only "$scratch/probe" touch "$scratch/probe/x" 2>/dev/null; then
     read_only() { mount_read_only "$@"; }
+    mounts=1
 elif [[ $(id -u) -ne 0 ]]; then
     read_only() { chmod_read_only "$@"; }
 else
@@ -94,4 +96,19 @@ told=$(grep -c "^message: Unable to write to $user_data/dravicor/DATA" "$scratch
 [[ $(grep -c '^message:' "$scratch/play.out") -eq 1 ]] || fail "more messages: $(cat "$scratch/play.out")"
 [[ $(grep -cx '\.' "$scratch/play.out") -ge 2 ]] || fail "the game did not answer: $(cat "$scratch/play.out")"
 [[ "$(state "$user_data")" == "$before_user" ]] || fail "the read-only data folder was changed"
-echo "ok: read-only folders are never written to, a read-only data folder is reported once"
+
+# A full disk: a small file system filled up before the program starts.
+if ((mounts)); then
+    full=$scratch/full
+    mkdir -p "$full"
+    printf 'quit\n' | unshare --map-root-user --mount -- bash -c '
+        mount -t tmpfs -o size=64k tmpfs "$1" || exit 97
+        mkdir -p "$1/dravicor/DATA"
+        dd if=/dev/zero of="$1/filler" bs=4k 2>/dev/null
+        XDG_DATA_HOME=$1 "$2" play 0 79' bash "$full" "$prefix/bin/dravicor-cli" >"$scratch/play.out" 2>&1 ||
+        fail "no game on a full disk: $(cat "$scratch/play.out")"
+    told=$(grep -c "^message: Unable to write to $full/dravicor/DATA" "$scratch/play.out" || true)
+    [[ "$told" -eq 1 && $(grep -c '^message:' "$scratch/play.out") -eq 1 ]] ||
+        fail "on a full disk the player was told: $(cat "$scratch/play.out")"
+fi
+echo "ok: read-only folders are never written to, a read-only or full data folder is reported once"

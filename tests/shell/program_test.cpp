@@ -83,16 +83,16 @@ TEST(Program, TooLongProgramDirectoryIsRefused) {
 }
 
 TEST(Program, AnUnwritableDataFolderIsReportedOnceAndNothingIsWritten) {
-    // A file where the folder should be, a full disk failing the write or
-    // its flush, no home folder at all.
+    // A file where the folder should be, a folder refusing new files, a
+    // full disk refusing the bytes, no home folder at all.
     struct Case {
         const char* what;
         bool dataIsAFile;
         WriteStep failAt;
         bool hasUserDir;
     };
-    for (const Case& c : {Case{"file", true, WriteStep::None, true}, Case{"write", false, WriteStep::Write, true},
-                          Case{"flush", false, WriteStep::Flush, true}, Case{"no home", false, WriteStep::None, false}}) {
+    for (const Case& c : {Case{"file", true, WriteStep::None, true}, Case{"create", false, WriteStep::Create, true},
+                          Case{"write", false, WriteStep::Write, true}, Case{"no home", false, WriteStep::None, false}}) {
         ScratchProgramDir dir;
         if (c.dataIsAFile) WriteFile(dir / "DATA", "a file where the folder should be");
         FakePlatform fake;
