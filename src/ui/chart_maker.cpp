@@ -8,7 +8,7 @@
 
 // Where an installation keeps the module, seen from its bin folder.
 #ifndef DRAVICOR_MODULES_DIR
-#define DRAVICOR_MODULES_DIR "../lib/dravicor"
+#define DRAVICOR_MODULES_DIR "../lib/dravicor/modules"
 #endif
 
 namespace dravicor {

@@ -54,7 +54,7 @@ public:
 
 // The charts module: linked in as a static plugin (the tests), else the
 // file dravicor-charts.so beside the program (the build) or in the
-// installation's lib/dravicor; nothing when none is found, and the windows
+// installation's lib/dravicor/modules; nothing when none is found, and the windows
 // show their figures without charts.
 ChartMaker* LoadChartMaker();
 

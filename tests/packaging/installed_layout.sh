@@ -17,7 +17,7 @@ for copy in first second; do
 done
 prefix=$scratch/first
 
-for file in bin/dravicor bin/dravicor-cli lib/dravicor/dravicor-charts.so share/dravicor/GAMES.DAT share/dravicor/KVR.RGF \
+for file in bin/dravicor bin/dravicor-cli lib/dravicor/modules/dravicor-charts.so share/dravicor/GAMES.DAT share/dravicor/KVR.RGF \
             share/dravicor/Images/CB001H.bmp share/dravicor/SOUNDS/Won.wav share/dravicor/HELP/contents.html \
             share/applications/example.dravicor.Dravicor.desktop share/metainfo/example.dravicor.Dravicor.metainfo.xml \
             share/icons/hicolor/scalable/apps/dravicor.svg share/icons/hicolor/48x48/apps/dravicor.png \
