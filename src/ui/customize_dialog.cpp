@@ -442,10 +442,11 @@ QPixmap TfrmCustomize::backgroundSample(QSize size) const {
 void TfrmCustomize::trvBackgroundsChange() {
     const QTreeWidgetItem* item = trvBackgrounds_->currentItem();
     const long long key = item ? item->data(0, kKeyRole).toLongLong() : 0;
-    lblBackgroundName_->setText(item ? item->text(0) : QString());
     // The high-contrast table hides whatever background is chosen.
     const bool chosen = !chkHighContrast_->isChecked();
+    lblBackgroundName_->setText(!chosen ? QStringLiteral("High-contrast table") : item ? item->text(0) : QString());
     trvBackgrounds_->setEnabled(chosen);
+    chkRandomBackground_->setEnabled(chosen);
     btnSelectColor_->setEnabled(chosen && key == kCustomColourKey);
     chkFade_->setEnabled(chosen && (key == kCustomColourKey || key > kLastPictureKey) && !fewColours());
     imgBackground_->setPixmap(backgroundSample(kSampleSize));

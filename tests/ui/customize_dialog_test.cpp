@@ -181,6 +181,7 @@ TEST_F(CustomizeDialogTest, FourColourFacesAndTheHighContrastTableReachTheTable)
         child<QCheckBox>("chkHighContrast").setChecked(true);
         EXPECT_FALSE(child<QTreeWidget>("trvBackgrounds").isEnabled()) << "no background shows through";
         EXPECT_FALSE(child<QCheckBox>("chkFade").isEnabled());
+        EXPECT_EQ(child<QLabel>("lblBackgroundName").text(), QStringLiteral("High-contrast table"));
         EXPECT_EQ(child<QLabel>("imgBackground").pixmap().toImage().pixelColor(5, 5), dark);
         EXPECT_GT(BluePixels(child<QToolButton>("imgFace007B").icon().pixmap(kSampleIconSize)), 0)
             << "the sample shows a blue diamond";
