@@ -138,8 +138,10 @@ std::string DescribeChange(const Position& before, const Position& after, const 
 }
 
 std::string DescribeDeal(const std::string& gameName, const std::string& gameNumber) {
+    // Numbers are kept zero-padded; nobody says the zeros.
+    const size_t digit = gameNumber.find_first_not_of('0');
     if (gameNumber.empty()) return gameName + ", dealt.";
-    return gameName + ", game " + gameNumber + ", dealt.";
+    return gameName + ", game " + (digit == std::string::npos ? "0" : gameNumber.substr(digit)) + ", dealt.";
 }
 
 }  // namespace dravicor

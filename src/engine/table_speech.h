@@ -35,7 +35,7 @@ std::string DescribeFocus(const Engine& engine, const KeyFocus& focus);
 // when nothing changed.
 std::string DescribeChange(const Position& before, const Position& after, const GameRules& rules);
 
-// "Klondike, game 1234, dealt."
+// "Klondike, game 1234, dealt." (the number without its leading zeros).
 std::string DescribeDeal(const std::string& gameName, const std::string& gameNumber);
 
 inline constexpr std::string_view kGameWonSpeech = "Game won.";

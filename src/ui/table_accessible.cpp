@@ -128,8 +128,10 @@ public:
         return made;
     }
 
-    // The piles whose names differ from those last told.
+    // The piles whose names differ from those last told; none the first
+    // time, when the reader has just read them all.
     std::vector<PileId> renamedPiles() {
+        const bool first = names_.empty();
         std::vector<PileId> renamed;
         for (const PileId pile : PilesOf(table())) {
             QString name = ToQString(DescribePile(*table()->engine(), pile));
@@ -139,7 +141,7 @@ public:
                 renamed.push_back(pile);
             }
         }
-        return renamed;
+        return first ? std::vector<PileId>{} : renamed;
     }
 
 private:

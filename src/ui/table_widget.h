@@ -163,6 +163,7 @@ private:
     void readFocusPreferences();
     void putCardsBack();
     void watchPressesForKeys();
+    void scrollToFocus();
     void drawFocusFrame(QPainter& painter) const;
 
     // Drawing.

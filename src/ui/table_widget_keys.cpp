@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "common/profile_file.h"
@@ -127,14 +128,30 @@ void TableWidget::runKeyCommand(KeyCommand command) {
     spokenPosition_ = engine_->position();
     const auto after = keys_->focus();
     const bool newPile = after && (!before || !(before->pile == after->pile));
-    if (newPile) TellReadersFocus(*this, after->pile);
+    if (newPile) {
+        // What was said before belongs to the pile left.
+        announcement_.clear();
+        TellReadersFocus(*this, after->pile);
+    }
     // Landing on a pile is said by the focus itself, with the pile's name.
     if (IsFocusMove(command) && newPile && speech == DescribePile(*engine_, after->pile)) speech.clear();
     if (!spokenDuringCommand_.empty()) speech += (speech.empty() ? "" : " ") + spokenDuringCommand_;
     announce(speech);
     TellReadersTableChanged(*this);
+    scrollToFocus();
     afterPointer();
     update();
+}
+
+// A focus beyond the window's lower or upper edge scrolls the table to it.
+void TableWidget::scrollToFocus() {
+    const auto shown = keys_->focusRect();
+    if (!shown || !scrollBar_->isVisible()) return;
+    const int margin = transform_.toWindowLength(10);
+    const int below = toWindow({shown->left, shown->bottom}).y() + margin - height();
+    const int above = margin - toWindow({shown->left, shown->top}).y();
+    const int step = below > 0 ? below : (above > 0 ? -above : 0);
+    if (step != 0) scrollBar_->setValue(scrollBar_->value() + static_cast<int>(step / transform_.scale()));
 }
 
 void TableWidget::announce(const std::string& text) {

@@ -80,6 +80,7 @@ TEST_F(KeyboardPlayTest, PilesAreDescribedAsAPlayerSeesThem) {
     EXPECT_EQ(DescribeFocus(engine, at(PileId::Tableau(2), Spades(8))), "Tableau 2: 8 of Spades, under 1 card");
     deal(kFreeCell);
     EXPECT_EQ(DescribePile(engine, PileId::Reserve(2)), "Free cell 2: empty");
+    EXPECT_EQ(DescribeDeal("FreeCell", "0000000000042"), "FreeCell, game 42, dealt.");
 }
 
 TEST_F(KeyboardPlayTest, ArrowsFollowTheFansAndTheRows) {
