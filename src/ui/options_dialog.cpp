@@ -66,6 +66,7 @@ QWidget* NewKeysPage() {
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(true);
+    grid->setMinimumSize(440, 300);
     for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
         grid->setItem(row, 0, new QTableWidgetItem(ToQString(lines[static_cast<size_t>(row)].keys)));
         grid->setItem(row, 1, new QTableWidgetItem(ToQString(lines[static_cast<size_t>(row)].action)));
