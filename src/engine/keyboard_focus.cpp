@@ -179,8 +179,10 @@ std::vector<FocusPlace> PilePlaces(const Engine& engine, PileId pile) {
         if (cards[i] == kNoCard || engine.position().cardTable.IsFaceDown(cards[i])) continue;
         int next = i + 1;
         while (cards[next] == kNoCard) ++next;
+        // A sliver (a pile squared but for a few pixels) is not a card one can read.
         const Rect shown = ShownPart(rectOf(i), rectOf(next));
-        if (!shown.isEmpty()) places.push_back({{pile, cards[i]}, shown});
+        const bool readable = shown.right - shown.left >= size.width / 8 && shown.bottom - shown.top >= size.height / 8;
+        if (readable) places.push_back({{pile, cards[i]}, shown});
     }
     places.push_back({{pile, cards[top]}, rectOf(top)});
     return places;
