@@ -120,10 +120,14 @@ std::string KeyboardPlay::activate() {
     const auto place = focusedPlace();
     if (!place) return {};
     if (carrying()) return drop(*place);
+    const Point at = PressPoint(engine_, *place);
+    if (engine_.demoMode()) {
+        engine_.PointerPress(at);  // the engine's beep, as for the mouse
+        return "A demo is shown.";
+    }
     if (!engine_.game().inProgress) return "No game in progress.";
     const Position before = engine_.position();
     const std::vector<CardNumber> selected = engine_.selection();
-    const Point at = PressPoint(engine_, *place);
     engine_.PointerPress(at);
     if (engine_.isDragging()) {
         const CardNumber card = static_cast<CardNumber>(engine_.game().cardInMotion);
@@ -132,7 +136,6 @@ std::string KeyboardPlay::activate() {
         return CardsFrom(engine_, card) + " picked up.";
     }
     engine_.PointerRelease(at);
-    if (engine_.demoMode()) return "A demo is shown.";
     const std::string change = DescribeChange(before, engine_.position(), engine_.rules());
     if (!change.empty()) return change;
     if (place->focus.pile.kind == PileKind::Stock) return "The stock gives no more cards.";
@@ -191,7 +194,7 @@ std::string KeyboardPlay::toFoundation() {
     const auto place = focusedPlace();
     if (!place) return said;
     // A double-click on the stock is two clicks; the key makes one.
-    if (place->focus.pile.kind == PileKind::Stock) return said + activate();
+    if (place->focus.pile.kind == PileKind::Stock || engine_.demoMode()) return said + activate();
     if (!engine_.game().inProgress) return said + "No game in progress.";
     const Position before = engine_.position();
     const Point at = PressPoint(engine_, *place);

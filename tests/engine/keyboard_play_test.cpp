@@ -203,6 +203,12 @@ TEST_F(KeyboardPlayTest, CardsInHandAreForgottenWhenTheGameStartsAgain) {
     press(KeyCommand::Right);
     EXPECT_FALSE(said.empty());
     EXPECT_FALSE(engine.isDragging());
+    // While a demo is shown a key beeps as a press of the mouse does.
+    engine.setDemoMode(true);
+    const int beeps = fake.beeps;
+    press(KeyCommand::Activate);
+    EXPECT_EQ(said, "A demo is shown.");
+    EXPECT_EQ(fake.beeps, beeps + 1);
 }
 
 }  // namespace
