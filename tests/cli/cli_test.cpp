@@ -109,9 +109,9 @@ TEST(Cli, RulesListsNonZeroParametersInIndexOrder) {
         EXPECT_NE(line.substr(line.find(' ') + 1), "0");
         previous = index;
     }
-    const CliRun unknown = Cli({"--program-dir", dir.path().string(), "rules", "77"});
+    const CliRun unknown = Cli({"--program-dir", dir.path().string(), "rules", "999"});
     EXPECT_EQ(unknown.code, 1);
-    EXPECT_EQ(unknown.err, "dravicor-cli: no game has the code 77\n");
+    EXPECT_EQ(unknown.err, "dravicor-cli: no game has the code 999\n");
     EXPECT_EQ(Cli({"--program-dir", dir.path().string(), "rules", "x"}).code, 1);
 }
 
