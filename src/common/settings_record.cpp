@@ -150,8 +150,9 @@ constexpr FieldEntry kFields[] = {
     {Field::RedealAnimation, ""},
     {Field::VertScrollBar, ""},
     {Field::ShowToolTips, ""},
-    {Field::UserDir, "UserDir"},
+    {Field::TableHighContrast, ""},
     {Field::DataReadOnly, "DataReadOnly"},
+    {Field::UserDir, "UserDir"},
     {Field::ProgramDir, "ProgramDir"},
 };
 

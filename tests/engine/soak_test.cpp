@@ -112,7 +112,8 @@ protected:
         }
 
         // Foundation and waste cards are face up; in a tableau pile no face-down
-        // card lies on a face-up one.
+        // card lies on a face-up one, unless the deal lays the pile face down
+        // and face up in turn.
         const PileLists& piles = position.piles;
         for (const Pile& f : piles.foundations) {
             for (const CardNumber c : f.groups()) {
@@ -125,6 +126,7 @@ protected:
                 << "face-down card " << int{c} << " on the waste";
         }
         for (size_t t = 0; t < piles.tableau.size(); ++t) {
+            if (engine.rules()[Rule::TableauDealFaceUp + static_cast<int>(t)] < 0) continue;
             bool faceUpSeen = false;
             for (const CardNumber c : piles.tableau[t].groups()) {
                 if (c == kNoCard) continue;
