@@ -16,7 +16,7 @@ using dravicor::ManPageText;
 
 // Where the programs look, as the manual tells the player.
 const std::vector<std::pair<std::string, std::string>> kFiles = {
-    {"/usr/share/dravicor/",
+    {"PREFIX/share/dravicor/ (/usr/share/dravicor/ in the Debian package)",
      "the game catalogue GAMES.DAT, the pictures and cursors of KVR.RGF, the card pictures of Images/, the sounds "
      "of SOUNDS/, the demos of Demos/ and the rules of HELP/, read only"},
     {"$XDG_DATA_HOME/dravicor/DATA/ (by default ~/.local/share/dravicor/DATA/)",
