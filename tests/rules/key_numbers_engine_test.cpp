@@ -107,8 +107,16 @@ TEST_F(KeyNumbersAgree, AStockClickDealsWhatTheSummarySays) {
                 EXPECT_EQ(taken, facts.piles);
                 break;
             }
-            case StockDeal::ToReserves:
-            case StockDeal::ToReservesTwice: ADD_FAILURE() << "no shipped game deals to its reserves"; break;
+            case StockDeal::ToReserves: {
+                EXPECT_TRUE(clicked);
+                const Growth growth = GrowthOf(was.reserves, now.reserves);
+                EXPECT_EQ(growth.grewByOne, facts.piles);
+                EXPECT_EQ(growth.otherwiseChanged, 0);
+                EXPECT_EQ(now.tableau, was.tableau);
+                EXPECT_EQ(taken, facts.piles);
+                break;
+            }
+            case StockDeal::ToReservesTwice: ADD_FAILURE() << "no shipped game deals to its reserves twice"; break;
             case StockDeal::ClosesGaps:
                 EXPECT_FALSE(clicked) << "the dealt grid has no gap";
                 ASSERT_TRUE(discardOnce());
