@@ -9,6 +9,7 @@
 #include <set>
 
 #include "common/text.h"
+#include "engine/keyboard_play.h"
 #include "game_source.h"
 #include "help_games.h"
 #include "rules/catalogue.h"
@@ -180,6 +181,10 @@ TEST(HelpPages, UnlistedGamesHaveAPageButNoPlaceInTheContents) {
     EXPECT_LT(contents.find(">alpha<"), contents.find(">Zeta<")) << "letter case does not order";
     EXPECT_TRUE(Contains(contents, "<h2><a name=\"family42\"></a>Other games</h2>"));
     EXPECT_FALSE(Contains(contents, "Canfield type")) << "a family without games has no heading";
+    for (const KeyHelpLine& line : KeyHelp()) {
+        EXPECT_TRUE(Contains(contents, "<th align=\"left\">" + EscapeHtml(line.keys) + "</th><td>" + EscapeHtml(line.action)))
+            << line.keys;
+    }
     EXPECT_TRUE(Contains(pages.at("topic3000.html"), "<li><a href=\"topic3001.html\">alpha</a></li>"));
     EXPECT_FALSE(Contains(pages.at("topic3000.html"), "Hidden"));
 }
