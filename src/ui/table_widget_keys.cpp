@@ -8,9 +8,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "common/profile_file.h"
 #include "engine/table_speech.h"
-#include "shell/preferences.h"
+#include "shell/high_contrast.h"
 #include "ui/qt_text.h"
 #include "ui/table_accessible.h"
 #include "ui/table_widget.h"
@@ -86,7 +85,7 @@ void TableWidget::watchPressesForKeys() {
 
 void TableWidget::readFocusPreferences() {
     if (!engine_) return;
-    thickFocusFrame_ = ConfigFile(engine_->settings()).ReadString(kPreferenceSection, "Table_HighContrast", "N") == "Y";
+    thickFocusFrame_ = HighContrastTable(engine_->settings());
 }
 
 bool TableWidget::event(QEvent* event) {

@@ -112,7 +112,8 @@ protected:
         }
 
         // Foundation and waste cards are face up; in a tableau pile no face-down
-        // card lies on a face-up one.
+        // card lies on a face-up one, unless the deal lays the pile face down
+        // and face up in turn.
         const PileLists& piles = position.piles;
         for (const Pile& f : piles.foundations) {
             for (const CardNumber c : f.groups()) {

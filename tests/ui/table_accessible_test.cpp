@@ -158,7 +158,7 @@ TEST_F(TableAccessibleTest, TheFocusFrameShowsOnceAKeyIsUsedAndIsThickOnTheHighC
     key(Qt::Key_Down);
     const int thin = frameWidth();
     EXPECT_GE(thin, 2);
-    WriteFile(folder.path() / "DATA/CFG.DAT", "[Preference]\r\nTable_HighContrast=Y\r\n");
+    settings.put(Field::TableHighContrast, "Y");  // as the customize dialog's Apply leaves it
     widget.reloadAppearance();
     EXPECT_GT(frameWidth(), thin);
 }
