@@ -169,9 +169,13 @@ TEST(HelpPages, TextIsEscapedAndParagraphsKeptApart) {
 
 TEST(HelpPages, UnlistedGamesHaveAPageButNoPlaceInTheContents) {
     const std::vector<HelpGame> games{Game(0, "Zeta", 5), Game(1, "alpha", 5), Game(2, "Hidden", 5, false),
-                                      Game(3, "Odd", 42)};
+                                      Game(3, "Odd", 42), Game(4, "Alone", 7, false)};
     const auto pages = HelpPages(games);
-    EXPECT_EQ(pages.size(), 5u);
+    EXPECT_EQ(pages.size(), 6u);
+    // A family with no listed game has no heading to link to.
+    EXPECT_TRUE(Contains(pages.at("topic3002.html"), "contents.html#family5"));
+    EXPECT_FALSE(Contains(pages.at("topic3004.html"), "#family7"));
+    EXPECT_TRUE(Contains(pages.at("topic3004.html"), "Simple games"));
     const std::string& contents = pages.at("contents.html");
     EXPECT_FALSE(Contains(contents, "Hidden"));
     EXPECT_LT(contents.find(">alpha<"), contents.find(">Zeta<")) << "letter case does not order";

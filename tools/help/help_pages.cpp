@@ -107,8 +107,13 @@ std::string EscapeHtml(std::string_view text) {
 std::string RulesPageHtml(const HelpGame& game, const std::vector<HelpGame>& games) {
     const std::string family = FamilyName(game.family);
     std::string html = Head(game.name);
+    // The contents page lists only families with a listed game; an unlisted
+    // game of a family with none names its family without a link.
+    const bool familyListed = !ListedGamesOf(games, game.family).empty();
     html += "<p>" + Link(std::string(kHelpContentsPage), "Contents") + " &gt; " +
-            Link(std::string(kHelpContentsPage) + "#" + FamilyAnchor(game.family), family) + "</p>\n";
+            (familyListed ? Link(std::string(kHelpContentsPage) + "#" + FamilyAnchor(game.family), family)
+                          : EscapeHtml(family)) +
+            "</p>\n";
     html += "<h1>" + EscapeHtml(game.name) + "</h1>\n";
     html += "<h2>At a glance</h2>\n" + KeyNumbersTable(game.rules);
     html += "<h2>Rules</h2>\n" + Paragraphs(game.rulesText);
