@@ -171,13 +171,13 @@ inline constexpr int AnyWhileFirstShort = 13;     // any card while reserve 1 ho
 }  // namespace ReserveCode
 
 // Rule::AutoFillEmptyTableau: what fills an empty tableau pile at once.
-namespace AutoFill {
+namespace FillRule {
 inline constexpr int None = 0;
 inline constexpr int FirstReserve = 1;
 inline constexpr int WasteThenStock = 2;
 inline constexpr int StockThenWaste = 3;
 inline constexpr int WasteThenStockUntilTableauMove = 4;
-}  // namespace AutoFill
+}  // namespace FillRule
 
 // Rule::FoundationTakeBack: when a foundation's top card may be picked up.
 namespace TakeBack {
