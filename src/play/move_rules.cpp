@@ -110,7 +110,7 @@ bool CanPlaceWithLimit(const PlayState& state, int card, PileId from, int at, Pi
     if (hasSource && from == target) return false;
     if (!PileLists::IsValid(target) || !shape.inPlay[static_cast<size_t>(PileIndex(target))]) return false;
 
-    const Pile& pile = piles.pile(target);
+    const Pile& pile = PileAtIndex(piles, PileIndex(target));
     const int top = pile.top();
     const PlaceContext context{state.position, rules, LocationOf(from), false};
     const int index = target.number - 1;
