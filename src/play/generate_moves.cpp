@@ -82,7 +82,8 @@ public:
             discards();
             turnUps();
         }
-        if (StockWouldAct(state_)) moves_.push(Move::Of(MoveKind::StockClick));
+        // The first-move rule refuses every stock action.
+        if (StockWouldAct(state_) && !openingOnly_) moves_.push(Move::Of(MoveKind::StockClick));
     }
 
 private:

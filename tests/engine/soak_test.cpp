@@ -119,7 +119,8 @@ std::vector<std::string> ReferenceMoves(const PlayState& state) {
             }
         }
     }
-    if (StockWouldAct(state)) moves.push_back("stock");
+    const bool openingOnly = rules[Rule::OpeningPhase] == 1 && state.moveCounter == 0;
+    if (StockWouldAct(state) && !openingOnly) moves.push_back("stock");
     return moves;
 }
 
