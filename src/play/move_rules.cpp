@@ -23,7 +23,7 @@ int LocationOf(PileId pile) {
 
 bool PassesLeft(const PlayState& state) {
     const int limit = state.rules()[Rule::Redeals];
-    return limit == -1 || state.passNumber < limit;
+    return limit == kUnlimitedPasses || state.passNumber < limit;
 }
 
 bool FirstMoveRuleRefuses(const PlayState& state, const Move& move) {

@@ -100,6 +100,24 @@ inline constexpr int RankBelowBase = 91;
 inline constexpr int FoundationBase = 92;
 }  // namespace FirstCard
 
+// What the deal lays on a foundation (Rule::FoundationDealCard; values
+// not named: rank v of the foundation's suit).
+namespace FoundationDeal {
+inline constexpr int None = 0;
+inline constexpr int DeckFirstCard = 20;            // the deck's first card
+inline constexpr int FirstOfRankBase = 50;       // 51 to 63: the first card of rank v - 50
+inline constexpr int SameRankAsFirst = 91;       // the first card plus (i + 1) * 13: one of its rank each
+inline constexpr int BaseOfFirst = 92;           // none; the first card value of foundation 1
+inline constexpr int AcesSweepAll = 93;          // the Aces, then tableau cards any foundation takes
+inline constexpr int AcesSweepOwn = 94;          // the Aces, then tableau cards their own foundation takes
+inline constexpr int KingsAndAcesSweep = 95;     // Kings on 1-4, Aces on 5-8, then the sweep
+inline constexpr int AcesReplacedFromStock = 96; // none; the tableau's Aces go up, the stock fills their places
+inline constexpr int CardNumberBase = 100;       // 100 and above: card v - 100
+}  // namespace FoundationDeal
+
+// Rule::Redeals: no limit on the passes through the stock.
+inline constexpr int kUnlimitedPasses = -1;
+
 // Building directions (Rule::FoundationDirection, Rule::TableauDirection).
 namespace Direction {
 inline constexpr int Down = 0;
