@@ -79,7 +79,10 @@ void Engine::PointerPress(Point point, PointerButton button) {
     if (special == 2 || special == 12 || special == 15) {
         const int card = game_.cardInMotion;
         game_.cardInMotion = 0;
-        if (MoveCard(card, "Waste") && game_.won) EndGame();
+        const std::optional<PileId> from = FindCard(state_.position.piles, card);
+        const bool moved = from && from->kind != PileKind::SecondWaste &&
+                           apply(Move::CardTo(card, *from, PileId::SecondWaste()));
+        if (moved && game_.won) EndGame();
     }
     changed();
 }
@@ -113,7 +116,10 @@ bool Engine::PointerRelease(Point point) {
     if (!game_.inProgress) return false;
     FollowUps followUps(*this);
     if (redealArmed_) {
-        MoveCard(state_.position.piles.stock[0].top(), "Mazzo_Vis");
+        // The release makes the redeal the press armed (the stock is still empty).
+        if (state_.position.piles.stock[0].empty()) {
+            armOrRedeal(Move::Of(rules()[Rule::ShuffleRedeal] > 0 ? MoveKind::ShuffleRedeal : MoveKind::Redeal));
+        }
         redealArmed_ = false;
     }
     bool dropped = false;

@@ -31,9 +31,9 @@ void Engine::selectionPress(const PileHit& hit) {
         // a game with a stock and a waste turns its cards as usual.
         const SpecialGame special = SpecialGameOf(rules());
         if (special == SpecialGame::NeighbourGrid) {
-            MoveCard(0, "Stock_To_Pile_Monte_Carlo");
+            apply(Move::Of(MoveKind::CloseGaps));
         } else if (IsRowGame(special)) {
-            MoveCard(7, "Add_Tableaus");
+            apply(Move::DealTo(DealTarget::Tableau));
         } else {
             StockClick();
         }
