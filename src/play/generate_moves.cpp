@@ -39,7 +39,7 @@ std::uint16_t RanksOnCard(const PileRules& pile, int a) {
         case BuildCode::UpInSuit: return RankBit(a + 1);
         case BuildCode::DownInSuit:
         case BuildCode::AlternateDown: return RankBit(a - 1);
-        case BuildCode::SameSuitStepOfTwo: return RankBit(d == Direction::Up ? a + 2 : a - 2);
+        case BuildCode::SameSuitStepOfTwo: return RankBit(d == BuildDirection::Up ? a + 2 : a - 2);
         case BuildCode::EitherWayWhileShort:
         case BuildCode::SameSuitEitherWay:
         case BuildCode::FollowsPileDirection: return RankBit(a - 1) | RankBit(a + 1);
@@ -48,8 +48,8 @@ std::uint16_t RanksOnCard(const PileRules& pile, int a) {
     }
     // The common rule: one rank up or down, an Ace and a King next to each other.
     std::uint16_t ranks = 0;
-    if (d == Direction::Up || d == Direction::Either) ranks |= a == 13 ? RankBit(1) : RankBit(a + 1);
-    if (d == Direction::Down || d == Direction::Either) ranks |= a == 1 ? RankBit(13) : RankBit(a - 1);
+    if (d == BuildDirection::Up || d == BuildDirection::Either) ranks |= a == 13 ? RankBit(1) : RankBit(a + 1);
+    if (d == BuildDirection::Down || d == BuildDirection::Either) ranks |= a == 1 ? RankBit(13) : RankBit(a - 1);
     return ranks;
 }
 

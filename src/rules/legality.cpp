@@ -129,12 +129,12 @@ bool CommonRule(int cardA, int cardB, int a, int b, const PileRules& pile, const
 
     const int d = pile.direction;
     bool up = false;
-    if (d == Direction::Up || d == Direction::Either) {
+    if (d == BuildDirection::Up || d == BuildDirection::Either) {
         // On a foundation a King continues with an Ace unless the foundation starts with Aces.
         up = pile.wrap && a == 13 ? b == 1 && pile.firstCard != 1 : b == a + 1;
     }
-    if (d != Direction::Down && d != Direction::Either) return up;
-    if (d == Direction::Either && up) return true;
+    if (d != BuildDirection::Down && d != BuildDirection::Either) return up;
+    if (d == BuildDirection::Either && up) return true;
 
     if (pile.wrap) return a == 1 ? b == 13 && pile.firstCard != 13 : b == a - 1;
     const bool atStop = a == pile.stopRank || (a == 1 && pile.stopRank >= FirstCard::BalancedAce &&
@@ -288,7 +288,7 @@ bool CanPlaceOn(int cardA, int cardB, const PileRules& pile, PileId target, bool
             return CommonRule(cardA, cardB, a, b, pile, context);
         case BuildCode::SameSuitStepOfTwo:
             if (!onCard) return true;
-            return SameSuit(cardA, cardB) && b == (pile.direction == Direction::Up ? a + 2 : a - 2);
+            return SameSuit(cardA, cardB) && b == (pile.direction == BuildDirection::Up ? a + 2 : a - 2);
         case BuildCode::EitherWayWhileShort: {
             if (!onCard) return false;
             const Pile* own = TableauAt(piles, p);

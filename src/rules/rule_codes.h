@@ -119,11 +119,11 @@ inline constexpr int CardNumberBase = 100;       // 100 and above: card v - 100
 inline constexpr int kUnlimitedPasses = -1;
 
 // Building directions (Rule::FoundationDirection, Rule::TableauDirection).
-namespace Direction {
+namespace BuildDirection {
 inline constexpr int Down = 0;
 inline constexpr int Up = 1;
 inline constexpr int Either = 2;
-}  // namespace Direction
+}  // namespace BuildDirection
 
 // Building codes (Rule::FoundationBuild, Rule::TableauBuild): what card B
 // may be laid on card A. Codes not named here (8, 9, 10, 13, 22 in the
