@@ -14,6 +14,7 @@
 #include "common/text.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "solver/solution_replay.h"
 
 namespace dravicor {
 
@@ -193,7 +194,12 @@ std::string PlaySession::move(const std::string& cardText, const std::string& ta
     const auto card = CardNumberOf(cardText);
     const auto pile = ParsePileName(target);
     if (!card || !pile) return "refused";
-    return PlayMove(program_.engine(), {static_cast<CardNumber>(*card), *pile}) ? "ok" : "refused";
+    Engine& engine = program_.engine();
+    if (PlayMove(engine, {static_cast<CardNumber>(*card), *pile})) return "ok";
+    // A card fanned below the table's edge cannot be dragged; the move is
+    // made by the executor when the rules allow it.
+    if (!IsLegalDrag(engine, *card, *pile)) return "refused";
+    return engine.MoveCard(*card, PileName(*pile)) ? "ok" : "refused";
 }
 
 std::string PlaySession::save(const std::string& file) {

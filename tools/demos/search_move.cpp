@@ -1,15 +1,12 @@
 #include "search_move.h"
 
 #include "engine/player_input.h"
-#include "idle_moves.h"
 
 namespace dravicor {
 
 std::vector<SearchMove> CandidateMoves(const Engine& engine) {
     std::vector<SearchMove> moves;
-    for (const PlayerMove& drag : engine.LegalMoves()) {
-        if (!IsIdleShuffle(engine.position(), engine.rules(), drag)) moves.push_back({false, drag, {}});
-    }
+    for (const PlayerMove& drag : engine.LegalMoves()) moves.push_back({false, drag, {}});
     // The games with a discard pile take a pressed tableau card straight to it.
     for (const CardNumber card : engine.DiscardMoves()) moves.push_back({false, {card, PileId::SecondWaste()}, {}});
     for (auto& presses : engine.SelectionMoves()) moves.push_back({false, {}, std::move(presses)});

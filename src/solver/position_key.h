@@ -8,7 +8,7 @@
 
 namespace dravicor {
 
-// The key under which the demo search remembers a position it has been to.
+// The key under which a search remembers a position it has been to.
 // Positions that play alike share a key: piles of one kind whose rules are
 // the same are interchangeable (a card in the first free cell or in the
 // third), and in two-deck games the two copies of a card are too. Where
@@ -21,9 +21,13 @@ public:
 
     std::uint64_t keyOf(const Position& position, int passNumber) const;
 
-private:
     // Piles that may trade places, listed together; every pile of the
     // position is in exactly one group.
+    const std::vector<std::vector<PileId>>& groups() const { return groups_; }
+    bool twoDecks() const { return twoDecks_; }
+    bool passesCount() const { return passesCount_; }
+
+private:
     std::vector<std::vector<PileId>> groups_;
     bool twoDecks_ = false;
     bool passesCount_ = false;

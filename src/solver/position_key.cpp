@@ -1,4 +1,4 @@
-#include "position_key.h"
+#include "solver/position_key.h"
 
 #include <algorithm>
 

@@ -1,0 +1,100 @@
+#include "solver/move_order.h"
+
+#include "rules/legality.h"
+#include "rules/rule_codes.h"
+#include "solver/position_key.h"
+
+namespace dravicor {
+
+MoveOrder::MoveOrder(const PlayState& state) {
+    const GameRules& rules = state.rules();
+    const GameShape& shape = state.shape();
+    for (int t = 0; t < shape.tableau; ++t) {
+        if (rules[Rule::TableauDealMode + t] != 0) stockDeals_ = true;
+    }
+    const PileLists& piles = state.position.piles;
+    for (int t = 0; t < shape.tableau; ++t) {
+        for (const CardNumber card : piles.tableau[static_cast<size_t>(t)].groups()) {
+            if (card != kNoCard && state.position.cardTable.IsFaceDown(card)) faceDownCards_ = true;
+        }
+    }
+    const PositionKeys keys(rules);
+    int group = 0;
+    for (const auto& piles : keys.groups()) {
+        ++group;
+        for (const PileId pile : piles) {
+            if (pile.kind == PileKind::Tableau) tableauGroup_[static_cast<size_t>(pile.number - 1)] = group;
+        }
+    }
+}
+
+bool MoveOrder::pointless(const PlayState& state, const Move& move) const {
+    if (move.kind != MoveKind::Card || move.from.kind != PileKind::Tableau || move.to.kind != PileKind::Tableau) {
+        return false;
+    }
+    const Pile& from = state.position.piles.pile(move.from);
+    const Pile& to = state.position.piles.pile(move.to);
+    return to.empty() && from.size() == move.count && from.find(move.card) == 0 &&
+           tableauGroup_[static_cast<size_t>(move.from.number - 1)] ==
+               tableauGroup_[static_cast<size_t>(move.to.number - 1)];
+}
+
+int MoveOrder::score(const PlayState& state, const Move& move) const {
+    const PileLists& piles = state.position.piles;
+    const CardTable& faces = state.position.cardTable;
+    switch (move.kind) {
+        case MoveKind::TurnUp: return 900;
+        case MoveKind::StockClick: return stockDeals_ ? -250 : -20;
+        case MoveKind::Select:
+        case MoveKind::Press: return 100;
+        case MoveKind::Card: break;
+        default: return 0;
+    }
+    int score = 0;
+    const Pile& source = piles.pile(move.from);
+    const Pile& target = piles.pile(move.to);
+    switch (move.to.kind) {
+        case PileKind::Foundation: score += 1000; break;
+        case PileKind::SecondWaste: score += 300; break;
+        case PileKind::Reserve: score -= 200; break;
+        case PileKind::Tableau:
+            if (target.empty()) {
+                score -= 100;
+            } else if (IsCard(target.top()) && CardSuit(target.top()) == CardSuit(move.card)) {
+                score += 40;
+            }
+            break;
+        default: break;
+    }
+    switch (move.from.kind) {
+        case PileKind::Foundation: score -= 400; break;
+        case PileKind::Waste: score += 120; break;
+        case PileKind::Reserve: score += 100; break;
+        case PileKind::Tableau: {
+            const int at = source.find(move.card);
+            if (at == 0) {
+                score += move.to.kind == PileKind::Tableau && target.empty() ? -300 : 150;
+                break;
+            }
+            const CardNumber below = at > 0 ? source[at - 1] : kNoCard;
+            if (below != kNoCard && faces.IsFaceDown(below)) {
+                int down = 0;
+                for (int i = 0; i < at; ++i) down += source[i] != kNoCard && faces.IsFaceDown(source[i]) ? 1 : 0;
+                score += 300 + 10 * down;
+            } else if (IsCard(below) && move.to.kind != PileKind::Foundation &&
+                       CardSuit(below) == CardSuit(move.card) &&
+                       (CardRank(below) == CardRank(move.card) + 1 || CardRank(below) + 1 == CardRank(move.card))) {
+                // Taken off its suited run: mostly a shuffle between equal places.
+                score -= 300;
+            }
+            break;
+        }
+        default: break;
+    }
+    if (faceDownCards_ && move.to.kind == PileKind::Tableau && move.from.kind == PileKind::Tableau && score < 0) {
+        score -= 50;
+    }
+    return score;
+}
+
+}  // namespace dravicor
