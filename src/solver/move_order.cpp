@@ -1,5 +1,7 @@
 #include "solver/move_order.h"
 
+#include <algorithm>
+
 #include "rules/legality.h"
 #include "rules/rule_codes.h"
 #include "solver/position_key.h"
@@ -11,6 +13,29 @@ MoveOrder::MoveOrder(const PlayState& state) {
     const GameShape& shape = state.shape();
     for (int t = 0; t < shape.tableau; ++t) {
         if (rules[Rule::TableauDealMode + t] != 0) stockDeals_ = true;
+    }
+    passesLimited_ = rules[Rule::Redeals] != kUnlimitedPasses;
+    suitedFoundations_ = shape.foundations > 0;
+    for (int f = 0; f < shape.foundations; ++f) {
+        const PileRules& drop = shape.foundationDrop[static_cast<size_t>(f)];
+        if (static_cast<BuildCode>(drop.build) != BuildCode::SameSuit || drop.direction != BuildDirection::Up ||
+            drop.firstCard != 1) {
+            suitedFoundations_ = false;
+        }
+    }
+    for (int t = 0; t < shape.tableau; ++t) {
+        emptyTakes_[static_cast<size_t>(t)] = shape.tableauRules[static_cast<size_t>(t)].firstCard != FirstCard::Nothing;
+    }
+    if (shape.tableau > 0) {
+        const PlaceContext context{state.position, rules, kLocationNowhere, false};
+        const int cards = rules[Rule::CardCount];
+        for (int a = 1; a <= cards; ++a) {
+            for (int b = 1; b <= cards; ++b) {
+                if (a != b && CanPlaceOn(a, b, shape.tableauRules[0], PileId::Tableau(1), false, context)) {
+                    follows_[static_cast<size_t>(a)].set(static_cast<size_t>(b));
+                }
+            }
+        }
     }
     const PileLists& piles = state.position.piles;
     for (int t = 0; t < shape.tableau; ++t) {
@@ -26,6 +51,57 @@ MoveOrder::MoveOrder(const PlayState& state) {
             if (pile.kind == PileKind::Tableau) tableauGroup_[static_cast<size_t>(pile.number - 1)] = group;
         }
     }
+}
+
+int MoveOrder::value(const PlayState& state) const {
+    const GameShape& shape = state.shape();
+    const PileLists& piles = state.position.piles;
+    const CardTable& faces = state.position.cardTable;
+    int value = 100 * piles.stock[2].size();
+    // The rank each suit's foundations need next (the lowest of them).
+    std::array<int, 5> needed{14, 14, 14, 14, 14};
+    int foundationCards = 0;
+    for (int f = 0; f < shape.foundations; ++f) {
+        const Pile& pile = piles.foundations[static_cast<size_t>(f)];
+        foundationCards += pile.size();
+        if (suitedFoundations_) {
+            const CardNumber top = pile.top();
+            if (IsCard(top)) {
+                needed[static_cast<size_t>(CardSuit(top))] = std::min(needed[static_cast<size_t>(CardSuit(top))], CardRank(top) + 1);
+            } else {
+                needed = {1, 1, 1, 1, 1};
+            }
+        }
+    }
+    value += 100 * foundationCards;
+    for (int t = 0; t < shape.tableau; ++t) {
+        const Pile& pile = piles.tableau[static_cast<size_t>(t)];
+        const int size = pile.size();
+        if (size == 0) {
+            if (emptyTakes_[static_cast<size_t>(t)]) value += 60;
+            continue;
+        }
+        int deepestNeeded = -1;
+        for (int i = 0; i < size; ++i) {
+            const CardNumber card = pile[i];
+            if (!IsCard(card)) continue;
+            if (faces.IsFaceDown(card)) {
+                value -= 30;
+                continue;
+            }
+            if (suitedFoundations_ && deepestNeeded < 0 && CardRank(card) <= needed[static_cast<size_t>(CardSuit(card))] + 1) {
+                deepestNeeded = i;
+            }
+            if (i + 1 < size) value += follows_[card].test(pile[i + 1]) ? 5 : -10;
+        }
+        // The cards above the lowest card the foundations will soon want.
+        if (deepestNeeded >= 0) value -= 4 * (size - 1 - deepestNeeded);
+    }
+    for (int r = 0; r < shape.reserves; ++r) {
+        if (piles.reserves[static_cast<size_t>(r)].empty()) value += 25;
+    }
+    if (passesLimited_) value -= 8 * piles.stock[1].size();
+    return value;
 }
 
 bool MoveOrder::pointless(const PlayState& state, const Move& move) const {

@@ -1,5 +1,6 @@
 #include "solver/search_key.h"
 
+#include "play/move_core.h"
 #include "rules/rule_codes.h"
 #include "solver/position_key.h"
 
@@ -8,6 +9,8 @@ namespace dravicor {
 namespace {
 
 constexpr std::uint8_t kUpdateEnd = 255;
+constexpr int kWasteIndex = 1;
+constexpr int kSecondWasteIndex = 2;
 
 std::uint64_t Mix(std::uint64_t x) {
     x += 0x9E3779B97F4A7C15ULL;
@@ -24,6 +27,7 @@ SearchKey::SearchKey(const PlayState& state) {
     passesCount_ = keys.passesCount();
     countsMoves_ = state.rules()[Rule::OpeningPhase] != 0;
     countsTableauMoves_ = state.shape().special == SpecialGame::CountedTableauMoves;
+    foundationEnds_ = state.rules()[Rule::FoundationTakeBack] == 0 && state.rules()[Rule::ReorderAfterFoundation] == 0;
     std::uint64_t group = 0;
     for (const auto& piles : keys.groups()) {
         ++group;
@@ -47,12 +51,22 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
     }
     const Pile& pile = PileAtIndex(state.position.piles, term);
     const CardTable& faces = state.position.cardTable;
-    std::uint64_t h = 0xCBF29CE484222325ULL;
-    for (const CardNumber card : pile.groups()) {
+    const auto faceOf = [&](CardNumber card) {
         std::uint64_t face = card;
         if (twoDecks_ && card > kCardsPerDeck) face -= kCardsPerDeck;
         if (card != kNoCard && faces.IsFaceUp(card)) face |= 0x80;
-        h = (h ^ (face + 1)) * 0x100000001B3ULL;
+        return face + 1;
+    };
+    std::uint64_t h = 0xCBF29CE484222325ULL;
+    // Cards under the top that never come back into play count only by number.
+    const bool endsOnly = pile.size() > 2 && (term == kSecondWasteIndex || (term == kWasteIndex && !PassesLeft(state)) ||
+                                              (foundationEnds_ && term >= kFirstFoundationIndex && term < kFirstTableauIndex));
+    if (endsOnly) {
+        h = (h ^ faceOf(pile[0])) * 0x100000001B3ULL;
+        h = (h ^ (static_cast<std::uint64_t>(pile.size()) << 9)) * 0x100000001B3ULL;
+        h = (h ^ faceOf(pile.top())) * 0x100000001B3ULL;
+    } else {
+        for (const CardNumber card : pile.groups()) h = (h ^ faceOf(card)) * 0x100000001B3ULL;
     }
     return Mix(h + salt_[static_cast<size_t>(term)]);
 }

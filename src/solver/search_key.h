@@ -11,7 +11,10 @@ namespace dravicor {
 
 // The key of a search position, kept up to date move by move: every pile
 // has a term of its own (its cards bottom first with their faces, the two
-// copies of a card alike in two-deck games), and the key is the sum of the
+// copies of a card alike in two-deck games; of a pile whose buried cards
+// never come back into play, the discard pile, a waste with no pass left,
+// a foundation that gives nothing back, only the bottom card, the top card
+// and the number between), and the key is the sum of the
 // terms with the counters the rules read. Piles that play alike (the
 // groups of PositionKeys) share the salt of their term, so a sum of them
 // does not care which of them holds what: piles that trade places give the
@@ -47,6 +50,8 @@ private:
     bool passesCount_ = false;
     bool countsMoves_ = false;        // the first-move rule reads the move counter
     bool countsTableauMoves_ = false; // SpecialGame::CountedTableauMoves
+    // No card comes back from a foundation: its bottom, top and size say all.
+    bool foundationEnds_ = false;
 
     struct Saved {
         std::uint8_t term;  // 255 ends the records of one update

@@ -54,22 +54,32 @@ struct Scored {
 
 class Solver::Search {
 public:
-    Search(Solver& owner, const std::atomic<bool>* cancel)
-        : owner_(owner),
+    // One pass: `spent` positions made by the passes before, `passLimit`
+    // more at most (0: no bound but the budget's), the order varied by `pass`.
+    Search(Solver& owner, const std::atomic<bool>* cancel, std::chrono::steady_clock::time_point begun, int pass,
+           std::int64_t spent, std::int64_t passLimit)
+        : begun_(begun),
+          pass_(pass),
+          spent_(spent),
+          passLimit_(passLimit),
+          owner_(owner),
           options_(owner.options_),
           cancel_(cancel),
           state_(owner.start_),
           key_(state_),
           visited_(options_.budget.memoryBytes, options_.shortest),
           safe_(state_),
-          order_(state_),
-          begun_(std::chrono::steady_clock::now()) {
+          order_(state_) {
         state_.options.autoplay = false;
+        positions_ = spent;
         key_.reset(state_);
         arena_.reserve(4096);
         path_.reserve(512);
         frames_.reserve(512);
     }
+
+    // The pass ran out of its own limit (and nothing else ended it).
+    bool cutByPass() const { return passCut_ && result_.verdict != Verdict::Won; }
 
     SolveResult run() {
         if (IsWon(state_)) {
@@ -82,7 +92,7 @@ public:
             if (end_ == SearchEnd::Done && depthCut_) end_ = SearchEnd::Depth;
         }
         result_.end = result_.verdict == Verdict::Won && !options_.shortest ? SearchEnd::Done : end_;
-        result_.positions = positions_;
+        result_.positions = positions_ - spent_;
         noteMemory();
         result_.peakMemory = peakMemory_;
         result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun_).count();
@@ -103,6 +113,10 @@ private:
     bool count() {
         ++positions_;
         if (options_.budget.positions > 0 && positions_ >= options_.budget.positions) return stop(SearchEnd::Positions);
+        if (passLimit_ > 0 && positions_ - spent_ >= passLimit_) {
+            passCut_ = true;
+            return stop(SearchEnd::Positions);
+        }
         if (cancel_ != nullptr && positions_ % kCancelCheckEvery == 0 && cancel_->load(std::memory_order_relaxed)) {
             return stop(SearchEnd::Cancelled);
         }
@@ -224,15 +238,45 @@ private:
                 owner_.bestLine_ = path_;
             }
         }
+        // Each move is made once here to judge where it leads: to a win (taken
+        // at once), to a position met before (left out), or to a position
+        // valued for the order.
         scored_.clear();
+        const std::uint32_t here = static_cast<std::uint32_t>(path_.size());
         for (int i = 0; i < moves_.size(); ++i) {
-            if (!order_.pointless(state_, moves_[i])) scored_.push_back({order_.score(state_, moves_[i]), i});
+            const Move& move = moves_[i];
+            if (order_.pointless(state_, move)) continue;
+            const UndoMark before = journal_.mark();
+            bool won = false;
+            if (!count()) return give();
+            if (!make(move, won)) continue;
+            if (won) {
+                foundWin();
+                backTo(before, 1, here);
+                if (searchOver()) return give();
+                continue;
+            }
+            const bool seen = visited_.contains(key_.value());
+            const int value = seen ? 0 : order_.value(state_);
+            backTo(before, 1, here);
+            if (!seen) scored_.push_back({(value + noise(i)) * 16 + std::clamp(order_.score(state_, move) / 64, -15, 15), i});
         }
         std::stable_sort(scored_.begin(), scored_.end(), [](const Scored& a, const Scored& b) { return a.score > b.score; });
         const auto first = static_cast<std::uint32_t>(arena_.size());
         for (const Scored& s : scored_) arena_.push_back(moves_[s.index]);
         frames_.push_back({mark, keyUpdates, pathSize, first, first, static_cast<std::uint32_t>(arena_.size())});
         return true;
+    }
+
+    // Passes after the first shake the order a little, each its own way,
+    // the same way every time.
+    int noise(int index) const {
+        if (pass_ == 0) return 0;
+        const int amplitude = std::min(10 + 10 * pass_, 60);
+        std::uint64_t x = key_.value() ^ (static_cast<std::uint64_t>(pass_) << 40) ^ static_cast<std::uint64_t>(index);
+        x = (x ^ (x >> 31)) * 0x7FB5D329728EA185ULL;
+        x ^= x >> 27;
+        return static_cast<int>(x % static_cast<std::uint64_t>(2 * amplitude + 1)) - amplitude;
     }
 
     bool isNew() {
@@ -268,6 +312,10 @@ private:
         }
     }
 
+    std::chrono::steady_clock::time_point begun_;
+    int pass_;
+    std::int64_t spent_;
+    std::int64_t passLimit_;
     Solver& owner_;
     const SolveOptions& options_;
     const std::atomic<bool>* cancel_;
@@ -277,7 +325,6 @@ private:
     VisitedTable visited_;
     SafeMoves safe_;
     MoveOrder order_;
-    std::chrono::steady_clock::time_point begun_;
 
     MoveList moves_;
     std::vector<Scored> scored_;
@@ -289,6 +336,7 @@ private:
     SearchEnd end_ = SearchEnd::Done;
     bool depthCut_ = false;
     std::int64_t positions_ = 0;
+    bool passCut_ = false;
     std::size_t peakMemory_ = 0;
     int bestPromise_ = -1000;
 };
@@ -297,12 +345,34 @@ Solver::Solver(const PlayState& start, const SolveOptions& options) : start_(sta
 
 Solver::~Solver() = default;
 
+// Depth-first search can wander deep into a part of the space with no win
+// while a win lies one early move aside. So the search runs in passes: each
+// with three times the positions of the one before and its own shake of the
+// order, until one ends by itself (won, or the whole space searched: lost)
+// or the budget ends. The search for the shortest line runs once.
 SolveResult Solver::run(const std::atomic<bool>* cancel) {
     {
         const std::lock_guard lock(lineMutex_);
         bestLine_.clear();
     }
-    return Search(*this, cancel).run();
+    const auto begun = std::chrono::steady_clock::now();
+    constexpr std::int64_t kFirstPass = 20000;
+    std::int64_t spent = 0;
+    std::size_t peak = 0;
+    for (int pass = 0;; ++pass) {
+        std::int64_t limit = kFirstPass;
+        for (int p = 0; p < pass && limit < (std::int64_t{1} << 50); ++p) limit *= 3;
+        if (options_.shortest) limit = 0;
+        Search search(*this, cancel, begun, pass, spent, limit);
+        SolveResult result = search.run();
+        spent += result.positions;
+        peak = std::max(peak, result.peakMemory);
+        if (!search.cutByPass()) {
+            result.positions = spent;
+            result.peakMemory = peak;
+            return result;
+        }
+    }
 }
 
 std::vector<Move> Solver::bestLine() const {
