@@ -42,7 +42,8 @@ std::string ReadArguments(const std::vector<std::string>& args, SolveArguments& 
     double seconds = defaultSeconds;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool valued = a == "--budget" || a == "--seconds" || a == "--jobs" || a == "--memory";
+        const bool valued =
+            a == "--budget" || a == "--seconds" || a == "--cpu-seconds" || a == "--jobs" || a == "--memory";
         if (valued && i + 1 >= args.size()) return a + " needs a value";
         if (a == "--budget") {
             const auto n = NumberOf<std::int64_t>(args[++i]);
@@ -52,6 +53,10 @@ std::string ReadArguments(const std::vector<std::string>& args, SolveArguments& 
             const auto s = NumberOf<double>(args[++i]);
             if (!s || *s < 0) return "--seconds takes a number of seconds, 0 for no limit";
             seconds = *s;
+        } else if (a == "--cpu-seconds") {
+            const auto s = NumberOf<double>(args[++i]);
+            if (!s || *s < 0) return "--cpu-seconds takes a number of seconds, 0 for no limit";
+            read.options.budget.processorTime = std::chrono::milliseconds(static_cast<std::int64_t>(*s * 1000));
         } else if (a == "--memory") {
             const auto m = NumberOf<int>(args[++i]);
             if (!m || *m < 1) return "--memory takes a number of MiB, 1 or more";
@@ -117,7 +122,9 @@ std::pair<double, double> Interval(int hits, int total) {
 int SolveCommand(Program& program, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     SolveArguments read;
     if (const std::string problem = ReadArguments(args, read, 0); !problem.empty() || read.plain.size() != 2) {
-        err << "dravicor-cli: " << (problem.empty() ? "solve CODE NUMBER [--budget N] [--seconds S] [--moves]" : problem)
+        err << "dravicor-cli: "
+            << (problem.empty() ? "solve CODE NUMBER [--budget N] [--seconds S] [--cpu-seconds S] [--memory MIB] [--moves]"
+                                : problem)
             << '\n';
         return 2;
     }
@@ -135,7 +142,7 @@ int SolveCommand(Program& program, const std::vector<std::string>& args, std::os
     report << "verdict " << VerdictText(result.verdict) << '\n'
            << "ended " << SearchEndName(result.end) << '\n'
            << "positions " << result.positions << '\n'
-           << "time " << Fixed(result.seconds, 3) << " s\n"
+           << "time " << Fixed(result.seconds, 3) << " s (processor " << Fixed(result.processorSeconds, 3) << " s)\n"
            << "peak memory " << Mebibytes(result.peakMemory) << '\n';
     if (result.verdict == Verdict::Won) report << "moves " << result.solution.size() << '\n';
     if (read.moves && result.verdict == Verdict::Won) {
@@ -149,7 +156,8 @@ int SurveyCommand(Program& program, const std::vector<std::string>& args, std::o
     SolveArguments read;
     if (const std::string problem = ReadArguments(args, read, 2.0); !problem.empty() || read.plain.size() != 3) {
         err << "dravicor-cli: "
-            << (problem.empty() ? "survey CODE FROM TO [--budget N] [--seconds S] [--jobs N] [--deals]" : problem) << '\n';
+            << (problem.empty() ? "survey CODE FROM TO [--budget N] [--seconds S] [--cpu-seconds S] [--jobs N] [--deals]"
+                              : problem) << '\n';
         return 2;
     }
     int code = 0;
@@ -207,6 +215,7 @@ int SurveyCommand(Program& program, const std::vector<std::string>& args, std::o
     std::vector<double> times;
     std::size_t peak = 0;
     double total = 0;
+    double processor = 0;
     for (int i = 0; i < count; ++i) {
         const SolveResult& r = results[static_cast<size_t>(i)];
         if (!dealt[static_cast<size_t>(i)]) {
@@ -216,10 +225,12 @@ int SurveyCommand(Program& program, const std::vector<std::string>& args, std::o
         (r.verdict == Verdict::Won ? won : r.verdict == Verdict::Lost ? lost : unknown) += 1;
         times.push_back(r.seconds);
         total += r.seconds;
+        processor += r.processorSeconds;
         peak = std::max(peak, r.peakMemory);
         if (read.deals) {
             out << "deal " << *from + i << ' ' << VerdictName(r.verdict) << ' ' << r.positions << ' '
-                << Fixed(r.seconds, 4) << ' ' << r.peakMemory << ' ' << SearchEndName(r.end) << '\n';
+                << Fixed(r.seconds, 4) << ' ' << r.peakMemory << ' ' << SearchEndName(r.end) << ' '
+                << Fixed(r.processorSeconds, 4) << '\n';
         }
     }
     std::sort(times.begin(), times.end());
@@ -235,7 +246,8 @@ int SurveyCommand(Program& program, const std::vector<std::string>& args, std::o
     line("won", won);
     line("lost", lost);
     line("unknown", unknown);
-    out << "time per deal: mean " << Fixed(total / count, 4) << " s, median " << Fixed(median, 4) << " s\n"
+    out << "time per deal: mean " << Fixed(total / count, 4) << " s, median " << Fixed(median, 4)
+        << " s; processor time: mean " << Fixed(processor / count, 4) << " s\n"
         << "peak memory " << Mebibytes(peak) << '\n';
     return 0;
 }

@@ -53,10 +53,33 @@ MoveOrder::MoveOrder(const PlayState& state) {
     }
 }
 
-int MoveOrder::value(const PlayState& state) const {
+int MoveOrder::pileValue(const PlayState& state, int t, const std::array<int, 5>& needed) const {
+    const Pile& pile = state.position.piles.tableau[static_cast<size_t>(t)];
+    const CardTable& faces = state.position.cardTable;
+    const int size = pile.size();
+    if (size == 0) return emptyTakes_[static_cast<size_t>(t)] ? 60 : 0;
+    int value = 0;
+    int deepestNeeded = -1;
+    for (int i = 0; i < size; ++i) {
+        const CardNumber card = pile[i];
+        if (!IsCard(card)) continue;
+        if (faces.IsFaceDown(card)) {
+            value -= 30;
+            continue;
+        }
+        if (suitedFoundations_ && deepestNeeded < 0 && CardRank(card) <= needed[static_cast<size_t>(CardSuit(card))] + 1) {
+            deepestNeeded = i;
+        }
+        if (i + 1 < size) value += follows_[card].test(pile[i + 1]) ? 5 : -10;
+    }
+    // The cards above the lowest card the foundations will soon want.
+    if (deepestNeeded >= 0) value -= 4 * (size - 1 - deepestNeeded);
+    return value;
+}
+
+int MoveOrder::value(const PlayState& state, const SearchKey& key) {
     const GameShape& shape = state.shape();
     const PileLists& piles = state.position.piles;
-    const CardTable& faces = state.position.cardTable;
     int value = 100 * piles.stock[2].size();
     // The rank each suit's foundations need next (the lowest of them).
     std::array<int, 5> needed{14, 14, 14, 14, 14};
@@ -74,28 +97,14 @@ int MoveOrder::value(const PlayState& state) const {
         }
     }
     value += 100 * foundationCards;
+    std::uint64_t neededMix = 0;
+    for (const int rank : needed) neededMix = neededMix * 31 + static_cast<std::uint64_t>(rank);
+    neededMix *= 0x9E3779B97F4A7C15ULL;
     for (int t = 0; t < shape.tableau; ++t) {
-        const Pile& pile = piles.tableau[static_cast<size_t>(t)];
-        const int size = pile.size();
-        if (size == 0) {
-            if (emptyTakes_[static_cast<size_t>(t)]) value += 60;
-            continue;
-        }
-        int deepestNeeded = -1;
-        for (int i = 0; i < size; ++i) {
-            const CardNumber card = pile[i];
-            if (!IsCard(card)) continue;
-            if (faces.IsFaceDown(card)) {
-                value -= 30;
-                continue;
-            }
-            if (suitedFoundations_ && deepestNeeded < 0 && CardRank(card) <= needed[static_cast<size_t>(CardSuit(card))] + 1) {
-                deepestNeeded = i;
-            }
-            if (i + 1 < size) value += follows_[card].test(pile[i + 1]) ? 5 : -10;
-        }
-        // The cards above the lowest card the foundations will soon want.
-        if (deepestNeeded >= 0) value -= 4 * (size - 1 - deepestNeeded);
+        const std::uint64_t term = key.pileTerm(kFirstTableauIndex + t) ^ neededMix;
+        Cached& slot = cache_[static_cast<size_t>(t)][static_cast<size_t>(term >> 61)];
+        if (slot.term != term) slot = {term, pileValue(state, t, needed)};
+        value += slot.value;
     }
     for (int r = 0; r < shape.reserves; ++r) {
         if (piles.reserves[static_cast<size_t>(r)].empty()) value += 25;

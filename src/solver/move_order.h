@@ -4,6 +4,7 @@
 
 #include "play/move.h"
 #include "play/play_state.h"
+#include "solver/search_key.h"
 
 namespace dravicor {
 
@@ -19,7 +20,9 @@ class MoveOrder {
 public:
     explicit MoveOrder(const PlayState& state);
 
-    int value(const PlayState& state) const;
+    // `key` is the state's SearchKey: a tableau pile whose term has not
+    // changed since it was last valued is not valued again.
+    int value(const PlayState& state, const SearchKey& key);
     int score(const PlayState& state, const Move& move) const;
     // Moves that cannot lead anywhere new: a whole tableau pile carried to
     // an empty pile that plays alike.
@@ -30,6 +33,15 @@ private:
     bool suitedFoundations_ = false;  // up in suit from the Ace
     bool passesLimited_ = false;
     std::array<bool, kTableauCount> emptyTakes_{};
+    int pileValue(const PlayState& state, int t, const std::array<int, 5>& needed) const;
+
+    // The last values of each tableau pile, by its term and the ranks needed.
+    struct Cached {
+        std::uint64_t term = 0;
+        int value = 0;
+    };
+    static constexpr int kCachedPerPile = 8;
+    std::array<std::array<Cached, kCachedPerPile>, kTableauCount> cache_{};
     // follows_[a][b]: card b may lie on card a in the first tableau pile.
     std::array<std::bitset<kCardCount + 1>, kCardCount + 1> follows_{};
     bool faceDownCards_ = false;   // the deal leaves tableau cards face down

@@ -25,6 +25,8 @@ public:
     explicit SearchKey(const PlayState& state);
 
     std::uint64_t value() const { return value_; }
+    // The term of one pile (by PileIndex): it changes whenever the pile does.
+    std::uint64_t pileTerm(int pile) const { return terms_[static_cast<size_t>(pile)]; }
 
     // Works the key out from nothing (and forgets every update).
     void reset(const PlayState& state);

@@ -39,13 +39,23 @@ std::size_t ReplayOnEngine(Engine& engine, const std::vector<Move>& moves) {
     for (const Move& move : moves) {
         const PlayState before = engine.playState();
         switch (move.kind) {
-            case MoveKind::Card:
+            case MoveKind::Card: {
+                const std::size_t steps = engine.history().undo.size();
                 // A card the pointer cannot reach (fanned below the table's
-                // edge) is moved by the executor, the rules asked first.
-                if (!PlayMove(engine, {move.card, move.to}) && IsLegalDrag(engine, move.card, move.to)) {
+                // edge), or a drop that lands on another pile (a long fan
+                // reaching over the target's place), is moved by the
+                // executor, the rules asked first.
+                if (PlayMove(engine, {move.card, move.to}) &&
+                    FindCard(engine.playState().position.piles, move.card) != move.to &&
+                    engine.history().undo.size() > steps) {
+                    engine.Undo(true);
+                }
+                if (FindCard(engine.playState().position.piles, move.card) != move.to &&
+                    IsLegalDrag(engine, move.card, move.to)) {
                     engine.MoveCard(move.card, PileName(move.to));
                 }
                 break;
+            }
             case MoveKind::TurnUp:
             case MoveKind::Press: PressCards(engine, {move.card}); break;
             case MoveKind::Select:

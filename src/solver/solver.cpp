@@ -1,6 +1,7 @@
 #include "solver/solver.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "play/move_core.h"
 #include "solver/move_order.h"
@@ -40,6 +41,16 @@ std::string_view SearchEndName(SearchEnd end) {
     return "done";
 }
 
+std::chrono::nanoseconds ThreadProcessorTime() {
+#ifdef CLOCK_THREAD_CPUTIME_ID
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+#else
+    return std::chrono::nanoseconds(static_cast<std::int64_t>(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC));
+#endif
+}
+
 namespace {
 
 constexpr int kCancelCheckEvery = 256;
@@ -56,9 +67,10 @@ class Solver::Search {
 public:
     // One pass: `spent` positions made by the passes before, `passLimit`
     // more at most (0: no bound but the budget's), the order varied by `pass`.
-    Search(Solver& owner, const std::atomic<bool>* cancel, std::chrono::steady_clock::time_point begun, int pass,
-           std::int64_t spent, std::int64_t passLimit)
+    Search(Solver& owner, const std::atomic<bool>* cancel, std::chrono::steady_clock::time_point begun,
+           std::chrono::nanoseconds processorBegun, int pass, std::int64_t spent, std::int64_t passLimit)
         : begun_(begun),
+          processorBegun_(processorBegun),
           pass_(pass),
           spent_(spent),
           passLimit_(passLimit),
@@ -96,6 +108,7 @@ public:
         noteMemory();
         result_.peakMemory = peakMemory_;
         result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun_).count();
+        result_.processorSeconds = std::chrono::duration<double>(ThreadProcessorTime() - processorBegun_).count();
         return result_;
     }
 
@@ -122,7 +135,9 @@ private:
         }
         if (positions_ % kClockCheckEvery == 0) {
             noteMemory();
-            if (options_.budget.time.count() > 0 && std::chrono::steady_clock::now() - begun_ >= options_.budget.time) {
+            if ((options_.budget.time.count() > 0 && std::chrono::steady_clock::now() - begun_ >= options_.budget.time) ||
+                (options_.budget.processorTime.count() > 0 &&
+                 ThreadProcessorTime() - processorBegun_ >= options_.budget.processorTime)) {
                 return stop(SearchEnd::Time);
             }
         }
@@ -257,7 +272,7 @@ private:
                 continue;
             }
             const bool seen = visited_.contains(key_.value());
-            const int value = seen ? 0 : order_.value(state_);
+            const int value = seen ? 0 : order_.value(state_, key_);
             backTo(before, 1, here);
             if (!seen) scored_.push_back({(value + noise(i)) * 16 + std::clamp(order_.score(state_, move) / 64, -15, 15), i});
         }
@@ -313,6 +328,7 @@ private:
     }
 
     std::chrono::steady_clock::time_point begun_;
+    std::chrono::nanoseconds processorBegun_;
     int pass_;
     std::int64_t spent_;
     std::int64_t passLimit_;
@@ -347,7 +363,7 @@ Solver::~Solver() = default;
 
 // Depth-first search can wander deep into a part of the space with no win
 // while a win lies one early move aside. So the search runs in passes: each
-// with three times the positions of the one before and its own shake of the
+// with twice the positions of the one before and its own shake of the
 // order, until one ends by itself (won, or the whole space searched: lost)
 // or the budget ends. The search for the shortest line runs once.
 SolveResult Solver::run(const std::atomic<bool>* cancel) {
@@ -356,14 +372,15 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         bestLine_.clear();
     }
     const auto begun = std::chrono::steady_clock::now();
+    const auto processorBegun = ThreadProcessorTime();
     constexpr std::int64_t kFirstPass = 20000;
     std::int64_t spent = 0;
     std::size_t peak = 0;
     for (int pass = 0;; ++pass) {
         std::int64_t limit = kFirstPass;
-        for (int p = 0; p < pass && limit < (std::int64_t{1} << 50); ++p) limit *= 3;
+        for (int p = 0; p < pass && limit < (std::int64_t{1} << 50); ++p) limit *= 2;
         if (options_.shortest) limit = 0;
-        Search search(*this, cancel, begun, pass, spent, limit);
+        Search search(*this, cancel, begun, processorBegun, pass, spent, limit);
         SolveResult result = search.run();
         spent += result.positions;
         peak = std::max(peak, result.peakMemory);

@@ -32,7 +32,7 @@ enum class SearchEnd : std::uint8_t {
     Done,       // won, or the whole space was searched
     Positions,  // the budget of positions
     Memory,     // the table of positions met reached its cap
-    Time,       // the wall-time budget
+    Time,       // the wall-time or the processor-time budget
     Depth,      // some line grew longer than the longest line allowed
     Cancelled,  // the cancel flag was raised
 };
@@ -43,7 +43,13 @@ struct SolveBudget {
     std::int64_t positions = 0;                  // moves made
     std::size_t memoryBytes = std::size_t{64} << 20;
     std::chrono::milliseconds time{0};          // wall time
+    // Processor time of the searching thread: on a machine shared with other
+    // work the same search gets the same time, however busy the machine.
+    std::chrono::milliseconds processorTime{0};
 };
+
+// The processor time the calling thread has used so far.
+std::chrono::nanoseconds ThreadProcessorTime();
 
 struct SolveOptions {
     SolveBudget budget;
@@ -65,7 +71,8 @@ struct SolveResult {
     std::vector<Move> solution;
     std::int64_t positions = 0;   // moves made, the safe ones included
     std::size_t peakMemory = 0;   // bytes: the table, the move stacks, the journal
-    double seconds = 0;
+    double seconds = 0;           // wall time
+    double processorSeconds = 0;  // processor time of the searching thread
 };
 
 // A depth-first search from a position: each position's moves best first
