@@ -26,7 +26,8 @@ struct Table {
         engine.setGame(code, rules);
         settings.put(Field::CurrentGame, FormatField(code, Field::CurrentGame.width));
         settings.put(Field::CurrentGameNumber, number);
-        engine.SetAutoplay(engine.autoplayEnabled());
+        // The recorder plays the solver's line with autoplay off.
+        engine.SetAutoplay(false);
         return engine.StartGame(true, false, 0, !shown);
     }
     std::vector<std::string> snapshot() const { return BuildSnapshot(engine.position()); }
