@@ -32,7 +32,6 @@ constexpr std::array<int, kTotalDigits> kTotalTimePositions = {2, 4, 6, 8, 10, 1
 constexpr size_t kCheckLength = 12;  // N (4) + checksum (8)
 constexpr size_t kCheckSumWidth = 8;
 
-constexpr size_t kGameLength = 16;
 constexpr size_t kGameBody = 10;  // what the checksum in 11-16 covers
 constexpr size_t kGameDigits = 6;
 constexpr size_t kGameSumWidth = 6;
