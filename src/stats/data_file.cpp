@@ -9,9 +9,6 @@
 
 namespace dravicor {
 
-namespace {
-}
-
 // An exclusive advisory lock on the data folder, held while it lives. The
 // folder is locked rather than the file because the file itself is replaced
 // by every update.
@@ -134,6 +131,9 @@ bool DataFiles::append(std::string_view name, std::string_view lines) {
         if (ok) rest.remove_prefix(static_cast<size_t>(written));
     }
     ok = ok && !failFlush && ::fdatasync(fd) == 0;
+    // A write cut short (a full disk) takes back what it wrote, so the file
+    // ends with its last complete line as before.
+    if (!ok && ::ftruncate(fd, keep) == 0) ::fdatasync(fd);
     ::close(fd);
     if (!ok) messages_.showMessage("Error writing file: " + file.string(), kProductName, MessageIcon::Information);
     return ok;

@@ -73,7 +73,7 @@ std::string KeepUnclearedLogLines(std::string_view content, int gameCode, std::s
                                   bool allGames) {
     std::string kept;
     kept.reserve(content.size());
-    for (const auto& line : SplitLines(content)) {
+    for (const auto& line : SplitLines(CompleteLogLines(content))) {
         const std::string_view lineGame = GameLogColumn(line, kGameLogGameColumn, 4);
         long long lineCode = 0;
         const bool gameMatches =
@@ -244,7 +244,9 @@ bool RenamePlayerInDataFiles(DataFiles& files, std::string_view oldName, std::st
     const std::string paddedTo = PadRight(to, kGameLogPlayerWidth);
     const auto replaceColumn = [&](std::string_view name, size_t column) {
         return ChangeExisting(files, name, [&](std::string& content) {
-            SectionDocument lines = SectionDocument::Parse(content);
+            // A torn last line of the log stays out, as its next append would cut it.
+            SectionDocument lines =
+                SectionDocument::Parse(name == kGameLogFile ? CompleteLogLines(content) : std::string_view(content));
             lines.ReplaceInLines(column, paddedFrom, paddedTo);
             content = lines.Serialize();
             return true;
