@@ -119,8 +119,8 @@ DRAVICOR_FUZZ_TARGET(overall_score) {
         return;
     }
     DRAVICOR_FUZZ_CHECK(now.best.score == score && now.best.seconds == seconds, "the best deal of the game is the new one");
-    const OverallRank* was = RankOf(before.ranking, player);
-    const OverallRank* is = RankOf(now.ranking, player);
+    const OverallRank* was = RankOf(before.ranking, OverallScoreSection(player));
+    const OverallRank* is = RankOf(now.ranking, OverallScoreSection(player));
     DRAVICOR_FUZZ_CHECK(is != nullptr, "the player is ranked");
     const long long oldScore = was ? was->score : 0;
     const long long oldSeconds = was ? was->seconds : 0;
@@ -128,7 +128,7 @@ DRAVICOR_FUZZ_TARGET(overall_score) {
                             is->seconds == oldSeconds - before.best.seconds + seconds,
                         "the overall score rises by the improvement");
     for (const auto& rank : before.ranking) {
-        if (rank.player == player) continue;
+        if (rank.player == OverallScoreSection(player)) continue;
         const OverallRank* kept = RankOf(now.ranking, rank.player);
         DRAVICOR_FUZZ_CHECK(kept && kept->score == rank.score && kept->seconds == rank.seconds &&
                                 kept->rawValues == rank.rawValues,

@@ -25,9 +25,8 @@ std::string PlayerName(std::string_view text) {
     return std::string(TrimRight(settings.get(Field::CurrentPlayer)));
 }
 
-// Every value the file gives any key: each line is read as key=value at
-// each of its "=", so that a change to one player's line shows up under
-// every name it could belong to.
+// Every value the file gives any key (a line's key is its text before
+// the first "=").
 using Values = std::map<std::pair<std::string, std::string>, std::optional<std::string>>;
 
 Values AllValues(const SectionDocument& document, const std::vector<std::pair<std::string, std::string>>& extra) {
@@ -40,9 +39,7 @@ Values AllValues(const SectionDocument& document, const std::vector<std::pair<st
             if (close != std::string::npos) section = line.substr(1, close - 1);
             continue;
         }
-        for (auto at = line.find('='); at != std::string::npos; at = line.find('=', at + 1)) {
-            keys.emplace_back(section, line.substr(0, at));
-        }
+        if (const auto at = line.find('='); at != std::string::npos) keys.emplace_back(section, line.substr(0, at));
     }
     for (const auto& key : keys) values[key] = document.ReadValue(key.first, key.second);
     return values;
@@ -81,7 +78,9 @@ DRAVICOR_FUZZ_TARGET(statistics) {
     DataFiles files(dir, fake);
     const SectionDocument before = SectionDocument::Parse(content);
     const std::string section = GameSection(game);
-    const Values values = AllValues(before, {{section, player}, {section, other}});
+    const std::string key = StatisticsKey(player);
+    const std::string otherKey = StatisticsKey(other);
+    const Values values = AllValues(before, {{section, key}, {section, otherKey}});
 
     SettingsRecord settings;
     settings.put(Field::CurrentGame, FormatField(game, 4));
@@ -89,7 +88,7 @@ DRAVICOR_FUZZ_TARGET(statistics) {
     settings.put(Field::CurrentScore, std::to_string(score));
     settings.put(Field::RunWon, "0007");
     settings.put(Field::RunLost, "0003");
-    const auto stored = before.ReadValue(section, player);
+    const auto stored = before.ReadValue(section, key);
     const StatRecord old = stored ? StatRecord::FromText(*stored) : StatRecord{};
     DRAVICOR_FUZZ_CHECK(StatRecord::FromText(old.ToText()) == old, "a record reads back as written");
 
@@ -113,30 +112,30 @@ DRAVICOR_FUZZ_TARGET(statistics) {
             DRAVICOR_FUZZ_CHECK(view.record == expected, "the deal counts once in the player's record");
             DRAVICOR_FUZZ_CHECK(view.runWon == (won ? 8 : 7) && view.runLost == (won ? 3 : 4),
                                 "the deal counts once in the run counters");
-            ExpectOnlyChanged(values, FileNow(files), player, "an update");
+            ExpectOnlyChanged(values, FileNow(files), key, "an update");
             break;
         }
         case 2:
             DRAVICOR_FUZZ_CHECK(ClearStatistics(files, game, player, false, false), "the clear is written");
             DRAVICOR_FUZZ_CHECK(ReadStatistics(files, settings, game, player).record == StatRecord{},
                                 "a cleared record reads as zero");
-            ExpectOnlyChanged(values, FileNow(files), player, "a clear");
+            ExpectOnlyChanged(values, FileNow(files), key, "a clear");
             break;
         default: {
-            if (player.empty() || other.empty() || player == other) return;
+            if (key.empty() || otherKey.empty() || key == otherKey) return;
             // The new name must be new: renaming onto a player who has
             // records merges nothing.
-            for (const auto& [key, value] : values) {
-                if (key.second == other && value) return;
+            for (const auto& [where, value] : values) {
+                if (where.second == otherKey && value) return;
             }
             DRAVICOR_FUZZ_CHECK(RenamePlayerInDataFiles(files, player, other), "the rename is written");
             const SectionDocument after = FileNow(files);
             for (const auto& name : before.ListSections()) {
                 if (ToLower(name) == "version") continue;
-                DRAVICOR_FUZZ_CHECK(after.ReadValue(name, other) == before.ReadValue(name, player),
+                DRAVICOR_FUZZ_CHECK(after.ReadValue(name, otherKey) == before.ReadValue(name, key),
                                     "a renamed player's record moves to the new name in [" + name + "]");
             }
-            ExpectOnlyChanged(values, after, player, "a rename", other);
+            ExpectOnlyChanged(values, after, key, "a rename", otherKey);
             break;
         }
     }
