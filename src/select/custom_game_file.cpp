@@ -183,6 +183,9 @@ CustomGameFileContents ParseCustomGames(std::string_view content) {
                                         "; it is skipped.");
             continue;
         }
+        // A base no record carries (its game deleted or damaged) stays
+        // taken too: a new game under that code would become this one's base.
+        if (game.baseCode >= kFirstCustomCode) contents.usedCodes.push_back(game.baseCode);
         records.push_back({std::move(game), first});
     }
     // A base that is itself customized (the file of an older version)
@@ -205,6 +208,7 @@ CustomGameFileContents ParseCustomGames(std::string_view content) {
         contents.games.push_back(std::move(game));
     }
     std::sort(contents.usedCodes.begin(), contents.usedCodes.end());
+    contents.usedCodes.erase(std::unique(contents.usedCodes.begin(), contents.usedCodes.end()), contents.usedCodes.end());
     return contents;
 }
 
