@@ -21,15 +21,16 @@ namespace {
 
 constexpr size_t kMaxCommands = 200;
 
-// "save NAME" and "load NAME" name a file of the scratch folder.
+// "save NAME" and "load NAME" (the rest of the line) name a file of the
+// scratch folder.
 std::string Confined(std::string_view line, const std::filesystem::path& folder) {
     std::istringstream words{std::string(line)};
-    std::string command, name, more;
+    std::string command, name;
     words >> command >> name;
-    if ((command != "save" && command != "load") || name.empty() || (words >> more)) return std::string(line);
+    if ((command != "save" && command != "load") || name.empty()) return std::string(line);
     std::string safe;
-    for (const char c : name) {
-        if (std::isalnum(static_cast<unsigned char>(c)) || c == '.') safe += c;
+    for (const char c : line.substr(line.find(command) + command.size())) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == ' ') safe += c;
     }
     return command + " " + (folder / ("f" + safe.substr(0, 16))).string();
 }
