@@ -224,7 +224,10 @@ std::optional<int> NextFreeCustomCode(const CustomGameFileContents& contents) {
 
 std::optional<std::string> CheckCustomGameName(std::string_view name, const GameList& list,
                                                const std::vector<CustomGame>& customGames) {
-    const std::string_view wanted = Trim(name);
+    // The name as its record will keep it: control characters count as
+    // the blanks they become.
+    const std::string kept = RecordName(name);
+    const std::string_view wanted = kept;
     if (wanted.size() < 3) return std::string(kNameTooShort);
     const NoCustomGames none;
     for (const auto& line : list.lines) {
