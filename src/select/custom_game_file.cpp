@@ -47,9 +47,10 @@ std::string Where(size_t record, size_t firstLine) {
 
 // Checks one record's lines; the reason it is damaged, or nothing.
 std::optional<std::string> ReadRecord(const std::vector<std::string>& lines, size_t first, CustomGame& game) {
+    // The last record may lack reserved empty lines (an editor that drops
+    // blank lines at the end of a file); its two lines are all it holds.
     const size_t available = lines.size() - first;
-    if (available < static_cast<size_t>(kCustomRecordLines))
-        return "is incomplete: " + std::to_string(available) + " of 30 lines";
+    if (available < 2) return "is incomplete: " + std::to_string(available) + " of 30 lines";
     const std::string& head = lines[first];
     if (head.size() < 4 + kCustomNameWidth + 4)
         return "has a first line of " + std::to_string(head.size()) + " characters, not 58";
@@ -378,7 +379,7 @@ bool CustomGameFile::remove(int code, SettingsRecord& settings) {
             CustomGame read;
             if (ReadRecord(lines, first, read) || read.code != code) continue;
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
-                        lines.begin() + static_cast<std::ptrdiff_t>(first + kCustomRecordLines));
+                        lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), first + kCustomRecordLines)));
             found = true;
             break;
         }
