@@ -150,6 +150,7 @@ constexpr FieldEntry kFields[] = {
     {Field::RedealAnimation, ""},
     {Field::VertScrollBar, ""},
     {Field::ShowToolTips, ""},
+    {Field::TableHighContrast, ""},
     {Field::ProgramDir, "ProgramDir"},
 };
 

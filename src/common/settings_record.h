@@ -79,6 +79,9 @@ inline constexpr FieldSpec DealAnimation{241, 1};
 inline constexpr FieldSpec RedealAnimation{242, 1};
 inline constexpr FieldSpec VertScrollBar{243, 1};
 inline constexpr FieldSpec ShowToolTips{244, 1};
+// Preferences of this program's own, beyond those above (position 250,
+// the first of the second block, does not exist).
+inline constexpr FieldSpec TableHighContrast{251, 1};
 inline constexpr FieldSpec ProgramDir{501, 200};
 }  // namespace Field
 

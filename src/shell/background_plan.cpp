@@ -1,11 +1,13 @@
 #include "shell/background_plan.h"
 
 #include "common/settings_record.h"
+#include "shell/high_contrast.h"
 
 namespace dravicor {
 
 BackgroundPlan PlanTableBackground(const SettingsRecord& settings, bool demoMode, bool fewColours) {
     const ColourRef defaultColour = fewColours ? kFewColoursBackgroundColour : kDefaultBackgroundColour;
+    if (HighContrastTable(settings)) return {BackgroundKind::Plain, kHighContrastBackgroundColour, {}};
     if (demoMode) return {BackgroundKind::Tiled, defaultColour, kDemoBackgroundPicture};
     if (settings.isYes(Field::BackgroundDefault)) return {BackgroundKind::Plain, defaultColour, {}};
 

@@ -54,7 +54,8 @@ struct BackgroundPlan {
 };
 
 // fewColours: the display shows 256 colours or fewer, where neither the
-// dark green nor a fade can be shown faithfully.
+// dark green nor a fade can be shown faithfully. The high-contrast table
+// (high_contrast.h) is plain dark whatever else the record says.
 BackgroundPlan PlanTableBackground(const SettingsRecord& settings, bool demoMode, bool fewColours);
 
 // a * b / d rounded to the nearest integer, halves to the even neighbour.

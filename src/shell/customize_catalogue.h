@@ -11,8 +11,11 @@ namespace dravicor {
 
 // What the customize dialog offers, in the order it lists it.
 
-// The face-set samples: set number (3 digits) and size letter.
-inline constexpr std::array<std::string_view, 6> kFaceSetCodes = {"001B", "002B", "003B", "004B", "005B", "003M"};
+// The face-set samples: set number (3 digits) and size letter. Sets 006 and
+// 007 have large corner indices, 007 in four colours (diamonds blue, clubs
+// green); both come in the medium size too.
+inline constexpr std::array<std::string_view, 10> kFaceSetCodes = {"001B", "002B", "003B", "004B", "005B",
+                                                                   "003M", "006B", "007B", "006M", "007M"};
 // Small cards always come with this back.
 inline constexpr std::string_view kSmallCardBack = "006";
 

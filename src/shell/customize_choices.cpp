@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/profile_file.h"
+#include "shell/high_contrast.h"
 #include "shell/preferences.h"
 
 namespace dravicor {
@@ -80,6 +81,7 @@ CustomizeChoices ReadCustomizeChoices(const SettingsRecord& settings) {
     if (c.customColour == 0) c.customColour = kButtonFaceColour;
     c.fade = settings.isYes(Field::FadeBackground);
     c.randomBackground = settings.isYes(Field::RandomBackground);
+    c.highContrast = HighContrastTable(settings);
     c.randomCards = settings.isYes(Field::RandomCard);
     c.randomDecks = settings.isYes(Field::RandomDeck);
     c.shadowed = settings.isYes(Field::CardsShadowed);
@@ -118,6 +120,7 @@ void ApplyAppearance(SettingsRecord& settings, const CustomizeChoices& choices) 
     settings.put(Field::BackgroundDefault, Flag(background.useDefault));
     settings.put(Field::BackgroundColour, std::to_string(background.colour));
     settings.put(Field::BackgroundFixedColour, std::to_string(background.fixedColour));
+    settings.put(Field::TableHighContrast, Flag(choices.highContrast));
     settings.put(Field::PileToolTips, Flag(choices.irregularPiles));
 }
 
@@ -150,6 +153,7 @@ void SaveCustomizeChoices(SettingsRecord& settings, ProfileFile& config, const C
         {"Background_Col", settings.get(Field::BackgroundColour)},
         {"Background_Fixed_Col", settings.get(Field::BackgroundFixedColour)},
         {"Fade_Background", settings.get(Field::FadeBackground)},
+        {std::string(kHighContrastPreference), settings.get(Field::TableHighContrast)},
         {"Cards_Shadowed", settings.get(Field::CardsShadowed)},
         {"Cards_Animate", settings.get(Field::CardsAnimate)},
         {"Piles_TT", settings.get(Field::PileToolTips)},

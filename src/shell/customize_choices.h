@@ -48,10 +48,11 @@ public:
     std::string_view cardSize() const;
 
 private:
-    static constexpr std::array<FieldSpec, 9> kFields = {
+    static constexpr std::array<FieldSpec, 10> kFields = {
         Field::CardSize,   Field::CardSet,          Field::FadeBackground,
         Field::CardBack,   Field::BackgroundPicture, Field::BackgroundColour,
-        Field::BackgroundFixedColour, Field::BackgroundDefault, Field::PileToolTips};
+        Field::BackgroundFixedColour, Field::BackgroundDefault, Field::PileToolTips,
+        Field::TableHighContrast};
     std::array<std::string, kFields.size()> values_;
 };
 
@@ -63,6 +64,7 @@ struct CustomizeChoices {
     std::int64_t customColour = 0;
     bool fade = false;
     bool randomBackground = false;
+    bool highContrast = false;  // plain dark table, thick focus frame
     bool randomCards = false;
     bool randomDecks = false;
     bool shadowed = false;
@@ -88,7 +90,7 @@ inline constexpr std::string_view kSmallCardQuestion =
     "You have selected the small size cards.\rYou will play using a predesignated deck set.";
 
 // Apply: the pictures' part of the choices into the record only (face set,
-// size, fade, back, background, irregular piles).
+// size, fade, back, background, high contrast, irregular piles).
 void ApplyAppearance(SettingsRecord& settings, const CustomizeChoices& choices);
 
 // OK: every choice into the record and into [Preference] of the

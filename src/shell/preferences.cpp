@@ -3,6 +3,7 @@
 #include "common/platform.h"
 #include "common/profile_file.h"
 #include "common/settings_record.h"
+#include "shell/high_contrast.h"
 
 namespace dravicor {
 
@@ -119,6 +120,7 @@ void LoadPreferences(SettingsRecord& settings, Platform& platform) {
     read.flag(Field::RandomCard, "Random_Card", "N");
     read.flag(Field::RandomDeck, "Random_Deck", "N");
     read.integer(Field::TableCursor, "Cursor", 11, false);
+    read.flag(Field::TableHighContrast, kHighContrastPreference, "N");
 
     struct SoundSwitch {
         FieldSpec field;

@@ -1,5 +1,6 @@
 #include "ui/card_images.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <QBitmap>
@@ -51,6 +52,37 @@ QPixmap AtDoubleDensity(QPixmap picture) {
     return picture;
 }
 
+// The card pictures are opaque, their rounded corners painted in the green
+// of the default table (0, 96, 0) and blended into the card's edge; on any
+// other table that green would show. Clears the greenish pixels from each
+// corner inwards, row by row, as far as they reach unbroken (never more than
+// a tenth of the card's width).
+bool TableGreenish(QRgb pixel) {
+    const int green = qGreen(pixel);
+    return green >= 80 && green > std::max(qRed(pixel), qBlue(pixel)) + 24;
+}
+
+void ClearCorners(QImage& card) {
+    const int reach = std::max(3, card.width() / 10);
+    const int w = card.width(), h = card.height();
+    for (int row = 0; row < std::min(reach, h); ++row) {
+        for (const int y : {row, h - 1 - row}) {
+            for (int x = 0; x < std::min(reach, w) && TableGreenish(card.pixel(x, y)); ++x) card.setPixel(x, y, 0);
+            for (int x = w - 1; x >= std::max(0, w - reach) && TableGreenish(card.pixel(x, y)); --x)
+                card.setPixel(x, y, 0);
+        }
+    }
+}
+
+QPixmap WithoutCorners(const QPixmap& card) {
+    if (card.isNull()) return card;
+    QImage image = card.toImage().convertToFormat(QImage::Format_ARGB32);
+    ClearCorners(image);
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(card.devicePixelRatio());
+    return result;
+}
+
 // Checks the file first: a file that exists but cannot be read leaves the
 // picture blank rather than ending the program.
 bool LoadRequired(const ImageFolder& images, const std::string& name, Messages& messages, QPixmap& target) {
@@ -74,6 +106,8 @@ std::array<QImage, 13> CutFaceSheet(const QImage& sheet, Size card) {
         QPainter painter(&face);
         painter.drawImage(QPoint(0, 0), pixels,
                           QRect(column * card.width, row * card.height, card.width, card.height));
+        painter.end();
+        ClearCorners(face);
         faces[static_cast<size_t>(index)] = face;
     }
     return faces;
@@ -100,7 +134,9 @@ void LoadLibraryPictures(char sizeLetter, const ResourceLibrary& library, CardIm
 
 bool LoadCardBack(const CardImageChoice& choice, const ImageFolder& images, Messages& messages, CardImages& into) {
     if (!CardSizeFor(choice.sizeLetter)) return false;
-    return LoadRequired(images, BackName(choice), messages, into.back);
+    if (!LoadRequired(images, BackName(choice), messages, into.back)) return false;
+    into.back = WithoutCorners(into.back);
+    return true;
 }
 
 bool LoadCardFaces(const CardImageChoice& choice, const ImageFolder& images, Messages& messages, CardImages& into) {
@@ -143,7 +179,7 @@ void ScaleLibraryPictures(const CardImages& natural, CardImages& into) {
 void LoadDoubleSizeBack(const CardImageChoice& choice, const ImageFolder& images, const CardImages& natural,
                         CardImages& into) {
     QPixmap back;
-    into.back = images.LoadImageFile(DoubleSizeName(BackName(choice)), back) ? AtDoubleDensity(back)
+    into.back = images.LoadImageFile(DoubleSizeName(BackName(choice)), back) ? WithoutCorners(AtDoubleDensity(back))
                                                                                : ScaledUp(natural.back);
 }
 

@@ -35,6 +35,7 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 constexpr QSize kSampleSize(160, 110);
+constexpr int kFaceSampleColumns = 4;
 constexpr QSize kAnimationSize(160, 80);
 constexpr long long kSilver = 12632256;
 
@@ -135,11 +136,12 @@ QWidget* TfrmCustomize::createCardsPage() {
         sample->setIconSize(kSampleSize);
         sample->setToolTip(ToQString(kFaceSetCodes[i]));
         faceSamples_->addButton(sample, i);
-        grid->addWidget(sample, i / 3, i % 3);
+        grid->addWidget(sample, i / kFaceSampleColumns, i % kFaceSampleColumns);
     }
     connect(faceSamples_, &QButtonGroup::idClicked, this, [this] { drawFaceSamples(); });
     chkRandomCards_ = NamedCheck(QStringLiteral("chkRandomCards"), QStringLiteral("Random &cards"), page);
-    grid->addWidget(chkRandomCards_, 2, 0, 1, 3);
+    const int rows = (static_cast<int>(kFaceSetCodes.size()) + kFaceSampleColumns - 1) / kFaceSampleColumns;
+    grid->addWidget(chkRandomCards_, rows, 0, 1, kFaceSampleColumns);
     return page;
 }
 
@@ -213,6 +215,9 @@ QWidget* TfrmCustomize::createBackgroundsPage() {
     connect(chkFade_, &QCheckBox::toggled, this, &TfrmCustomize::trvBackgroundsChange);
     chkRandomBackground_ =
         NamedCheck(QStringLiteral("chkRandomBackground"), QStringLiteral("Random bac&kground"), page);
+    chkHighContrast_ = NamedCheck(QStringLiteral("chkHighContrast"),
+                                  QStringLiteral("&High-contrast table (plain dark, thick focus frame)"), page);
+    connect(chkHighContrast_, &QCheckBox::toggled, this, &TfrmCustomize::trvBackgroundsChange);
 
     auto* preview = new QVBoxLayout;
     preview->addWidget(lblBackgroundName_);
@@ -225,6 +230,7 @@ QWidget* TfrmCustomize::createBackgroundsPage() {
     layout->addWidget(trvBackgrounds_, 1, 0);
     layout->addLayout(preview, 1, 1);
     layout->addWidget(chkRandomBackground_, 2, 0, 1, 2);
+    layout->addWidget(chkHighContrast_, 3, 0, 1, 2);
     return page;
 }
 
@@ -367,8 +373,10 @@ void TfrmCustomize::FormShow() {
         }
     }
     {
-        const QSignalBlocker block(chkFade_);
+        const QSignalBlocker blockFade(chkFade_);
+        const QSignalBlocker blockContrast(chkHighContrast_);
         chkFade_->setChecked(c.fade);
+        chkHighContrast_->setChecked(c.highContrast);
     }
     trvBackgrounds_->setCurrentItem(nullptr);
     for (QTreeWidgetItemIterator it(trvBackgrounds_); *it; ++it) {
@@ -405,6 +413,7 @@ CustomizeChoices TfrmCustomize::choices() const {
     c.customColour = customColour_;
     c.fade = chkFade_->isChecked();
     c.randomBackground = chkRandomBackground_->isChecked();
+    c.highContrast = chkHighContrast_->isChecked();
     c.randomCards = chkRandomCards_->isChecked();
     c.randomDecks = chkRandomDecks_->isChecked();
     c.shadowed = lsbEffects_->item(Shadowed)->checkState() == Qt::Checked;
@@ -433,9 +442,13 @@ QPixmap TfrmCustomize::backgroundSample(QSize size) const {
 void TfrmCustomize::trvBackgroundsChange() {
     const QTreeWidgetItem* item = trvBackgrounds_->currentItem();
     const long long key = item ? item->data(0, kKeyRole).toLongLong() : 0;
-    lblBackgroundName_->setText(item ? item->text(0) : QString());
-    btnSelectColor_->setEnabled(key == kCustomColourKey);
-    chkFade_->setEnabled((key == kCustomColourKey || key > kLastPictureKey) && !fewColours());
+    // The high-contrast table hides whatever background is chosen.
+    const bool chosen = !chkHighContrast_->isChecked();
+    lblBackgroundName_->setText(!chosen ? QStringLiteral("High-contrast table") : item ? item->text(0) : QString());
+    trvBackgrounds_->setEnabled(chosen);
+    chkRandomBackground_->setEnabled(chosen);
+    btnSelectColor_->setEnabled(chosen && key == kCustomColourKey);
+    chkFade_->setEnabled(chosen && (key == kCustomColourKey || key > kLastPictureKey) && !fewColours());
     imgBackground_->setPixmap(backgroundSample(kSampleSize));
     trvBacksChange();
     drawFaceSamples();
@@ -461,16 +474,20 @@ void TfrmCustomize::drawFaceSamples() {
     for (int i = 0; i < static_cast<int>(kFaceSetCodes.size()); ++i) {
         const std::string_view code = kFaceSetCodes[i];
         QPixmap sample = backgroundSample(kSampleSize);
-        QPixmap sheet;
-        if (images_.LoadImageFile("C" + std::string(code.substr(3)) + std::string(code.substr(0, 3)) + "H", sheet)) {
+        // Ace of hearts, two of diamonds, three of clubs, four of spades:
+        // a card of each suit, so the four-colour set shows its colours.
+        QPainter painter(&sample);
+        for (int suit = 0; suit < 4; ++suit) {
+            QPixmap sheet;
+            const std::string name =
+                "C" + std::string(code.substr(3)) + std::string(code.substr(0, 3)) + "HDCS"[suit];
+            if (!images_.LoadImageFile(name, sheet)) continue;
             const QSize card(sheet.width() / 5, sheet.height() / 3);
-            QPainter painter(&sample);
-            for (int c = 0; c < 3; ++c) {
-                const QPixmap face = sheet.copy(QRect(QPoint(c * card.width(), 0), card))
-                                         .scaledToHeight(kSampleSize.height() - 30, Qt::SmoothTransformation);
-                painter.drawPixmap(10 + c * 30, 15, face);
-            }
+            const QPixmap face = sheet.copy(QRect(QPoint(suit * card.width(), 0), card))
+                                     .scaledToHeight(kSampleSize.height() - 30, Qt::SmoothTransformation);
+            painter.drawPixmap(10 + suit * 30, 15, face);
         }
+        painter.end();
         auto* button = qobject_cast<QToolButton*>(faceSamples_->button(i));
         button->setIcon(QIcon(sample));
     }

@@ -103,6 +103,7 @@ private:
     QPushButton* btnSelectColor_ = nullptr;
     QCheckBox* chkFade_ = nullptr;
     QCheckBox* chkRandomBackground_ = nullptr;
+    QCheckBox* chkHighContrast_ = nullptr;
     QListWidget* lsbEffects_ = nullptr;
     QStackedWidget* pnlEffectPreview_ = nullptr;
     QLabel* imgShadow_ = nullptr;

@@ -105,6 +105,8 @@ void TfrmMain::FormCreate() {
     column->addWidget(demoBar_);
     column->addWidget(table_, 1);
     setCentralWidget(centre);
+    // The keys of the table work from the start.
+    table_->setFocus();
 
     buildPopupMenus();
     buildStatusBar();

@@ -4,17 +4,21 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "common/product.h"
 #include "common/profile_file.h"
+#include "engine/keyboard_play.h"
 #include "shell/program.h"
 #include "stats/hi_scores.h"
 #include "ui/dialog_buttons.h"
+#include "ui/qt_text.h"
 
 namespace dravicor {
 
@@ -51,6 +55,26 @@ QGroupBox* NewClearGroup(const QString& title, const QString& text, QPushButton*
     layout->addWidget(label, 1);
     layout->addWidget(button);
     return group;
+}
+
+// The keys of the card table and what they do, to read.
+QWidget* NewKeysPage() {
+    const auto lines = KeyHelp();
+    auto* grid = new QTableWidget(static_cast<int>(lines.size()), 2);
+    grid->setObjectName(QStringLiteral("grdKeys"));
+    grid->setHorizontalHeaderLabels({QStringLiteral("Keys"), QStringLiteral("On the table")});
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(true);
+    grid->setMinimumSize(440, 300);
+    for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+        grid->setItem(row, 0, new QTableWidgetItem(ToQString(lines[static_cast<size_t>(row)].keys)));
+        grid->setItem(row, 1, new QTableWidgetItem(ToQString(lines[static_cast<size_t>(row)].action)));
+    }
+    grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return NewPage({grid});
 }
 
 }  // namespace
@@ -114,6 +138,7 @@ void TfrmOptions::FormCreate() {
                                          QStringLiteral("Click this button to clear &statistics:"),
                                          btnClearStatistics_, this)}),
                   QStringLiteral("Clear &values"));
+    pages->addTab(NewKeysPage(), QStringLiteral("K&eys"));
 
     const DialogButtons row = MakeOkCancelHelp(this);
     QDialogButtonBox* buttons = row.box;

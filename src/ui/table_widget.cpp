@@ -12,11 +12,14 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
+#include "common/text.h"
 #include "engine/special_indicators.h"
+#include "engine/table_speech.h"
 #include "rules/pile_geometry.h"
 #include "ui/colour.h"
 #include "ui/pause_screen.h"
 #include "ui/special_panels.h"
+#include "ui/table_accessible.h"
 #include "ui/table_appearance.h"
 #include "ui/table_background.h"
 #include "ui/winning_animation.h"
@@ -65,6 +68,9 @@ TableWidget::TableWidget(QWidget* parent)
     : QWidget(parent), defaultBackground_(ColourFromRef(kDefaultTableColour)), scrollBar_(new QScrollBar(Qt::Vertical, this)) {
     // Every pixel is painted below, so Qt need not clear the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallTableAccessibility();
+    watchPressesForKeys();
     scrollBar_->hide();
     scrollBar_->setRange(0, 100);
     scrollBar_->setSingleStep(kScrollStep);
@@ -94,6 +100,9 @@ TableWidget::~TableWidget() {
 void TableWidget::showGame(Engine& engine, const CardImages& images, const CardImages* doubleSize) {
     engine_ = &engine;
     engine.setObserver(this);
+    keys_ = std::make_unique<KeyboardPlay>(engine);
+    spokenPosition_ = engine.position();
+    readFocusPreferences();
     setCardImages(images, doubleSize);
 }
 
@@ -107,6 +116,7 @@ void TableWidget::reloadAppearance() {
         appearance_->reload();
         appearance_->invalidateBackground();
     }
+    readFocusPreferences();
     appearanceChanged();
 }
 
@@ -298,6 +308,7 @@ void TableWidget::tableChanged() {
         return;
     }
     followEngine();
+    noteTableChange();
     emit engineChanged();
 }
 
@@ -322,6 +333,10 @@ void TableWidget::followEngine() {
 void TableWidget::gameShown(bool animate) {
     // A new deal has been made meanwhile: the won game needs no more words.
     celebrationPending_ = false;
+    if (keys_) keys_->Reset();
+    spokenPosition_ = engine_->position();
+    announce(DescribeDeal(std::string(TrimRight(engine_->settings().get(Field::CurrentGameName))),
+                          engine_->game().gameNumber));
     emit dealShown();
     // Centred on the cards as they are dealt.
     transform_ = TableTransform::Fit({width(), height()}, scaled_);
@@ -371,6 +386,7 @@ void TableWidget::announceWin() {
 
 void TableWidget::gameWon() {
     celebrationPending_ = true;
+    announce(std::string(kGameWonSpeech));
     if (!engine_ || engine_->settings().get(Field::WinningAnimation) != "Y") {
         announceWin();
         return;
@@ -442,6 +458,7 @@ bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
     if (!engine_) return;
+    keyFocusShown_ = false;
     if (winning_->running()) {
         winning_->stop();
         return;
@@ -539,6 +556,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         drawSpecialPanels(painter);
         drawCardsAway(painter);
         drawDraggedCards(painter);
+        drawFocusFrame(painter);
     }
     if (winning_->running()) painter.drawPixmap(0, 0, winning_->picture());
     emit tablePainted();

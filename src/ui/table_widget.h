@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "engine/engine.h"
+#include "engine/keyboard_play.h"
 #include "ui/card_flights.h"
 #include "ui/card_images.h"
 #include "ui/table_transform.h"
@@ -37,7 +38,9 @@ struct TablePictures {
 // selection frames, the panels of the special games — scaled to the window,
 // lets cards fly to their new places, deals card by card, shows the pause
 // and celebrates a win. Mouse input is mapped back to table pixels and goes
-// to the engine's pointer handling; the rules stay there.
+// to the engine's pointer handling; the rules stay there. Keys go to
+// KeyboardPlay, whose focus the table frames; what happens is put into
+// words for screen readers (see table_accessible.h).
 class TableWidget final : public QWidget, private EngineObserver {
     Q_OBJECT
 
@@ -85,6 +88,14 @@ public:
     void landCards();
     QScrollBar& scrollBar() const { return *scrollBar_; }
 
+    // Keyboard play and the table in words (the accessible view reads them).
+    const Engine* engine() const { return engine_; }
+    const KeyboardPlay* keyboard() const { return keys_.get(); }
+    // The last thing said about the table: a move, a refusal, a deal, a win.
+    const QString& announcement() const { return announcement_; }
+    // Is the focus frame drawn thick (the high-contrast table)?
+    bool thickFocusFrame() const { return thickFocusFrame_; }
+
 signals:
     // The engine reported a change of the game shown (a move, a deal, undo ...).
     void engineChanged();
@@ -97,6 +108,8 @@ signals:
     // A game has been won and its celebration, if any, is over: the time to
     // offer what next. Queued, so the engine has finished with the game.
     void gameWonCelebrated();
+    // Something was said about the table (also told to screen readers).
+    void announced(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -106,6 +119,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // EngineObserver
@@ -138,6 +155,16 @@ private:
     int cardSpeed() const;
     double now() const { return static_cast<double>(clock_.elapsed()); }
     void afterPointer();
+
+    // Keys (table_widget_keys.cpp).
+    void runKeyCommand(KeyCommand command);
+    void announce(const std::string& text);
+    void noteTableChange();
+    void readFocusPreferences();
+    void putCardsBack();
+    void watchPressesForKeys();
+    void scrollToFocus();
+    void drawFocusFrame(QPainter& painter) const;
 
     // Drawing.
     const ShownCards& shown() const;
@@ -175,6 +202,17 @@ private:
     std::unique_ptr<PauseScreen> pause_;
     std::unique_ptr<WinningAnimation> winning_;
     std::mt19937_64 random_{std::random_device{}()};
+
+    std::unique_ptr<KeyboardPlay> keys_;
+    // The frame shows once a key has moved it, until the mouse is used.
+    bool keyFocusShown_ = false;
+    bool thickFocusFrame_ = false;
+    bool keyCommandRunning_ = false;
+    bool changeQueued_ = false;
+    std::string spokenDuringCommand_;
+    QString announcement_;
+    // The position last put into words, for saying what a change did.
+    Position spokenPosition_;
 };
 
 }  // namespace dravicor

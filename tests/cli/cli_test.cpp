@@ -25,7 +25,7 @@ TEST(Cli, SettingsListsEveryFieldAfterStartUp) {
     const CliRun run = Cli({"--program-dir", dir.path().string(), "settings"});
     ASSERT_EQ(run.code, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 64u);
+    ASSERT_EQ(lines.size(), 65u);
     EXPECT_EQ(lines.front(), "ConfigName=DATA/CFG.DAT");
     EXPECT_EQ(lines[1], "CardBack=011");
     EXPECT_EQ(lines[3], "POS27=N");
@@ -34,6 +34,7 @@ TEST(Cli, SettingsListsEveryFieldAfterStartUp) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentPlayer=Player 1"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentGameName=FreeCell"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "POS129="), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "POS251=N"), lines.end()) << "the high-contrast table is off";
     EXPECT_TRUE(std::filesystem::exists(dir / "DATA" / "CFG.DAT"));
 }
 
@@ -108,9 +109,9 @@ TEST(Cli, RulesListsNonZeroParametersInIndexOrder) {
         EXPECT_NE(line.substr(line.find(' ') + 1), "0");
         previous = index;
     }
-    const CliRun unknown = Cli({"--program-dir", dir.path().string(), "rules", "77"});
+    const CliRun unknown = Cli({"--program-dir", dir.path().string(), "rules", "999"});
     EXPECT_EQ(unknown.code, 1);
-    EXPECT_EQ(unknown.err, "dravicor-cli: no game has the code 77\n");
+    EXPECT_EQ(unknown.err, "dravicor-cli: no game has the code 999\n");
     EXPECT_EQ(Cli({"--program-dir", dir.path().string(), "rules", "x"}).code, 1);
 }
 

@@ -215,16 +215,16 @@ TEST(PlaySession, AutoplayFromTheConfigurationPlaysAfterTheDeal) {
 
 TEST(PlaySession, WrongGameCodeOrNumberEndsWithExitCodeOne) {
     QuietDir dir;
-    for (const std::string code : {"99", "abc", "-1"}) {
+    for (const std::string code : {"999", "abc", "-1"}) {
         const CliRun run = Cli(dir.play(code, "1"), "state\n");
         EXPECT_EQ(run.code, 1) << code;
         EXPECT_EQ(run.out, "") << code;
         EXPECT_EQ(run.err, "dravicor-cli: no game has the code " + code + "\n");
     }
-    const CliRun deal = Cli({"--program-dir", dir.path().string(), "deal", "99", "1"});
+    const CliRun deal = Cli({"--program-dir", dir.path().string(), "deal", "999", "1"});
     EXPECT_EQ(deal.code, 1);
     EXPECT_EQ(deal.out, "");
-    EXPECT_EQ(deal.err, "dravicor-cli: no game has the code 99\n");
+    EXPECT_EQ(deal.err, "dravicor-cli: no game has the code 999\n");
 
     const CliRun number = Cli(dir.play("1", "12ab"), "state\n");
     EXPECT_EQ(number.code, 1);

@@ -159,6 +159,55 @@ TEST_F(CatalogueDeals, EveryGameDealsThePackOntoTheTableOnce) {
     }
 }
 
+// No card of one pile lies on a card, or on the empty place, of another pile
+// of the game: a fan running into its neighbour hides cards and sends the
+// pointer to the wrong pile. The lines of a pyramid lie over one another by
+// design.
+TEST_F(CatalogueDeals, NoPileCoversAnotherAfterTheDeal) {
+    struct Placed {
+        PileId pile;
+        Rect rect;
+    };
+    for (const CatalogueGame& game : CatalogueGames()) {
+        const bool pyramid = game.rules[Rule::TableLayoutModel] == 6;
+        for (const TableSize& size : kTableSizes) {
+            for (const char* number : {"1", "2"}) {
+                settings.put(Field::CardSize, size.letter);
+                engine.setTableArea(size.area);
+                deal(game.code, number);
+                if (HasFatalFailure()) return;
+                const TableGeometry table = engine.geometry();
+                const Size card = engine.cardSize();
+                std::vector<Placed> placed;
+                for (const PileId id : UsedPiles(game.rules)) {
+                    const Pile& pile = engine.position().piles.pile(id);
+                    bool holdsCards = false;
+                    for (int k = 0; k < pile.size(); ++k) {
+                        if (pile[k] == kNoCard) continue;
+                        holdsCards = true;
+                        const int skip = pile.size() - 1 - k;
+                        placed.push_back({id, Rect::At({table.PileCardX(id, skip, false), table.PileCardY(id, skip, false)}, card)});
+                    }
+                    if (!holdsCards) placed.push_back({id, Rect::At(engine.origins().origin(id), card)});
+                }
+                const auto clash = [&]() -> std::string {
+                    for (size_t i = 0; i < placed.size(); ++i) {
+                        for (size_t j = i + 1; j < placed.size(); ++j) {
+                            const Placed& a = placed[i];
+                            const Placed& b = placed[j];
+                            if (a.pile == b.pile || !Overlap(a.rect, b.rect)) continue;
+                            if (pyramid && a.pile.kind == PileKind::Tableau && b.pile.kind == PileKind::Tableau) continue;
+                            return PileName(a.pile) + " covers " + PileName(b.pile);
+                        }
+                    }
+                    return "";
+                }();
+                EXPECT_EQ(clash, "") << game.label() << " #" << number << " at " << size.letter;
+            }
+        }
+    }
+}
+
 // The grid games count neighbours and poker lines by pile number: pile p is
 // row p / 5, column p % 5. The table must show them that way.
 TEST_F(CatalogueDeals, GridGamesShowTheirPilesInRowsOfFive) {

@@ -107,8 +107,15 @@ TEST_F(KeyNumbersAgree, AStockClickDealsWhatTheSummarySays) {
                 EXPECT_EQ(taken, facts.piles);
                 break;
             }
-            case StockDeal::ToReserves:
-            case StockDeal::ToReservesTwice: ADD_FAILURE() << "no shipped game deals to its reserves"; break;
+            case StockDeal::ToReserves: {
+                EXPECT_TRUE(clicked);
+                const Growth growth = GrowthOf(was.reserves, now.reserves);
+                EXPECT_EQ(growth.grewByOne, facts.piles);
+                EXPECT_EQ(growth.otherwiseChanged, 0);
+                EXPECT_EQ(taken, facts.piles);
+                break;
+            }
+            case StockDeal::ToReservesTwice: ADD_FAILURE() << "no shipped game deals to its reserves twice"; break;
             case StockDeal::ClosesGaps:
                 EXPECT_FALSE(clicked) << "the dealt grid has no gap";
                 ASSERT_TRUE(discardOnce());
@@ -159,13 +166,20 @@ TEST_F(KeyNumbersAgree, EmptyTableauPilesTakeWhatTheSummarySays) {
     int checked = 0;
     for (const ListedGame& game : ListedGames()) {
         const EmptyTableauFacts facts = ReadEmptyTableauFacts(game.rules);
-        if (game.rules[Rule::SelectionPlay] != 0 || facts.rule == EmptyTableau::NoTableau) continue;
+        // A pile with a rule of its own is left to the rules text.
+        if (game.rules[Rule::SelectionPlay] != 0 || facts.rule == EmptyTableau::NoTableau ||
+            facts.rule == EmptyTableau::OwnRule) {
+            continue;
+        }
         SCOPED_TRACE(game.name);
         ++checked;
         deal(game.code);  // the deal's rewrites of the empty-pile values apply
         Position emptied = engine.position();
         emptied.piles.tableau[0].clear();
         const bool hasWaste = engine.origins().isOnTable(PileId::Waste());
+        // The deal sets the base; a King is the rank below an Ace.
+        const int base = engine.rules()[Rule::FoundationFirstCard];
+        const int belowBase = base >= 2 && base <= 13 ? base - 1 : 13;
         for (int rank = 1; rank <= 13; ++rank) {
             for (const int card : {rank, 39 + rank}) {  // a heart and a spade
                 for (const PileId from : {PileId::Tableau(2), PileId::Waste()}) {
@@ -180,6 +194,7 @@ TEST_F(KeyNumbersAgree, EmptyTableauPilesTakeWhatTheSummarySays) {
                         case EmptyTableau::AnyCard: expected = true; break;
                         case EmptyTableau::NoCard: expected = false; break;
                         case EmptyTableau::OneRank: expected = rank == facts.rank; break;
+                        case EmptyTableau::RankBelowBase: expected = rank == belowBase; break;
                         case EmptyTableau::FromStockOrWaste:
                         case EmptyTableau::NotFromTableau:
                         case EmptyTableau::NotFromTableauOrReserve: expected = !fromTableau; break;

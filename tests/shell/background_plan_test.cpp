@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/settings_record.h"
+#include "shell/high_contrast.h"
 
 namespace dravicor {
 namespace {
@@ -125,6 +126,25 @@ TEST_F(PlanTableBackgroundTest, AnEmptyOrUnreadablePictureNumberMeansAColour) {
         settings.put(Field::BackgroundPicture, picture);
         EXPECT_EQ(PlanTableBackground(settings, false, false).kind, BackgroundKind::Faded) << picture;
     }
+}
+
+TEST_F(PlanTableBackgroundTest, TheHighContrastTableIsPlainDarkWhateverElseIsChosen) {
+    settings.put(Field::TableHighContrast, "Y");
+    const BackgroundPlan dark{BackgroundKind::Plain, kHighContrastBackgroundColour, {}};
+    const struct {
+        FieldSpec field;
+        const char* value;
+    } choices[] = {{Field::FadeBackground, "Y"}, {Field::BackgroundPicture, "257"},
+                   {Field::BackgroundPicture, "500"}, {Field::BackgroundDefault, "Y"}};
+    for (const auto& choice : choices) {
+        settings.put(choice.field, choice.value);
+        for (const bool demo : {false, true})
+            for (const bool few : {false, true})
+                EXPECT_EQ(PlanTableBackground(settings, demo, few), dark) << choice.field.position << demo << few;
+    }
+    settings.put(Field::TableHighContrast, "N");
+    EXPECT_EQ(PlanTableBackground(settings, false, false).kind, BackgroundKind::Plain) << "the default green";
+    EXPECT_NE(PlanTableBackground(settings, false, false), dark);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "common/profile_file.h"
+#include "shell/high_contrast.h"
 #include "shell/preferences.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
@@ -132,8 +133,10 @@ TEST_F(CustomizeRecordTest, ApplyThenRestoreLeavesRecordAndFileAsTheyWere) {
     choices.backgroundKey = 311;
     choices.faceCode = "003M";
     choices.irregularPiles = true;
+    choices.highContrast = true;
     ApplyAppearance(settings, choices);
     EXPECT_EQ(settings.get(Field::BackgroundPicture), "311");
+    EXPECT_TRUE(HighContrastTable(settings));
     EXPECT_EQ(settings.get(Field::CardBack), "006") << "small cards take their own back";
     EXPECT_EQ(settings.get(Field::CardSize), "M");
     onEntry.restore(settings);
@@ -163,12 +166,13 @@ TEST_F(CustomizeRecordTest, TealFastAndNoUndoSoundAreWritten) {
 
 TEST_F(CustomizeRecordTest, SavedChoicesComeBackAtTheNextStart) {
     CustomizeChoices choices = ReadCustomizeChoices(settings);
-    choices.faceCode = "004B";
+    choices.faceCode = "007B";
     choices.back = 19;
     choices.backgroundKey = 1;
     choices.customColour = 0x123456;
     choices.fade = false;
     choices.randomBackground = choices.randomCards = choices.randomDecks = true;
+    choices.highContrast = true;
     choices.shadowed = false;
     choices.animated = false;
     choices.irregularPiles = true;
@@ -180,6 +184,8 @@ TEST_F(CustomizeRecordTest, SavedChoicesComeBackAtTheNextStart) {
     for (size_t i = 0; i < choices.sounds.size(); i += 3) choices.sounds[i] = false;
     choices.cursorCode = 13;
     save(choices);
+    EXPECT_EQ(preference("Card"), "007");
+    EXPECT_EQ(preference("Table_HighContrast"), "Y");
 
     SettingsRecord reloaded;
     reloaded.put(Field::ProgramDir, settings.get(Field::ProgramDir));

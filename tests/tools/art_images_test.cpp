@@ -76,22 +76,72 @@ void ExpectDistinctFaces(Size size, int set) {
 
 }  // namespace
 
+// Sets 6 and 7, the large-index faces, are drawn in every size.
+constexpr int kLargeIndexSets[] = {6, 7};
+
 TEST(ArtImages, FaceSheetsOfEveryChoiceExistAtTheirSize) {
     for (int set = 1; set <= 5; ++set) ExpectSheets(kBig, set);
     ExpectSheets(kMedium, 3);
     for (int set = 1; set <= 5; ++set) ExpectSheets(kPocket, set);
+    for (int set : kLargeIndexSets)
+        for (Size size : {kBig, kMedium, kPocket}) ExpectSheets(size, set);
 }
 
 TEST(ArtImages, EverySetHas52DistinctFaces) {
     for (int set = 1; set <= 5; ++set) ExpectDistinctFaces(kBig, set);
     ExpectDistinctFaces(kMedium, 3);
     ExpectDistinctFaces(kPocket, 1);
+    for (int set : kLargeIndexSets)
+        for (Size size : {kBig, kMedium, kPocket}) ExpectDistinctFaces(size, set);
 }
 
 TEST(ArtImages, FaceSetsDifferFromOneAnother) {
     std::set<QByteArray> kings;
-    for (int set = 1; set <= 5; ++set) kings.insert(Pixels(CutSheet(Load(SheetName(kBig, set, 'S')), kBig)[12]));
-    EXPECT_EQ(kings.size(), 5u);
+    // clubs: the four-colour set differs from set 6 there
+    for (int set = 1; set <= 7; ++set) kings.insert(Pixels(CutSheet(Load(SheetName(kBig, set, 'C')), kBig)[12]));
+    EXPECT_EQ(kings.size(), 7u);
+    // The large-index small cards are their own, not the other sets' ones.
+    const QImage pocketAce = CutSheet(Load(SheetName(kPocket, 1, 'H')), kPocket)[0];
+    EXPECT_NE(Pixels(CutSheet(Load(SheetName(kPocket, 6, 'H')), kPocket)[0]), Pixels(pocketAce));
+}
+
+// The strongest ink of a card's top-left corner, where the index stands: the
+// pixel farthest from the white of the card.
+QColor IndexInk(Size size, int set, char suit, int rank) {
+    const QImage card = CutSheet(Load(SheetName(size, set, suit)), size)[static_cast<size_t>(rank - 1)];
+    QColor ink = Qt::white;
+    const auto paleness = [](const QColor& c) { return c.red() + c.green() + c.blue(); };
+    for (int y = 2; y < size.height / 2; ++y)
+        for (int x = 2; x < size.width / 2; ++x)
+            if (paleness(card.pixelColor(x, y)) < paleness(ink)) ink = card.pixelColor(x, y);
+    return ink;
+}
+
+enum class Hue { Red, Blue, Green, Black, Other };
+Hue HueOf(const QColor& c) {
+    if (c.red() > 2 * std::max(c.green(), c.blue()) + 40) return Hue::Red;
+    if (c.blue() > 2 * std::max(c.red(), c.green()) + 40) return Hue::Blue;
+    if (c.green() > 2 * std::max(c.red(), c.blue()) + 40) return Hue::Green;
+    return c.red() + c.green() + c.blue() < 120 ? Hue::Black : Hue::Other;
+}
+
+TEST(ArtImages, TheFourColourSetPrintsDiamondsBlueAndClubsGreen) {
+    const struct {
+        char suit;
+        Hue twoColours;
+        Hue fourColours;
+    } inks[] = {{'H', Hue::Red, Hue::Red}, {'D', Hue::Red, Hue::Blue},
+                {'C', Hue::Black, Hue::Green}, {'S', Hue::Black, Hue::Black}};
+    for (Size size : {kBig, kMedium, kPocket}) {
+        for (const auto& ink : inks) {
+            for (int rank : {1, 10, 13}) {
+                EXPECT_EQ(HueOf(IndexInk(size, 6, ink.suit, rank)), ink.twoColours)
+                    << size.letter << ink.suit << rank;
+                EXPECT_EQ(HueOf(IndexInk(size, 7, ink.suit, rank)), ink.fourColours)
+                    << size.letter << ink.suit << rank;
+            }
+        }
+    }
 }
 
 TEST(ArtImages, EveryBackExistsInEverySizeAndTheyDiffer) {

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "common/text.h"
+#include "engine/keyboard_play.h"
 #include "game_source.h"
 #include "help_games.h"
 #include "rules/catalogue.h"
@@ -168,14 +169,22 @@ TEST(HelpPages, TextIsEscapedAndParagraphsKeptApart) {
 
 TEST(HelpPages, UnlistedGamesHaveAPageButNoPlaceInTheContents) {
     const std::vector<HelpGame> games{Game(0, "Zeta", 5), Game(1, "alpha", 5), Game(2, "Hidden", 5, false),
-                                      Game(3, "Odd", 42)};
+                                      Game(3, "Odd", 42), Game(4, "Alone", 7, false)};
     const auto pages = HelpPages(games);
-    EXPECT_EQ(pages.size(), 5u);
+    EXPECT_EQ(pages.size(), 6u);
+    // A family with no listed game has no heading to link to.
+    EXPECT_TRUE(Contains(pages.at("topic3002.html"), "contents.html#family5"));
+    EXPECT_FALSE(Contains(pages.at("topic3004.html"), "#family7"));
+    EXPECT_TRUE(Contains(pages.at("topic3004.html"), "Simple games"));
     const std::string& contents = pages.at("contents.html");
     EXPECT_FALSE(Contains(contents, "Hidden"));
     EXPECT_LT(contents.find(">alpha<"), contents.find(">Zeta<")) << "letter case does not order";
     EXPECT_TRUE(Contains(contents, "<h2><a name=\"family42\"></a>Other games</h2>"));
     EXPECT_FALSE(Contains(contents, "Canfield type")) << "a family without games has no heading";
+    for (const KeyHelpLine& line : KeyHelp()) {
+        EXPECT_TRUE(Contains(contents, "<th align=\"left\">" + EscapeHtml(line.keys) + "</th><td>" + EscapeHtml(line.action)))
+            << line.keys;
+    }
     EXPECT_TRUE(Contains(pages.at("topic3000.html"), "<li><a href=\"topic3001.html\">alpha</a></li>"));
     EXPECT_FALSE(Contains(pages.at("topic3000.html"), "Hidden"));
 }

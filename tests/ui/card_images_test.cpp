@@ -65,6 +65,24 @@ TEST(CutFaceSheet, CutsInPixelsWhateverTheSheetsDensity) {
     EXPECT_EQ(faces[12].pixel(24, 31), CardColour(0, 12));
 }
 
+TEST(CutFaceSheet, TheTableGreenOfTheRoundedCornersBecomesTransparent) {
+    // The top-left card with a rounded corner of green blending into the
+    // card, and a green pip in its middle and a green line along its top
+    // edge beyond the corner.
+    QImage sheet = Sheet(0, kSmall, 13);
+    const QRgb green = qRgb(0, 96, 0);
+    for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {0, 2}, {24, 0}, {23, 0}, {24, 31}, {12, 16}})
+        sheet.setPixel(x, y, green);
+    sheet.setPixel(2, 0, qRgb(35, 91, 38));
+    for (int x = 8; x < 16; ++x) sheet.setPixel(x, 0, green);
+    const QImage face = CutFaceSheet(sheet, kSmall)[0];
+    for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {0, 2}, {24, 0}, {23, 0}, {24, 31}})
+        EXPECT_EQ(qAlpha(face.pixel(x, y)), 0) << x << "," << y;
+    EXPECT_EQ(face.pixel(12, 16), green) << "a green inside the card stays";
+    EXPECT_EQ(face.pixel(10, 0), green) << "so does one the corner does not reach";
+    EXPECT_EQ(face.pixel(1, 1), CardColour(0, 0));
+}
+
 TEST(CardImages, FileNamesFollowSizeSetAndSuit) {
     const CardImageChoice choice{'M', "003", "006"};
     EXPECT_EQ(FaceSheetName(choice, 'H'), "CM003H");

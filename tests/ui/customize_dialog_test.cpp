@@ -12,13 +12,18 @@
 #include <QTreeWidget>
 
 #include "common/profile_file.h"
+#include "shell/high_contrast.h"
 #include "shell/preferences.h"
 #include "ui/bitmap_animated.h"
 #include "ui/customize_dialog.h"
+#include "ui/table_appearance.h"
+#include "ui/table_background.h"
 #include "dialog_test_support.h"
 
 namespace dravicor::test {
 namespace {
+
+constexpr QSize kSampleIconSize(160, 110);
 
 class CustomizeDialogTest : public ::testing::Test {
 protected:
@@ -62,8 +67,10 @@ TEST_F(CustomizeDialogTest, ApplyThenCancelRestoresTheRecordAndWritesNothing) {
     WhenShown(dialog(), [this] {
         EXPECT_EQ(dialog().windowTitle(), QStringLiteral("Customize"));
         chooseBackground("Meadow");
+        child<QCheckBox>("chkHighContrast").setChecked(true);
         click("btnApply");
         EXPECT_EQ(settings().get(Field::BackgroundPicture), "324");
+        EXPECT_TRUE(HighContrastTable(settings()));
         EXPECT_EQ(appearanceChanges, 1);
         EXPECT_TRUE(dialog().isVisible()) << "Apply keeps the dialog open";
         click("btnCancel");
@@ -141,6 +148,54 @@ TEST_F(CustomizeDialogTest, DefaultBackgroundShowsTheCustomColourAndAllSoundsOff
         EXPECT_TRUE(child<QListWidget>("lsbEvents").isEnabled());
     });
     EXPECT_FALSE(dialog().run());
+}
+
+// The pixels of a picture whose blue outweighs red and green by far.
+int BluePixels(const QPixmap& picture) {
+    const QImage image = picture.toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.blue() > 2 * std::max(c.red(), c.green()) + 40;
+        }
+    return count;
+}
+
+TEST_F(CustomizeDialogTest, FourColourFacesAndTheHighContrastTableReachTheTable) {
+    std::filesystem::create_directory_symlink(kBuiltProgramDir / "Images", scratch.dir / "Images");
+    const auto library = ResourceLibrary::Open(kBuiltProgramDir);
+    ASSERT_NE(library, nullptr);
+    const auto table = TableAppearance::Load(settings(), ImageFolder(scratch.dir.path()), *library, scratch.fake, 24);
+    ASSERT_NE(table, nullptr);
+    const QColor dark = ColourOfRef(kHighContrastBackgroundColour, QPalette());
+    const auto tableColour = [&] { return table->background(QSize(300, 200), false, false).toImage().pixelColor(150, 100); };
+    EXPECT_NE(tableColour(), dark);
+    EXPECT_EQ(BluePixels(table->cards().faces[13]), 0) << "the ace of diamonds of set 1 is red";
+
+    CustomizeLinks links;
+    links.appearanceChanged = [&] { table->reload(); };
+    dialog_ = std::make_unique<TfrmCustomize>(scratch.program, library.get(), std::move(links));
+    WhenShown(dialog(), [&] {
+        QTest::mouseClick(&child<QToolButton>("imgFace007B"), Qt::LeftButton);
+        child<QCheckBox>("chkHighContrast").setChecked(true);
+        EXPECT_FALSE(child<QTreeWidget>("trvBackgrounds").isEnabled()) << "no background shows through";
+        EXPECT_FALSE(child<QCheckBox>("chkFade").isEnabled());
+        EXPECT_EQ(child<QLabel>("lblBackgroundName").text(), QStringLiteral("High-contrast table"));
+        EXPECT_EQ(child<QLabel>("imgBackground").pixmap().toImage().pixelColor(5, 5), dark);
+        EXPECT_GT(BluePixels(child<QToolButton>("imgFace007B").icon().pixmap(kSampleIconSize)), 0)
+            << "the sample shows a blue diamond";
+        click("btnOK");
+    });
+    EXPECT_TRUE(dialog().run());
+    EXPECT_EQ(preference("Card"), "007");
+    EXPECT_EQ(preference("Table_HighContrast"), "Y");
+    EXPECT_EQ(table->choice().faceSet, "007");
+    EXPECT_GT(BluePixels(table->cards().faces[13]), 20) << "the ace of diamonds is blue now";
+    EXPECT_EQ(BluePixels(table->cards(2.0).faces[0]), 0) << "the ace of hearts stays red";
+    EXPECT_EQ(tableColour(), dark);
+    EXPECT_EQ(table->background(QSize(300, 200), true, false).toImage().pixelColor(10, 10), dark) << "demo mode too";
+    EXPECT_TRUE(scratch.fake.messages.empty());
 }
 
 TEST(BitmapAnimatedTest, FramesWrapStepAndStop) {

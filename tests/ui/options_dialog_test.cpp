@@ -5,9 +5,11 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "common/profile_file.h"
+#include "engine/keyboard_play.h"
 #include "shell/preferences.h"
 #include "ui/options_dialog.h"
 #include "dialog_test_support.h"
@@ -115,6 +117,23 @@ TEST_F(OptionsDialogTest, ClearingButtons) {
     dialog->run();
     EXPECT_EQ(clearStatistics, 1);
     EXPECT_EQ(scratch.fake.questions.size(), 2u);
+}
+
+}  // namespace
+}  // namespace dravicor::test
+
+namespace dravicor::test {
+namespace {
+
+TEST_F(OptionsDialogTest, TheKeysPageListsTheKeysOfTheTable) {
+    const auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("grdKeys"));
+    ASSERT_NE(grid, nullptr);
+    const auto lines = KeyHelp();
+    ASSERT_EQ(grid->rowCount(), static_cast<int>(lines.size()));
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        EXPECT_EQ(grid->item(row, 0)->text().toStdString(), lines[static_cast<size_t>(row)].keys);
+        EXPECT_EQ(grid->item(row, 1)->text().toStdString(), lines[static_cast<size_t>(row)].action);
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "background_painter.h"
 #include "face_sets.h"
 #include "face_sheet.h"
+#include "large_index_faces.h"
 #include "pocket_faces.h"
 #include "svg_deck.h"
 
@@ -40,7 +41,7 @@ bool WriteDeckSheets(const SvgDeck& deck, int set, const CardSize& size, ImageFo
 }  // namespace
 
 bool WriteCardFaces(const QString& decksRoot, ImageFolder& out, QString* error) {
-    for (const FaceSetInfo& set : FaceSets()) {
+    for (const FaceSetInfo& set : DeckFaceSets()) {
         const auto deck = SvgDeck::open(decksRoot, QString::fromLatin1(set.deckFolder), error);
         if (!deck) return false;
         if (!WriteDeckSheets(*deck, set.number, kBigCards, out, error)) return false;
@@ -49,14 +50,27 @@ bool WriteCardFaces(const QString& decksRoot, ImageFolder& out, QString* error) 
             return false;
         }
     }
-    // The smallest cards have one look, whichever set is chosen.
+    // The smallest cards of the decks' sets have one look, whichever set is chosen.
     for (Suit suit : kSuits) {
         for (int scale : kScales) {
             const QImage sheet = AssembleSheet(kPocketCards.size(scale),
                                                [&](int rank) { return PocketFace(suit, rank, scale); });
-            for (const FaceSetInfo& set : FaceSets()) {
+            for (const FaceSetInfo& set : DeckFaceSets()) {
                 const QString name = FaceSheetName(kPocketCards, set.number, suit);
                 if (!Write(out, ScaledName(name, scale), sheet, error)) return false;
+            }
+        }
+    }
+    for (const DrawnFaceSetInfo& set : DrawnFaceSets()) {
+        for (const CardSize& size : {kBigCards, kMediumCards, kPocketCards}) {
+            for (Suit suit : kSuits) {
+                for (int scale : kScales) {
+                    const QImage sheet = AssembleSheet(size.size(scale), [&](int rank) {
+                        return LargeIndexFace(suit, rank, size, scale, set.colours);
+                    });
+                    if (!Write(out, ScaledName(FaceSheetName(size, set.number, suit), scale), sheet, error))
+                        return false;
+                }
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <vector>
 
 #include "back_catalogue.h"
 #include "background_catalogue.h"
@@ -93,6 +94,33 @@ int FaceRow(Sheet& sheet, int y, const CardSize& size, int set, const QString& t
     return y + std::max(size.height, shown.height()) + kLabel + 6;
 }
 
+struct FaceRowPlan {
+    CardSize size;
+    int set;
+    QString title;
+};
+
+// Every face set in the sizes it is drawn in, the decks' ones first.
+std::vector<FaceRowPlan> FaceRows() {
+    std::vector<FaceRowPlan> rows;
+    for (const FaceSetInfo& set : DeckFaceSets()) {
+        rows.push_back({kBigCards, set.number,
+                        QStringLiteral("Face set %1 (B): %2").arg(set.number).arg(QString::fromLatin1(set.name))});
+    }
+    rows.push_back({kMediumCards, kMediumFaceSet, QStringLiteral("Face set %1 (M)").arg(kMediumFaceSet)});
+    rows.push_back({kPocketCards, 1, QStringLiteral("Small faces of sets 1-5 (P)")});
+    for (const DrawnFaceSetInfo& set : DrawnFaceSets()) {
+        for (const CardSize& size : {kBigCards, kMediumCards, kPocketCards}) {
+            rows.push_back({size, set.number,
+                            QStringLiteral("Face set %1 (%2): %3")
+                                .arg(set.number)
+                                .arg(QLatin1Char(size.letter))
+                                .arg(QString::fromLatin1(set.name))});
+        }
+    }
+    return rows;
+}
+
 }  // namespace
 
 QImage MakeContactSheet(const QString& imagesFolder) {
@@ -101,16 +129,14 @@ QImage MakeContactSheet(const QString& imagesFolder) {
     const int tilesPerRow = (kWidth - 2 * kMargin) / (tile + 8);
     const int backRows = (static_cast<int>(CardBacks().size()) + backsPerRow - 1) / backsPerRow;
     const int tileRows = (static_cast<int>(Backgrounds().size()) + 1 + tilesPerRow - 1) / tilesPerRow;
-    const int height = 7 * (96 + 44) + backRows * (96 + 34) * 2 + 40 + tileRows * (tile + 34) + 60;
+    const std::vector<FaceRowPlan> faceRows = FaceRows();
+    int faceHeight = 0;
+    for (const FaceRowPlan& row : faceRows) faceHeight += 20 + row.size.height + kLabel + 6;
+    const int height = kMargin + faceHeight + backRows * (96 + 34) * 2 + 40 + tileRows * (tile + 34) + 60;
     Sheet sheet(imagesFolder, height);
 
     int y = kMargin;
-    for (const FaceSetInfo& set : FaceSets()) {
-        y = FaceRow(sheet, y, kBigCards, set.number,
-                    QStringLiteral("Face set %1 (B): %2").arg(set.number).arg(QString::fromLatin1(set.name)));
-    }
-    y = FaceRow(sheet, y, kMediumCards, kMediumFaceSet, QStringLiteral("Face set %1 (M)").arg(kMediumFaceSet));
-    y = FaceRow(sheet, y, kPocketCards, 1, QStringLiteral("Small faces (P)"));
+    for (const FaceRowPlan& row : faceRows) y = FaceRow(sheet, y, row.size, row.set, row.title);
 
     for (const CardSize& size : {kBigCards, kMediumCards}) {
         sheet.heading(y, QStringLiteral("Card backs (%1)").arg(QLatin1Char(size.letter)));

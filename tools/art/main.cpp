@@ -1,8 +1,8 @@
 // dravicor-art: draws the pictures of the program's Images folder. Usage:
 //   dravicor-art --output IMAGES_FOLDER [--decks DECKS_FOLDER] [--contact-sheet FILE.png]
 // Card faces come from the card decks of Debian's kdegames-card-data-kf5
-// (DECKS_FOLDER, /usr/share/carddecks unless named); backs, backgrounds and
-// the smallest faces are drawn here. Writes every picture as NAME.bmp, and
+// (DECKS_FOLDER, /usr/share/carddecks unless named); backs, backgrounds, the
+// smallest faces and the large-index face sets are drawn here. Writes every picture as NAME.bmp, and
 // last the stamp file ".generated" naming them. With --contact-sheet, also
 // one PNG showing them all. Exits 1, saying why, when a deck is missing or a
 // file cannot be written; 2 on a wrong command line.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "engine/keyboard_play.h"
 #include "rules/game_families.h"
 #include "rules/help_topics.h"
 #include "rules/rules_summary.h"
@@ -77,6 +78,15 @@ std::string KeyNumbersTable(const GameRules& rules) {
     return html + "</table>\n";
 }
 
+// The keys of the table, as the options dialog lists them too.
+std::string KeysSection() {
+    std::string html = "<h2><a name=\"keys\"></a>Playing with the keyboard</h2>\n<table cellspacing=\"0\" cellpadding=\"3\">\n";
+    for (const KeyHelpLine& line : KeyHelp()) {
+        html += "<tr><th align=\"left\">" + EscapeHtml(line.keys) + "</th><td>" + EscapeHtml(line.action) + "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
 }  // namespace
 
 std::string EscapeHtml(std::string_view text) {
@@ -97,8 +107,13 @@ std::string EscapeHtml(std::string_view text) {
 std::string RulesPageHtml(const HelpGame& game, const std::vector<HelpGame>& games) {
     const std::string family = FamilyName(game.family);
     std::string html = Head(game.name);
+    // The contents page lists only families with a listed game; an unlisted
+    // game of a family with none names its family without a link.
+    const bool familyListed = !ListedGamesOf(games, game.family).empty();
     html += "<p>" + Link(std::string(kHelpContentsPage), "Contents") + " &gt; " +
-            Link(std::string(kHelpContentsPage) + "#" + FamilyAnchor(game.family), family) + "</p>\n";
+            (familyListed ? Link(std::string(kHelpContentsPage) + "#" + FamilyAnchor(game.family), family)
+                          : EscapeHtml(family)) +
+            "</p>\n";
     html += "<h1>" + EscapeHtml(game.name) + "</h1>\n";
     html += "<h2>At a glance</h2>\n" + KeyNumbersTable(game.rules);
     html += "<h2>Rules</h2>\n" + Paragraphs(game.rulesText);
@@ -123,7 +138,7 @@ std::string ContentsPageHtml(const std::vector<HelpGame>& games) {
         for (const HelpGame* game : members) html += "<li>" + Link(PageOf(*game), game->name) + "</li>\n";
         html += "</ul>\n";
     }
-    return html + std::string(kTail);
+    return html + KeysSection() + std::string(kTail);
 }
 
 std::map<std::string, std::string> HelpPages(const std::vector<HelpGame>& games) {
