@@ -1,5 +1,8 @@
 #include "fuzz_support.h"
 
+#include "common/text.h"
+#include "rules/catalogue.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -56,28 +59,63 @@ void Empty(const std::filesystem::path& folder, std::string_view keep = {}) {
 
 const std::filesystem::path& ScratchDir() { return TheScratch().path(); }
 
+std::filesystem::path BuiltCatalogue() { return DRAVICOR_FUZZ_GAMES_DAT; }
+
+namespace {
+
+// The built catalogue cut down to its first games: every start-up reads it
+// whole, and the programs the targets start need only a few games.
+std::string SmallCatalogue() {
+    constexpr int kGames = 32;
+    std::string small;
+    enum class Section { None, List, Matrix, Selected } section = Section::None;
+    for (const auto& line : SplitLines(ReadBytes(BuiltCatalogue()).value_or(""))) {
+        std::string kept = line;
+        if (!line.empty() && line.front() == '[') {
+            section = line.starts_with(kGameListHeader)     ? Section::List
+                      : line.starts_with(kRuleMatrixHeader) ? Section::Matrix
+                      : line.starts_with(kSelectedGamesHeader) ? Section::Selected
+                                                               : Section::None;
+        } else if (section == Section::List) {
+            const std::string plain = RestoreText(line);
+            if (plain.size() < 7 || !IsDigits(plain.substr(4, 3)) || std::stoi(plain.substr(4, 3)) >= kGames) continue;
+        } else if (section == Section::Matrix) {
+            kept = line.substr(0, kMatrixValueColumn + kMatrixColumnWidth * kGames);
+        } else if (section == Section::Selected) {
+            const std::string plain(Trim(RestoreText(line)));
+            if (!IsDigits(plain) || std::stoi(plain) >= kGames) continue;
+        }
+        small += kept + "\r\n";
+    }
+    return small;
+}
+
+}  // namespace
+
+// It lives in the scratch folder's "catalogue" folder, which emptying the
+// scratch folder keeps.
+const std::filesystem::path& SmallCataloguePath() {
+    static const std::filesystem::path path = [] {
+        const std::filesystem::path file = ScratchDir() / "catalogue" / "GAMES.DAT";
+        WriteBytes(file, SmallCatalogue());
+        return file;
+    }();
+    return path;
+}
+
 const std::filesystem::path& FreshScratchDir() {
-    Empty(ScratchDir());
+    SmallCataloguePath();
+    Empty(ScratchDir(), "catalogue");
     return ScratchDir();
 }
 
-std::filesystem::path BuiltCatalogue() { return DRAVICOR_FUZZ_GAMES_DAT; }
-
 const std::filesystem::path& FreshProgramDir() {
-    static const std::filesystem::path dir = [] {
-        const std::filesystem::path program = ScratchDir() / "program";
-        std::filesystem::create_directories(program);
-        std::filesystem::copy_file(BuiltCatalogue(), program / "GAMES.DAT",
-                                   std::filesystem::copy_options::overwrite_existing);
-        return program;
-    }();
-    // Everything an earlier input left beside the program folder goes too.
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(ScratchDir(), ec)) {
-        if (entry.path() != dir) std::filesystem::remove_all(entry.path(), ec);
-    }
-    Empty(dir, "GAMES.DAT");
-    return dir;
+    static const std::filesystem::path program = ScratchDir() / "program";
+    FreshScratchDir();
+    std::filesystem::create_directories(program);
+    std::filesystem::copy_file(SmallCataloguePath(), program / "GAMES.DAT",
+                               std::filesystem::copy_options::overwrite_existing);
+    return program;
 }
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {

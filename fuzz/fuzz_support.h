@@ -15,10 +15,14 @@ namespace dravicor::fuzz {
 // Fresh() empties it for the next input and returns it.
 const std::filesystem::path& ScratchDir();
 const std::filesystem::path& FreshScratchDir();
-// A program folder in the scratch folder holding the built game catalogue
-// and nothing else (emptied of everything but GAMES.DAT for each input).
+// A program folder in the scratch folder holding the first 32 games of the
+// built catalogue and nothing else (emptied of everything but GAMES.DAT for
+// each input).
 const std::filesystem::path& FreshProgramDir();
 std::filesystem::path BuiltCatalogue();
+// The first 32 games of the built catalogue (every start-up reads the
+// catalogue whole, and the targets need only a few games).
+const std::filesystem::path& SmallCataloguePath();
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 std::optional<std::string> ReadBytes(const std::filesystem::path& path);

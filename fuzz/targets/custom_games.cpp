@@ -92,7 +92,7 @@ DRAVICOR_FUZZ_TARGET(custom_games) {
 
     if (operation == 0) {
         GameList list;
-        LoadGameList(BuiltCatalogue(), list);
+        LoadGameList(SmallCataloguePath(), list);
         const int current = contents.games.empty() || pick % 2 == 0
                                 ? pick % 32
                                 : contents.games[static_cast<size_t>(pick) % contents.games.size()].code;
@@ -136,7 +136,7 @@ DRAVICOR_FUZZ_TARGET(custom_games) {
     } else {
         for (const auto& game : contents.games) {
             try {
-                const GameRules rules = LoadGameRules(BuiltCatalogue(), game.code, customGames);
+                const GameRules rules = LoadGameRules(SmallCataloguePath(), game.code, customGames);
                 const CustomRuleValues overrides = ValuesOf(game.settings);
                 DRAVICOR_FUZZ_CHECK(rules[Rule::CardsPerStockDeal] == overrides.cards &&
                                         rules[Rule::Redeals] == overrides.deals,
