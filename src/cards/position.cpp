@@ -52,9 +52,11 @@ struct Group {
 };
 
 // Parses the complete four-character groups of a line; a shorter tail is
-// ignored, as a line shorter than one group restores an empty pile.
+// ignored, as a line shorter than one group restores an empty pile. More
+// groups than a pile holds make the line malformed.
 bool ParseLine(std::string_view line, std::vector<Group>& groups) {
     groups.clear();
+    if (line.size() / 4 > static_cast<size_t>(Pile::kCapacity)) return false;
     for (size_t i = 0; i + 4 <= line.size(); i += 4) {
         const auto pile = Pile::FromText(line.substr(i, 3));
         const char flag = line[i + 3];

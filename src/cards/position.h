@@ -38,7 +38,8 @@ std::string SnapshotLine(const Position& position, PileId pile);
 // Restores one pile from its snapshot line: the pile is emptied, then every
 // complete group of four characters adds its card and sets the card's face
 // flag (a slot only adds the slot). Returns false, changing nothing, when a
-// group does not name a card 0-104 with a flag of "0" or "1".
+// group does not name a card 0-104 with a flag of "0" or "1", or the line
+// holds more groups than a pile can (Pile::kCapacity).
 bool RestoreSnapshotLine(Position& position, PileId pile, std::string_view line);
 // Restores every pile from 53 lines; false, changing nothing, when there are
 // not 53 lines or one of them is malformed.

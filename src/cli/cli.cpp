@@ -29,7 +29,13 @@ namespace dravicor {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: dravicor-cli [--program-dir DIR] COMMAND\n"
+    "usage: dravicor-cli [--program-dir DIR] [--answer yes|no] COMMAND\n"
+    "       dravicor-cli --help\n"
+    "options:\n"
+    "  --program-dir DIR    read the games from DIR, and keep the preferences and records\n"
+    "                       in DIR/DATA when DIR can be written\n"
+    "  --answer yes|no      answer the questions a command asks (default yes)\n"
+    "  --help               print this text\n"
     "commands:\n"
     "  settings             print every settings-record field after start-up, NAME=VALUE\n"
     "  cards                print the 104 card records in card-number order\n"
@@ -53,8 +59,7 @@ constexpr const char* kUsage =
     "  custom               list the customized games: CODE BASE RULES NAME\n"
     "  custom add NAME CARDS DEALS TABLEAU | custom delete CODE\n"
     "  numbers              print the recently played game numbers\n"
-    "  favourites           print the favourite games; favourites set NAME...\n"
-    "                       (--answer no declines the questions the game asks)\n";
+    "  favourites           print the favourite games; favourites set NAME...\n";
 
 struct Options {
     std::optional<std::filesystem::path> programDir;
@@ -366,7 +371,13 @@ constexpr Command kCommands[] = {
 
 }  // namespace
 
+std::string_view CliUsage() { return kUsage; }
+
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && args[0] == "--help") {
+        out << kUsage;
+        return 0;
+    }
     const auto options = ParseOptions(args);
     const Command* command = nullptr;
     if (options) {
@@ -391,7 +402,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     TextPlatform text(command->messagesToOutput ? out : err, options->answerYes);
     Platform platform = text.platform();
     try {
-        Program program(options->programDir.value_or(ExecutableDir()), platform);
+        Program program(DecideProgramFolders(MachineFolderFacts(options->programDir)), platform);
         if (!program.initialise()) return 1;
         Context context{commandArgs, in, out, err, &program};
         return command->run(context);

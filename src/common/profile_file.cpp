@@ -65,7 +65,7 @@ void ForEachLine(const std::vector<std::string>& lines, std::string_view section
 
 }  // namespace
 
-ProfileFile::ProfileFile(std::filesystem::path path) : path_(std::move(path)) {}
+ProfileFile::ProfileFile(std::filesystem::path path, ProfileWrites writes) : path_(std::move(path)), writes_(writes) {}
 
 std::vector<std::string> ProfileFile::readLines() const {
     const auto content = ReadWholeFile(path_);
@@ -79,7 +79,7 @@ void ProfileFile::writeLines(const std::vector<std::string>& lines,
         content += line;
         content += "\r\n";
     }
-    if (content == original) return;
+    if (content == original || writes_ == ProfileWrites::Dropped) return;
     if (!WriteFileAtomically(path_, content)) throw ProfileWriteError(path_);
 }
 

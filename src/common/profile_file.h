@@ -17,6 +17,11 @@ public:
     explicit ProfileWriteError(const std::filesystem::path& path);
 };
 
+// Whether a profile file's writes reach the disk. Dropped writes serve a run
+// whose DATA folder cannot be written: the program said so once, and every
+// change then stays undone without another word.
+enum class ProfileWrites { Made, Dropped };
+
 // A "[Section]" / "Key=Value" text file, accessed one operation at a time:
 // every call opens the file, does its work and closes it again, so two
 // objects for the same path always agree. Section and key names match
@@ -28,7 +33,7 @@ class ProfileFile {
 public:
     static constexpr size_t kMaxValueLength = 1023;
 
-    explicit ProfileFile(std::filesystem::path path);
+    explicit ProfileFile(std::filesystem::path path, ProfileWrites writes = ProfileWrites::Made);
 
     const std::filesystem::path& path() const { return path_; }
 
@@ -60,6 +65,7 @@ private:
     void writeLines(const std::vector<std::string>& lines, const std::string& original) const;
 
     std::filesystem::path path_;
+    ProfileWrites writes_;
 };
 
 // Parses text as a profile integer (see ReadInteger); false when it is none.

@@ -151,6 +151,8 @@ constexpr FieldEntry kFields[] = {
     {Field::VertScrollBar, ""},
     {Field::ShowToolTips, ""},
     {Field::TableHighContrast, ""},
+    {Field::DataReadOnly, "DataReadOnly"},
+    {Field::UserDir, "UserDir"},
     {Field::ProgramDir, "ProgramDir"},
 };
 

@@ -82,6 +82,14 @@ inline constexpr FieldSpec ShowToolTips{244, 1};
 // Preferences of this program's own, beyond those above (position 250,
 // the first of the second block, does not exist).
 inline constexpr FieldSpec TableHighContrast{251, 1};
+// Where the program keeps its records, at the end of the second block.
+// "Y" when the DATA folder cannot be written in this run: preferences and
+// records are then read but never written.
+inline constexpr FieldSpec DataReadOnly{298, 1};
+// The folder whose DATA subfolder holds the configuration file and the
+// records, with a trailing separator: the program directory, or in an
+// installation the user's data folder of the program.
+inline constexpr FieldSpec UserDir{299, 200};
 inline constexpr FieldSpec ProgramDir{501, 200};
 }  // namespace Field
 

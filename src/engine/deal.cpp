@@ -9,6 +9,7 @@
 #include "cards/pile.h"
 #include "cards/pile_lists.h"
 #include "rules/legality.h"
+#include "rules/rule_codes.h"
 
 namespace dravicor {
 
@@ -92,16 +93,17 @@ int WrapCard(int card, int n) {
 std::optional<int> StartingCard(int code, int foundation, Deck& deck) {
     const int i = foundation;
     auto dealt = [](CardNumber card) { return card == kNoCard ? std::nullopt : std::optional<int>(card); };
-    if (code == 0 || code == 92 || code == 96) return std::nullopt;
-    if (code == 20) return dealt(deck.first());
-    if (code >= 51 && code <= 63) return dealt(deck.firstOfRank(code - 50));
-    if (code == 91) {
+    using namespace FoundationDeal;
+    if (code == None || code == BaseOfFirst || code == AcesReplacedFromStock) return std::nullopt;
+    if (code == DeckFirstCard) return dealt(deck.first());
+    if (code > FirstOfRankBase && code <= FirstOfRankBase + 13) return dealt(deck.firstOfRank(code - FirstOfRankBase));
+    if (code == SameRankAsFirst) {
         const auto first = dealt(deck.first());
         return first ? std::optional<int>(*first + (i + 1) * 13) : std::nullopt;
     }
-    if (code == 93 || code == 94) return i * 13 + 1;
-    if (code == 95) return i < 4 ? (i + 1) * 13 : (i - 4) * 13 + 1;
-    if (code >= 100) return code - 100;
+    if (code == AcesSweepAll || code == AcesSweepOwn) return i * 13 + 1;
+    if (code == KingsAndAcesSweep) return i < 4 ? (i + 1) * 13 : (i - 4) * 13 + 1;
+    if (code >= CardNumberBase) return code - CardNumberBase;
     return code + i * 13;
 }
 
@@ -125,12 +127,15 @@ public:
         firstFoundationCard();       // 8
         emptyTableauBelowBase();     // 9
         secondFoundationCard();      // 10
-        if (rules_[Rule::SpecialGame] == 11) reserveAcesToFoundations();  // 11
+        if (SpecialGameOf(rules_) == SpecialGame::ReserveAcesToFoundations) reserveAcesToFoundations();  // 11
         const int firstCode = rules_[Rule::FoundationDealCard];
-        if (firstCode == 93 || firstCode == 94 || firstCode == 95) sweepTableauToFoundations(firstCode);  // 12
-        if (firstCode == 96) sweepAcesReplacingFromStock();  // 13
+        if (firstCode == FoundationDeal::AcesSweepAll || firstCode == FoundationDeal::AcesSweepOwn ||
+            firstCode == FoundationDeal::KingsAndAcesSweep) {
+            sweepTableauToFoundations(firstCode);  // 12
+        }
+        if (firstCode == FoundationDeal::AcesReplacedFromStock) sweepAcesReplacingFromStock();  // 13
         if (rules_[Rule::DealExtraStep] == 1) kingsToBottom();  // 14
-        if (rules_[Rule::SpecialGame] == 22) queenAndKingOfHearts();  // 15
+        if (SpecialGameOf(rules_) == SpecialGame::RoyalMarriage) queenAndKingOfHearts();  // 15
         addScore(rules_[Rule::ScoreBonusCards]);  // 16
         return score_;
     }
@@ -162,7 +167,7 @@ private:
     void foundationStartingCards() {
         for (int i = 0; i < foundationCount(); ++i) {
             const int code = rules_[Rule::FoundationDealCard + i];
-            if (code == 92) {
+            if (code == FoundationDeal::BaseOfFirst) {
                 rules_.set(Rule::FoundationFirstCard + i, rules_[Rule::FoundationFirstCard]);
                 continue;
             }
@@ -183,7 +188,7 @@ private:
         if (card == 0) return;
         // Values of 100 and above carry the card number plus 100, so 100
         // itself is card 0 (no card), never card 100 of a two-deck game.
-        if (card >= 100) card -= 100;
+        if (card >= FoundationDeal::CardNumberBase) card -= FoundationDeal::CardNumberBase;
         // Only a card of this game that is still in the deck can be placed.
         if (card < 1 || card > cardCount_ || !deck_.take(card)) return;
         play(PileId::SecondWaste(), static_cast<CardNumber>(card));
@@ -235,7 +240,7 @@ private:
         const int base = rules_[Rule::FoundationFirstCard];
         const int below = base >= 2 && base <= 13 ? base - 1 : 13;
         for (int t = 0; t < kTableauCount; ++t) {
-            if (rules_[Rule::TableauEmptyAccepts + t] == 91) rules_.set(Rule::TableauEmptyAccepts + t, below);
+            if (rules_[Rule::TableauEmptyAccepts + t] == FirstCard::RankBelowBase) rules_.set(Rule::TableauEmptyAccepts + t, below);
         }
     }
 
@@ -300,10 +305,11 @@ private:
     // 94 (the pile's own) or 95 (piles 1-4 the King foundations 1-4, piles
     // 7-10 the Ace foundations 5-8, the others all eight).
     bool offerByCode(int code, int t, int index) {
-        if (code == 94) return offerToFoundations(t, index, t, t + 1);
-        if (code == 95 && t < 4) return offerToFoundations(t, index, 0, 4);
-        if (code == 95 && t >= 6 && t < 10) return offerToFoundations(t, index, 4, 8);
-        if (code == 95) return offerToFoundations(t, index, 0, 8);
+        using namespace FoundationDeal;
+        if (code == AcesSweepOwn) return offerToFoundations(t, index, t, t + 1);
+        if (code == KingsAndAcesSweep && t < 4) return offerToFoundations(t, index, 0, 4);
+        if (code == KingsAndAcesSweep && t >= 6 && t < 10) return offerToFoundations(t, index, 4, 8);
+        if (code == KingsAndAcesSweep) return offerToFoundations(t, index, 0, 8);
         return offerToFoundations(t, index, 0, kFoundationCount);
     }
 

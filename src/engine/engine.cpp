@@ -40,13 +40,13 @@ Engine::Engine(SettingsRecord& settings, Platform& platform, std::mt19937_64& ra
 
 void Engine::setGame(int code, const GameRules& rules) {
     game_.gameCode = code;
-    rules_ = rules;
-    ruleSnapshot_ = SaveRuleSnapshot(rules_);
+    state_.setRules(rules);
+    ruleSnapshot_ = SaveRuleSnapshot(rules);
 }
 
 void Engine::setTableArea(const TableArea& area) {
     area_ = area;
-    if (rules_[Rule::CardCount] != 0) layOut();
+    if (rules()[Rule::CardCount] != 0) layOut();
 }
 
 void Engine::setScrollOffset(int offset) {
@@ -61,21 +61,21 @@ void Engine::changed() {
 
 TableGeometry Engine::geometry() const {
     const bool irregular = settings_.isYes(Field::PileToolTips);
-    return TableGeometry(origins_, metrics_, cardSize_, rules_, position_, irregular ? &irregular_ : nullptr);
+    return TableGeometry(origins_, metrics_, cardSize_, rules(), state_.position, irregular ? &irregular_ : nullptr);
 }
 
 void Engine::layOut() {
     const std::string letter = settings_.get(Field::CardSize);
     if (const auto size = CardSizeFor(letter.empty() ? 'B' : letter[0])) cardSize_ = *size;
-    metrics_ = ResetSpreadMetrics(rules_, letter.empty() ? 'B' : letter[0]);
-    origins_ = ComputeLayout(rules_, cardSize_, area_);
+    metrics_ = ResetSpreadMetrics(rules(), letter.empty() ? 'B' : letter[0]);
+    origins_ = ComputeLayout(rules(), cardSize_, area_);
 }
 
 // Small screens: games that ask for it switch to medium cards with a fixed
 // face set and back; the player's own choice comes back on a wide screen.
 void Engine::fitCardSize() {
     const bool narrow = platform_.screen.info().width < kSmallScreenWidth;
-    if (narrow && rules_[Rule::NeedsSmallCards] == 1 && settings_.get(Field::CardSize) != "M") {
+    if (narrow && rules()[Rule::NeedsSmallCards] == 1 && settings_.get(Field::CardSize) != "M") {
         settings_.put(Field::SavedCardSize, settings_.get(Field::CardSize));
         settings_.put(Field::SavedCardSet, settings_.get(Field::CardSet));
         settings_.put(Field::SavedCardBack, settings_.get(Field::CardBack));
@@ -90,7 +90,7 @@ void Engine::fitCardSize() {
                     settings_.get(Field::CurrentGameName) + " using a predefined card and deck set.",
                 kProductName, MessageIcon::Information);
         }
-    } else if (!settings_.get(Field::SavedCardSize).empty() && (!narrow || rules_[Rule::NeedsSmallCards] != 1)) {
+    } else if (!settings_.get(Field::SavedCardSize).empty() && (!narrow || rules()[Rule::NeedsSmallCards] != 1)) {
         settings_.put(Field::CardSize, settings_.get(Field::SavedCardSize));
         settings_.put(Field::CardSet, settings_.get(Field::SavedCardSet));
         settings_.put(Field::CardBack, settings_.get(Field::SavedCardBack));
@@ -106,13 +106,14 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
     BusyScope busy(platform_.cursor);
     // A game played or resumed ends any demo shown.
     demoMode_ = false;
-    selection_.clear();
-    game_.moveCounter = 0;
+    state_.selection.clear();
+    state_.moveCounter = 0;
     if (newDeal) {
-        position_.piles.clear();
+        state_.position.piles.clear();
         history_.clearUndo();
         game_.moveLog.clear();
     }
+    syncTableauMoves();
     history_.clearRedo();
     game_.redoLog.clear();
     game_.inProgress = false;
@@ -122,28 +123,32 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
     settings_.put(Field::LastWasUndo, "0");
     settings_.put(Field::LastWasRedo, "0");
 
-    if (game_.gameCode == kNoGame || rules_[Rule::CardCount] == 0) return false;
+    if (game_.gameCode == kNoGame || rules()[Rule::CardCount] == 0) return false;
 
     if (newDeal) {
         fitCardSize();
         game_.clockRunning = false;
-        game_.passNumber = 1;
+        state_.passNumber = 1;
         game_.score = 0;
         if (numberMode == 2) settings_.put(Field::CurrentGameNumber, DrawGameNumber(random_));
         game_.gameNumber = settings_.get(Field::CurrentGameNumber);
 
-        RestoreRuleSnapshot(rules_, ruleSnapshot_);
-        const DeckOrderResult deck = BuildDeckOrder(game_.gameNumber, rules_[Rule::CardCount]);
+        GameRules dealRules = state_.rules();
+        RestoreRuleSnapshot(dealRules, ruleSnapshot_);
+        state_.setRules(dealRules);
+        const DeckOrderResult deck = BuildDeckOrder(game_.gameNumber, dealRules[Rule::CardCount]);
         if (deck.error != DeckOrderError::None) {
             platform_.messages.showMessage(DeckOrderErrorMessage(deck.error, game_.gameNumber), kProductName,
                                            MessageIcon::Information);
             changed();
             return false;
         }
-        game_.score = DealGame(position_, rules_, deck.order, settings_.get(Field::ScoringSystem) == "01");
+        // The deal settles the foundations' first cards and what empty piles take.
+        game_.score = DealGame(state_.position, dealRules, deck.order, settings_.get(Field::ScoringSystem) == "01");
+        state_.setRules(dealRules);
         settings_.put(Field::CurrentScore, std::to_string(game_.score));
         // The poker games score their grid from the start.
-        if (rules_[Rule::SpecialGame] == 9) scorePokerGrid(-1);
+        if (SpecialGameOf(dealRules) == SpecialGame::PokerGrid) scorePokerGrid(-1);
     } else {
         layOut();
     }
@@ -178,7 +183,7 @@ void Engine::EndGame() {
     if (!game_.inProgress) return;
     BusyScope busy(platform_.cursor);
     // Games scored by poker hands are won with 100 points.
-    if (rules_[Rule::SpecialGame] == 9) game_.won = game_.score >= 100;
+    if (SpecialGameOf(rules()) == SpecialGame::PokerGrid) game_.won = IsPokerScoreWinning(game_.score);
     endTime_ = platform_.clock.now();
     GameResult result;
     result.gameCode = game_.gameCode;
@@ -191,7 +196,7 @@ void Engine::EndGame() {
     if (records_) records_->gameEnded(result);
 
     const bool won = game_.won;
-    selection_.clear();
+    state_.selection.clear();
     game_.cardInMotion = 0;
     game_.won = false;
     game_.inProgress = false;
@@ -232,7 +237,7 @@ bool Engine::NewGame() {
 bool Engine::QuitGame() {
     if (!ConfirmLeaveGame()) return false;
     EndGame();
-    position_.piles.clear();
+    state_.position.piles.clear();
     changed();
     return true;
 }

@@ -17,6 +17,7 @@
 #include "engine/shuffle_redeal.h"
 #include "engine/sounds.h"
 #include "engine/undo_history.h"
+#include "play/move_core.h"
 #include "rules/game_rules.h"
 #include "rules/layout.h"
 #include "rules/pile_geometry.h"
@@ -86,10 +87,13 @@ struct PlayerMove {
     friend bool operator==(const PlayerMove&, const PlayerMove&) = default;
 };
 
-// The play engine: owns the game in progress (position, rules, game state,
-// undo history, table layout, drag state) and carries out every change of
-// it. Front ends forward the player's input and draw what it exposes.
-class Engine {
+// The play engine: owns the game in progress (its PlayState: position,
+// rules, pass, selection; the game state, undo history, table layout, drag
+// state) and makes every change of it through the move core
+// (play/move_core.h), adding what a player sees and hears: the undo
+// history, sounds, the score, the clock, the observer and the pointer.
+// Front ends forward the player's input and draw what it exposes.
+class Engine : private PlayListener {
 public:
     Engine(SettingsRecord& settings, Platform& platform, std::mt19937_64& random);
 
@@ -103,7 +107,7 @@ public:
     // Puts a position on the table (a loaded game; tests); StartGame with
     // newDeal false then plays on from it.
     void setPosition(const Position& position) {
-        position_ = position;
+        state_.position = position;
         changed();
     }
     void setObserver(EngineObserver* observer) { observer_ = observer; }
@@ -140,7 +144,7 @@ public:
     // --- Automatic behaviour ------------------------------------------------
     void SetAutoplay(bool on);
     bool autoplayOn() const { return autoplay_; }
-    bool autoplayEnabled() const { return rules_[Rule::AutoplayAvailable] != 0; }
+    bool autoplayEnabled() const { return rules()[Rule::AutoplayAvailable] != 0; }
     bool AutoplayPass();
     bool AutoFaceUp();
     bool TurnFaceUp(int card);
@@ -168,10 +172,19 @@ public:
     void DoubleClick(Point point);
 
     // --- State --------------------------------------------------------------
-    const Position& position() const { return position_; }
+    const Position& position() const { return state_.position; }
     const SettingsRecord& settings() const { return settings_; }
-    const GameState& game() const { return game_; }
-    const GameRules& rules() const { return rules_; }
+    const GameState& game() const {
+        // The pass and the move counter are the play state's; the game
+        // state shows them as they are now.
+        game_.passNumber = state_.passNumber;
+        game_.moveCounter = state_.moveCounter;
+        return game_;
+    }
+    const GameRules& rules() const { return state_.rules(); }
+    // The game in progress as the move core sees it, with the player's
+    // automatic options as they stand: a solver or a test starts from here.
+    PlayState playState() const;
     const UndoHistory& history() const { return history_; }
     const PileOrigins& origins() const { return origins_; }
     const SpreadMetrics& metrics() const { return metrics_; }
@@ -197,7 +210,7 @@ public:
     bool paused() const { return paused_; }
 
     // The cards selected in a pairing game, in the order pressed.
-    const std::vector<CardNumber>& selection() const { return selection_; }
+    CardRun selection() const { return state_.selection.cards(); }
 
     // Every set of cards (at most four) whose presses, in the listed order,
     // complete and discard a selection in a pairing game, starting from an
@@ -221,24 +234,19 @@ private:
     struct Pickup;
     class FollowUps;
 
-    // Moves.
-    bool moveToPile(int card, PileId target, bool byAutoplay);
-    bool moveRunToTableau(int card, PileId target);
-    // The stock's top card goes face up onto the pile; the stock is not empty.
-    void dealStockTopTo(PileId pile);
-    bool turnStockCards(bool toSecondWaste);
-    bool redeal();
-    bool dealToPiles(std::string_view action);
+    // Moves, carried out by the move core with the engine listening.
+    std::optional<Move> moveForTarget(int card, std::string_view target) const;
+    bool apply(const Move& move);
+    // A redeal is armed by the first request and made by the second.
+    bool armOrRedeal(const Move& redeal);
     bool tryMoveTo(int card, PileId target, bool byAutoplay);
-    // placedCard: the card just moved, for the poker games' new hands.
-    void finishMove(bool executed, bool faceUpDue, int placedCard = -1);
+    void syncOptions();
+    // The count of tableau moves follows the move log (the undo steps carry it).
+    void syncTableauMoves();
     void noteTableauMove();
-    bool shuffleRedeal();
+    void scoreMove(int placedCard);
     void scorePokerGrid(int placedCard);
-    bool firstMoveRuleRefuses(int card, std::string_view target) const;
     void recomputeScore();
-    void reorderFoundation(PileId foundation);
-    bool anyTableauEmpty() const;
     int pileCountOf(PileKind kind) const;
     bool isOnTable(PileId pile) const { return origins_.isOnTable(pile); }
     void afterPlayerAction();
@@ -246,23 +254,17 @@ private:
     // as a pass moves a card.
     void runAutoplay();
 
+    // What the move core reports while it plays (PlayListener).
+    void stepBegins(const Move& step, StepCause cause) override;
+    void stepMade(const Move& step, StepCause cause, const StepReport& report) override;
+    void stepEnded(const Move& step, StepCause cause) override;
+    bool autoplayPassEnded() override;
+
     // Pick-up rules of a press.
     std::optional<Pickup> pickupAt(const PileHit& hit, PointerButton button);
-    bool canPickUp(int card, const Pile& pile, PileId source) const;
 
     // Selection play (the pairing games).
     void selectionPress(const PileHit& hit);
-    bool selectionValid(const std::vector<CardNumber>& selection, int pressed, PileId pressedPile) const;
-    bool selectionComplete(const std::vector<CardNumber>& selection) const;
-    bool selectionContiguous(const std::vector<CardNumber>& selection) const;
-    bool flanksMatch(const std::vector<CardNumber>& selection) const;
-    bool mayBeTaken(int card, PileId pile) const;
-    bool isRowGame() const;
-    bool discardSelection();
-    bool refillEmptyTableaus();
-    bool consolidateGrid();
-    // Would closing the grid's gaps move or deal a card?
-    bool gridWouldClose() const;
 
     // Undo.
     void PushSnapshot(bool toUndo, bool clearRedo);
@@ -281,13 +283,14 @@ private:
     GameRecords* records_ = nullptr;
     EngineObserver* observer_ = nullptr;
 
-    Position position_;
-    GameState game_;
-    GameRules rules_;
+    PlayState state_;
+    // The move core's record of changes; the engine keeps its own undo
+    // history, so this is emptied after every move.
+    Journal journal_;
+    mutable GameState game_;
     RuleSnapshot ruleSnapshot_;
     UndoHistory history_;
-    // Kept apart from the piles: a selected card stays where it lies.
-    std::vector<CardNumber> selection_;
+    int discardsMade_ = 0;
     PokerPanelText pokerPanel_;
     std::vector<int> pokerHighlight_;
     ShuffleRedealResult lastShuffle_;

@@ -4,49 +4,17 @@
 
 namespace dravicor {
 
-// A card of a pile may be taken by a press when the pile's pick-up rules
-// allow it: the top card, or in a tableau pile a face-up card whose run may
-// move as one; a foundation's top card only where the game allows it.
-bool Engine::canPickUp(int card, const Pile& pile, PileId source) const {
-    const int at = pile.find(card);
-    if (at < 0 || card == kNoCard) return false;
-    const bool isTop = at == pile.size() - 1;
-    switch (source.kind) {
-        case PileKind::Tableau: {
-            if (position_.cardTable.IsFaceDown(card)) return false;
-            if (rules_[Rule::SpecialGame] == 12) {
-                // Only a neighbour of the second waste's top card (King and Ace are neighbours).
-                const int top = CardRank(position_.piles.stock[2].top());
-                const int rank = CardRank(card);
-                if (!(rank == top % 13 + 1 || top == rank % 13 + 1)) return false;
-            }
-            const int carried = pile.size() - at;
-            const std::span<const CardNumber> run(pile.groups().data() + at, static_cast<size_t>(carried));
-            if (isTop) return MayMoveCount(run, false, position_.piles, rules_);
-            return CanMoveRun(run, source.number - 1, position_, rules_) &&
-                   MayMoveCount(run, false, position_.piles, rules_);
-        }
-        case PileKind::Waste: return isTop;
-        case PileKind::Reserve: return isTop || rules_[Rule::ReserveDrawMode] == -11;
-        case PileKind::Foundation: {
-            const int takeBack = rules_[Rule::FoundationTakeBack];
-            return isTop && (takeBack == 1 || (takeBack == 2 && pile.size() >= 2));
-        }
-        default: return false;
-    }
-}
-
 std::optional<Engine::Pickup> Engine::pickupAt(const PileHit& hit, PointerButton button) {
     if (hit.pileName.empty() || hit.card == kNoCard) return std::nullopt;
-    const Pile& pile = position_.piles.pile(hit.pile);
+    const Pile& pile = state_.position.piles.pile(hit.pile);
     if (hit.pile.kind == PileKind::Tableau) {
         if (button != PointerButton::Left) return std::nullopt;
-        if (hit.card == pile.top() && position_.cardTable.IsFaceDown(hit.card)) {
+        if (hit.card == pile.top() && state_.position.cardTable.IsFaceDown(hit.card)) {
             pressTurnedCard_ = TurnFaceUp(hit.card);
             return std::nullopt;
         }
     }
-    if (!canPickUp(hit.card, pile, hit.pile)) return std::nullopt;
+    if (!CanPickUp(state_, hit.card, hit.pile)) return std::nullopt;
     return Pickup{hit.card, hit.pile, pile.size() - pile.find(hit.card)};
 }
 
@@ -69,12 +37,12 @@ void Engine::PointerPress(Point point, PointerButton button) {
     }
     lastPress_ = point;
     const TableGeometry table = geometry();
-    const PileHit hit = PileAt(point, position_.piles, table);
+    const PileHit hit = PileAt(point, state_.position.piles, table);
     dragSize_ = cardSize_;
     if (hit.pileName.empty()) return;
 
     // The pairing families select cards instead of picking them up.
-    if (rules_[Rule::SelectionPlay] != 0) {
+    if (rules()[Rule::SelectionPlay] != 0) {
         if (button == PointerButton::Left) {
             FollowUps followUps(*this);
             selectionPress(hit);
@@ -107,11 +75,14 @@ void Engine::PointerPress(Point point, PointerButton button) {
     if (pickup->source.kind == PileKind::Waste) sounds_.play(Sound::CardUp, sounds_.wanted(Field::SoundsCardUp));
 
     // In the games with a discard pile a taken card goes straight there.
-    const int special = rules_[Rule::SpecialGame];
+    const int special = rules()[Rule::SpecialGame];
     if (special == 2 || special == 12 || special == 15) {
         const int card = game_.cardInMotion;
         game_.cardInMotion = 0;
-        if (MoveCard(card, "Waste") && game_.won) EndGame();
+        const std::optional<PileId> from = FindCard(state_.position.piles, card);
+        const bool moved = from && from->kind != PileKind::SecondWaste &&
+                           apply(Move::CardTo(card, *from, PileId::SecondWaste()));
+        if (moved && game_.won) EndGame();
     }
     changed();
 }
@@ -133,8 +104,11 @@ void Engine::PointerMove(Point point) {
 }
 
 void Engine::afterPlayerAction() {
-    AutoFillTableau();
-    if (autoplay_ && autoplayEnabled()) runAutoplay();
+    if (!game_.inProgress) return;
+    syncOptions();
+    journal_.clear();
+    ApplyFollowUps(state_, journal_, this);
+    journal_.clear();
 }
 
 bool Engine::PointerRelease(Point point) {
@@ -142,7 +116,10 @@ bool Engine::PointerRelease(Point point) {
     if (!game_.inProgress) return false;
     FollowUps followUps(*this);
     if (redealArmed_) {
-        MoveCard(position_.piles.stock[0].top(), "Mazzo_Vis");
+        // The release makes the redeal the press armed (the stock is still empty).
+        if (state_.position.piles.stock[0].empty()) {
+            armOrRedeal(Move::Of(rules()[Rule::ShuffleRedeal] > 0 ? MoveKind::ShuffleRedeal : MoveKind::Redeal));
+        }
         redealArmed_ = false;
     }
     bool dropped = false;
@@ -165,15 +142,15 @@ bool Engine::PointerRelease(Point point) {
 void Engine::DoubleClick(Point point) {
     (void)point;
     if (!game_.inProgress) return;
-    const PileHit hit = PileAt(lastPress_, position_.piles, geometry());
+    const PileHit hit = PileAt(lastPress_, state_.position.piles, geometry());
     if (hit.pileName.empty() || hit.pile.kind == PileKind::Stock) {
         ignoreNextPress_ = false;
         return;
     }
     ignoreNextPress_ = true;
     // A card the first press turned over stays where it is.
-    if (pressTurnedCard_ || hit.card == kNoCard || position_.cardTable.IsFaceDown(hit.card)) return;
-    const Pile& pile = position_.piles.pile(hit.pile);
+    if (pressTurnedCard_ || hit.card == kNoCard || state_.position.cardTable.IsFaceDown(hit.card)) return;
+    const Pile& pile = state_.position.piles.pile(hit.pile);
     const bool eligible = (hit.pile.kind == PileKind::Waste && hit.card == pile.top()) ||
                           hit.pile.kind == PileKind::Reserve ||
                           (hit.pile.kind == PileKind::Tableau && hit.card == pile.top());
@@ -191,7 +168,7 @@ void Engine::DoubleClick(Point point) {
 std::optional<Point> Engine::CardPoint(int card) const {
     const TableGeometry table = geometry();
     std::optional<Point> found;
-    position_.piles.forEach([&](PileId id, const Pile& pile) {
+    state_.position.piles.forEach([&](PileId id, const Pile& pile) {
         const int at = pile.find(card);
         if (found || at < 0 || card == kNoCard || !isOnTable(id)) return;
         const int skip = pile.size() - 1 - at;
@@ -202,70 +179,26 @@ std::optional<Point> Engine::CardPoint(int card) const {
 
 std::vector<CardNumber> Engine::DiscardMoves() const {
     std::vector<CardNumber> cards;
-    const int special = rules_[Rule::SpecialGame];
-    if (!game_.inProgress || rules_[Rule::SelectionPlay] != 0 || (special != 2 && special != 12 && special != 15)) {
-        return cards;
-    }
-    for (int t = 1; t <= pileCountOf(PileKind::Tableau); ++t) {
-        const PileId pile = PileId::Tableau(t);
-        const Pile& cardsThere = position_.piles.pile(pile);
-        const CardNumber top = cardsThere.top();
-        if (top != kNoCard && isOnTable(pile) && canPickUp(top, cardsThere, pile)) cards.push_back(top);
+    if (!game_.inProgress || rules()[Rule::SelectionPlay] != 0) return cards;
+    MoveList moves;
+    GenerateMoves(state_, moves);
+    for (const Move& m : moves) {
+        if (m.kind == MoveKind::Card && m.to.kind == PileKind::SecondWaste) cards.push_back(m.card);
     }
     return cards;
 }
 
 std::vector<PlayerMove> Engine::LegalMoves() const {
-    std::vector<PlayerMove> moves;
-    if (!game_.inProgress || rules_[Rule::SelectionPlay] != 0) return moves;
-    std::vector<PileId> sources;
-    sources.push_back(PileId::Waste());
-    for (int i = 1; i <= pileCountOf(PileKind::Tableau); ++i) sources.push_back(PileId::Tableau(i));
-    for (int i = 1; i <= pileCountOf(PileKind::Reserve); ++i) sources.push_back(PileId::Reserve(i));
-    for (int i = 1; i <= pileCountOf(PileKind::Foundation); ++i) sources.push_back(PileId::Foundation(i));
-    std::vector<PileId> targets;
-    for (int i = 1; i <= pileCountOf(PileKind::Foundation); ++i) targets.push_back(PileId::Foundation(i));
-    for (int i = 1; i <= pileCountOf(PileKind::Tableau); ++i) targets.push_back(PileId::Tableau(i));
-    for (int i = 1; i <= pileCountOf(PileKind::Reserve); ++i) targets.push_back(PileId::Reserve(i));
-    if (rules_[Rule::WasteExcluded] != 4) targets.push_back(PileId::Waste());
-
-    const bool openingOnly = rules_[Rule::OpeningPhase] == 1 && game_.moveCounter == 0;
-    for (const PileId source : sources) {
-        if (!isOnTable(source)) continue;
-        if (openingOnly && source.kind != PileKind::Tableau) continue;
-        const Pile& pile = position_.piles.pile(source);
-        for (const CardNumber card : pile.groups()) {
-            if (!canPickUp(card, pile, source)) continue;
-            for (const PileId target : targets) {
-                if (openingOnly && target.kind != PileKind::Foundation) continue;
-                if (CanPlace(card, target)) moves.push_back({card, target});
-            }
-        }
+    std::vector<PlayerMove> drags;
+    if (!game_.inProgress || rules()[Rule::SelectionPlay] != 0) return drags;
+    MoveList moves;
+    GenerateMoves(state_, moves);
+    for (const Move& m : moves) {
+        if (m.kind == MoveKind::Card && m.to.kind != PileKind::SecondWaste) drags.push_back({m.card, m.to});
     }
-    return moves;
+    return drags;
 }
 
-bool Engine::StockWouldAct() const {
-    if (!game_.inProgress || !isOnTable(PileId::Stock())) return false;
-    const Pile& stock = position_.piles.stock[0];
-    // The grid closes its gaps; the one-row games deal onto their row.
-    if (rules_[Rule::SelectionPlay] != 0 && rules_[Rule::SpecialGame] == 8) return gridWouldClose();
-    if (rules_[Rule::SelectionPlay] != 0 && isRowGame()) return !stock.empty();
-    const bool turnsToWaste = rules_[Rule::WasteUnderStock] == 1 || rules_[Rule::ShuffleRedeal] >= 1;
-    if (turnsToWaste) {
-        if (!stock.empty()) return true;
-        if (rules_[Rule::ShuffleRedeal] > 0) return passesLeft();
-        return position_.piles.stock[1].size() >= 2 && passesLeft();
-    }
-    if (stock.empty()) return false;
-    const int lastTableau = std::max(0, pileCountOf(PileKind::Tableau) - 1);
-    const int firstMode = rules_[Rule::TableauDealMode];
-    const int lastMode = rules_[Rule::TableauDealMode + lastTableau];
-    if (firstMode == 2 || lastMode == 2) return !anyTableauEmpty();
-    if (firstMode == 1 || lastMode == 1) return true;
-    const int lastReserve = std::max(0, pileCountOf(PileKind::Reserve) - 1);
-    return rules_[Rule::ReserveDealMode] == 1 || rules_[Rule::ReserveDealMode + lastReserve] == 1 ||
-           rules_[Rule::ReserveDealMode] == 3 || rules_[Rule::StockToSecondWaste] != 0;
-}
+bool Engine::StockWouldAct() const { return game_.inProgress && dravicor::StockWouldAct(state_); }
 
 }  // namespace dravicor

@@ -8,15 +8,17 @@ bool Engine::ResumeGame(int code, const GameRules& rules, const ResumedGame& res
     if (!resumed.keepCurrentRules) {
         if (rules[Rule::CardCount] == 0) return false;
         setGame(code, rules);
+        GameRules played = rules;
         for (size_t i = 0; i < resumed.foundationFirstCards.size(); ++i) {
             if (resumed.foundationFirstCards[i]) {
-                rules_.set(Rule::FoundationFirstCard + static_cast<int>(i), *resumed.foundationFirstCards[i]);
+                played.set(Rule::FoundationFirstCard + static_cast<int>(i), *resumed.foundationFirstCards[i]);
             }
         }
-    } else if (game_.gameCode == kNoGame || rules_[Rule::CardCount] == 0) {
+        state_.setRules(played);
+    } else if (game_.gameCode == kNoGame || this->rules()[Rule::CardCount] == 0) {
         return false;
     }
-    position_ = resumed.position;
+    state_.position = resumed.position;
     history_.clear();
     const bool withoutFoundation1 = keepsFoundation1Out();
     for (const Position& step : resumed.undo) {
@@ -24,8 +26,9 @@ bool Engine::ResumeGame(int code, const GameRules& rules, const ResumedGame& res
         history_.undoPasses.push_back(0);
     }
     game_.moveLog = MoveLog(resumed.moveLog);
+    syncTableauMoves();
     game_.redoLog.clear();
-    game_.passNumber = static_cast<std::int16_t>(resumed.passNumber);
+    state_.passNumber = static_cast<std::int16_t>(resumed.passNumber);
     game_.gameNumber = resumed.gameNumber;
     if (resumed.score) {
         game_.score = *resumed.score;
@@ -39,7 +42,7 @@ bool Engine::ResumeGame(int code, const GameRules& rules, const ResumedGame& res
     // Play goes on without dealing; autoplay waits for the player's first action.
     if (!StartGame(false, false, 0, true)) return false;
     // The steps already made count for a first-move rule, as after a redo.
-    game_.moveCounter = static_cast<std::int16_t>(std::min<size_t>(2, history_.undo.size()));
+    state_.moveCounter = static_cast<std::int16_t>(std::min<size_t>(2, history_.undo.size()));
     return true;
 }
 

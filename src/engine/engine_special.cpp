@@ -8,7 +8,7 @@ namespace dravicor {
 // five cards marked, the score label leaving out the hands still to come,
 // half a second each. Then the panel settles on the total.
 void Engine::scorePokerGrid(int placedCard) {
-    const PokerGridScore score = ScorePokerGrid(position_, placedCard);
+    const PokerGridScore score = ScorePokerGrid(state_.position, placedCard);
     const auto showPanel = [this](const PokerPanelText& panel) {
         if (panel.line1) pokerPanel_.line1 = panel.line1;
         if (panel.line2) pokerPanel_.line2 = panel.line2;
@@ -27,7 +27,7 @@ void Engine::scorePokerGrid(int placedCard) {
     showPanel(score.finalPanel);
     game_.score = score.total;
     settings_.put(Field::CurrentScore, std::to_string(game_.score));
-    game_.won = IsPokerGridFull(position_, rules_);
+    game_.won = IsPokerGridFull(state_.position, rules());
 }
 
 void Engine::SetPause(bool on) {

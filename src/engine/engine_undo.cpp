@@ -1,14 +1,12 @@
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
+#include "play/special_families.h"
 
 #include <algorithm>
 
 namespace dravicor {
 
-bool Engine::keepsFoundation1Out() const {
-    const int special = rules_[Rule::SpecialGame];
-    return rules_[Rule::SelectionPlay] != 0 || special == 3 || special == 4;
-}
+bool Engine::keepsFoundation1Out() const { return KeepsFoundation1OutOfUndo(rules()); }
 
 void Engine::PushSnapshot(bool toUndo, bool clearRedo) {
     if (!toUndo && clearRedo) {
@@ -16,15 +14,15 @@ void Engine::PushSnapshot(bool toUndo, bool clearRedo) {
         game_.redoLog.clear();
         return;
     }
-    const CompactPosition snapshot = CompactPosition::From(position_, keepsFoundation1Out());
+    const CompactPosition snapshot = CompactPosition::From(state_.position, keepsFoundation1Out());
     if (toUndo) {
         history_.undo.push_back(snapshot);
-        history_.undoPasses.push_back(game_.passNumber);
+        history_.undoPasses.push_back(state_.passNumber);
         game_.moveLog.push("");
         settings_.put(Field::LastWasUndo, "0");
     } else {
         history_.redo.push_back(snapshot);
-        history_.redoPasses.push_back(game_.passNumber);
+        history_.redoPasses.push_back(state_.passNumber);
         game_.redoLog.push("");
         settings_.put(Field::LastWasRedo, "0");
     }
@@ -42,6 +40,7 @@ void Engine::CollapseLastSteps(int count) {
             game_.moveLog.push(newer);
         }
     }
+    syncTableauMoves();
 }
 
 // Undo (undo = true) or redo: the mirror images of one another.
@@ -73,21 +72,21 @@ bool Engine::restoreStep(bool undo, bool quiet) {
         }
     }
     PushSnapshot(!undo, false);
-    selection_.clear();
+    state_.selection.clear();
 
-    const bool stockWasEmpty = position_.piles.stock[0].empty();
-    from.back().restoreInto(position_);
+    const bool stockWasEmpty = state_.position.piles.stock[0].empty();
+    from.back().restoreInto(state_.position);
     from.pop_back();
     const std::int16_t pass = fromPasses.back();
     fromPasses.pop_back();
-    const bool stockIsEmpty = position_.piles.stock[0].empty();
+    const bool stockIsEmpty = state_.position.piles.stock[0].empty();
     if (pass > 0) {
-        game_.passNumber = pass;
+        state_.passNumber = pass;
     } else {
         // Steps of a saved game: a step back across a redeal gives the pass
         // back, and a step forward takes it again.
-        if (undo && !stockWasEmpty && stockIsEmpty) --game_.passNumber;
-        if (!undo && stockWasEmpty && !stockIsEmpty) ++game_.passNumber;
+        if (undo && !stockWasEmpty && stockIsEmpty) --state_.passNumber;
+        if (!undo && stockWasEmpty && !stockIsEmpty) ++state_.passNumber;
     }
 
     // The step's log entry travels with it.
@@ -97,13 +96,14 @@ bool Engine::restoreStep(bool undo, bool quiet) {
         target.pop();
         target.push(source.pop());
     }
+    syncTableauMoves();
 
     redealArmed_ = false;
     recomputeScore();
-    if (history_.undo.empty()) game_.moveCounter = 0;
+    if (history_.undo.empty()) state_.moveCounter = 0;
     // A redone move counts as made again, so that a first-move rule does
     // not come back after undo to the deal and redo.
-    if (!undo && game_.moveCounter == 0) game_.moveCounter = static_cast<std::int16_t>(std::min<size_t>(2, history_.undo.size()));
+    if (!undo && state_.moveCounter == 0) state_.moveCounter = static_cast<std::int16_t>(std::min<size_t>(2, history_.undo.size()));
     (undo ? game_.undoUsed : game_.redoUsed) = true;
     changed();
     return true;

@@ -115,6 +115,16 @@ PokerGridScore ScorePokerGrid(const Position& position, int placedCard) {
     return score;
 }
 
+int PokerGridTotal(const Position& position) {
+    int total = 0;
+    for (const auto& line : GridLines()) {
+        std::array<int, 5> cards{};
+        std::transform(line.begin(), line.end(), cards.begin(), [&](int pile) { return GridCard(position, pile); });
+        if (std::find(cards.begin(), cards.end(), kNoCard) == cards.end()) total += EvaluatePokerHand(cards).points;
+    }
+    return total;
+}
+
 bool IsPokerGridFull(const Position& position, const GameRules& rules) {
     const int count = std::clamp(static_cast<int>(rules[Rule::TableauCount]), 0, kTableauCount);
     // A game without piles has nothing to fill; it must not count as won.

@@ -67,6 +67,9 @@ struct PokerGridScore {
 // after the other, the total shown leaves out the hands still to come.
 PokerGridScore ScorePokerGrid(const Position& position, int placedCard);
 
+// The total alone, without texts (ScorePokerGrid(position, -1).total).
+int PokerGridTotal(const Position& position);
+
 // The win test of the poker games: every tableau pile of the game holds a
 // card (and the game has piles).
 bool IsPokerGridFull(const Position& position, const GameRules& rules);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cards/position.h"
+#include "play/move_core.h"
 #include "rules/game_rules.h"
 
 namespace dravicor {
@@ -14,15 +15,7 @@ namespace dravicor {
 // last. a, b, c, d, e becomes c, a, b, d, e.
 std::vector<CardNumber> MixGatheredCards(std::vector<CardNumber> gathered);
 
-// One card laid on a tableau pile by the redeal.
-struct RedealtCard {
-    CardNumber card = kNoCard;
-    int pile = 0;       // 0-based tableau index
-    int place = 0;      // 0-based place in the pile, bottom first
-    bool faceUp = false;  // the flag it ends with, the top-card turn included
-
-    friend bool operator==(const RedealtCard&, const RedealtCard&) = default;
-};
+// One card laid on a tableau pile by the redeal: RedealtCard (play/move_core.h).
 
 // What the redeal did, for the front end's flights and sounds.
 struct ShuffleRedealResult {

@@ -36,10 +36,6 @@ bool IsFull(const Pile& foundation, const GameRules& rules) {
 
 int WasteSize(const Position& position) { return position.piles.stock[1].size(); }
 
-bool CountIsAtRoundStart(const MoveLog& log) {
-    return CountMoveLogCodes(log, kTableauMoveCode) % kTableauMovesPerRound == 0;
-}
-
 }  // namespace
 
 std::array<std::optional<std::string>, kNextRankBoxCount> NextRankBoxes(const Position& position,
@@ -78,15 +74,6 @@ std::optional<std::string> TableauMoveBox(const Position& position, const GameRu
     const int movesLeft = kTableauMovesPerRound - k % kTableauMovesPerRound;
     const int n = kTableauMovesPerRound - std::min(WasteSize(position), movesLeft);
     return std::to_string(n) + "/" + std::to_string(kTableauMovesPerRound);
-}
-
-bool TableauMoveCountAllowsFoundation(const Position& position, const GameRules& rules, const MoveLog& log,
-                                      int card) {
-    if (rules[Rule::SpecialGame] != kTableauMoveCountGame) return true;
-    const int location = CardLocation(position.piles, card);
-    const bool onTableau = location >= 1 && location <= kTableauCount;
-    if (!onTableau) return true;
-    return CountIsAtRoundStart(log) || WasteSize(position) == 0;
 }
 
 }  // namespace dravicor

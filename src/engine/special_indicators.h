@@ -35,11 +35,7 @@ inline constexpr int kTableauMovesPerRound = 20;
 // None in other games.
 std::optional<std::string> TableauMoveBox(const Position& position, const GameRules& rules, const MoveLog& log);
 
-// Whether the card may go to a foundation as far as the count is concerned:
-// in those games a card lying on a tableau pile may only while the count is
-// a multiple of twenty or the waste is empty. Always true in other games and
-// for cards from elsewhere; the building rules are asked separately.
-bool TableauMoveCountAllowsFoundation(const Position& position, const GameRules& rules, const MoveLog& log,
-                                      int card);
+// The count gates the foundations in the move core:
+// TableauMoveCountAllowsFoundation (play/special_families.h).
 
 }  // namespace dravicor

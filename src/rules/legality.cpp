@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "rules/rule_codes.h"
+
 namespace dravicor {
 
 int CardSuitIndex(int card) {
@@ -73,14 +75,14 @@ bool SameColour(int a, int b) { return IsRedCard(a) == IsRedCard(b); }
 
 // Step 1 of the common rule on a card: the suit relation the building code asks for.
 bool SuitFilterPasses(int code, int cardA, int cardB) {
-    switch (code) {
-        case 0:
-        case 11: return SameSuit(cardA, cardB);
-        case 1: return SameColour(cardA, cardB);
-        case 3:
-        case 27: return !SameColour(cardA, cardB);
-        case 6: return false;
-        case 21: return !SameSuit(cardA, cardB);
+    switch (static_cast<BuildCode>(code)) {
+        case BuildCode::SameSuit:
+        case BuildCode::SameSuitNoQueenOnKingOrJack: return SameSuit(cardA, cardB);
+        case BuildCode::SameColour: return SameColour(cardA, cardB);
+        case BuildCode::AlternateColours:
+        case BuildCode::AlternateNotFromFoundationOrReserve: return !SameColour(cardA, cardB);
+        case BuildCode::EmptyPileOnly: return false;
+        case BuildCode::NeverSameSuit: return !SameSuit(cardA, cardB);
         default: return true;
     }
 }
@@ -100,22 +102,22 @@ bool EmptyPileAccepts(int cardB, int b, const PileRules& pile, const PlaceContex
     const int e = pile.firstCard;
     const PileLists& piles = context.position.piles;
     switch (e) {
-        case 81: return b == 1 && FoundationGroupAccepts(e, cardB, piles, context.rules);
-        case 82:
-        case 83: return false;
-        case 84: return b == 13 && FoundationGroupAccepts(e, cardB, piles, context.rules);
-        case 85: return b == 1 && FoundationGroupAccepts(e, cardB, piles, context.rules);
-        case 86: return context.pointerConditionMet;
-        case 87:
+        case FirstCard::BalancedAce: return b == 1 && FoundationGroupAccepts(e, cardB, piles, context.rules);
+        case FirstCard::ClosedStopAtAce:
+        case FirstCard::ClosedStopAtAceToo: return false;
+        case FirstCard::BalancedKingBySuit: return b == 13 && FoundationGroupAccepts(e, cardB, piles, context.rules);
+        case FirstCard::BalancedAceBySuit: return b == 1 && FoundationGroupAccepts(e, cardB, piles, context.rules);
+        case FirstCard::PointerCondition: return context.pointerConditionMet;
+        case FirstCard::FromStockOrWaste:
             return context.sourceLocation == kLocationStock || context.sourceLocation == kLocationWaste ||
                    context.sourceLocation == kLocationNowhere;
-        case 92: return MatchesFoundationBase(b, context);
+        case FirstCard::FoundationBase: return MatchesFoundationBase(b, context);
         default: break;
     }
     // A stop rank of -1 (a game without a base rank) opens every ordinary empty pile.
     if (pile.stopRank == -1) return true;
-    if (e == -1) return true;
-    if (e == 0) return false;
+    if (e == FirstCard::AnyCard) return true;
+    if (e == FirstCard::Nothing) return false;
     return b == e;  // 1 to 13, and any other value as a rank (which may match nothing)
 }
 
@@ -127,15 +129,16 @@ bool CommonRule(int cardA, int cardB, int a, int b, const PileRules& pile, const
 
     const int d = pile.direction;
     bool up = false;
-    if (d == 1 || d == 2) {
+    if (d == BuildDirection::Up || d == BuildDirection::Either) {
         // On a foundation a King continues with an Ace unless the foundation starts with Aces.
         up = pile.wrap && a == 13 ? b == 1 && pile.firstCard != 1 : b == a + 1;
     }
-    if (d != 0 && d != 2) return up;
-    if (d == 2 && up) return true;
+    if (d != BuildDirection::Down && d != BuildDirection::Either) return up;
+    if (d == BuildDirection::Either && up) return true;
 
     if (pile.wrap) return a == 1 ? b == 13 && pile.firstCard != 13 : b == a - 1;
-    const bool atStop = a == pile.stopRank || (a == 1 && pile.stopRank >= 81 && pile.stopRank <= 83);
+    const bool atStop = a == pile.stopRank || (a == 1 && pile.stopRank >= FirstCard::BalancedAce &&
+                                               pile.stopRank <= FirstCard::ClosedStopAtAceToo);
     if (atStop && !pile.stopLifted) return false;
     return a == 1 ? b == 13 : b == a - 1;
 }
@@ -249,73 +252,73 @@ bool CanPlaceOn(int cardA, int cardB, const PileRules& pile, PileId target, bool
     const int source = context.sourceLocation;
     const PileLists& piles = context.position.piles;
 
-    switch (pile.build) {
-        case 4: return false;
-        case 5: return FoundationRowAccepts(cardB, b, p, context);
-        case 7:
+    switch (static_cast<BuildCode>(pile.build)) {
+        case BuildCode::Never: return false;
+        case BuildCode::FoundationRow: return FoundationRowAccepts(cardB, b, p, context);
+        case BuildCode::DropOnlyWhenStockEmpty:
             if (drop) {
                 if (onCard || HoldsCards(piles.stock[0])) return false;
             }
             return CommonRule(cardA, cardB, a, b, pile, context);
-        case 11:
+        case BuildCode::SameSuitNoQueenOnKingOrJack:
             if (b == 12 && (a == 13 || a == 11)) return false;
             return CommonRule(cardA, cardB, a, b, pile, context);
-        case 12: return true;
-        case 14:
-        case 15:
-        case 16: {
+        case BuildCode::Always: return true;
+        case BuildCode::StepOfTwo:
+        case BuildCode::StepOfThree:
+        case BuildCode::StepOfFour: {
             // An empty pile counts as rank 0 or -1, so it takes the card k or k - 1.
             const int k = pile.build - 12;
             return b == a + k || b == (a + k) % 13;
         }
-        case 17: return !FromTableau(source);
-        case 18: {
+        case BuildCode::NotFromTableau: return !FromTableau(source);
+        case BuildCode::TableauOnlyToEmpty: {
             if (!FromTableau(source)) return true;
             const Pile* own = TableauAt(piles, p);
             return target.kind == PileKind::Tableau && own != nullptr && !HoldsCards(*own);
         }
-        case 19: return !FromTableau(source) && !FromReserve(source);
-        case 20: return onCard ? b == a + 1 || (a == 13 && b == 1) : b == 1;
-        case 23: return onCard && !HoldsCards(piles.stock[1]) && SameSuit(cardA, cardB) && b == a + 1;
-        case 24:
+        case BuildCode::NotFromTableauOrReserve: return !FromTableau(source) && !FromReserve(source);
+        case BuildCode::UpAnySuitWrapping: return onCard ? b == a + 1 || (a == 13 && b == 1) : b == 1;
+        case BuildCode::UpInSuitWhileWasteEmpty: return onCard && !HoldsCards(piles.stock[1]) && SameSuit(cardA, cardB) && b == a + 1;
+        case BuildCode::SameSuitNoQueenKingPair:
             // An empty pile compares as the missing card 0, a heart: only hearts
             // reach the empty-pile rule. Games are not expected to rely on it.
             if (!SameSuit(cardA, cardB)) return false;
             if ((a == 13 && b == 12) || (a == 12 && b == 13)) return false;
             return CommonRule(cardA, cardB, a, b, pile, context);
-        case 25:
+        case BuildCode::SameSuitStepOfTwo:
             if (!onCard) return true;
-            return SameSuit(cardA, cardB) && b == (pile.direction == 1 ? a + 2 : a - 2);
-        case 26: {
+            return SameSuit(cardA, cardB) && b == (pile.direction == BuildDirection::Up ? a + 2 : a - 2);
+        case BuildCode::EitherWayWhileShort: {
             if (!onCard) return false;
             const Pile* own = TableauAt(piles, p);
             return own != nullptr && CountCards(*own) < 3 && (b == a + 1 || b == a - 1);
         }
-        case 27:
+        case BuildCode::AlternateNotFromFoundationOrReserve:
             if (FromFoundation(source) || FromReserve(source)) return false;
             return CommonRule(cardA, cardB, a, b, pile, context);
-        case 28:
+        case BuildCode::SameSuitEitherWay:
             // Without wrap: a 2 is the only card on an Ace, a Queen the only card on a King.
             if (!onCard) return true;
             return SameSuit(cardA, cardB) && (b == a + 1 || b == a - 1);
-        case 29:
+        case BuildCode::UpThenDown:
             if (!onCard) return FoundationGroupAccepts(pile.firstCard, cardB, piles, context.rules);
             return UpThenDownAccepts(cardA, cardB, a, b, p, context);
-        case 30:
+        case BuildCode::FollowsPileDirection:
             if (!onCard) return cardA == 0 && b == 1;
             return FollowsPileDirection(cardA, cardB, a, b, p, context);
-        case 31: return onCard && SameSuit(cardA, cardB) && b == a - 1;
-        case 32:
+        case BuildCode::DownInSuit: return onCard && SameSuit(cardA, cardB) && b == a - 1;
+        case BuildCode::UpInSuit:
             // Nothing goes on a King, as no rank follows it. Also applied to an
             // empty pile: 0 counts as a heart of rank 0, so only an Ace of hearts
             // is taken there (and nothing on -1).
             return SameSuit(cardA, cardB) && b == a + 1;
-        case 33: {
+        case BuildCode::NotFromTableauWhileShort: {
             if (FromTableau(source)) return false;
             const Pile* own = TableauAt(piles, p);
             return own != nullptr && CountCards(*own) <= 1;
         }
-        case 34:
+        case BuildCode::AlternateDown:
             if (onCard) return !SameColour(cardA, cardB) && b == a - 1;
             return CommonRule(cardA, cardB, a, b, pile, context);
         default: return CommonRule(cardA, cardB, a, b, pile, context);
@@ -324,9 +327,10 @@ bool CanPlaceOn(int cardA, int cardB, const PileRules& pile, PileId target, bool
 
 bool FoundationGroupAccepts(int firstCard, int b, const PileLists& piles, const GameRules& rules) {
     const int rankB = CardRank(b);
-    if ((firstCard == 81 || firstCard == 85) && rankB != 1) return false;
-    if (firstCard == 84 && rankB != 13) return false;
-    const bool perSuit = firstCard == 84 || firstCard == 85;
+    const bool aces = firstCard == FirstCard::BalancedAce || firstCard == FirstCard::BalancedAceBySuit;
+    if (aces && rankB != 1) return false;
+    if (firstCard == FirstCard::BalancedKingBySuit && rankB != 13) return false;
+    const bool perSuit = firstCard == FirstCard::BalancedKingBySuit || firstCard == FirstCard::BalancedAceBySuit;
 
     // A card outside the pack has no suit to balance; it is refused rather
     // than counted somewhere arbitrary.
@@ -363,9 +367,9 @@ bool FoundationGroupAccepts(int firstCard, int b, const PileLists& piles, const 
 
 bool CanMoveRun(std::span<const CardNumber> run, int tableau, const Position& position, const GameRules& rules) {
     const int runRule = rules[Rule::RunRule];
-    if (runRule != 1 && runRule != 10) return true;
+    if (runRule != RunRule::LinksFollowBuild && runRule != RunRule::LinksInSuit) return true;
     PileRules pile = TableauRules(rules, tableau);
-    if (runRule == 10) pile.build = 0;
+    if (runRule == RunRule::LinksInSuit) pile.build = static_cast<int>(BuildCode::SameSuit);
     // The run lies in pile t, so every upper card comes from there.
     const PlaceContext context{position, rules, tableau + 1, false};
     const PileId target = PileId::Tableau(tableau + 1);
@@ -375,13 +379,18 @@ bool CanMoveRun(std::span<const CardNumber> run, int tableau, const Position& po
     return true;
 }
 
-bool MayMoveCount(std::span<const CardNumber> run, bool toEmptyTableau, const PileLists& piles,
-                  const GameRules& rules) {
+bool MoveSizeLimit::allows(std::span<const CardNumber> run, bool toEmptyTableau) const {
     const int n = static_cast<int>(run.size());
+    if (oneOrKingRun) return n == 1 || (n > 1 && CardRank(run.front()) == 13);
+    return n <= (toEmptyTableau ? toEmpty : toCard);
+}
+
+MoveSizeLimit MoveSizeLimitOf(const PileLists& piles, const GameRules& rules) {
+    constexpr int kAny = 1 << 30;
     const int limitRule = rules[Rule::MoveLimit];
-    if (limitRule == -1) return true;
-    if (limitRule == -12) return n == 1 || (n > 1 && CardRank(run.front()) == 13);
-    if (limitRule >= 0) return n <= limitRule;
+    if (limitRule == MoveLimit::Unlimited) return {kAny, kAny, false};
+    if (limitRule == MoveLimit::OneOrKingRun) return {1, 1, true};
+    if (limitRule >= 0) return {limitRule, limitRule, false};
 
     const int tableauCount = CountParameter(rules, Rule::TableauCount, kTableauCount);
     const int reserveCount = CountParameter(rules, Rule::ReserveCount, kReserveCount);
@@ -390,20 +399,22 @@ bool MayMoveCount(std::span<const CardNumber> run, bool toEmptyTableau, const Pi
     int emptyReserves = 0;
     for (int r = 0; r < reserveCount; ++r) emptyReserves += HoldsCards(piles.reserves[static_cast<size_t>(r)]) ? 0 : 1;
 
-    int limit = 0;
-    if (limitRule == -5) {
+    if (limitRule == MoveLimit::FreeCellsAndPiles) {
         // An empty destination pile cannot also hold cards on the way there.
-        if (emptyTableau == 0) {
-            limit = emptyReserves + 1;
-        } else {
-            limit = emptyReserves + emptyTableau + (toEmptyTableau ? 0 : 1);
-        }
-    } else if (limitRule == -6) {
-        limit = emptyTableau > 0 ? emptyReserves + emptyTableau : emptyReserves + 1;
-    } else {
-        limit = emptyTableau > 0 ? emptyTableau : 1;
+        if (emptyTableau == 0) return {emptyReserves + 1, emptyReserves + 1, false};
+        return {emptyReserves + emptyTableau + 1, emptyReserves + emptyTableau, false};
     }
-    return n <= limit;
+    if (limitRule == MoveLimit::FreeCellsAndPilesEven) {
+        const int limit = emptyTableau > 0 ? emptyReserves + emptyTableau : emptyReserves + 1;
+        return {limit, limit, false};
+    }
+    const int limit = emptyTableau > 0 ? emptyTableau : 1;
+    return {limit, limit, false};
+}
+
+bool MayMoveCount(std::span<const CardNumber> run, bool toEmptyTableau, const PileLists& piles,
+                  const GameRules& rules) {
+    return MoveSizeLimitOf(piles, rules).allows(run, toEmptyTableau);
 }
 
 }  // namespace dravicor

@@ -68,4 +68,14 @@ bool CanMoveRun(std::span<const CardNumber> run, int tableau, const Position& po
 // limit -12 needs the run's bottom card).
 bool MayMoveCount(std::span<const CardNumber> run, bool toEmptyTableau, const PileLists& piles, const GameRules& rules);
 
+// The same limit worked out once for a position, for callers that ask about
+// many runs: MayMoveCount is MoveSizeLimitOf(...).allows(...).
+struct MoveSizeLimit {
+    int toCard = 0;             // most cards onto anything but an empty tableau pile
+    int toEmpty = 0;            // most cards onto an empty tableau pile
+    bool oneOrKingRun = false;  // instead: one card, or a run led by a King
+    bool allows(std::span<const CardNumber> run, bool toEmptyTableau) const;
+};
+MoveSizeLimit MoveSizeLimitOf(const PileLists& piles, const GameRules& rules);
+
 }  // namespace dravicor

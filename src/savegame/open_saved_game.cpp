@@ -13,7 +13,7 @@ constexpr std::string_view kSaveFolderKey = "Dir_Save";
 }
 
 std::filesystem::path SavedGameFolder(const SettingsRecord& settings) {
-    return ConfigFile(settings).ReadString(kPreferenceSection, kSaveFolderKey, settings.get(Field::ProgramDir));
+    return ConfigFile(settings).ReadString(kPreferenceSection, kSaveFolderKey, UserDirOf(settings));
 }
 
 namespace {

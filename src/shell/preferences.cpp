@@ -7,8 +7,14 @@
 
 namespace dravicor {
 
+std::string UserDirOf(const SettingsRecord& settings) {
+    std::string dir = settings.get(Field::UserDir);
+    return dir.empty() ? settings.get(Field::ProgramDir) : dir;
+}
+
 ProfileFile ConfigFile(const SettingsRecord& settings) {
-    return ProfileFile(settings.get(Field::ProgramDir) + settings.get(Field::ConfigName));
+    return ProfileFile(UserDirOf(settings) + settings.get(Field::ConfigName),
+                       settings.isYes(Field::DataReadOnly) ? ProfileWrites::Dropped : ProfileWrites::Made);
 }
 
 void ShowMessageOnce(const ProfileFile& config, Platform& platform, std::string_view text,

@@ -20,7 +20,12 @@ inline constexpr std::string_view kFirstPlayer = "Player 1";
 // The system colour of button faces (bit pattern 0x8000000F).
 inline constexpr int kButtonFaceColour = -2147483633;
 
-// The configuration file of the program directory held by the record.
+// The folder of DATA/ the record holds (the user folder; the program
+// directory when the record names none), with its trailing separator.
+std::string UserDirOf(const SettingsRecord& settings);
+
+// The configuration file below that folder; its writes are dropped when the
+// record says the DATA folder cannot be written.
 ProfileFile ConfigFile(const SettingsRecord& settings);
 
 // Fills the settings record from the [Preference] section of the

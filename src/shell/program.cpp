@@ -9,57 +9,67 @@
 namespace dravicor {
 
 namespace {
-}
 
-namespace {
-
-// The program folder as the settings record holds it: absolute, with a
-// trailing separator.
-std::string ProgramDirText(const std::filesystem::path& programDir) {
+// A folder as the settings record holds it: absolute, with a trailing
+// separator.
+std::string FolderText(const std::filesystem::path& folder, FieldSpec field, std::string_view what) {
     std::error_code ec;
-    std::filesystem::path dir = std::filesystem::absolute(programDir, ec);
-    if (ec) dir = programDir;
+    std::filesystem::path dir = std::filesystem::absolute(folder, ec);
+    if (ec) dir = folder;
     std::string text = dir.lexically_normal().string();
     if (text.empty() || text.back() != '/') text += '/';
     // Every file path is built from the record's copy, so a longer path
     // would silently point elsewhere.
-    if (static_cast<int>(text.size()) > Field::ProgramDir.width) {
-        throw StartupError("The program folder's path is longer than " +
-                           std::to_string(Field::ProgramDir.width) + " characters: " + text);
+    if (static_cast<int>(text.size()) > field.width) {
+        throw StartupError("The " + std::string(what) + "'s path is longer than " + std::to_string(field.width) +
+                           " characters: " + text);
     }
     return text;
 }
 
 }  // namespace
 
-Program::Program(const std::filesystem::path& programDir, Platform& platform)
+std::string UnwritableDataMessage(const std::filesystem::path& dataDir) {
+    return "Unable to write to " + dataDir.string() +
+           "\rThe games can be played, but preferences and records are not saved in this session.";
+}
+
+Program::Program(const ProgramFolders& folders, Platform& platform)
     : platform_(platform),
-      programDirText_(ProgramDirText(programDir)),
-      dataFiles_(std::filesystem::path(programDirText_) / "DATA", platform.messages),
+      programDirText_(FolderText(folders.programDir, Field::ProgramDir, "program folder")),
+      userDirText_(folders.userDir ? FolderText(*folders.userDir, Field::UserDir, "data folder") : programDirText_),
+      hasUserDir_(folders.userDir.has_value()),
+      dataFiles_(std::filesystem::path(userDirText_) / "DATA", platform.messages),
       customGames_(dataFiles_),
       engine_(settings_, platform, random_),
       records_(dataFiles_, platform.messages, settings_, std::filesystem::path(programDirText_) / kCatalogueFileName, gameList_,
                customGames_),
       demo_(engine_, settings_, platform, programDirText_, savedGameCatalogue()) {
     settings_.put(Field::ProgramDir, programDirText_);
+    settings_.put(Field::UserDir, userDirText_);
     settings_.put(Field::ConfigName, kConfigName);
     engine_.setRecords(&records_);
 }
 
 std::filesystem::path Program::programDir() const { return settings_.get(Field::ProgramDir); }
+std::filesystem::path Program::userDir() const { return settings_.get(Field::UserDir); }
 
 bool Program::initialise() {
     random_.seed(static_cast<std::uint64_t>(platform_.clock.now().time_since_epoch().count()));
 
-    std::error_code ec;
-    std::filesystem::create_directories(dataDir(), ec);  // a failure shows up at the first write
+    // Without a folder for them, the records would fail one by one, each
+    // with its own message: the player is told once, and nothing is written.
+    if (!hasUserDir_ || !dataFiles_.probeWritable()) {
+        dataFiles_.dropWrites();
+        settings_.put(Field::DataReadOnly, "Y");
+        platform_.messages.showMessage(UnwritableDataMessage(dataDir()), kProductName, MessageIcon::Error);
+    }
 
     try {
         LoadPreferences(settings_, platform_);
     } catch (const ProfileWriteError& error) {
         platform_.messages.showMessage(error.what(), kProductName, MessageIcon::Error);
     }
-
 
     dataFiles_.removeStaleTemporaries();
 

@@ -13,6 +13,7 @@
 #include "rules/custom_games.h"
 #include "rules/game_rules.h"
 #include "select/custom_game_file.h"
+#include "shell/program_folders.h"
 #include "savegame/demo_player.h"
 #include "savegame/saved_game.h"
 #include "shell/record_keeper.h"
@@ -32,16 +33,21 @@ public:
 // program state.
 class Program {
 public:
-    // programDir is the folder of GAMES.DAT, Images/, DATA/ ...; raises
-    // StartupError when it cannot be held by the settings record.
-    Program(const std::filesystem::path& programDir, Platform& platform);
+    // The program folder holds GAMES.DAT, Images/ ..., the user folder the
+    // DATA folder (the program folder when there is none); raises
+    // StartupError when a path cannot be held by the settings record.
+    Program(const ProgramFolders& folders, Platform& platform);
+    // A program folder holding its own DATA folder.
+    Program(const std::filesystem::path& programDir, Platform& platform)
+        : Program(ProgramFolders{programDir, programDir}, platform) {}
 
     // Start-up: creates DATA/, reads the preferences into the settings
     // record, builds the card table and the empty pile lists, loads the game
-    // list and the rules of the last game played. A failure to write the
-    // configuration file is reported as a message and start-up goes on.
-    // Returns false when the program must end (the game catalogue is
-    // missing; its message has been shown).
+    // list and the rules of the last game played. A DATA folder that cannot
+    // be created or written is reported once (UnwritableDataMessage), and
+    // the run goes on without writing preferences or records. Returns false
+    // when the program must end (the game catalogue is missing; its message
+    // has been shown).
     bool initialise();
 
     // Makes the game current and loads its rules; false (no game current,
@@ -68,7 +74,11 @@ public:
     std::mt19937_64& random() { return random_; }
 
     std::filesystem::path programDir() const;
-    std::filesystem::path dataDir() const { return programDir() / "DATA"; }
+    // The folder of the DATA folder.
+    std::filesystem::path userDir() const;
+    std::filesystem::path dataDir() const { return userDir() / "DATA"; }
+    // False when the DATA folder could not be written at start-up.
+    bool recordsWritten() const { return !dataFiles_.writesDropped(); }
     std::filesystem::path cataloguePath() const { return programDir() / kCatalogueFileName; }
     // The rules and names of games, as loading a saved game needs them.
     SavedGameCatalogue savedGameCatalogue() const;
@@ -76,6 +86,8 @@ public:
 private:
     Platform& platform_;
     std::string programDirText_;
+    std::string userDirText_;
+    bool hasUserDir_;
     SettingsRecord settings_;
     std::mt19937_64 random_;
     GameList gameList_;
@@ -85,6 +97,9 @@ private:
     RecordKeeper records_;
     DemoPlayer demo_;
 };
+
+// What the player is told when the DATA folder cannot be written.
+std::string UnwritableDataMessage(const std::filesystem::path& dataDir);
 
 // The folder of the running executable.
 std::filesystem::path ExecutableDir();

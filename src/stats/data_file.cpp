@@ -31,9 +31,34 @@ std::optional<SectionDocument> DataFiles::readSections(std::string_view name) co
     return SectionDocument::Parse(*content);
 }
 
+bool DataFiles::probeWritable() {
+    std::error_code ec;
+    std::filesystem::create_directories(dataDir_, ec);
+    // Named for this process: two copies starting together never meet. Not
+    // flushed: a full disk refuses the bytes already, and a flush would cost
+    // the start-up milliseconds.
+    const std::filesystem::path probe = path(".write-test-" + std::to_string(::getpid()));
+    const bool failCreate = faults_ && faults_->failAt == WriteStep::Create;
+    const bool failWrite = faults_ && faults_->failAt == WriteStep::Write;
+    const int fd = failCreate ? -1 : ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    constexpr std::string_view kProbe = "Dravicor\n";
+    bool written = !failWrite && ::write(fd, kProbe.data(), kProbe.size()) == static_cast<ssize_t>(kProbe.size());
+    written = ::close(fd) == 0 && written;
+    std::filesystem::remove(probe, ec);
+    return written;
+}
+
 bool DataFiles::change(std::string_view name, const std::function<bool(std::string&)>& change,
                        std::string_view initial) {
     const std::filesystem::path file = path(name);
+    if (writesDropped_) {
+        // The change is worked out, so that its caller learns what it would
+        // have been, and then dropped: true only when it wanted no write.
+        const auto found = read(name);
+        std::string content = found ? *found : std::string(initial);
+        return !change(content);
+    }
     const Lock lock(dataDir_, patience_);
     if (!lock.held()) {
         messages_.showMessage("Open error: " + file.string(), kProductName, MessageIcon::Information);
@@ -80,6 +105,7 @@ bool DataFiles::changeSections(std::string_view name, const std::function<bool(S
 }
 
 bool DataFiles::append(std::string_view name, std::string_view lines) {
+    if (writesDropped_) return false;
     const std::filesystem::path file = path(name);
     const Lock lock(dataDir_, patience_);
     const int fd = lock.held() ? ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644) : -1;
@@ -123,6 +149,7 @@ bool DataFiles::append(std::string_view name, std::string_view lines) {
 }
 
 void DataFiles::removeStaleTemporaries() {
+    if (writesDropped_) return;
     const Lock lock(dataDir_, patience_);
     if (!lock.held()) return;
     std::error_code ec;
@@ -140,6 +167,7 @@ void DataFiles::removeStaleTemporaries() {
 }
 
 bool DataFiles::remove(std::string_view name) {
+    if (writesDropped_) return false;
     const Lock lock(dataDir_, patience_);
     if (!lock.held()) {
         messages_.showMessage("Open error: " + path(name).string(), kProductName, MessageIcon::Information);

@@ -48,6 +48,16 @@ public:
     // Deletes a file under the lock.
     bool remove(std::string_view name);
 
+    // Whether the folder can take the records: it is created when missing,
+    // and a small file is written to it and removed again. Writes no
+    // message. The write faults make its creation or its write fail.
+    bool probeWritable();
+    // For a folder that cannot be written (the player was told once):
+    // reads go on, changes are worked out but never written, and change,
+    // append and remove return false without a message.
+    void dropWrites() { writesDropped_ = true; }
+    bool writesDropped() const { return writesDropped_; }
+
     // Tests make a step of the rewrite fail through this.
     void setWriteFaults(const WriteFaults* faults) { faults_ = faults; }
     // How long a copy waits for another one's lock before giving up.
@@ -60,6 +70,7 @@ private:
     Messages& messages_;
     const WriteFaults* faults_ = nullptr;
     std::chrono::milliseconds patience_{2000};
+    bool writesDropped_ = false;
 };
 
 }  // namespace dravicor

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include <QImage>
 #include <QPainter>
 
 namespace dravicor {
@@ -11,9 +12,12 @@ std::filesystem::path ImageFolder::PathOf(std::string_view name) const {
 }
 
 bool ImageFolder::LoadImageFile(std::string_view name, QPixmap& target) const {
-    QPixmap loaded;
+    // Read as an image, not with QPixmap::load: that keeps every file it
+    // read in Qt's pixmap cache, and the face sheets, once cut into cards,
+    // would stay in memory for nothing.
+    QImage loaded;
     if (name.empty() || !loaded.load(QString::fromStdString(PathOf(name).string()))) return false;
-    target = loaded;
+    target = QPixmap::fromImage(std::move(loaded));
     return true;
 }
 

@@ -36,14 +36,15 @@ void PlaySplashSound(QtPlatform& platform, const Program& program) {
     platform.play(Sound::Splash, SoundMode::Async);
 }
 
-// Prints the start-up time once the first deal has been painted, then ends
+// Prints the start-up time, phase by phase, once the first deal has been painted, then ends
 // the program without recording that deal.
-void ReportStartupTime(const StartupClock& clock, TfrmMain& window, const Program& program) {
+void ReportStartupTime(StartupClock& clock, TfrmMain& window, const Program& program) {
     auto reported = std::make_shared<bool>(false);
     QObject::connect(&window.table(), &TableWidget::tablePainted, &window, [&clock, &program, reported] {
         if (*reported || !program.game().inProgress) return;
         *reported = true;
-        std::cout << clock.elapsed().count() << std::endl;
+        clock.mark("first-paint");
+        std::cout << clock.report() << std::flush;
         QApplication::exit(0);
     });
     QObject::connect(&window, &TfrmMain::firstActivationDone, &window, [&program, reported] {
@@ -58,11 +59,14 @@ void ReportStartupTime(const StartupClock& clock, TfrmMain& window, const Progra
 
 int main(int argc, char** argv) {
     // First of all: the fallback for when the process's start is unknown.
-    const StartupClock startupClock;
+    StartupClock startupClock;
 
     // Built next: it takes Qt's own options (-platform, -display ...) out of argv.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dravicor"));
+    // The desktop entry the installation puts in share/applications.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.dravicor.Dravicor"));
+    startupClock.mark("qt");
 
     const auto commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!commandLine) {
@@ -75,7 +79,7 @@ int main(int argc, char** argv) {
     std::optional<BusyScope> busy(std::in_place, qtPlatform);
     std::unique_ptr<Program> program;
     try {
-        program = std::make_unique<Program>(commandLine->programDir.value_or(ExecutableDir()), platform);
+        program = std::make_unique<Program>(DecideProgramFolders(MachineFolderFacts(commandLine->programDir)), platform);
     } catch (const StartupError& error) {
         busy.reset();
         qtPlatform.showMessage(error.what(), "Dravicor", MessageIcon::Error);
@@ -88,6 +92,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();  // painted before the slow part begins
     qtPlatform.setSoundFolder(program->programDir() / "SOUNDS");
     PlaySplashSound(qtPlatform, *program);
+    startupClock.mark("splash");
 
     // A start-up failure ends the program: the splash goes, the message stays.
     auto fail = [&](std::string_view message) {
@@ -103,12 +108,14 @@ int main(int argc, char** argv) {
         fail(ResourceLibrary::LoadFailureMessage(program->programDir()));
         return 1;
     }
+    startupClock.mark("resource-library");
     // Without its game catalogue the program has nothing to offer; the
     // message has been shown.
     if (!program->initialise()) {
         fail({});
         return 0;
     }
+    startupClock.mark("catalogue");
 
     // The card pictures of the chosen size, face set and back; without them
     // the table cannot be drawn and the program ends (the message was shown).
@@ -123,6 +130,7 @@ int main(int argc, char** argv) {
         fail({});
         return 1;
     }
+    startupClock.mark("pictures");
 
     TfrmMain window(*program, *library);
     window.table().showGame(program->engine(), *appearance);
@@ -137,6 +145,7 @@ int main(int argc, char** argv) {
         ReportStartupTime(startupClock, window, *program);
     }
 
+    startupClock.mark("main-window");
     splash.reset();
     busy.reset();
     window.show();

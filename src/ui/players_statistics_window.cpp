@@ -1,63 +1,21 @@
 #include "ui/players_statistics_window.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QButtonGroup>
-#include <QChart>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLegend>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include "players/player_list.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "ui/chart_maker.h"
 #include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace dravicor {
-
-namespace {
-
-constexpr QRgb kPlayerBarColours[kPlayersChartBars] = {qRgb(0, 0, 255), qRgb(255, 255, 0), qRgb(255, 0, 0),
-                                                       qRgb(0, 128, 0), qRgb(255, 255, 255)};
-
-}  // namespace
-
-QColor PlayerBarColour(size_t rank) { return QColor(kPlayerBarColours[rank % kPlayersChartBars]); }
-
-PlayersBarChart::PlayersBarChart(QWidget* parent)
-    : QChartView(new QChart, parent), series_(new QBarSeries), axis_(new QValueAxis) {
-    setRenderHint(QPainter::Antialiasing);
-    chart()->setAnimationOptions(QChart::NoAnimation);
-    chart()->addSeries(series_);
-    auto* categories = new QBarCategoryAxis;
-    categories->append(QString());
-    chart()->addAxis(categories, Qt::AlignBottom);
-    series_->attachAxis(categories);
-    axis_->setLabelFormat(QStringLiteral("%d"));
-    chart()->addAxis(axis_, Qt::AlignLeft);
-    series_->attachAxis(axis_);
-    chart()->legend()->setAlignment(Qt::AlignRight);
-}
-
-void PlayersBarChart::showPlayers(const PlayersChart& shown) {
-    series_->clear();
-    for (size_t rank = 0; rank < shown.bars.size(); ++rank) {
-        auto* set = new QBarSet(ToQString(shown.bars[rank].player));
-        set->append(static_cast<qreal>(shown.bars[rank].value));
-        set->setColor(PlayerBarColour(rank));
-        set->setBorderColor(Qt::black);
-        series_->append(set);
-    }
-    axis_->setRange(static_cast<qreal>(shown.axisLow), static_cast<qreal>(shown.axisHigh));
-    axis_->setTickCount(PlayersChartTicks(shown.axisLow, shown.axisHigh));
-}
 
 TfrmPlayersStatistics::TfrmPlayersStatistics(Program& program, int gameCode, QWidget* parent)
     : QDialog(parent),
@@ -101,9 +59,13 @@ void TfrmPlayersStatistics::FormCreate() {
     percent->setChecked(true);
     connect(rbtValues_, &QButtonGroup::idClicked, this, &TfrmPlayersStatistics::refresh);
     right->addWidget(group);
-    chtPlayers_ = new PlayersBarChart(this);
-    chtPlayers_->setObjectName(QStringLiteral("chtPlayers"));
-    right->addWidget(chtPlayers_, 1);
+    if (ChartMaker* charts = LoadChartMaker()) {
+        chtPlayers_ = charts->newPlayersBars(this);
+        chtPlayers_->widget()->setObjectName(QStringLiteral("chtPlayers"));
+        right->addWidget(chtPlayers_->widget(), 1);
+    } else {
+        right->addStretch(1);
+    }
     auto* ok = NewDialogButton(this, QStringLiteral("OK"), "btnOK", ButtonKind::Default);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     right->addWidget(ok, 0, Qt::AlignRight);
@@ -126,7 +88,7 @@ void TfrmPlayersStatistics::refresh() {
     const auto kind = static_cast<PlayerValueKind>(rbtValues_->checkedId());
     const PlayerList players = PlayerList::Load(ConfigFile(program_.settings()));
     shown_ = ReadPlayersChart(program_.dataFiles(), program_.settings(), players.names(), gameCode_, kind);
-    chtPlayers_->showPlayers(shown_);
+    if (chtPlayers_ != nullptr) chtPlayers_->showPlayers(shown_, PlayersChartTicks(shown_.axisLow, shown_.axisHigh));
 }
 
 void ShowPlayersStatistics(Program& program, int gameCode, QWidget* parent) {

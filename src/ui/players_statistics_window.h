@@ -2,38 +2,18 @@
 
 #include <vector>
 
-#include <QChartView>
 #include <QDialog>
 
 #include "stats/statistics_choices.h"
 #include "stats/statistics_views.h"
 
-class QBarSeries;
 class QButtonGroup;
 class QListWidget;
-class QValueAxis;
 
 namespace dravicor {
 
+class PlayersBarsView;
 class Program;
-
-// The five best players of a game as bars, each its own colour and named in
-// the legend: blue, yellow, red, green and white from the highest down.
-class PlayersBarChart final : public QChartView {
-    Q_OBJECT
-
-public:
-    explicit PlayersBarChart(QWidget* parent = nullptr);
-
-    void showPlayers(const PlayersChart& shown);
-    QBarSeries& series() const { return *series_; }
-    QValueAxis& valueAxis() const { return *axis_; }
-
-private:
-    QBarSeries* series_;  // owned by the chart
-    QValueAxis* axis_;    // owned by the chart
-};
-QColor PlayerBarColour(size_t rank);
 
 // "Players statistics": every game on the left, and the five best players
 // of the chosen one by share won or by average score.
@@ -48,7 +28,8 @@ public:
     // Reads the statistics of every player again.
     void refresh();
     const PlayersChart& shown() const { return shown_; }
-    PlayersBarChart& chart() const { return *chtPlayers_; }
+    // Nothing when the charts module is missing.
+    PlayersBarsView* chart() const { return chtPlayers_; }
 
 private:
     void FormCreate();
@@ -59,7 +40,7 @@ private:
     PlayersChart shown_;
     QListWidget* lsbGames_ = nullptr;
     QButtonGroup* rbtValues_ = nullptr;
-    PlayersBarChart* chtPlayers_ = nullptr;
+    PlayersBarsView* chtPlayers_ = nullptr;
 };
 
 void ShowPlayersStatistics(Program& program, int gameCode, QWidget* parent);

@@ -40,7 +40,11 @@ ResourceLibrary::~ResourceLibrary() { QResource::unregisterResource(file_, kRoot
 
 QPixmap ResourceLibrary::LoadNamedBitmap(std::string_view name) const {
     if (name.empty()) return {};
-    return QPixmap(EntryPath(name), "PNG");
+    // Not through QPixmap's file loading, which would keep a copy of every
+    // picture ever asked for in Qt's pixmap cache.
+    QImage image(EntryPath(name), "PNG");
+    if (image.isNull()) return {};
+    return QPixmap::fromImage(std::move(image));
 }
 
 std::optional<QCursor> ResourceLibrary::LoadNamedCursor(std::string_view name) const {

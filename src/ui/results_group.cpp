@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "ui/qt_text.h"
-#include "ui/statistics_charts.h"
+#include "ui/chart_maker.h"
 
 namespace dravicor {
 
@@ -37,12 +37,13 @@ ResultsGroup::ResultsGroup(const char* objectName, bool withPie, QWidget* parent
     grid->addWidget(lblTotal_, 3, 2);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(4, 1);
-    if (withPie) {
+    ChartMaker* charts = withPie ? LoadChartMaker() : nullptr;
+    if (charts != nullptr) {
         grid->addWidget(NewChartSwatch(0, this), 1, 0);
         grid->addWidget(NewChartSwatch(1, this), 2, 0);
-        pie_ = new ResultsPieChart(this);
-        pie_->setObjectName(QStringLiteral("chtResults"));
-        grid->addWidget(pie_, 0, 4, 5, 1);
+        pie_ = charts->newResultsPie(this);
+        pie_->widget()->setObjectName(QStringLiteral("chtResults"));
+        grid->addWidget(pie_->widget(), 0, 4, 5, 1);
     }
 }
 

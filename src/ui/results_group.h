@@ -8,7 +8,7 @@ class QLabel;
 
 namespace dravicor {
 
-class ResultsPieChart;
+class ResultsPieView;
 
 // A right-aligned label wide enough for the six digits of a count.
 QLabel* NewFigureLabel(QWidget* parent, const char* objectName);
@@ -23,8 +23,8 @@ public:
     ResultsGroup(const char* objectName, bool withPie, QWidget* parent = nullptr);
 
     void showFigures(const QString& title, const ResultFigures& figures, const std::array<ChartValue, 2>& pie);
-    // Nothing without a pie.
-    ResultsPieChart* pie() const { return pie_; }
+    // Nothing without a pie (or without the charts module).
+    ResultsPieView* pie() const { return pie_; }
 
 private:
     QLabel* lblWon_;
@@ -32,7 +32,7 @@ private:
     QLabel* lblTotal_;
     QLabel* lblWonPercent_;
     QLabel* lblLostPercent_;
-    ResultsPieChart* pie_ = nullptr;
+    ResultsPieView* pie_ = nullptr;
 };
 
 }  // namespace dravicor

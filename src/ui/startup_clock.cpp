@@ -60,6 +60,19 @@ StartupClock::StartupClock() : mainEntered_(std::chrono::steady_clock::now()) {
     // A start in the future or an hour ago is no start of this run: the
     // two clocks disagree, and main's own entry is the better guess.
     if (started && now && *started <= *now && *now - *started < std::chrono::hours(1)) processStart_ = *started;
+    atMain_ = elapsed();
+}
+
+void StartupClock::mark(std::string_view phase) { marks_.emplace_back(std::string(phase), elapsed()); }
+
+std::string StartupClock::report() const {
+    std::string text = "process " + std::to_string(atMain_.count()) + "\n";
+    std::chrono::milliseconds last = atMain_;
+    for (const auto& [phase, at] : marks_) {
+        text += phase + ' ' + std::to_string((at - last).count()) + '\n';
+        last = at;
+    }
+    return text + "total " + std::to_string(last.count()) + '\n';
 }
 
 std::chrono::milliseconds StartupClock::elapsed() const {

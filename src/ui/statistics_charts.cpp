@@ -4,7 +4,6 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QLabel>
 #include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -15,9 +14,6 @@
 namespace dravicor {
 
 namespace {
-
-constexpr QRgb kChartColours[] = {qRgb(46, 139, 87), qRgb(192, 57, 43)};
-constexpr int kSwatchSide = 10;
 
 // A chart that sits in a dialog like any other control: no frame, no
 // background of its own, no animation to wait for.
@@ -38,25 +34,11 @@ void MakePlain(QChartView& view) {
 
 }  // namespace
 
-QColor ChartColour(size_t index) {
-    Q_ASSERT(index < std::size(kChartColours));
-    return QColor(kChartColours[index]);
-}
-
-QLabel* NewChartSwatch(size_t index, QWidget* parent) {
-    QPixmap square(kSwatchSide, kSwatchSide);
-    square.fill(ChartColour(index));
-    auto* swatch = new QLabel(parent);
-    swatch->setPixmap(square);
-    swatch->setFixedSize(square.size());
-    return swatch;
-}
-
 ResultsPieChart::ResultsPieChart(QWidget* parent) : QChartView(PlainChart(), parent), series_(new QPieSeries) {
     MakePlain(*this);
-    for (const QRgb colour : kChartColours) {
+    for (size_t i = 0; i < 2; ++i) {
         auto* slice = new QPieSlice;
-        slice->setColor(colour);
+        slice->setColor(ChartColour(i));
         series_->append(slice);
     }
     series_->setPieSize(0.9);
@@ -80,10 +62,10 @@ void ResultsPieChart::setSlices(const std::array<ChartValue, 2>& slices) {
 StreakBarChart::StreakBarChart(QWidget* parent)
     : QChartView(PlainChart(), parent), series_(new QBarSeries), axis_(new QValueAxis) {
     MakePlain(*this);
-    for (const QRgb colour : kChartColours) {
+    for (size_t i = 0; i < 2; ++i) {
         auto* bar = new QBarSet(QString());
-        bar->setColor(colour);
-        bar->setBorderColor(colour);
+        bar->setColor(ChartColour(i));
+        bar->setBorderColor(ChartColour(i));
         bar->append(0);
         series_->append(bar);
     }
@@ -114,6 +96,34 @@ void StreakBarChart::setBars(const std::array<ChartValue, 2>& bars, const ChartA
     }
     axis_->setRange(0, static_cast<qreal>(axis.top));
     axis_->setTickCount(axis.tickCount);
+}
+
+PlayersBarChart::PlayersBarChart(QWidget* parent)
+    : QChartView(new QChart, parent), series_(new QBarSeries), axis_(new QValueAxis) {
+    setRenderHint(QPainter::Antialiasing);
+    chart()->setAnimationOptions(QChart::NoAnimation);
+    chart()->addSeries(series_);
+    auto* categories = new QBarCategoryAxis;
+    categories->append(QString());
+    chart()->addAxis(categories, Qt::AlignBottom);
+    series_->attachAxis(categories);
+    axis_->setLabelFormat(QStringLiteral("%d"));
+    chart()->addAxis(axis_, Qt::AlignLeft);
+    series_->attachAxis(axis_);
+    chart()->legend()->setAlignment(Qt::AlignRight);
+}
+
+void PlayersBarChart::showPlayers(const PlayersChart& shown, int tickCount) {
+    series_->clear();
+    for (size_t rank = 0; rank < shown.bars.size(); ++rank) {
+        auto* set = new QBarSet(ToQString(shown.bars[rank].player));
+        set->append(static_cast<qreal>(shown.bars[rank].value));
+        set->setColor(PlayerBarColour(rank));
+        set->setBorderColor(Qt::black);
+        series_->append(set);
+    }
+    axis_->setRange(static_cast<qreal>(shown.axisLow), static_cast<qreal>(shown.axisHigh));
+    axis_->setTickCount(tickCount);
 }
 
 }  // namespace dravicor

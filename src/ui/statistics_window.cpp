@@ -14,7 +14,7 @@
 #include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/results_group.h"
-#include "ui/statistics_charts.h"
+#include "ui/chart_maker.h"
 
 namespace dravicor {
 
@@ -90,9 +90,11 @@ QGroupBox* TfrmStatistics::buildSeriesGroup() {
     grid->addWidget(lblWorstLost_, 1, 2);
     grid->addWidget(lblCurrent_, 2, 1, 1, 2);
     grid->setRowStretch(3, 1);
-    chtSeries_ = new StreakBarChart(grpSeries_);
-    chtSeries_->setObjectName(QStringLiteral("chtSeries"));
-    grid->addWidget(chtSeries_, 0, 3, 4, 1);
+    if (ChartMaker* charts = LoadChartMaker()) {
+        chtSeries_ = charts->newStreakBars(grpSeries_);
+        chtSeries_->widget()->setObjectName(QStringLiteral("chtSeries"));
+        grid->addWidget(chtSeries_->widget(), 0, 3, 4, 1);
+    }
     grid->setColumnStretch(3, 1);
     return grpSeries_;
 }
@@ -166,7 +168,7 @@ void TfrmStatistics::refresh() {
     lblBestWon_->setText(QString::number(sheet.bestWinStreak));
     lblWorstLost_->setText(QString::number(sheet.worstLossStreak));
     lblCurrent_->setText(ToQString(sheet.currentStreak));
-    chtSeries_->setBars(sheet.streakBars, sheet.streakAxis);
+    if (chtSeries_ != nullptr) chtSeries_->setBars(sheet.streakBars, sheet.streakAxis);
 }
 
 void TfrmStatistics::follow(StatisticsLink link) {

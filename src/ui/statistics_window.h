@@ -21,7 +21,7 @@ namespace dravicor {
 
 class Program;
 class ResultsGroup;
-class StreakBarChart;
+class StreakBarsView;
 
 // The windows the statistics window leads to. Each is opened by whoever
 // owns it, through a handler; a link without a handler is shown disabled.
@@ -91,7 +91,7 @@ private:
     QLabel* lblBestWon_ = nullptr;
     QLabel* lblWorstLost_ = nullptr;
     QLabel* lblCurrent_ = nullptr;
-    StreakBarChart* chtSeries_ = nullptr;
+    StreakBarsView* chtSeries_ = nullptr;
 };
 
 // Shows the window modally.

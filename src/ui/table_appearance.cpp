@@ -33,7 +33,6 @@ std::unique_ptr<TableAppearance> TableAppearance::Load(SettingsRecord& settings,
     if (!natural) return nullptr;
     appearance->choice_ = choice;
     appearance->natural_ = std::move(*natural);
-    appearance->doubled_ = DoubleSizeCardImages(choice, images, appearance->natural_);
     return appearance;
 }
 
@@ -46,7 +45,11 @@ CardImageChoice TableAppearance::choiceInRecord() const {
 }
 
 const CardImages& TableAppearance::cards(double scale) const {
-    return scale > kDoubleSizeFromScale ? doubled_ : natural_;
+    if (scale <= kDoubleSizeFromScale) return natural_;
+    // Made at the first zoomed or high-density drawing: most tables never
+    // need them, and they are four times the pixels of the natural set.
+    if (!doubled_) doubled_ = DoubleSizeCardImages(choice_, images_, natural_);
+    return *doubled_;
 }
 
 const QPixmap& TableAppearance::background(QSize table, bool demoMode, bool scrollBarShown) const {
@@ -80,11 +83,13 @@ bool TableAppearance::reload() {
     if (newBack && !LoadCardBack(wanted, images_, messages_, natural)) return false;
     if (newFaces && !LoadCardFaces(wanted, images_, messages_, natural)) return false;
 
+    // A double-size set already made follows; a new size makes it afresh
+    // when it is next asked for.
     if (wanted.sizeLetter != choice_.sizeLetter) {
-        doubled_ = DoubleSizeCardImages(wanted, images_, natural);
-    } else {
-        if (newBack) LoadDoubleSizeBack(wanted, images_, natural, doubled_);
-        if (newFaces) LoadDoubleSizeFaces(wanted, images_, natural, doubled_);
+        doubled_.reset();
+    } else if (doubled_) {
+        if (newBack) LoadDoubleSizeBack(wanted, images_, natural, *doubled_);
+        if (newFaces) LoadDoubleSizeFaces(wanted, images_, natural, *doubled_);
     }
     natural_ = std::move(natural);
     choice_ = wanted;

@@ -42,7 +42,8 @@ public:
     TableAppearance& operator=(const TableAppearance&) = delete;
 
     // The natural-size cards up to kDoubleSizeFromScale, the double-size
-    // ones above it. Both have the same logical card size.
+    // ones above it (made at their first use). Both have the same logical
+    // card size.
     const CardImages& cards(double scale = 1.0) const;
 
     // The background of a table of this size in logical pixels, covering
@@ -85,7 +86,8 @@ private:
     bool fewColours_;
     CardImageChoice choice_;
     CardImages natural_;
-    CardImages doubled_;
+    // A cache like the background: filled by the first cards() that needs it.
+    mutable std::optional<CardImages> doubled_;
     // The background is a cache of the record: refreshed on demand, even
     // through a const reference.
     mutable std::optional<BackgroundKey> backgroundKey_;

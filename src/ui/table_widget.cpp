@@ -108,7 +108,8 @@ void TableWidget::showGame(Engine& engine, const CardImages& images, const CardI
 
 void TableWidget::showGame(Engine& engine, TableAppearance& appearance) {
     appearance_ = &appearance;
-    showGame(engine, appearance.cards(1.0), &appearance.cards(2.0));
+    // The double-size cards are asked of the appearance when a drawing needs them.
+    showGame(engine, appearance.cards(1.0), nullptr);
 }
 
 void TableWidget::reloadAppearance() {
@@ -506,8 +507,10 @@ const TableWidget::ShownCards& TableWidget::shown() const {
     const Size card = transform_.toWindow(images_->cardSize);
     const qreal ratio = devicePixelRatioF();
     const QSize device(static_cast<int>(card.width * ratio), static_cast<int>(card.height * ratio));
-    const bool doubled = doubleImages_ != nullptr && transform_.scale() * ratio > kDoubleSizeAbove;
-    const CardImages* from = doubled ? doubleImages_ : images_;
+    const bool zoomed = transform_.scale() * ratio > kDoubleSizeAbove;
+    const CardImages* doubleSet =
+        zoomed && appearance_ != nullptr ? &appearance_->cards(transform_.scale() * ratio) : doubleImages_;
+    const CardImages* from = zoomed && doubleSet != nullptr ? doubleSet : images_;
     if (shown_ && shown_->size == QSize(card.width, card.height) && shown_->ratio == ratio && shown_->from == from)
         return *shown_;
     auto made = std::make_unique<ShownCards>();

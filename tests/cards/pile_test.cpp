@@ -194,5 +194,31 @@ TEST(Pile, RemoveInvariantsOverRandomPiles) {
     }
 }
 
+// A pile holds its groups itself, up to a fixed number: text that needs
+// more is refused, appends beyond it do nothing, and the place-wise edits
+// that undo uses put back exactly what they took.
+TEST(Pile, CapacityAndPlaceWiseEdits) {
+    std::string text;
+    for (int i = 0; i < Pile::kCapacity; ++i) text += CardText(i % 105);
+    Pile full = Parse(text);
+    EXPECT_TRUE(full.full());
+    EXPECT_FALSE(Pile::FromText(text + "001").has_value());
+    full.append(7);
+    EXPECT_EQ(full.size(), Pile::kCapacity);
+    EXPECT_EQ(full.ToText(), text);
+
+    Pile pile = Parse("013012011");
+    const Pile before = pile;
+    pile.eraseAt(1);
+    EXPECT_EQ(pile.ToText(), "013011");
+    pile.insertAt(1, 12);
+    pile.setAt(0, 0);
+    EXPECT_EQ(pile.ToText(), "000012011");
+    pile.setAt(0, 13);
+    EXPECT_EQ(pile, before);
+    EXPECT_EQ(pile.pop(), 11);
+    EXPECT_EQ(pile.ToText(), "013012");
+}
+
 }  // namespace
 }  // namespace dravicor

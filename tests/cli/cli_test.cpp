@@ -25,11 +25,13 @@ TEST(Cli, SettingsListsEveryFieldAfterStartUp) {
     const CliRun run = Cli({"--program-dir", dir.path().string(), "settings"});
     ASSERT_EQ(run.code, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 65u);
+    ASSERT_EQ(lines.size(), 67u);
     EXPECT_EQ(lines.front(), "ConfigName=DATA/CFG.DAT");
     EXPECT_EQ(lines[1], "CardBack=011");
     EXPECT_EQ(lines[3], "POS27=N");
     EXPECT_EQ(lines[4], "POS28=-2147483633");
+    EXPECT_EQ(lines[lines.size() - 3], "DataReadOnly=");
+    EXPECT_EQ(lines[lines.size() - 2], "UserDir=" + dir.path().string() + "/");
     EXPECT_EQ(lines.back(), "ProgramDir=" + dir.path().string() + "/");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentPlayer=Player 1"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "CurrentGameName=FreeCell"), lines.end());
@@ -72,6 +74,10 @@ TEST(Cli, WrongUsageGivesUsageAndExitCodeTwo) {
         EXPECT_NE(run.err.find("usage: dravicor-cli"), std::string::npos);
     }
     EXPECT_NE(Cli({"dance"}).err.find("unknown command: dance"), std::string::npos);
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out.rfind("usage: dravicor-cli", 0), 0u);
+    EXPECT_TRUE(help.err.empty());
 }
 
 TEST(Cli, UnwritableDataFolderIsReportedOnStandardError) {

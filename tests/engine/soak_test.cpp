@@ -2,9 +2,12 @@
 // a while by a seeded random player that drags, drops, clicks the stock,
 // double-clicks, undoes, redoes, switches autoplay and saves the game and
 // loads it back. After every step the position's invariants are checked; at
-// the end every step is undone back to the deal and redone again.
-// DRAVICOR_SOAK_SECONDS (scripts/soak) plays further deals until that much
-// time has gone, shared out among the games.
+// the end every step is undone back to the deal and redone again. Beside the
+// engine the move core plays along: its move list is the one the rules define
+// card by card, every move it lists is made and taken back exactly, and what
+// the player's action gives through the pointer is what the core's move with
+// the follow-ups gives. DRAVICOR_SOAK_SECONDS (scripts/soak) plays further
+// deals until that much time has gone, shared out among the games.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -17,6 +20,9 @@
 #include <vector>
 
 #include "engine_fixture.h"
+#include "play/move_core.h"
+#include "play/selection_rules.h"
+#include "play/special_families.h"
 #include "savegame/saved_game.h"
 
 namespace dravicor::test {
@@ -89,6 +95,65 @@ std::optional<PileId> PileHolding(const Position& position, int card) {
     return found;
 }
 
+// The moves of a position as the rules define them, card by card: every
+// card a press may pick up, with every pile that may take it; the discard
+// pile's presses; the selections; the face-down tops; the stock. The move
+// generator must list exactly these, in this order.
+std::vector<std::string> ReferenceMoves(const PlayState& state) {
+    std::vector<std::string> moves;
+    const GameShape& shape = state.shape();
+    const GameRules& rules = state.rules();
+    const PileLists& piles = state.position.piles;
+    const auto inPlay = [&](PileId pile) { return shape.inPlay[static_cast<size_t>(PileIndex(pile))]; };
+    if (shape.selectionPlay) {
+        MoveList selections;
+        AddSelectionMoves(state, selections);
+        for (const Move& m : selections) moves.push_back(MoveText(m));
+    } else {
+        std::vector<PileId> sources{PileId::Waste()};
+        std::vector<PileId> targets;
+        for (int i = 1; i <= shape.tableau; ++i) sources.push_back(PileId::Tableau(i));
+        for (int i = 1; i <= shape.reserves; ++i) sources.push_back(PileId::Reserve(i));
+        for (int i = 1; i <= shape.foundations; ++i) sources.push_back(PileId::Foundation(i));
+        for (int i = 1; i <= shape.foundations; ++i) targets.push_back(PileId::Foundation(i));
+        for (int i = 1; i <= shape.tableau; ++i) targets.push_back(PileId::Tableau(i));
+        for (int i = 1; i <= shape.reserves; ++i) targets.push_back(PileId::Reserve(i));
+        if (rules[Rule::WasteExcluded] != 4) targets.push_back(PileId::Waste());
+        const bool openingOnly = rules[Rule::OpeningPhase] == 1 && state.moveCounter == 0;
+        for (const PileId source : sources) {
+            if (!inPlay(source) || (openingOnly && source.kind != PileKind::Tableau)) continue;
+            const Pile& pile = piles.pile(source);
+            for (int at = 0; at < pile.size(); ++at) {
+                const int card = pile[at];
+                if (!CanPickUp(state, card, source)) continue;
+                const int carried = source.kind == PileKind::Tableau ? pile.size() - at : 1;
+                for (const PileId target : targets) {
+                    if (openingOnly && target.kind != PileKind::Foundation) continue;
+                    if (!CanPlace(state, card, target)) continue;
+                    const bool run = source.kind == PileKind::Tableau && target.kind == PileKind::Tableau;
+                    moves.push_back(MoveText(Move::CardTo(card, source, target, run ? carried : 1)));
+                }
+            }
+        }
+        for (int t = 1; t <= shape.tableau; ++t) {
+            const int top = piles.pile(PileId::Tableau(t)).top();
+            if (TakesPressedCardToDiscard(shape.special) && top != kNoCard && inPlay(PileId::Tableau(t)) &&
+                CanPickUp(state, top, PileId::Tableau(t))) {
+                moves.push_back(MoveText(Move::CardTo(top, PileId::Tableau(t), PileId::SecondWaste())));
+            }
+        }
+        for (int t = 1; t <= shape.tableau; ++t) {
+            const int top = piles.pile(PileId::Tableau(t)).top();
+            if (top != kNoCard && inPlay(PileId::Tableau(t)) && state.position.cardTable.IsFaceDown(top)) {
+                moves.push_back(MoveText(Move::OnCard(MoveKind::TurnUp, top, PileId::Tableau(t))));
+            }
+        }
+    }
+    const bool openingOnly = rules[Rule::OpeningPhase] == 1 && state.moveCounter == 0;
+    if (StockWouldAct(state) && !openingOnly) moves.push_back("stock");
+    return moves;
+}
+
 class EngineSoak : public EngineFixture, public ::testing::WithParamInterface<int> {
 protected:
     // What the player did in the current deal, for the failure report.
@@ -104,6 +169,56 @@ protected:
     TempDir saveDir;
 
     int cardCount() const { return engine.rules()[Rule::CardCount]; }
+
+    // What the move core says the player's next action gives: its move and
+    // then the game's follow-ups (none after a winning move, which ends the
+    // game), made on the engine's play state.
+    std::optional<PlayState> predicted;
+    std::string predictedMove;
+
+    void predict(const Move& move) {
+        PlayState state = engine.playState();
+        Journal journal;
+        ApplyMove(state, move, journal);
+        if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
+        predicted = state;
+        predictedMove = MoveText(move);
+    }
+
+    void checkPrediction() {
+        if (!predicted) return;
+        const PlayState now = engine.playState();
+        EXPECT_EQ(BuildSnapshot(now.position), BuildSnapshot(predicted->position))
+            << "the engine and the move core disagree on " << predictedMove;
+        EXPECT_EQ(now.passNumber, predicted->passNumber) << predictedMove;
+        EXPECT_EQ(now.moveCounter, predicted->moveCounter) << predictedMove;
+        EXPECT_EQ(now.selection, predicted->selection) << predictedMove;
+        predicted.reset();
+    }
+
+    // The core's moves are the rules' moves, and each is made and taken back exactly.
+    void checkMoveCore() {
+        if (!engine.game().inProgress) return;
+        const PlayState state = engine.playState();
+        MoveList moves;
+        GenerateMoves(state, moves);
+        std::vector<std::string> listed;
+        for (const Move& m : moves) listed.push_back(MoveText(m));
+        EXPECT_EQ(listed, ReferenceMoves(state)) << "the move generator and the rules disagree";
+        PlayState probe = state;
+        Journal journal;
+        for (const Move& m : moves) {
+            const MoveResult made = ApplyMove(probe, m, journal);
+            EXPECT_TRUE(made.applied) << "listed move " << MoveText(m) << " was not made";
+            ApplyFollowUps(probe, journal);
+            UndoMove(probe, journal, made.undo);
+            if (!(probe == state)) {
+                ADD_FAILURE() << "making and taking back " << MoveText(m) << " did not give the state back";
+                probe = state;
+            }
+        }
+        EXPECT_EQ(journal.size(), 0u);
+    }
 
     std::string trailText() const {
         std::ostringstream out;
@@ -211,6 +326,7 @@ protected:
 
         EXPECT_EQ(engine.history().undo.size(), undoModel.size());
         EXPECT_EQ(engine.history().redo.size(), redoModel.size());
+        checkMoveCore();
     }
 
     // The top cards a player could double-click (the stock is a click of its own).
@@ -345,6 +461,9 @@ protected:
             return;
         }
         const auto run = runOf(m.card);
+        const auto source = PileHolding(engine.position(), m.card);
+        ASSERT_TRUE(source.has_value());
+        predict(Move::CardTo(m.card, *source, m.target, static_cast<int>(run.size())));
         ASSERT_TRUE(drag(m.card, m.target)) << "listed move " << int{m.card} << " -> " << PileName(m.target)
                                             << " refused; the press at (" << press.x << "," << press.y << ")";
         expectRunOn(run, m.target, engine.autoplayOn());
@@ -387,6 +506,7 @@ protected:
         const bool filling = fillPending();
         const Snapshot before = snapshot();
         trail.push_back(std::string("stock (") + (wouldAct ? "acts" : "idle") + ")");
+        if (engine.origins().isOnTable(PileId::Stock())) predict(Move::Of(MoveKind::StockClick));
         clickStock();
         const Snapshot after = snapshot();
         if (wouldAct) {
@@ -439,6 +559,13 @@ protected:
             trail.push_back(text);
             const size_t steps = engine.history().undo.size();
             engine.ClearSelection();  // the listed sets start from nothing selected
+            Move select = Move::Of(MoveKind::Select);
+            select.count = static_cast<std::uint8_t>(set.size());
+            std::copy(set.begin(), set.end(), select.presses.begin());
+            // A face-down card alone is turned over, not selected.
+            const bool turn = set.size() == 1 && engine.position().cardTable.IsFaceDown(set[0]);
+            const auto pile = PileHolding(engine.position(), set[0]);
+            predict(turn && pile ? Move::OnCard(MoveKind::TurnUp, set[0], *pile) : select);
             for (const CardNumber card : set) click(card);
             EXPECT_GT(engine.history().undo.size(), steps) << "a listed selection was not taken";
             EXPECT_TRUE(engine.selection().empty());
@@ -628,6 +755,8 @@ protected:
                 case Action::UndoRedo: undoOrRedo(action); break;
             }
             ++steps;
+            if (!HasFailure()) checkPrediction();
+            predicted.reset();
             if (!HasFailure() && action != Action::Undo && action != Action::Redo && action != Action::UndoRedo &&
                 action != Action::SaveLoad) {
                 recordStep(before, undoBefore, redoBefore, gapWaiting);

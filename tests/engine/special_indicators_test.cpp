@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "play/special_families.h"
+
 namespace dravicor {
 namespace {
 
@@ -89,9 +91,16 @@ Position WithWaste(int count) {
     return position;
 }
 
+// The gate itself is the move core's, which keeps the count as a number.
+bool MayGoFrom(PileId from, int wasteCount, int tableauMoves, int special = 23) {
+    PlayState state(MoveCountRules(special));
+    state.position = WithWaste(wasteCount);
+    state.tableauMoves = static_cast<std::int16_t>(tableauMoves);
+    return TableauMoveCountAllowsFoundation(state, from);
+}
+
 bool TableauAceMayGo(int wasteCount, int tableauMoves, int special = 23) {
-    return TableauMoveCountAllowsFoundation(WithWaste(wasteCount), MoveCountRules(special),
-                                            LogWithTableauMoves(tableauMoves), kAceHearts);
+    return MayGoFrom(PileId::Tableau(2), wasteCount, tableauMoves, special);
 }
 
 TEST(TableauMoveCount, FiveInTheWasteAndThreeMovesShowFifteenAndRefuse) {
@@ -104,8 +113,8 @@ TEST(TableauMoveCount, FiveInTheWasteAndThreeMovesShowFifteenAndRefuse) {
     EXPECT_FALSE(TableauAceMayGo(5, 21));
     EXPECT_TRUE(TableauAceMayGo(0, 3));
     // Cards from elsewhere, and other games, are not held back.
-    EXPECT_TRUE(TableauMoveCountAllowsFoundation(WithWaste(5), MoveCountRules(), LogWithTableauMoves(3), 24));
-    EXPECT_TRUE(TableauMoveCountAllowsFoundation(WithWaste(5), MoveCountRules(), LogWithTableauMoves(3), kTwoHearts));
+    EXPECT_TRUE(MayGoFrom(PileId::Waste(), 5, 3));
+    EXPECT_TRUE(MayGoFrom(PileId::Reserve(1), 5, 3));
     EXPECT_TRUE(TableauAceMayGo(5, 3, 0));
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "rules/game_rules.h"
+#include "common/profile_file.h"
+#include "shell/preferences.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -80,17 +82,54 @@ TEST(Program, TooLongProgramDirectoryIsRefused) {
     EXPECT_THROW(Program("/" + std::string(250, 'a'), platform), StartupError);
 }
 
-TEST(Program, UnwritableDataFolderIsReportedAndStartUpGoesOn) {
-    ScratchProgramDir dir;
-    WriteFile(dir / "DATA", "a file where the folder should be");
+TEST(Program, AnUnwritableDataFolderIsReportedOnceAndNothingIsWritten) {
+    // A file where the folder should be, a folder refusing new files, a
+    // full disk refusing the bytes, no home folder at all.
+    struct Case {
+        const char* what;
+        bool dataIsAFile;
+        WriteStep failAt;
+        bool hasUserDir;
+    };
+    for (const Case& c : {Case{"file", true, WriteStep::None, true}, Case{"create", false, WriteStep::Create, true},
+                          Case{"write", false, WriteStep::Write, true}, Case{"no home", false, WriteStep::None, false}}) {
+        ScratchProgramDir dir;
+        if (c.dataIsAFile) WriteFile(dir / "DATA", "a file where the folder should be");
+        FakePlatform fake;
+        Platform platform = fake.platform();
+        Program program(ProgramFolders{dir.path(), c.hasUserDir ? std::optional(dir.path()) : std::nullopt}, platform);
+        const WriteFaults faults{c.failAt};
+        program.dataFiles().setWriteFaults(&faults);
+        ASSERT_TRUE(program.initialise()) << c.what;
+        ASSERT_EQ(fake.messages.size(), 1u) << c.what;
+        EXPECT_EQ(fake.messages[0].text, UnwritableDataMessage(dir / "DATA")) << c.what;
+        EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
+        EXPECT_FALSE(program.recordsWritten());
+        EXPECT_EQ(program.settings().get(Field::CurrentPlayer), "Player 1");
+
+        // A deal played and lost: nothing is written, nothing more is said.
+        ASSERT_TRUE(program.engine().StartGame(true, false, 2, true));
+        program.engine().EndGame();
+        ConfigFile(program.settings()).WriteString("Preference", "Game", "7");
+        EXPECT_EQ(fake.messages.size(), 1u) << c.what;
+        const bool dataFolder = std::filesystem::is_directory(dir / "DATA");
+        EXPECT_EQ(dataFolder ? test::FolderEntries(dir / "DATA") : std::vector<std::string>{},
+                  std::vector<std::string>{})
+            << c.what;
+    }
+}
+
+TEST(Program, AnInstallationKeepsItsRecordsInTheUserFolder) {
+    ScratchProgramDir program;
+    TempDir user;
     FakePlatform fake;
     Platform platform = fake.platform();
-    Program program(dir.path(), platform);
-    program.initialise();
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "Unable to write to " + dir.path().string() + "/DATA/CFG.DAT");
-    EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(program.settings().get(Field::CurrentPlayer), "Player 1");
+    Program running(ProgramFolders{program.path(), user / "dravicor"}, platform);
+    ASSERT_TRUE(running.initialise());
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_EQ(running.settings().get(Field::UserDir), (user / "dravicor").string() + "/");
+    EXPECT_NE(ReadFile(user / "dravicor" / "DATA" / "CFG.DAT").find("User001=Player 1"), std::string::npos);
+    EXPECT_EQ(test::FolderEntries(program.path()), std::vector<std::string>{"GAMES.DAT"});
 }
 
 TEST(Program, HostileConfigurationIsReadWithoutCrashing) {

@@ -204,24 +204,26 @@ TEST_F(RecordsWindows, PlayersChartShowsOnlyTheFiveBest) {
                     line("Dee", "001", "001", "-00000000100") + line("Eve", "009", "001", "000000000050") +
                     line("Fay", "001", "001", "000000000200") + line("Gus", "001", "003", "000000000040"));
     TfrmPlayersStatistics window(program, kFreeCell);
-    auto barsOf = [&window] {
+    auto* chart = dynamic_cast<PlayersBarChart*>(window.chart());
+    ASSERT_NE(chart, nullptr);
+    auto barsOf = [chart] {
         QStringList bars;
-        for (const QBarSet* set : window.chart().series().barSets()) {
+        for (const QBarSet* set : chart->series().barSets()) {
             bars << set->label() + '=' + QString::number(set->at(0));
         }
         return bars.join(u' ');
     };
     // Cid never played: 0, and out of the five.
     EXPECT_EQ(barsOf(), QStringLiteral("Eve=90 Bob=76 Fay=50 Dee=50 Ann=34"));
-    const QList<QBarSet*> sets = window.chart().series().barSets();
+    const QList<QBarSet*> sets = chart->series().barSets();
     ASSERT_EQ(sets.size(), 5);
     EXPECT_EQ(sets[0]->color(), QColor(Qt::blue));
     EXPECT_EQ(sets[4]->color(), QColor(Qt::white));
-    EXPECT_EQ(window.chart().valueAxis().min(), 0);
+    EXPECT_EQ(chart->valueAxis().min(), 0);
 
     window.choose(PlayerValueKind::AverageScore);
     EXPECT_EQ(barsOf(), QStringLiteral("Fay=100 Bob=100 Gus=10 Ann=10 Eve=5"));
-    EXPECT_EQ(window.chart().valueAxis().min(), -75);  // Dee's -50, times 1.5
+    EXPECT_EQ(chart->valueAxis().min(), -75);  // Dee's -50, times 1.5
 }
 
 TEST_F(RecordsWindows, ClearStatisticsAsksClearsAndSaysSo) {

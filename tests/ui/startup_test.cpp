@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <thread>
 
 #include <QImage>
@@ -56,6 +57,24 @@ TEST(StartupClockTest, ElapsedGrowsWithTheWallClock) {
     // time since is measured finely.
     EXPECT_GE(second - first, std::chrono::milliseconds(40));
     EXPECT_LT(second - first, std::chrono::milliseconds(1000));
+}
+
+TEST(StartupClockTest, ReportsEachPhaseAndTheirSum) {
+    StartupClock clock;
+    clock.mark("first");
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    clock.mark("second");
+    std::istringstream report(clock.report());
+    std::vector<std::string> names;
+    std::vector<long long> ms;
+    for (std::string name; report >> name;) {
+        names.push_back(name);
+        ms.emplace_back();
+        report >> ms.back();
+    }
+    ASSERT_EQ(names, (std::vector<std::string>{"process", "first", "second", "total"}));
+    EXPECT_GE(ms[2], 30);
+    EXPECT_EQ(ms[0] + ms[1] + ms[2], ms[3]);
 }
 
 TEST(SplashPicture, IsTheSplashWindowsSizeAndNotBlank) {

@@ -4,6 +4,7 @@
 
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPluginLoader>
 
 namespace dravicor::test {
 namespace {
@@ -26,6 +27,19 @@ TEST(StatisticsCharts, OnlyAPieOfTwoPartsDrawsTheBorderBetweenThem) {
     EXPECT_EQ(slices[0]->color(), ChartColour(0));
     EXPECT_EQ(slices[1]->color(), ChartColour(1));
     EXPECT_NE(ChartColour(0), ChartColour(1));
+}
+
+TEST(StatisticsCharts, TheBuiltModuleHandsOutTheCharts) {
+    // The module the desktop program loads at its first chart (the tests
+    // have the same code linked in).
+    QPluginLoader loader(QStringLiteral(DRAVICOR_BUILT_PROGRAM_DIR "dravicor-charts.so"));
+    auto* maker = qobject_cast<ChartMaker*>(loader.instance());
+    ASSERT_NE(maker, nullptr) << loader.errorString().toStdString();
+    QWidget parent;
+    ResultsPieView* pie = maker->newResultsPie(&parent);
+    ASSERT_NE(pie, nullptr);
+    EXPECT_EQ(pie->widget()->parent(), &parent);
+    EXPECT_NE(LoadChartMaker(), nullptr);
 }
 
 }  // namespace

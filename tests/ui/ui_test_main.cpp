@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QtPlugin>
+
+// The statistics windows make their charts through the charts module,
+// linked into the tests.
+Q_IMPORT_PLUGIN(DravicorChartMaker)
 
 // Widgets need one QApplication for the whole test program. Without a
 // platform chosen, the tests draw offscreen, so they run without a display.

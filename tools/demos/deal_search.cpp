@@ -6,6 +6,7 @@
 #include "engine/poker.h"
 #include "position_key.h"
 #include "position_score.h"
+#include "rules/rule_codes.h"
 
 namespace dravicor {
 
@@ -82,7 +83,7 @@ private:
             }
             if (!move.stock && move.presses.empty() && landedElsewhere(move.drag)) ++report_.misroutedMoves;
             // A full poker grid ends the game, but only a hundred points win it.
-            const bool won = engine_.IsGameWon() && (engine_.rules()[Rule::SpecialGame] != 9 ||
+            const bool won = engine_.IsGameWon() && (SpecialGameOf(engine_.rules()) != SpecialGame::PokerGrid ||
                                                      IsPokerScoreWinning(engine_.game().score));
             if (won) {
                 if (engine_.game().inProgress) ++report_.unendedWins;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "rules/rule_codes.h"
 #include "rules/rule_parameters.h"
 
 namespace dravicor {
@@ -53,7 +54,7 @@ std::uint64_t Mix(std::uint64_t x) {
 }  // namespace
 
 PositionKeys::PositionKeys(const GameRules& rules)
-    : twoDecks_(rules[Rule::CardCount] > kCardsPerDeck), passesCount_(rules[Rule::Redeals] != -1) {
+    : twoDecks_(rules[Rule::CardCount] > kCardsPerDeck), passesCount_(rules[Rule::Redeals] != kUnlimitedPasses) {
     groups_.push_back({PileId::Stock()});
     groups_.push_back({PileId::Waste()});
     groups_.push_back({PileId::SecondWaste()});

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "rules/legality.h"
+#include "rules/rule_codes.h"
 
 namespace dravicor {
 
@@ -65,7 +66,7 @@ int ScorePosition(const Position& position, const GameRules& rules) {
         }
         score += LinkScore(position, rules, t);
     }
-    if (rules[Rule::Redeals] != -1) score += kPerWasteCard * piles.stock[1].size();
+    if (rules[Rule::Redeals] != kUnlimitedPasses) score += kPerWasteCard * piles.stock[1].size();
     for (int r = 0; r < Count(rules, Rule::ReserveCount, kReserveCount); ++r) {
         for (const CardNumber card : piles.reserves[static_cast<size_t>(r)].groups()) {
             if (IsCard(card)) score += kPerReserveCard + (position.cardTable.IsFaceDown(card) ? kPerFaceDownCard : 0);

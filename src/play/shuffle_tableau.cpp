@@ -1,0 +1,73 @@
+#include <algorithm>
+#include <cstring>
+
+#include "play/move_rules.h"
+
+namespace dravicor {
+
+void MixGathered(CardNumber* cards, int count) {
+    std::array<CardNumber, kCardCount> left{};
+    count = std::clamp(count, 0, kCardCount);
+    std::copy(cards, cards + count, left.begin());
+    int remaining = count;
+    // Half the count rounded half to even: an odd count's half lies
+    // between two numbers, and of those the even one is taken.
+    const int half = count / 2;
+    int i = (count % 2 == 1 && half % 2 == 1) ? half + 1 : half;
+    for (int taken = 0; taken < count;) {
+        if (i >= remaining) i = 0;
+        cards[taken++] = left[static_cast<size_t>(i)];
+        std::memmove(left.data() + i, left.data() + i + 1, static_cast<size_t>(remaining - i - 1));
+        --remaining;
+        i += taken % 2 == 0 ? 5 : 2;
+    }
+}
+
+void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome) {
+    const PlayState& state = editor.state();
+    const GameRules& rules = state.rules();
+    const int piles = state.shape().tableau;
+    outcome.gatheredCount = 0;
+    outcome.dealtCount = 0;
+    if (piles == 0) return;
+
+    // Each pile from the top down. Empty places are dropped with the cards:
+    // dealt back after them, the cards would lie behind places that no
+    // longer mean anything.
+    for (int t = 0; t < piles; ++t) {
+        const int pile = kFirstTableauIndex + t;
+        const auto groups = editor.pile(pile).groups();
+        for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
+            if (*it != kNoCard) outcome.gathered[static_cast<size_t>(outcome.gatheredCount++)] = *it;
+        }
+        editor.clearPile(pile);
+    }
+    std::array<CardNumber, kCardCount> mixed = outcome.gathered;
+    MixGathered(mixed.data(), outcome.gatheredCount);
+
+    const int dealCount = rules[Rule::TableauDealCount];
+    const int faceUpCount = rules[Rule::TableauDealFaceUp];
+    const bool dealtFaceUp = dealCount == faceUpCount;
+    const bool fillToDealCount = rules[Rule::ShuffleRedeal] == 1;
+    int p = 0;
+    for (int k = 0; k < outcome.gatheredCount; ++k) {
+        const CardNumber card = mixed[static_cast<size_t>(k)];
+        const int pile = kFirstTableauIndex + p;
+        editor.append(pile, card, dealtFaceUp);
+        outcome.dealt[static_cast<size_t>(outcome.dealtCount++)] = {card, p, editor.pile(pile).size() - 1, dealtFaceUp};
+        if (!fillToDealCount || editor.pile(pile).size() >= dealCount) p = (p + 1) % piles;
+    }
+
+    if (!dealtFaceUp && faceUpCount == 1) {
+        for (int t = 0; t < piles; ++t) {
+            const int top = editor.pile(kFirstTableauIndex + t).top();
+            if (top != kNoCard) editor.setFaceUp(top, true);
+        }
+    }
+    for (int k = 0; k < outcome.dealtCount; ++k) {
+        RedealtCard& dealt = outcome.dealt[static_cast<size_t>(k)];
+        dealt.faceUp = state.position.cardTable.IsFaceUp(dealt.card);
+    }
+}
+
+}  // namespace dravicor

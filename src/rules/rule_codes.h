@@ -1,0 +1,223 @@
+#pragma once
+
+#include <cstdint>
+
+#include "rules/game_rules.h"
+
+// Names for the coded values of the rule parameters. The catalogue stores
+// plain numbers; the code that reads them compares against these names.
+// Values the catalogue may hold beyond the named ones keep the meaning
+// their parameter gives "any other value" (for the building codes: the
+// common rule without a suit filter).
+namespace dravicor {
+
+// Rule::SpecialGame: the family switch of the handful of games that need
+// behaviour of their own. Where each family's branches live:
+//   selection families (Rule::SelectionPlay not 0): play/selection_rules.*
+//     for what may be pressed and when a selection is complete, and the
+//     discard, refill and grid actions in play/apply_move.cpp;
+//   every other branch point of a family: play/special_families.*, which
+//     the move core asks (discard pile, win tests, the tableau-move count,
+//     foundation 1 outside undo, face-up after a discard);
+//   deal steps: engine/deal.cpp (ReserveAcesToFoundations, RoyalMarriage);
+//   scores and indicators: play/poker_grid.h and engine/poker.h (PokerGrid),
+//     engine/special_indicators.h (StepFoundations, CountedTableauMoves).
+enum class SpecialGame : std::int16_t {
+    None = 0,
+    // Number cards (Ace to 9) adding up to the target, or four 10s, Jacks,
+    // Queens or Kings (Tens, Fifteens).
+    NumbersOrFourCourts = 1,
+    // A pressed tableau card goes straight to the discard pile (Clear the Piles).
+    DiscardPile = 2,
+    // Two free cards adding up to 14 (Fourteen Out).
+    FreePairsOf14 = 3,
+    // Uncovered pyramid cards adding up to 13, a King alone (Pyramid).
+    Pyramid = 4,
+    // At most two cards adding up to the target (Thirteens).
+    PairsToTarget = 7,
+    // Pairs of a rank in touching grid places; the stock closes the gaps (Monte Carlo).
+    NeighbourGrid = 8,
+    // Cards laid into a five by five grid scored as poker hands (Poker Squares).
+    PokerGrid = 9,
+    // Foundation i builds by steps of i + 1, shown above it (Calculation).
+    StepFoundations = 10,
+    // The deal moves the reserve's Aces to the foundations (Canfield from Aces).
+    ReserveAcesToFoundations = 11,
+    // A tableau card one rank from the discard pile's top goes there (Golf).
+    NeighbourDiscard = 12,
+    // Two top cards of a rank (Nestor).
+    TopPairs = 14,
+    // As DiscardPile (Clear the Stock).
+    DiscardPileToo = 15,
+    // As TopPairs (Simple Pairs).
+    TopPairsToo = 16,
+    // Number pairs adding up to 11, or Jack, Queen and King (Elevens).
+    ElevensOrCourts = 17,
+    // An Ace alone, or a court card with three cards adding up to 18 (Eighteens).
+    Eighteens = 18,
+    // Neighbours in the row worth 10, 20 or 30 (Decade).
+    RowDecades = 20,
+    // One or two neighbours in the row whose flanking cards match (Go Between).
+    RowFlanks = 21,
+    // As RowFlanks without the Queen and King of hearts, which the deal
+    // places at the two ends (Royal Marriage).
+    RoyalMarriage = 22,
+    // Neighbours in the row adding up to a multiple of 7 (Row of Sevens).
+    // The same value also counts moves to the tableau ("001" in the move
+    // log): every twenty open the foundations to tableau cards once more.
+    CountedTableauMoves = 23,
+    // Number pairs adding up to 9, or 10, Jack, Queen and King (Nines).
+    NinesOrCourts = 24,
+    // Pairs of a rank; a press turns a face-down top card (Hidden Pairs).
+    HiddenPairs = 25,
+    // As ElevensOrCourts with at most three cards; a press turns a
+    // face-down top card, and a discard turns the uncovered ones (Eleven Piles).
+    HiddenElevens = 26,
+};
+
+inline SpecialGame SpecialGameOf(const GameRules& rules) { return static_cast<SpecialGame>(rules[Rule::SpecialGame]); }
+
+// What a pile accepts when empty (Rule::FoundationFirstCard, Rule::TableauEmptyAccepts):
+// a rank 1 to 13, or one of these.
+namespace FirstCard {
+inline constexpr int AnyCard = -1;
+inline constexpr int Nothing = 0;
+// An Ace, at most half the group's foundations starting with either colour.
+inline constexpr int BalancedAce = 81;
+// Nothing; as a stop rank they stop building down on an Ace.
+inline constexpr int ClosedStopAtAce = 82;
+inline constexpr int ClosedStopAtAceToo = 83;
+// A King (an Ace) balanced by colour, each suit starting once in the group.
+inline constexpr int BalancedKingBySuit = 84;
+inline constexpr int BalancedAceBySuit = 85;
+// Any card while the drag began at the table's top offset.
+inline constexpr int PointerCondition = 86;
+// A card from the stock or the waste.
+inline constexpr int FromStockOrWaste = 87;
+// Tableau: the rank below the foundations' base, settled by the deal.
+inline constexpr int RankBelowBase = 91;
+// The rank every started foundation begins with; any rank before.
+inline constexpr int FoundationBase = 92;
+}  // namespace FirstCard
+
+// What the deal lays on a foundation (Rule::FoundationDealCard; values
+// not named: rank v of the foundation's suit).
+namespace FoundationDeal {
+inline constexpr int None = 0;
+inline constexpr int DeckFirstCard = 20;            // the deck's first card
+inline constexpr int FirstOfRankBase = 50;       // 51 to 63: the first card of rank v - 50
+inline constexpr int SameRankAsFirst = 91;       // the first card plus (i + 1) * 13: one of its rank each
+inline constexpr int BaseOfFirst = 92;           // none; the first card value of foundation 1
+inline constexpr int AcesSweepAll = 93;          // the Aces, then tableau cards any foundation takes
+inline constexpr int AcesSweepOwn = 94;          // the Aces, then tableau cards their own foundation takes
+inline constexpr int KingsAndAcesSweep = 95;     // Kings on 1-4, Aces on 5-8, then the sweep
+inline constexpr int AcesReplacedFromStock = 96; // none; the tableau's Aces go up, the stock fills their places
+inline constexpr int CardNumberBase = 100;       // 100 and above: card v - 100
+}  // namespace FoundationDeal
+
+// Rule::Redeals: no limit on the passes through the stock.
+inline constexpr int kUnlimitedPasses = -1;
+
+// Building directions (Rule::FoundationDirection, Rule::TableauDirection).
+namespace BuildDirection {
+inline constexpr int Down = 0;
+inline constexpr int Up = 1;
+inline constexpr int Either = 2;
+}  // namespace BuildDirection
+
+// Building codes (Rule::FoundationBuild, Rule::TableauBuild): what card B
+// may be laid on card A. Codes not named here (8, 9, 10, 13, 22 in the
+// catalogue) follow the common rule without a suit filter, as AnySuit.
+enum class BuildCode : std::int16_t {
+    SameSuit = 0,
+    SameColour = 1,
+    AnySuit = 2,
+    AlternateColours = 3,
+    Never = 4,
+    FoundationRow = 5,            // in the suit of the bottom card, a rank the previous foundation holds
+    EmptyPileOnly = 6,            // nothing on a card; the empty-pile rule
+    DropOnlyWhenStockEmpty = 7,   // dropped only on an empty pile while the stock is empty
+    SameSuitNoQueenOnKingOrJack = 11,
+    Always = 12,
+    StepOfTwo = 14,               // b = a + 2, wrapping; any suit
+    StepOfThree = 15,
+    StepOfFour = 16,
+    NotFromTableau = 17,
+    TableauOnlyToEmpty = 18,      // any card; a tableau card only onto an empty tableau pile
+    NotFromTableauOrReserve = 19,
+    UpAnySuitWrapping = 20,       // b = a + 1 or King then Ace; an Ace on an empty pile
+    NeverSameSuit = 21,
+    UpInSuitWhileWasteEmpty = 23,
+    SameSuitNoQueenKingPair = 24,
+    SameSuitStepOfTwo = 25,
+    EitherWayWhileShort = 26,     // b = a ± 1 while the pile holds fewer than 3 cards
+    AlternateNotFromFoundationOrReserve = 27,
+    SameSuitEitherWay = 28,
+    UpThenDown = 29,              // up to the King, one more King, then down again
+    FollowsPileDirection = 30,
+    DownInSuit = 31,
+    UpInSuit = 32,
+    NotFromTableauWhileShort = 33,
+    AlternateDown = 34,           // alternate colours, b = a - 1; one card at a time onto a card
+};
+
+// Rule::RunRule: which runs move as one.
+namespace RunRule {
+inline constexpr int LinksFollowBuild = 1;
+inline constexpr int LinksInSuit = 10;
+}  // namespace RunRule
+
+// Rule::MoveLimit: how many cards one move carries (a value of 0 or more
+// is the number itself).
+namespace MoveLimit {
+inline constexpr int Unlimited = -1;
+// As many as the free cells and empty piles could carry one by one.
+inline constexpr int FreeCellsAndPiles = -5;
+// The free cells and empty piles, without the card itself.
+inline constexpr int FreeCellsAndPilesEven = -6;
+// One card, or a run led by a King.
+inline constexpr int OneOrKingRun = -12;
+}  // namespace MoveLimit
+
+// Rule::ReserveCode: what a reserve accepts (any other value: a single
+// card on the empty reserve).
+namespace ReserveCode {
+inline constexpr int Never = 4;
+inline constexpr int KingsWhileFirstShort = 8;    // a King while reserve 1 holds fewer than 3 cards
+inline constexpr int FaceCardWhenEmpty = 9;
+inline constexpr int AnyWhileFirstShort = 13;     // any card while reserve 1 holds fewer than 5 cards
+}  // namespace ReserveCode
+
+// Rule::AutoFillEmptyTableau: what fills an empty tableau pile at once.
+namespace FillRule {
+inline constexpr int None = 0;
+inline constexpr int FirstReserve = 1;
+inline constexpr int WasteThenStock = 2;
+inline constexpr int StockThenWaste = 3;
+inline constexpr int WasteThenStockUntilTableauMove = 4;
+}  // namespace FillRule
+
+// Rule::FoundationTakeBack: when a foundation's top card may be picked up.
+namespace TakeBack {
+inline constexpr int Always = 1;
+inline constexpr int FromTwoCards = 2;
+}  // namespace TakeBack
+
+// Rule::TableauDealMode and Rule::ReserveDealMode: what a stock click
+// deals to the pile (0 nothing).
+namespace DealMode {
+inline constexpr int EveryClick = 1;
+inline constexpr int OnceNoGaps = 2;       // tableau: refused while a tableau pile is empty
+inline constexpr int InPairs = 3;          // reserves: two rounds, or the last eight to the tableau
+}  // namespace DealMode
+
+// Rule::WastePlay and Rule::WasteExcluded.
+inline constexpr int kWasteTakesNeighbours = 2;  // a card one rank from the waste's top, same colour
+inline constexpr int kWasteExcluded = 4;         // the waste is no drop target and no autoplay source
+// Rule::ReserveDrawMode: every reserve card, not only the top one, may be taken.
+inline constexpr int kReserveAnyCard = -11;
+// Rule::TableauSpread: side by side (cards leave an empty place) and the one-row games.
+inline constexpr int kSpreadSideBySide = 4;
+inline constexpr int kSpreadRow = 8;
+
+}  // namespace dravicor
