@@ -1,5 +1,6 @@
 #include "fuzz_support.h"
 
+#include "common/settings_record.h"
 #include "common/text.h"
 #include "rules/catalogue.h"
 
@@ -156,6 +157,12 @@ std::string_view InputReader::line() {
     const std::string_view text = rest_.substr(0, end);
     rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
     return text;
+}
+
+std::string PlayerName(std::string_view text) {
+    SettingsRecord settings;
+    settings.put(Field::CurrentPlayer, text);
+    return std::string(TrimRight(settings.get(Field::CurrentPlayer)));
 }
 
 }  // namespace dravicor::fuzz

@@ -29,6 +29,10 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path);
 // Every regular file under the folder with its bytes, by relative path.
 std::map<std::string, std::string> FolderState(const std::filesystem::path& folder);
 
+// A player name as the settings record holds it (no line break, at most
+// 30 characters, no leading blanks).
+std::string PlayerName(std::string_view text);
+
 // Takes small numbers and texts off the front of an input, so that one
 // input can steer an operation as well as supply a file. Past the end it
 // gives zeros and empty texts.

@@ -17,12 +17,6 @@
 namespace dravicor::fuzz {
 namespace {
 
-std::string PlayerName(std::string_view text) {
-    SettingsRecord settings;
-    settings.put(Field::CurrentPlayer, text);
-    return std::string(TrimRight(settings.get(Field::CurrentPlayer)));
-}
-
 std::string PlayerOf(std::string_view line) {
     return std::string(TrimRight(GameLogColumn(line, kGameLogPlayerColumn, kGameLogPlayerWidth)));
 }

@@ -18,12 +18,6 @@
 namespace dravicor::fuzz {
 namespace {
 
-std::string PlayerName(std::string_view text) {
-    SettingsRecord settings;
-    settings.put(Field::CurrentPlayer, text);
-    return std::string(TrimRight(settings.get(Field::CurrentPlayer)));
-}
-
 std::string Normalised(std::string_view entry) { return PadRight(entry, kHiScoreEntryWidth) + std::string(kHiScoreEndMark); }
 
 std::vector<std::string> TableKeys() {

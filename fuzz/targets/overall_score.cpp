@@ -19,12 +19,6 @@ namespace {
 
 constexpr int kCatalogueSize = 32;
 
-std::string PlayerName(std::string_view text) {
-    SettingsRecord settings;
-    settings.put(Field::CurrentPlayer, text);
-    return std::string(TrimRight(settings.get(Field::CurrentPlayer)));
-}
-
 bool Spoiled(const test::FakePlatform& fake) {
     for (const auto& shown : fake.messages) {
         if (shown.text.starts_with("It looks as if the Overall Score Values are wrong or spoiled.")) return true;

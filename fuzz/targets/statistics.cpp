@@ -17,14 +17,6 @@
 namespace dravicor::fuzz {
 namespace {
 
-// A player name as the settings record holds it (no line break, at most
-// 30 characters, no leading blanks).
-std::string PlayerName(std::string_view text) {
-    SettingsRecord settings;
-    settings.put(Field::CurrentPlayer, text);
-    return std::string(TrimRight(settings.get(Field::CurrentPlayer)));
-}
-
 // Every value the file gives any key (a line's key is its text before
 // the first "=").
 using Values = std::map<std::pair<std::string, std::string>, std::optional<std::string>>;
