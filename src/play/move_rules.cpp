@@ -196,8 +196,6 @@ bool CanPlace(const PlayState& state, int card, PileId target, bool byAutoplay) 
     } else if (location == kLocationStock) {
         from = PileId::Stock();
     }
-    // Before the first move of a game with an opening, only that move is open.
-    if (FirstMoveRuleRefuses(state, Move::CardTo(card, from, target, 1))) return false;
     const int at = from.kind == PileKind::SecondWaste ? 0 : piles.pile(from).find(card);
     return CanPlaceFrom(state, card, from, at, target, byAutoplay);
 }

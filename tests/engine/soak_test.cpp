@@ -327,6 +327,12 @@ protected:
     }
 
     bool canGoToAFoundation(int card) const {
+        // Before the opening move only a tableau card may go.
+        const int location = CardLocation(engine.position().piles, card);
+        if (engine.rules()[Rule::OpeningPhase] == 1 && engine.game().moveCounter == 0 &&
+            !(location >= 1 && location <= kTableauCount)) {
+            return false;
+        }
         for (int f = 1; f <= engine.rules()[Rule::FoundationCount]; ++f) {
             if (engine.origins().isOnTable(PileId::Foundation(f)) && engine.CanPlace(card, PileId::Foundation(f))) {
                 return true;
