@@ -170,6 +170,15 @@ protected:
 
     int cardCount() const { return engine.rules()[Rule::CardCount]; }
 
+    // A game whose foundations take whole runs moves a run there as part of
+    // the move that completes it, whatever autoplay is set to.
+    bool takesWholeRuns() const {
+        for (int f = 0; f < engine.rules()[Rule::FoundationCount]; ++f) {
+            if (IsWholeRunFoundation(engine.rules()[Rule::FoundationFirstCard + f])) return true;
+        }
+        return false;
+    }
+
     // What the move core says the player's next action gives: its move and
     // then the game's follow-ups (none after a winning move, which ends the
     // game), made on the engine's play state.
@@ -353,6 +362,12 @@ protected:
     }
 
     bool canGoToAFoundation(int card) const {
+        // Before the opening move only a tableau card may go.
+        const int location = CardLocation(engine.position().piles, card);
+        if (engine.rules()[Rule::OpeningPhase] == 1 && engine.game().moveCounter == 0 &&
+            !(location >= 1 && location <= kTableauCount)) {
+            return false;
+        }
         for (int f = 1; f <= engine.rules()[Rule::FoundationCount]; ++f) {
             if (engine.origins().isOnTable(PileId::Foundation(f)) && engine.CanPlace(card, PileId::Foundation(f))) {
                 return true;
@@ -466,7 +481,7 @@ protected:
         predict(Move::CardTo(m.card, *source, m.target, static_cast<int>(run.size())));
         ASSERT_TRUE(drag(m.card, m.target)) << "listed move " << int{m.card} << " -> " << PileName(m.target)
                                             << " refused; the press at (" << press.x << "," << press.y << ")";
-        expectRunOn(run, m.target, engine.autoplayOn());
+        expectRunOn(run, m.target, engine.autoplayOn() || takesWholeRuns());
     }
 
     // Drops the card of a listed move near its target's top card (a player's
@@ -496,9 +511,15 @@ protected:
         }
         const auto now = PileHolding(engine.position(), m.card);
         ASSERT_TRUE(now.has_value()) << "card " << int{m.card} << " vanished";
+        if (now->kind == PileKind::Foundation &&
+            IsWholeRunFoundation(engine.rules()[Rule::FoundationFirstCard + now->number - 1])) {
+            // The drop completed a whole run, which went on at once.
+            EXPECT_EQ(engine.position().piles.pile(*now).size(), kWholeRunCards) << PileName(*now);
+            return;
+        }
         ASSERT_EQ(PileName(*now), PileName(*expected))
             << "card " << int{m.card} << " dropped at (" << at.x << "," << at.y << ")";
-        expectRunOn(run, *now, false);
+        expectRunOn(run, *now, takesWholeRuns());
     }
 
     void clickTheStock() {
