@@ -27,6 +27,14 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
+// What follows the command word, without blanks around: a file name may
+// hold blanks of its own.
+std::string ArgumentText(const std::string& line) {
+    const std::string_view text = Trim(line);
+    const auto end = text.find_first_of(" \t");
+    return end == std::string_view::npos ? std::string() : std::string(Trim(text.substr(end)));
+}
+
 std::optional<int> CardNumberOf(const std::string& text) {
     int card = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), card);
@@ -107,10 +115,11 @@ bool PlaySession::answer(const std::string& line) {
     } else if ((command == "undo" || command == "redo") && argumentCount == 0) {
         const bool done = command == "undo" ? engine.Undo() : engine.Redo();
         out_ << (done ? "ok" : "beep") << '\n';
-    } else if (command == "save" && argumentCount == 1) {
-        out_ << save(words[1]) << '\n';
-    } else if (command == "load" && argumentCount == 1) {
-        const std::string error = LoadSavedGame(words[1], engine, program_.settings(), program_.savedGameCatalogue());
+    } else if (command == "save" && argumentCount >= 1) {
+        out_ << save(ArgumentText(line)) << '\n';
+    } else if (command == "load" && argumentCount >= 1) {
+        const std::string error =
+            LoadSavedGame(ArgumentText(line), engine, program_.settings(), program_.savedGameCatalogue());
         if (!error.empty()) out_ << "message: " << error << '\n';
         out_ << (error.empty() ? "ok" : "refused") << '\n';
     } else if (command == "restart" && argumentCount == 0) {
