@@ -203,12 +203,7 @@ std::string PlaySession::move(const std::string& cardText, const std::string& ta
     const auto card = CardNumberOf(cardText);
     const auto pile = ParsePileName(target);
     if (!card || !pile) return "refused";
-    Engine& engine = program_.engine();
-    if (PlayMove(engine, {static_cast<CardNumber>(*card), *pile})) return "ok";
-    // A card fanned below the table's edge cannot be dragged; the move is
-    // made by the executor when the rules allow it.
-    if (!IsLegalDrag(engine, *card, *pile)) return "refused";
-    return engine.MoveCard(*card, PileName(*pile)) ? "ok" : "refused";
+    return PlaceCard(program_.engine(), {static_cast<CardNumber>(*card), *pile}) ? "ok" : "refused";
 }
 
 std::string PlaySession::save(const std::string& file) {

@@ -19,6 +19,16 @@ std::optional<Engine::Pickup> Engine::pickupAt(const PileHit& hit, PointerButton
 }
 
 void Engine::PointerPress(Point point, PointerButton button) {
+    namedPress_.reset();
+    press(point, PileAt(point, state_.position.piles, geometry()), button);
+}
+
+void Engine::PointerPressOn(Point point, PileId pile, CardNumber card) {
+    namedPress_ = PileHit{PileName(pile), pile, card, {}};
+    press(point, *namedPress_, PointerButton::Left);
+}
+
+void Engine::press(Point point, const PileHit& hit, PointerButton button) {
     if (demoMode_) {
         platform_.messages.beep();
         return;
@@ -37,7 +47,6 @@ void Engine::PointerPress(Point point, PointerButton button) {
     }
     lastPress_ = point;
     const TableGeometry table = geometry();
-    const PileHit hit = PileAt(point, state_.position.piles, table);
     dragSize_ = cardSize_;
     if (hit.pileName.empty()) return;
 
@@ -113,6 +122,12 @@ void Engine::afterPlayerAction() {
 
 bool Engine::PointerRelease(Point point) {
     (void)point;
+    return release(std::nullopt);
+}
+
+bool Engine::PointerReleaseOn(PileId target) { return release(target); }
+
+bool Engine::release(std::optional<PileId> target) {
     if (!game_.inProgress) return false;
     FollowUps followUps(*this);
     if (redealArmed_) {
@@ -125,7 +140,11 @@ bool Engine::PointerRelease(Point point) {
     bool dropped = false;
     if (game_.cardInMotion != 0) {
         const int card = game_.cardInMotion;
-        dropped = pointerMoved_ && DropCard(card, dragPosition_);
+        if (target) {
+            dropped = !openingPhaseRefuses(card, *target) && tryMoveTo(card, *target, false);
+        } else {
+            dropped = pointerMoved_ && DropCard(card, dragPosition_);
+        }
         game_.cardInMotion = 0;
         if (!dropped) sounds_.play(Sound::CardDown, sounds_.wanted(Field::SoundsCardDown));
         if (dropped && game_.won) {
@@ -142,7 +161,7 @@ bool Engine::PointerRelease(Point point) {
 void Engine::DoubleClick(Point point) {
     (void)point;
     if (!game_.inProgress) return;
-    const PileHit hit = PileAt(lastPress_, state_.position.piles, geometry());
+    const PileHit hit = namedPress_ ? *namedPress_ : PileAt(lastPress_, state_.position.piles, geometry());
     if (hit.pileName.empty() || hit.pile.kind == PileKind::Stock) {
         ignoreNextPress_ = false;
         return;

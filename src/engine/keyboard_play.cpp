@@ -128,7 +128,7 @@ std::string KeyboardPlay::activate() {
     if (!engine_.game().inProgress) return "No game in progress.";
     const Position before = engine_.position();
     const std::vector<CardNumber> selected = engine_.selection();
-    engine_.PointerPress(at);
+    engine_.PointerPressOn(at, place->focus.pile, place->focus.card);
     if (engine_.isDragging()) {
         const CardNumber card = static_cast<CardNumber>(engine_.game().cardInMotion);
         const Point corner = engine_.CardPoint(card).value_or(at);
@@ -159,12 +159,12 @@ std::string KeyboardPlay::drop(const FocusPlace& target) {
     carry_.reset();
     const Position before = engine_.position();
     const TableGeometry table = engine_.geometry();
-    // The cards are held by the same point as when they were picked up, so
-    // the card lands square on the pile's top card (or its empty place).
+    // The cards are shown held over the pile's top card (or its empty
+    // place) and go to that pile, whatever else fans over the place.
     const Point to{table.PileCardX(target.focus.pile, 0, false) + carry.grip.x,
                    table.PileCardY(target.focus.pile, 0, false) + carry.grip.y};
     engine_.PointerMove(to);
-    if (engine_.PointerRelease(to)) return DescribeChange(before, engine_.position(), engine_.rules());
+    if (engine_.PointerReleaseOn(target.focus.pile)) return DescribeChange(before, engine_.position(), engine_.rules());
     return PileTitle(target.focus.pile, engine_.rules()) + " does not take " + CardName(carry.card) + ".";
 }
 
@@ -200,10 +200,10 @@ std::string KeyboardPlay::toFoundation() {
     const Point at = PressPoint(engine_, *place);
     // The mouse's double-click: press, release, the double-click, and its
     // second press and release, which the engine knows to ignore.
-    engine_.PointerPress(at);
+    engine_.PointerPressOn(at, place->focus.pile, place->focus.card);
     engine_.PointerRelease(at);
     engine_.DoubleClick(at);
-    engine_.PointerPress(at);
+    engine_.PointerPressOn(at, place->focus.pile, place->focus.card);
     engine_.PointerRelease(at);
     const std::string change = DescribeChange(before, engine_.position(), engine_.rules());
     if (!change.empty()) return said + change;

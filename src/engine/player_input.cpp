@@ -27,10 +27,34 @@ bool PlayMove(Engine& engine, const PlayerMove& move) {
         engine.PointerRelease(pressed);
         return engine.history().undo.size() > stepsBefore;
     }
+    // A card of another pile fanned over this one took the press: let go.
+    if (engine.game().cardInMotion != move.card) {
+        engine.PointerRelease(pressed);
+        return false;
+    }
     const TableGeometry table = engine.geometry();
     const Point dropped = Gripped({table.PileCardX(move.target, 0, false), table.PileCardY(move.target, 0, false)});
     engine.PointerMove(dropped);
     return engine.PointerRelease(dropped);
+}
+
+bool IsLegalDrag(const Engine& engine, CardNumber card, PileId target) {
+    for (const PlayerMove& legal : engine.LegalMoves()) {
+        if (legal.card == card && legal.target == target) return true;
+    }
+    return false;
+}
+
+bool PlaceCard(Engine& engine, const PlayerMove& move) {
+    // The discard pile takes a pressed card: the press is the move.
+    if (move.target == PileId::SecondWaste()) return PlayMove(engine, move);
+    const TableGeometry table = engine.geometry();
+    const Point dropped{table.PileCardX(move.target, 0, false), table.PileCardY(move.target, 0, false)};
+    if (engine.CardPoint(move.card) && engine.origins().isOnTable(move.target) &&
+        engine.DropLandsOn(move.card, dropped) == move.target && PlayMove(engine, move)) {
+        return true;
+    }
+    return IsLegalDrag(engine, move.card, move.target) && engine.MoveCard(move.card, PileName(move.target));
 }
 
 bool PressCards(Engine& engine, const std::vector<CardNumber>& cards) {

@@ -1,6 +1,8 @@
 #include "solver/solution_replay.h"
 
 #include "engine/player_input.h"
+#include "play/journal.h"
+#include "play/move_core.h"
 
 namespace dravicor {
 
@@ -26,36 +28,17 @@ std::vector<std::string> SolutionCommands(const std::vector<Move>& moves) {
     return lines;
 }
 
-bool IsLegalDrag(const Engine& engine, int card, PileId target) {
-    for (const PlayerMove& m : engine.LegalMoves()) {
-        if (m.card == card && m.target == target) return true;
-    }
-    return false;
-}
-
 std::size_t ReplayOnEngine(Engine& engine, const std::vector<Move>& moves) {
     engine.SetAutoplay(false);
+    PlayState expected = SearchStartOf(engine);
+    Journal journal;
     std::size_t made = 0;
     for (const Move& move : moves) {
         const PlayState before = engine.playState();
+        if (ApplyMove(expected, move, journal).applied && !WinTestHolds(expected)) ApplyFollowUps(expected, journal);
+        journal.clear();
         switch (move.kind) {
-            case MoveKind::Card: {
-                const std::size_t steps = engine.history().undo.size();
-                // A card the pointer cannot reach (fanned below the table's
-                // edge), or a drop that lands on another pile (a long fan
-                // reaching over the target's place), is moved by the
-                // executor, the rules asked first.
-                if (PlayMove(engine, {move.card, move.to}) &&
-                    FindCard(engine.playState().position.piles, move.card) != move.to &&
-                    engine.history().undo.size() > steps) {
-                    engine.Undo(true);
-                }
-                if (FindCard(engine.playState().position.piles, move.card) != move.to &&
-                    IsLegalDrag(engine, move.card, move.to)) {
-                    engine.MoveCard(move.card, PileName(move.to));
-                }
-                break;
-            }
+            case MoveKind::Card: PlaceCard(engine, {move.card, move.to}); break;
             case MoveKind::TurnUp:
             case MoveKind::Press: PressCards(engine, {move.card}); break;
             case MoveKind::Select:
@@ -65,6 +48,7 @@ std::size_t ReplayOnEngine(Engine& engine, const std::vector<Move>& moves) {
         }
         const PlayState after = engine.playState();
         if (after.position == before.position && after.passNumber == before.passNumber) return made;
+        if (!(after.position == expected.position)) return made;
         ++made;
     }
     return made;

@@ -21,10 +21,10 @@ std::vector<std::string> SolutionCommands(const std::vector<Move>& moves);
 
 // Plays the moves through the engine as the pointer makes them (drags,
 // presses, stock clicks; a card the pointer cannot reach goes by the
-// executor once the engine lists the move), autoplay switched off first. Returns how many
-// were made before the first that changed nothing (all of them: the size).
-// Does the engine list the drag of the card onto the pile among its legal moves?
-bool IsLegalDrag(const Engine& engine, int card, PileId target);
+// executor once the engine lists the move), autoplay switched off first.
+// Each move is also made on the move core, as the search made it; returns
+// how many were made before the first that changed nothing or left the
+// engine's position other than the core's (all of them: the size).
 
 std::size_t ReplayOnEngine(Engine& engine, const std::vector<Move>& moves);
 

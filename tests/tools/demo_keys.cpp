@@ -120,7 +120,9 @@ DemoByKeys FollowDemo(const GameRules& rules, const SavedGame& demo,
         // Autoplay after a shown deal may have been ahead; the positions
         // meet again after the first step.
         if (played.snapshot() != recorded.snapshot()) {
-            result.error = where + "the keys did not make the recorded move";
+            result.error = where + "the keys did not make the recorded move" +
+                           (found->stock ? std::string(" (stock)")
+                                         : " (" + CardText(found->drag.card) + " to " + PileName(found->drag.target) + ")");
             return result;
         }
     }

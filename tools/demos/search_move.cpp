@@ -17,7 +17,7 @@ std::vector<SearchMove> CandidateMoves(const Engine& engine) {
 bool MakeSearchMove(Engine& engine, const SearchMove& move) {
     if (move.stock) return ClickStock(engine);
     if (!move.presses.empty()) return PressCards(engine, move.presses);
-    return PlayMove(engine, move.drag);
+    return PlaceCard(engine, move.drag);
 }
 
 void TakeBackTo(Engine& engine, size_t steps) {
