@@ -42,15 +42,6 @@ bool SameRules(PileKind kind, int a, int b, const GameRules& rules) {
     return true;
 }
 
-// A 64-bit finaliser (splitmix64): order-sensitive combining below relies on
-// every step scattering the bits.
-std::uint64_t Mix(std::uint64_t x) {
-    x += 0x9E3779B97F4A7C15ULL;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    return x ^ (x >> 31);
-}
-
 }  // namespace
 
 PositionKeys::PositionKeys(const GameRules& rules)
@@ -86,18 +77,18 @@ std::uint64_t PositionKeys::keyOf(const Position& position, int passNumber) cons
             int face = card;
             if (twoDecks_ && card > kCardsPerDeck) face -= kCardsPerDeck;
             if (position.cardTable.IsFaceUp(card)) face |= 0x80;
-            hash = Mix(hash ^ static_cast<std::uint64_t>(face));
+            hash = MixKeyBits(hash ^ static_cast<std::uint64_t>(face));
         }
         return hash;
     };
-    std::uint64_t key = Mix(passesCount_ ? static_cast<std::uint64_t>(passNumber) : 0);
+    std::uint64_t key = MixKeyBits(passesCount_ ? static_cast<std::uint64_t>(passNumber) : 0);
     std::vector<std::uint64_t> hashes;
     for (const auto& group : groups_) {
         hashes.clear();
         for (const PileId id : group) hashes.push_back(pileHash(id));
         std::sort(hashes.begin(), hashes.end());
-        for (const std::uint64_t hash : hashes) key = Mix(key ^ hash);
-        key = Mix(key + 1);  // the group's end
+        for (const std::uint64_t hash : hashes) key = MixKeyBits(key ^ hash);
+        key = MixKeyBits(key + 1);  // the group's end
     }
     return key;
 }

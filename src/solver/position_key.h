@@ -8,6 +8,15 @@
 
 namespace dravicor {
 
+// A 64-bit finaliser (splitmix64): the keys combine pile terms in order and
+// rely on every step scattering the bits.
+inline std::uint64_t MixKeyBits(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
 // The key under which a search remembers a position it has been to.
 // Positions that play alike share a key: piles of one kind whose rules are
 // the same are interchangeable (a card in the first free cell or in the

@@ -12,13 +12,6 @@ constexpr std::uint8_t kUpdateEnd = 255;
 constexpr int kWasteIndex = 1;
 constexpr int kSecondWasteIndex = 2;
 
-std::uint64_t Mix(std::uint64_t x) {
-    x += 0x9E3779B97F4A7C15ULL;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    return x ^ (x >> 31);
-}
-
 }  // namespace
 
 SearchKey::SearchKey(const PlayState& state) {
@@ -31,7 +24,7 @@ SearchKey::SearchKey(const PlayState& state) {
     std::uint64_t group = 0;
     for (const auto& piles : keys.groups()) {
         ++group;
-        for (const PileId pile : piles) salt_[static_cast<size_t>(PileIndex(pile))] = Mix(group * 0x51ED27A3ULL);
+        for (const PileId pile : piles) salt_[static_cast<size_t>(PileIndex(pile))] = MixKeyBits(group * 0x51ED27A3ULL);
     }
     saved_.reserve(4096);
     reset(state);
@@ -42,12 +35,12 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
         std::uint64_t counters = passesCount_ ? static_cast<std::uint64_t>(state.passNumber) : 0;
         if (countsMoves_) counters |= static_cast<std::uint64_t>(state.moveCounter) << 16;
         if (countsTableauMoves_) counters |= static_cast<std::uint64_t>(state.tableauMoves) << 32;
-        return Mix(counters ^ 0xC0C0ULL);
+        return MixKeyBits(counters ^ 0xC0C0ULL);
     }
     if (term == kSelectionTerm) {
         std::uint64_t h = 0x5E1EC7ULL;
         for (int i = 0; i < state.selection.size(); ++i) h = (h ^ state.selection[i]) * 0x100000001B3ULL;
-        return Mix(h);
+        return MixKeyBits(h);
     }
     const Pile& pile = PileAtIndex(state.position.piles, term);
     const CardTable& faces = state.position.cardTable;
@@ -68,7 +61,7 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
     } else {
         for (const CardNumber card : pile.groups()) h = (h ^ faceOf(card)) * 0x100000001B3ULL;
     }
-    return Mix(h + salt_[static_cast<size_t>(term)]);
+    return MixKeyBits(h + salt_[static_cast<size_t>(term)]);
 }
 
 void SearchKey::reset(const PlayState& state) {

@@ -28,17 +28,6 @@
 namespace dravicor::test {
 namespace {
 
-// Every game of the built catalogue.
-std::vector<int> SoakGames() {
-    GameList list;
-    if (!LoadGameList(BuiltCatalogue(), list)) return {};
-    std::vector<int> codes;
-    for (int code = 0; code < 1000; ++code) {
-        if (GameFamilyOf(list, code) >= 0) codes.push_back(code);
-    }
-    return codes;
-}
-
 constexpr int kNumbersPerGame = 24;
 
 // When the long soak gives this game's share of its time runs out.
@@ -46,7 +35,7 @@ std::optional<std::chrono::steady_clock::time_point> SoakDeadline() {
     const char* text = std::getenv("DRAVICOR_SOAK_SECONDS");
     const long seconds = text ? std::atol(text) : 0;
     if (seconds <= 0) return std::nullopt;
-    const auto share = std::chrono::milliseconds(seconds * 1000 / static_cast<long>(std::max<size_t>(1, SoakGames().size())));
+    const auto share = std::chrono::milliseconds(seconds * 1000 / static_cast<long>(std::max<size_t>(1, CatalogueGameCodes().size())));
     return std::chrono::steady_clock::now() + share;
 }
 
@@ -835,7 +824,7 @@ TEST_P(EngineSoak, RandomPlayKeepsEveryInvariant) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, EngineSoak, ::testing::ValuesIn(SoakGames()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, EngineSoak, ::testing::ValuesIn(CatalogueGameCodes()),
                          [](const ::testing::TestParamInfo<int>& info) { return "Game" + std::to_string(info.param); });
 
 // A double-click and the automatic follow-ups it sets off (here autoplay

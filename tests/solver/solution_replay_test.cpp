@@ -11,16 +11,6 @@
 namespace dravicor::test {
 namespace {
 
-std::vector<int> CatalogueGames() {
-    GameList list;
-    if (!LoadGameList(BuiltCatalogue(), list)) return {};
-    std::vector<int> codes;
-    for (int code = 0; code < 1000; ++code) {
-        if (GameFamilyOf(list, code) >= 0) codes.push_back(code);
-    }
-    return codes;
-}
-
 class SolutionReplay : public EngineFixture {};
 
 TEST_F(SolutionReplay, EveryGameOfTheCatalogueWinsThroughTheEngine) {
@@ -29,7 +19,7 @@ TEST_F(SolutionReplay, EveryGameOfTheCatalogueWinsThroughTheEngine) {
     SolveOptions options;
     options.budget.positions = 60000;
     std::vector<int> unsolved;
-    const std::vector<int> games = CatalogueGames();
+    const std::vector<int> games = CatalogueGameCodes();
     ASSERT_GT(games.size(), 100u);
     for (const int code : games) {
         int wins = 0;
