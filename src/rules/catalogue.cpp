@@ -141,9 +141,11 @@ std::string GameNameOf(const GameList& list, int code, const CustomGames& custom
 int GameCodeOf(const GameList& list, std::string_view name, const CustomGames& custom) {
     name = TrimRightBlanks(name);
     for (const auto& line : list.lines) {
-        if (ListedName(line) == name) {
-            if (const auto code = ListedCode(line)) return *code;
-        }
+        if (ListedName(line) != name) continue;
+        // A damaged list may carry a code twice; the line the code's other
+        // lookups use is the one that counts.
+        const auto code = ListedCode(line);
+        if (code && LineOf(list, *code) == &line) return *code;
     }
     return custom.codeOf(name).value_or(-1);
 }

@@ -70,7 +70,10 @@ std::optional<std::string> ReadRecord(const std::vector<std::string>& lines, siz
     game.code = *code;
     game.name = std::string(name);
     game.baseCode = *FieldNumber(baseText);
-    game.settings = settings.substr(0, 7);
+    // Kept as it would be written: "-00" and "000" are one value, and a
+    // record read and written back must read the same again.
+    game.settings = CustomSettingsText(
+        {*FieldNumber(settings.substr(0, 3)), *FieldNumber(settings.substr(3, 3)), settings[6] - '0'});
     return std::nullopt;
 }
 
