@@ -377,14 +377,18 @@ bool CustomGameFile::remove(int code, SettingsRecord& settings) {
         name = game->name;
         std::vector<std::string> lines = FileLines(content);
         // The valid record of the code is the first record slot carrying it
-        // that reads as a whole record.
-        for (size_t first = 1; first < lines.size(); first += kCustomRecordLines) {
+        // that reads as a whole record. A damaged file may hold more records
+        // of the code (the reader passes over them); they go too, or the next
+        // of them would take the deleted game's place.
+        for (size_t first = 1; first < lines.size();) {
             CustomGame read;
-            if (ReadRecord(lines, first, read) || read.code != code) continue;
+            if (ReadRecord(lines, first, read) || read.code != code) {
+                first += kCustomRecordLines;
+                continue;
+            }
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
                         lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), first + kCustomRecordLines)));
             found = true;
-            break;
         }
         if (!found) return false;
         content = JoinLines(lines);
