@@ -249,7 +249,6 @@ bool Engine::tryMoveTo(int card, PileId target, bool byAutoplay) {
 
 bool Engine::DropCard(int card, Point dropPoint) {
     const Rect dragged = Rect::At(dropPoint, cardSize_);
-    const TableGeometry table = geometry();
     const bool openingOnly = rules()[Rule::OpeningPhase] == 1 && state_.moveCounter == 0;
     const int location = CardLocation(state_.position.piles, card);
     if (openingOnly && !(location >= 1 && location <= kTableauCount)) return false;
@@ -264,7 +263,9 @@ bool Engine::DropCard(int card, Point dropPoint) {
     const auto consider = [&](PileId pile) {
         if (!isOnTable(pile)) return;
         if (openingOnly && pile.kind != PileKind::Foundation) return;
-        const Rect top = Rect::At({table.PileCardX(pile, 0, false), table.PileCardY(pile, 0, false)}, cardSize_);
+        const std::optional<Point> landing = LandingPoint(card, pile);
+        if (!landing) return;
+        const Rect top = Rect::At(*landing, cardSize_);
         const long long width = std::min(top.right, dragged.right) - std::max(top.left, dragged.left);
         const long long height = std::min(top.bottom, dragged.bottom) - std::max(top.top, dragged.top);
         if (width > 0 && height > 0) {
@@ -311,7 +312,9 @@ bool Engine::StockClick() {
         const bool redeals = step.kind == MoveKind::Redeal || step.kind == MoveKind::ShuffleRedeal;
         moved = (redeals ? armOrRedeal(step) : apply(step)) || moved;
     }
-    if (moved && TakesPressedCardToDiscard(SpecialGameOf(rules())) && game_.won) EndGame();
+    // A stock click can end a game: the last card of a Golf stock, the
+    // deal that leaves Aces Up with its Aces alone.
+    if (moved && game_.won && game_.inProgress) EndGame();
     return moved;
 }
 

@@ -27,8 +27,12 @@ bool PlayMove(Engine& engine, const PlayerMove& move) {
         engine.PointerRelease(pressed);
         return engine.history().undo.size() > stepsBefore;
     }
-    const TableGeometry table = engine.geometry();
-    const Point dropped = Gripped({table.PileCardX(move.target, 0, false), table.PileCardY(move.target, 0, false)});
+    const auto landing = engine.LandingPoint(move.card, move.target);
+    if (!landing) {
+        engine.PointerRelease(pressed);
+        return false;
+    }
+    const Point dropped = Gripped(*landing);
     engine.PointerMove(dropped);
     return engine.PointerRelease(dropped);
 }
