@@ -66,7 +66,7 @@ PileHit PileAt(Point point, const PileLists& piles, const PileGeometry& geometry
         if (auto hit = Try(PileId::Foundation(n), piles, geometry, point, false)) return *hit;
     }
     for (int n = 1; n <= kReserveCount; ++n) {
-        if (auto hit = Try(PileId::Reserve(n), piles, geometry, point, false)) return *hit;
+        if (auto hit = Try(PileId::Reserve(n), piles, geometry, point, geometry.reserveCardsTakeable())) return *hit;
     }
     return {};
 }

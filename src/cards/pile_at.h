@@ -27,12 +27,15 @@ public:
     virtual TableauFan tableauFan() const = 0;
     // One layout searches the tableau from the last pile to the first.
     virtual bool tableauSearchedBackwards() const = 0;
+    // Any card of a reserve may be taken (not only its top), so a press
+    // finds the card under the point there as in a fanned tableau pile.
+    virtual bool reserveCardsTakeable() const { return false; }
 };
 
 struct PileHit {
     std::string pileName;  // empty when no pile lies under the point
     PileId pile{};
-    CardNumber card = kNoCard;  // top card, or for a fanned tableau pile the card under the point
+    CardNumber card = kNoCard;  // top card, or for a fanned pile the card under the point
     Rect rect{};
 };
 

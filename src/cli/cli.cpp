@@ -8,6 +8,7 @@
 
 #include "cards/card_table.h"
 #include "cli/play_session.h"
+#include "cli/solve_commands.h"
 #include "cli/text_platform.h"
 #include "common/settings_record.h"
 #include "common/text.h"
@@ -47,9 +48,19 @@ constexpr const char* kUsage =
     "                       snapshot, show, state, moves, move CARD PILE, stock,\n"
     "                       dblclick CARD, press CARD|stock, selection, undo, redo,\n"
     "                       counter [stock|tableau|inverted],\n"
-    "                       autoplay on|off, save FILE,\n"
-    "                       load FILE, restart, number NUMBER,\n"
+    "                       autoplay on|off, save FILE, load FILE (the rest\n"
+    "                       of the line), restart, number NUMBER,\n"
     "                       demo on|off|first|prior|next|last|goto N, quit\n"
+    "  solve CODE NUMBER [--budget N] [--seconds S] [--cpu-seconds S] [--memory MIB] [--moves]\n"
+    "                       search the deal for a win with every card known (thoughtful):\n"
+    "                       the verdict won, lost or unknown, positions searched (moves\n"
+    "                       made, N at most), time, peak memory; --moves prints the\n"
+    "                       winning line as play commands, the report on standard error\n"
+    "  survey CODE FROM TO [--budget N] [--seconds S] [--cpu-seconds S] [--jobs N] [--deals]\n"
+    "                       solve deals FROM to TO (S seconds each at most, default 2;\n"
+    "                       --cpu-seconds bounds the processor time of each search):\n"
+    "                       won, lost and unknown counts with 95% intervals, mean and\n"
+    "                       median time, peak memory; --deals adds a line per deal\n"
     "  stats CODE PLAYER    print a player's statistics of a game\n"
     "  log                  print the game log, newest deal first\n"
     "  hiscores CODE [SYS]  print a game's hi-score table (scoring system SYS, default 01)\n"
@@ -187,6 +198,9 @@ int Play(Context& c) {
     session.run(c.in);
     return 0;
 }
+
+int Solve(Context& c) { return SolveCommand(*c.program, c.args, c.out, c.err); }
+int Survey(Context& c) { return SurveyCommand(*c.program, c.args, c.out, c.err); }
 
 int PrintStats(Context& c) {
     const auto code = GameCodeArgument(c);
@@ -363,6 +377,7 @@ constexpr Command kCommands[] = {
     {"games", 0, 0, true, false, PrintGames},       {"rules", 1, 1, true, false, PrintRules},
     {"deck", 2, 2, false, false, PrintDeck},        {"deal", 2, 2, true, false, PrintDeal},
     {"play", 1, 2, true, true, Play},
+    {"solve", 2, 9, true, false, Solve},           {"survey", 3, 12, true, false, Survey},
     {"stats", 2, 2, true, false, PrintStats},       {"log", 0, 0, true, false, PrintLog},
     {"hiscores", 1, 2, true, false, PrintHiScores}, {"overall", 0, 0, true, false, PrintOverall},
     {"players", 0, 3, true, false, Players},        {"custom", 0, 5, true, false, Custom},

@@ -14,6 +14,7 @@
 #include "common/text.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "solver/solution_replay.h"
 
 namespace dravicor {
 
@@ -24,6 +25,14 @@ std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
     for (std::string word; in >> word;) words.push_back(word);
     return words;
+}
+
+// What follows the command word, without blanks around: a file name may
+// hold blanks of its own.
+std::string ArgumentText(const std::string& line) {
+    const std::string_view text = Trim(line);
+    const auto end = text.find_first_of(" \t");
+    return end == std::string_view::npos ? std::string() : std::string(Trim(text.substr(end)));
 }
 
 std::optional<int> CardNumberOf(const std::string& text) {
@@ -106,10 +115,11 @@ bool PlaySession::answer(const std::string& line) {
     } else if ((command == "undo" || command == "redo") && argumentCount == 0) {
         const bool done = command == "undo" ? engine.Undo() : engine.Redo();
         out_ << (done ? "ok" : "beep") << '\n';
-    } else if (command == "save" && argumentCount == 1) {
-        out_ << save(words[1]) << '\n';
-    } else if (command == "load" && argumentCount == 1) {
-        const std::string error = LoadSavedGame(words[1], engine, program_.settings(), program_.savedGameCatalogue());
+    } else if (command == "save" && argumentCount >= 1) {
+        out_ << save(ArgumentText(line)) << '\n';
+    } else if (command == "load" && argumentCount >= 1) {
+        const std::string error =
+            LoadSavedGame(ArgumentText(line), engine, program_.settings(), program_.savedGameCatalogue());
         if (!error.empty()) out_ << "message: " << error << '\n';
         out_ << (error.empty() ? "ok" : "refused") << '\n';
     } else if (command == "restart" && argumentCount == 0) {
@@ -193,7 +203,7 @@ std::string PlaySession::move(const std::string& cardText, const std::string& ta
     const auto card = CardNumberOf(cardText);
     const auto pile = ParsePileName(target);
     if (!card || !pile) return "refused";
-    return PlayMove(program_.engine(), {static_cast<CardNumber>(*card), *pile}) ? "ok" : "refused";
+    return PlaceCard(program_.engine(), {static_cast<CardNumber>(*card), *pile}) ? "ok" : "refused";
 }
 
 std::string PlaySession::save(const std::string& file) {

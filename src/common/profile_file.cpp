@@ -5,9 +5,17 @@
 #include <utility>
 
 #include "common/file_io.h"
+#include "common/folder_lock.h"
 #include "common/text.h"
 
 namespace dravicor {
+
+namespace {
+
+// How long a write waits for another running copy's change of the folder.
+constexpr std::chrono::milliseconds kLockPatience{2000};
+
+}  // namespace
 
 ProfileWriteError::ProfileWriteError(const std::filesystem::path& path)
     : std::runtime_error("Unable to write to " + path.string()) {}
@@ -165,6 +173,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
 
 void ProfileFile::WriteStrings(std::string_view section,
                                const std::vector<std::pair<std::string, std::string>>& entries) {
+    const FolderLock lock(path_.parent_path(), kLockPatience);
     const std::string original = ReadWholeFile(path_).value_or("");
     std::vector<std::string> lines = SplitLines(original);
     for (const auto& [key, value] : entries) SetKey(lines, section, key, value);
@@ -176,6 +185,7 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, s
 }
 
 void ProfileFile::EraseSection(std::string_view section) {
+    const FolderLock lock(path_.parent_path(), kLockPatience);
     const auto content = ReadWholeFile(path_);
     if (!content) return;  // nothing to erase
     const std::vector<std::string> lines = SplitLines(*content);
@@ -187,6 +197,7 @@ void ProfileFile::EraseSection(std::string_view section) {
 }
 
 void ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
+    const FolderLock lock(path_.parent_path(), kLockPatience);
     const auto content = ReadWholeFile(path_);
     if (!content) return;
     const std::vector<std::string> lines = SplitLines(*content);

@@ -26,7 +26,9 @@ enum class ProfileWrites { Made, Dropped };
 // every call opens the file, does its work and closes it again, so two
 // objects for the same path always agree. Section and key names match
 // without regard to letter case. Writes replace the file in one step, so it
-// is never left half written; lines end in CR LF.
+// is never left half written, and hold the lock of its folder (FolderLock)
+// from reading to replacing, so two running copies never undo each
+// other's changes; lines end in CR LF.
 class ProfileFile {
 public:
     static constexpr size_t kMaxValueLength = 1023;

@@ -137,6 +137,9 @@ public:
     // be dropped on the pile?
     bool CanPlace(int card, PileId target, bool byAutoplay = false) const;
     bool DropCard(int card, Point dropPoint);
+    // The pile a drop of the card with its corner at the point would land
+    // on: the first of the piles it overlaps most that takes it.
+    std::optional<PileId> DropLandsOn(int card, Point dropPoint) const;
     bool TryMoveToFoundation(int card, bool byAutoplay, bool reservesToo);
     // A press on the stock (the redeal is only armed; PointerRelease does it).
     bool StockClick();
@@ -166,9 +169,15 @@ public:
 
     // --- Pointer input (table coordinates) --------------------------------
     void PointerPress(Point point, PointerButton button = PointerButton::Left);
+    // The keyboard's press: at the point, on the pile and card named,
+    // whatever another pile fans over that place.
+    void PointerPressOn(Point point, PileId pile, CardNumber card);
     void PointerMove(Point point);
     // True when the dragged cards were dropped on a pile.
     bool PointerRelease(Point point);
+    // The keyboard's release: the dragged cards go to the pile named, with
+    // the rules of a drop, whatever another pile fans over its place.
+    bool PointerReleaseOn(PileId target);
     void DoubleClick(Point point);
 
     // --- State --------------------------------------------------------------
@@ -220,6 +229,8 @@ public:
     // The games with a discard pile (Rule::SpecialGame 2, 12, 15, 30) and
     // Clock (37): the cards a press would move at once now.
     std::vector<CardNumber> DiscardMoves() const;
+    // The same moves with the pile each pressed card goes to.
+    std::vector<PlayerMove> PressMoves() const;
     // Forgets a half-made selection (the player changed their mind).
     void ClearSelection();
 
@@ -244,6 +255,13 @@ private:
     // A redeal is armed by the first request and made by the second.
     bool armOrRedeal(const Move& redeal);
     bool tryMoveTo(int card, PileId target, bool byAutoplay);
+    // Ends a press: onto the pile named, or (none) where the drag lies.
+    bool release(std::optional<PileId> target);
+    void press(Point point, const PileHit& hit, PointerButton button);
+    // The first move may only take a tableau card to a foundation.
+    bool openingPhaseRefuses(int card, PileId target) const;
+    // The piles a drop at the point overlaps, in the order the drop tries them.
+    std::vector<PileId> dropCandidates(int card, Point dropPoint) const;
     void syncOptions();
     // The count of tableau moves follows the move log (the undo steps carry it).
     void syncTableauMoves();
@@ -325,6 +343,8 @@ private:
     bool ignoreNextPress_ = false;
     bool pressTurnedCard_ = false;
     Point lastPress_{};
+    // The pile and card of the last press when the keyboard named them.
+    std::optional<PileHit> namedPress_;
     std::chrono::system_clock::time_point endTime_{};
 };
 

@@ -247,11 +247,14 @@ bool Engine::tryMoveTo(int card, PileId target, bool byAutoplay) {
     return apply(Move::CardTo(card, *from, target, 0, byAutoplay && target.kind == PileKind::Foundation));
 }
 
-bool Engine::DropCard(int card, Point dropPoint) {
-    const Rect dragged = Rect::At(dropPoint, cardSize_);
-    const bool openingOnly = rules()[Rule::OpeningPhase] == 1 && state_.moveCounter == 0;
+bool Engine::openingPhaseRefuses(int card, PileId target) const {
+    if (rules()[Rule::OpeningPhase] != 1 || state_.moveCounter != 0) return false;
     const int location = CardLocation(state_.position.piles, card);
-    if (openingOnly && !(location >= 1 && location <= kTableauCount)) return false;
+    return !(location >= 1 && location <= kTableauCount) || target.kind != PileKind::Foundation;
+}
+
+std::vector<PileId> Engine::dropCandidates(int card, Point dropPoint) const {
+    const Rect dragged = Rect::At(dropPoint, cardSize_);
 
     struct Candidate {
         long long area;
@@ -262,7 +265,7 @@ bool Engine::DropCard(int card, Point dropPoint) {
     std::vector<Candidate> candidates;
     const auto consider = [&](PileId pile) {
         if (!isOnTable(pile)) return;
-        if (openingOnly && pile.kind != PileKind::Foundation) return;
+        if (openingPhaseRefuses(card, pile)) return;
         const std::optional<Point> landing = LandingPoint(card, pile);
         if (!landing) return;
         const Rect top = Rect::At(*landing, cardSize_);
@@ -282,10 +285,23 @@ bool Engine::DropCard(int card, Point dropPoint) {
         return std::tie(a.area, a.kind, a.index) > std::tie(b.area, b.kind, b.index);
     });
     if (candidates.size() > 4) candidates.resize(4);
-    for (const Candidate& c : candidates) {
-        if (tryMoveTo(card, c.pile, false)) return true;
+    std::vector<PileId> piles;
+    for (const Candidate& c : candidates) piles.push_back(c.pile);
+    return piles;
+}
+
+bool Engine::DropCard(int card, Point dropPoint) {
+    for (const PileId pile : dropCandidates(card, dropPoint)) {
+        if (tryMoveTo(card, pile, false)) return true;
     }
     return false;
+}
+
+std::optional<PileId> Engine::DropLandsOn(int card, Point dropPoint) const {
+    for (const PileId pile : dropCandidates(card, dropPoint)) {
+        if (CanPlace(card, pile, false)) return pile;
+    }
+    return std::nullopt;
 }
 
 bool Engine::TryMoveToFoundation(int card, bool byAutoplay, bool reservesToo) {

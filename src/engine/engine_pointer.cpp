@@ -22,6 +22,16 @@ std::optional<Engine::Pickup> Engine::pickupAt(const PileHit& hit, PointerButton
 }
 
 void Engine::PointerPress(Point point, PointerButton button) {
+    namedPress_.reset();
+    press(point, PileAt(point, state_.position.piles, geometry()), button);
+}
+
+void Engine::PointerPressOn(Point point, PileId pile, CardNumber card) {
+    namedPress_ = PileHit{PileName(pile), pile, card, {}};
+    press(point, *namedPress_, PointerButton::Left);
+}
+
+void Engine::press(Point point, const PileHit& hit, PointerButton button) {
     if (demoMode_) {
         platform_.messages.beep();
         return;
@@ -40,7 +50,6 @@ void Engine::PointerPress(Point point, PointerButton button) {
     }
     lastPress_ = point;
     const TableGeometry table = geometry();
-    const PileHit hit = PileAt(point, state_.position.piles, table);
     dragSize_ = cardSize_;
     if (hit.pileName.empty()) return;
 
@@ -116,6 +125,12 @@ void Engine::afterPlayerAction() {
 
 bool Engine::PointerRelease(Point point) {
     (void)point;
+    return release(std::nullopt);
+}
+
+bool Engine::PointerReleaseOn(PileId target) { return release(target); }
+
+bool Engine::release(std::optional<PileId> target) {
     if (!game_.inProgress) return false;
     FollowUps followUps(*this);
     if (redealArmed_) {
@@ -133,7 +148,11 @@ bool Engine::PointerRelease(Point point) {
     bool dropped = false;
     if (game_.cardInMotion != 0) {
         const int card = game_.cardInMotion;
-        dropped = pointerMoved_ && DropCard(card, dragPosition_);
+        if (target) {
+            dropped = !openingPhaseRefuses(card, *target) && tryMoveTo(card, *target, false);
+        } else {
+            dropped = pointerMoved_ && DropCard(card, dragPosition_);
+        }
         game_.cardInMotion = 0;
         if (!dropped) sounds_.play(Sound::CardDown, sounds_.wanted(Field::SoundsCardDown));
         if (dropped && game_.won) {
@@ -150,7 +169,7 @@ bool Engine::PointerRelease(Point point) {
 void Engine::DoubleClick(Point point) {
     (void)point;
     if (!game_.inProgress) return;
-    const PileHit hit = PileAt(lastPress_, state_.position.piles, geometry());
+    const PileHit hit = namedPress_ ? *namedPress_ : PileAt(lastPress_, state_.position.piles, geometry());
     if (hit.pileName.empty() || hit.pile.kind == PileKind::Stock) {
         ignoreNextPress_ = false;
         return;
@@ -196,14 +215,20 @@ std::optional<Point> Engine::LandingPoint(int card, PileId pile) const {
     return Point{table.PileCardX(pile, skip, false), table.PileCardY(pile, skip, false)};
 }
 
-std::vector<CardNumber> Engine::DiscardMoves() const {
-    std::vector<CardNumber> cards;
-    if (!game_.inProgress || rules()[Rule::SelectionPlay] != 0) return cards;
+std::vector<PlayerMove> Engine::PressMoves() const {
+    std::vector<PlayerMove> presses;
+    if (!game_.inProgress || rules()[Rule::SelectionPlay] != 0) return presses;
     MoveList moves;
     GenerateMoves(state_, moves);
     for (const Move& m : moves) {
-        if (m.kind == MoveKind::Card && PressedCardGoesTo(state_, m.card, m.from) == m.to) cards.push_back(m.card);
+        if (m.kind == MoveKind::Card && PressedCardGoesTo(state_, m.card, m.from) == m.to) presses.push_back({m.card, m.to});
     }
+    return presses;
+}
+
+std::vector<CardNumber> Engine::DiscardMoves() const {
+    std::vector<CardNumber> cards;
+    for (const PlayerMove& press : PressMoves()) cards.push_back(press.card);
     return cards;
 }
 

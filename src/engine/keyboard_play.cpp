@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/table_speech.h"
+#include "play/gaps_family.h"
 
 namespace dravicor {
 
@@ -128,7 +129,7 @@ std::string KeyboardPlay::activate() {
     if (!engine_.game().inProgress) return "No game in progress.";
     const Position before = engine_.position();
     const std::vector<CardNumber> selected = engine_.selection();
-    engine_.PointerPress(at);
+    engine_.PointerPressOn(at, place->focus.pile, place->focus.card);
     if (engine_.isDragging()) {
         const CardNumber card = static_cast<CardNumber>(engine_.game().cardInMotion);
         const Point corner = engine_.CardPoint(card).value_or(at);
@@ -155,16 +156,19 @@ std::string KeyboardPlay::activate() {
 
 std::string KeyboardPlay::drop(const FocusPlace& target) {
     const Carry carry = *carry_;
-    if (target.focus.pile == carry.from) return PutBack();
+    // Back where it came from, but for a gaps game's card dropped on another
+    // card of its own row: that is a move into the row's gap.
+    const bool intoOwnRow = IsGapsGame(SpecialGameOf(engine_.rules())) && target.focus.card != carry.card;
+    if (target.focus.pile == carry.from && !intoOwnRow) return PutBack();
     carry_.reset();
     const Position before = engine_.position();
     const TableGeometry table = engine_.geometry();
-    // The cards are held by the same point as when they were picked up, so
-    // the card lands square on the pile's top card (or its empty place).
+    // The cards are shown held over the pile's top card (or its empty
+    // place) and go to that pile, whatever else fans over the place.
     const Point to{table.PileCardX(target.focus.pile, 0, false) + carry.grip.x,
                    table.PileCardY(target.focus.pile, 0, false) + carry.grip.y};
     engine_.PointerMove(to);
-    if (engine_.PointerRelease(to)) return DescribeChange(before, engine_.position(), engine_.rules());
+    if (engine_.PointerReleaseOn(target.focus.pile)) return DescribeChange(before, engine_.position(), engine_.rules());
     return PileTitle(target.focus.pile, engine_.rules()) + " does not take " + CardName(carry.card) + ".";
 }
 
@@ -200,10 +204,10 @@ std::string KeyboardPlay::toFoundation() {
     const Point at = PressPoint(engine_, *place);
     // The mouse's double-click: press, release, the double-click, and its
     // second press and release, which the engine knows to ignore.
-    engine_.PointerPress(at);
+    engine_.PointerPressOn(at, place->focus.pile, place->focus.card);
     engine_.PointerRelease(at);
     engine_.DoubleClick(at);
-    engine_.PointerPress(at);
+    engine_.PointerPressOn(at, place->focus.pile, place->focus.card);
     engine_.PointerRelease(at);
     const std::string change = DescribeChange(before, engine_.position(), engine_.rules());
     if (!change.empty()) return said + change;

@@ -1,5 +1,7 @@
 #include "engine/player_input.h"
 
+#include <algorithm>
+
 namespace dravicor {
 
 namespace {
@@ -27,6 +29,11 @@ bool PlayMove(Engine& engine, const PlayerMove& move) {
         engine.PointerRelease(pressed);
         return engine.history().undo.size() > stepsBefore;
     }
+    // A card of another pile fanned over this one took the press: let go.
+    if (engine.game().cardInMotion != move.card) {
+        engine.PointerRelease(pressed);
+        return false;
+    }
     const auto landing = engine.LandingPoint(move.card, move.target);
     if (!landing) {
         engine.PointerRelease(pressed);
@@ -35,6 +42,27 @@ bool PlayMove(Engine& engine, const PlayerMove& move) {
     const Point dropped = Gripped(*landing);
     engine.PointerMove(dropped);
     return engine.PointerRelease(dropped);
+}
+
+bool IsLegalDrag(const Engine& engine, CardNumber card, PileId target) {
+    for (const PlayerMove& legal : engine.LegalMoves()) {
+        if (legal.card == card && legal.target == target) return true;
+    }
+    return false;
+}
+
+bool PlaceCard(Engine& engine, const PlayerMove& move) {
+    // The discard pile takes a pressed card, and so does Clock's pile of
+    // the card in hand: the press is the move.
+    const std::vector<PlayerMove> pressed = engine.PressMoves();
+    if (std::find(pressed.begin(), pressed.end(), move) != pressed.end()) return PlayMove(engine, move);
+    if (move.target == PileId::SecondWaste()) return PlayMove(engine, move);
+    const std::optional<Point> dropped = engine.LandingPoint(move.card, move.target);
+    if (dropped && engine.CardPoint(move.card) && engine.origins().isOnTable(move.target) &&
+        engine.DropLandsOn(move.card, *dropped) == move.target && PlayMove(engine, move)) {
+        return true;
+    }
+    return IsLegalDrag(engine, move.card, move.target) && engine.MoveCard(move.card, PileName(move.target));
 }
 
 bool PressCards(Engine& engine, const std::vector<CardNumber>& cards) {

@@ -40,6 +40,7 @@ bool Executor::apply(const Move& move, StepCause cause) {
 }
 
 void Executor::finish(const Move& move, StepCause cause, bool faceUpDue) {
+    if (state_.shape().wholeRuns && removeWholeRuns(cause)) faceUpDue = true;
     if (faceUpDue && !state_.options.autoplay) autoFaceUp();
     if (state_.moveCounter < 2) edit_.setMoveCounter(state_.moveCounter + 1);
     // The first move fills the empty tableau piles as part of itself.
@@ -64,6 +65,36 @@ int Executor::reorder(int pile) {
     std::sort(sorted.begin(), sorted.begin() + size);
     for (int i = 0; i < size; ++i) edit_.setAt(pile, i, sorted[static_cast<size_t>(i)]);
     return size;
+}
+
+bool Executor::removeWholeRuns(StepCause cause) {
+    const GameShape& shape = state_.shape();
+    bool removed = false;
+    for (int t = 0; t < shape.tableau; ++t) {
+        const int pile = kFirstTableauIndex + t;
+        for (int f = 0; f < shape.foundations; ++f) {
+            const int foundation = kFirstFoundationIndex + f;
+            const int firstCard = state_.rules()[Rule::FoundationFirstCard + f];
+            if (!shape.inPlay[static_cast<size_t>(foundation)] || !edit_.pile(foundation).empty() ||
+                !EndsInWholeRun(edit_.pile(pile), state_.position.cardTable, firstCard)) {
+                continue;
+            }
+            const Pile& source = edit_.pile(pile);
+            const int at = source.size() - kWholeRunCards;
+            std::array<CardNumber, kWholeRunCards> run{};
+            std::copy(source.groups().begin() + at, source.groups().end(), run.begin());
+            for (int i = source.size() - 1; i >= at; --i) edit_.eraseAt(pile, i);
+            for (const CardNumber card : run) edit_.append(foundation, card, true);
+            StepReport report;
+            report.source = PileKind::Tableau;
+            report.cards = kWholeRunCards;
+            made(Move::CardTo(run[0], PileId::Tableau(t + 1), PileId::Foundation(f + 1), kWholeRunCards), cause, report);
+            removed = true;
+            // The pile may end in another whole run (a stock card dealt on an Ace).
+            f = -1;
+        }
+    }
+    return removed;
 }
 
 bool Executor::card(const Move& move, StepCause cause) {

@@ -44,6 +44,10 @@ private:
     void dealStockTopTo(int pile);
     // Sorts the foundation by card number; returns how many cards it holds.
     int reorder(int pile);
+    // Every whole run lying on top of a tableau pile goes to an empty
+    // foundation that takes it, each a part of the move that made it;
+    // true when one went.
+    bool removeWholeRuns(StepCause cause);
     // The common end of every executed move: the face-down tops it
     // uncovered turned (unless autoplay runs), the move counter, the first
     // move's fill; then the listener hears that the step ended.

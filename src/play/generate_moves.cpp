@@ -46,10 +46,12 @@ std::uint16_t RanksOnCard(const PileRules& pile, int a) {
         case BuildCode::UpThenDown: return RankBit(a - 1) | RankBit(a + 1) | RankBit(13);
         default: break;
     }
-    // The common rule: one rank up or down, an Ace and a King next to each other.
+    // The common rule: one rank up or down, an Ace and a King next to each
+    // other (the ways a foundation chooses in play count both).
     std::uint16_t ranks = 0;
-    if (d == BuildDirection::Up || d == BuildDirection::Either) ranks |= a == 13 ? RankBit(1) : RankBit(a + 1);
-    if (d == BuildDirection::Down || d == BuildDirection::Either) ranks |= a == 1 ? RankBit(13) : RankBit(a - 1);
+    if (d != BuildDirection::Down) ranks |= a == 13 ? RankBit(1) : RankBit(a + 1);
+    if (d != BuildDirection::Up) ranks |= a == 1 ? RankBit(13) : RankBit(a - 1);
+    if (static_cast<BuildCode>(pile.build) == BuildCode::AlternateSameOrBelow) ranks |= RankBit(a);
     return ranks;
 }
 
@@ -59,6 +61,7 @@ struct Target {
     PileId pile{};
     bool open = false;
     std::uint16_t ranks = 0;
+    bool fromTableauOnly = false;  // a reserve that takes tableau cards only
 };
 
 class Generator {
@@ -136,9 +139,8 @@ private:
         if (!inPlay(source) || size == 0) return;
         const int t = source.number - 1;
         const int runRule = rules_[Rule::RunRule];
-        const bool linksCount = runRule == RunRule::LinksFollowBuild || runRule == RunRule::LinksInSuit;
-        PileRules links = shape_.tableauRules[static_cast<size_t>(t)];
-        if (runRule == RunRule::LinksInSuit) links.build = static_cast<int>(BuildCode::SameSuit);
+        const bool linksCount = RunLinksCount(runRule);
+        const PileRules links = RunLinkRules(rules_, t);
         const PlaceContext context{state_.position, rules_, source.number, false};
         const bool neighbours = IsGolfGame(shape_.special);
 
@@ -149,8 +151,11 @@ private:
         } else {
             lowest = 0;
         }
+        // Only the top card and the whole pile leave a pile that moves whole.
+        if (runRule == RunRule::WholePile && lowest > 0) lowest = size - 1;
         const auto groups = pile.groups();
         for (int at = lowest; at < size; ++at) {
+            if (runRule == RunRule::WholePile && at > 0 && at < size - 1) continue;
             const int card = pile[at];
             if (card == kNoCard || faces_.IsFaceDown(card)) continue;
             if (neighbours && !NeighbourOfDiscardTop(state_, card)) continue;
@@ -162,13 +167,16 @@ private:
 
     // Foundations, tableau piles, reserves, the waste: which could take a card at all.
     void surveyTargets() {
-        const auto add = [&](PileId pile, bool open, std::uint16_t ranks) {
-            targets_[static_cast<size_t>(count_++)] = {pile, open && shape_.inPlay[static_cast<size_t>(PileIndex(pile))], ranks};
+        const auto add = [&](PileId pile, bool open, std::uint16_t ranks, bool fromTableauOnly = false) {
+            targets_[static_cast<size_t>(count_++)] = {pile, open && shape_.inPlay[static_cast<size_t>(PileIndex(pile))], ranks,
+                                                       fromTableauOnly};
         };
         for (int f = 0; f < shape_.foundations; ++f) {
             const Pile& pile = piles_.foundations[static_cast<size_t>(f)];
             const PileRules& build = shape_.foundationDrop[static_cast<size_t>(f)];
-            add(PileId::Foundation(f + 1), true, pile.empty() ? kAnyRank : RanksOnCard(build, CardRank(pile.top())));
+            // The whole-run foundations take no card from a player.
+            add(PileId::Foundation(f + 1), !IsWholeRunFoundation(build.firstCard),
+                pile.empty() ? kAnyRank : RanksOnCard(build, CardRank(pile.top())));
         }
         firstTableau_ = count_;
         for (int t = 0; t < shape_.tableau; ++t) {
@@ -186,7 +194,8 @@ private:
             const bool empty = piles_.reserves[static_cast<size_t>(r)].empty();
             bool open = empty;
             std::uint16_t ranks = kAnyRank;
-            switch (rules_[Rule::ReserveCode + r]) {
+            const int code = rules_[Rule::ReserveCode + r];
+            switch (code) {
                 case ReserveCode::Never: open = false; break;
                 case ReserveCode::KingsWhileFirstShort:
                     open = firstSize < 3;
@@ -194,9 +203,10 @@ private:
                     break;
                 case ReserveCode::AnyWhileFirstShort: open = firstSize < 5; break;
                 case ReserveCode::FaceCardWhenEmpty: ranks = RankBit(11) | RankBit(12) | RankBit(13); break;
+                case ReserveCode::TableauCardsToEmptyPiles: open = true; break;
                 default: break;
             }
-            add(PileId::Reserve(r + 1), open, ranks);
+            add(PileId::Reserve(r + 1), open, ranks, code == ReserveCode::TableauCardsToEmptyPiles);
         }
         const Pile& waste = piles_.stock[1];
         if (rules_[Rule::WasteExcluded] != kWasteExcluded) {
@@ -211,6 +221,7 @@ private:
         const auto consider = [&](const Target& target) {
             if (!target.open || (target.ranks & rank) == 0) return;
             if (target.pile.kind == PileKind::Reserve) {
+                if (target.fromTableauOnly && source.kind != PileKind::Tableau) return;
                 if (target.pile != source) moves_.push(Move::CardTo(card, source, target.pile, 1));
                 return;
             }

@@ -87,6 +87,31 @@ void StateEditor::clearSelection() {
     while (!state_.selection.empty()) deselectAt(state_.selection.size() - 1);
 }
 
+Journal::Touched Journal::touchedSince(UndoMark mark) const {
+    Touched touched;
+    for (size_t i = mark.size; i < changes_.size(); ++i) {
+        const Change& c = changes_[i];
+        switch (c.op) {
+            case Op::Pushed:
+            case Op::Erased:
+            case Op::Overwritten: touched.piles |= std::uint64_t{1} << c.pile; break;
+            case Op::Turned:
+                if (touched.turnedCount < Touched::kMostTurned) {
+                    touched.turned[static_cast<size_t>(touched.turnedCount++)] = c.card;
+                } else {
+                    touched.manyTurned = true;
+                }
+                break;
+            case Op::Pass:
+            case Op::MoveCounter:
+            case Op::TableauMoves: touched.counters = true; break;
+            case Op::Selected:
+            case Op::Deselected: touched.selection = true; break;
+        }
+    }
+    return touched;
+}
+
 void UndoMove(PlayState& state, Journal& journal, UndoMark mark) {
     auto& changes = journal.changes_;
     PileLists& piles = state.position.piles;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +26,22 @@ public:
     UndoMark mark() const { return {static_cast<std::uint32_t>(changes_.size())}; }
     size_t size() const { return changes_.size(); }
     void clear() { changes_.clear(); }
+
+    // What the changes after a mark touched, for a search that keeps a
+    // position key of its own up to date: the piles whose groups changed
+    // (a bit per PileIndex), the cards turned (the first kMostTurned of
+    // them; more sets `manyTurned`), and whether the counters or the
+    // selection changed.
+    struct Touched {
+        static constexpr int kMostTurned = 16;
+        std::uint64_t piles = 0;
+        std::array<CardNumber, kMostTurned> turned{};
+        int turnedCount = 0;
+        bool manyTurned = false;
+        bool counters = false;
+        bool selection = false;
+    };
+    Touched touchedSince(UndoMark mark) const;
 
 private:
     friend class StateEditor;

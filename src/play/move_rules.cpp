@@ -133,6 +133,11 @@ bool CanPlaceWithLimit(const PlayState& state, int card, PileId from, int at, Pi
         case PileKind::Tableau: {
             if (index >= shape.tableau) return false;
             if (!pile.empty() && state.position.cardTable.IsFaceDown(top)) return false;
+            // A reserve that gathers tableau cards gives them back only to empty piles.
+            if (!pile.empty() && from.kind == PileKind::Reserve &&
+                rules[Rule::ReserveCode + from.number - 1] == ReserveCode::TableauCardsToEmptyPiles) {
+                return false;
+            }
             if (static_cast<BuildCode>(rules[Rule::TableauBuild + index]) == BuildCode::AlternateDown && carried > 1 &&
                 !pile.empty()) {
                 return false;
@@ -155,6 +160,7 @@ bool CanPlaceWithLimit(const PlayState& state, int card, PileId from, int at, Pi
                 case ReserveCode::KingsWhileFirstShort: return CardRank(card) == 13 && firstSize < 3;
                 case ReserveCode::AnyWhileFirstShort: return firstSize < 5;
                 case ReserveCode::FaceCardWhenEmpty: return pile.empty() && IsFaceCard(card);
+                case ReserveCode::TableauCardsToEmptyPiles: return from.kind == PileKind::Tableau;
                 default: return pile.empty();
             }
         }

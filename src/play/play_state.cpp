@@ -82,6 +82,8 @@ void PlayState::setRules(const GameRules& rules) {
     s.special = SpecialGameOf(rules);
     s.selectionPlay = rules[Rule::SelectionPlay] != 0;
     for (int i = 0; i < kPileCount; ++i) s.inPlay[static_cast<size_t>(i)] = PileInPlay(rules, PileOfIndex(i));
+    s.wholeRuns = false;
+    for (int f = 0; f < s.foundations; ++f) s.wholeRuns = s.wholeRuns || IsWholeRunFoundation(rules[Rule::FoundationFirstCard + f]);
     for (int f = 0; f < kFoundationCount; ++f) {
         s.foundationDrop[static_cast<size_t>(f)] = FoundationDropRules(rules, f);
         s.foundationAuto[static_cast<size_t>(f)] = FoundationAutoRules(rules, f);

@@ -94,6 +94,9 @@ struct GameShape {
     int reserves = 0;
     SpecialGame special = SpecialGame::None;
     bool selectionPlay = false;
+    // Some foundation takes whole runs (IsWholeRunFoundation), which the
+    // game moves there as part of the move that completes one.
+    bool wholeRuns = false;
     // Per pile (by PileIndex): does the game show it? A pile it does not
     // show is never a source or a target of a move.
     std::array<bool, kPileCount> inPlay{};

@@ -234,13 +234,14 @@ bool ReservesAreFreeCells(const GameRules& rules) {
     if (reserves == 0) return false;
     for (int r = 0; r < reserves; ++r) {
         if (rules[Rule::ReserveDealCount + r] != 0 || rules[Rule::ReserveDealMode + r] != 0) return false;
-        // Codes 4, 8, 9 and 13 are reserves of other kinds; every other code
-        // takes any one card while the reserve is empty.
+        // Codes 4, 8, 9, 13 and 14 are reserves of other kinds; every other
+        // code takes any one card while the reserve is empty.
         switch (rules[Rule::ReserveCode + r]) {
             case 4:
             case 8:
             case 9:
-            case 13: return false;
+            case 13:
+            case 14: return false;
             default: break;
         }
     }

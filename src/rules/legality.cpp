@@ -121,13 +121,34 @@ bool EmptyPileAccepts(int cardB, int b, const PileRules& pile, const PlaceContex
     return b == e;  // 1 to 13, and any other value as a rank (which may match nothing)
 }
 
+// Direction 3: the way every foundation of that direction goes, set by
+// the first of them to hold a second card; either way before.
+int ChosenDirection(const PlaceContext& context) {
+    const int count = CountParameter(context.rules, Rule::FoundationCount, kFoundationCount);
+    for (int i = 0; i < count; ++i) {
+        if (context.rules[Rule::FoundationDirection + i] != BuildDirection::ChosenByFirstCard) continue;
+        int first = kNoCard;
+        for (const CardNumber card : context.position.piles.foundations[static_cast<size_t>(i)].groups()) {
+            if (card == kNoCard) continue;
+            if (first == kNoCard) {
+                first = card;
+                continue;
+            }
+            return CardRank(card) == CardRank(first) % 13 + 1 ? BuildDirection::Up : BuildDirection::Down;
+        }
+    }
+    return BuildDirection::Either;
+}
+
 // The rule shared by most building codes: the suit filter, then the
 // direction, the foundation wrap and the tableau stop rank.
 bool CommonRule(int cardA, int cardB, int a, int b, const PileRules& pile, const PlaceContext& context) {
     if (a <= 0) return EmptyPileAccepts(cardB, b, pile, context);
     if (!SuitFilterPasses(pile.build, cardA, cardB)) return false;
 
-    const int d = pile.direction;
+    // King and Ace are neighbours both ways, on every rank.
+    if (pile.direction == BuildDirection::EitherWrapping) return b == a % 13 + 1 || a == b % 13 + 1;
+    const int d = pile.direction == BuildDirection::ChosenByFirstCard ? ChosenDirection(context) : pile.direction;
     bool up = false;
     if (d == BuildDirection::Up || d == BuildDirection::Either) {
         // On a foundation a King continues with an Ace unless the foundation starts with Aces.
@@ -137,8 +158,7 @@ bool CommonRule(int cardA, int cardB, int a, int b, const PileRules& pile, const
     if (d == BuildDirection::Either && up) return true;
 
     if (pile.wrap) return a == 1 ? b == 13 && pile.firstCard != 13 : b == a - 1;
-    const bool atStop = a == pile.stopRank || (a == 1 && pile.stopRank >= FirstCard::BalancedAce &&
-                                               pile.stopRank <= FirstCard::ClosedStopAtAceToo);
+    const bool atStop = a == pile.stopRank || (a == 1 && StopsAtAce(pile.stopRank));
     if (atStop && !pile.stopLifted) return false;
     return a == 1 ? b == 13 : b == a - 1;
 }
@@ -197,6 +217,20 @@ bool IsTopCard(const PileLists& piles, int card) {
     return false;
 }
 
+bool EndsInWholeRun(const Pile& pile, const CardTable& faces, int firstCard) {
+    if (!IsWholeRunFoundation(firstCard) || pile.size() < kWholeRunCards || CardRank(pile.top()) != 1) return false;
+    const int king = pile.size() - kWholeRunCards;
+    for (int i = king; i < pile.size(); ++i) {
+        const int card = pile[i];
+        if (!IsCard(card) || faces.IsFaceDown(card) || CardRank(card) != 13 - (i - king)) return false;
+        if (i == king) continue;
+        const int below = pile[i - 1];
+        const bool linked = firstCard == FirstCard::WholeSuit ? SameSuit(below, card) : !SameColour(below, card);
+        if (!linked) return false;
+    }
+    return true;
+}
+
 int CardLocation(const PileLists& piles, int card) {
     if (!IsCard(card)) return kLocationNowhere;
     if (piles.stock[0].contains(card)) return kLocationStock;
@@ -245,6 +279,8 @@ bool CanPlaceOn(int cardA, int cardB, const PileRules& pile, PileId target, bool
     // Only a real card can be laid; without this, rules comparing ranks
     // would take "no card" for a card of rank 0 or -1.
     if (cardA == cardB || !IsCard(cardB)) return false;
+    // The whole-run foundations take no card; the game lays runs there.
+    if (target.kind == PileKind::Foundation && IsWholeRunFoundation(pile.firstCard)) return false;
     const int a = CardRank(cardA);
     const int b = CardRank(cardB);
     const bool onCard = a >= 1;
@@ -321,6 +357,9 @@ bool CanPlaceOn(int cardA, int cardB, const PileRules& pile, PileId target, bool
         case BuildCode::AlternateDown:
             if (onCard) return !SameColour(cardA, cardB) && b == a - 1;
             return CommonRule(cardA, cardB, a, b, pile, context);
+        case BuildCode::AlternateSameOrBelow:
+            if (onCard) return !SameColour(cardA, cardB) && (b == a || b == a - 1);
+            return CommonRule(cardA, cardB, a, b, pile, context);
         default: return CommonRule(cardA, cardB, a, b, pile, context);
     }
 }
@@ -365,11 +404,32 @@ bool FoundationGroupAccepts(int firstCard, int b, const PileLists& piles, const 
     return true;
 }
 
+bool RunLinksCount(int runRule) {
+    return runRule == RunRule::LinksFollowBuild || runRule == RunRule::LinksInSuit ||
+           runRule == RunRule::LinksInColour || runRule == RunRule::WholePile;
+}
+
+PileRules RunLinkRules(const GameRules& rules, int tableau) {
+    PileRules pile = TableauRules(rules, tableau);
+    switch (rules[Rule::RunRule]) {
+        case RunRule::LinksInSuit: pile.build = static_cast<int>(BuildCode::SameSuit); break;
+        case RunRule::LinksInColour:
+            pile.build = static_cast<int>(BuildCode::SameColour);
+            pile.direction = BuildDirection::Down;
+            break;
+        default: break;
+    }
+    return pile;
+}
+
 bool CanMoveRun(std::span<const CardNumber> run, int tableau, const Position& position, const GameRules& rules) {
     const int runRule = rules[Rule::RunRule];
-    if (runRule != RunRule::LinksFollowBuild && runRule != RunRule::LinksInSuit) return true;
-    PileRules pile = TableauRules(rules, tableau);
-    if (runRule == RunRule::LinksInSuit) pile.build = static_cast<int>(BuildCode::SameSuit);
+    if (!RunLinksCount(runRule)) return true;
+    if (runRule == RunRule::WholePile && run.size() > 1) {
+        const Pile* own = TableauAt(position.piles, tableau);
+        if (own == nullptr || CountCards(*own) != static_cast<int>(run.size())) return false;
+    }
+    const PileRules pile = RunLinkRules(rules, tableau);
     // The run lies in pile t, so every upper card comes from there.
     const PlaceContext context{position, rules, tableau + 1, false};
     const PileId target = PileId::Tableau(tableau + 1);
@@ -403,6 +463,19 @@ MoveSizeLimit MoveSizeLimitOf(const PileLists& piles, const GameRules& rules) {
         // An empty destination pile cannot also hold cards on the way there.
         if (emptyTableau == 0) return {emptyReserves + 1, emptyReserves + 1, false};
         return {emptyReserves + emptyTableau + 1, emptyReserves + emptyTableau, false};
+    }
+    if (limitRule == MoveLimit::FreeCellsDoubling) {
+        // Only the empty piles that take any card can hold cards on the way;
+        // an empty target is not one of them.
+        int open = 0;
+        for (int t = 0; t < tableauCount; ++t) {
+            if (HoldsCards(piles.tableau[static_cast<size_t>(t)])) continue;
+            const int accepts = rules[Rule::TableauEmptyAccepts + t];
+            if (accepts == FirstCard::AnyCard || rules[Rule::StopRank] == -1) ++open;
+        }
+        open = std::min(open, 20);
+        const int toCard = (emptyReserves + 1) << open;
+        return {toCard, open > 0 ? toCard / 2 : toCard, false};
     }
     if (limitRule == MoveLimit::FreeCellsAndPilesEven) {
         const int limit = emptyTableau > 0 ? emptyReserves + emptyTableau : emptyReserves + 1;

@@ -25,6 +25,11 @@ inline constexpr int kLocationStock = -99;
 inline constexpr int kLocationWaste = -98;
 inline constexpr int kLocationNowhere = 0;
 
+// Does the pile end in a whole run that a foundation of this first-card
+// value takes: thirteen face-up cards from a King down to an Ace, in one
+// suit (FirstCard::WholeSuit) or in alternate colours (WholeAlternateRun)?
+bool EndsInWholeRun(const Pile& pile, const CardTable& faces, int firstCard);
+
 // The rule values of one pile as they enter the placement check.
 struct PileRules {
     int firstCard = 0;       // E: what the empty pile accepts
@@ -59,6 +64,11 @@ bool CanPlaceOn(int a, int b, const PileRules& pile, PileId target, bool drop, c
 
 // The balance test behind first-card values 81, 84, 85 and building code 29.
 bool FoundationGroupAccepts(int firstCard, int b, const PileLists& piles, const GameRules& rules);
+
+// Whether the move-in-runs rule (parameter 2) looks at the links of a run,
+// and the rules each link is checked with on tableau pile t (0-based).
+bool RunLinksCount(int runRule);
+PileRules RunLinkRules(const GameRules& rules, int tableau);
 
 // The move-in-runs rule (parameter 2) for a run of tableau pile t (0-based),
 // bottom card first.

@@ -1,5 +1,7 @@
 #include "rules/pile_geometry.h"
 
+#include "rules/rule_codes.h"
+
 #include <algorithm>
 
 namespace dravicor {
@@ -189,5 +191,7 @@ bool TableGeometry::tableauSearchedBackwards() const {
     const bool singleRow = model == 1 || model == 14 || model == 15 || rules_[Rule::SingleRowTableau] == 1;
     return !singleRow && model < 51;
 }
+
+bool TableGeometry::reserveCardsTakeable() const { return rules_[Rule::ReserveDrawMode] == kReserveAnyCard; }
 
 }  // namespace dravicor

@@ -52,6 +52,7 @@ public:
     // into the next; the later piles are drawn over it, so the hit test
     // looks at them first.
     bool tableauSearchedBackwards() const override;
+    bool reserveCardsTakeable() const override;
 
     // Cards per row of a grid-spread tableau pile.
     static constexpr int kGridColumns = 10;

@@ -122,7 +122,27 @@ inline constexpr int FromStockOrWaste = 87;
 inline constexpr int RankBelowBase = 91;
 // The rank every started foundation begins with; any rank before.
 inline constexpr int FoundationBase = 92;
+// Foundations: no card is ever laid on them; the game moves a whole run
+// there, thirteen cards from a King down to an Ace, as soon as one lies on
+// top of a tableau pile: in one suit (WholeSuit) or in alternate colours
+// (WholeAlternateRun). As a stop rank they stop building down on an Ace.
+inline constexpr int WholeSuit = 88;
+inline constexpr int WholeAlternateRun = 89;
 }  // namespace FirstCard
+
+// The cards of a whole run, King to Ace.
+inline constexpr int kWholeRunCards = 13;
+
+constexpr bool IsWholeRunFoundation(int firstCard) {
+    return firstCard == FirstCard::WholeSuit || firstCard == FirstCard::WholeAlternateRun;
+}
+
+// Stop ranks (Rule::StopRank) that stop building down on an Ace though
+// they are no rank.
+constexpr bool StopsAtAce(int stopRank) {
+    return (stopRank >= FirstCard::BalancedAce && stopRank <= FirstCard::ClosedStopAtAceToo) ||
+           IsWholeRunFoundation(stopRank);
+}
 
 // What the deal lays on a foundation (Rule::FoundationDealCard; values
 // not named: rank v of the foundation's suit).
@@ -154,6 +174,13 @@ namespace BuildDirection {
 inline constexpr int Down = 0;
 inline constexpr int Up = 1;
 inline constexpr int Either = 2;
+// Foundations: up or down, the same way for every foundation of this
+// value; the first of them to take a card on its first one sets the way.
+inline constexpr int ChosenByFirstCard = 3;
+// Up or down, the ranks turning the corner both ways: a King and an Ace
+// are neighbours whatever the pile starts with, and a tableau pile of
+// this value builds on every rank (no stop rank).
+inline constexpr int EitherWrapping = 4;
 }  // namespace BuildDirection
 
 // Building codes (Rule::FoundationBuild, Rule::TableauBuild): what card B
@@ -190,12 +217,17 @@ enum class BuildCode : std::int16_t {
     UpInSuit = 32,
     NotFromTableauWhileShort = 33,
     AlternateDown = 34,           // alternate colours, b = a - 1; one card at a time onto a card
+    AlternateSameOrBelow = 35,    // alternate colours, b = a or b = a - 1
 };
 
 // Rule::RunRule: which runs move as one.
 namespace RunRule {
 inline constexpr int LinksFollowBuild = 1;
 inline constexpr int LinksInSuit = 10;
+// Each link one rank down in one colour.
+inline constexpr int LinksInColour = 11;
+// As LinksFollowBuild, but only a whole pile moves as one (or its top card alone).
+inline constexpr int WholePile = 20;
 }  // namespace RunRule
 
 // Rule::MoveLimit: how many cards one move carries (a value of 0 or more
@@ -206,6 +238,10 @@ inline constexpr int Unlimited = -1;
 inline constexpr int FreeCellsAndPiles = -5;
 // The free cells and empty piles, without the card itself.
 inline constexpr int FreeCellsAndPilesEven = -6;
+// As many as could be carried one by one with the free cells and the
+// empty tableau piles that take any card: (cells + 1) doubled for each
+// such pile, the target pile left out.
+inline constexpr int FreeCellsDoubling = -7;
 // One card, or a run led by a King.
 inline constexpr int OneOrKingRun = -12;
 }  // namespace MoveLimit
@@ -217,6 +253,9 @@ inline constexpr int Never = 4;
 inline constexpr int KingsWhileFirstShort = 8;    // a King while reserve 1 holds fewer than 3 cards
 inline constexpr int FaceCardWhenEmpty = 9;
 inline constexpr int AnyWhileFirstShort = 13;     // any card while reserve 1 holds fewer than 5 cards
+// Any number of cards, each from a tableau pile; the top card goes only to
+// a foundation or to an empty tableau pile.
+inline constexpr int TableauCardsToEmptyPiles = 14;
 }  // namespace ReserveCode
 
 // Rule::AutoFillEmptyTableau: what fills an empty tableau pile at once.

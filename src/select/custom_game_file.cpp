@@ -47,9 +47,10 @@ std::string Where(size_t record, size_t firstLine) {
 
 // Checks one record's lines; the reason it is damaged, or nothing.
 std::optional<std::string> ReadRecord(const std::vector<std::string>& lines, size_t first, CustomGame& game) {
+    // The last record may lack reserved empty lines (an editor that drops
+    // blank lines at the end of a file); its two lines are all it holds.
     const size_t available = lines.size() - first;
-    if (available < static_cast<size_t>(kCustomRecordLines))
-        return "is incomplete: " + std::to_string(available) + " of 30 lines";
+    if (available < 2) return "is incomplete: " + std::to_string(available) + " of 30 lines";
     const std::string& head = lines[first];
     if (head.size() < 4 + kCustomNameWidth + 4)
         return "has a first line of " + std::to_string(head.size()) + " characters, not 58";
@@ -183,6 +184,9 @@ CustomGameFileContents ParseCustomGames(std::string_view content) {
                                         "; it is skipped.");
             continue;
         }
+        // A base no record carries (its game deleted or damaged) stays
+        // taken too: a new game under that code would become this one's base.
+        if (game.baseCode >= kFirstCustomCode) contents.usedCodes.push_back(game.baseCode);
         records.push_back({std::move(game), first});
     }
     // A base that is itself customized (the file of an older version)
@@ -205,6 +209,7 @@ CustomGameFileContents ParseCustomGames(std::string_view content) {
         contents.games.push_back(std::move(game));
     }
     std::sort(contents.usedCodes.begin(), contents.usedCodes.end());
+    contents.usedCodes.erase(std::unique(contents.usedCodes.begin(), contents.usedCodes.end()), contents.usedCodes.end());
     return contents;
 }
 
@@ -220,7 +225,10 @@ std::optional<int> NextFreeCustomCode(const CustomGameFileContents& contents) {
 
 std::optional<std::string> CheckCustomGameName(std::string_view name, const GameList& list,
                                                const std::vector<CustomGame>& customGames) {
-    const std::string_view wanted = Trim(name);
+    // The name as its record will keep it: control characters count as
+    // the blanks they become.
+    const std::string kept = RecordName(name);
+    const std::string_view wanted = kept;
     if (wanted.size() < 3) return std::string(kNameTooShort);
     const NoCustomGames none;
     for (const auto& line : list.lines) {
@@ -371,7 +379,7 @@ bool CustomGameFile::remove(int code, SettingsRecord& settings) {
             CustomGame read;
             if (ReadRecord(lines, first, read) || read.code != code) continue;
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
-                        lines.begin() + static_cast<std::ptrdiff_t>(first + kCustomRecordLines));
+                        lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), first + kCustomRecordLines)));
             found = true;
             break;
         }

@@ -54,7 +54,8 @@ std::string FormatCustomRecord(int code, std::string_view name, int baseCode, co
 
 // What a reading of the file found: the valid records in file order, a
 // message for every record that was skipped, and every code a record
-// carries (damaged ones included, so that a new game never reuses it).
+// carries or names as its base (damaged ones included, so that a new game
+// never reuses it), sorted, each once.
 struct CustomGameFileContents {
     std::vector<CustomGame> games;
     std::vector<std::string> problems;

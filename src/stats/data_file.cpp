@@ -1,46 +1,26 @@
 #include "stats/data_file.h"
+
+#include "common/folder_lock.h"
 #include "common/product.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
-#include <thread>
 #include <unistd.h>
 
 namespace dravicor {
 
-namespace {
-}
-
-// An exclusive advisory lock on the data folder, held while it lives. The
-// folder is locked rather than the file because the file itself is replaced
-// by every update.
-class DataFiles::Lock {
+// The data folder's lock; the folder is created first when it is missing.
+class DataFiles::Lock : public FolderLock {
 public:
-    Lock(const std::filesystem::path& folder, std::chrono::milliseconds patience) {
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
-        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ < 0) return;
-        const auto deadline = std::chrono::steady_clock::now() + patience;
-        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            if (std::chrono::steady_clock::now() >= deadline) {
-                ::close(fd_);
-                fd_ = -1;
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    }
-    ~Lock() {
-        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
-    }
-    Lock(const Lock&) = delete;
-    Lock& operator=(const Lock&) = delete;
-    bool held() const { return fd_ >= 0; }
+    Lock(const std::filesystem::path& folder, std::chrono::milliseconds patience)
+        : FolderLock(CreatedFolder(folder), patience) {}
 
 private:
-    int fd_ = -1;
+    static const std::filesystem::path& CreatedFolder(const std::filesystem::path& folder) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        return folder;
+    }
 };
 
 std::optional<std::string> DataFiles::read(std::string_view name) const { return ReadWholeFile(path(name)); }
@@ -160,6 +140,9 @@ bool DataFiles::append(std::string_view name, std::string_view lines) {
         if (ok) rest.remove_prefix(static_cast<size_t>(written));
     }
     ok = ok && !failFlush && ::fdatasync(fd) == 0;
+    // A write cut short (a full disk) takes back what it wrote, so the file
+    // ends with its last complete line as before.
+    if (!ok && ::ftruncate(fd, keep) == 0) ::fdatasync(fd);
     ::close(fd);
     if (!ok) messages_.showMessage("Error writing file: " + file.string(), kProductName, MessageIcon::Information);
     return ok;
@@ -172,9 +155,12 @@ void DataFiles::removeStaleTemporaries() {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(dataDir_, ec)) {
         const std::string name = entry.path().filename().string();
-        // The temporary files of ReplaceFileAtomically: "<file>.rpl" and six characters.
+        // The temporary files of ReplaceFileAtomically: "<file>.rpl" and six
+        // characters. Every writer of the folder's files holds the lock while
+        // its temporary file exists (the configuration file's as well).
         const auto mark = name.rfind(".rpl");
-        if (mark != std::string::npos && name.size() == mark + 4 + 6 && name.rfind("STAT", 0) == 0) {
+        if (mark != std::string::npos && name.size() == mark + 4 + 6 && mark >= 4 &&
+            name.compare(mark - 4, 4, ".DAT") == 0) {
             std::filesystem::remove(entry.path(), ec);
         }
     }

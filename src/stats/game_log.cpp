@@ -75,10 +75,15 @@ std::vector<std::string> FilterGameLog(const std::vector<std::string>& lines, st
     return kept;
 }
 
+std::string_view CompleteLogLines(std::string_view content) {
+    const auto end = content.rfind('\n');
+    return end == std::string_view::npos ? std::string_view() : content.substr(0, end + 1);
+}
+
 std::vector<std::string> ReadGameLog(const DataFiles& files) {
     const auto content = files.read(kGameLogFile);
     if (!content) return {};
-    return SplitLines(*content);
+    return SplitLines(CompleteLogLines(*content));
 }
 
 }  // namespace dravicor

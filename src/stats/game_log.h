@@ -35,7 +35,11 @@ inline constexpr std::string_view kAllGames = "[All games]";
 std::vector<std::string> FilterGameLog(const std::vector<std::string>& lines, std::string_view player,
                                        std::string_view gameName);
 // The lines of the log in file order, oldest first (none when it is missing).
+// A last line without its line end is the torn tail of an append that was
+// cut short: it is no deal, and the next append cuts it off.
 std::vector<std::string> ReadGameLog(const DataFiles& files);
+// The log's bytes up to and including its last line end.
+std::string_view CompleteLogLines(std::string_view content);
 
 // The characters of a log line from a 1-based column for a width; shorter,
 // or empty, where the line ends early.

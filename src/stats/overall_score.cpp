@@ -32,7 +32,6 @@ constexpr std::array<int, kTotalDigits> kTotalTimePositions = {2, 4, 6, 8, 10, 1
 constexpr size_t kCheckLength = 12;  // N (4) + checksum (8)
 constexpr size_t kCheckSumWidth = 8;
 
-constexpr size_t kGameLength = 16;
 constexpr size_t kGameBody = 10;  // what the checksum in 11-16 covers
 constexpr size_t kGameDigits = 6;
 constexpr size_t kGameSumWidth = 6;
@@ -47,10 +46,16 @@ constexpr size_t kDefaultZeros = 30;
 
 std::string FourDigits(int number) { return FormatField(number, 4); }
 
-std::string TrimBlanksRight(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return std::string(text);
+}  // namespace
+
+std::string OverallScoreSection(std::string_view player) {
+    while (!player.empty() && player.back() == ' ') player.remove_suffix(1);
+    std::string section(player);
+    std::replace(section.begin(), section.end(), ']', ')');
+    return section;
 }
+
+namespace {
 
 // An optional minus followed by digits; nothing for anything else.
 std::optional<long long> ParseNumber(std::string_view text) {
@@ -218,7 +223,7 @@ long long OverallChecksum(std::string_view text) {
 
 bool UpdateOverallScore(DataFiles& files, Messages& messages, int gameCode, std::string_view player,
                         long long seconds, long long score, int catalogueSize, std::mt19937* random) {
-    const std::string section = TrimBlanksRight(player);
+    const std::string section = OverallScoreSection(player);
     const std::string n = FourDigits(catalogueSize);
     const PlayerKeys keys(n);
     const std::string g = FourDigits(gameCode);
@@ -319,7 +324,7 @@ std::vector<OverallDetail> ReadOverallDetails(DataFiles& files, Messages& messag
         ReportSpoiledOverallScores(files, messages);
         return {};
     }
-    const std::string section = TrimBlanksRight(player);
+    const std::string section = OverallScoreSection(player);
     std::vector<OverallDetail> details;
     details.reserve(gameCodes.size());
     for (const int code : gameCodes) {

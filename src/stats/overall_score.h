@@ -16,6 +16,10 @@ std::string ScrambleOverall(std::string_view text, std::string_view key = kOvera
 std::string UnscrambleOverall(std::string_view text, std::string_view key = kOverallKey);
 long long OverallChecksum(std::string_view text);
 
+// A player's section: the name without trailing blanks, a "]" written as
+// ")" since a header's name ends at its first "]".
+std::string OverallScoreSection(std::string_view player);
+
 struct OverallRank {
     std::string player;
     long long score = 0;

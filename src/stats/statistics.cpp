@@ -73,7 +73,7 @@ std::string KeepUnclearedLogLines(std::string_view content, int gameCode, std::s
                                   bool allGames) {
     std::string kept;
     kept.reserve(content.size());
-    for (const auto& line : SplitLines(content)) {
+    for (const auto& line : SplitLines(CompleteLogLines(content))) {
         const std::string_view lineGame = GameLogColumn(line, kGameLogGameColumn, 4);
         long long lineCode = 0;
         const bool gameMatches =
@@ -124,9 +124,16 @@ StatRecord StatRecord::FromText(std::string_view text) {
 
 std::string GameSection(int gameCode) { return FormatField(gameCode, 4); }
 
+std::string StatisticsKey(std::string_view player) {
+    std::string key = TrimmedRight(player);
+    std::replace(key.begin(), key.end(), '=', ':');
+    if (!key.empty() && key.front() == '[') key.front() = '(';
+    return key;
+}
+
 bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won) {
     const std::string section = GameSection(static_cast<int>(settings.getNumber(Field::CurrentGame)));
-    const std::string player = TrimmedRight(settings.get(Field::CurrentPlayer));
+    const std::string player = StatisticsKey(settings.get(Field::CurrentPlayer));
     const long long score = settings.getNumber(Field::CurrentScore);
 
     const bool written = files.changeSections(kStatisticsFile, [&](SectionDocument& document) {
@@ -161,13 +168,13 @@ bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won) {
 StatisticsView ReadStatistics(const DataFiles& files, const SettingsRecord& settings, int gameCode,
                               std::string_view player) {
     StatisticsView view;
-    const std::string key = TrimmedRight(player);
     if (const auto document = files.readSections(kStatisticsFile)) {
-        if (const auto stored = document->ReadValue(GameSection(gameCode), key)) {
+        if (const auto stored = document->ReadValue(GameSection(gameCode), StatisticsKey(player))) {
             view.record = StatRecord::FromText(*stored);
         }
     }
-    if (key == TrimmedRight(settings.get(Field::CurrentPlayer)) && gameCode == settings.getNumber(Field::CurrentGame)) {
+    if (TrimmedRight(player) == TrimmedRight(settings.get(Field::CurrentPlayer)) &&
+        gameCode == settings.getNumber(Field::CurrentGame)) {
         view.runWon = static_cast<int>(settings.getNumber(Field::RunWon));
         view.runLost = static_cast<int>(settings.getNumber(Field::RunLost));
     }
@@ -175,7 +182,8 @@ StatisticsView ReadStatistics(const DataFiles& files, const SettingsRecord& sett
 }
 
 bool ClearStatistics(DataFiles& files, int gameCode, std::string_view player, bool allPlayers, bool allGames) {
-    const std::string key = TrimmedRight(player);
+    const std::string key = StatisticsKey(player);
+    const std::string logPlayer = TrimmedRight(player);
     const std::string section = GameSection(gameCode);
     const std::string zero = StatRecord{}.ToText();
 
@@ -207,7 +215,7 @@ bool ClearStatistics(DataFiles& files, int gameCode, std::string_view player, bo
     }
 
     const bool logOk = ChangeExisting(files, kGameLogFile, [&](std::string& content) {
-        content = KeepUnclearedLogLines(content, gameCode, key, allPlayers, allGames);
+        content = KeepUnclearedLogLines(content, gameCode, logPlayer, allPlayers, allGames);
         return true;
     });
     return ok && logOk;
@@ -226,6 +234,8 @@ bool RenamePlayerInDataFiles(DataFiles& files, std::string_view oldName, std::st
     // The statistics: every player line keyed by the old name, in every
     // section but the version section, whose one line is no player's.
     const bool statsOk = ChangeExistingSections(files, kStatisticsFile, [&](SectionDocument& document) {
+        const std::string fromKey = StatisticsKey(from);
+        const std::string toKey = StatisticsKey(to);
         bool inVersion = false;
         for (auto& line : document.lines()) {
             if (!line.empty() && line.front() == '[') {
@@ -235,7 +245,7 @@ bool RenamePlayerInDataFiles(DataFiles& files, std::string_view oldName, std::st
             }
             if (inVersion) continue;
             const auto key = KeyOf(line);
-            if (key && *key == from) line.replace(0, key->size(), to);
+            if (key && *key == fromKey) line.replace(0, key->size(), toKey);
         }
         return true;
     });
@@ -244,7 +254,9 @@ bool RenamePlayerInDataFiles(DataFiles& files, std::string_view oldName, std::st
     const std::string paddedTo = PadRight(to, kGameLogPlayerWidth);
     const auto replaceColumn = [&](std::string_view name, size_t column) {
         return ChangeExisting(files, name, [&](std::string& content) {
-            SectionDocument lines = SectionDocument::Parse(content);
+            // A torn last line of the log stays out, as its next append would cut it.
+            SectionDocument lines =
+                SectionDocument::Parse(name == kGameLogFile ? CompleteLogLines(content) : std::string_view(content));
             lines.ReplaceInLines(column, paddedFrom, paddedTo);
             content = lines.Serialize();
             return true;

@@ -38,6 +38,10 @@ struct StatisticsView {
 
 // The statistics section of a game: its code in four digits ("0001").
 std::string GameSection(int gameCode);
+// The key of a player's record: the name without trailing blanks, an "="
+// written as ":" and a "[" at its start as "(", since either would make the
+// line read as another player's or as a section header.
+std::string StatisticsKey(std::string_view player);
 
 // Counts a finished deal for the settings record's current game and player
 // (with its current score) and its run counters. False when the file could

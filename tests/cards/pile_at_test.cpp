@@ -23,6 +23,8 @@ public:
     void place(PileId id, Point origin) { origins_[Key(id)] = origin; }
     void setFan(TableauFan fan) { fan_ = fan; }
     void setBackwards(bool backwards) { backwards_ = backwards; }
+    // Reserves fanned to the right, as a bouquet is shown.
+    void setReservesTakeable(bool takeable) { reservesTakeable_ = takeable; }
 
     Size cardSize() const override { return kCard; }
     Point pileOrigin(PileId pile) const override {
@@ -31,6 +33,9 @@ public:
     }
     Point cardPosition(PileId pile, int skip) const override {
         const Point origin = pileOrigin(pile);
+        if (pile.kind == PileKind::Reserve) {
+            return {origin.x + std::max(0, piles_.pile(pile).size() - 1 - skip) * kStep, origin.y};
+        }
         if (pile.kind != PileKind::Tableau || fan_ == TableauFan::None) return origin;
         const int index = std::max(0, piles_.pile(pile).size() - 1 - skip);
         switch (fan_) {
@@ -44,6 +49,7 @@ public:
     }
     TableauFan tableauFan() const override { return fan_; }
     bool tableauSearchedBackwards() const override { return backwards_; }
+    bool reserveCardsTakeable() const override { return reservesTakeable_; }
 
 private:
     static std::pair<int, int> Key(PileId id) { return {static_cast<int>(id.kind), id.number}; }
@@ -52,6 +58,7 @@ private:
     std::map<std::pair<int, int>, Point> origins_;
     TableauFan fan_ = TableauFan::None;
     bool backwards_ = false;
+    bool reservesTakeable_ = false;
 };
 
 void Fill(PileLists& piles, PileId id, std::initializer_list<int> cards) {
@@ -113,6 +120,21 @@ TEST(PileAt, GridPilesAreHitOnEveryCard) {
     hit = PileAt({71 + 5, 96 + 5}, piles, geometry);
     EXPECT_EQ(hit.pileName, "Fila2");
     EXPECT_EQ(hit.card, 20);
+}
+
+// A fanned reserve gives its top card to any press, unless the game lets
+// every reserve card be taken: then the card under the point.
+TEST(PileAt, ReserveCardUnderThePointWhenEveryCardIsTakeable) {
+    PileLists piles;
+    Fill(piles, PileId::Reserve(1), {31, 32, 33});
+    FakeGeometry geometry(piles);
+    geometry.place(PileId::Reserve(1), {0, 0});
+    for (const bool takeable : {false, true}) {
+        geometry.setReservesTakeable(takeable);
+        EXPECT_EQ(PileAt({5, 5}, piles, geometry).card, takeable ? 31 : 33);
+        EXPECT_EQ(PileAt({kStep + 5, 5}, piles, geometry).card, takeable ? 32 : 33);
+        EXPECT_EQ(PileAt({2 * kStep + 60, 5}, piles, geometry).card, 33);
+    }
 }
 
 TEST(PileAt, NothingUnderThePoint) {

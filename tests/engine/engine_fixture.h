@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "common/settings_record.h"
 #include "engine/engine.h"
@@ -114,5 +115,16 @@ inline constexpr int Hearts(int rank) { return rank; }
 inline constexpr int Diamonds(int rank) { return 13 + rank; }
 inline constexpr int Clubs(int rank) { return 26 + rank; }
 inline constexpr int Spades(int rank) { return 39 + rank; }
+
+// The codes of every game of the built catalogue, in code order.
+inline std::vector<int> CatalogueGameCodes() {
+    GameList list;
+    if (!LoadGameList(BuiltCatalogue(), list)) return {};
+    std::vector<int> codes;
+    for (int code = 0; code < 1000; ++code) {
+        if (GameFamilyOf(list, code) >= 0) codes.push_back(code);
+    }
+    return codes;
+}
 
 }  // namespace dravicor::test

@@ -1,4 +1,5 @@
 #include "rules/legality.h"
+#include "rules/rule_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -236,9 +237,31 @@ TEST_F(LegalityCommonRule, DirectionDownUpEitherAndNone) {
     EXPECT_TRUE(Place(five, six, Rules(0, 0, 2, 2)));
     EXPECT_TRUE(Place(five, four, Rules(0, 0, 2, 2)));
     EXPECT_FALSE(Place(five, Card(kSpades, 7), Rules(0, 0, 2, 2)));
-    // A direction code outside 0-2 builds neither way.
-    EXPECT_FALSE(Place(five, six, Rules(0, 0, 3, 2)));
-    EXPECT_FALSE(Place(five, four, Rules(0, 0, 3, 2)));
+    // A direction code outside 0-4 builds neither way.
+    EXPECT_FALSE(Place(five, six, Rules(0, 0, 5, 2)));
+    EXPECT_FALSE(Place(five, four, Rules(0, 0, 5, 2)));
+}
+
+TEST_F(LegalityCommonRule, WrapBothWaysAndTheChosenDirection) {
+    const int king = Card(kClubs, 13);
+    const int ace = Card(kHearts, 1);
+    // Direction 4: King and Ace next to each other both ways, whatever the start.
+    for (const int first : {1, 13, -1}) {
+        EXPECT_TRUE(Place(king, ace, Rules(first, 0, BuildDirection::EitherWrapping, 2))) << first;
+        EXPECT_TRUE(Place(ace, king, Rules(first, 0, BuildDirection::EitherWrapping, 2))) << first;
+    }
+    EXPECT_FALSE(Place(king, Card(kHearts, 2), Rules(1, 0, BuildDirection::EitherWrapping, 2)));
+    // Direction 3: either way until a foundation holds two cards, then its way.
+    rules.set(Rule::FoundationCount, 2);
+    rules.set(Rule::FoundationDirection, BuildDirection::ChosenByFirstCard);
+    rules.set(Rule::FoundationDirection + 1, BuildDirection::ChosenByFirstCard);
+    const PileRules chosen = Rules(-1, 0, BuildDirection::ChosenByFirstCard, 2);
+    const int five = Card(kSpades, 5);
+    EXPECT_TRUE(Place(five, Card(kHearts, 6), chosen, PileId::Foundation(2)));
+    EXPECT_TRUE(Place(five, Card(kHearts, 4), chosen, PileId::Foundation(2)));
+    Fill(PileId::Foundation(1), {Card(kClubs, 9), Card(kClubs, 8)});
+    EXPECT_FALSE(Place(five, Card(kHearts, 6), chosen, PileId::Foundation(2)));
+    EXPECT_TRUE(Place(five, Card(kHearts, 4), chosen, PileId::Foundation(2)));
 }
 
 TEST_F(LegalityCommonRule, SuitFiltersOfTheCodes) {
@@ -256,7 +279,7 @@ TEST_F(LegalityCommonRule, SuitFiltersOfTheCodes) {
     EXPECT_TRUE(Place(fiveHearts, fourDiamonds, Rules(0, 0, 0, 21)));
     EXPECT_FALSE(Place(fiveHearts, fourHearts2, Rules(0, 0, 0, 21)));
     // Codes without a filter of their own, listed or not.
-    for (const int code : {2, 8, 9, 10, 13, 22, 35, 99, -3}) {
+    for (const int code : {2, 8, 9, 10, 13, 22, 36, 99, -3}) {
         EXPECT_TRUE(Place(fiveHearts, fourClubs, Rules(0, 0, 0, code))) << code;
         EXPECT_TRUE(Place(fiveHearts, fourHearts2, Rules(0, 0, 0, code))) << code;
         EXPECT_FALSE(Place(fiveHearts, Card(kClubs, 3), Rules(0, 0, 0, code))) << code;
@@ -787,7 +810,7 @@ TEST_F(LegalityMoveRun, RunRule10AsksForOneSuit) {
 
 TEST_F(LegalityMoveRun, OtherRunRulesLetEveryRunMove) {
     rules.set(Rule::TableauBuild, 4);
-    for (const int value : {0, 2, 11, -1}) {
+    for (const int value : {0, 2, 12, -1}) {
         rules.set(Rule::RunRule, value);
         EXPECT_TRUE(Run({Card(kHearts, 2), Card(kSpades, 9), Card(kHearts, 2, 1)}, 0)) << value;
     }
@@ -810,6 +833,39 @@ TEST_F(LegalityMoveCount, OneCardOrAKingLedRun) {
     EXPECT_FALSE(Count(2, false, Card(kHearts, 12)));
     EXPECT_TRUE(Count(5, true, Card(kClubs, 13, 1)));
     EXPECT_FALSE(Count(0, false));
+}
+
+TEST_F(LegalityMoveCount, DoublingFreeCellLimit) {
+    // Two empty cells of four, one empty pile that takes any card: 3 x 2 to
+    // a card, 3 to the empty pile itself.
+    rules.set(Rule::TableauCount, 3);
+    rules.set(Rule::ReserveCount, 4);
+    rules.set(Rule::MoveLimit, MoveLimit::FreeCellsDoubling);
+    for (int t = 0; t < 3; ++t) rules.set(Rule::TableauEmptyAccepts + t, FirstCard::AnyCard);
+    Fill(PileId::Tableau(1), {1});
+    Fill(PileId::Tableau(2), {2});
+    Fill(PileId::Reserve(1), {4});
+    Fill(PileId::Reserve(2), {5});
+    EXPECT_TRUE(Count(6, false));
+    EXPECT_FALSE(Count(7, false));
+    EXPECT_TRUE(Count(3, true));
+    EXPECT_FALSE(Count(4, true));
+    // An empty pile that takes only Kings holds nothing on the way.
+    rules.set(Rule::TableauEmptyAccepts + 2, 13);
+    EXPECT_TRUE(Count(3, false));
+    EXPECT_FALSE(Count(4, false));
+}
+
+TEST_F(LegalityMoveRun, OneColourAndWholePileRuns) {
+    rules.set(Rule::TableauBuild, 2);
+    rules.set(Rule::RunRule, RunRule::LinksInColour);
+    EXPECT_TRUE(Run({Card(kSpades, 9), Card(kClubs, 8)}, 0));
+    EXPECT_FALSE(Run({Card(kSpades, 9), Card(kHearts, 8)}, 0));
+    rules.set(Rule::RunRule, RunRule::WholePile);
+    Fill(PileId::Tableau(1), {Card(kHearts, 9), Card(kSpades, 8), Card(kHearts, 7)});
+    EXPECT_TRUE(Run({Card(kHearts, 9), Card(kSpades, 8), Card(kHearts, 7)}, 0));
+    EXPECT_FALSE(Run({Card(kSpades, 8), Card(kHearts, 7)}, 0));
+    EXPECT_TRUE(Run({Card(kHearts, 7)}, 0));
 }
 
 TEST_F(LegalityMoveCount, FreeCellLimits) {

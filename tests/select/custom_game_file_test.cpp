@@ -423,19 +423,22 @@ TEST(CustomGameParse, ARepeatedCodeIsSkipped) {
 TEST_F(CustomGameFileTest, ATruncatedFileIsReadAndAddedTo) {
     const std::string whole = Text(kHeader) + Record("8000", "Whole", "0000", "0010010");
     const std::string cut = Record("8001", "Cut Short", "0001", "0010010").substr(0, 70);
+    // The last record lacks reserved empty lines, not what it holds.
     store(whole + cut);
     const auto contents = custom.load();
-    ASSERT_EQ(contents.games.size(), 1u);
-    ASSERT_EQ(contents.problems.size(), 1u);
-    EXPECT_EQ(contents.problems[0], "Customized game record 2 (line 31) is incomplete: 3 of 30 lines; it is skipped.");
-    // The damaged record keeps its code from a new game; the new record
-    // starts at the next record boundary.
+    ASSERT_EQ(contents.games.size(), 2u);
+    EXPECT_EQ(contents.games[1].name, "Cut Short");
+    // The new record starts at the next record boundary.
     EXPECT_EQ(add("After The Cut", 0, {1, 1, 0}), 8002);
     const auto lines = SplitLines(stored());
     ASSERT_EQ(lines.size(), 91u);
     EXPECT_EQ(lines[61].substr(0, 17), "8002After The Cut");
     EXPECT_EQ(custom.find(8002)->name, "After The Cut");
-    EXPECT_EQ(custom.find(8001)->name, "Cut Short");  // its lines are complete now
+    EXPECT_EQ(custom.find(8001)->name, "Cut Short");
+    // A record cut inside its first line is skipped.
+    store(whole + cut.substr(0, 40));
+    ASSERT_EQ(custom.load().problems.size(), 1u);
+    EXPECT_EQ(custom.load().problems[0], "Customized game record 2 (line 31) is incomplete: 1 of 30 lines; it is skipped.");
 }
 
 TEST_F(CustomGameFileTest, GarbageFilesNeverCrash) {

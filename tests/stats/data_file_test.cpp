@@ -216,16 +216,17 @@ TEST_F(DataFilesTest, RemoveDeletesTheFile) {
 namespace dravicor {
 namespace {
 
-TEST(DataFilesCleanUp, StaleTemporariesOfTheRecordsGoOthersStay) {
+TEST(DataFilesCleanUp, StaleTemporariesOfTheDataFilesGoOthersStay) {
     test::TempDir dir;
     test::FakePlatform platform;
-    for (const char* name : {"STAT.DAT", "STAT.DAT.rplAb12Cd", "STAT_LOG.DAT.rpl000000", "CFG.DAT.rplxyzxyz", "STAT.DAT.rpl1"}) {
+    for (const char* name : {"STAT.DAT", "STAT.DAT.rplAb12Cd", "STAT_LOG.DAT.rpl000000", "CFG.DAT.rplxyzxyz",
+                             "STAT.DAT.rpl1", "notes.txt.rplabcdef"}) {
         test::WriteFile(dir / name, "x");
     }
     DataFiles files(dir.path(), platform);
     files.removeStaleTemporaries();
     EXPECT_EQ(test::FolderEntries(dir.path()),
-              (std::vector<std::string>{"CFG.DAT.rplxyzxyz", "STAT.DAT", "STAT.DAT.rpl1"}));
+              (std::vector<std::string>{"STAT.DAT", "STAT.DAT.rpl1", "notes.txt.rplabcdef"}));
 }
 
 }  // namespace

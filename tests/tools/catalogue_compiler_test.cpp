@@ -64,7 +64,7 @@ TEST(GameSource, EveryKindOfMistakeIsReportedWithItsLine) {
     const auto with = [&](const std::string& line) { return line + "\n" + base; };
     ExpectOneError(with("FoundationCont 4"), 1, "unknown parameter \"FoundationCont\"");
     ExpectOneError(with("MoveLimit lots"), 1, "whole number");
-    ExpectOneError(with("FoundationDirection[0] 3"), 1, "outside 0 to 2");
+    ExpectOneError(with("FoundationDirection[0] 5"), 1, "outside 0 to 4");
     ExpectOneError(with("TableauDealCount[2] 1"), 1, "beyond the game's 2 tableau piles");
     ExpectOneError(with("TableauDealCount[26] 1"), 1, "beyond the 26 tableau piles");
     ExpectOneError(with("ReserveDealCount[0..1] 4"), 1, "beyond the game's 1 reserves");

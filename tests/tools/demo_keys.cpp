@@ -26,7 +26,8 @@ struct Table {
         engine.setGame(code, rules);
         settings.put(Field::CurrentGame, FormatField(code, Field::CurrentGame.width));
         settings.put(Field::CurrentGameNumber, number);
-        engine.SetAutoplay(engine.autoplayEnabled());
+        // The recorder plays the solver's line with autoplay off.
+        engine.SetAutoplay(false);
         return engine.StartGame(true, false, 0, !shown);
     }
     std::vector<std::string> snapshot() const { return BuildSnapshot(engine.position()); }
@@ -52,6 +53,13 @@ public:
         if (!goToCard(move.drag.card) || !press(KeyCommand::Activate)) return false;
         // A card the press took straight to the discard pile is not in hand.
         if (!keys_.carrying()) return true;
+        // Into a gap of its own row: the focus leaves the card in hand for
+        // another card of the row.
+        if (keys_.focus() && keys_.focus()->pile == move.drag.target) {
+            for (const CardNumber other : engine_.position().piles.pile(move.drag.target).groups()) {
+                if (other != kNoCard && other != move.drag.card) return goTo({move.drag.target, other}) && press(KeyCommand::Activate);
+            }
+        }
         return goTo({move.drag.target, kNoCard}) && press(KeyCommand::Activate);
     }
 
@@ -119,7 +127,9 @@ DemoByKeys FollowDemo(const GameRules& rules, const SavedGame& demo,
         // Autoplay after a shown deal may have been ahead; the positions
         // meet again after the first step.
         if (played.snapshot() != recorded.snapshot()) {
-            result.error = where + "the keys did not make the recorded move";
+            result.error = where + "the keys did not make the recorded move" +
+                           (found->stock ? std::string(" (stock)")
+                                         : " (" + CardText(found->drag.card) + " to " + PileName(found->drag.target) + ")");
             return result;
         }
     }

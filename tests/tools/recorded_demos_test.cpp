@@ -77,7 +77,7 @@ TEST_F(RecordedDemos, EachLoadsWonAndReplaysFromItsDeal) {
 
 TEST_F(RecordedDemos, AGameNotWonWithinTheBudgetGetsNoFile) {
     TempDir folder;
-    const DemoRecord record = RecordDemo(BuiltCatalogue(), kFortyThieves, folder.path(), {2, {50, 400}});
+    const DemoRecord record = RecordDemo(BuiltCatalogue(), kFortyThieves, folder.path(), {2, 50, 50});
     EXPECT_EQ(record.gameNumber, 0);
     EXPECT_EQ(record.dealsTried, 2);
     EXPECT_GE(record.positions, 100);

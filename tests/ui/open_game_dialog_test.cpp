@@ -120,7 +120,7 @@ TEST_F(OpenGameDialogTest, FirstShowingOpensTheRememberedFolderAtTheCurrentGame)
         // Every game of the Klondike family, and nothing else.
         const GameList& games = program().gameList();
         int klondikes = 0;
-        for (size_t code = 0; code < games.lines.size(); ++code) klondikes += GameFamilyOf(games, static_cast<int>(code)) == 5;
+        for (const int code : ListedGameCodes(games)) klondikes += GameFamilyOf(games, code) == 5;
         EXPECT_EQ(current->parent()->childCount(), klondikes);
         EXPECT_EQ(label("lblGameName"), QStringLiteral("Klondike"));
         EXPECT_EQ(label("lblDecks"), QStringLiteral("1"));

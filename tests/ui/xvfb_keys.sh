@@ -37,10 +37,10 @@ echo "game $code, number $number: ${#keys[@]} keys"
 
 program_dir=$(mktemp -d -t dravicor-keys.XXXXXX)
 cp -r "$built/GAMES.DAT" "$built/KVR.RGF" "$built/Images" "$program_dir/"
-# Autoplay on, as the demo was recorded; no flights, no animated deal, no
+# Autoplay off, as the demo was recorded; no flights, no animated deal, no
 # celebration, no questions, so that every key finds the table at rest.
 mkdir -p "$program_dir/DATA"
-printf '[Preference]\r\nGame=%s\r\nAutoPlay=Y\r\nSpeed_Move_Card=0\r\nDeal_Animation=N\r\nSounds_Enabled=N\r\nBackground_def=Y\r\nWinning_Animation=N\r\nRedeal_Animation=N\r\nTips_StartUp=N\r\nConfirmEnterHiScores=N\r\n' \
+printf '[Preference]\r\nGame=%s\r\nAutoPlay=N\r\nSpeed_Move_Card=0\r\nDeal_Animation=N\r\nSounds_Enabled=N\r\nBackground_def=Y\r\nWinning_Animation=N\r\nRedeal_Animation=N\r\nTips_StartUp=N\r\nConfirmEnterHiScores=N\r\n' \
     "$code" >"$program_dir/DATA/CFG.DAT"
 pid=""
 wm=""

@@ -8,19 +8,10 @@
 #include "rules/catalogue.h"
 #include "savegame/saved_game.h"
 #include "silent_platform.h"
+#include "solver/solution_replay.h"
+#include "solver/solver.h"
 
 namespace dravicor {
-
-namespace {
-
-void Add(DemoRecord& record, const SearchReport& report) {
-    record.positions += report.positions;
-    record.refusedMoves += report.refusedMoves;
-    record.misroutedMoves += report.misroutedMoves;
-    record.unendedWins += report.unendedWins;
-}
-
-}  // namespace
 
 DemoRecord RecordDemo(const std::filesystem::path& catalogue, int code, const std::filesystem::path& folder,
                       const DemoBudget& budget) {
@@ -42,8 +33,14 @@ DemoRecord RecordDemo(const std::filesystem::path& catalogue, int code, const st
     Engine engine(settings, platform, random);
     engine.setGame(code, rules);
     settings.put(Field::CurrentGame, FormatField(code, Field::CurrentGame.width));
-    engine.SetAutoplay(engine.autoplayEnabled());
+    engine.SetAutoplay(false);
 
+    SolveOptions first;
+    first.budget.positions = budget.positions;
+    first.budget.memoryBytes = std::size_t{256} << 20;
+    SolveOptions shortest = first;
+    shortest.budget.positions = budget.shortestPositions;
+    shortest.shortest = true;
     for (int number = 1; number <= budget.deals; ++number) {
         settings.put(Field::CurrentGameNumber, std::to_string(number));
         if (!engine.StartGame(true, false, 0, true)) {
@@ -51,9 +48,17 @@ DemoRecord RecordDemo(const std::filesystem::path& catalogue, int code, const st
             return record;
         }
         ++record.dealsTried;
-        const SearchReport report = SearchForWin(engine, budget.search);
-        Add(record, report);
-        if (!report.won) continue;
+        const PlayState start = SearchStartOf(engine);
+        SolveResult result = Solve(start, first);
+        record.positions += result.positions;
+        if (result.verdict != Verdict::Won) continue;
+        SolveResult shorter = Solve(start, shortest);
+        record.positions += shorter.positions;
+        if (shorter.verdict == Verdict::Won && shorter.solution.size() < result.solution.size()) result = shorter;
+        if (ReplayOnEngine(engine, result.solution) != result.solution.size() || !engine.IsGameWon()) {
+            record.error = "the solver's line for game number " + std::to_string(number) + " does not win in the engine";
+            return record;
+        }
         record.gameNumber = number;
         record.steps = engine.history().undo.size();
         const std::string fileName = DemoFileName(code);

@@ -4,15 +4,18 @@
 #include <filesystem>
 #include <string>
 
-#include "deal_search.h"
 
 namespace dravicor {
 
 // How hard the recorder tries for one game: deals 1, 2, ... up to `deals`,
-// each searched within `search`.
+// each searched by the solver for a win within `positions`; the first
+// winnable deal is searched again for its shortest line within
+// `shortestPositions`. Positions, not time, so that the same engine and
+// catalogue always record the same files.
 struct DemoBudget {
     int deals = 10;
-    SearchBudget search;
+    std::int64_t positions = 100000;
+    std::int64_t shortestPositions = 100000;
 };
 
 // What recording one game's demo came to.
@@ -22,17 +25,15 @@ struct DemoRecord {
     size_t steps = 0;    // undo steps from the deal to the win
     int dealsTried = 0;
     std::int64_t positions = 0;
-    std::int64_t refusedMoves = 0;
-    std::int64_t misroutedMoves = 0;
-    std::int64_t unendedWins = 0;
     std::string fileName;  // written into the folder; empty when none
     std::string error;     // the catalogue or the folder failed us
 };
 
-// Plays the game's deals in order until one is won and saves that game,
-// its whole play in the undo history, as the game's demo file in the folder.
-// The engine runs over a silent platform with autoplay on where the game
-// offers it, so that the demo is as short as a player would see it.
+// Solves the game's deals in order until one is won, plays the shortest
+// line found through the engine as a player would (autoplay off, as the
+// solver plays), and saves that game, its whole play in the undo history,
+// as the game's demo file in the folder. A line the engine does not end
+// won is an error: the solver and the engine disagree.
 DemoRecord RecordDemo(const std::filesystem::path& catalogue, int code, const std::filesystem::path& folder,
                       const DemoBudget& budget);
 

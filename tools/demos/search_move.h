@@ -6,16 +6,16 @@
 
 namespace dravicor {
 
-// One move of the demo search: a drag, a click on the stock, or the
-// presses that discard a selection in a pairing game.
+// One move of a recorded demo as the pointer makes it: a drag, a click on
+// the stock, or the presses that discard a selection in a pairing game.
 struct SearchMove {
     bool stock = false;
     PlayerMove drag{};
     std::vector<CardNumber> presses;
 };
 
-// The moves worth trying now: the engine's legal drags less the idle
-// shuffles, then the stock when a click would change anything.
+// The moves a player can make now: the engine's legal drags, the discard
+// pile's presses, the selections, then the stock when a click would change anything.
 std::vector<SearchMove> CandidateMoves(const Engine& engine);
 
 // Makes the move through the pointer; true when it was made.

@@ -1,0 +1,185 @@
+#include "solver/move_order.h"
+
+#include <algorithm>
+
+#include "rules/legality.h"
+#include "rules/rule_codes.h"
+#include "solver/position_key.h"
+
+namespace dravicor {
+
+MoveOrder::MoveOrder(const PlayState& state) {
+    const GameRules& rules = state.rules();
+    const GameShape& shape = state.shape();
+    for (int t = 0; t < shape.tableau; ++t) {
+        if (rules[Rule::TableauDealMode + t] != 0) stockDeals_ = true;
+    }
+    passesLimited_ = rules[Rule::Redeals] != kUnlimitedPasses;
+    suitedFoundations_ = shape.foundations > 0;
+    for (int f = 0; f < shape.foundations; ++f) {
+        const PileRules& drop = shape.foundationDrop[static_cast<size_t>(f)];
+        if (static_cast<BuildCode>(drop.build) != BuildCode::SameSuit || drop.direction != BuildDirection::Up ||
+            drop.firstCard != 1) {
+            suitedFoundations_ = false;
+        }
+    }
+    for (int t = 0; t < shape.tableau; ++t) {
+        emptyTakes_[static_cast<size_t>(t)] = shape.tableauRules[static_cast<size_t>(t)].firstCard != FirstCard::Nothing;
+    }
+    if (shape.tableau > 0) {
+        const PlaceContext context{state.position, rules, kLocationNowhere, false};
+        const int cards = rules[Rule::CardCount];
+        for (int a = 1; a <= cards; ++a) {
+            for (int b = 1; b <= cards; ++b) {
+                if (a != b && CanPlaceOn(a, b, shape.tableauRules[0], PileId::Tableau(1), false, context)) {
+                    follows_[static_cast<size_t>(a)].set(static_cast<size_t>(b));
+                }
+            }
+        }
+    }
+    const PileLists& piles = state.position.piles;
+    for (int t = 0; t < shape.tableau; ++t) {
+        for (const CardNumber card : piles.tableau[static_cast<size_t>(t)].groups()) {
+            if (card != kNoCard && state.position.cardTable.IsFaceDown(card)) faceDownCards_ = true;
+        }
+    }
+    const PositionKeys keys(rules);
+    int group = 0;
+    for (const auto& piles : keys.groups()) {
+        ++group;
+        for (const PileId pile : piles) {
+            if (pile.kind == PileKind::Tableau) tableauGroup_[static_cast<size_t>(pile.number - 1)] = group;
+        }
+    }
+}
+
+int MoveOrder::pileValue(const PlayState& state, int t, const std::array<int, 5>& needed) const {
+    const Pile& pile = state.position.piles.tableau[static_cast<size_t>(t)];
+    const CardTable& faces = state.position.cardTable;
+    const int size = pile.size();
+    if (size == 0) return emptyTakes_[static_cast<size_t>(t)] ? 60 : 0;
+    int value = 0;
+    int deepestNeeded = -1;
+    for (int i = 0; i < size; ++i) {
+        const CardNumber card = pile[i];
+        if (!IsCard(card)) continue;
+        if (faces.IsFaceDown(card)) {
+            value -= 30;
+            continue;
+        }
+        if (suitedFoundations_ && deepestNeeded < 0 && CardRank(card) <= needed[static_cast<size_t>(CardSuit(card))] + 1) {
+            deepestNeeded = i;
+        }
+        if (i + 1 < size) value += follows_[card].test(pile[i + 1]) ? 5 : -10;
+    }
+    // The cards above the lowest card the foundations will soon want.
+    if (deepestNeeded >= 0) value -= 4 * (size - 1 - deepestNeeded);
+    return value;
+}
+
+int MoveOrder::value(const PlayState& state, const SearchKey& key) {
+    const GameShape& shape = state.shape();
+    const PileLists& piles = state.position.piles;
+    int value = 100 * piles.stock[2].size();
+    // The rank each suit's foundations need next (the lowest of them).
+    std::array<int, 5> needed{14, 14, 14, 14, 14};
+    int foundationCards = 0;
+    for (int f = 0; f < shape.foundations; ++f) {
+        const Pile& pile = piles.foundations[static_cast<size_t>(f)];
+        foundationCards += pile.size();
+        if (suitedFoundations_) {
+            const CardNumber top = pile.top();
+            if (IsCard(top)) {
+                needed[static_cast<size_t>(CardSuit(top))] = std::min(needed[static_cast<size_t>(CardSuit(top))], CardRank(top) + 1);
+            } else {
+                needed = {1, 1, 1, 1, 1};
+            }
+        }
+    }
+    value += 100 * foundationCards;
+    std::uint64_t neededMix = 0;
+    for (const int rank : needed) neededMix = neededMix * 31 + static_cast<std::uint64_t>(rank);
+    neededMix *= 0x9E3779B97F4A7C15ULL;
+    for (int t = 0; t < shape.tableau; ++t) {
+        const std::uint64_t term = key.pileTerm(kFirstTableauIndex + t) ^ neededMix;
+        Cached& slot = cache_[static_cast<size_t>(t)][static_cast<size_t>(term >> 61)];
+        if (slot.term != term) slot = {term, pileValue(state, t, needed)};
+        value += slot.value;
+    }
+    for (int r = 0; r < shape.reserves; ++r) {
+        if (piles.reserves[static_cast<size_t>(r)].empty()) value += 25;
+    }
+    if (passesLimited_) value -= 8 * piles.stock[1].size();
+    return value;
+}
+
+bool MoveOrder::pointless(const PlayState& state, const Move& move) const {
+    if (move.kind != MoveKind::Card || move.from.kind != PileKind::Tableau || move.to.kind != PileKind::Tableau) {
+        return false;
+    }
+    const Pile& from = state.position.piles.pile(move.from);
+    const Pile& to = state.position.piles.pile(move.to);
+    return to.empty() && from.size() == move.count && from.find(move.card) == 0 &&
+           tableauGroup_[static_cast<size_t>(move.from.number - 1)] ==
+               tableauGroup_[static_cast<size_t>(move.to.number - 1)];
+}
+
+int MoveOrder::score(const PlayState& state, const Move& move) const {
+    const PileLists& piles = state.position.piles;
+    const CardTable& faces = state.position.cardTable;
+    switch (move.kind) {
+        case MoveKind::TurnUp: return 900;
+        case MoveKind::StockClick: return stockDeals_ ? -250 : -20;
+        case MoveKind::Select:
+        case MoveKind::Press: return 100;
+        case MoveKind::Card: break;
+        default: return 0;
+    }
+    int score = 0;
+    const Pile& source = piles.pile(move.from);
+    const Pile& target = piles.pile(move.to);
+    switch (move.to.kind) {
+        case PileKind::Foundation: score += 1000; break;
+        case PileKind::SecondWaste: score += 300; break;
+        case PileKind::Reserve: score -= 200; break;
+        case PileKind::Tableau:
+            if (target.empty()) {
+                score -= 100;
+            } else if (IsCard(target.top()) && CardSuit(target.top()) == CardSuit(move.card)) {
+                score += 40;
+            }
+            break;
+        default: break;
+    }
+    switch (move.from.kind) {
+        case PileKind::Foundation: score -= 400; break;
+        case PileKind::Waste: score += 120; break;
+        case PileKind::Reserve: score += 100; break;
+        case PileKind::Tableau: {
+            const int at = source.find(move.card);
+            if (at == 0) {
+                score += move.to.kind == PileKind::Tableau && target.empty() ? -300 : 150;
+                break;
+            }
+            const CardNumber below = at > 0 ? source[at - 1] : kNoCard;
+            if (below != kNoCard && faces.IsFaceDown(below)) {
+                int down = 0;
+                for (int i = 0; i < at; ++i) down += source[i] != kNoCard && faces.IsFaceDown(source[i]) ? 1 : 0;
+                score += 300 + 10 * down;
+            } else if (IsCard(below) && move.to.kind != PileKind::Foundation &&
+                       CardSuit(below) == CardSuit(move.card) &&
+                       (CardRank(below) == CardRank(move.card) + 1 || CardRank(below) + 1 == CardRank(move.card))) {
+                // Taken off its suited run: mostly a shuffle between equal places.
+                score -= 300;
+            }
+            break;
+        }
+        default: break;
+    }
+    if (faceDownCards_ && move.to.kind == PileKind::Tableau && move.from.kind == PileKind::Tableau && score < 0) {
+        score -= 50;
+    }
+    return score;
+}
+
+}  // namespace dravicor

@@ -1,0 +1,129 @@
+#include "solver/search_key.h"
+
+#include "play/move_core.h"
+#include "rules/rule_codes.h"
+#include "solver/position_key.h"
+
+namespace dravicor {
+
+namespace {
+
+constexpr std::uint8_t kUpdateEnd = 255;
+constexpr int kWasteIndex = 1;
+constexpr int kSecondWasteIndex = 2;
+
+}  // namespace
+
+SearchKey::SearchKey(const PlayState& state) {
+    const PositionKeys keys(state.rules());
+    twoDecks_ = keys.twoDecks();
+    passesCount_ = keys.passesCount();
+    countsMoves_ = state.rules()[Rule::OpeningPhase] != 0;
+    countsTableauMoves_ = state.shape().special == SpecialGame::CountedTableauMoves;
+    foundationEnds_ = state.rules()[Rule::FoundationTakeBack] == 0 && state.rules()[Rule::ReorderAfterFoundation] == 0;
+    std::uint64_t group = 0;
+    for (const auto& piles : keys.groups()) {
+        ++group;
+        for (const PileId pile : piles) salt_[static_cast<size_t>(PileIndex(pile))] = MixKeyBits(group * 0x51ED27A3ULL);
+    }
+    saved_.reserve(4096);
+    reset(state);
+}
+
+std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
+    if (term == kCountersTerm) {
+        std::uint64_t counters = passesCount_ ? static_cast<std::uint64_t>(state.passNumber) : 0;
+        if (countsMoves_) counters |= static_cast<std::uint64_t>(state.moveCounter) << 16;
+        if (countsTableauMoves_) counters |= static_cast<std::uint64_t>(state.tableauMoves) << 32;
+        return MixKeyBits(counters ^ 0xC0C0ULL);
+    }
+    if (term == kSelectionTerm) {
+        std::uint64_t h = 0x5E1EC7ULL;
+        for (int i = 0; i < state.selection.size(); ++i) h = (h ^ state.selection[i]) * 0x100000001B3ULL;
+        return MixKeyBits(h);
+    }
+    const Pile& pile = PileAtIndex(state.position.piles, term);
+    const CardTable& faces = state.position.cardTable;
+    const auto faceOf = [&](CardNumber card) {
+        std::uint64_t face = card;
+        if (twoDecks_ && card > kCardsPerDeck) face -= kCardsPerDeck;
+        if (card != kNoCard && faces.IsFaceUp(card)) face |= 0x80;
+        return face + 1;
+    };
+    std::uint64_t h = 0xCBF29CE484222325ULL;
+    // Cards under the top that never come back into play count only by number.
+    const bool endsOnly = pile.size() > 2 && (term == kSecondWasteIndex || (term == kWasteIndex && !PassesLeft(state)) ||
+                                              (foundationEnds_ && term >= kFirstFoundationIndex && term < kFirstTableauIndex));
+    if (endsOnly) {
+        h = (h ^ faceOf(pile[0])) * 0x100000001B3ULL;
+        h = (h ^ (static_cast<std::uint64_t>(pile.size()) << 9)) * 0x100000001B3ULL;
+        h = (h ^ faceOf(pile.top())) * 0x100000001B3ULL;
+    } else {
+        for (const CardNumber card : pile.groups()) h = (h ^ faceOf(card)) * 0x100000001B3ULL;
+    }
+    return MixKeyBits(h + salt_[static_cast<size_t>(term)]);
+}
+
+void SearchKey::reset(const PlayState& state) {
+    saved_.clear();
+    value_ = 0;
+    for (int term = 0; term < kTerms; ++term) {
+        terms_[static_cast<size_t>(term)] = termOf(state, term);
+        value_ += terms_[static_cast<size_t>(term)];
+    }
+}
+
+void SearchKey::replace(const PlayState& state, int term) {
+    std::uint64_t& slot = terms_[static_cast<size_t>(term)];
+    saved_.push_back({static_cast<std::uint8_t>(term), slot});
+    value_ -= slot;
+    slot = termOf(state, term);
+    value_ += slot;
+}
+
+// Turned cards mostly lie in a pile the move touched, or on top of one.
+int SearchKey::pileHolding(const PlayState& state, CardNumber card, std::uint64_t dirty) const {
+    const PileLists& piles = state.position.piles;
+    for (int p = 0; p < kPileCount; ++p) {
+        if ((dirty >> p & 1) != 0 && PileAtIndex(piles, p).contains(card)) return p;
+    }
+    for (int p = 0; p < kPileCount; ++p) {
+        if (PileAtIndex(piles, p).top() == card) return p;
+    }
+    for (int p = 0; p < kPileCount; ++p) {
+        if (PileAtIndex(piles, p).contains(card)) return p;
+    }
+    return -1;
+}
+
+void SearchKey::update(const PlayState& state, const Journal& journal, UndoMark mark) {
+    const Journal::Touched touched = journal.touchedSince(mark);
+    std::uint64_t dirty = touched.piles;
+    if (touched.manyTurned) {
+        dirty = ~std::uint64_t{0};
+    } else {
+        for (int i = 0; i < touched.turnedCount; ++i) {
+            const int pile = pileHolding(state, touched.turned[static_cast<size_t>(i)], dirty);
+            if (pile >= 0) dirty |= std::uint64_t{1} << pile;
+        }
+    }
+    saved_.push_back({kUpdateEnd, 0});
+    for (int p = 0; p < kPileCount; ++p) {
+        if ((dirty >> p & 1) != 0) replace(state, p);
+    }
+    if (touched.counters) replace(state, kCountersTerm);
+    if (touched.selection) replace(state, kSelectionTerm);
+}
+
+void SearchKey::takeBack() {
+    while (!saved_.empty()) {
+        const Saved s = saved_.back();
+        saved_.pop_back();
+        if (s.term == kUpdateEnd) return;
+        std::uint64_t& slot = terms_[s.term];
+        value_ += s.old - slot;
+        slot = s.old;
+    }
+}
+
+}  // namespace dravicor

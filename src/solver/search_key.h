@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "play/journal.h"
+#include "play/play_state.h"
+
+namespace dravicor {
+
+// The key of a search position, kept up to date move by move: every pile
+// has a term of its own (its cards bottom first with their faces, the two
+// copies of a card alike in two-deck games; of a pile whose buried cards
+// never come back into play, the discard pile, a waste with no pass left,
+// a foundation that gives nothing back, only the bottom card, the top card
+// and the number between), and the key is the sum of the
+// terms with the counters the rules read. Piles that play alike (the
+// groups of PositionKeys) share the salt of their term, so a sum of them
+// does not care which of them holds what: piles that trade places give the
+// same key. After a move only the piles the journal says it touched are
+// hashed again; takeBack restores the key of the position before.
+class SearchKey {
+public:
+    explicit SearchKey(const PlayState& state);
+
+    std::uint64_t value() const { return value_; }
+    // The term of one pile (by PileIndex): it changes whenever the pile does.
+    std::uint64_t pileTerm(int pile) const { return terms_[static_cast<size_t>(pile)]; }
+
+    // Works the key out from nothing (and forgets every update).
+    void reset(const PlayState& state);
+    // The state changed by what the journal recorded after the mark.
+    void update(const PlayState& state, const Journal& journal, UndoMark mark);
+    // Back to the key before the last update not yet taken back.
+    void takeBack();
+
+private:
+    // Terms beyond the piles: the counters, the selection.
+    static constexpr int kCountersTerm = kPileCount;
+    static constexpr int kSelectionTerm = kPileCount + 1;
+    static constexpr int kTerms = kPileCount + 2;
+
+    std::uint64_t termOf(const PlayState& state, int term) const;
+    void replace(const PlayState& state, int term);
+    int pileHolding(const PlayState& state, CardNumber card, std::uint64_t dirty) const;
+
+    std::array<std::uint64_t, kPileCount> salt_{};
+    std::array<std::uint64_t, kTerms> terms_{};
+    std::uint64_t value_ = 0;
+    bool twoDecks_ = false;
+    bool passesCount_ = false;
+    bool countsMoves_ = false;        // the first-move rule reads the move counter
+    bool countsTableauMoves_ = false; // SpecialGame::CountedTableauMoves
+    // No card comes back from a foundation: its bottom, top and size say all.
+    bool foundationEnds_ = false;
+
+    struct Saved {
+        std::uint8_t term;  // 255 ends the records of one update
+        std::uint64_t old;
+    };
+    std::vector<Saved> saved_;
+};
+
+}  // namespace dravicor
