@@ -380,9 +380,15 @@ bool CustomGameFile::remove(int code, SettingsRecord& settings) {
         // the game's own (the first) and any later ones a damaged file holds,
         // which the reader passes over but which would otherwise take the
         // deleted game's place.
+        // A game an older version derived from this one takes over its
+        // built-in base, so that it stays playable.
         for (size_t first = 1; first < lines.size();) {
             CustomGame read;
-            if (ReadRecord(lines, first, read) || read.code != code) {
+            const bool whole = !ReadRecord(lines, first, read);
+            if (whole && read.code != code && read.baseCode == code) {
+                lines[first].replace(4 + kCustomNameWidth, 4, FormatField(game->baseCode, 4));
+            }
+            if (!whole || read.code != code) {
                 first += kCustomRecordLines;
                 continue;
             }
