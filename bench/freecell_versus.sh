@@ -11,7 +11,8 @@ to=${3:-1000}
 if ! command -v fc-solve >/dev/null; then
   apt-get install -y freecell-solver-bin >&2
 fi
-cli=$(find "$build" -name dravicor-cli -type f -perm -u+x | head -1)
+# The program as built (the build tree also holds packaged copies of it).
+cli="$build/dravicor/dravicor-cli"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$build/bench/freecell_boards" "$from" "$to" "$work"

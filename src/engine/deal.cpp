@@ -8,6 +8,7 @@
 #include "cards/card.h"
 #include "cards/pile.h"
 #include "cards/pile_lists.h"
+#include "play/special_families.h"
 #include "rules/legality.h"
 #include "rules/rule_codes.h"
 
@@ -136,7 +137,8 @@ public:
         if (firstCode == FoundationDeal::AcesReplacedFromStock) sweepAcesReplacingFromStock();  // 13
         if (rules_[Rule::DealExtraStep] == 1) kingsToBottom();  // 14
         if (SpecialGameOf(rules_) == SpecialGame::RoyalMarriage) queenAndKingOfHearts();  // 15
-        addScore(rules_[Rule::ScoreBonusCards]);  // 16
+        addScore(ArrangeFamilyDeal(position_, rules_));  // 16: the peaks' places, the gaps games' Aces
+        addScore(rules_[Rule::ScoreBonusCards]);  // 17
         return score_;
     }
 

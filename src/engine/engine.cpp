@@ -68,7 +68,7 @@ void Engine::layOut() {
     const std::string letter = settings_.get(Field::CardSize);
     if (const auto size = CardSizeFor(letter.empty() ? 'B' : letter[0])) cardSize_ = *size;
     metrics_ = ResetSpreadMetrics(rules(), letter.empty() ? 'B' : letter[0]);
-    origins_ = ComputeLayout(rules(), cardSize_, area_);
+    origins_ = ComputeLayout(rules(), cardSize_, area_, metrics_);
 }
 
 // Small screens: games that ask for it switch to medium cards with a fixed

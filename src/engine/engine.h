@@ -226,9 +226,11 @@ public:
     // empty selection; in the games where a press turns a face-down top
     // card, that card alone too. Empty in other games.
     std::vector<std::vector<CardNumber>> SelectionMoves() const;
-    // The games with a discard pile (Rule::SpecialGame 2, 12, 15): the
-    // tableau cards a press would take there now.
+    // The games with a discard pile (Rule::SpecialGame 2, 12, 15, 30) and
+    // Clock (37): the cards a press would move at once now.
     std::vector<CardNumber> DiscardMoves() const;
+    // The same moves with the pile each pressed card goes to.
+    std::vector<PlayerMove> PressMoves() const;
     // Forgets a half-made selection (the player changed their mind).
     void ClearSelection();
 
@@ -238,6 +240,10 @@ public:
     bool StockWouldAct() const;
     // Where the card lies on the table (top-left corner).
     std::optional<Point> CardPoint(int card) const;
+    // Where the card would lie once dropped on the pile (top-left corner):
+    // on the pile's top card, or in the gaps games the gap it fills;
+    // nothing when the pile has no gap for it.
+    std::optional<Point> LandingPoint(int card, PileId pile) const;
 
 private:
     struct Pickup;

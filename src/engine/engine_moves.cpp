@@ -255,7 +255,6 @@ bool Engine::openingPhaseRefuses(int card, PileId target) const {
 
 std::vector<PileId> Engine::dropCandidates(int card, Point dropPoint) const {
     const Rect dragged = Rect::At(dropPoint, cardSize_);
-    const TableGeometry table = geometry();
 
     struct Candidate {
         long long area;
@@ -267,7 +266,9 @@ std::vector<PileId> Engine::dropCandidates(int card, Point dropPoint) const {
     const auto consider = [&](PileId pile) {
         if (!isOnTable(pile)) return;
         if (openingPhaseRefuses(card, pile)) return;
-        const Rect top = Rect::At({table.PileCardX(pile, 0, false), table.PileCardY(pile, 0, false)}, cardSize_);
+        const std::optional<Point> landing = LandingPoint(card, pile);
+        if (!landing) return;
+        const Rect top = Rect::At(*landing, cardSize_);
         const long long width = std::min(top.right, dragged.right) - std::max(top.left, dragged.left);
         const long long height = std::min(top.bottom, dragged.bottom) - std::max(top.top, dragged.top);
         if (width > 0 && height > 0) {
@@ -327,7 +328,9 @@ bool Engine::StockClick() {
         const bool redeals = step.kind == MoveKind::Redeal || step.kind == MoveKind::ShuffleRedeal;
         moved = (redeals ? armOrRedeal(step) : apply(step)) || moved;
     }
-    if (moved && TakesPressedCardToDiscard(SpecialGameOf(rules())) && game_.won) EndGame();
+    // A stock click can end a game: the last card of a Golf stock, the
+    // deal that leaves Aces Up with its Aces alone.
+    if (moved && game_.won && game_.inProgress) EndGame();
     return moved;
 }
 

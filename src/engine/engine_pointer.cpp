@@ -1,5 +1,7 @@
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
+#include "play/gaps_family.h"
+#include "play/special_families.h"
 #include "rules/legality.h"
 
 namespace dravicor {
@@ -9,7 +11,8 @@ std::optional<Engine::Pickup> Engine::pickupAt(const PileHit& hit, PointerButton
     const Pile& pile = state_.position.piles.pile(hit.pile);
     if (hit.pile.kind == PileKind::Tableau) {
         if (button != PointerButton::Left) return std::nullopt;
-        if (hit.card == pile.top() && state_.position.cardTable.IsFaceDown(hit.card)) {
+        if (hit.card == pile.top() && state_.position.cardTable.IsFaceDown(hit.card) &&
+            PressTurnsTableauTop(state_.shape().special)) {
             pressTurnedCard_ = TurnFaceUp(hit.card);
             return std::nullopt;
         }
@@ -83,14 +86,14 @@ void Engine::press(Point point, const PileHit& hit, PointerButton button) {
     }
     if (pickup->source.kind == PileKind::Waste) sounds_.play(Sound::CardUp, sounds_.wanted(Field::SoundsCardUp));
 
-    // In the games with a discard pile a taken card goes straight there.
-    const int special = rules()[Rule::SpecialGame];
-    if (special == 2 || special == 12 || special == 15) {
+    // In the games with a discard pile a taken card goes straight there;
+    // Clock's card in hand goes straight to its pile.
+    if (const std::optional<PileId> target = PressedCardGoesTo(state_, pickup->card, pickup->source)) {
         const int card = game_.cardInMotion;
         game_.cardInMotion = 0;
         const std::optional<PileId> from = FindCard(state_.position.piles, card);
         const bool moved = from && from->kind != PileKind::SecondWaste &&
-                           apply(Move::CardTo(card, *from, PileId::SecondWaste()));
+                           apply(Move::CardTo(card, *from, *target));
         if (moved && game_.won) EndGame();
     }
     changed();
@@ -136,6 +139,11 @@ bool Engine::release(std::optional<PileId> target) {
             armOrRedeal(Move::Of(rules()[Rule::ShuffleRedeal] > 0 ? MoveKind::ShuffleRedeal : MoveKind::Redeal));
         }
         redealArmed_ = false;
+        // A redeal can complete the game (Spaces deals its gaps anywhere).
+        if (game_.won && game_.inProgress) {
+            EndGame();
+            return false;
+        }
     }
     bool dropped = false;
     if (game_.cardInMotion != 0) {
@@ -196,14 +204,31 @@ std::optional<Point> Engine::CardPoint(int card) const {
     return found;
 }
 
-std::vector<CardNumber> Engine::DiscardMoves() const {
-    std::vector<CardNumber> cards;
-    if (!game_.inProgress || rules()[Rule::SelectionPlay] != 0) return cards;
+std::optional<Point> Engine::LandingPoint(int card, PileId pile) const {
+    const TableGeometry table = geometry();
+    int skip = 0;
+    if (IsGapsGame(state_.shape().special)) {
+        const int gap = GapForCard(state_, card, pile);
+        if (gap < 0) return std::nullopt;
+        skip = state_.position.piles.pile(pile).size() - 1 - gap;
+    }
+    return Point{table.PileCardX(pile, skip, false), table.PileCardY(pile, skip, false)};
+}
+
+std::vector<PlayerMove> Engine::PressMoves() const {
+    std::vector<PlayerMove> presses;
+    if (!game_.inProgress || rules()[Rule::SelectionPlay] != 0) return presses;
     MoveList moves;
     GenerateMoves(state_, moves);
     for (const Move& m : moves) {
-        if (m.kind == MoveKind::Card && m.to.kind == PileKind::SecondWaste) cards.push_back(m.card);
+        if (m.kind == MoveKind::Card && PressedCardGoesTo(state_, m.card, m.from) == m.to) presses.push_back({m.card, m.to});
     }
+    return presses;
+}
+
+std::vector<CardNumber> Engine::DiscardMoves() const {
+    std::vector<CardNumber> cards;
+    for (const PlayerMove& press : PressMoves()) cards.push_back(press.card);
     return cards;
 }
 
@@ -213,7 +238,8 @@ std::vector<PlayerMove> Engine::LegalMoves() const {
     MoveList moves;
     GenerateMoves(state_, moves);
     for (const Move& m : moves) {
-        if (m.kind == MoveKind::Card && m.to.kind != PileKind::SecondWaste) drags.push_back({m.card, m.to});
+        // The moves a press makes at once are no drags.
+        if (m.kind == MoveKind::Card && PressedCardGoesTo(state_, m.card, m.from) != m.to) drags.push_back({m.card, m.to});
     }
     return drags;
 }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/table_speech.h"
+#include "play/gaps_family.h"
 
 namespace dravicor {
 
@@ -155,7 +156,10 @@ std::string KeyboardPlay::activate() {
 
 std::string KeyboardPlay::drop(const FocusPlace& target) {
     const Carry carry = *carry_;
-    if (target.focus.pile == carry.from) return PutBack();
+    // Back where it came from, but for a gaps game's card dropped on another
+    // card of its own row: that is a move into the row's gap.
+    const bool intoOwnRow = IsGapsGame(SpecialGameOf(engine_.rules())) && target.focus.card != carry.card;
+    if (target.focus.pile == carry.from && !intoOwnRow) return PutBack();
     carry_.reset();
     const Position before = engine_.position();
     const TableGeometry table = engine_.geometry();

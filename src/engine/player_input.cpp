@@ -1,5 +1,7 @@
 #include "engine/player_input.h"
 
+#include <algorithm>
+
 namespace dravicor {
 
 namespace {
@@ -32,8 +34,12 @@ bool PlayMove(Engine& engine, const PlayerMove& move) {
         engine.PointerRelease(pressed);
         return false;
     }
-    const TableGeometry table = engine.geometry();
-    const Point dropped = Gripped({table.PileCardX(move.target, 0, false), table.PileCardY(move.target, 0, false)});
+    const auto landing = engine.LandingPoint(move.card, move.target);
+    if (!landing) {
+        engine.PointerRelease(pressed);
+        return false;
+    }
+    const Point dropped = Gripped(*landing);
     engine.PointerMove(dropped);
     return engine.PointerRelease(dropped);
 }
@@ -46,12 +52,14 @@ bool IsLegalDrag(const Engine& engine, CardNumber card, PileId target) {
 }
 
 bool PlaceCard(Engine& engine, const PlayerMove& move) {
-    // The discard pile takes a pressed card: the press is the move.
+    // The discard pile takes a pressed card, and so does Clock's pile of
+    // the card in hand: the press is the move.
+    const std::vector<PlayerMove> pressed = engine.PressMoves();
+    if (std::find(pressed.begin(), pressed.end(), move) != pressed.end()) return PlayMove(engine, move);
     if (move.target == PileId::SecondWaste()) return PlayMove(engine, move);
-    const TableGeometry table = engine.geometry();
-    const Point dropped{table.PileCardX(move.target, 0, false), table.PileCardY(move.target, 0, false)};
-    if (engine.CardPoint(move.card) && engine.origins().isOnTable(move.target) &&
-        engine.DropLandsOn(move.card, dropped) == move.target && PlayMove(engine, move)) {
+    const std::optional<Point> dropped = engine.LandingPoint(move.card, move.target);
+    if (dropped && engine.CardPoint(move.card) && engine.origins().isOnTable(move.target) &&
+        engine.DropLandsOn(move.card, *dropped) == move.target && PlayMove(engine, move)) {
         return true;
     }
     return IsLegalDrag(engine, move.card, move.target) && engine.MoveCard(move.card, PileName(move.target));

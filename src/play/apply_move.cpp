@@ -2,8 +2,12 @@
 // the engine's executor always has, with the common end of a move.
 #include <algorithm>
 
+#include "play/accordion_family.h"
+#include "play/clock_family.h"
 #include "play/executor.h"
+#include "play/gaps_family.h"
 #include "play/move_rules.h"
+#include "play/peaks.h"
 #include "play/selection_rules.h"
 #include "play/special_families.h"
 
@@ -105,9 +109,17 @@ bool Executor::card(const Move& move, StepCause cause) {
     int at = source.size() - move.count;
     if (move.count == 0 || at < 0 || source[at] != card) at = source.find(card);
     if (at < 0) return false;
-    // From a tableau pile to a tableau pile the cards above come along.
-    const bool run = move.from.kind == PileKind::Tableau && move.to.kind == PileKind::Tableau;
+    const SpecialGame special = state_.shape().special;
+    // From a tableau pile to a tableau pile the cards above come along,
+    // except in the gaps games, where a card goes alone into its gap.
+    const bool gapFill = IsGapsGame(special);
+    const int gap = gapFill ? GapForCard(state_, card, move.to) : -1;
+    if (gapFill && gap < 0) return false;
+    const bool run = move.from.kind == PileKind::Tableau && move.to.kind == PileKind::Tableau && !gapFill;
     const int carried = run ? source.size() - at : 1;
+    // A card leaving a row of side-by-side places leaves its place empty.
+    const bool leavesPlace =
+        move.from.kind == PileKind::Tableau && state_.rules()[Rule::TableauSpread] == kSpreadSideBySide;
 
     begin(move, cause);
     StepReport report;
@@ -118,8 +130,16 @@ bool Executor::card(const Move& move, StepCause cause) {
         report.tableauMoveCounted = true;
     }
     if (carried == 1) {
-        edit_.eraseAt(from, at);
-        edit_.append(to, static_cast<CardNumber>(card), true);
+        if (leavesPlace) {
+            edit_.setAt(from, at, kNoCard);
+        } else {
+            edit_.eraseAt(from, at);
+        }
+        if (gapFill) {
+            edit_.setAt(to, gap, static_cast<CardNumber>(card));
+        } else {
+            edit_.append(to, static_cast<CardNumber>(card), true);
+        }
     } else {
         std::array<CardNumber, Pile::kCapacity> cards{};
         std::copy(source.groups().begin() + at, source.groups().end(), cards.begin());
@@ -129,8 +149,11 @@ bool Executor::card(const Move& move, StepCause cause) {
     if (move.to.kind == PileKind::Foundation && state_.rules()[Rule::ReorderAfterFoundation] == 1) {
         report.reorderedCards = reorder(to);
     }
+    // The families that turn their own cards do it within the move.
+    if (special == SpecialGame::PeaksToDiscard) TurnUncoveredCards(edit_, state_.shape().tableau);
+    if (special == SpecialGame::Clock && move.to.kind == PileKind::Tableau) ClockTakeNext(edit_, move.to);
     made(move, cause, report);
-    finish(move, cause, move.from.kind == PileKind::Tableau);
+    finish(move, cause, move.from.kind == PileKind::Tableau && PressTurnsTableauTop(special));
     return true;
 }
 
@@ -201,7 +224,11 @@ bool Executor::shuffleRedeal(const Move& move, StepCause cause) {
     begin(move, cause);  // the step keeps the pass it was taken in
     edit_.setPass(state_.passNumber + 1);
     ShuffleOutcome outcome;
-    ShuffleTableau(edit_, outcome);
+    if (IsGapsGame(state_.shape().special)) {
+        RedealGaps(edit_, outcome);
+    } else {
+        ShuffleTableau(edit_, outcome);
+    }
     StepReport report;
     report.source = PileKind::Tableau;
     report.cards = outcome.dealtCount;
@@ -253,6 +280,15 @@ bool Executor::discard(const Move& move, StepCause cause) {
     const Selection selected = state_.selection;
     StepReport report;
     report.source = PileKind::Tableau;
+    if (state_.shape().special == SpecialGame::Accordion) {
+        // The card on the right covers the other: one card to the discard pile.
+        AccordionCover(edit_, selected.cards());
+        report.cards = 1;
+        edit_.clearSelection();
+        made(move, cause, report);
+        finish(move, cause, false);
+        return true;
+    }
     for (const CardNumber card : selected.cards()) {
         const std::optional<PileId> pile = FindCard(state_.position.piles, card);
         if (pile) {

@@ -66,7 +66,8 @@ bool Executor::autoplayPass() {
             const int card = piles.tableau[static_cast<size_t>(t)].top();
             if (card == kNoCard) continue;
             const PileId pile = PileId::Tableau(t + 1);
-            if (state_.options.autoFaceUp && state_.position.cardTable.IsFaceDown(card)) {
+            if (state_.options.autoFaceUp && PressTurnsTableauTop(shape.special) &&
+                state_.position.cardTable.IsFaceDown(card)) {
                 turnFaceUp(card, pile, StepCause::FaceUp);
             }
             movedInSweep = tryToFoundation(card, pile, true, false) || movedInSweep;

@@ -79,6 +79,8 @@ public:
     void run() {
         if (shape_.selectionPlay) {
             AddSelectionMoves(state_, moves_);
+        } else if (AddFamilyMoves(state_, moves_)) {
+            // The family's own moves (the gaps games, Clock).
         } else {
             surveyTargets();
             drags();
@@ -140,7 +142,7 @@ private:
         const bool linksCount = RunLinksCount(runRule);
         const PileRules links = RunLinkRules(rules_, t);
         const PlaceContext context{state_.position, rules_, source.number, false};
-        const bool neighbours = shape_.special == SpecialGame::NeighbourDiscard;
+        const bool neighbours = IsGolfGame(shape_.special);
 
         // The lowest card a run may start from.
         int lowest = size - 1;
@@ -156,7 +158,7 @@ private:
             if (runRule == RunRule::WholePile && at > 0 && at < size - 1) continue;
             const int card = pile[at];
             if (card == kNoCard || faces_.IsFaceDown(card)) continue;
-            if (neighbours && !NeighbourOfDiscardTop(piles_, card)) continue;
+            if (neighbours && !NeighbourOfDiscardTop(state_, card)) continue;
             const std::span<const CardNumber> run(groups.data() + at, static_cast<size_t>(size - at));
             if (!limit_.allows(run, false)) continue;
             targets(card, source, at, size - at);
@@ -237,20 +239,25 @@ private:
         for (int i = firstReserve_; i < count_; ++i) consider(targets_[static_cast<size_t>(i)]);
     }
 
-    // The games with a discard pile take a pressed tableau top straight there.
+    // The games with a discard pile take a pressed tableau card straight
+    // there: a top card, or in the peaks any free one.
     void discards() {
         if (!TakesPressedCardToDiscard(shape_.special)) return;
+        const bool anyPlace = shape_.special == SpecialGame::PeaksToDiscard;
         for (int t = 1; t <= shape_.tableau; ++t) {
             const PileId pile = PileId::Tableau(t);
-            const CardNumber top = piles_.pile(pile).top();
-            if (top != kNoCard && inPlay(pile) && CanPickUp(state_, top, pile)) {
-                moves_.push(Move::CardTo(top, pile, PileId::SecondWaste()));
+            const Pile& cards = piles_.pile(pile);
+            if (!inPlay(pile)) continue;
+            for (int at = anyPlace ? 0 : cards.size() - 1; at >= 0 && at < cards.size(); ++at) {
+                const CardNumber card = cards[at];
+                if (card != kNoCard && CanPickUp(state_, card, pile)) moves_.push(Move::CardTo(card, pile, PileId::SecondWaste()));
             }
         }
     }
 
     // A press on a face-down tableau top turns it over.
     void turnUps() {
+        if (!PressTurnsTableauTop(shape_.special)) return;
         for (int t = 1; t <= shape_.tableau; ++t) {
             const PileId pile = PileId::Tableau(t);
             const CardNumber top = piles_.pile(pile).top();

@@ -69,9 +69,9 @@ bool CanPickUp(const PlayState& state, int card, PileId source) {
     const bool isTop = at == pile.size() - 1;
     switch (source.kind) {
         case PileKind::Tableau: {
+            if (const std::optional<bool> family = FamilyPickUp(state, source, at)) return *family;
             if (state.position.cardTable.IsFaceDown(card)) return false;
-            if (state.shape().special == SpecialGame::NeighbourDiscard &&
-                !NeighbourOfDiscardTop(state.position.piles, card)) {
+            if (state.shape().special == SpecialGame::NeighbourDiscard && !NeighbourOfDiscardTop(state, card)) {
                 return false;
             }
             const auto groups = pile.groups();
@@ -96,6 +96,9 @@ bool CanPlaceWithLimit(const PlayState& state, int card, PileId from, int at, Pi
     const PileLists& piles = state.position.piles;
     const GameRules& rules = state.rules();
     const GameShape& shape = state.shape();
+    if (const std::optional<bool> family = FamilyPlace(state, card, from, target)) {
+        return *family && PileLists::IsValid(target) && shape.inPlay[static_cast<size_t>(PileIndex(target))];
+    }
     // How many cards come along from a tableau pile.
     int carried = 1;
     std::span<const CardNumber> run;

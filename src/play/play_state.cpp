@@ -32,6 +32,7 @@ namespace {
 constexpr int kTable062 = 62;  // stock, waste, twelve foundations
 constexpr int kTable064 = 64;  // stock, waste, four reserves, foundations and tableau piles
 constexpr int kTable069 = 69;  // waste, eight foundations, one reserve, five tableau piles
+constexpr int kTable070 = 70;  // waste, thirteen tableau piles round a clock face
 
 int Count(const GameRules& rules, int index, int most) { return std::clamp<int>(rules[index], 0, most); }
 
@@ -39,25 +40,33 @@ int Count(const GameRules& rules, int index, int most) { return std::clamp<int>(
 
 bool PileInPlay(const GameRules& rules, PileId pile) {
     const int table = rules[Rule::TableLayoutModel];
-    const bool handMade = table == kTable062 || table == kTable064 || table == kTable069;
+    const bool handMade = table == kTable062 || table == kTable064 || table == kTable069 || table == kTable070;
     const int n = pile.number;
     switch (pile.kind) {
         case PileKind::Stock:
-            return handMade ? table != kTable069 : rules[Rule::StockPileCount] >= 1;
+            return handMade ? table != kTable069 && table != kTable070 : rules[Rule::StockPileCount] >= 1;
         case PileKind::Waste:
             return handMade || rules[Rule::StockPileCount] >= 2;
         case PileKind::SecondWaste:
             return !handMade && rules[Rule::StockPileCount] >= 3;
         case PileKind::Foundation: {
-            const int most = table == kTable062 ? 12 : table == kTable064 ? 4 : table == kTable069 ? 8 : kFoundationCount;
+            const int most = table == kTable062   ? 12
+                             : table == kTable064 ? 4
+                             : table == kTable069 ? 8
+                             : table == kTable070 ? 0
+                                                  : kFoundationCount;
             return n >= 1 && n <= std::min(most, Count(rules, Rule::FoundationCount, kFoundationCount));
         }
         case PileKind::Tableau: {
-            const int most = table == kTable062 ? 0 : table == kTable064 ? 4 : table == kTable069 ? 5 : kTableauCount;
+            const int most = table == kTable062   ? 0
+                             : table == kTable064 ? 4
+                             : table == kTable069 ? 5
+                             : table == kTable070 ? 13
+                                                  : kTableauCount;
             return n >= 1 && n <= std::min(most, Count(rules, Rule::TableauCount, kTableauCount));
         }
         case PileKind::Reserve: {
-            const int most = table == kTable062 ? 0 : table == kTable064 ? 4 : table == kTable069 ? 1 : kReserveCount;
+            const int most = table == kTable062 ? 0 : table == kTable064 ? 4 : table == kTable069 ? 1 : table == kTable070 ? 0 : kReserveCount;
             return n >= 1 && n <= std::min(most, Count(rules, Rule::ReserveCount, kReserveCount));
         }
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "play/accordion_family.h"
+#include "play/peaks.h"
 #include "play/special_families.h"
 
 namespace dravicor {
@@ -60,13 +62,7 @@ bool MayBeTaken(const PlayState& state, int card, PileId pile) {
     const PileLists& piles = state.position.piles;
     if (pile.kind == PileKind::Waste) return card == piles.stock[1].top();
     if (state.shape().special != SpecialGame::Pyramid || pile.kind != PileKind::Tableau) return IsTopCard(piles, card);
-    const int place = piles.pile(pile).find(card);
-    if (pile.number >= kTableauCount) return true;
-    const Pile& next = piles.tableau[static_cast<size_t>(pile.number)];
-    const auto emptyAt = [&next](int at) { return at >= next.size() || next[at] == kNoCard; };
-    const auto groups = next.groups();
-    const bool onlySlots = std::all_of(groups.begin(), groups.end(), [](CardNumber c) { return c == kNoCard; });
-    return onlySlots || (emptyAt(place) && emptyAt(place + 1));
+    return UncoveredInLines(piles, pile, piles.pile(pile).find(card));
 }
 
 bool SelectionContiguous(const PileLists& piles, CardRun selection) {
@@ -154,6 +150,7 @@ bool SelectionValid(const PlayState& state, CardRun selection, int pressed, Pile
         case SpecialGame::HiddenPairs: return n <= 2 && (n < 2 || CardRank(selection[0]) == CardRank(selection[1]));
         case SpecialGame::HiddenElevens: return n <= 3 && NumbersOrOneOfEachHigh(selection, 11);
         case SpecialGame::PairsToTarget: return n <= 2;
+        case SpecialGame::Accordion: return AccordionSelectionValid(piles, selection);
         default: return true;
     }
 }
@@ -204,6 +201,7 @@ bool SelectionComplete(const PlayState& state, CardRun selection) {
         case SpecialGame::CountedTableauMoves: return RankSum(selection) % 7 == 0;
         case SpecialGame::NinesOrCourts:
             return (AllAtMostRank(selection, 9) && RankSum(selection) == 9 && n <= 2) || HoldsEachRankFrom(selection, 10);
+        case SpecialGame::Accordion: return n == 2 && AccordionSelectionValid(state.position.piles, selection);
         default: return RankSum(selection) == target;
     }
 }
@@ -215,7 +213,8 @@ void AddSelectionMoves(const PlayState& state, MoveList& moves) {
     const CardTable& faces = state.position.cardTable;
     const SpecialGame special = shape.special;
     const bool freeCardsOnly = special == SpecialGame::FreePairsOf14 || special == SpecialGame::Pyramid;
-    const bool rowGame = IsRowGame(special);
+    // Accordion pairs cards apart in its row; the other row games take runs.
+    const bool rowGame = IsRowGame(special) && special != SpecialGame::Accordion;
 
     // The cards a press would select, in table order.
     struct Pressable {

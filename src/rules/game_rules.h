@@ -86,6 +86,7 @@ inline constexpr int SkillOrChance = 329;
 inline constexpr int ChanceOfWinning = 330;
 inline constexpr int WinsPer = 331;
 inline constexpr int WinsOutOf = 332;
+inline constexpr int DiscardStopsAtKing = 333;
 }  // namespace Rule
 
 // The rule parameters of the current game: signed 16-bit values indexed by

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cards/card.h"
+#include "rules/rule_codes.h"
 
 namespace dravicor {
 
@@ -208,6 +209,13 @@ EmptyTableauFacts ReadEmptyTableauFacts(const GameRules& rules) {
         const bool keepsPlaces = rules[Rule::TableauSpread] == 4;
         if (rules[Rule::StockDealCount] > 0 && !keepsPlaces) return {EmptyTableau::FilledAfterDiscard, 0, AutoFill::None};
         return {EmptyTableau::StayEmpty, 0, AutoFill::None};
+    }
+    // Clock's piles and the gaps games' rows place cards by a rule of their
+    // own (the card in hand to its hour; a card into the gap it follows).
+    const SpecialGame special = SpecialGameOf(rules);
+    if (special == SpecialGame::Clock || special == SpecialGame::GapsAcesOut || special == SpecialGame::GapsAcesMixedIn ||
+        special == SpecialGame::GapsAcesLeft || special == SpecialGame::GapsAcesLeftGapped) {
+        return {EmptyTableau::OwnRule, 0, AutoFill::None};
     }
     EmptyTableauFacts facts = PileFacts(rules, 0);
     for (int t = 1; t < tableau; ++t) {

@@ -1,11 +1,13 @@
 #include "rules/layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "rules/pile_geometry.h"
+#include "rules/rule_codes.h"
 
 // How the generic models place the piles.
 //
@@ -47,8 +49,15 @@
 //                     rows, centred in the room its first row leaves beside
 //                     the piles that share that row.
 //   model 6           a pyramid: pile k (1-based) lies half a card height
-//                     below pile k - 1, centred for k cards side by side,
-//                     so that each card is covered by the two below it.
+//                     below pile k - 1, centred for its places side by
+//                     side, so that each card is covered by the two below
+//                     it. With P cards in the first line the table is P
+//                     peaks whose bases join: line k has P(n - 1) + 1 -
+//                     (n - k) places for n lines (k places for one peak).
+//   model 7           rows of places: pile k on row k from the table's
+//                     row, starting at x0 (the gaps games' grid).
+//   Models 6 and 7 keep the usual gap between places where the widest
+//   line fits, and narrow it (the cards overlap) where it would not.
 //   other generic models take model 2.
 //
 // Piles of the rows above the tableau line up with the tableau's first row
@@ -60,9 +69,12 @@
 // foundations that still find no room continue on the rows below, in the
 // same columns.
 //
-// The hand-made tables 062, 064 and 069 place their piles explicitly; the
-// other hand-made tables are still to be drawn up and use the generic
-// strings meanwhile, the tableau as model 2.
+// The hand-made tables 062, 064, 069 and 070 place their piles
+// explicitly; the other hand-made tables are still to be drawn up and use
+// the generic strings meanwhile, the tableau as model 2. Table 070 is a
+// clock face: the waste (the card in hand) at the top left, tableau piles
+// 1 to 12 round the clock (pile 12 at the top) and pile 13 in the middle,
+// as wide and as high as the table allows.
 //
 // A game keeps the rows the models take free of its other piles: model 2's
 // waste row, the rows of a wrapping tableau, a centred tableau row that
@@ -197,10 +209,43 @@ struct RowPiles {
     int gapAfterFirst = -1;     // a fixed gap between the first two left piles
 };
 
+constexpr int kPyramidModel = 6;
+constexpr int kRowsOfPlacesModel = 7;
+constexpr int kClockModel = 70;
+
+// The places of the widest line of a side-by-side table (models 6 and 7).
+int WidestLine(const GameRules& rules) {
+    const int lines = std::clamp<int>(rules[Rule::TableauCount], 0, kTableauCount);
+    if (rules[Rule::TableLayoutModel] == kPyramidModel) {
+        const int peaks = std::max<int>(1, rules[Rule::TableauDealCount]);
+        return lines < 1 ? 0 : peaks * (lines - 1) + 1;
+    }
+    int widest = 0;
+    for (int t = 0; t < lines; ++t) widest = std::max<int>(widest, rules[Rule::TableauDealCount + t]);
+    const auto special = SpecialGameOf(rules);
+    // Where the Aces lead the rows, each row gains a place.
+    if (special == SpecialGame::GapsAcesLeft || special == SpecialGame::GapsAcesLeftGapped) ++widest;
+    return widest;
+}
+
 class LayoutBuilder {
 public:
     LayoutBuilder(const GameRules& rules, Size card, const TableArea& area)
-        : rules_(rules), card_(card), area_(area), rows_(ComputeRows(rules, card, area)) {}
+        : rules_(rules), card_(card), area_(area), rows_(ComputeRows(rules, card, area)),
+          placeGap_(StepsFor(rules, card).sideBySideGap) {
+        const int model = rules[Rule::TableLayoutModel];
+        const int widest = WidestLine(rules);
+        if ((model == kPyramidModel || model == kRowsOfPlacesModel) && widest > 1) {
+            const int room = model == kPyramidModel ? Usable() : Right() - x0();
+            // Rounded down, so that the widest line never runs past the room.
+            const int spare = room - widest * W();
+            const int gap = spare >= 0 ? spare / (widest - 1) : -((-spare + widest - 2) / (widest - 1));
+            placeGap_ = std::min(placeGap_, gap);
+        }
+    }
+
+    // The gap between side-by-side places this table asks for.
+    int placeGap() const { return placeGap_; }
 
     PileOrigins Build() {
         const int tableModel = rules_[Rule::TableLayoutModel];
@@ -208,6 +253,7 @@ public:
             case 62: HandMade062(); break;
             case 64: HandMade064(); break;
             case 69: HandMade069(); break;
+            case kClockModel: ClockFace(); break;
             default: Generic(tableModel); break;
         }
         // A hand-made table does not show piles the game lacks.
@@ -263,12 +309,12 @@ private:
                                                    rules_[Rule::StockPileCount]);
             for (int t = 0; t < n; ++t) Set(PileId::Tableau(t + 1), xs[static_cast<size_t>(t)], RowY(tableRow));
             columns_ = xs;
-        } else if (tableModel == 4) {
+        } else if (tableModel == 4 || tableModel == kRowsOfPlacesModel) {
             for (int t = 0; t < n; ++t) Set(PileId::Tableau(t + 1), x0(), RowY(tableRow + t));
         } else if (tableModel == 5) {
             const auto shared = rows.find(tableRow);
             GridOfFive(n, RowY(tableRow), shared == rows.end() ? RowPiles{} : shared->second);
-        } else if (tableModel == 6) {
+        } else if (tableModel == kPyramidModel) {
             Pyramid(n, RowY(tableRow));
         } else {
             WrappingTableau(n, RowY(tableRow));
@@ -404,15 +450,40 @@ private:
         columns_ = xs;
     }
 
-    // Table model 6: pile k holds the k cards of one line of the pyramid,
-    // side by side; each line lies half a card lower than the one above and
-    // half a card further left, so each card lies over the gap between two.
+    // Table model 6: pile k holds the places of one line of the pyramid
+    // (or the peaks), side by side; each line lies half a card lower than
+    // the one above and half a place further left, so each card lies over
+    // the gap between two.
     void Pyramid(int n, int y) {
-        const int gap = StepsFor(rules_, card_).sideBySideGap;
+        const int widest = WidestLine(rules_);
         for (int k = 1; k <= n; ++k) {
-            const int width = k * W() + (k - 1) * gap;
+            const int places = widest - (n - k);
+            const int width = places * W() + (places - 1) * placeGap_;
             Set(PileId::Tableau(k), (Usable() - width) / 2, y + (k - 1) * (H() / 2));
         }
+    }
+
+    // Table 070: the clock face. The piles fan a little to the right (up
+    // to four cards), so each pile is that much wider than a card.
+    void ClockFace() {
+        constexpr int kPiles = 12;
+        constexpr double kPi = 3.14159265358979323846;
+        const SpreadMetrics steps = StepsFor(rules_, card_);
+        const int pileWidth = W() + 3 * std::max(steps.closeHorizontal, steps.faceUpHorizontal);
+        const int top = RowY(1);
+        Set(PileId::Waste(), x0(), top);
+        const int left = x0() + W() + kPackedGap;
+        const int width = Right() - left;
+        const int height = area_.height - rows_.margin - top;
+        const int cx = left + (width - pileWidth) / 2;
+        const int cy = top + (height - H()) / 2;
+        const double rx = (width - pileWidth) / 2.0;
+        const double ry = (height - H()) / 2.0;
+        for (int k = 1; k <= kPiles; ++k) {
+            const double angle = k * 2 * kPi / kPiles;
+            Set(PileId::Tableau(k), cx + static_cast<int>(rx * std::sin(angle)), cy - static_cast<int>(ry * std::cos(angle)));
+        }
+        Set(PileId::Tableau(kPiles + 1), cx, cy);
     }
 
     // Foundations in fours: 1-4 on row 1, 9-12 under them, 5-8 under those.
@@ -464,6 +535,7 @@ private:
     Size card_;
     TableArea area_;
     TableRows rows_;
+    int placeGap_;
     PileOrigins origins_;
     std::vector<int> columns_;  // x of the tableau's first row
     int columnsTop_ = 0;
@@ -505,7 +577,9 @@ PileOrigins ComputeLayout(const GameRules& rules, Size card, const TableArea& ar
 
 PileOrigins ComputeLayout(const GameRules& rules, Size card, const TableArea& area, SpreadMetrics& metrics) {
     metrics.scrollOffset = 0;
-    return ComputeLayout(rules, card, area);
+    LayoutBuilder builder(rules, card, area);
+    metrics.sideBySideGap = builder.placeGap();
+    return builder.Build();
 }
 
 }  // namespace dravicor

@@ -54,7 +54,9 @@ TableRows ComputeRows(const GameRules& rules, Size card, const TableArea& area);
 // Places every pile of the game; piles the game does not use lie off the table.
 PileOrigins ComputeLayout(const GameRules& rules, Size card, const TableArea& area);
 // The same, and the metrics' vertical scroll offset goes back to 0: fresh
-// origins are never scrolled.
+// origins are never scrolled. Tables of side-by-side places (models 6 and
+// 7) also set the metrics' gap between places, narrower (cards overlapping
+// a little) where the widest line would not fit the table otherwise.
 PileOrigins ComputeLayout(const GameRules& rules, Size card, const TableArea& area, SpreadMetrics& metrics);
 
 }  // namespace dravicor

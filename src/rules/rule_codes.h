@@ -73,6 +73,30 @@ enum class SpecialGame : std::int16_t {
     // As ElevensOrCourts with at most three cards; a press turns a
     // face-down top card, and a discard turns the uncovered ones (Eleven Piles).
     HiddenElevens = 26,
+    // A free card of the overlapping lines (the peaks of TriPeaks, a
+    // pyramid) one rank from the discard pile's top goes there; cards it
+    // uncovers turn face up (TriPeaks, Elevator). Lines as in Pyramid:
+    // play/peaks.h.
+    PeaksToDiscard = 30,
+    // The gaps games (play/gaps_family.h): four rows of fixed places; a gap
+    // takes the card one rank above its left neighbour, in suit; the redeal
+    // gathers the cards out of sequence. The five variants differ in where
+    // the Aces go and how the redeal mixes (32 is not used):
+    GapsAcesOut = 31,          // Aces taken out, a gap at a row's start takes a 2; mixed redeal (Montana)
+    GapsAcesMixedIn = 33,      // as GapsAcesOut, the Aces mixed in and taken out again (Spaces)
+    GapsAcesLeft = 34,         // each row starts with an Ace (Blue Moon)
+    GapsAcesLeftGapped = 35,   // as GapsAcesLeft, the deal leaves the gap beside each Ace (Red Moon)
+    // One row dealt from the stock; a card goes onto its neighbour or the
+    // card three to its left of its suit or rank (Accordion):
+    // play/accordion_family.h.
+    Accordion = 36,
+    // Thirteen piles, one per rank; the card in hand goes to its rank's
+    // pile, whose next face-down card comes into the hand (Clock):
+    // play/clock_family.h.
+    Clock = 37,
+    // A tableau top goes to the discard foundation when a higher card of
+    // its suit shows on another tableau pile (Aces Up): play/aces_up_family.h.
+    AcesUp = 38,
 };
 
 inline SpecialGame SpecialGameOf(const GameRules& rules) { return static_cast<SpecialGame>(rules[Rule::SpecialGame]); }
@@ -134,6 +158,13 @@ inline constexpr int KingsAndAcesSweep = 95;     // Kings on 1-4, Aces on 5-8, t
 inline constexpr int AcesReplacedFromStock = 96; // none; the tableau's Aces go up, the stock fills their places
 inline constexpr int CardNumberBase = 100;       // 100 and above: card v - 100
 }  // namespace FoundationDeal
+
+// Rule::DiscardStopsAtKing: how the discard pile of the Golf games
+// (NeighbourDiscard, PeaksToDiscard) takes ranks.
+namespace DiscardRanks {
+inline constexpr int KingAndAceNeighbours = 0;  // Q K A 2 ... both ways
+inline constexpr int StopAtKing = 1;            // no wrap, and nothing on a King
+}  // namespace DiscardRanks
 
 // Rule::Redeals: no limit on the passes through the stock.
 inline constexpr int kUnlimitedPasses = -1;

@@ -134,7 +134,8 @@ constexpr ParameterInfo kParameters[] = {
     {"ChanceOfWinning", Rule::ChanceOfWinning, PB::None, 1, 0, 4, "0 very high, 1 high, 2 medium, 3 low, 4 very low"},
     {"WinsPer", Rule::WinsPer, PB::None, 1, 0, kAny, "shown as 'about WinsPer in WinsOutOf' after the chance of winning"},
     {"WinsOutOf", Rule::WinsOutOf, PB::None, 1, 0, kAny, "0: no figure shown"},
-    {"Spare333", 333, PB::None, 1, kAnyNegative, kAny, "not read by the engine"},
+    {"DiscardStopsAtKing", Rule::DiscardStopsAtKing, PB::None, 1, 0, 1,
+     "the discard pile of the Golf games: 0 a King and an Ace are neighbours; 1 no wrap, and nothing goes on a King"},
 };
 
 }  // namespace

@@ -64,16 +64,16 @@ std::optional<std::string> ReadRecord(const std::vector<std::string>& lines, siz
     const std::string_view baseText = std::string_view(head).substr(4 + kCustomNameWidth, 4);
     if (!IsDigits(baseText)) return "has no base game code";
     const std::string& settings = lines[first + 1];
-    if (settings.size() < 7 || !FieldNumber(settings.substr(0, 3)) || !FieldNumber(settings.substr(3, 3)) ||
-        settings[6] < '0' || settings[6] > '3')
+    const std::optional<int> cards = settings.size() < 7 ? std::nullopt : FieldNumber(settings.substr(0, 3));
+    const std::optional<int> deals = settings.size() < 7 ? std::nullopt : FieldNumber(settings.substr(3, 3));
+    if (!cards || !deals || settings[6] < '0' || settings[6] > '3')
         return "has a damaged rule line \"" + settings + "\"";
     game.code = *code;
     game.name = std::string(name);
     game.baseCode = *FieldNumber(baseText);
     // Kept as it would be written: "-00" and "000" are one value, and a
     // record read and written back must read the same again.
-    game.settings = CustomSettingsText(
-        {*FieldNumber(settings.substr(0, 3)), *FieldNumber(settings.substr(3, 3)), settings[6] - '0'});
+    game.settings = CustomSettingsText({*cards, *deals, settings[6] - '0'});
     return std::nullopt;
 }
 
@@ -376,15 +376,19 @@ bool CustomGameFile::remove(int code, SettingsRecord& settings) {
         if (game == contents.games.end()) return false;
         name = game->name;
         std::vector<std::string> lines = FileLines(content);
-        // The valid record of the code is the first record slot carrying it
-        // that reads as a whole record.
-        for (size_t first = 1; first < lines.size(); first += kCustomRecordLines) {
+        // Every record slot that reads as a whole record of the code goes:
+        // the game's own (the first) and any later ones a damaged file holds,
+        // which the reader passes over but which would otherwise take the
+        // deleted game's place.
+        for (size_t first = 1; first < lines.size();) {
             CustomGame read;
-            if (ReadRecord(lines, first, read) || read.code != code) continue;
+            if (ReadRecord(lines, first, read) || read.code != code) {
+                first += kCustomRecordLines;
+                continue;
+            }
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
                         lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), first + kCustomRecordLines)));
             found = true;
-            break;
         }
         if (!found) return false;
         content = JoinLines(lines);

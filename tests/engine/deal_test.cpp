@@ -928,8 +928,10 @@ TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
         named += named1 ? 1 : 0;
         // Steps that move cards after dealing change the plain counts.
         const int firstCode = game.rules[Rule::FoundationDealCard];
-        const bool plainCounts = game.rules[Rule::SpecialGame] != 11 && game.rules[Rule::SpecialGame] != 22 &&
-                                 (firstCode < 93 || firstCode > 96);
+        // The peaks and the gaps games lay their cards out over places, some empty.
+        const int special = game.rules[Rule::SpecialGame];
+        const bool places = special >= 30 && special <= 35;
+        const bool plainCounts = special != 11 && special != 22 && !places && (firstCode < 93 || firstCode > 96);
 
         for (int deal = 0; deal < 500; ++deal) {
             const std::string number = DrawGameNumber(random);
@@ -940,7 +942,9 @@ TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
             const std::string where = game.name + " #" + number;
 
             const auto tally = CardTally(p);
-            ASSERT_EQ(tally[0], 0) << where;
+            if (!places) {
+                ASSERT_EQ(tally[0], 0) << where;
+            }
             for (int card = 1; card <= kCardCount; ++card) {
                 ASSERT_EQ(tally[static_cast<size_t>(card)], card <= cardCount ? 1 : 0) << where << " card " << card;
             }

@@ -60,7 +60,9 @@ protected:
         const auto from = engine.CardPoint(card);
         if (!from) return false;
         const TableGeometry table = engine.geometry();
-        const Point to{table.PileCardX(target, 0, false) + 2, table.PileCardY(target, 0, false) + 2};
+        const Point landing =
+            engine.LandingPoint(card, target).value_or(Point{table.PileCardX(target, 0, false), table.PileCardY(target, 0, false)});
+        const Point to{landing.x + 2, landing.y + 2};
         engine.PointerPress({from->x + 2, from->y + 2});
         engine.PointerMove(to);
         return engine.PointerRelease(to);

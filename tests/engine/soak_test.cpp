@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "engine_fixture.h"
+#include "play/gaps_family.h"
 #include "play/move_core.h"
 #include "play/selection_rules.h"
 #include "play/special_families.h"
@@ -115,25 +116,32 @@ std::vector<std::string> ReferenceMoves(const PlayState& state) {
             for (int at = 0; at < pile.size(); ++at) {
                 const int card = pile[at];
                 if (!CanPickUp(state, card, source)) continue;
-                const int carried = source.kind == PileKind::Tableau ? pile.size() - at : 1;
+                // In the gaps games a card moves alone.
+                const bool gaps = IsGapsGame(shape.special);
+                const int carried = source.kind == PileKind::Tableau && !gaps ? pile.size() - at : 1;
                 for (const PileId target : targets) {
                     if (openingOnly && target.kind != PileKind::Foundation) continue;
                     if (!CanPlace(state, card, target)) continue;
-                    const bool run = source.kind == PileKind::Tableau && target.kind == PileKind::Tableau;
+                    const bool run = source.kind == PileKind::Tableau && target.kind == PileKind::Tableau && !gaps;
                     moves.push_back(MoveText(Move::CardTo(card, source, target, run ? carried : 1)));
+                }
+            }
+        }
+        // The discard pile takes a pressed top card, or any free card of the peaks.
+        for (int t = 1; t <= shape.tableau; ++t) {
+            const Pile& pile = piles.pile(PileId::Tableau(t));
+            if (!TakesPressedCardToDiscard(shape.special) || !inPlay(PileId::Tableau(t))) continue;
+            const int first = shape.special == SpecialGame::PeaksToDiscard ? 0 : pile.size() - 1;
+            for (int at = std::max(first, 0); at < pile.size(); ++at) {
+                if (pile[at] != kNoCard && CanPickUp(state, pile[at], PileId::Tableau(t))) {
+                    moves.push_back(MoveText(Move::CardTo(pile[at], PileId::Tableau(t), PileId::SecondWaste())));
                 }
             }
         }
         for (int t = 1; t <= shape.tableau; ++t) {
             const int top = piles.pile(PileId::Tableau(t)).top();
-            if (TakesPressedCardToDiscard(shape.special) && top != kNoCard && inPlay(PileId::Tableau(t)) &&
-                CanPickUp(state, top, PileId::Tableau(t))) {
-                moves.push_back(MoveText(Move::CardTo(top, PileId::Tableau(t), PileId::SecondWaste())));
-            }
-        }
-        for (int t = 1; t <= shape.tableau; ++t) {
-            const int top = piles.pile(PileId::Tableau(t)).top();
-            if (top != kNoCard && inPlay(PileId::Tableau(t)) && state.position.cardTable.IsFaceDown(top)) {
+            if (top != kNoCard && inPlay(PileId::Tableau(t)) && state.position.cardTable.IsFaceDown(top) &&
+                PressTurnsTableauTop(shape.special)) {
                 moves.push_back(MoveText(Move::OnCard(MoveKind::TurnUp, top, PileId::Tableau(t))));
             }
         }
@@ -365,15 +373,18 @@ protected:
         return false;
     }
 
-    Point topCardPoint(PileId pile) const {
+    // Where the card would land on the pile: its top card, or the gap it fills.
+    Point landingPoint(int card, PileId pile) const {
         const TableGeometry table = engine.geometry();
-        return {table.PileCardX(pile, 0, false), table.PileCardY(pile, 0, false)};
+        return engine.LandingPoint(card, pile).value_or(Point{table.PileCardX(pile, 0, false), table.PileCardY(pile, 0, false)});
     }
 
     // The cards a move takes along: the card and, in a tableau pile, those above it.
     std::vector<CardNumber> runOf(int card) const {
         const auto pile = PileHolding(engine.position(), card);
-        if (!pile || pile->kind != PileKind::Tableau) return {static_cast<CardNumber>(card)};
+        if (!pile || pile->kind != PileKind::Tableau || IsGapsGame(engine.playState().shape().special)) {
+            return {static_cast<CardNumber>(card)};
+        }
         const Pile& p = engine.position().piles.pile(*pile);
         return {p.groups().begin() + p.find(card), p.groups().end()};
     }
@@ -396,8 +407,10 @@ protected:
         std::vector<Candidate> candidates;
         const auto consider = [&](PileId pile) {
             if (!engine.origins().isOnTable(pile) || (openingOnly && pile.kind != PileKind::Foundation)) return;
-            const int x = table.PileCardX(pile, 0, false);
-            const int y = table.PileCardY(pile, 0, false);
+            const std::optional<Point> landing = engine.LandingPoint(card, pile);
+            if (!landing) return;
+            const int x = landing->x;
+            const int y = landing->y;
             const long long w = std::min(x, at.x) + size.width - std::max(x, at.x);
             const long long h = std::min(y, at.y) + size.height - std::max(y, at.y);
             if (w > 0 && h > 0) candidates.push_back({w * h, static_cast<int>(pile.kind), pile.number, pile});
@@ -432,7 +445,8 @@ protected:
                 EXPECT_EQ(target[at + static_cast<int>(i)], run[i])
                     << "the moved cards do not lie together on " << PileName(pile) << " in their order";
             }
-            if (!autoplayRan || pile.kind != PileKind::Foundation) {
+            // A gap's card lies in its place, not on top.
+            if ((!autoplayRan || pile.kind != PileKind::Foundation) && !IsGapsGame(engine.playState().shape().special)) {
                 EXPECT_EQ(static_cast<size_t>(at) + kept, static_cast<size_t>(target.size()))
                     << "the moved cards are not on top of " << PileName(pile);
             }
@@ -461,7 +475,7 @@ protected:
         // card whose corner lies under another pile is dropped instead.
         if (pressed.card != m.card) {
             trail.back() += " (covered by " + pressed.pileName + ")";
-            dropListedMove(m, topCardPoint(m.target));
+            dropListedMove(m, landingPoint(m.card, m.target));
             return;
         }
         const auto run = runOf(m.card);
@@ -479,7 +493,7 @@ protected:
         const std::vector<PlayerMove> moves = engine.LegalMoves();
         ASSERT_FALSE(moves.empty());
         const PlayerMove m = moves[rng() % moves.size()];
-        const Point exact = topCardPoint(m.target);
+        const Point exact = landingPoint(m.card, m.target);
         const Size size = engine.cardSize();
         const int dx = static_cast<int>(rng() % static_cast<unsigned>(size.width)) - size.width / 2;
         const int dy = static_cast<int>(rng() % static_cast<unsigned>(size.height)) - size.height / 2;

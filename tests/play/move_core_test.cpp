@@ -155,15 +155,36 @@ TEST(MoveCore, AnEmptiedPileIsFilledFromTheReserve) {
 }
 
 // Golf: a press takes a tableau top to the discard pile only when it is one
-// rank from the pile's top card, King and Ace counting as neighbours.
+// rank from the pile's top card; Rule::DiscardStopsAtKing decides whether
+// King and Ace are neighbours or a King takes nothing.
 TEST(MoveCore, GolfDiscardsOnlyNeighbours) {
-    PlayState state = Table(kGolf);
+    struct Case {
+        int ranks;
+        int discardTop;
+        std::vector<std::string> listed;
+    };
+    const Case cases[] = {
+        {DiscardRanks::KingAndAceNeighbours, Hearts(13), {"027 Fila1 -> Waste", "038 Fila2 -> Waste", "stock"}},
+        {DiscardRanks::StopAtKing, Hearts(13), {"stock"}},
+        {DiscardRanks::KingAndAceNeighbours, Hearts(1), {"039 Fila4 -> Waste", "028 Fila5 -> Waste", "stock"}},
+        {DiscardRanks::StopAtKing, Hearts(1), {"028 Fila5 -> Waste", "stock"}},
+    };
+    for (const Case& c : cases) {
+        PlayState state = Table(kGolf, [&](GameRules& r) { r.set(Rule::DiscardStopsAtKing, c.ranks); });
+        Lay(state, PileId::SecondWaste(), {c.discardTop});
+        Lay(state, PileId::Tableau(1), {Clubs(1)});
+        Lay(state, PileId::Tableau(2), {Clubs(12)});
+        Lay(state, PileId::Tableau(3), {Clubs(5)});
+        Lay(state, PileId::Tableau(4), {Clubs(13)});
+        Lay(state, PileId::Tableau(5), {Clubs(2)});
+        Lay(state, PileId::Stock(), {Diamonds(6)}, 1);
+        EXPECT_EQ(Listed(state), c.listed) << "ranks rule " << c.ranks << ", discard top " << c.discardTop;
+    }
+    PlayState state = Table(kGolf, [](GameRules& r) { r.set(Rule::DiscardStopsAtKing, DiscardRanks::KingAndAceNeighbours); });
     Lay(state, PileId::SecondWaste(), {Hearts(13)});
     Lay(state, PileId::Tableau(1), {Clubs(1)});
     Lay(state, PileId::Tableau(2), {Clubs(12)});
-    Lay(state, PileId::Tableau(3), {Clubs(5)});
     Lay(state, PileId::Stock(), {Diamonds(6)}, 1);
-    EXPECT_EQ(Listed(state), (std::vector<std::string>{"027 Fila1 -> Waste", "038 Fila2 -> Waste", "stock"}));
     PlayAndTakeBack(state, Move::CardTo(Clubs(1), PileId::Tableau(1), PileId::SecondWaste()), [](const PlayState& s) {
         EXPECT_EQ(s.position.piles.stock[2].ToText(), "013027");
         EXPECT_EQ(Listed(s), (std::vector<std::string>{"stock"})) << "the Queen is no neighbour of an Ace";

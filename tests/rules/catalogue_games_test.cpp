@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/engine_fixture.h"
+#include "play/play_state.h"
 #include "rules/custom_games.h"
 
 namespace dravicor::test {
@@ -45,11 +46,9 @@ std::vector<CatalogueGame> CatalogueGames() {
 // The piles a game shows, by its pile counts.
 std::vector<PileId> UsedPiles(const GameRules& rules) {
     std::vector<PileId> piles;
-    const PileId stock[] = {PileId::Stock(), PileId::Waste(), PileId::SecondWaste()};
-    for (int i = 0; i < rules[Rule::StockPileCount] && i < kStockListSize; ++i) piles.push_back(stock[i]);
-    for (int n = 1; n <= rules[Rule::FoundationCount]; ++n) piles.push_back(PileId::Foundation(n));
-    for (int n = 1; n <= rules[Rule::TableauCount]; ++n) piles.push_back(PileId::Tableau(n));
-    for (int n = 1; n <= rules[Rule::ReserveCount]; ++n) piles.push_back(PileId::Reserve(n));
+    PileLists().forEach([&](PileId id, const Pile&) {
+        if (PileInPlay(rules, id)) piles.push_back(id);
+    });
     return piles;
 }
 
@@ -79,7 +78,7 @@ bool Overlap(const Rect& a, const Rect& b) {
 
 // Families played by pressing cards into a selection.
 bool IsSelectionFamily(int special) {
-    static const std::set<int> families = {1, 3, 4, 7, 8, 14, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26};
+    static const std::set<int> families = {1, 3, 4, 7, 8, 14, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 36};
     return families.contains(special);
 }
 
@@ -332,11 +331,11 @@ TEST_F(CatalogueDeals, DiscardPileGamesShowTheirDiscards) {
     int discards = 0;
     for (const CatalogueGame& game : CatalogueGames()) {
         const int special = game.special();
-        if (special != 2 && special != 12 && special != 15) continue;
+        if (special != 2 && special != 12 && special != 15 && special != 30) continue;
         ++discards;
         deal(game.code, "4711");
         EXPECT_TRUE(engine.origins().isOnTable(PileId::SecondWaste())) << game.label();
-        if (special == 12) {
+        if (special == 12 || special == 30) {
             EXPECT_EQ(engine.position().piles.pile(PileId::SecondWaste()).size(), 1) << game.label();
         }
     }

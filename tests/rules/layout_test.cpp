@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cards/pile_at.h"
+#include "play/play_state.h"
 #include "rules/catalogue.h"
 #include "rules/pile_geometry.h"
 #include "support/temp_dir.h"
@@ -572,11 +573,9 @@ struct Sized {
 
 std::vector<PileId> UsedPiles(const GameRules& rules) {
     std::vector<PileId> piles;
-    const PileId stock[] = {PileId::Stock(), PileId::Waste(), PileId::SecondWaste()};
-    for (int i = 0; i < rules[Rule::StockPileCount] && i < 3; ++i) piles.push_back(stock[i]);
-    for (int n = 1; n <= rules[Rule::FoundationCount]; ++n) piles.push_back(PileId::Foundation(n));
-    for (int n = 1; n <= rules[Rule::TableauCount]; ++n) piles.push_back(PileId::Tableau(n));
-    for (int n = 1; n <= rules[Rule::ReserveCount]; ++n) piles.push_back(PileId::Reserve(n));
+    PileLists().forEach([&](PileId id, const Pile&) {
+        if (PileInPlay(rules, id)) piles.push_back(id);
+    });
     return piles;
 }
 

@@ -53,6 +53,13 @@ public:
         if (!goToCard(move.drag.card) || !press(KeyCommand::Activate)) return false;
         // A card the press took straight to the discard pile is not in hand.
         if (!keys_.carrying()) return true;
+        // Into a gap of its own row: the focus leaves the card in hand for
+        // another card of the row.
+        if (keys_.focus() && keys_.focus()->pile == move.drag.target) {
+            for (const CardNumber other : engine_.position().piles.pile(move.drag.target).groups()) {
+                if (other != kNoCard && other != move.drag.card) return goTo({move.drag.target, other}) && press(KeyCommand::Activate);
+            }
+        }
         return goTo({move.drag.target, kNoCard}) && press(KeyCommand::Activate);
     }
 

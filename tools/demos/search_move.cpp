@@ -7,8 +7,9 @@ namespace dravicor {
 std::vector<SearchMove> CandidateMoves(const Engine& engine) {
     std::vector<SearchMove> moves;
     for (const PlayerMove& drag : engine.LegalMoves()) moves.push_back({false, drag, {}});
-    // The games with a discard pile take a pressed tableau card straight to it.
-    for (const CardNumber card : engine.DiscardMoves()) moves.push_back({false, {card, PileId::SecondWaste()}, {}});
+    // The games with a discard pile take a pressed tableau card straight to
+    // it; Clock's card in hand goes to its pile.
+    for (const PlayerMove& press : engine.PressMoves()) moves.push_back({false, press, {}});
     for (auto& presses : engine.SelectionMoves()) moves.push_back({false, {}, std::move(presses)});
     if (engine.StockWouldAct()) moves.push_back({true, {}, {}});
     return moves;
