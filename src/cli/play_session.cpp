@@ -14,6 +14,7 @@
 #include "common/text.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
+#include "solver/engine_hints.h"
 #include "solver/solution_replay.h"
 
 namespace dravicor {
@@ -102,6 +103,8 @@ bool PlaySession::answer(const std::string& line) {
         printMoves();
     } else if (command == "state" && argumentCount == 0) {
         printState();
+    } else if (command == "hint" && argumentCount == 0) {
+        printHint();
     } else if (command == "show" && argumentCount == 0) {
         printTable();
     } else if (command == "move" && argumentCount == 2) {
@@ -176,7 +179,29 @@ void PlaySession::printState() {
          << "pass " << game.passNumber << '\n'
          << "moves " << game.moveCounter << '\n'
          << "won " << (game.won || sawWin_ ? "yes" : "no") << '\n'
-         << "in-progress " << (game.inProgress ? "yes" : "no") << '\n';
+         << "in-progress " << (game.inProgress ? "yes" : "no") << '\n'
+         << "verdict " << verdictWord() << '\n';
+}
+
+// The verdict on the position on the table, for the deal with every card
+// known, within a budget of positions so that the same position always
+// gets the same answer.
+std::string_view PlaySession::verdictWord() {
+    constexpr std::int64_t kVerdictPositions = 200000;
+    SolveOptions options;
+    options.budget.positions = kVerdictPositions;
+    switch (Solve(SearchStartOf(program_.engine()), options).verdict) {
+        case Verdict::Won: return "winnable";
+        case Verdict::Lost: return "not-winnable";
+        case Verdict::Unknown: break;
+    }
+    return "unknown";
+}
+
+void PlaySession::printHint() {
+    const Engine& engine = program_.engine();
+    const Hint hint = HintForEngine(engine, hints_, HintBudget(engine.rules()));
+    out_ << (hint.move ? HintCommands(*hint.move) : "No moves left") << '\n';
 }
 
 void PlaySession::printTable() {

@@ -6,6 +6,7 @@
 
 #include "engine/card_counter.h"
 #include "engine/engine.h"
+#include "solver/hint.h"
 
 namespace dravicor {
 
@@ -29,6 +30,8 @@ private:
     void printSnapshot();
     void printMoves();
     void printState();
+    std::string_view verdictWord();
+    void printHint();
     void printTable();
     std::string move(const std::string& cardText, const std::string& target);
     std::string stock();
@@ -46,6 +49,7 @@ private:
     std::ostream& out_;
     bool sawWin_ = false;
     CardCounter counter_;
+    HintFinder hints_;
 };
 
 // One line per card: rank and suit letters ("TH" the ten of hearts), "##"

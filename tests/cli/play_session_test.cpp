@@ -60,14 +60,15 @@ public:
 };
 
 std::vector<std::string> StateLines(int code, const std::string& number, int score, int pass, int moves, bool won,
-                                    bool inProgress) {
+                                    bool inProgress, const std::string& verdict = "winnable") {
     return {"game " + std::to_string(code),
             "number " + number,
             "score " + std::to_string(score),
             "pass " + std::to_string(pass),
             "moves " + std::to_string(moves),
             std::string("won ") + (won ? "yes" : "no"),
-            std::string("in-progress ") + (inProgress ? "yes" : "no")};
+            std::string("in-progress ") + (inProgress ? "yes" : "no"),
+            "verdict " + verdict};
 }
 
 TEST(PlaySession, EveryAnswerEndsWithADotLine) {
