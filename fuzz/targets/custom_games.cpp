@@ -44,7 +44,7 @@ void ExpectWellFormed(const CustomGameFileContents& contents) {
         DRAVICOR_FUZZ_CHECK(codes.insert(game.code).second, "a code met twice");
         DRAVICOR_FUZZ_CHECK(game.baseCode >= 0 && game.baseCode < kFirstCustomCode, "a base that is not built in");
         DRAVICOR_FUZZ_CHECK(!game.name.empty() && game.name.size() <= kCustomNameWidth &&
-                                game.name == TrimRight(game.name),
+                                game.name == Trim(game.name),
                             "a name that is empty, too long or padded");
         DRAVICOR_FUZZ_CHECK(game.settings.size() == 7 && game.settings[6] >= '0' && game.settings[6] <= '3',
                             "rules that are not seven characters");

@@ -56,7 +56,9 @@ std::optional<std::string> ReadRecord(const std::vector<std::string>& lines, siz
         return "has a first line of " + std::to_string(head.size()) + " characters, not 58";
     const auto code = CodeField(head);
     if (!code) return "has no game code from 8000 to 9999";
-    const std::string_view name = TrimRight(std::string_view(head).substr(4, kCustomNameWidth));
+    // Blanks before a name are an editor's (the writer never puts any): the
+    // name read is the name a record written back keeps.
+    const std::string_view name = Trim(std::string_view(head).substr(4, kCustomNameWidth));
     if (name.empty()) return "has no name";
     for (const char c : name) {
         if (static_cast<unsigned char>(c) < 32) return "has a control character in its name";
