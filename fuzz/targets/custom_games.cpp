@@ -116,10 +116,11 @@ DRAVICOR_FUZZ_TARGET(custom_games) {
         DRAVICOR_FUZZ_CHECK(SameGames(others, contents.games), "adding a game changed another");
         DRAVICOR_FUZZ_CHECK(added.has_value(), "the added game reads back");
         DRAVICOR_FUZZ_CHECK(added->settings == CustomSettingsText(values), "the added game's rules read back");
-        // The name as a record keeps it: without surrounding blanks, control
-        // characters as blanks, cut to its 50 columns.
-        std::string kept(Trim(name));
-        for (char& c : kept) c = static_cast<unsigned char>(c) < 32 ? ' ' : c;
+        // The name as a record keeps it: control characters as blanks,
+        // without surrounding blanks, cut to its 50 columns.
+        std::string blanked(name);
+        for (char& c : blanked) c = static_cast<unsigned char>(c) < 32 ? ' ' : c;
+        std::string kept(Trim(blanked));
         if (kept.size() > kCustomNameWidth) kept.resize(kCustomNameWidth);
         DRAVICOR_FUZZ_CHECK(added->name == TrimRight(kept), "the added game's name reads back");
     } else if (operation == 1) {

@@ -93,10 +93,11 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 // The name as it goes into a record: without surrounding blanks, control
 // characters as blanks, at most 50 characters.
 std::string RecordName(std::string_view name) {
-    std::string text(Trim(name));
-    for (char& c : text) {
+    std::string blanked(name);
+    for (char& c : blanked) {
         if (static_cast<unsigned char>(c) < 32) c = ' ';
     }
+    std::string text(Trim(blanked));
     if (text.size() > kCustomNameWidth) text.resize(kCustomNameWidth);
     return std::string(TrimRight(text));
 }
