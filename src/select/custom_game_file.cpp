@@ -90,8 +90,8 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return content;
 }
 
-// The name as it goes into a record: without surrounding blanks, control
-// characters as blanks, at most 50 characters.
+// The name as it goes into a record: control characters as blanks, then
+// without surrounding blanks, at most 50 characters.
 std::string RecordName(std::string_view name) {
     std::string blanked(name);
     for (char& c : blanked) {
@@ -382,9 +382,8 @@ bool CustomGameFile::remove(int code, SettingsRecord& settings) {
         // Every record slot that reads as a whole record of the code goes:
         // the game's own (the first) and any later ones a damaged file holds,
         // which the reader passes over but which would otherwise take the
-        // deleted game's place.
-        // A game an older version derived from this one takes over its
-        // built-in base, so that it stays playable.
+        // deleted game's place. A game an older version derived from this
+        // one takes over its built-in base, so that it stays playable.
         for (size_t first = 1; first < lines.size();) {
             CustomGame read;
             const bool whole = !ReadRecord(lines, first, read);
