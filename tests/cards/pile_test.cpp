@@ -65,57 +65,6 @@ TEST(Pile, FromTextRejectsMalformedText) {
     EXPECT_TRUE(Pile::FromText("000").has_value());
 }
 
-TEST(Pile, DeleteRemovesTheGroup) {
-    Pile pile = Parse("001002003");
-    EXPECT_TRUE(pile.remove(2, RemoveMode::Delete));
-    EXPECT_EQ(pile.ToText(), "001003");
-    EXPECT_TRUE(pile.remove(3, RemoveMode::Delete));
-    EXPECT_EQ(pile.ToText(), "001");
-    EXPECT_TRUE(pile.remove(1, RemoveMode::Delete));
-    EXPECT_TRUE(pile.empty());
-
-    // Delete ignores a slot below the card.
-    Pile slotted = Parse("001000002");
-    EXPECT_TRUE(slotted.remove(2, RemoveMode::Delete));
-    EXPECT_EQ(slotted.ToText(), "001000");
-}
-
-TEST(Pile, LeaveSlotKeepsTheLength) {
-    Pile pile = Parse("001002003");
-    EXPECT_TRUE(pile.remove(2, RemoveMode::LeaveSlot));
-    EXPECT_EQ(pile.ToText(), "001000003");
-    EXPECT_TRUE(pile.remove(3, RemoveMode::LeaveSlot));
-    EXPECT_EQ(pile.ToText(), "001000000");
-    EXPECT_TRUE(pile.remove(1, RemoveMode::LeaveSlot));
-    EXPECT_EQ(pile.ToText(), "000000000");
-    EXPECT_EQ(pile.size(), 3);
-}
-
-TEST(Pile, DeleteWithSlotTakesTheSlotJustBelow) {
-    Pile pile = Parse("001000002");
-    EXPECT_TRUE(pile.remove(2, RemoveMode::DeleteWithSlot));
-    EXPECT_EQ(pile.ToText(), "001");
-
-    // Only the one slot directly below goes.
-    Pile twoSlots = Parse("001000000002003");
-    EXPECT_TRUE(twoSlots.remove(2, RemoveMode::DeleteWithSlot));
-    EXPECT_EQ(twoSlots.ToText(), "001000003");
-
-    // No slot below: as Delete. A slot above stays.
-    Pile noSlot = Parse("001002000003");
-    EXPECT_TRUE(noSlot.remove(2, RemoveMode::DeleteWithSlot));
-    EXPECT_EQ(noSlot.ToText(), "001000003");
-
-    // The bottom card has nothing below it.
-    Pile bottom = Parse("005000");
-    EXPECT_TRUE(bottom.remove(5, RemoveMode::DeleteWithSlot));
-    EXPECT_EQ(bottom.ToText(), "000");
-
-    Pile slotAtBottom = Parse("000005");
-    EXPECT_TRUE(slotAtBottom.remove(5, RemoveMode::DeleteWithSlot));
-    EXPECT_TRUE(slotAtBottom.empty());
-}
-
 TEST(Pile, RemovingNoCardOrAnAbsentCardChangesNothing) {
     const Pile original = Parse("001000002053");
     for (const RemoveMode mode : {RemoveMode::Delete, RemoveMode::LeaveSlot, RemoveMode::DeleteWithSlot}) {

@@ -58,33 +58,6 @@ TEST(Snapshot, AppendWithoutFlagLeavesTheFlag) {
     EXPECT_EQ(SnapshotLine(p, PileId::Tableau(3)), "005000610000");
 }
 
-TEST(Snapshot, RestoreLineSetsCardsAndFlags) {
-    Position p;
-    ASSERT_TRUE(RestoreSnapshotLine(p, PileId::Tableau(7), "0130" "0120" "0000" "0111"));
-    EXPECT_EQ(p.piles.pile(PileId::Tableau(7)).ToText(), "013012000011");
-    EXPECT_TRUE(p.cardTable.IsFaceDown(13));
-    EXPECT_TRUE(p.cardTable.IsFaceDown(12));
-    EXPECT_TRUE(p.cardTable.IsFaceUp(11));
-    EXPECT_EQ(SnapshotLine(p, PileId::Tableau(7)), "0130" "0120" "0000" "0111");
-}
-
-TEST(Snapshot, RestoreLineEmptiesThePileFirst) {
-    Position p;
-    p.Append(PileId::Reserve(2), 7, true);
-    p.Append(PileId::Reserve(2), 8, true);
-    ASSERT_TRUE(RestoreSnapshotLine(p, PileId::Reserve(2), "0090"));
-    EXPECT_EQ(p.piles.pile(PileId::Reserve(2)).ToText(), "009");
-    // Cards that left the pile keep their flags.
-    EXPECT_TRUE(p.cardTable.IsFaceUp(7));
-    ASSERT_TRUE(RestoreSnapshotLine(p, PileId::Reserve(2), ""));
-    EXPECT_TRUE(p.piles.pile(PileId::Reserve(2)).empty());
-    // Other piles are untouched.
-    p.Append(PileId::Reserve(1), 20, false);
-    ASSERT_TRUE(RestoreSnapshotLine(p, PileId::Reserve(2), "0201"));
-    EXPECT_EQ(p.piles.pile(PileId::Reserve(1)).ToText(), "020");
-    EXPECT_TRUE(p.cardTable.IsFaceUp(20)) << "the restored line sets the card's flag";
-}
-
 TEST(Snapshot, ShortLinesAndTrailingPartsRestoreWhatIsComplete) {
     for (const std::string_view line : {"", "0", "01", "011", "xyz", "99", "\n"}) {
         Position p = SamplePosition();
@@ -102,14 +75,6 @@ TEST(Snapshot, ShortLinesAndTrailingPartsRestoreWhatIsComplete) {
     Position p;
     ASSERT_TRUE(RestoreSnapshotLine(p, PileId::Stock(), std::string_view("0011\0", 5)));
     EXPECT_EQ(p.piles.pile(PileId::Stock()).ToText(), "001");
-}
-
-TEST(Snapshot, SlotGroupsRestoreSlots) {
-    Position p;
-    ASSERT_TRUE(RestoreSnapshotLine(p, PileId::Foundation(4), "00000001"));
-    EXPECT_EQ(p.piles.pile(PileId::Foundation(4)).ToText(), "000000");
-    EXPECT_EQ(p.cardTable, CardTable()) << "a slot has no flag to set";
-    EXPECT_EQ(SnapshotLine(p, PileId::Foundation(4)), "00000000");
 }
 
 TEST(Snapshot, MalformedGroupsAreRejectedWithoutChange) {

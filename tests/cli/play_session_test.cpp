@@ -8,7 +8,6 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "cli/cli.h"
@@ -17,6 +16,8 @@
 #include "engine/engine.h"
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
+#include "solver/solution_replay.h"
+#include "solver/solver.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -256,161 +257,28 @@ public:
     Engine engine{settings, platform, random};
 };
 
-// A depth-first search over the listed moves of a FreeCell deal, with the
-// positions seen kept (free cells and tableau piles in any order count as
-// one position). A card that no other could need is played to its
-// foundation at once; otherwise moves to a foundation come first, then
-// builds on other cards, then moves to an empty pile or a free cell (the
-// first empty one only: the others give the same position).
-class FreeCellSearch {
-public:
-    FreeCellSearch(Engine& engine, int nodeLimit, size_t depthLimit)
-        : engine_(engine), nodeLimit_(nodeLimit), depthLimit_(depthLimit) {}
-
-    bool solve() { return search(); }
-    const std::vector<PlayerMove>& line() const { return line_; }
-    int nodes() const { return nodes_; }
-
-private:
-    std::string key() const {
-        const PileLists& piles = engine_.position().piles;
-        const auto text = [](const Pile& pile) { return std::string(pile.groups().begin(), pile.groups().end()); };
-        std::vector<std::string> tableau;
-        std::vector<std::string> cells;
-        for (int i = 0; i < engine_.rules()[Rule::TableauCount]; ++i)
-            tableau.push_back(text(piles.tableau[static_cast<size_t>(i)]));
-        for (int i = 0; i < engine_.rules()[Rule::ReserveCount]; ++i)
-            cells.push_back(text(piles.reserves[static_cast<size_t>(i)]));
-        std::sort(tableau.begin(), tableau.end());
-        std::sort(cells.begin(), cells.end());
-        std::string key;
-        for (int i = 0; i < 4; ++i) key += static_cast<char>(piles.foundations[static_cast<size_t>(i)].size());
-        for (const auto& t : tableau) key += t + '|';
-        for (const auto& c : cells) key += c + '|';
-        return key;
-    }
-
-    // The lowest foundation of each colour, for the safe-play test.
-    bool safeToPlay(int card) const {
-        const int rank = CardRank(card);
-        if (rank <= 2) return true;
-        int lowestOtherColour = 14;
-        for (int i = 0; i < 4; ++i) {
-            const Pile& f = engine_.position().piles.foundations[static_cast<size_t>(i)];
-            const int suit = f.empty() ? 0 : CardSuit(f.top());
-            if (f.empty()) {
-                lowestOtherColour = 0;
-            } else if ((suit <= 2) != IsRed(card)) {
-                lowestOtherColour = std::min(lowestOtherColour, CardRank(f.top()));
-            }
-        }
-        return lowestOtherColour >= rank - 1;
-    }
-
-    std::vector<PlayerMove> candidates() const {
-        const Position& position = engine_.position();
-        std::vector<PlayerMove> toFoundation, builds, toEmpty, toCell;
-        bool emptyFoundationTaken = false;
-        std::optional<PileId> firstEmptyTableau, firstEmptyCell;
-        for (const PlayerMove& m : engine_.LegalMoves()) {
-            const Pile& target = position.piles.pile(m.target);
-            std::optional<PileId> source;
-            position.piles.forEach([&](PileId id, const Pile& pile) {
-                if (!source && pile.contains(m.card)) source = id;
-            });
-            if (!source || source->kind == PileKind::Foundation) continue;
-            switch (m.target.kind) {
-                case PileKind::Foundation:
-                    if (target.empty()) {
-                        if (emptyFoundationTaken) continue;
-                        emptyFoundationTaken = true;
-                    }
-                    if (safeToPlay(m.card)) return {m};
-                    toFoundation.push_back(m);
-                    break;
-                case PileKind::Tableau:
-                    if (!target.empty()) {
-                        builds.push_back(m);
-                    } else {
-                        // A whole pile moved to an empty one changes nothing.
-                        const Pile& from = position.piles.pile(*source);
-                        if (source->kind == PileKind::Tableau && from.find(m.card) == 0) continue;
-                        if (!firstEmptyTableau) firstEmptyTableau = m.target;
-                        if (m.target == *firstEmptyTableau) toEmpty.push_back(m);
-                    }
-                    break;
-                case PileKind::Reserve:
-                    if (source->kind == PileKind::Reserve) continue;
-                    if (!firstEmptyCell) firstEmptyCell = m.target;
-                    if (m.target == *firstEmptyCell) toCell.push_back(m);
-                    break;
-                default: break;
-            }
-        }
-        std::vector<PlayerMove> all = toFoundation;
-        all.insert(all.end(), builds.begin(), builds.end());
-        all.insert(all.end(), toEmpty.begin(), toEmpty.end());
-        all.insert(all.end(), toCell.begin(), toCell.end());
-        return all;
-    }
-
-    bool search() {
-        if (engine_.IsGameWon()) return true;
-        if (++nodes_ > nodeLimit_ || line_.size() >= depthLimit_) return false;
-        if (!seen_.insert(key()).second) return false;
-        for (const PlayerMove& m : candidates()) {
-            const size_t steps = engine_.history().undo.size();
-            const std::string target = PileName(m.target);
-            if (!engine_.MoveCard(m.card, target)) continue;
-            line_.push_back(m);
-            if (search()) return true;
-            line_.pop_back();
-            while (engine_.history().undo.size() > steps) engine_.Undo(true);
-            if (nodes_ > nodeLimit_) return false;
-        }
-        return false;
-    }
-
-    Engine& engine_;
-    int nodeLimit_;
-    size_t depthLimit_;
-    int nodes_ = 0;
-    std::vector<PlayerMove> line_;
-    std::unordered_set<std::string> seen_;
-};
-
 TEST(PlaySession, AWholeGameOfFreeCellIsWonThroughMoveCommands) {
-    // Find a winning line on an engine of its own: the first of a few deals
-    // that the search solves within its node budget (the deals it solves take
-    // a few hundred positions; the others are given up quickly).
-    std::string number;
-    std::vector<PlayerMove> line;
-    for (int n = 1; n <= 8 && line.empty(); ++n) {
-        SearchEngine search(kFreeCell);
-        ASSERT_TRUE(search.deal(std::to_string(n)));
-        FreeCellSearch solver(search.engine, 20'000, 300);
-        if (solver.solve()) {
-            number = std::to_string(n);
-            line = solver.line();
-            ASSERT_TRUE(search.engine.IsGameWon());
-        }
-    }
-    ASSERT_FALSE(line.empty()) << "no deal solved within the budget";
-    RecordProperty("game_number", number);
-    RecordProperty("commands", static_cast<int>(line.size()));
+    // The solver finds a winning line on an engine of its own; the text
+    // interface must then accept every one of its moves and end won.
+    SearchEngine search(kFreeCell);
+    ASSERT_TRUE(search.deal("1"));
+    SolveOptions options;
+    options.budget.positions = 2'000'000;
+    const SolveResult result = Solve(SearchStartOf(search.engine), options);
+    ASSERT_EQ(result.verdict, Verdict::Won) << SearchEndName(result.end);
+    const std::vector<std::string> line = SolutionCommands(result.solution);
 
     // Play it through the text interface, autoplay off.
     std::string input;
-    for (const PlayerMove& m : line) input += "move " + std::to_string(m.card) + ' ' + PileName(m.target) + '\n';
+    for (const std::string& command : line) input += command + '\n';
     input += "state\nquit\n";
     QuietDir dir;
-    const CliRun run = Cli(dir.play("1", number), input);
+    const CliRun run = Cli(dir.play("1", "1"), input);
     ASSERT_EQ(run.code, 0) << run.err;
     const auto answers = Answers(run.out);
     ASSERT_EQ(answers.size(), line.size() + 2) << run.out;
     for (size_t i = 0; i < line.size(); ++i) {
-        ASSERT_EQ(answers[i], Reply{"ok"})
-            << "command " << i + 1 << ": move " << int{line[i].card} << ' ' << PileName(line[i].target);
+        ASSERT_EQ(answers[i], Reply{"ok"}) << "command " << i + 1 << ": " << line[i];
     }
     const Reply state = answers[line.size()];
     EXPECT_NE(std::find(state.begin(), state.end(), "won yes"), state.end()) << run.out;

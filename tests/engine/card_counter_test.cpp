@@ -86,21 +86,10 @@ TEST(CardCounterGeometry, AOneDeckGameIs121HighAndFillsOnlyTheFirstFourRows) {
     EXPECT_FALSE(counter.cell(kAceHeartsSecondDeck).has_value());
 }
 
-TEST(CardCounterRecount, WithoutOptionsEveryPileCounts) {
+TEST(CardCounterRecount, TheWasteCountsAsTheRulesShowIt) {
     CardCounter counter;
-    counter.Recount(MixedPosition(), Rules(52, 0, 1));  // the waste shows only its top as seen
-    EXPECT_EQ(MarkOf(counter, kAceHearts), CounterMark::Down);      // stock
-    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::Down);
-    EXPECT_EQ(MarkOf(counter, kAceDiamonds), CounterMark::Down);    // waste below the top
-    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::Up);      // waste top
-    EXPECT_EQ(MarkOf(counter, kThreeClubs), CounterMark::Down);     // tableau by face
-    EXPECT_EQ(MarkOf(counter, kFourClubs), CounterMark::Up);
-    EXPECT_EQ(MarkOf(counter, 40), CounterMark::Up);                // foundation
-    EXPECT_EQ(MarkOf(counter, kSixSpades), CounterMark::Up);        // reserves are always seen
-    EXPECT_EQ(MarkOf(counter, kSevenSpades), CounterMark::Down);    // second waste by face
-    EXPECT_EQ(MarkOf(counter, kKingHearts), CounterMark::Up);
-    EXPECT_EQ(MarkOf(counter, kKingSpades), CounterMark::None);     // nowhere
-
+    // The marks of each kind of pile with the waste showing only its top are
+    // spelled out by the text test below; these are the waste's other readings.
     counter.Recount(MixedPosition(), Rules(52, 1, 1));  // every waste card seen
     EXPECT_EQ(MarkOf(counter, kAceDiamonds), CounterMark::Up);
     counter.Recount(MixedPosition(), Rules(52, 1, 0));  // the waste is not counted

@@ -103,16 +103,6 @@ int CardsOnTable(const Position& position) {
 // ---------------------------------------------------------------------------
 // The starting score
 
-TEST(DealScore, OneDeckWithoutStartingCardsStartsAtMinusTheCardCount) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::StockDealCount, 52);
-    EXPECT_EQ(Deal(rules, DeckStartingWith({})).score, -52);
-
-    GameRules twoDecks = BaseRules(104, 8);
-    twoDecks.set(Rule::StockDealCount, 104);
-    EXPECT_EQ(Deal(twoDecks, DeckStartingWith({}, 104)).score, -104);
-}
-
 TEST(DealScore, FoundationAndSecondWasteCardsAndTheBonusAddFiveEach) {
     GameRules rules = BaseRules();
     rules.set(Rule::FoundationDealCard, 20);          // one foundation card

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 #include "../engine/engine_fixture.h"
@@ -240,123 +241,57 @@ TEST_F(DamagedFile, TheGoodFileItselfLoads) {
     EXPECT_EQ(loadBytes(joinLines(good)), "");
 }
 
-TEST_F(DamagedFile, CardNumberAbove104) {
-    auto lines = good;
-    lines[31].replace(0, 4, "1050");
-    expectRefused(lines, "position, line 32: cell \"1050\" does not name a card 0-104");
-}
-
-TEST_F(DamagedFile, FaceFlagTwo) {
-    auto lines = good;
-    lines[31][3] = '2';
-    expectRefused(lines, "has a face flag other than 0 or 1");
-}
-
-TEST_F(DamagedFile, CardNumberNotDigits) {
-    auto lines = good;
-    lines[31].replace(0, 3, "0x1");
-    expectRefused(lines, "does not name a card");
-}
-
-TEST_F(DamagedFile, PileLineCutInsideACell) {
-    auto lines = good;
-    lines[31].pop_back();
-    expectRefused(lines, "not a whole number of cells");
-}
-
-TEST_F(DamagedFile, TruncatedFile) {
-    std::vector<std::string> lines(good.begin(), good.begin() + 40);
-    expectRefused(lines, "the file is truncated (40 lines");
-}
-
-TEST_F(DamagedFile, TruncatedHeaderLine) {
-    auto lines = good;
-    lines[0].resize(60);
-    expectRefused(lines, "the header line is not 95 characters long");
+// Each kind of damage to the good file, with the fault its message names.
+TEST_F(DamagedFile, EachDamageIsNamed) {
+    using Lines = std::vector<std::string>;
+    const auto cell = [](size_t line, size_t column, size_t length, std::string text) {
+        return [=](Lines& lines) { lines[line].replace(column, length, text); };
+    };
+    const std::pair<std::function<void(Lines&)>, std::string> cases[] = {
+        {cell(31, 0, 4, "1050"), "position, line 32: cell \"1050\" does not name a card 0-104"},
+        {cell(31, 3, 1, "2"), "has a face flag other than 0 or 1"},
+        {cell(31, 0, 3, "0x1"), "does not name a card"},
+        {cell(0, 83, 6, "-0005x"), "the score \"-0005x\" is not a number"},
+        {cell(0, 8, 4, "00a0"), "the game code \"00a0\" is not a number"},
+        {cell(0, 89, 6, "000000"), "the pass \"000000\" is not a pass number"},
+        {cell(0, 3, 4, "03x2"), "the format version \"03x2\" is not a number"},
+        {cell(0, 8, 4, "0900"), "there is no game with the code 900"},
+        {[](Lines& l) { l[31].pop_back(); }, "not a whole number of cells"},
+        {[](Lines& l) { l.resize(40); }, "the file is truncated (40 lines"},
+        {[](Lines& l) { l[0].resize(60); }, "the header line is not 95 characters long"},
+        {[](Lines& l) {
+             l.resize(l.size() - 2);
+             l.push_back("");
+         },
+         "the section [UNDO - Log] is missing"},
+        // The top card of tableau 1 again, in reserve 1.
+        {[](Lines& l) { l[57] = l[31].substr(l[31].size() - 4); }, "lies twice"},
+        {[&](Lines& l) { l[indexOf("[UNDO - Reserves]") + 1] = l[31].substr(0, 4); },
+         "undo step 1, pile 46: card"},
+        {[&](Lines& l) { l.erase(l.begin() + static_cast<std::ptrdiff_t>(indexOf("[UNDO - Foundations]") + 1)); },
+         "the section [UNDO - Foundations] holds 47 lines, not a whole number of steps of 16"},
+        {[&](Lines& l) {
+             const auto at = l.begin() + static_cast<std::ptrdiff_t>(indexOf("[UNDO - Stock]") + 1);
+             l.erase(at, at + 3);
+         },
+         "the undo sections hold different numbers of steps (2 and 3)"},
+        {[](Lines& l) { l.push_back(","); }, "holds 2 lines instead of one"},
+        {[](Lines& l) { l.back() = "12,"; }, "the move log \"12,\" is malformed"},
+        {[](Lines& l) {
+             l[1].resize(90);
+             l[1].replace(66, 2, "05");
+         },
+         "line 2 is not 98 characters long"},
+    };
+    for (const auto& [damage, fault] : cases) {
+        SCOPED_TRACE(fault);
+        Lines lines = good;
+        damage(lines);
+        expectRefused(lines, fault);
+    }
 }
 
 TEST_F(DamagedFile, EmptyFile) { expectRefusedBytes("", "the header line is not 95 characters long"); }
-
-TEST_F(DamagedFile, MissingLogSection) {
-    std::vector<std::string> lines(good.begin(), good.end() - 2);
-    lines.push_back("");
-    expectRefused(lines, "the section [UNDO - Log] is missing");
-}
-
-TEST_F(DamagedFile, DuplicatedCardInThePosition) {
-    auto lines = good;
-    lines[57] = lines[31].substr(lines[31].size() - 4);  // the top card of tableau 1 again, in reserve 1
-    expectRefused(lines, "lies twice");
-}
-
-TEST_F(DamagedFile, DuplicatedCardInAnUndoStep) {
-    auto lines = good;
-    const size_t reserves = indexOf("[UNDO - Reserves]");
-    lines[reserves + 1] = lines[31].substr(0, 4);
-    expectRefused(lines, "undo step 1, pile 46: card");
-}
-
-TEST_F(DamagedFile, NonNumericScore) {
-    auto lines = good;
-    lines[0].replace(83, 6, "-0005x");
-    expectRefused(lines, "the score \"-0005x\" is not a number");
-}
-
-TEST_F(DamagedFile, NonNumericGameCode) {
-    auto lines = good;
-    lines[0].replace(8, 4, "00a0");
-    expectRefused(lines, "the game code \"00a0\" is not a number");
-}
-
-TEST_F(DamagedFile, PassZero) {
-    auto lines = good;
-    lines[0].replace(89, 6, "000000");
-    expectRefused(lines, "the pass \"000000\" is not a pass number");
-}
-
-TEST_F(DamagedFile, NonNumericVersion) {
-    auto lines = good;
-    lines[0].replace(3, 4, "03x2");
-    expectRefused(lines, "the format version \"03x2\" is not a number");
-}
-
-TEST_F(DamagedFile, UnknownGameCode) {
-    auto lines = good;
-    lines[0].replace(8, 4, "0900");
-    expectRefused(lines, "there is no game with the code 900");
-}
-
-TEST_F(DamagedFile, UndoListNotAWholeNumberOfSteps) {
-    auto lines = good;
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(indexOf("[UNDO - Foundations]") + 1));
-    expectRefused(lines, "the section [UNDO - Foundations] holds 47 lines, not a whole number of steps of 16");
-}
-
-TEST_F(DamagedFile, UndoListsOfDifferentLengths) {
-    auto lines = good;
-    const auto at = lines.begin() + static_cast<std::ptrdiff_t>(indexOf("[UNDO - Stock]") + 1);
-    lines.erase(at, at + 3);
-    expectRefused(lines, "the undo sections hold different numbers of steps (2 and 3)");
-}
-
-TEST_F(DamagedFile, TwoLogLines) {
-    auto lines = good;
-    lines.push_back(",");
-    expectRefused(lines, "holds 2 lines instead of one");
-}
-
-TEST_F(DamagedFile, MalformedLog) {
-    auto lines = good;
-    lines.back() = "12,";
-    expectRefused(lines, "the move log \"12,\" is malformed");
-}
-
-TEST_F(DamagedFile, ShortSecondLine) {
-    auto lines = good;
-    lines[1].resize(90);
-    lines[1].replace(66, 2, "05");
-    expectRefused(lines, "line 2 is not 98 characters long");
-}
 
 TEST_F(DamagedFile, MissingFile) {
     const std::string message = LoadSavedGame(dir / "none.gam", engine, settings, catalogue);

@@ -45,67 +45,58 @@ protected:
 
 // --- The number check ----------------------------------------------------
 
-TEST(CheckGameNumber, PadsAcceptedNumbersToThirteenDigits) {
-    const auto entry = CheckGameNumber("42");
-    EXPECT_EQ(entry.check, GameNumberCheck::Accepted);
-    EXPECT_EQ(entry.number, "0000000000042");
-    EXPECT_TRUE(entry.message.empty());
-
-    EXPECT_EQ(CheckGameNumber("7").number, "0000000000007");
-    EXPECT_EQ(CheckGameNumber("0042").number, "0000000000042");
-    EXPECT_EQ(CheckGameNumber("9999999999999").number, "9999999999999");
-    EXPECT_EQ(CheckGameNumber("0000000000001").number, "0000000000001");
-    EXPECT_EQ(CheckGameNumber("1000000000000").number, "1000000000000");
-}
-
-TEST(CheckGameNumber, FourteenDigitsAreTooLong) {
-    const auto entry = CheckGameNumber("12345678901234");
-    EXPECT_EQ(entry.check, GameNumberCheck::TooLong);
-    EXPECT_EQ(entry.message, "From 1 up to 13 ciphers.");
-    EXPECT_TRUE(entry.number.empty());
-    // Even zeros: the length is checked before the value.
-    EXPECT_EQ(CheckGameNumber("00000000000000").check, GameNumberCheck::TooLong);
-}
-
-TEST(CheckGameNumber, LengthIsCheckedBeforeTheDigits) {
-    EXPECT_EQ(CheckGameNumber("abcdefghijklmn").message, "From 1 up to 13 ciphers.");
-    EXPECT_EQ(CheckGameNumber("abcdefghijklm").message, "Only numbers required.");
-}
-
-TEST(CheckGameNumber, OtherCharactersAreRefused) {
-    const auto entry = CheckGameNumber("12a");
-    EXPECT_EQ(entry.check, GameNumberCheck::NotDigits);
-    EXPECT_EQ(entry.message, "Only numbers required.");
-    for (const char* text : {" 12", "12 ", "-5", "+5", "1.5", "1e3", "0x10", "\xC3\xA9"}) {
-        EXPECT_EQ(CheckGameNumber(text).check, GameNumberCheck::NotDigits) << text;
-    }
-}
-
-TEST(CheckGameNumber, CharactersAreCountedNotBytes) {
-    // Seven two-byte letters are seven characters: not too long, but no digits.
-    EXPECT_EQ(CheckGameNumber("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9").check,
-              GameNumberCheck::NotDigits);
-    std::string fourteen;
-    for (int i = 0; i < 14; ++i) fourteen += "\xC3\xA9";
-    EXPECT_EQ(CheckGameNumber(fourteen).check, GameNumberCheck::TooLong);
-}
-
-TEST(CheckGameNumber, EmptyTextAndZeroDoNothing) {
-    for (const char* text : {"", "0", "000", "0000000000000"}) {
-        const auto entry = CheckGameNumber(text);
-        EXPECT_EQ(entry.check, GameNumberCheck::Ignored) << text;
-        EXPECT_TRUE(entry.message.empty()) << text;
-        EXPECT_TRUE(entry.number.empty()) << text;
+TEST(CheckGameNumber, AcceptsPadsRefusesOrIgnores) {
+    using enum GameNumberCheck;
+    const std::string tooLong = "From 1 up to 13 ciphers.";
+    const std::string notDigits = "Only numbers required.";
+    std::string fourteenLetters;
+    for (int i = 0; i < 14; ++i) fourteenLetters += "\xC3\xA9";
+    struct Case {
+        std::string text;
+        GameNumberCheck check;
+        std::string number, message;
+    };
+    const Case cases[] = {
+        {"42", Accepted, "0000000000042", ""},
+        {"7", Accepted, "0000000000007", ""},
+        {"0042", Accepted, "0000000000042", ""},
+        {"9999999999999", Accepted, "9999999999999", ""},
+        {"0000000000001", Accepted, "0000000000001", ""},
+        {"1000000000000", Accepted, "1000000000000", ""},
+        {"12345678901234", TooLong, "", tooLong},
+        {"00000000000000", TooLong, "", tooLong},  // the length is checked before the value
+        {"abcdefghijklmn", TooLong, "", tooLong},  // ... and before the digits
+        {"abcdefghijklm", NotDigits, "", notDigits},
+        {"12a", NotDigits, "", notDigits},
+        {" 12", NotDigits, "", notDigits},
+        {"12 ", NotDigits, "", notDigits},
+        {"-5", NotDigits, "", notDigits},
+        {"+5", NotDigits, "", notDigits},
+        {"1.5", NotDigits, "", notDigits},
+        {"1e3", NotDigits, "", notDigits},
+        {"0x10", NotDigits, "", notDigits},
+        {"\xC3\xA9", NotDigits, "", notDigits},
+        // Characters are counted, not bytes: seven two-byte letters are not too long.
+        {fourteenLetters.substr(0, 14), NotDigits, "", notDigits},
+        {fourteenLetters, TooLong, "", tooLong},
+        {"", Ignored, "", ""},
+        {"0", Ignored, "", ""},
+        {"000", Ignored, "", ""},
+        {"0000000000000", Ignored, "", ""},
+    };
+    for (const Case& c : cases) {
+        const auto entry = CheckGameNumber(c.text);
+        EXPECT_EQ(entry.check, c.check) << c.text;
+        EXPECT_EQ(entry.number, c.number) << c.text;
+        EXPECT_EQ(entry.message, c.message) << c.text;
     }
 }
 
 // --- Keys and the recent list -------------------------------------------
 
 TEST(RecentGameNumberKey, RunsFromGame001ToGame020) {
-    EXPECT_EQ(RecentGameNumberKey(1), "Game001");
-    EXPECT_EQ(RecentGameNumberKey(9), "Game009");
-    EXPECT_EQ(RecentGameNumberKey(10), "Game010");
-    EXPECT_EQ(RecentGameNumberKey(20), "Game020");
+    const std::pair<int, const char*> cases[] = {{1, "Game001"}, {9, "Game009"}, {10, "Game010"}, {20, "Game020"}};
+    for (const auto& [index, key] : cases) EXPECT_EQ(RecentGameNumberKey(index), key);
 }
 
 TEST_F(GameNumbersTest, NoFileMeansNoRecentNumbers) {
