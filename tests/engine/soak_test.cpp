@@ -22,6 +22,7 @@
 #include "engine_fixture.h"
 #include "play/gaps_family.h"
 #include "play/move_core.h"
+#include "play/peaks.h"
 #include "play/selection_rules.h"
 #include "play/special_families.h"
 #include "savegame/saved_game.h"
@@ -281,7 +282,10 @@ protected:
             EXPECT_TRUE(c == kNoCard || position.cardTable.IsFaceUp(c))
                 << "face-down card " << int{c} << " on the waste";
         }
-        for (size_t t = 0; t < piles.tableau.size(); ++t) {
+        // In overlapping lines (peaks) a line's cards turn over as the line
+        // below them clears, in any order along the line.
+        const bool linesOverlap = HasOverlappingLines(engine.playState().shape().special);
+        for (size_t t = 0; t < piles.tableau.size() && !linesOverlap; ++t) {
             // The alternating deals lay face-down cards between face-up ones on purpose.
             if (t < kTableauCount && engine.rules()[Rule::TableauDealFaceUp + static_cast<int>(t)] < 0) continue;
             bool faceUpSeen = false;

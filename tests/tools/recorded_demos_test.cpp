@@ -1,7 +1,10 @@
 // The demo files the build recorded: each one an ordinary saved game that
 // loads, stands won, and whose history leads from the deal to the win.
+#include <map>
+#include <set>
 #include <sstream>
 
+#include "demo_deals.h"
 #include "demo_files.h"
 #include "demo_recorder.h"
 #include "engine/engine_fixture.h"
@@ -73,6 +76,38 @@ TEST_F(RecordedDemos, EachLoadsWonAndReplaysFromItsDeal) {
         deal(saved->gameCode, saved->gameNumber);
         EXPECT_EQ(snapshot(), start) << "the history begins with the deal of its number";
     }
+}
+
+// Every listed game ships a demo, or the demo list says why not; a game the
+// list gives up on that the recorder won anyway means the list is stale.
+TEST_F(RecordedDemos, EveryListedGameHasADemoOrAStatedReason) {
+    std::string error;
+    const std::map<int, DemoDeal> listed = ReadDemoDeals(DRAVICOR_DEMO_DEALS, error);
+    ASSERT_EQ(error, "");
+    std::set<std::string> recorded;
+    for (const RecordedDemo& demo : ReadStamp()) recorded.insert(demo.fileName);
+    GameList list;
+    ASSERT_TRUE(LoadGameList(BuiltCatalogue(), list));
+    for (const int code : ListedGameCodes(list)) {
+        const auto entry = listed.find(code);
+        const bool reason = entry != listed.end() && entry->second.gameNumber == 0;
+        EXPECT_NE(recorded.contains(DemoFileName(code)), reason)
+            << "game " << code << (reason ? " has a demo and a reason for none" : " has neither a demo nor a reason");
+    }
+}
+
+// A deal of the demo list is recorded before the first deals are tried.
+TEST_F(RecordedDemos, TheListedDealIsRecordedFirst) {
+    TempDir folder;
+    DemoBudget budget{2, 50, 50};
+    budget.listedDeal = 3;
+    budget.listedPositions = 200000;
+    const DemoRecord record = RecordDemo(BuiltCatalogue(), kFreeCell, folder.path(), budget);
+    EXPECT_EQ(record.error, "");
+    EXPECT_EQ(record.gameNumber, 3);
+    EXPECT_TRUE(record.listedDealWon);
+    EXPECT_EQ(record.dealsTried, 1);
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"G0001.GAM"});
 }
 
 TEST_F(RecordedDemos, AGameNotWonWithinTheBudgetGetsNoFile) {
