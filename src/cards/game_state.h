@@ -26,6 +26,7 @@ struct GameState {
     std::int16_t cardInMotion = 0;   // the card being moved or dragged
     bool undoUsed = false;
     bool redoUsed = false;
+    int hintsUsed = 0;               // hints the player asked for in this deal
     MoveLog moveLog;                 // one entry per undo step
     MoveLog redoLog;                 // entries of undone steps
 
@@ -36,6 +37,7 @@ struct GameState {
         moveCounter = 0;
         cardInMotion = 0;
         undoUsed = redoUsed = false;
+        hintsUsed = 0;
         moveLog.clear();
         redoLog.clear();
         won = false;

@@ -130,6 +130,7 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
         game_.clockRunning = false;
         state_.passNumber = 1;
         game_.score = 0;
+        game_.hintsUsed = 0;
         if (numberMode == 2) settings_.put(Field::CurrentGameNumber, DrawGameNumber(random_));
         game_.gameNumber = settings_.get(Field::CurrentGameNumber);
 

@@ -125,6 +125,8 @@ public:
     // While the front end celebrates a won game, no game may be left.
     void setCelebrating(bool on) { celebrating_ = on; }
     bool celebrating() const { return celebrating_; }
+    // The player took a hint: counted for the deal, a restart keeps the count.
+    void NoteHintTaken() { ++game_.hintsUsed; }
     bool NewGame();   // the New game command; false when the player kept the game
     bool QuitGame();  // the Quit game command
     int elapsedSeconds() const;
@@ -191,6 +193,12 @@ public:
         return game_;
     }
     const GameRules& rules() const { return state_.rules(); }
+    // The rules a new deal starts from, before dealing settles anything in them.
+    GameRules rulesForNewDeal() const {
+        GameRules fresh = state_.rules();
+        RestoreRuleSnapshot(fresh, ruleSnapshot_);
+        return fresh;
+    }
     // The game in progress as the move core sees it, with the player's
     // automatic options as they stand: a solver or a test starts from here.
     PlayState playState() const;

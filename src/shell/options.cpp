@@ -1,5 +1,8 @@
 #include "shell/options.h"
 
+#include <algorithm>
+#include <charconv>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +22,23 @@ UndoMode UndoModeOf(const std::string& text) {
     return UndoMode::Unlimited;
 }
 
+constexpr std::string_view kWinnableDealsKey = "Winnable_Deals";
+
+std::set<int> WinnableDealGames(const ProfileFile& config) {
+    const std::string text = config.ReadString(kPreferenceSection, kWinnableDealsKey, "");
+    std::set<int> codes;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = std::min(text.find(',', start), text.size());
+        int code = 0;
+        const auto [rest, error] = std::from_chars(text.data() + start, text.data() + end, code);
+        // A code spoilt by hand is dropped, not guessed at.
+        if (error == std::errc() && rest == text.data() + end) codes.insert(code);
+        start = end + 1;
+    }
+    return codes;
+}
+
 }  // namespace
 
 OptionValues ReadOptions(const SettingsRecord& settings) {
@@ -35,6 +55,7 @@ OptionValues ReadOptions(const SettingsRecord& settings) {
     values.toolbarLarge = fileFlag("ToolBar_Large", "N");
     values.toolbarFlat = fileFlag("ToolBar_Flat", "Y");
     values.showToolTips = fileFlag("Show_ToolTips", "Y");
+    values.showVerdict = fileFlag("Show_Verdict", "Y");
     values.winningAnimation = recordFlag(Field::WinningAnimation);
     values.vertScrollBar = recordFlag(Field::VertScrollBar);
     values.showTime = recordFlag(Field::ShowTime);
@@ -60,6 +81,7 @@ void WriteOptions(SettingsRecord& settings, const OptionValues& values) {
                                                 {"ToolBar_Large", Flag(values.toolbarLarge)},
                                                 {"ToolBar_Flat", Flag(values.toolbarFlat)},
                                                 {"Show_ToolTips", Flag(values.showToolTips)},
+                                                {"Show_Verdict", Flag(values.showVerdict)},
                                             });
 
     settings.put(Field::ShowTime, Flag(values.showTime));
@@ -71,6 +93,24 @@ void WriteOptions(SettingsRecord& settings, const OptionValues& values) {
     settings.put(Field::UndoEnabled, undo);
     settings.put(Field::WinningAnimation, Flag(values.winningAnimation));
     settings.put(Field::ShowToolTips, Flag(values.showToolTips));
+}
+
+bool WinnableDealsWanted(const SettingsRecord& settings, int gameCode) {
+    return WinnableDealGames(ConfigFile(settings)).contains(gameCode);
+}
+
+void WantWinnableDeals(SettingsRecord& settings, int gameCode, bool wanted) {
+    ProfileFile config = ConfigFile(settings);
+    std::set<int> codes = WinnableDealGames(config);
+    if (wanted == codes.contains(gameCode)) return;
+    if (wanted) {
+        codes.insert(gameCode);
+    } else {
+        codes.erase(gameCode);
+    }
+    std::string text;
+    for (const int code : codes) text += (text.empty() ? "" : ",") + std::to_string(code);
+    config.WriteString(kPreferenceSection, kWinnableDealsKey, text);
 }
 
 }  // namespace dravicor

@@ -19,6 +19,7 @@ struct OptionValues {
     bool showTime = true;
     bool showScore = true;
     bool showToolTips = true;
+    bool showVerdict = true;  // the status bar says whether the deal can still be won
     UndoMode undo = UndoMode::Unlimited;
 
     bool operator==(const OptionValues&) const = default;
@@ -36,5 +37,11 @@ OptionValues ReadOptions(const SettingsRecord& settings);
 // Language, always English) and stores those the record mirrors. May raise
 // ProfileWriteError; the record is then left as it was.
 void WriteOptions(SettingsRecord& settings, const OptionValues& values);
+
+// "Deal only winnable games", kept per game: the codes of the games it is
+// on for, ascending and separated by commas, under Winnable_Deals.
+bool WinnableDealsWanted(const SettingsRecord& settings, int gameCode);
+// May raise ProfileWriteError.
+void WantWinnableDeals(SettingsRecord& settings, int gameCode, bool wanted);
 
 }  // namespace dravicor

@@ -17,6 +17,7 @@
 #include "engine/engine.h"
 #include "savegame/open_saved_game.h"
 #include "savegame/saved_game.h"
+#include "shell/options.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "shell/tips.h"
@@ -44,7 +45,9 @@
 #include "ui/open_game_dialog.h"
 #include "ui/statistics_window.h"
 #include "ui/table_cursors.h"
+#include "ui/solver_workers.h"
 #include "ui/table_widget.h"
+#include "solver/live_verdict.h"
 
 namespace dravicor {
 
@@ -85,7 +88,12 @@ TfrmMain::TfrmMain(Program& program, const ResourceLibrary& library, QWidget* pa
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // The workers' threads end before the window they report to starts to go.
+    verdict_.reset();
+    delete hints_;
+    delete winnableDeals_;
+}
 
 void TfrmMain::FormCreate() {
     setWindowTitle(Text(kProductName));
@@ -110,6 +118,7 @@ void TfrmMain::FormCreate() {
 
     buildPopupMenus();
     buildStatusBar();
+    buildSolverPanels();
     wireCommands();
     cursors_ = std::make_unique<TableCursors>(library_);
     resize(kDefaultWidth, kDefaultHeight);
@@ -196,6 +205,7 @@ void TfrmMain::buildMenus() {
     QMenu* game = addMenu("mnuGame", QStringLiteral("&Game"));
     addEntry(game, "mnuUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     addEntry(game, "mnuRedo", QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    addEntry(game, "mnuHint", QStringLiteral("&Hint"), QKeySequence(Qt::Key_H));
     game->addSeparator();
     addEntry(game, "mnuPause", QStringLiteral("P&ause"), QKeySequence(Qt::CTRL | Qt::Key_P))->setCheckable(true);
     addEntry(game, "mnuQuitGame", QStringLiteral("&Quit game"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -247,6 +257,7 @@ void TfrmMain::wireCommands() {
     on("mnuNew", &TfrmMain::mnuNewClick);
     on("mnuRestartGame", &TfrmMain::mnuRestartGameClick);
     on("mnuUndo", &TfrmMain::mnuUndoClick);
+    on("mnuHint", &TfrmMain::mnuHintClick);
     on("mnuRedo", &TfrmMain::mnuRedoClick);
     on("mnuPause", &TfrmMain::mnuPauseClick);
     on("mnuQuitGame", &TfrmMain::mnuQuitGameClick);
@@ -275,6 +286,7 @@ void TfrmMain::wireCommands() {
     connect(&action("mnuExit"), &QAction::triggered, this, &QWidget::close);
     connect(table_, &TableWidget::gameWonCelebrated, this, &TfrmMain::offerWhatNext);
     connect(table_, &TableWidget::engineChanged, this, &TfrmMain::refresh);
+    connect(table_, &TableWidget::engineChanged, this, &TfrmMain::positionChanged);
     connect(demoBar_, &DemoBar::moved, this, &TfrmMain::demoMoved);
     connect(demoBar_, &DemoBar::closeRequested, this, &TfrmMain::mnuDemoClick);
 
@@ -287,6 +299,7 @@ void TfrmMain::wireCommands() {
 void TfrmMain::refresh() {
     const bool hasGame = program_ != nullptr && program_->game().gameCode != kNoGame;
     const bool inProgress = hasGame && program_->game().inProgress;
+    action("mnuHint").setEnabled(inProgress && !program_->engine().demoMode());
     for (const char* command :
          {"mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuAutoplay", "mnuRules", "mnuGameStatistics"}) {
         action(command).setEnabled(hasGame);
@@ -386,7 +399,13 @@ void TfrmMain::writePreferences(const std::vector<std::pair<std::string, std::st
 }
 
 void TfrmMain::mnuNewClick() {
-    if (program_ != nullptr) program_->engine().NewGame();
+    if (program_ == nullptr || lookingForWinnableDeal()) return;
+    const int code = program_->game().gameCode;
+    if (code != kNoGame && WinnableDealsWanted(program_->settings(), code)) {
+        dealWinnable();
+        return;
+    }
+    program_->engine().NewGame();
     refresh();
 }
 
@@ -528,7 +547,10 @@ void TfrmMain::mnuOptionsClick() {
     options.setClearStatistics([this] {
         ShowClearStatistics(*program_, CurrentPlayer(program_->settings()), program_->game().gameCode, this);
     });
-    if (options.run()) applyDisplayPreferences();
+    if (options.run()) {
+        applyDisplayPreferences();
+        applyVerdictPreference();
+    }
     refresh();
 }
 

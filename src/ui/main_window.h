@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,11 +17,18 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QPushButton;
+class QShortcut;
 class QTimer;
 
 namespace dravicor {
 
 class DemoBar;
+class HintWorker;
+class LiveVerdict;
+class WinnableDealWorker;
+struct Hint;
+struct WinnableDeal;
 class TfrmCardCounter;
 class Program;
 class ResourceLibrary;
@@ -114,6 +122,11 @@ public:
     void dealLastGameAtStart() { dealAtStart_ = true; }
     // The level text panel of the status bar.
     void setLevelText(const QString& text);
+    // What the solver's panel of the status bar says now: a hint found
+    // nothing, a winnable deal is being looked for, how that ended.
+    QString solverNote() const;
+    // Is a winnable deal being looked for?
+    bool lookingForWinnableDeal() const;
     // The pop-up menu of the toolbars: "Large icons", "Small icons" (the
     // current one checked), "Flat button", "No flat button", "Show time",
     // "Show score" (each enabled while its panel is hidden).
@@ -158,6 +171,7 @@ private:
     void mnuNewClick();
     void mnuRestartGameClick();
     void mnuUndoClick();
+    void mnuHintClick();
     void mnuRedoClick();
     void mnuPauseClick();
     void mnuQuitGameClick();
@@ -202,6 +216,22 @@ private:
     void offerWhatNext();
     void demoMoved();
 
+    // The solver's help (main_window_solver.cpp).
+    void buildSolverPanels();
+    // After every change of the table: the hint is stale, the verdict starts again.
+    void positionChanged();
+    void hintFound(const Hint& hint, std::uint64_t ticket);
+    void showNoMovesLeft(bool shown);
+    void showVerdict();
+    // The Show_Verdict preference: the panel and its searches on or off.
+    void applyVerdictPreference();
+    void restartVerdict();
+    void setSolverNote(const QString& text);
+    // New game for a game where only winnable deals are wanted.
+    void dealWinnable();
+    void winnableDealProgress(int tried, const std::string& number);
+    void winnableDealFound(const WinnableDeal& deal);
+
     Program* program_ = nullptr;
     const ResourceLibrary* library_ = nullptr;
     std::unique_ptr<TableCursors> cursors_;
@@ -232,6 +262,23 @@ private:
     bool hiScoreQueued_ = false;
     TfrmCardCounter* cardCounter_ = nullptr;  // owned by the window; hidden until asked for
     QObject* toolTipGate_ = nullptr;  // swallows the toolbar's tool tips when they are off
+
+    HintWorker* hints_ = nullptr;                  // owned by the window
+    WinnableDealWorker* winnableDeals_ = nullptr;  // owned by the window
+    std::unique_ptr<LiveVerdict> verdict_;
+    bool verdictWanted_ = true;
+    // Counts the changes of the table: an answer about an older table is dropped.
+    std::uint64_t positionTicket_ = 0;
+    // The deal and position the hints and the verdict know about.
+    std::optional<std::pair<int, std::string>> dealKnown_;
+    std::optional<std::pair<int, std::string>> verdictDeal_;
+    std::optional<std::size_t> verdictKey_;  // the position the verdict is about
+    QLabel* pnlSolverNote_ = nullptr;
+    QWidget* pnlNoMoves_ = nullptr;
+    QLabel* pnlVerdict_ = nullptr;
+    QShortcut* stopSearch_ = nullptr;
+    QTimer* searchShown_ = nullptr;  // the search for a winnable deal shows after a moment
+    QString searchProgress_;
 };
 
 }  // namespace dravicor

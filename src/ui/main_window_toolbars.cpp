@@ -30,7 +30,7 @@ struct Button {
 constexpr Button kButtons[] = {
     {"mnuNew", "New"},         {"mnuOpen", "Open"},          {"mnuSave", "Save"},  {nullptr, nullptr},
     {"mnuUndo", "Undo"},       {"mnuRedo", "Redo"},          {nullptr, nullptr},   {"mnuAutoplay", "Autoplay"},
-    {nullptr, nullptr},        {"mnuGameStatistics", "Statistics"}, {"mnuRules", "Rules"}, {nullptr, nullptr},
+    {"mnuHint", "Hint"},       {nullptr, nullptr},        {"mnuGameStatistics", "Statistics"}, {"mnuRules", "Rules"}, {nullptr, nullptr},
     {"mnuRestartGame", "Restart"}, {"mnuExit", "Exit"}};
 
 const char* YesNo(bool flag) { return flag ? "Y" : "N"; }

@@ -14,11 +14,13 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "common/product.h"
 #include "common/profile_file.h"
 #include "players/player_list.h"
 #include "savegame/open_saved_game.h"
 #include "select/favourites.h"
 #include "select/game_description.h"
+#include "shell/options.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "ui/favourites_dialog.h"
@@ -90,6 +92,9 @@ void TfrmApri::FormCreate() {
     chkPreview_->setChecked(ConfigFile(program_.settings()).ReadString(kPreferenceSection, "Open_Preview_Game", "Y") !=
                             "N");
 
+    chkWinnableDeals_ = new QCheckBox(QStringLiteral("Deal only &winnable games"), this);
+    chkWinnableDeals_->setObjectName(QStringLiteral("chkWinnableDeals"));
+
     cboPlayers_ = new QComboBox(this);
     cboPlayers_->setObjectName(QStringLiteral("cboPlayers"));
     cboPlayers_->setMinimumWidth(180);
@@ -102,6 +107,7 @@ void TfrmApri::FormCreate() {
     auto* right = new QVBoxLayout;
     right->addWidget(description_);
     right->addWidget(chkPreview_);
+    right->addWidget(chkWinnableDeals_);
     right->addStretch(1);
     right->addLayout(players);
 
@@ -310,6 +316,8 @@ void TfrmApri::showDescription() {
     const GameTreeNode* node = currentNode();
     const bool game = node != nullptr && node->isGame();
     chkPreview_->setEnabled(game);
+    chkWinnableDeals_->setEnabled(game);
+    chkWinnableDeals_->setChecked(game && WinnableDealsWanted(program_.settings(), node->key()));
     btnOK_->setEnabled(game);
     btnRules_->setEnabled(game && hooks_.showRules);
     btnStatistics_->setEnabled(game && hooks_.showStatistics);
@@ -364,6 +372,11 @@ void TfrmApri::btnOKClick() {
     if (!CheckGameChosen(choice, program_.platform().messages)) {
         trvGames_->setFocus();
         return;
+    }
+    try {
+        WantWinnableDeals(program_.settings(), choice.code, chkWinnableDeals_->isChecked());
+    } catch (const ProfileWriteError& error) {
+        program_.platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
     }
     choice_ = choice;
     pending_ = Pending::Game;

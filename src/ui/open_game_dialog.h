@@ -129,6 +129,7 @@ private:
     QTreeWidget* trvGames_ = nullptr;
     GameDescriptionPanel* description_ = nullptr;
     QCheckBox* chkPreview_ = nullptr;
+    QCheckBox* chkWinnableDeals_ = nullptr;  // the selected game's; written with OK
     QComboBox* cboPlayers_ = nullptr;
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnHelp_ = nullptr;

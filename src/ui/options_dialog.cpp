@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/product.h"
+#include "common/text.h"
 #include "common/profile_file.h"
 #include "engine/keyboard_play.h"
 #include "shell/program.h"
@@ -95,9 +96,13 @@ void TfrmOptions::FormCreate() {
     chkWinningAnimation_ =
         NewCheckBox(QStringLiteral("&Winning animation"), QStringLiteral("chkWinningAnimation"), this);
     chkVertScrollBar_ = NewCheckBox(QStringLiteral("Ver&tical Scroll bar"), QStringLiteral("chkVertScrollBar"), this);
+    chkShowVerdict_ = NewCheckBox(QStringLiteral("Show whether the &deal can still be won"),
+                                  QStringLiteral("chkShowVerdict"), this);
+    chkWinnableDeals_ = NewCheckBox(QStringLiteral("Deal only wi&nnable games"), QStringLiteral("chkWinnableDeals"), this);
     pages->addTab(NewPage({NewGroup(QStringLiteral("Dialog box "),
                                     {chkConfirmQuit_, chkConfirmQuitGame_, chkConfirmEnterHiScores_}, this),
-                           chkWinningAnimation_, chkVertScrollBar_}),
+                           chkWinningAnimation_, chkVertScrollBar_,
+                           NewGroup(QStringLiteral("Solver "), {chkShowVerdict_, chkWinnableDeals_}, this)}),
                   QStringLiteral(" &General "));
 
     chkToolbarLarge_ = NewCheckBox(QStringLiteral("&Large buttons"), QStringLiteral("chkToolbarLarge"), this);
@@ -178,6 +183,14 @@ void TfrmOptions::FormShow() {
     chkShowTime_->setChecked(values.showTime);
     chkShowScore_->setChecked(values.showScore);
     chkShowToolTips_->setChecked(values.showToolTips);
+    chkShowVerdict_->setChecked(values.showVerdict);
+    const int game = program_.game().gameCode;
+    chkWinnableDeals_->setEnabled(game != kNoGame);
+    chkWinnableDeals_->setChecked(game != kNoGame && WinnableDealsWanted(program_.settings(), game));
+    if (game != kNoGame) {
+        chkWinnableDeals_->setText(QStringLiteral("Deal only wi&nnable games of %1")
+                                       .arg(ToQString(TrimRight(program_.settings().get(Field::CurrentGameName)))));
+    }
     rbtUnlimited_->setChecked(values.undo == UndoMode::Unlimited);
     rbtOneStep_->setChecked(values.undo == UndoMode::OneStep);
     rbtDisable_->setChecked(values.undo == UndoMode::Disabled);
@@ -195,6 +208,7 @@ OptionValues TfrmOptions::chosen() const {
     values.showTime = chkShowTime_->isChecked();
     values.showScore = chkShowScore_->isChecked();
     values.showToolTips = chkShowToolTips_->isChecked();
+    values.showVerdict = chkShowVerdict_->isChecked();
     values.undo = rbtDisable_->isChecked()   ? UndoMode::Disabled
                   : rbtOneStep_->isChecked() ? UndoMode::OneStep
                                              : UndoMode::Unlimited;
@@ -205,6 +219,8 @@ void TfrmOptions::btnOKClick() {
     const OptionValues values = chosen();
     try {
         WriteOptions(program_.settings(), values);
+        if (const int game = program_.game().gameCode; game != kNoGame)
+            WantWinnableDeals(program_.settings(), game, chkWinnableDeals_->isChecked());
     } catch (const ProfileWriteError& error) {
         program_.platform().messages.showMessage(error.what(), kProductName, MessageIcon::Error);
         return;

@@ -54,6 +54,8 @@ private:
     QCheckBox* chkShowTime_ = nullptr;
     QCheckBox* chkShowScore_ = nullptr;
     QCheckBox* chkShowToolTips_ = nullptr;
+    QCheckBox* chkShowVerdict_ = nullptr;
+    QCheckBox* chkWinnableDeals_ = nullptr;  // for the current game; disabled without one
     QRadioButton* rbtUnlimited_ = nullptr;
     QRadioButton* rbtOneStep_ = nullptr;
     QRadioButton* rbtDisable_ = nullptr;

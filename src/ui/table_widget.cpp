@@ -285,6 +285,8 @@ std::vector<CardFlights::Place> TableWidget::placesOf(const std::vector<CardOnTa
         }
         if (source && card.pile == *source) {
             places.push_back({card.card, {to.x + card.at.x - first.x, to.y + card.at.y - first.y}, true});
+        } else if (hintLifts(card.card)) {
+            places.push_back({card.card, {card.at.x - kHintLift, card.at.y - kHintLift}, false});
         } else {
             places.push_back({card.card, card.at, false});
         }
@@ -300,7 +302,29 @@ int TableWidget::cardSpeed() const {
     return speed;
 }
 
+bool TableWidget::hintLifts(CardNumber card) const {
+    return hint_ && std::find(hint_->lifted.begin(), hint_->lifted.end(), card) != hint_->lifted.end();
+}
+
+void TableWidget::showHint(const HintMarks& marks) {
+    if (!engine_) return;
+    hint_ = marks;
+    flights_.moveTo(placesOf(cardsOnTable()), now(), cardSpeed());
+    startFrames();
+    update();
+}
+
+void TableWidget::clearHint() {
+    if (!hint_) return;
+    hint_.reset();
+    if (engine_) flights_.moveTo(placesOf(cardsOnTable()), now(), cardSpeed());
+    startFrames();
+    update();
+}
+
 void TableWidget::tableChanged() {
+    // Whatever changed, the hint was about the table before.
+    hint_.reset();
     if (draggingMove_) {
         // Only the dragged cards moved: paint where they were and where they are.
         const QRect now = dragRect();
@@ -334,6 +358,7 @@ void TableWidget::followEngine() {
 void TableWidget::gameShown(bool animate) {
     // A new deal has been made meanwhile: the won game needs no more words.
     celebrationPending_ = false;
+    hint_.reset();
     if (keys_) keys_->Reset();
     spokenPosition_ = engine_->position();
     announce(DescribeDeal(std::string(TrimRight(engine_->settings().get(Field::CurrentGameName))),
@@ -460,6 +485,7 @@ bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
 void TableWidget::mousePressEvent(QMouseEvent* event) {
     if (!engine_) return;
     keyFocusShown_ = false;
+    clearHint();
     if (winning_->running()) {
         winning_->stop();
         return;
@@ -558,6 +584,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         drawPiles(painter, event->rect());
         drawSpecialPanels(painter);
         drawCardsAway(painter);
+        drawHintTarget(painter);
         drawDraggedCards(painter);
         drawFocusFrame(painter);
     }
@@ -614,13 +641,33 @@ void TableWidget::drawPiles(QPainter& painter, const QRect& area) const {
             const CardNumber card = pile[index];
             if (card == kNoCard || (dragged >= 0 && index >= dragged)) continue;
             if (flights_.shownAway(card, time)) continue;
-            const QRect place = cardRect(table.cardPosition(id, pile.size() - 1 - index));
+            QRect place = cardRect(table.cardPosition(id, pile.size() - 1 - index));
+            if (hintLifts(card)) place.translate(-transform_.toWindowLength(kHintLift), -transform_.toWindowLength(kHintLift));
             if (!place.intersects(area)) continue;
             painter.drawPixmap(place.topLeft(), pictureOf(card));
             if (handPile || std::find(selection.begin(), selection.end(), card) != selection.end())
                 drawInvertedFrame(painter, place);
         }
     });
+}
+
+// The pile a hint's cards go to: a bright frame round its top card, or
+// round its place when it is empty.
+void TableWidget::drawHintTarget(QPainter& painter) const {
+    if (!hint_ || !hint_->target || !engine_->origins().isOnTable(*hint_->target)) return;
+    const PileId target = *hint_->target;
+    const TableGeometry table = engine_->geometry();
+    const Pile& pile = engine_->position().piles.pile(target);
+    QRect frame = cardRect(pile.empty() ? table.pileOrigin(target) : table.cardPosition(target, 0));
+    if (!pile.empty() && hintLifts(pile.top()))
+        frame.translate(-transform_.toWindowLength(kHintLift), -transform_.toWindowLength(kHintLift));
+    const int edge = std::max(2, transform_.toWindowLength(3));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 215, 0), edge));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(frame).adjusted(-edge / 2.0, -edge / 2.0, edge / 2.0, edge / 2.0), edge * 2, edge * 2);
+    painter.restore();
 }
 
 // The poker games' panel and the boxes of the games that count for the player.

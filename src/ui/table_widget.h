@@ -14,6 +14,7 @@
 
 #include "engine/engine.h"
 #include "engine/keyboard_play.h"
+#include "solver/engine_hints.h"
 #include "ui/card_flights.h"
 #include "ui/card_images.h"
 #include "ui/table_transform.h"
@@ -87,6 +88,14 @@ public:
     // Shows every card in its place at once.
     void landCards();
     QScrollBar& scrollBar() const { return *scrollBar_; }
+
+    // A hint: its cards rise a little (a short flight) and the pile they go
+    // to is outlined, until the next action on the table clears it.
+    void showHint(const HintMarks& marks);
+    void clearHint();
+    const std::optional<HintMarks>& hintShown() const { return hint_; }
+    // Where a lifted card of the hint is drawn, relative to its place (table pixels).
+    static constexpr int kHintLift = 6;
 
     // Keyboard play and the table in words (the accessible view reads them).
     const Engine* engine() const { return engine_; }
@@ -177,6 +186,8 @@ private:
     void drawCardsAway(QPainter& painter) const;
     void drawDraggedCards(QPainter& painter) const;
     void drawInvertedFrame(QPainter& painter, const QRect& card) const;
+    void drawHintTarget(QPainter& painter) const;
+    bool hintLifts(CardNumber card) const;
 
     Engine* engine_ = nullptr;
     const CardImages* images_ = nullptr;
@@ -199,6 +210,7 @@ private:
     QRect lastFlightRect_;
     bool draggingMove_ = false;
     bool celebrationPending_ = false;
+    std::optional<HintMarks> hint_;
     std::unique_ptr<PauseScreen> pause_;
     std::unique_ptr<WinningAnimation> winning_;
     std::mt19937_64 random_{std::random_device{}()};

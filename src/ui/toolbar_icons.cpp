@@ -193,13 +193,35 @@ void DrawAutoplay(QPainter& painter) {
     painter.drawLine(QPointF(28, 10), QPointF(23, 4.5));
 }
 
+void DrawHint(QPainter& painter) {
+    // A light bulb: the glass, its shine and the screw cap.
+    QPainterPath glass;
+    glass.moveTo(12, 21);
+    glass.cubicTo(12, 17, 7, 15, 7, 10.5);
+    glass.cubicTo(7, 5.5, 11, 2.5, 16, 2.5);
+    glass.cubicTo(21, 2.5, 25, 5.5, 25, 10.5);
+    glass.cubicTo(25, 15, 20, 17, 20, 21);
+    glass.closeSubpath();
+    painter.setPen(Outline(QColor(150, 110, 0), 1.5));
+    painter.setBrush(QColor(255, 220, 60));
+    painter.drawPath(glass);
+    painter.setPen(Outline(QColor(255, 250, 210), 1.8));
+    painter.drawArc(QRectF(10.5, 5.5, 8, 8), 100 * 16, 80 * 16);
+    painter.setPen(Outline(QColor(70, 70, 80), 1.2));
+    painter.setBrush(QColor(160, 160, 170));
+    painter.drawRoundedRect(QRectF(12, 21.5, 8, 6), 1.5, 1.5);
+    painter.drawLine(QPointF(12.5, 24.5), QPointF(19.5, 24.5));
+    painter.setBrush(QColor(70, 70, 80));
+    painter.drawRoundedRect(QRectF(14, 27.5, 4, 2.5), 1, 1);
+}
+
 struct DrawnPicture {
     std::string_view hint;
     void (*draw)(QPainter&);
 };
 constexpr DrawnPicture kDrawnPictures[] = {
     {"New", DrawNew},           {"Open", DrawOpen},   {"Save", DrawSave},       {"Undo", DrawUndo},
-    {"Redo", DrawRedo},         {"Autoplay", DrawAutoplay}, {"Statistics", DrawStatistics},
+    {"Redo", DrawRedo},         {"Autoplay", DrawAutoplay}, {"Hint", DrawHint}, {"Statistics", DrawStatistics},
     {"Rules", DrawRules},       {"Restart", DrawRestart}, {"Exit", DrawExit}};
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace dravicor {
 class ResourceLibrary;
 
 // The picture of a toolbar button, by its hint ("New", "Open", "Save",
-// "Undo", "Redo", "Autoplay", "Statistics", "Rules", "Restart", "Exit").
+// "Undo", "Redo", "Autoplay", "Hint", "Statistics", "Rules", "Restart", "Exit").
 // Undo, Redo and Autoplay take the resource library's pictures ("TB_UNDO"
 // and "TB_UNDO_DIS" for the disabled button ...), their grey button face
 // made transparent; the others, and these three without a library, are

@@ -133,15 +133,15 @@ TEST_F(MainWindowChrome, FlatButtonsAreAPreferenceOfBothToolbars) {
     };
     {
         auto window = newWindow();
-        EXPECT_EQ(buttonsRaised(*window), std::pair(20, 0)) << "flat is the default";
+        EXPECT_EQ(buttonsRaised(*window), std::pair(22, 0)) << "flat is the default";
         window->action("mnuNoFlatButton").trigger();
-        EXPECT_EQ(buttonsRaised(*window), std::pair(0, 20));
+        EXPECT_EQ(buttonsRaised(*window), std::pair(0, 22));
         EXPECT_EQ(preference("ToolBar_Flat"), "N");
     }
     auto restarted = newWindow();
-    EXPECT_EQ(buttonsRaised(*restarted), std::pair(0, 20));
+    EXPECT_EQ(buttonsRaised(*restarted), std::pair(0, 22));
     restarted->action("mnuFlatButton").trigger();
-    EXPECT_EQ(buttonsRaised(*restarted), std::pair(20, 0));
+    EXPECT_EQ(buttonsRaised(*restarted), std::pair(22, 0));
     EXPECT_EQ(preference("ToolBar_Flat"), "Y");
 }
 
@@ -231,7 +231,7 @@ TEST_F(MainWindowChrome, ButtonsHangFromTheirDistanceBelowTheToolbarsTop) {
         SCOPED_TRACE(bar.objectName().toStdString());
         EXPECT_EQ(bar.height(), height);
         const auto buttons = bar.findChildren<QToolButton*>();
-        ASSERT_EQ(buttons.size(), 10);
+        ASSERT_EQ(buttons.size(), 11);
         for (const QToolButton* button : buttons) {
             EXPECT_TRUE(button->isVisible());
             EXPECT_EQ(button->geometry().top(), top);
@@ -428,7 +428,7 @@ TEST_F(MainWindowChrome, EveryEntryOfTheMenuTreeIsLiveWithAGame) {
         EXPECT_TRUE(top->isEnabled());
         walk(*top->menu());
     }
-    EXPECT_EQ(entries, 7 + 5 + 5 + 5 + 7) << "the entries of the five menus, the web sub-menu among them";
+    EXPECT_EQ(entries, 7 + 6 + 5 + 5 + 7) << "the entries of the five menus, the web sub-menu among them";
     fake.answers.push_back(Answer::Ok);
     window.close();
 }

@@ -93,6 +93,7 @@ TEST(MainWindowMenus, GameMenu) {
     ExpectEntries(window, "mnuGame",
                   {{"&Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
                    {"&Redo", QKeySequence(QStringLiteral("Ctrl+Y"))},
+                   {"&Hint", QKeySequence(QStringLiteral("H"))},
                    {"P&ause", QKeySequence(QStringLiteral("Ctrl+P"))},
                    {"&Quit game", QKeySequence(QStringLiteral("Ctrl+Q"))},
                    {"Au&toplay", QKeySequence(QStringLiteral("F7"))}});
@@ -155,8 +156,8 @@ TEST(MainWindowMenus, WithoutAProgramNoWindowCanBeOpened) {
 
 TEST(MainWindowMenus, WithoutAProgramTheGameCommandsAreDisabled) {
     TfrmMain window;
-    for (const char* command : {"mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuPause", "mnuQuitGame",
-                                "mnuAutoplay", "mnuDemo"}) {
+    for (const char* command : {"mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuHint", "mnuPause",
+                                "mnuQuitGame", "mnuAutoplay", "mnuDemo"}) {
         EXPECT_FALSE(window.action(command).isEnabled()) << command;
     }
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblClock"))->text(), QStringLiteral("0:00:00"));
@@ -174,7 +175,7 @@ TEST(MainWindowMenus, BothToolbarsCarryTheButtonsInOrder) {
             if (button != nullptr) hints << button->toolTip();
         }
         EXPECT_EQ(hints.join(QLatin1Char(',')),
-                  QStringLiteral("New,Open,Save,Undo,Redo,Autoplay,Statistics,Rules,Restart,Exit"));
+                  QStringLiteral("New,Open,Save,Undo,Redo,Autoplay,Hint,Statistics,Rules,Restart,Exit"));
     }
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbLarge"))->height(), 24);
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbSmall"))->height(), 20);
@@ -187,7 +188,7 @@ TEST(MainWindowMenus, EachButtonIsItsMenuEntry) {
     QStringList entries;
     for (const auto* button : toolbar->findChildren<QToolButton*>()) entries << button->defaultAction()->objectName();
     EXPECT_EQ(entries.join(QLatin1Char(',')).toStdString(),
-              "mnuNew,mnuOpen,mnuSave,mnuUndo,mnuRedo,mnuAutoplay,mnuGameStatistics,mnuRules,mnuRestartGame,mnuExit");
+              "mnuNew,mnuOpen,mnuSave,mnuUndo,mnuRedo,mnuAutoplay,mnuHint,mnuGameStatistics,mnuRules,mnuRestartGame,mnuExit");
     const auto* autoplay = toolbar->findChildren<QToolButton*>()[5];
     EXPECT_TRUE(autoplay->isCheckable()) << "a toggle, as its entry";
     EXPECT_FALSE(toolbar->findChildren<QToolButton*>()[1]->isEnabled()) << "Open waits for its window, as its entry";

@@ -220,6 +220,26 @@ TEST_F(OpenGameDialogTest, OkDealsTheChosenGameAndRemembersItsFolder) {
     EXPECT_EQ(program().game().gameCode, kSpider);
 }
 
+// The check box shows the selected game's wish and OK keeps it for the game chosen.
+TEST_F(OpenGameDialogTest, WinnableDealsAreWishedForPerGame) {
+    writePreference("Winnable_Deals", "0");
+    WhenShown(dialog(), [this] {
+        auto& winnable = child<QCheckBox>("chkWinnableDeals");
+        tree().setCurrentItem(gameIn(TreeKey::AllGames, kKlondike));
+        EXPECT_TRUE(winnable.isChecked());
+        tree().setCurrentItem(gameIn(TreeKey::AllGames, kSpider));
+        EXPECT_FALSE(winnable.isChecked());
+        winnable.click();
+        tree().setCurrentItem(folder(TreeKey::AllGames));
+        EXPECT_FALSE(winnable.isEnabled());
+        tree().setCurrentItem(gameIn(TreeKey::AllGames, kSpider));
+        winnable.click();
+        QTest::mouseClick(&child<QPushButton>("btnOK"), Qt::LeftButton);
+    });
+    dialog().run();
+    EXPECT_EQ(ConfigFile(program().settings()).ReadString(kPreferenceSection, "Winnable_Deals", ""), "0,3");
+}
+
 TEST_F(OpenGameDialogTest, ThePlayerListOffersEveryPlayerWithTheCurrentOneChosen) {
     writePreference("UserDefault", "Bea");
     ProfileFile(scratch.dir / "DATA/CFG.DAT").WriteString("Users", "User001", "Ann");

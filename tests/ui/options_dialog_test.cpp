@@ -20,7 +20,7 @@ namespace {
 constexpr const char* kCheckBoxes[] = {"chkConfirmQuit",  "chkConfirmQuitGame", "chkConfirmEnterHiScores",
                                        "chkWinningAnimation", "chkVertScrollBar", "chkToolbarLarge",
                                        "chkToolbarFlat",  "chkShowTime",        "chkShowScore",
-                                       "chkShowToolTips"};
+                                       "chkShowToolTips", "chkShowVerdict",     "chkWinnableDeals"};
 
 class OptionsDialogTest : public ::testing::Test {
 protected:
@@ -89,10 +89,12 @@ TEST_F(OptionsDialogTest, OkWritesEveryPreferenceOfTheDialogAndNoOther) {
         {"ConfirmQuit", "N"},      {"ConfirmQuitGame", "N"},   {"ConfirmEnterHiScores", "N"},
         {"Winning_Animation", "N"}, {"VertScrollBar", "Y"},     {"ToolBar_Large", "Y"},
         {"ToolBar_Flat", "N"},     {"Show_Time", "Y"},         {"Show_Score", "N"},
-        {"Show_ToolTips", "N"},    {"Undo_Enabled", "2"},      {"Language", "20000"}};
+        {"Show_ToolTips", "N"},    {"Undo_Enabled", "2"},      {"Language", "20000"},
+        {"Show_Verdict", "N"},     {"Winnable_Deals", "1"}};
+    ASSERT_EQ(scratch.program.game().gameCode, 1) << "the winnable deals are the current game's, FreeCell's";
     for (const auto& [key, value] : expected) EXPECT_EQ(preference(key), value) << key;
     EXPECT_EQ(ProfileFile(configPath()).ReadKeys(kPreferenceSection).size(), expected.size() + 3)
-        << "besides the dialog's twelve only UserDefault, ToolBar_Visible and StatusBar";
+        << "besides the dialog's fourteen only UserDefault, ToolBar_Visible and StatusBar";
     EXPECT_EQ(preference("ToolBar_Visible"), "N");
     EXPECT_EQ(preference("StatusBar"), "Y");
     EXPECT_EQ(scratch.program.settings().get(Field::UndoEnabled), "2");

@@ -139,7 +139,8 @@ TEST(ToolbarIconTest, EveryButtonHasAPicture) {
     const auto library = ResourceLibrary::Open(DRAVICOR_BUILT_PROGRAM_DIR);
     ASSERT_NE(library, nullptr);
     std::set<QByteArray> different;
-    for (const char* hint : {"New", "Open", "Save", "Undo", "Redo", "Autoplay", "Statistics", "Rules", "Restart", "Exit"}) {
+    for (const char* hint : {"New", "Open", "Save", "Undo", "Redo", "Autoplay", "Hint", "Statistics", "Rules", "Restart",
+                             "Exit"}) {
         SCOPED_TRACE(hint);
         for (const ResourceLibrary* source : std::initializer_list<const ResourceLibrary*>{library.get(), nullptr}) {
             const QImage picture = ToolbarIcon(hint, source).pixmap(16, 16).toImage();
@@ -155,7 +156,7 @@ TEST(ToolbarIconTest, EveryButtonHasAPicture) {
             }
         }
     }
-    EXPECT_EQ(different.size(), 10u) << "no two buttons look the same";
+    EXPECT_EQ(different.size(), 11u) << "no two buttons look the same";
     EXPECT_TRUE(ToolbarIcon("Print", library.get()).isNull());
 }
 
