@@ -73,7 +73,7 @@ TEST_F(OptionsTest, UndoModeOfTheRecord) {
     }
 }
 
-TEST_F(OptionsTest, WritesExactlyTheTwelvePreferencesAndTheirRecordFields) {
+TEST_F(OptionsTest, WritesExactlyTheThirteenPreferencesAndTheirRecordFields) {
     WriteFile(configPath(),
               "[Preference]\r\nStatusBar=N\r\nToolBar_Visible=Y\r\nShow_Time=Y\r\n[Users]\r\nUser001=Ann\r\n");
     OptionValues values;
@@ -88,13 +88,14 @@ TEST_F(OptionsTest, WritesExactlyTheTwelvePreferencesAndTheirRecordFields) {
     values.showScore = false;
     values.showToolTips = false;
     values.undo = UndoMode::Disabled;
+    values.showVerdict = false;
     WriteOptions(settings, values);
 
     EXPECT_EQ(ReadFile(configPath()),
               "[Preference]\r\nStatusBar=N\r\nToolBar_Visible=Y\r\nShow_Time=N\r\nShow_Score=N\r\n"
               "Language=20000\r\nConfirmQuit=Y\r\nConfirmQuitGame=N\r\nConfirmEnterHiScores=N\r\n"
               "VertScrollBar=Y\r\nUndo_Enabled=2\r\nWinning_Animation=N\r\nToolBar_Large=Y\r\n"
-              "ToolBar_Flat=N\r\nShow_ToolTips=N\r\n[Users]\r\nUser001=Ann\r\n");
+              "ToolBar_Flat=N\r\nShow_ToolTips=N\r\nShow_Verdict=N\r\n[Users]\r\nUser001=Ann\r\n");
     EXPECT_EQ(settings.get(Field::ShowTime), "N");
     EXPECT_EQ(settings.get(Field::ShowScore), "N");
     EXPECT_EQ(settings.get(Field::LanguageBase), "20000");

@@ -19,6 +19,7 @@
 #include "engine/player_input.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
+#include "plain_cards.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/table_widget.h"
@@ -59,17 +60,6 @@ QString MenuBarCaptions(const TfrmMain& window) {
     return captions.join(QLatin1Char('|'));
 }
 
-CardImages PlainCards() {
-    CardImages images;
-    images.cardSize = {71, 96};
-    images.back = QPixmap(71, 96);
-    images.back.fill(Qt::blue);
-    for (auto& face : images.faces) {
-        face = QPixmap(71, 96);
-        face.fill(Qt::white);
-    }
-    return images;
-}
 
 TEST(MainWindowMenus, TheMenuBarHasItsFiveMenus) {
     TfrmMain window;

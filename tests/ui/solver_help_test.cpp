@@ -18,6 +18,7 @@
 #include "shell/preferences.h"
 #include "solver/engine_hints.h"
 #include "solver/live_verdict.h"
+#include "plain_cards.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/table_widget.h"
@@ -79,13 +80,7 @@ class SolverHelp : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(scratch.start());
-        images.cardSize = {71, 96};
-        images.back = QPixmap(71, 96);
-        images.back.fill(Qt::blue);
-        for (auto& face : images.faces) {
-            face = QPixmap(71, 96);
-            face.fill(Qt::white);
-        }
+        images = PlainCards();
         settings().put(Field::ConfirmQuitGame, "N");
         settings().put(Field::CurrentGameNumber, "5");
         settings().put(Field::SpeedMoveCard, "0");

@@ -15,6 +15,7 @@
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
 #include "support/fake_platform.h"
+#include "plain_cards.h"
 #include "support/temp_dir.h"
 #include "ui/table_widget.h"
 
@@ -33,13 +34,7 @@ protected:
         settings.put(Field::CurrentGameName, "Klondike");
         settings.put(Field::ProgramDir, folder.path().string() + "/");
         settings.put(Field::ConfigName, "DATA/CFG.DAT");
-        images.cardSize = {71, 96};
-        images.back = QPixmap(71, 96);
-        images.back.fill(Qt::blue);
-        for (auto& face : images.faces) {
-            face = QPixmap(71, 96);
-            face.fill(Qt::white);
-        }
+        images = PlainCards();
         widget.resize(800, 600);
         widget.show();
         widget.showGame(engine, images);
