@@ -210,7 +210,7 @@ int PrintStats(Context& c) {
     const StatRecord r = ReadStatistics(c.program->dataFiles(), c.program->settings(), *code, c.args[1]).record;
     c.out << "Won=" << r.won << "\nLost=" << r.lost << "\nBestWinStreak=" << r.bestWinStreak
           << "\nWorstLossStreak=" << r.worstLossStreak << "\nCurrentWinStreak=" << r.currentWinStreak
-          << "\nCurrentLossStreak=" << r.currentLossStreak << "\nTotalScore=" << r.totalScore << '\n';
+          << "\nCurrentLossStreak=" << r.currentLossStreak << "\nTotalScore=" << r.totalScore << "\nHintsUsed=" << r.hintsUsed << '\n';
     return 0;
 }
 

@@ -180,6 +180,7 @@ void PlaySession::printState() {
          << "moves " << game.moveCounter << '\n'
          << "won " << (game.won || sawWin_ ? "yes" : "no") << '\n'
          << "in-progress " << (game.inProgress ? "yes" : "no") << '\n'
+         << "hints " << game.hintsUsed << '\n'
          << "verdict " << verdictWord() << '\n';
 }
 
@@ -199,8 +200,10 @@ std::string_view PlaySession::verdictWord() {
 }
 
 void PlaySession::printHint() {
-    const Engine& engine = program_.engine();
+    Engine& engine = program_.engine();
     const Hint hint = HintForEngine(engine, hints_, HintBudget(engine.rules()));
+    // As on the desktop, only a hint that shows a move counts as taken.
+    if (hint.move && engine.game().inProgress) engine.NoteHintTaken();
     out_ << (hint.move ? HintCommands(*hint.move) : "No moves left") << '\n';
 }
 

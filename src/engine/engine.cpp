@@ -192,6 +192,7 @@ void Engine::EndGame() {
     result.won = game_.won;
     result.seconds = elapsedSeconds();
     result.score = game_.score;
+    result.hintsUsed = game_.hintsUsed;
     result.start = game_.startTime;
     result.end = endTime_;
     if (records_) records_->gameEnded(result);

@@ -31,6 +31,7 @@ struct GameResult {
     bool won = false;
     int seconds = 0;
     int score = 0;
+    int hintsUsed = 0;
     std::chrono::system_clock::time_point start{};
     std::chrono::system_clock::time_point end{};
 };

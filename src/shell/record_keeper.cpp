@@ -34,8 +34,8 @@ void RecordKeeper::dealStarted(int, const std::string& gameNumber) {
 void RecordKeeper::gameEnded(const GameResult& result) {
     settings_.put(Field::CurrentScore, std::to_string(result.score));
     const DealEnd end = DealEndAt(result.end, result.seconds);
-    AppendGameLog(files_, settings_, result.won, end);
-    UpdateStatistics(files_, settings_, result.won);
+    AppendGameLog(files_, settings_, result.won, end, result.hintsUsed);
+    UpdateStatistics(files_, settings_, result.won, result.hintsUsed);
 
     HiScoreDeal deal;
     deal.gameCode = result.gameCode;

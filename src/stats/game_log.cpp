@@ -1,5 +1,6 @@
 #include "stats/game_log.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -25,7 +26,7 @@ DealEnd DealEndAt(std::chrono::system_clock::time_point when, int seconds) {
     return {date, time, seconds};
 }
 
-std::string GameLogLine(const SettingsRecord& settings, bool won, const DealEnd& end) {
+std::string GameLogLine(const SettingsRecord& settings, bool won, const DealEnd& end, int hintsUsed) {
     std::string line;
     line.reserve(kGameLogLineLength);
     line += PadRight(end.date, 8);
@@ -48,11 +49,14 @@ std::string GameLogLine(const SettingsRecord& settings, bool won, const DealEnd&
     line += PadRight(settings.get(Field::CurrentGameNumber), 15);
     line += ' ';
     line += "0350";
+    line += ' ';
+    line += FormatField(std::clamp(hintsUsed, 0, kGameLogMostHints), 4);
     return line;
 }
 
-bool AppendGameLog(DataFiles& files, const SettingsRecord& settings, bool won, const DealEnd& end) {
-    const std::string line = GameLogLine(settings, won, end);
+bool AppendGameLog(DataFiles& files, const SettingsRecord& settings, bool won, const DealEnd& end,
+                   int hintsUsed) {
+    const std::string line = GameLogLine(settings, won, end, hintsUsed);
     // The log only grows: appending costs the same whatever its length.
     return files.append(kGameLogFile, line + "\r\n");
 }

@@ -12,7 +12,11 @@ namespace dravicor {
 class SettingsRecord;
 
 inline constexpr std::string_view kGameLogFile = "STAT_LOG.DAT";
-inline constexpr size_t kGameLogLineLength = 147;
+// A line: the 147 columns of the older layout, then a blank and the hints
+// taken in the deal in four digits. A line of the older layout reads as a
+// deal played without hints.
+inline constexpr size_t kGameLogLineLength = 152;
+inline constexpr size_t kGameLogOlderLineLength = 147;
 
 // The moment a deal ended, as the records write it.
 struct DealEnd {
@@ -23,10 +27,11 @@ struct DealEnd {
 // The local date and time of day of a moment.
 DealEnd DealEndAt(std::chrono::system_clock::time_point when, int seconds);
 
-// The 147-character line of a finished deal, from the settings record's
-// current game, player, score and game number.
-std::string GameLogLine(const SettingsRecord& settings, bool won, const DealEnd& end);
-bool AppendGameLog(DataFiles& files, const SettingsRecord& settings, bool won, const DealEnd& end);
+// The line of a finished deal, from the settings record's current game,
+// player, score and game number, and the hints taken in it.
+std::string GameLogLine(const SettingsRecord& settings, bool won, const DealEnd& end, int hintsUsed = 0);
+bool AppendGameLog(DataFiles& files, const SettingsRecord& settings, bool won, const DealEnd& end,
+                   int hintsUsed = 0);
 
 // The lines kept by the log view's filters ("[All players]", "[All
 // games]" mean no filter), newest first.
@@ -50,5 +55,8 @@ inline constexpr size_t kGameLogGameNameColumn = 31;
 inline constexpr size_t kGameLogGameNameWidth = 50;
 inline constexpr size_t kGameLogPlayerColumn = 82;
 inline constexpr size_t kGameLogPlayerWidth = 30;
+inline constexpr size_t kGameLogHintsColumn = 149;  // four digits
+// The most hints the column counts: a deal with more logs this many.
+inline constexpr int kGameLogMostHints = 9999;
 
 }  // namespace dravicor

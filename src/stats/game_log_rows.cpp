@@ -25,6 +25,12 @@ GameLogRow GameLogRowOf(std::string_view line) {
     row.score = std::string(Trim(GameLogColumn(line, 121, 6)));
     row.player = Cell(line, kGameLogPlayerColumn, kGameLogPlayerWidth);
     row.gameNumber = Cell(line, 128, 15);
+    const std::string_view hints = GameLogColumn(line, kGameLogHintsColumn, 4);
+    if (line.size() == kGameLogOlderLineLength) {
+        row.hints = "0";
+    } else if (hints.size() == 4 && IsDigits(hints)) {
+        row.hints = std::to_string(std::stoi(std::string(hints)));
+    }
     return row;
 }
 

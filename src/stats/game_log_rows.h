@@ -17,6 +17,7 @@ struct GameLogRow {
     std::string score;
     std::string player;
     std::string gameNumber;
+    std::string hints;     // "0" for a whole line of the older layout; empty when unreadable
     friend bool operator==(const GameLogRow&, const GameLogRow&) = default;
 };
 GameLogRow GameLogRowOf(std::string_view line);

@@ -13,14 +13,13 @@ namespace dravicor {
 
 namespace {
 
-// Where the fields of a record sit: 0-based start and width. The eighth,
-// reserved field is written but never read.
+// Where the fields of a record sit: 0-based start and width.
 struct RecordColumn {
     size_t start;
     size_t width;
 };
 constexpr RecordColumn kRecordColumns[] = {{0, 6}, {7, 6}, {14, 6}, {21, 6}, {28, 6}, {35, 6}, {42, 12}};
-constexpr std::string_view kReservedField = "000000000000";
+constexpr RecordColumn kHintsColumn{55, 12};
 
 // The player column of a hi-score line.
 constexpr size_t kHiScorePlayerColumn = 39;
@@ -98,7 +97,7 @@ std::string StatRecord::ToText() const {
     }
     text += FormatField(totalScore, 12);
     text += ' ';
-    text += kReservedField;
+    text += FormatField(hintsUsed, 12);
     return text;
 }
 
@@ -111,14 +110,17 @@ StatRecord StatRecord::FromText(std::string_view text) {
                                  &record.currentWinStreak,
                                  &record.currentLossStreak,
                                  &record.totalScore};
+    const auto read = [text](RecordColumn column, long long& value) {
+        return column.start + column.width <= text.size() && ReadNumber(text.substr(column.start, column.width), value);
+    };
     for (size_t i = 0; i < std::size(fields); ++i) {
-        const RecordColumn column = kRecordColumns[i];
         long long value = 0;
-        if (column.start + column.width > text.size() || !ReadNumber(text.substr(column.start, column.width), value)) {
-            break;  // this field and every one after it stay 0
-        }
+        if (!read(kRecordColumns[i], value)) return record;  // this field and every one after it stay 0
         *fields[i] = value;
     }
+    // Older programs wrote anything here; only a count is taken for one.
+    long long hints = 0;
+    if (read(kHintsColumn, hints) && hints >= 0) record.hintsUsed = hints;
     return record;
 }
 
@@ -131,7 +133,7 @@ std::string StatisticsKey(std::string_view player) {
     return key;
 }
 
-bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won) {
+bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won, int hintsUsed) {
     const std::string section = GameSection(static_cast<int>(settings.getNumber(Field::CurrentGame)));
     const std::string player = StatisticsKey(settings.get(Field::CurrentPlayer));
     const long long score = settings.getNumber(Field::CurrentScore);
@@ -151,6 +153,7 @@ bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won) {
         record.bestWinStreak = std::max(record.bestWinStreak, record.currentWinStreak);
         record.worstLossStreak = std::max(record.worstLossStreak, record.currentLossStreak);
         record.totalScore += score;
+        record.hintsUsed += std::max(hintsUsed, 0);
         document.WriteValue(section, player, record.ToText());
         return true;
     });

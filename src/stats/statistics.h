@@ -21,11 +21,14 @@ struct StatRecord {
     long long currentWinStreak = 0;
     long long currentLossStreak = 0;
     long long totalScore = 0;
+    // Hints taken in all the counted deals. It lives in the eighth field,
+    // which older files left as zeros, so their records read as none taken.
+    long long hintsUsed = 0;
 
-    // The 67-character text: eight zero-padded numbers separated by blanks
-    // (the eighth, reserved, always zeros).
+    // The 67-character text: eight zero-padded numbers separated by blanks.
     std::string ToText() const;
-    // Reads a record; an unreadable field and every field after it read as 0.
+    // Reads a record; an unreadable field and every field after it read as 0,
+    // except the hints, which read as 0 alone when unreadable.
     static StatRecord FromText(std::string_view text);
     friend bool operator==(const StatRecord&, const StatRecord&) = default;
 };
@@ -44,9 +47,10 @@ std::string GameSection(int gameCode);
 std::string StatisticsKey(std::string_view player);
 
 // Counts a finished deal for the settings record's current game and player
-// (with its current score) and its run counters. False when the file could
-// not be changed (its message shown; the run counters unchanged).
-bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won);
+// (with its current score and the hints taken in it) and its run counters.
+// False when the file could not be changed (its message shown; the run
+// counters unchanged).
+bool UpdateStatistics(DataFiles& files, SettingsRecord& settings, bool won, int hintsUsed = 0);
 StatisticsView ReadStatistics(const DataFiles& files, const SettingsRecord& settings, int gameCode,
                               std::string_view player);
 // Zeroes the records of one game or all games, for one player or all

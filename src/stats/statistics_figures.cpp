@@ -112,6 +112,7 @@ StatisticsSheet StatisticsSheetOf(const StatisticsView& view, const StatisticsTe
     sheet.resultsPie = ResultsPie(sheet.total, texts);
     sheet.streakBars = {ChartValue{texts.won, record.bestWinStreak}, ChartValue{texts.lost, record.worstLossStreak}};
     sheet.streakAxis = StreakAxis(record.bestWinStreak, record.worstLossStreak);
+    sheet.hintsUsed = record.hintsUsed;
     return sheet;
 }
 

@@ -94,6 +94,7 @@ struct StatisticsSheet {
     std::array<ChartValue, 2> resultsPie;  // won and lost of the totals
     std::array<ChartValue, 2> streakBars;  // the longest win and loss streaks
     ChartAxis streakAxis;
+    long long hintsUsed = 0;  // in all the counted deals
 };
 StatisticsSheet StatisticsSheetOf(const StatisticsView& view, const StatisticsTexts& texts);
 

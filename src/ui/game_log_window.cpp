@@ -49,7 +49,8 @@ void TfrmLogStatistics::FormCreate() {
     grdLog_ = NewRecordsGrid(this, "grdLog",
                              {QStringLiteral("Date"), QStringLiteral("Start"), QStringLiteral("Time"),
                               QStringLiteral("Game"), QStringLiteral("W/L"), QStringLiteral("Score"),
-                              QStringLiteral("Player"), QStringLiteral("Game number")});
+                              QStringLiteral("Player"), QStringLiteral("Game number"),
+                              QStringLiteral("Hints")});
     layout->addWidget(grdLog_, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -94,7 +95,8 @@ void TfrmLogStatistics::refresh() {
         const GameLogRow& row = rows[i];
         SetGridRow(*grdLog_, static_cast<int>(i),
                    {ShortDateText(row.date), ToQString(row.start), ToQString(row.time), ToQString(row.game),
-                    ToQString(row.result), ToQString(row.score), ToQString(row.player), ToQString(row.gameNumber)});
+                    ToQString(row.result), ToQString(row.score), ToQString(row.player), ToQString(row.gameNumber),
+                    ToQString(row.hints)});
     }
 }
 

@@ -89,11 +89,14 @@ QGroupBox* TfrmStatistics::buildSeriesGroup() {
     grid->addWidget(new QLabel(QStringLiteral("Lost:"), grpSeries_), 1, 1);
     grid->addWidget(lblWorstLost_, 1, 2);
     grid->addWidget(lblCurrent_, 2, 1, 1, 2);
-    grid->setRowStretch(3, 1);
+    lblHintsUsed_ = NewFigureLabel(grpSeries_, "lblHintsUsed");
+    grid->addWidget(new QLabel(QStringLiteral("Hints used:"), grpSeries_), 3, 1);
+    grid->addWidget(lblHintsUsed_, 3, 2);
+    grid->setRowStretch(4, 1);
     if (ChartMaker* charts = LoadChartMaker()) {
         chtSeries_ = charts->newStreakBars(grpSeries_);
         chtSeries_->widget()->setObjectName(QStringLiteral("chtSeries"));
-        grid->addWidget(chtSeries_->widget(), 0, 3, 4, 1);
+        grid->addWidget(chtSeries_->widget(), 0, 3, 5, 1);
     }
     grid->setColumnStretch(3, 1);
     return grpSeries_;
@@ -168,6 +171,7 @@ void TfrmStatistics::refresh() {
     lblBestWon_->setText(QString::number(sheet.bestWinStreak));
     lblWorstLost_->setText(QString::number(sheet.worstLossStreak));
     lblCurrent_->setText(ToQString(sheet.currentStreak));
+    lblHintsUsed_->setText(QString::number(sheet.hintsUsed));
     if (chtSeries_ != nullptr) chtSeries_->setBars(sheet.streakBars, sheet.streakAxis);
 }
 

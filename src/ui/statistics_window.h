@@ -91,6 +91,7 @@ private:
     QLabel* lblBestWon_ = nullptr;
     QLabel* lblWorstLost_ = nullptr;
     QLabel* lblCurrent_ = nullptr;
+    QLabel* lblHintsUsed_ = nullptr;
     StreakBarsView* chtSeries_ = nullptr;
 };
 

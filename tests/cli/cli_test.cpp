@@ -156,15 +156,16 @@ TEST(Cli, AQuitDealShowsUpInEveryRecord) {
     ScratchProgramDir dir;
     WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nAutoPlay=N\r\nUserDefault=Ann\r\n[Users]\r\nUser001=Ann\r\n");
     const std::string d = dir.path().string();
-    ASSERT_EQ(Cli({"--program-dir", d, "play", "0", "4242"}, "stock\nquit\n").code, 0);
+    ASSERT_EQ(Cli({"--program-dir", d, "play", "0", "4242"}, "stock\nhint\nquit\n").code, 0);
 
     const CliRun stats = Cli({"--program-dir", d, "stats", "0", "Ann"});
     EXPECT_EQ(stats.out,
               "Won=0\nLost=1\nBestWinStreak=0\nWorstLossStreak=1\nCurrentWinStreak=0\nCurrentLossStreak=1\n"
-              "TotalScore=-52\n");
+              "TotalScore=-52\nHintsUsed=1\n");
     const auto log = Lines(Cli({"--program-dir", d, "log"}).out);
     ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].size(), 147u);
+    EXPECT_EQ(log[0].size(), 152u);
+    EXPECT_EQ(log[0].substr(143), "0350 0001") << "the hint taken";
     EXPECT_EQ(log[0].substr(25, 13), "0000 Klondike");
     EXPECT_EQ(log[0].substr(81, 3), "Ann");
     EXPECT_EQ(log[0].substr(112, 14), "Lost 01 -52   ");

@@ -18,6 +18,7 @@
 #include "rules/custom_games.h"
 #include "solver/solution_replay.h"
 #include "solver/solver.h"
+#include "stats/game_log.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -61,7 +62,7 @@ public:
 };
 
 std::vector<std::string> StateLines(int code, const std::string& number, int score, int pass, int moves, bool won,
-                                    bool inProgress, const std::string& verdict = "winnable") {
+                                    bool inProgress, const std::string& verdict = "winnable", int hints = 0) {
     return {"game " + std::to_string(code),
             "number " + number,
             "score " + std::to_string(score),
@@ -69,6 +70,7 @@ std::vector<std::string> StateLines(int code, const std::string& number, int sco
             "moves " + std::to_string(moves),
             std::string("won ") + (won ? "yes" : "no"),
             std::string("in-progress ") + (inProgress ? "yes" : "no"),
+            "hints " + std::to_string(hints),
             "verdict " + verdict};
 }
 
@@ -268,19 +270,27 @@ TEST(PlaySession, AWholeGameOfFreeCellIsWonThroughMoveCommands) {
     ASSERT_EQ(result.verdict, Verdict::Won) << SearchEndName(result.end);
     const std::vector<std::string> line = SolutionCommands(result.solution);
 
-    // Play it through the text interface, autoplay off.
-    std::string input;
+    // Play it through the text interface, autoplay off, after asking for
+    // one hint (it only shows a move).
+    std::string input = "hint\n";
     for (const std::string& command : line) input += command + '\n';
     input += "state\nquit\n";
     QuietDir dir;
     const CliRun run = Cli(dir.play("1", "1"), input);
     ASSERT_EQ(run.code, 0) << run.err;
     const auto answers = Answers(run.out);
-    ASSERT_EQ(answers.size(), line.size() + 2) << run.out;
+    ASSERT_EQ(answers.size(), line.size() + 3) << run.out;
     for (size_t i = 0; i < line.size(); ++i) {
-        ASSERT_EQ(answers[i], Reply{"ok"}) << "command " << i + 1 << ": " << line[i];
+        ASSERT_EQ(answers[i + 1], Reply{"ok"}) << "command " << i + 1 << ": " << line[i];
     }
-    const Reply state = answers[line.size()];
+    const Reply state = answers[line.size() + 1];
+    EXPECT_NE(std::find(state.begin(), state.end(), "hints 1"), state.end()) << run.out;
+    // The finished deal is logged and counted with the hint taken.
+    const std::string log = ReadFile(dir / "DATA/STAT_LOG.DAT");
+    ASSERT_EQ(log.size(), kGameLogLineLength + 2) << log;
+    EXPECT_EQ(log.substr(kGameLogHintsColumn - 1, 6), "0001\r\n");
+    EXPECT_NE(ReadFile(dir / "DATA/STAT.DAT").find("=000001 000000 000001 000000 000001 000000 000000000208 000000000001\r\n"),
+              std::string::npos);
     EXPECT_NE(std::find(state.begin(), state.end(), "won yes"), state.end()) << run.out;
     EXPECT_NE(std::find(state.begin(), state.end(), "in-progress no"), state.end()) << run.out;
     EXPECT_NE(std::find(state.begin(), state.end(), "score 208"), state.end())

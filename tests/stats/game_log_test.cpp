@@ -102,13 +102,18 @@ TEST(DealEndAt, GivesTheLocalDateAndTimeOfDay) {
 TEST_F(GameLogTest, ALostDealWithANegativeScore) {
     const std::string line = GameLogLine(settings, false, DealEnd{"20240131", "23:59:58", 754});
     EXPECT_EQ(line, "20240131 23:59:58 000754 0053 Beta Patience" + Blanks(37) + " Ann" + Blanks(27) +
-                        " Lost 01 -52    123456789       0350");
+                        " Lost 01 -52    123456789       0350 0000");
     ASSERT_EQ(line.size(), kGameLogLineLength);
     EXPECT_EQ(line.substr(112, 5), "Lost ");
     EXPECT_EQ(line.substr(117, 2), "01");
     EXPECT_EQ(line.substr(120, 6), "-52   ");
     EXPECT_EQ(line.substr(127, 15), "123456789      ");
     EXPECT_EQ(line.substr(143, 4), "0350");
+    // The hints taken follow the older layout's 147 columns.
+    EXPECT_EQ(line.substr(0, kGameLogOlderLineLength) + " 0012",
+              GameLogLine(settings, false, DealEnd{"20240131", "23:59:58", 754}, 12));
+    EXPECT_EQ(GameLogLine(settings, false, DealEnd{}, 12345).substr(kGameLogHintsColumn - 1), "9999");
+    EXPECT_EQ(GameLogLine(settings, false, DealEnd{}, -1).substr(kGameLogHintsColumn - 1), "0000");
 }
 
 TEST_F(GameLogTest, AWonDealAndFieldsCutToTheirWidths) {
@@ -120,7 +125,7 @@ TEST_F(GameLogTest, AWonDealAndFieldsCutToTheirWidths) {
     settings.put(Field::CurrentGameNumber, "");
     const std::string line = GameLogLine(settings, true, DealEnd{"20991231", "00:00:09", 1000000});
     EXPECT_EQ(line, "20991231 00:00:09 ****** 0001 " + std::string(50, 'G') + " " + std::string(29, 'P') +
-                        "Q Won  2  120    " + Blanks(15) + " 0350");
+                        "Q Won  2  120    " + Blanks(15) + " 0350 0000");
     EXPECT_EQ(line.size(), kGameLogLineLength);
 }
 

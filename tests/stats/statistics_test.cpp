@@ -65,13 +65,13 @@ protected:
     }
 
     // One finished deal: the statistics and the log, as the end of a deal does.
-    bool Deal(int game, const std::string& player, bool won, long long score) {
+    bool Deal(int game, const std::string& player, bool won, long long score, int hints = 0) {
         settings.put(Field::CurrentGame, FormatField(game, 4));
         settings.put(Field::CurrentPlayer, player);
         settings.put(Field::CurrentScore, std::to_string(score));
         settings.put(Field::CurrentGameName, game == 1 ? "Alpha Patience" : "Beta Patience");
         const DealEnd end{"20240131", "23:59:58", 75};
-        return AppendGameLog(files, settings, won, end) && UpdateStatistics(files, settings, won);
+        return AppendGameLog(files, settings, won, end, hints) && UpdateStatistics(files, settings, won, hints);
     }
     StatRecord Stored(int game, std::string_view player) {
         return ReadStatistics(files, settings, game, player).record;
@@ -90,8 +90,8 @@ protected:
 
 TEST(StatRecord, TextHasEightZeroFilledFields) {
     EXPECT_EQ(StatRecord{}.ToText(), kZero);
-    const StatRecord record{12, 3, 456, 7, 89, 0, 123456789012};
-    EXPECT_EQ(record.ToText(), "000012 000003 000456 000007 000089 000000 123456789012 000000000000");
+    const StatRecord record{12, 3, 456, 7, 89, 0, 123456789012, 31};
+    EXPECT_EQ(record.ToText(), "000012 000003 000456 000007 000089 000000 123456789012 000000000031");
     EXPECT_EQ(StatRecord::FromText(record.ToText()), record);
     const StatRecord negative{0, 1, 0, 1, 0, 1, -52};
     EXPECT_EQ(negative.ToText(), "000000 000001 000000 000001 000000 000001 -00000000052 000000000000");
@@ -114,9 +114,13 @@ TEST(StatRecord, AnUnreadableFieldAndEveryFieldAfterItReadAsZero) {
     withNul += '\0';
     withNul += "0001 000001";
     EXPECT_EQ(StatRecord::FromText(withNul), (StatRecord{1, 0, 0, 0, 0, 0, 0}));
-    // The reserved field is never read.
-    EXPECT_EQ(StatRecord::FromText("000001 000000 000001 000000 000001 000000 000000000120 garbage"),
-              (StatRecord{1, 0, 1, 0, 1, 0, 120}));
+    // The hints read as none when the eighth field holds no count, and
+    // nothing else is lost with them.
+    for (const char* hints : {"garbage", "-00000000003", "00000000003", ""}) {
+        EXPECT_EQ(StatRecord::FromText(std::string("000001 000000 000001 000000 000001 000000 000000000120 ") + hints),
+                  (StatRecord{1, 0, 1, 0, 1, 0, 120, 0}))
+            << hints;
+    }
     EXPECT_EQ(GameSection(1), "0001");
     EXPECT_EQ(GameSection(53), "0053");
 }
@@ -136,16 +140,16 @@ TEST_F(StatisticsTest, FirstDealEverCreatesTheFileWithTheVersionAndTheGameSectio
     EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
 }
 
-TEST_F(StatisticsTest, WinWinLossWinKeepsTheStreaks) {
-    ASSERT_TRUE(Deal(1, "Player 1", true, 10));
+TEST_F(StatisticsTest, WinWinLossWinKeepsTheStreaksAndAddsUpTheHints) {
+    ASSERT_TRUE(Deal(1, "Player 1", true, 10, 2));
     ASSERT_TRUE(Deal(1, "Player 1", true, 20));
-    ASSERT_TRUE(Deal(1, "Player 1", false, -5));
-    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{2, 1, 2, 1, 0, 1, 25}));
-    ASSERT_TRUE(Deal(1, "Player 1", true, 7));
-    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{3, 1, 2, 1, 1, 0, 32}));
+    ASSERT_TRUE(Deal(1, "Player 1", false, -5, 3));
+    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{2, 1, 2, 1, 0, 1, 25, 5}));
+    ASSERT_TRUE(Deal(1, "Player 1", true, 7, 1));
+    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{3, 1, 2, 1, 1, 0, 32, 6}));
     EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n"
                                                 "Player 1=000003 000001 000002 000001 000001 000000 000000000032 "
-                                                "000000000000\r\n");
+                                                "000000000006\r\n");
     EXPECT_EQ(Runs(), "0003/0001");
 }
 

@@ -17,7 +17,8 @@ namespace dravicor::test {
 namespace {
 
 // Ann's FreeCell: 3 won, 6 lost, streaks 2 and 4, one win running.
-constexpr const char* kAnnFreeCell = "Ann=000003 000006 000002 000004 000001 000000 000000000120 000000000000\r\n";
+// Ann took 17 hints in them.
+constexpr const char* kAnnFreeCell = "Ann=000003 000006 000002 000004 000001 000000 000000000120 000000000017\r\n";
 // Bob's FreeCell: 1 won, 1 lost, streaks 1 and 1, one loss running.
 constexpr const char* kBobFreeCell = "Bob=000001 000001 000001 000001 000000 000001 -00000000040 000000000000\r\n";
 
@@ -63,6 +64,7 @@ TEST_F(StatisticsWindow, ShowsEveryFigureOfThePlayersGame) {
     EXPECT_EQ(textOf(window, "grpSeries", "lblBestWon"), QStringLiteral("2"));
     EXPECT_EQ(textOf(window, "grpSeries", "lblWorstLost"), QStringLiteral("4"));
     EXPECT_EQ(textOf(window, "grpSeries", "lblCurrent"), QStringLiteral("Current: 1 won"));
+    EXPECT_EQ(textOf(window, "grpSeries", "lblHintsUsed"), QStringLiteral("17"));
     EXPECT_EQ(BarsOf(window), QStringLiteral("Won=2 Lost=4 axis 0-4 in 5 ticks"));
 }
 
