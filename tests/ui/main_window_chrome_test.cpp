@@ -395,8 +395,8 @@ TEST_F(MainWindowChrome, FirstActivationOpensTheOpenGameDialog) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTRY_VERIFY_WITH_TIMEOUT(shown, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(program.game().inProgress, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.game().inProgress; }, 5000));
     EXPECT_EQ(program.game().gameCode, 1) << "the last game played, chosen again";
     EXPECT_FALSE(window.openGameDialog()->isVisible());
     fake.answers.push_back(Answer::Ok);

@@ -310,10 +310,10 @@ TEST_F(MainWindowCommands, AWonGameOffersWhatNextAndNewGameDeals) {
     window->show();
     ASSERT_TRUE(PlayMove(program.engine(), PlayerMove{13, PileId::Foundation(1)}));
     EXPECT_FALSE(program.game().inProgress) << "won and recorded";
-    QTRY_VERIFY_WITH_TIMEOUT(offered, 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return offered; }, 3000));
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0], QStringLiteral("Compliments! You entered the FreeCell Hi-Scores!"));
-    QTRY_VERIFY_WITH_TIMEOUT(program.game().inProgress, 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.game().inProgress; }, 3000));
     EXPECT_NE(program.game().gameNumber, numberBefore) << "a new deal";
 }
 

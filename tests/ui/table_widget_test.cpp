@@ -276,7 +276,7 @@ TEST_F(TableWidgetTest, AMovedCardFliesToItsPlaceAtThePlayersSpeed) {
     ASSERT_TRUE(engine.MoveCard(move.card, PileName(move.target)));
     EXPECT_TRUE(widget.cardsInFlight());
     EXPECT_EQ(pixelAt(over({from.x + 5, from.y + 5})), FaceColour(move.card - 1).rgb()) << "it sets off from where it was";
-    QTRY_VERIFY_WITH_TIMEOUT(!widget.cardsInFlight(), 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !widget.cardsInFlight(); }, 3000));
     EXPECT_EQ(pixelAt(overCard(move.card)), FaceColour(move.card - 1).rgb()) << "and lands in its place";
 }
 
@@ -289,7 +289,7 @@ TEST_F(TableWidgetTest, ADealShownCardByCardStartsInTheStock) {
     ASSERT_TRUE(widget.cardsInFlight());
     const CardNumber last = engine.position().piles.pile(PileId::Tableau(7)).top();
     EXPECT_NE(pixelAt(overCard(last)), FaceColour(last - 1).rgb()) << "the last card is not dealt yet";
-    QTRY_VERIFY_WITH_TIMEOUT(!widget.cardsInFlight(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !widget.cardsInFlight(); }, 5000));
     EXPECT_EQ(pixelAt(overCard(last)), FaceColour(last - 1).rgb());
 }
 
@@ -380,7 +380,7 @@ TEST_F(TableWidgetTest, TheWinningAnimationCoversTheTableAndStopsOnAPress) {
         return static_cast<double>(covered) / samples;
     };
     EXPECT_LT(coveredBelow(), 0.05) << "the lower table is empty at first";
-    QTRY_VERIFY_WITH_TIMEOUT(coveredBelow() > 0.2, 4000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return coveredBelow() > 0.2; }, 4000));
 
     click(QPoint(400, 300));
     EXPECT_FALSE(widget.winningAnimationRunning());
