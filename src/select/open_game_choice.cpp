@@ -5,6 +5,7 @@
 #include "common/settings_record.h"
 #include "players/player_list.h"
 #include "select/game_tree.h"
+#include "shell/options.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "stats/statistics.h"
@@ -66,6 +67,11 @@ OpenGameOutcome OpenChosenGame(Program& program, const OpenGameChoice& choice) {
     if (gameChanged && !program.selectGame(choice.code)) return OpenGameOutcome::NotDealt;
     settings.put(Field::CurrentGame, FormatField(choice.code, Field::CurrentGame.width));
     settings.put(Field::CurrentGameName, choice.name);
+    if (WinnableDealsWanted(settings, choice.code)) {
+        // Nothing of the game left is drawn with the rules of the new one.
+        engine.setPosition(Position{});
+        return OpenGameOutcome::WinnableWanted;
+    }
     return engine.StartGame(true, true, 2, false) ? OpenGameOutcome::Dealt : OpenGameOutcome::NotDealt;
 }
 

@@ -40,6 +40,9 @@ enum class OpenGameOutcome {
     Refused,   // the player kept the game in progress when asked
     Dealt,     // a new deal of the chosen game is on the table
     NotDealt,  // the chosen game could not be dealt (the reason was shown)
+    // The chosen game is current with an empty table and wants only
+    // winnable deals: the caller looks for one (it takes a solver).
+    WinnableWanted,
 };
 
 // The rest of OK, once the dialog is hidden: writes the preferences Game,
@@ -47,7 +50,8 @@ enum class OpenGameOutcome {
 // player changed, or no game is in progress, asks before leaving the game
 // in progress, ends it (it is recorded), resets the run counters when the
 // game or the player changed, makes the player current (UserDefault) and
-// the game current (its rules loaded when it changed), and deals.
+// the game current (its rules loaded when it changed), and deals, unless
+// the game is to get only winnable deals.
 OpenGameOutcome OpenChosenGame(Program& program, const OpenGameChoice& choice);
 
 // Who deletes a customized game: the question differs for the current game.

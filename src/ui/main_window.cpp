@@ -513,6 +513,10 @@ bool TfrmMain::chooseGame() {
     const OpenGameResult result = openGame_->run();
     refresh();
     UpdateCaption();
+    if (result.kind == OpenGameResult::Kind::Game && result.outcome == OpenGameOutcome::WinnableWanted) {
+        dealWinnable();
+        return true;
+    }
     return result.kind == OpenGameResult::Kind::SavedGame ||
            (result.kind == OpenGameResult::Kind::Game && result.outcome == OpenGameOutcome::Dealt);
 }

@@ -5,6 +5,7 @@
 #include "common/profile_file.h"
 #include "select/favourites.h"
 #include "select/game_tree.h"
+#include "shell/options.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
@@ -93,6 +94,18 @@ TEST_F(OpenGameChoiceTest, TheCurrentGameOnceEndedIsDealtAgainWithoutAQuestion) 
     EXPECT_TRUE(program.game().inProgress);
     EXPECT_EQ(recordedDeals(), 1u) << "the ended deal is not recorded twice";
     EXPECT_EQ(program.settings().get(Field::RunWon), "0003") << "same game, same player: the run goes on";
+}
+
+TEST_F(OpenGameChoiceTest, AGameWantingWinnableDealsIsMadeCurrentButLeftToTheSolverToDeal) {
+    deal(kKlondike, "Klondike");
+    WantWinnableDeals(program.settings(), kFreeCell, true);
+    fake.answers.push_back(Answer::Ok);
+    EXPECT_EQ(OpenChosenGame(program, choice(kFreeCell, "FreeCell")), OpenGameOutcome::WinnableWanted);
+    EXPECT_EQ(recordedDeals(), 1u) << "the Klondike deal ends as with any other choice";
+    EXPECT_EQ(program.game().gameCode, kFreeCell);
+    EXPECT_EQ(program.settings().get(Field::CurrentGameName), "FreeCell");
+    EXPECT_FALSE(program.game().inProgress);
+    EXPECT_EQ(program.engine().position(), Position{}) << "an empty table";
 }
 
 TEST_F(OpenGameChoiceTest, LeavingAGameInProgressIsAskedAndRecorded) {

@@ -236,7 +236,10 @@ TEST_F(OpenGameDialogTest, WinnableDealsAreWishedForPerGame) {
         winnable.click();
         QTest::mouseClick(&child<QPushButton>("btnOK"), Qt::LeftButton);
     });
-    dialog().run();
+    // The deal is left to the main window's search for a winnable one.
+    EXPECT_EQ(dialog().run().outcome, OpenGameOutcome::WinnableWanted);
+    EXPECT_EQ(program().game().gameCode, kSpider);
+    EXPECT_FALSE(program().game().inProgress);
     EXPECT_EQ(ConfigFile(program().settings()).ReadString(kPreferenceSection, "Winnable_Deals", ""), "0,3");
 }
 
