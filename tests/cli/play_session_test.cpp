@@ -286,10 +286,10 @@ TEST(PlaySession, AWholeGameOfFreeCellIsWonThroughMoveCommands) {
     const Reply state = answers[line.size() + 1];
     EXPECT_NE(std::find(state.begin(), state.end(), "hints 1"), state.end()) << run.out;
     // The finished deal is logged and counted with the hint taken.
-    const std::string log = ReadFile(dir / "DATA/STAT_LOG.DAT");
+    const std::string log = test::ReadFile(dir / "DATA/STAT_LOG.DAT");
     ASSERT_EQ(log.size(), kGameLogLineLength + 2) << log;
     EXPECT_EQ(log.substr(kGameLogHintsColumn - 1, 6), "0001\r\n");
-    EXPECT_NE(ReadFile(dir / "DATA/STAT.DAT").find("=000001 000000 000001 000000 000001 000000 000000000208 000000000001\r\n"),
+    EXPECT_NE(test::ReadFile(dir / "DATA/STAT.DAT").find("=000001 000000 000001 000000 000001 000000 000000000208 000000000001\r\n"),
               std::string::npos);
     EXPECT_NE(std::find(state.begin(), state.end(), "won yes"), state.end()) << run.out;
     EXPECT_NE(std::find(state.begin(), state.end(), "in-progress no"), state.end()) << run.out;

@@ -32,7 +32,7 @@ TEST(GameLogRows, CutsEveryCellFromItsColumns) {
 }
 
 TEST(GameLogRows, AShortLineGivesPartialCellsAndNoCrash) {
-    EXPECT_EQ(GameLogRowOf("20240131 12:3"), (GameLogRow{"20240131", "12:3", "", "", "", "", "", ""}));
+    EXPECT_EQ(GameLogRowOf("20240131 12:3"), (GameLogRow{"20240131", "12:3", "", "", "", "", "", "", ""}));
     EXPECT_EQ(GameLogRowOf(""), GameLogRow{});
     // A damaged playing time is left out rather than misread.
     EXPECT_EQ(GameLogRowOf(LogLine("08:01:00", "00x075", "Klondike", "Bob", true, "120")).time, "");

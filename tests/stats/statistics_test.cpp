@@ -47,6 +47,9 @@ std::string LogLine(const std::string& game, const std::string& name, const std:
            (won ? "Won  " : "Lost ") + "01 " + Cut(score, 6) + " " + Cut("4711", 15) + " 0350";
 }
 
+// The end of a line the program writes for a deal without hints.
+constexpr const char* kNoHints = " 0000\r\n";
+
 // A hi-score line: 38 characters before the player column, more after it.
 std::string HiScoreLine(const std::string& player) {
     return "01 0001 000120 20240131 0:05:12 xxxxx " + Cut(player, 30) + " 000120 rest";
@@ -466,18 +469,18 @@ TEST_F(StatisticsTest, ScriptedSequenceOfDealsRenamesAndClears) {
     EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + z + "\r\nCy=" + z +
                                       "\r\n\r\n[0053]\r\nAnnabel=" + a53 + "\r\nBob=" + b53 + "\r\nCy=" + z +
                                       "\r\n\r\n");
-    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + "\r\n" +
-                                     LogLine("0053", "Beta Patience", "Annabel", false, "0") + "\r\n" +
-                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + "\r\n" +
-                                     LogLine("0053", "Beta Patience", "Bob", true, "30") + "\r\n");
+    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + kNoHints +
+                                     LogLine("0053", "Beta Patience", "Annabel", false, "0") + kNoHints +
+                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + kNoHints +
+                                     LogLine("0053", "Beta Patience", "Bob", true, "30") + kNoHints);
     EXPECT_EQ(ReadFile(scoreFile), HiScoreLine("Annabel") + "\r\n" + HiScoreLine("Bob") + "\r\n");
 
     ASSERT_TRUE(ClearStatistics(files, 53, "", true, false));
     EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + z + "\r\nCy=" + z +
                                       "\r\n\r\n[0053]\r\nAnnabel=" + z + "\r\nBob=" + z + "\r\nCy=" + z +
                                       "\r\n\r\n");
-    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + "\r\n" +
-                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + "\r\n");
+    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + kNoHints +
+                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + kNoHints);
 
     ASSERT_TRUE(ClearStatistics(files, 0, "", true, true));
     EXPECT_EQ(ReadFile(statFile), kHead);
