@@ -63,7 +63,7 @@ void TfrmLogStatistics::FormCreate() {
     buttons->addWidget(ok);
     buttons->addWidget(helpButton);
     layout->addLayout(buttons);
-    resize(760, 420);
+    resize(880, 420);
 }
 
 void TfrmLogStatistics::fillChoices(std::string_view player, std::string_view gameName) {
@@ -98,6 +98,8 @@ void TfrmLogStatistics::refresh() {
                     ToQString(row.result), ToQString(row.score), ToQString(row.player), ToQString(row.gameNumber),
                     ToQString(row.hints)});
     }
+    // Nine columns of one width do not fit: each gets the width its texts need.
+    grdLog_->resizeColumnsToContents();
 }
 
 void ShowGameLog(Program& program, std::string_view player, std::string_view gameName, QWidget* parent) {
