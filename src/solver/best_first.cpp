@@ -4,6 +4,7 @@
 
 #include "play/move_core.h"
 #include "rules/legality.h"
+#include "rules/rule_codes.h"
 #include "solver/move_order.h"
 #include "solver/search_key.h"
 #include "solver/visited_table.h"
@@ -31,7 +32,11 @@ constexpr int kEmptyPile = 150;
 
 bool SearchesBestFirst(const PlayState& state) {
     const GameShape& shape = state.shape();
-    return shape.wholeRuns && !shape.selectionPlay && shape.tableau > 0;
+    // Where any face-up card moves with the cards above it (the Scorpion
+    // family), the depth-first search does well and runs are no measure.
+    const int runs = state.rules()[Rule::RunRule];
+    const bool runsMove = runs == RunRule::LinksInSuit || runs == RunRule::LinksFollowBuild || runs == RunRule::LinksInColour;
+    return shape.wholeRuns && runsMove && !shape.selectionPlay && shape.tableau > 0;
 }
 
 SuitRunValue::SuitRunValue(const PlayState& state) : follows_(kCardCount + 1) {

@@ -15,8 +15,8 @@
 namespace dravicor {
 
 // Whether a game's deals are searched best first after a short depth-first
-// pass: the games that gather whole suits in the tableau (the Spider
-// family), where a depth-first search loses itself among the ways to
+// pass: the games that gather whole suits in the tableau and move runs of
+// linked cards as one (the Spider family), where a depth-first search loses itself among the ways to
 // shuffle runs between piles and never reaches the next deal from the stock.
 bool SearchesBestFirst(const PlayState& state);
 
