@@ -164,7 +164,7 @@ public:
         if (WinTestHolds(state_)) return finish();
         key_.reset(state_);
         visited_.insert(key_.value());
-        tree_.push_back({0, 0});
+        tree_.push_back({0, 0, 0});
         push(0, value_(state_));
         while (!open_.empty() && end_ == SearchEnd::Done && result_.verdict != Verdict::Won) {
             std::pop_heap(open_.begin(), open_.end(), Better{});
@@ -183,6 +183,7 @@ private:
     struct Node {
         std::uint32_t parent;
         std::uint16_t move;  // the move's place in GenerateMoves of the parent
+        std::uint16_t depth;
     };
     struct Open {
         int value;
@@ -203,6 +204,7 @@ private:
             // had is what ended the search; with moves left out, the search
             // came to its end but proves nothing.
             if (end_ == SearchEnd::Done && dropped_) end_ = SearchEnd::Memory;
+            if (end_ == SearchEnd::Done && depthCut_) end_ = SearchEnd::Depth;
             result_.verdict = end_ == SearchEnd::Done && !pruned_ ? Verdict::Lost : Verdict::Unknown;
         }
         result_.end = result_.verdict == Verdict::Won ? SearchEnd::Done : end_;
@@ -253,6 +255,10 @@ private:
     // Opens the position of `node` (in state_): each move is made, a win
     // ends the search, a position not met before joins the queue.
     void expand(std::uint32_t node) {
+        if (tree_[node].depth + 1 >= std::min(options_.maxDepth, 65535)) {
+            depthCut_ = true;
+            return;
+        }
         key_.reset(state_);
         journal_.clear();
         MoveList& moves = moves_;
@@ -281,7 +287,7 @@ private:
             const VisitedTable::Outcome outcome = visited_.insert(key_.value());
             if (outcome == VisitedTable::Outcome::New) {
                 const auto child = static_cast<std::uint32_t>(tree_.size());
-                tree_.push_back({node, static_cast<std::uint16_t>(i)});
+                tree_.push_back({node, static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(tree_[node].depth + 1)});
                 const int value = value_(state_) + shake(key_.value());
                 push(child, value);
                 if (options_.trackBestLine && value > bestValue_) {
@@ -441,6 +447,7 @@ private:
     SolveResult result_;
     SearchEnd end_ = SearchEnd::Done;
     bool dropped_ = false;
+    bool depthCut_ = false;  // some line reached the longest allowed
     bool pruned_ = false;  // moves left out that could have led somewhere new
     std::int64_t positions_ = 0;
     std::size_t peakMemory_ = 0;
