@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "play/move_core.h"
+#include "solver/best_first.h"
 #include "solver/move_order.h"
 #include "solver/safe_moves.h"
 #include "solver/search_key.h"
@@ -374,9 +375,46 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     const auto begun = std::chrono::steady_clock::now();
     const auto processorBegun = ThreadProcessorTime();
     constexpr std::int64_t kFirstPass = 20000;
+    constexpr std::int64_t kFirstBestFirstPass = 100000;
     std::int64_t spent = 0;
     std::size_t peak = 0;
-    for (int pass = 0;; ++pass) {
+    int pass = 0;
+    if (!options_.shortest && SearchesBestFirst(start_)) {
+        // A short depth-first pass settles the small spaces (a proof of
+        // lost needs the whole space) and the easy deals; then the best-first
+        // search takes the rest of the budget in passes of growing size,
+        // each shaken its own way. When its share of the memory runs out,
+        // or it has opened everything but left moves out, the passes go on
+        // depth first.
+        Search search(*this, cancel, begun, processorBegun, pass++, spent, kFirstPass);
+        SolveResult result = search.run();
+        spent += result.positions;
+        peak = std::max(peak, result.peakMemory);
+        if (!search.cutByPass()) {
+            result.positions = spent;
+            result.peakMemory = peak;
+            return result;
+        }
+        for (int shake = 0;; ++shake) {
+            const BestFirstPass slice{spent, kFirstBestFirstPass << std::min(shake, 40), shake};
+            BestFirstSearch best(start_, options_, begun, processorBegun, slice, [this](const std::vector<Move>& line) {
+                const std::lock_guard lock(lineMutex_);
+                bestLine_ = line;
+            });
+            result = best.run(cancel);
+            spent += result.positions;
+            peak = std::max(peak, result.peakMemory);
+            if (best.cutByPass()) continue;
+            if (result.verdict != Verdict::Unknown ||
+                (result.end != SearchEnd::Memory && result.end != SearchEnd::Done)) {
+                result.positions = spent;
+                result.peakMemory = peak;
+                return result;
+            }
+            break;
+        }
+    }
+    for (;; ++pass) {
         std::int64_t limit = kFirstPass;
         for (int p = 0; p < pass && limit < (std::int64_t{1} << 50); ++p) limit *= 2;
         if (options_.shortest) limit = 0;

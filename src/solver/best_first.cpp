@@ -1,0 +1,468 @@
+#include "solver/best_first.h"
+
+#include <algorithm>
+
+#include "play/move_core.h"
+#include "rules/legality.h"
+#include "rules/rule_codes.h"
+#include "solver/move_order.h"
+#include "solver/search_key.h"
+#include "solver/visited_table.h"
+
+namespace dravicor {
+
+namespace {
+
+constexpr int kCancelCheckEvery = 256;
+constexpr int kClockCheckEvery = 1024;
+
+// The weights of SuitRunValue. A suit gone whole to its foundation is worth
+// more than anything it took to gather it; a card dealt from the stock pays
+// for a part of the break it makes on its pile, so that the search deals
+// once rearranging the piles has little left to give.
+constexpr int kFoundationCard = 60;
+constexpr int kDealtCard = 10;
+constexpr int kFaceDown = 30;
+constexpr int kSuitedLink = 25;
+constexpr int kLink = 5;
+constexpr int kBreak = 40;
+constexpr int kEmptyPile = 150;
+
+}  // namespace
+
+bool SearchesBestFirst(const PlayState& state) {
+    const GameShape& shape = state.shape();
+    // Where any face-up card moves with the cards above it (the Scorpion
+    // family), the depth-first search does well and runs are no measure.
+    const int runs = state.rules()[Rule::RunRule];
+    const bool runsMove = runs == RunRule::LinksInSuit || runs == RunRule::LinksFollowBuild || runs == RunRule::LinksInColour;
+    return shape.wholeRuns && runsMove && !shape.selectionPlay && shape.tableau > 0;
+}
+
+SuitRunValue::SuitRunValue(const PlayState& state) : follows_(kCardCount + 1) {
+    const GameRules& rules = state.rules();
+    const GameShape& shape = state.shape();
+    stockAtStart_ = state.position.piles.stock[0].size();
+    if (shape.tableau == 0) return;
+    const PlaceContext context{state.position, rules, kLocationNowhere, false};
+    const int cards = rules[Rule::CardCount];
+    for (int a = 1; a <= cards; ++a) {
+        for (int b = 1; b <= cards; ++b) {
+            if (a != b && CanPlaceOn(a, b, shape.tableauRules[0], PileId::Tableau(1), false, context)) {
+                follows_[static_cast<size_t>(a)].set(static_cast<size_t>(b));
+            }
+        }
+    }
+}
+
+int SuitRunValue::operator()(const PlayState& state) const {
+    const GameShape& shape = state.shape();
+    const PileLists& piles = state.position.piles;
+    const CardTable& faces = state.position.cardTable;
+    int value = kDealtCard * (stockAtStart_ - piles.stock[0].size());
+    for (int f = 0; f < shape.foundations; ++f) value += kFoundationCard * piles.foundations[static_cast<size_t>(f)].size();
+    for (int t = 0; t < shape.tableau; ++t) {
+        const Pile& pile = piles.tableau[static_cast<size_t>(t)];
+        if (pile.empty()) {
+            value += kEmptyPile;
+            continue;
+        }
+        for (int i = 0; i < pile.size(); ++i) {
+            const CardNumber card = pile[i];
+            if (!IsCard(card)) continue;
+            if (faces.IsFaceDown(card)) {
+                value -= kFaceDown;
+                continue;
+            }
+            if (i + 1 == pile.size()) break;
+            const CardNumber above = pile[i + 1];
+            if (!IsCard(above)) continue;
+            if (follows_[card].test(above)) {
+                value += CardSuit(card) == CardSuit(above) ? kSuitedLink : kLink;
+            } else {
+                value -= kBreak;
+            }
+        }
+    }
+    return value;
+}
+
+bool SuitRunValue::gainsNothing(const PlayState& state, const Move& move) const {
+    if (move.kind != MoveKind::Card || move.from.kind != PileKind::Tableau || move.to.kind != PileKind::Tableau) {
+        return false;
+    }
+    const PileLists& piles = state.position.piles;
+    const CardTable& faces = state.position.cardTable;
+    const Pile& source = piles.pile(move.from);
+    const int at = source.find(move.card);
+    if (at <= 0) return false;
+    const CardNumber below = source[at - 1];
+    if (faces.IsFaceDown(below) || !follows(below, move.card)) return false;
+    const CardNumber onto = piles.pile(move.to).top();
+    const bool suitedOnto = IsCard(onto) && CardSuit(onto) == CardSuit(move.card);
+    if (CardSuit(below) == CardSuit(move.card)) return !suitedOnto;
+    if (suitedOnto) return false;
+    // The card left on top heads a run that could move next to uncover a
+    // face-down card, empty its pile or leave a break.
+    int base = at - 1;
+    while (base > 0 && faces.IsFaceUp(source[base - 1]) && follows(source[base - 1], source[base]) &&
+           CardSuit(source[base - 1]) == CardSuit(source[base])) {
+        --base;
+    }
+    if (base == 0 || faces.IsFaceDown(source[base - 1]) || !follows(source[base - 1], source[base])) return false;
+    // The card left on top could take a run of its own suit from elsewhere.
+    for (int t = 0; t < state.shape().tableau; ++t) {
+        const Pile& pile = piles.tableau[static_cast<size_t>(t)];
+        if (&pile == &source || pile.empty()) continue;
+        int base = pile.size() - 1;
+        while (base > 0 && faces.IsFaceUp(pile[base - 1]) && follows(pile[base - 1], pile[base]) &&
+               CardSuit(pile[base - 1]) == CardSuit(pile[base])) {
+            --base;
+        }
+        const CardNumber card = pile[base];
+        if (faces.IsFaceUp(card) && CardSuit(card) == CardSuit(below) && follows(below, card)) return false;
+    }
+    return true;
+}
+
+class BestFirstSearch::Impl {
+public:
+    Impl(const PlayState& start, const SolveOptions& options, std::chrono::steady_clock::time_point begun,
+         std::chrono::nanoseconds processorBegun, const BestFirstPass& pass,
+         std::function<void(const std::vector<Move>&)> betterLine)
+        : start_(start),
+          options_(options),
+          begun_(begun),
+          processorBegun_(processorBegun),
+          pass_(pass),
+          betterLine_(std::move(betterLine)),
+          state_(start),
+          key_(state_),
+          visited_(options.budget.memoryBytes / 3, false),
+          order_(state_),
+          value_(state_) {
+        start_.options.autoplay = false;
+        state_.options.autoplay = false;
+        for (int index = 0; index < kPileCount; ++index) {
+            if (state_.shape().inPlay[static_cast<size_t>(index)]) piles_.push_back(index);
+        }
+        int groups = 0;
+        for (const int index : piles_) groups += PileAtIndex(state_.position.piles, index).size();
+        // Room for the slots (kNoCard groups) some games put in their piles.
+        groupsPerSlot_ = groups + 16;
+        const std::size_t slotBytes = sizeof(CardTable) + 3 * sizeof(std::int16_t) + piles_.size() +
+                                      static_cast<std::size_t>(groupsPerSlot_) + sizeof(Open);
+        openCap_ = std::max<std::size_t>(64, options.budget.memoryBytes / 3 / slotBytes);
+    }
+
+    SolveResult run(const std::atomic<bool>* cancel) {
+        cancel_ = cancel;
+        if (IsWon(state_)) {
+            result_.verdict = Verdict::Won;
+            return finish();
+        }
+        if (WinTestHolds(state_)) return finish();
+        key_.reset(state_);
+        visited_.insert(key_.value());
+        tree_.push_back({0, 0, 0});
+        push(0, value_(state_));
+        while (!open_.empty() && end_ == SearchEnd::Done && result_.verdict != Verdict::Won) {
+            std::pop_heap(open_.begin(), open_.end(), Better{});
+            const Open best = open_.back();
+            open_.pop_back();
+            unpack(best.slot);
+            free_.push_back(best.slot);
+            expand(best.node);
+        }
+        return finish();
+    }
+
+    bool cutByPass() const { return passCut_ && result_.verdict != Verdict::Won; }
+
+private:
+    struct Node {
+        std::uint32_t parent;
+        std::uint16_t move;  // the move's place in GenerateMoves of the parent
+        std::uint16_t depth;
+    };
+    struct Open {
+        int value;
+        std::uint32_t node;
+        std::uint32_t slot;
+    };
+    // Higher values first; of equal ones the one made last, so that a
+    // plateau is crossed depth first.
+    struct Better {
+        bool operator()(const Open& a, const Open& b) const {
+            return a.value != b.value ? a.value < b.value : a.node < b.node;
+        }
+    };
+
+    SolveResult finish() {
+        if (result_.verdict != Verdict::Won) {
+            // With positions dropped from a full queue, the memory share it
+            // had is what ended the search; with moves left out, the search
+            // came to its end but proves nothing.
+            if (end_ == SearchEnd::Done && dropped_) end_ = SearchEnd::Memory;
+            if (end_ == SearchEnd::Done && depthCut_) end_ = SearchEnd::Depth;
+            result_.verdict = end_ == SearchEnd::Done && !pruned_ ? Verdict::Lost : Verdict::Unknown;
+        }
+        result_.end = result_.verdict == Verdict::Won ? SearchEnd::Done : end_;
+        result_.positions = positions_;
+        noteMemory();
+        result_.peakMemory = peakMemory_;
+        result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun_).count();
+        result_.processorSeconds = std::chrono::duration<double>(ThreadProcessorTime() - processorBegun_).count();
+        return result_;
+    }
+
+    std::size_t bytes() const {
+        return visited_.bytes() + tree_.capacity() * sizeof(Node) + open_.capacity() * sizeof(Open) + faces_.capacity() * sizeof(CardTable) +
+               counters_.capacity() * sizeof(std::int16_t) + sizes_.capacity() + groups_.capacity() +
+               journal_.size() * 8 + sizeof(PlayState);
+    }
+    void noteMemory() { peakMemory_ = std::max(peakMemory_, bytes()); }
+
+    bool stop(SearchEnd why) {
+        if (end_ == SearchEnd::Done) end_ = why;
+        return false;
+    }
+
+    // Counts a move made; false once a budget or the cancel flag ends the search.
+    bool count() {
+        ++positions_;
+        const std::int64_t all = pass_.spent + positions_;
+        if (options_.budget.positions > 0 && all >= options_.budget.positions) return stop(SearchEnd::Positions);
+        if (pass_.limit > 0 && positions_ >= pass_.limit) {
+            if (end_ == SearchEnd::Done) passCut_ = true;
+            return stop(SearchEnd::Positions);
+        }
+        if (cancel_ != nullptr && all % kCancelCheckEvery == 0 && cancel_->load(std::memory_order_relaxed)) {
+            return stop(SearchEnd::Cancelled);
+        }
+        if (all % kClockCheckEvery == 0) {
+            noteMemory();
+            if (peakMemory_ > options_.budget.memoryBytes && options_.budget.memoryBytes > 0) return stop(SearchEnd::Memory);
+            if ((options_.budget.time.count() > 0 && std::chrono::steady_clock::now() - begun_ >= options_.budget.time) ||
+                (options_.budget.processorTime.count() > 0 &&
+                 ThreadProcessorTime() - processorBegun_ >= options_.budget.processorTime)) {
+                return stop(SearchEnd::Time);
+            }
+        }
+        return true;
+    }
+
+    // Opens the position of `node` (in state_): each move is made, a win
+    // ends the search, a position not met before joins the queue.
+    void expand(std::uint32_t node) {
+        if (tree_[node].depth + 1 >= std::min(options_.maxDepth, 65535)) {
+            depthCut_ = true;
+            return;
+        }
+        key_.reset(state_);
+        journal_.clear();
+        MoveList& moves = moves_;
+        GenerateMoves(state_, moves);
+        for (int i = 0; i < moves.size(); ++i) {
+            const Move& move = moves[i];
+            if (order_.pointless(state_, move)) continue;
+            if (value_.gainsNothing(state_, move)) {
+                pruned_ = true;
+                continue;
+            }
+            if (!count()) return;
+            const UndoMark mark = journal_.mark();
+            if (!ApplyMove(state_, move, journal_).applied) continue;
+            if (!WinTestHolds(state_)) ApplyFollowUps(state_, journal_);
+            if (WinTestHolds(state_)) {
+                if (IsWon(state_)) {
+                    UndoMove(state_, journal_, mark);
+                    won(node, i);
+                    return;
+                }
+                UndoMove(state_, journal_, mark);
+                continue;
+            }
+            key_.update(state_, journal_, mark);
+            const VisitedTable::Outcome outcome = visited_.insert(key_.value());
+            if (outcome == VisitedTable::Outcome::New) {
+                const auto child = static_cast<std::uint32_t>(tree_.size());
+                tree_.push_back({node, static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(tree_[node].depth + 1)});
+                const int value = value_(state_) + shake(key_.value());
+                push(child, value);
+                if (options_.trackBestLine && value > bestValue_) {
+                    bestValue_ = value;
+                    if (betterLine_) betterLine_(lineTo(child));
+                }
+            }
+            UndoMove(state_, journal_, mark);
+            key_.takeBack();
+            if (outcome == VisitedTable::Outcome::Full) {
+                stop(SearchEnd::Memory);
+                return;
+            }
+        }
+    }
+
+    // Passes after the first shake the values a little, each its own way,
+    // the same way every time.
+    int shake(std::uint64_t key) const {
+        if (pass_.shake == 0) return 0;
+        const int amplitude = std::min(8 * pass_.shake, 40);
+        std::uint64_t x = key ^ (static_cast<std::uint64_t>(pass_.shake) << 40);
+        x = (x ^ (x >> 31)) * 0x7FB5D329728EA185ULL;
+        x ^= x >> 27;
+        return static_cast<int>(x % static_cast<std::uint64_t>(2 * amplitude + 1)) - amplitude;
+    }
+
+    void won(std::uint32_t node, int move) {
+        // lineTo leaves the scratch state at the node.
+        std::vector<Move> line = lineTo(node);
+        MoveList moves;
+        GenerateMoves(scratch_, moves);
+        line.push_back(moves[move]);
+        result_.verdict = Verdict::Won;
+        result_.solution = line;
+        if (betterLine_) betterLine_(line);
+    }
+
+    // The moves from the start to the node, made again from the start to
+    // find each one in its position's list.
+    std::vector<Move> lineTo(std::uint32_t node) {
+        std::vector<std::uint16_t> steps;
+        for (std::uint32_t n = node; n != 0; n = tree_[n].parent) steps.push_back(tree_[n].move);
+        std::reverse(steps.begin(), steps.end());
+        std::vector<Move> line;
+        scratch_ = start_;
+        Journal journal;
+        MoveList moves;
+        for (const std::uint16_t step : steps) {
+            GenerateMoves(scratch_, moves);
+            const Move move = moves[step];
+            line.push_back(move);
+            ApplyMove(scratch_, move, journal);
+            if (!WinTestHolds(scratch_)) ApplyFollowUps(scratch_, journal);
+            journal.clear();
+        }
+        return line;
+    }
+
+    void push(std::uint32_t node, int value) {
+        if (open_.size() >= openCap_) trim();
+        std::uint32_t slot = 0;
+        if (!free_.empty()) {
+            slot = free_.back();
+            free_.pop_back();
+        } else {
+            slot = static_cast<std::uint32_t>(faces_.size());
+            faces_.emplace_back();
+            counters_.resize(counters_.size() + 3);
+            sizes_.resize(sizes_.size() + piles_.size());
+            groups_.resize(groups_.size() + static_cast<std::size_t>(groupsPerSlot_));
+        }
+        if (!pack(slot)) {
+            free_.push_back(slot);
+            dropped_ = true;
+            return;
+        }
+        open_.push_back({value, node, slot});
+        std::push_heap(open_.begin(), open_.end(), Better{});
+    }
+
+    // Drops the least promising quarter of the queue.
+    void trim() {
+        dropped_ = true;
+        const std::size_t keep = open_.size() * 3 / 4;
+        std::nth_element(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(keep), open_.end(),
+                         [](const Open& a, const Open& b) { return Better{}(b, a); });
+        for (std::size_t i = keep; i < open_.size(); ++i) free_.push_back(open_[i].slot);
+        open_.resize(keep);
+        std::make_heap(open_.begin(), open_.end(), Better{});
+    }
+
+    bool pack(std::uint32_t slot) {
+        const std::size_t s = slot;
+        faces_[s] = state_.position.cardTable;
+        counters_[3 * s] = state_.passNumber;
+        counters_[3 * s + 1] = state_.moveCounter;
+        counters_[3 * s + 2] = state_.tableauMoves;
+        std::uint8_t* sizes = &sizes_[s * piles_.size()];
+        CardNumber* groups = &groups_[s * static_cast<std::size_t>(groupsPerSlot_)];
+        int used = 0;
+        for (size_t p = 0; p < piles_.size(); ++p) {
+            const Pile& pile = PileAtIndex(state_.position.piles, piles_[p]);
+            if (used + pile.size() > groupsPerSlot_) return false;
+            sizes[p] = static_cast<std::uint8_t>(pile.size());
+            for (int i = 0; i < pile.size(); ++i) groups[used++] = pile[i];
+        }
+        return true;
+    }
+
+    void unpack(std::uint32_t slot) {
+        const std::size_t s = slot;
+        state_.position.cardTable = faces_[s];
+        state_.passNumber = counters_[3 * s];
+        state_.moveCounter = counters_[3 * s + 1];
+        state_.tableauMoves = counters_[3 * s + 2];
+        const std::uint8_t* sizes = &sizes_[s * piles_.size()];
+        const CardNumber* groups = &groups_[s * static_cast<std::size_t>(groupsPerSlot_)];
+        int used = 0;
+        for (size_t p = 0; p < piles_.size(); ++p) {
+            Pile& pile = PileAtIndex(state_.position.piles, piles_[p]);
+            pile.clear();
+            for (int i = 0; i < sizes[p]; ++i) pile.append(groups[used++]);
+        }
+    }
+
+    PlayState start_;
+    const SolveOptions& options_;
+    std::chrono::steady_clock::time_point begun_;
+    std::chrono::nanoseconds processorBegun_;
+    BestFirstPass pass_;
+    bool passCut_ = false;
+    std::function<void(const std::vector<Move>&)> betterLine_;
+    const std::atomic<bool>* cancel_ = nullptr;
+
+    PlayState state_;
+    PlayState scratch_;
+    Journal journal_;
+    SearchKey key_;
+    VisitedTable visited_;
+    MoveOrder order_;
+    SuitRunValue value_;
+    MoveList moves_;
+
+    std::vector<int> piles_;  // the piles in play, by PileIndex
+    int groupsPerSlot_ = 0;
+    std::size_t openCap_ = 0;
+    std::vector<Node> tree_;
+    std::vector<Open> open_;
+    std::vector<std::uint32_t> free_;
+    // The packed positions, slot by slot.
+    std::vector<CardTable> faces_;
+    std::vector<std::int16_t> counters_;
+    std::vector<std::uint8_t> sizes_;
+    std::vector<CardNumber> groups_;
+
+    SolveResult result_;
+    SearchEnd end_ = SearchEnd::Done;
+    bool dropped_ = false;
+    bool depthCut_ = false;  // some line reached the longest allowed
+    bool pruned_ = false;  // moves left out that could have led somewhere new
+    std::int64_t positions_ = 0;
+    std::size_t peakMemory_ = 0;
+    int bestValue_ = -1000000;
+};
+
+BestFirstSearch::BestFirstSearch(const PlayState& start, const SolveOptions& options,
+                                 std::chrono::steady_clock::time_point begun, std::chrono::nanoseconds processorBegun,
+                                 const BestFirstPass& pass, std::function<void(const std::vector<Move>&)> betterLine)
+    : impl_(std::make_unique<Impl>(start, options, begun, processorBegun, pass, std::move(betterLine))) {}
+
+bool BestFirstSearch::cutByPass() const { return impl_->cutByPass(); }
+
+BestFirstSearch::~BestFirstSearch() = default;
+
+SolveResult BestFirstSearch::run(const std::atomic<bool>* cancel) { return impl_->run(cancel); }
+
+}  // namespace dravicor
