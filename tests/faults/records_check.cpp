@@ -41,7 +41,8 @@ void CheckStatistics(const std::filesystem::path& file, std::string& problems) {
 
 void CheckLog(const std::filesystem::path& file, std::string& problems) {
     for (const auto& line : FileLines(file, problems)) {
-        if (line.size() != kGameLogLineLength || !line.ends_with("0350")) {
+        if (line.size() != kGameLogLineLength || line.substr(kGameLogOlderLineLength - 4, 5) != "0350 " ||
+            !IsDigits(line.substr(kGameLogHintsColumn - 1))) {
             problems += "STAT_LOG.DAT: a line that is no deal: " + line + "\n";
         }
     }
