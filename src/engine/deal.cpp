@@ -64,10 +64,13 @@ public:
     }
 
     // The first card of the given rank, or 0.
-    CardNumber firstOfRank(int rank) const {
+    CardNumber firstOfRank(int rank) const { return firstOfRanks(rank, rank); }
+
+    // The first card whose rank lies in low..high, or 0.
+    CardNumber firstOfRanks(int low, int high) const {
         for (int i = head_; i < end_; ++i) {
             const CardNumber card = cards_[static_cast<size_t>(i)];
-            if (card != kNoCard && CardRank(card) == rank) return card;
+            if (card != kNoCard && CardRank(card) >= low && CardRank(card) <= high) return card;
         }
         return kNoCard;
     }
@@ -135,7 +138,8 @@ public:
             sweepTableauToFoundations(firstCode);  // 12
         }
         if (firstCode == FoundationDeal::AcesReplacedFromStock) sweepAcesReplacingFromStock();  // 13
-        if (rules_[Rule::DealExtraStep] == 1) kingsToBottom();  // 14
+        if (rules_[Rule::DealExtraStep] == DealStep::KingsToBottom) kingsToBottom();  // 14
+        if (rules_[Rule::DealExtraStep] == DealStep::KingsUnderOwnSuit) kingsUnderOwnSuit();
         if (SpecialGameOf(rules_) == SpecialGame::RoyalMarriage) queenAndKingOfHearts();  // 15
         addScore(ArrangeFamilyDeal(position_, rules_));  // 16: the peaks' places, the gaps games' Aces
         addScore(rules_[Rule::ScoreBonusCards]);  // 17
@@ -201,12 +205,50 @@ private:
     void waste() { dealTo(PileId::Waste(), rules_[Rule::WasteDealCount], true); }
 
     void tableau() {
+        const int step = rules_[Rule::DealExtraStep];
+        if (step == DealStep::KingsStartPiles) {
+            tableauInKingLines();
+            return;
+        }
+        // The bottom cards are all placed before any pile is filled, or the
+        // cards dealt onto the first piles could bury a later pile's Ace.
+        std::array<bool, kTableauCount> based{};
+        if (step == DealStep::LowCardsAtBottom) {
+            for (int t = 0; t < kTableauCount; ++t) {
+                if (rules_[Rule::TableauDealCount + t] <= 0) continue;
+                // Taken by value, so the other cards keep their deck order.
+                const CardNumber low = deck_.firstOfRanks(1, 2);
+                if (low == kNoCard || !deck_.take(low)) break;
+                position_.Append(PileId::Tableau(t + 1), low, false);
+                based[static_cast<size_t>(t)] = true;
+            }
+        }
         for (int t = 0; t < kTableauCount; ++t) {
             const int count = rules_[Rule::TableauDealCount + t];
             if (count <= 0) continue;
             const PileId id = PileId::Tableau(t + 1);
-            dealTo(id, count, false);
+            dealTo(id, based[static_cast<size_t>(t)] ? count - 1 : count, false);
             position_.cardTable.SetPileFaces(piles_.pile(id), rules_[Rule::TableauDealFaceUp + t], true);
+        }
+    }
+
+    // The tableau's share of the deck (every pile's deal count together)
+    // goes out in one line; a King opens the next pile unless the current one
+    // is still empty, so a King comes first in each pile but the first.
+    void tableauInKingLines() {
+        const int piles = tableauCount();
+        if (piles <= 0) return;
+        int total = 0;
+        for (int t = 0; t < kTableauCount; ++t) total += std::max<int>(rules_[Rule::TableauDealCount + t], 0);
+        int t = 0;
+        for (int k = 0; k < total; ++k) {
+            const CardNumber card = deck_.next();
+            if (card == kNoCard) break;
+            if (CardRank(card) == 13 && !piles_.tableau[static_cast<size_t>(t)].empty() && t + 1 < piles) ++t;
+            position_.Append(PileId::Tableau(t + 1), card, false);
+        }
+        for (int p = 0; p < piles; ++p) {
+            position_.cardTable.SetPileFaces(piles_.tableau[static_cast<size_t>(p)], rules_[Rule::TableauDealFaceUp + p], true);
         }
     }
 
@@ -369,6 +411,30 @@ private:
             for (int k = 1; k < size; ++k) {
                 if (CardRank(cards[static_cast<size_t>(k)]) != 13) continue;
                 std::rotate(cards.begin(), cards.begin() + k, cards.begin() + k + 1);
+            }
+            pile.clear();
+            for (int k = 0; k < size; ++k) pile.append(cards[static_cast<size_t>(k)]);
+        }
+    }
+
+    void kingsUnderOwnSuit() {
+        std::array<CardNumber, kCardCount> cards{};
+        for (int t = 0; t < tableauCount(); ++t) {
+            Pile& pile = piles_.tableau[static_cast<size_t>(t)];
+            const int size = pile.size();
+            for (int k = 0; k < size; ++k) cards[static_cast<size_t>(k)] = pile[k];
+            for (int k = 1; k < size; ++k) {
+                const CardNumber king = cards[static_cast<size_t>(k)];
+                if (CardRank(king) != 13) continue;
+                // The deepest lower card of its suit that the King covers; the
+                // cards from there up to the King move up by one, so the card
+                // that lay above the King is still at k + 1.
+                for (int j = 0; j < k; ++j) {
+                    const CardNumber below = cards[static_cast<size_t>(j)];
+                    if (CardSuit(below) != CardSuit(king) || CardRank(below) == 13) continue;
+                    std::rotate(cards.begin() + j, cards.begin() + k, cards.begin() + k + 1);
+                    break;
+                }
             }
             pile.clear();
             for (int k = 0; k < size; ++k) pile.append(cards[static_cast<size_t>(k)]);

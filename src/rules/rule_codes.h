@@ -159,6 +159,28 @@ inline constexpr int AcesReplacedFromStock = 96; // none; the tableau's Aces go 
 inline constexpr int CardNumberBase = 100;       // 100 and above: card v - 100
 }  // namespace FoundationDeal
 
+// Rule::DealExtraStep: how the deal rearranges the tableau it lays out.
+// Each value is one step of engine/deal.cpp; the pile counts stay those of
+// TableauDealCount except under KingsStartPiles.
+namespace DealStep {
+inline constexpr int None = 0;
+// Every King sinks to the bottom of its pile (Baker's Dozen).
+inline constexpr int KingsToBottom = 1;
+// The Aces and 2s, in deck order, are the bottom cards of the piles, one
+// per pile from pile 1 on; then the piles are dealt from the deck as
+// usual, and Aces and 2s beyond the pile count come as they fall
+// (Challenge FreeCell).
+inline constexpr int LowCardsAtBottom = 2;
+// The tableau's cards are laid out in deck order onto pile 1, and each
+// King that turns up starts the next pile; the last pile takes what is
+// left when the Kings outnumber the piles (the layout of Cat's Tail).
+inline constexpr int KingsStartPiles = 3;
+// Every King that covers a lower card of its suit in its pile goes just
+// under the deepest such card; the other cards keep their order
+// (Shamrocks as first published).
+inline constexpr int KingsUnderOwnSuit = 4;
+}  // namespace DealStep
+
 // Rule::DiscardStopsAtKing: how the discard pile of the Golf games
 // (NeighbourDiscard, PeaksToDiscard) takes ranks.
 namespace DiscardRanks {

@@ -52,7 +52,10 @@ constexpr ParameterInfo kParameters[] = {
     {"Spare20", 20, PB::None, 1, kAnyNegative, kAny, "not read by the engine"},
     {"ReorderAfterFoundation", Rule::ReorderAfterFoundation, PB::None, 1, 0, 1,
      "1: a foundation is sorted after each card it receives"},
-    {"DealExtraStep", Rule::DealExtraStep, PB::None, 1, 0, 1, "1: the deal moves every King to the bottom of its tableau pile"},
+    {"DealExtraStep", Rule::DealExtraStep, PB::None, 1, 0, 4,
+     "1: the deal moves every King to the bottom of its tableau pile; 2: the Aces and 2s are the bottom cards of "
+     "the first piles; 3: the tableau is dealt in one line, each King starting the next pile; 4: a King goes under "
+     "the deepest lower card of its suit in its pile"},
     {"FoundationMaxCards", Rule::FoundationMaxCards, PB::None, 1, 0, 104, "the most cards a foundation holds"},
     {"Spare24", 24, PB::None, 1, kAnyNegative, kAny, "not read by the engine"},
     {"Spare25", 25, PB::None, 1, kAnyNegative, kAny, "not read by the engine"},

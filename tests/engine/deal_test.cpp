@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "rules/catalogue.h"
+#include "rules/rule_codes.h"
 #include "support/temp_dir.h"
 
 namespace dravicor {
@@ -29,7 +29,7 @@ constexpr int kNineDiamonds = 22;
 
 // A deck order that starts with the given cards and goes on with the others
 // in ascending order.
-DeckOrder DeckStartingWith(std::initializer_list<int> first, int cardCount = 52) {
+DeckOrder DeckStartingWith(const std::vector<int>& first, int cardCount = 52) {
     DeckOrder order;
     std::vector<int> cards(first);
     for (int card = 1; card <= cardCount; ++card) {
@@ -642,6 +642,65 @@ TEST(KingsToBottom, KingsSinkInTheOrderFound) {
 }
 
 // ---------------------------------------------------------------------------
+// The other extra steps: low cards at the bottom, Kings starting piles, Kings
+// under their suit
+
+TEST(DealExtraSteps, RearrangeTheTableauAsTheStepSays) {
+    constexpr int kTwoHearts = 2;
+    constexpr int kTwoSpades = 41;
+    constexpr int kKingClubs = 39;
+    struct Case {
+        const char* what;
+        int step;
+        std::vector<int> counts;  // per pile
+        std::vector<int> deck;    // the deck's first cards; ascending after them
+        std::vector<Cards> piles;
+    };
+    const Case cases[] = {
+        // The Aces and 2s come out in deck order before any pile is filled,
+        // so the 2 of spades, first after pile 1's share, still opens pile 3.
+        {"low cards", DealStep::LowCardsAtBottom, {3, 3, 3},
+         {kFiveClubs, kAceClubs, kNineDiamonds, kKingHearts, kTwoSpades, kTwoHearts, 7},
+         // Low cards beyond the piles are dealt as they come: the Ace of hearts.
+         {{kAceClubs, kFiveClubs, kNineDiamonds}, {kTwoSpades, kKingHearts, 7}, {kTwoHearts, kAceHearts, 3}}},
+        // A King first fills pile 1; every later King opens the next pile,
+        // the last pile keeps the rest; the counts only give the total.
+        {"kings start piles", DealStep::KingsStartPiles, {4, 3, 3},
+         {kKingHearts, kFiveClubs, kKingSpades, kNineDiamonds, 3, kKingDiamonds, 4, kKingClubs, 6, 7},
+         {{kKingHearts, kFiveClubs}, {kKingSpades, kNineDiamonds, 3}, {kKingDiamonds, 4, kKingClubs, 6, 7}}},
+        {"no king, one pile", DealStep::KingsStartPiles, {2, 2},
+         {kFiveClubs, 6, 7, 8},
+         {{kFiveClubs, 6, 7, 8}, {}}},
+        // Each King goes under the deepest lower card of its suit it covers;
+        // a King already at the bottom stays.
+        {"kings under their suit", DealStep::KingsUnderOwnSuit, {3, 3, 3},
+         {5, kKingHearts, 28, kNineDiamonds, 42, kKingDiamonds, kKingSpades, kFiveClubs, kKingClubs},
+         {{kKingHearts, 5, 28}, {kKingDiamonds, kNineDiamonds, 42}, {kKingSpades, kKingClubs, kFiveClubs}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameRules rules = BaseRules();
+        rules.set(Rule::DealExtraStep, c.step);
+        rules.set(Rule::TableauCount, static_cast<int>(c.counts.size()));
+        for (size_t t = 0; t < c.counts.size(); ++t) {
+            rules.set(Rule::TableauDealCount + static_cast<int>(t), c.counts[t]);
+            rules.set(Rule::TableauDealFaceUp + static_cast<int>(t), 1);
+        }
+        const Dealt dealt = Deal(rules, DeckStartingWith(c.deck));
+        for (size_t t = 0; t < c.piles.size(); ++t) {
+            const PileId id = PileId::Tableau(static_cast<int>(t) + 1);
+            EXPECT_EQ(dealt.cards(id), c.piles[t]) << "pile " << t + 1;
+            // The faces are set on the piles as laid out: only the top card
+            // is face up, except where a King moved after that.
+            if (c.step == DealStep::KingsUnderOwnSuit) continue;
+            Faces faces(c.piles[t].size(), false);
+            if (!faces.empty()) faces.back() = true;
+            EXPECT_EQ(dealt.faces(id), faces) << "pile " << t + 1;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
 // Steps 15 and 16
 
 TEST(SpecialDealSteps, QueenAndKingOfHeartsAreMoved) {
@@ -841,7 +900,7 @@ TEST(DealProperties, NoCardIsDealtTwiceWhateverTheCodes) {
         for (int t = 0; t < rules[Rule::TableauCount]; ++t) rules.set(Rule::TableauDealCount + t, pick(8));
         rules.set(Rule::StockDealCount, pick(cardCount));
         rules.set(Rule::DealByPile, pick(2));
-        rules.set(Rule::DealExtraStep, pick(2));
+        rules.set(Rule::DealExtraStep, pick(4));
         rules.set(Rule::SpecialGame, pick(4) == 0 ? 22 : 0);
         const DeckOrderResult order = BuildDeckOrder(std::to_string(round * 7919 + 13), cardCount);
         ASSERT_EQ(order.error, DeckOrderError::None);
@@ -991,6 +1050,20 @@ TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
                 EXPECT_EQ(PileSizes(p, PileKind::Tableau, 5), (std::vector<int>{1, 1, 1, 1, 0})) << where;
                 EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 34) << where;
                 EXPECT_EQ(dealt.score, -52 + 5) << where;
+            } else if (game.name == "Challenge FreeCell" || game.name == "Super Challenge FreeCell") {
+                for (int t = 1; t <= 8; ++t) {
+                    ASSERT_LE(CardRank(dealt.pile(PileId::Tableau(t))[0]), 2) << where << " pile " << t;
+                }
+            } else if (game.rules[Rule::DealExtraStep] == DealStep::KingsUnderOwnSuit) {
+                for (int t = 1; t <= game.rules[Rule::TableauCount]; ++t) {
+                    const Pile& pile = dealt.pile(PileId::Tableau(t));
+                    for (int k = 1; k < pile.size(); ++k) {
+                        for (int j = 0; j < k && CardRank(pile[k]) == 13; ++j) {
+                            ASSERT_FALSE(CardSuit(pile[j]) == CardSuit(pile[k]) && CardRank(pile[j]) != 13)
+                                << where << " pile " << t << ": a King over a lower card of its suit";
+                        }
+                    }
+                }
             } else if (game.name == "Baker's Dozen") {
                 std::vector<int> sizes(13, 4);
                 sizes.push_back(0);
