@@ -86,9 +86,14 @@ std::string RecordsProblems(const std::filesystem::path& dataDir, bool allowTemp
     CheckLog(dataDir / std::string(kGameLogFile), problems);
     CheckHiScores(dataDir / std::string(kHiScoreFile), problems);
     CheckOverallScores(dataDir, problems);
-    const ProfileFile config(dataDir / "CFG.DAT");
-    if (config.ReadString("Preference", "UserDefault", "").empty()) problems += "CFG.DAT: no player\n";
+    // A program killed before its first start wrote the settings leaves
+    // none; the next start writes them.
     std::error_code ec;
+    const bool startCutShort = allowTemporaries && !std::filesystem::exists(dataDir / "CFG.DAT", ec);
+    const ProfileFile config(dataDir / "CFG.DAT");
+    if (!startCutShort && config.ReadString("Preference", "UserDefault", "").empty()) {
+        problems += "CFG.DAT: no player\n";
+    }
     for (const auto& entry : std::filesystem::directory_iterator(dataDir, ec)) {
         const std::string name = entry.path().filename().string();
         if (!allowTemporaries && name.find(".rpl") != std::string::npos) problems += "a temporary file is left: " + name + "\n";

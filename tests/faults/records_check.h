@@ -9,7 +9,8 @@ namespace dravicor::test {
 // What is wrong with the records of a DATA folder, one line per fault:
 // every line of the statistics, log and hi-score files as the program
 // writes them, the overall scores passing their checks, the configuration
-// naming a player. Temporary files of a rewrite count as faults unless
+// naming a player (unless a kill cut the first start short before it was
+// written at all). Temporary files of a rewrite count as faults unless
 // allowed (a process killed during a rewrite leaves one until the next
 // start).
 std::string RecordsProblems(const std::filesystem::path& dataDir, bool allowTemporaries = false);
