@@ -221,7 +221,6 @@ bool Executor::redeal(const Move& move, StepCause cause) {
 
 bool Executor::shuffleRedeal(const Move& move, StepCause cause) {
     if (FirstMoveRuleRefuses(state_, move) || !edit_.pile(kStockIndex).empty() || !PassesLeft(state_)) return false;
-    if (InOrderRedealRefused(state_)) return false;
     begin(move, cause);  // the step keeps the pass it was taken in
     edit_.setPass(state_.passNumber + 1);
     ShuffleOutcome outcome;

@@ -3,11 +3,9 @@
 // first-move rule.
 #include <algorithm>
 
-#include "play/gaps_family.h"
 #include "play/move_core.h"
 #include "play/move_rules.h"
 #include "play/special_families.h"
-#include "rules/rule_codes.h"
 
 namespace dravicor {
 
@@ -38,16 +36,10 @@ bool FirstMoveRuleRefuses(const PlayState& state, const Move& move) {
     return !(location >= 1 && location <= kTableauCount && move.to.kind == PileKind::Foundation);
 }
 
-bool InOrderRedealRefused(const PlayState& state) {
-    return state.rules()[Rule::ShuffleRedeal] == TableauRedeal::InOrder && !IsGapsGame(state.shape().special) &&
-           !InOrderRedealChanges(state);
-}
-
 bool RedealPossible(const PlayState& state) {
     const PileLists& piles = state.position.piles;
     if (!piles.stock[0].empty() || !PassesLeft(state)) return false;
     if (state.rules()[Rule::ShuffleRedeal] <= 0 && piles.stock[1].size() < 2) return false;
-    if (InOrderRedealRefused(state)) return false;
     return !FirstMoveRuleRefuses(state, Move::Of(MoveKind::Redeal));
 }
 
@@ -223,7 +215,7 @@ bool StockWouldAct(const PlayState& state) {
     const bool turnsToWaste = rules[Rule::WasteUnderStock] == 1 || rules[Rule::ShuffleRedeal] >= 1;
     if (turnsToWaste) {
         if (!stock.empty()) return true;
-        if (rules[Rule::ShuffleRedeal] > 0) return PassesLeft(state) && !InOrderRedealRefused(state);
+        if (rules[Rule::ShuffleRedeal] > 0) return PassesLeft(state);
         return piles.stock[1].size() >= 2 && PassesLeft(state);
     }
     if (stock.empty()) return false;

@@ -72,14 +72,6 @@ void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome);
 // deal in alternating faces); the others face down.
 void RedealTableauInOrder(StateEditor& editor, ShuffleOutcome& outcome);
 
-// Would the in-order redeal move or turn a card? A layout it dealt itself
-// (with no card played since) comes back unchanged, and such a press is no
-// move: it is refused and not offered.
-bool InOrderRedealChanges(const PlayState& state);
-
-// A game that redeals in order whose redeal would change nothing.
-bool InOrderRedealRefused(const PlayState& state);
-
 // The tableau redeal the game's Rule::ShuffleRedeal asks for, in order or
 // mixed (the gaps games redeal their own way: RedealGaps).
 void RedealTableau(StateEditor& editor, ShuffleOutcome& outcome);

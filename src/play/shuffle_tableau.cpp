@@ -71,50 +71,6 @@ void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome) {
     }
 }
 
-namespace {
-
-// How many cards each pile holds after an in-order redeal of `total` cards.
-std::array<int, kTableauCount> InOrderPileSizes(const GameRules& rules, int piles, int total) {
-    std::array<int, kTableauCount> sizes{};
-    int p = 0;
-    for (int k = 0; k < total; ++k) {
-        while (p < piles - 1 && sizes[static_cast<size_t>(p)] >= rules[Rule::TableauDealCount + p]) ++p;
-        ++sizes[static_cast<size_t>(p)];
-    }
-    return sizes;
-}
-
-bool InOrderFaceUp(const GameRules& rules, int pile, int place, int size) {
-    const int faceUpCount = rules[Rule::TableauDealFaceUp + pile];
-    return faceUpCount < 0 || place >= size - faceUpCount;
-}
-
-}  // namespace
-
-bool InOrderRedealChanges(const PlayState& state) {
-    const GameRules& rules = state.rules();
-    const int piles = state.shape().tableau;
-    int total = 0;
-    for (int t = 0; t < piles; ++t) {
-        for (const CardNumber card : state.position.piles.tableau[static_cast<size_t>(t)].groups()) {
-            if (card == kNoCard) return true;
-            ++total;
-        }
-    }
-    // The order never changes, so the same pile sizes and faces are the same layout.
-    const std::array<int, kTableauCount> sizes = InOrderPileSizes(rules, piles, total);
-    for (int t = 0; t < piles; ++t) {
-        const Pile& pile = state.position.piles.tableau[static_cast<size_t>(t)];
-        const int size = sizes[static_cast<size_t>(t)];
-        if (pile.size() != size) return true;
-        for (int place = 0; place < size; ++place) {
-            const bool up = state.position.cardTable.IsFaceUp(pile.groups()[static_cast<size_t>(place)]);
-            if (up != InOrderFaceUp(rules, t, place, size)) return true;
-        }
-    }
-    return false;
-}
-
 void RedealTableauInOrder(StateEditor& editor, ShuffleOutcome& outcome) {
     const PlayState& state = editor.state();
     const GameRules& rules = state.rules();
@@ -133,16 +89,23 @@ void RedealTableauInOrder(StateEditor& editor, ShuffleOutcome& outcome) {
         editor.clearPile(pile);
     }
 
-    // The sizes are settled before any card is laid down: a card's face
-    // depends on how many cards its pile ends up holding.
-    const std::array<int, kTableauCount> sizes = InOrderPileSizes(rules, piles, outcome.gatheredCount);
-    int t = 0;
+    // Where each card goes is settled before any is laid down: a card's
+    // face depends on how many cards its pile ends up holding.
+    std::array<int, kCardCount> target{};
+    std::array<int, kTableauCount> sizes{};
+    int p = 0;
+    for (int k = 0; k < outcome.gatheredCount; ++k) {
+        while (p < piles - 1 && sizes[static_cast<size_t>(p)] >= rules[Rule::TableauDealCount + p]) ++p;
+        target[static_cast<size_t>(k)] = p;
+        ++sizes[static_cast<size_t>(p)];
+    }
     for (int k = 0; k < outcome.gatheredCount; ++k) {
         const CardNumber card = outcome.gathered[static_cast<size_t>(outcome.gatheredCount - 1 - k)];
-        while (editor.pile(kFirstTableauIndex + t).size() >= sizes[static_cast<size_t>(t)]) ++t;
+        const int t = target[static_cast<size_t>(k)];
         const int pile = kFirstTableauIndex + t;
         const int place = editor.pile(pile).size();
-        const bool faceUp = InOrderFaceUp(rules, t, place, sizes[static_cast<size_t>(t)]);
+        const int faceUpCount = rules[Rule::TableauDealFaceUp + t];
+        const bool faceUp = faceUpCount < 0 || place >= sizes[static_cast<size_t>(t)] - faceUpCount;
         editor.append(pile, card, faceUp);
         outcome.dealt[static_cast<size_t>(outcome.dealtCount++)] = {card, t, place, faceUp};
     }
