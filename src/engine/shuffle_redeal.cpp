@@ -19,7 +19,7 @@ ShuffleRedealResult ShuffleRedeal(Position& position, const GameRules& rules) {
     state.position = position;
     StateEditor editor(state, nullptr);
     ShuffleOutcome outcome;
-    ShuffleTableau(editor, outcome);
+    RedealTableau(editor, outcome);
     position = state.position;
     ShuffleRedealResult result;
     result.gathered.assign(outcome.gathered.begin(), outcome.gathered.begin() + outcome.gatheredCount);

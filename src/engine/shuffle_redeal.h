@@ -28,8 +28,10 @@ struct ShuffleRedealResult {
 // the piles one card at a time, or (Rule::ShuffleRedeal 1) filling each pile
 // up to the first pile's deal count before going on. Cards lie face up only
 // when the first pile deals all its cards face up; when it deals exactly
-// one face up, every pile's top card is turned up afterwards. Only the
-// tableau piles and the face flags of their cards change.
+// one face up, every pile's top card is turned up afterwards. A game of
+// Rule::ShuffleRedeal TableauRedeal::InOrder redeals without mixing instead
+// (RedealTableauInOrder, play/move_rules.h). Only the tableau piles and the
+// face flags of their cards change.
 ShuffleRedealResult ShuffleRedeal(Position& position, const GameRules& rules);
 
 // The order the dealt cards fly in: across the piles (first card of every

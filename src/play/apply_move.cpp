@@ -227,7 +227,7 @@ bool Executor::shuffleRedeal(const Move& move, StepCause cause) {
     if (IsGapsGame(state_.shape().special)) {
         RedealGaps(edit_, outcome);
     } else {
-        ShuffleTableau(edit_, outcome);
+        RedealTableau(edit_, outcome);
     }
     StepReport report;
     report.source = PileKind::Tableau;

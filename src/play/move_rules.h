@@ -62,4 +62,18 @@ struct ShuffleOutcome {
 // top card is turned up afterwards.
 void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome);
 
+// The redeal that does not mix (Rule::ShuffleRedeal TableauRedeal::InOrder):
+// the piles are gathered from the last to the first, each from the top
+// down, so that the packet holds the first pile's bottom card on top; dealt
+// again from the top of the packet, the cards keep their order. Each pile
+// is refilled to its own deal count, the first pile first, and cards beyond
+// all the deal counts go onto the last pile. In each pile the top cards,
+// as many as it deals face up, lie face up (all of them for the piles that
+// deal in alternating faces); the others face down.
+void RedealTableauInOrder(StateEditor& editor, ShuffleOutcome& outcome);
+
+// The tableau redeal the game's Rule::ShuffleRedeal asks for, in order or
+// mixed (the gaps games redeal their own way: RedealGaps).
+void RedealTableau(StateEditor& editor, ShuffleOutcome& outcome);
+
 }  // namespace dravicor

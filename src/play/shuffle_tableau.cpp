@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "play/move_rules.h"
+#include "rules/rule_codes.h"
 
 namespace dravicor {
 
@@ -48,7 +49,7 @@ void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome) {
     const int dealCount = rules[Rule::TableauDealCount];
     const int faceUpCount = rules[Rule::TableauDealFaceUp];
     const bool dealtFaceUp = dealCount == faceUpCount;
-    const bool fillToDealCount = rules[Rule::ShuffleRedeal] == 1;
+    const bool fillToDealCount = rules[Rule::ShuffleRedeal] == TableauRedeal::MixedFillingEachPile;
     int p = 0;
     for (int k = 0; k < outcome.gatheredCount; ++k) {
         const CardNumber card = mixed[static_cast<size_t>(k)];
@@ -67,6 +68,54 @@ void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome) {
     for (int k = 0; k < outcome.dealtCount; ++k) {
         RedealtCard& dealt = outcome.dealt[static_cast<size_t>(k)];
         dealt.faceUp = state.position.cardTable.IsFaceUp(dealt.card);
+    }
+}
+
+void RedealTableauInOrder(StateEditor& editor, ShuffleOutcome& outcome) {
+    const PlayState& state = editor.state();
+    const GameRules& rules = state.rules();
+    const int piles = state.shape().tableau;
+    outcome.gatheredCount = 0;
+    outcome.dealtCount = 0;
+    if (piles == 0) return;
+
+    // The last pile is picked up first, so it ends at the bottom of the packet.
+    for (int t = piles - 1; t >= 0; --t) {
+        const int pile = kFirstTableauIndex + t;
+        const auto groups = editor.pile(pile).groups();
+        for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
+            if (*it != kNoCard) outcome.gathered[static_cast<size_t>(outcome.gatheredCount++)] = *it;
+        }
+        editor.clearPile(pile);
+    }
+
+    // Where each card goes is settled before any is laid down: a card's
+    // face depends on how many cards its pile ends up holding.
+    std::array<int, kCardCount> target{};
+    std::array<int, kTableauCount> sizes{};
+    int p = 0;
+    for (int k = 0; k < outcome.gatheredCount; ++k) {
+        while (p < piles - 1 && sizes[static_cast<size_t>(p)] >= rules[Rule::TableauDealCount + p]) ++p;
+        target[static_cast<size_t>(k)] = p;
+        ++sizes[static_cast<size_t>(p)];
+    }
+    for (int k = 0; k < outcome.gatheredCount; ++k) {
+        const CardNumber card = outcome.gathered[static_cast<size_t>(outcome.gatheredCount - 1 - k)];
+        const int t = target[static_cast<size_t>(k)];
+        const int pile = kFirstTableauIndex + t;
+        const int place = editor.pile(pile).size();
+        const int faceUpCount = rules[Rule::TableauDealFaceUp + t];
+        const bool faceUp = faceUpCount < 0 || place >= sizes[static_cast<size_t>(t)] - faceUpCount;
+        editor.append(pile, card, faceUp);
+        outcome.dealt[static_cast<size_t>(outcome.dealtCount++)] = {card, t, place, faceUp};
+    }
+}
+
+void RedealTableau(StateEditor& editor, ShuffleOutcome& outcome) {
+    if (editor.state().rules()[Rule::ShuffleRedeal] == TableauRedeal::InOrder) {
+        RedealTableauInOrder(editor, outcome);
+    } else {
+        ShuffleTableau(editor, outcome);
     }
 }
 

@@ -191,6 +191,21 @@ inline constexpr int StopAtKing = 1;            // no wrap, and nothing on a Kin
 // Rule::Redeals: no limit on the passes through the stock.
 inline constexpr int kUnlimitedPasses = -1;
 
+// Rule::ShuffleRedeal: how a press of the empty stock place gathers the
+// tableau and deals it again (0: it does not). Any value above 0 not named
+// here deals like MixedRoundThePiles. The gaps games redeal their own way
+// whatever the value (play/gaps_family.h).
+namespace TableauRedeal {
+inline constexpr int None = 0;
+// Mixed by the fixed rule, each pile filled to the first pile's deal count in turn.
+inline constexpr int MixedFillingEachPile = 1;
+// Mixed by the fixed rule, dealt one card to each pile in turn.
+inline constexpr int MixedRoundThePiles = 2;
+// Not mixed: the cards keep their order and each pile is refilled to its own
+// deal count (Cruel, Perseverance).
+inline constexpr int InOrder = 3;
+}  // namespace TableauRedeal
+
 // Building directions (Rule::FoundationDirection, Rule::TableauDirection).
 namespace BuildDirection {
 inline constexpr int Down = 0;

@@ -40,7 +40,7 @@ constexpr ParameterInfo kParameters[] = {
      "-11: reserve cards below the top may be picked up"},
     {"Redeals", Rule::Redeals, PB::None, 1, -1, 999, "passes through the stock allowed (-1 unlimited, 1 no redeal)"},
     {"ShuffleRedeal", Rule::ShuffleRedeal, PB::None, 1, 0, 99,
-     "above 0: the redeal gathers the tableau and deals it again (1 refills each pile to its deal count)"},
+     "above 0: the redeal gathers the tableau and deals it again (1 refills each pile to its deal count; 3 keeps the cards in order, unmixed)"},
     {"FoundationTakeBack", Rule::FoundationTakeBack, PB::None, 1, 0, 2,
      "1: a foundation's top card may be picked up; 2: only while it holds two cards or more"},
     {"AutoplayAvailable", Rule::AutoplayAvailable, PB::None, 1, 0, 1, "1: autoplay may be switched on"},

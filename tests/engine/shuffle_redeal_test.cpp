@@ -48,8 +48,10 @@ GameRules RedealRules(int shuffleRedeal, int dealCount, int faceUp, int piles = 
     GameRules rules;
     rules.set(Rule::TableauCount, piles);
     rules.set(Rule::ShuffleRedeal, shuffleRedeal);
-    rules.set(Rule::TableauDealCount, dealCount);
-    rules.set(Rule::TableauDealFaceUp, faceUp);
+    for (int t = 0; t < piles; ++t) {
+        rules.set(Rule::TableauDealCount + t, dealCount);
+        rules.set(Rule::TableauDealFaceUp + t, faceUp);
+    }
     return rules;
 }
 
@@ -137,6 +139,47 @@ TEST(ShuffleRedeal, ChangesOnlyTheTableauOfTheGame) {
     }
     std::sort(dealt.begin(), dealt.end());
     EXPECT_EQ(dealt, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+}
+
+// The same three piles redealt in order: the packet is the piles one after
+// another, each bottom first, cut again into piles of the deal count; the
+// mixed redeal of the same deal counts comes out differently.
+TEST(ShuffleRedeal, InOrderKeepsTheSequenceAndRefillsFromTheFirstPile) {
+    using Piles = std::vector<std::vector<int>>;
+    using Faces = std::vector<std::vector<bool>>;
+    const struct {
+        int value, dealCount, faceUp;
+        Piles piles;
+        Faces faces;
+    } cases[] = {
+        {3, 2, 2, {{1, 2}, {3, 4}, {5, 6}}, {{true, true}, {true, true}, {true, true}}},
+        {3, 4, 4, {{1, 2, 3, 4}, {5, 6}, {}}, {{true, true, true, true}, {true, true}, {}}},
+        {3, 3, 1, {{1, 2, 3}, {4, 5, 6}, {}}, {{false, false, true}, {false, false, true}, {}}},
+        // More cards than the deal counts take: the rest stay on the last pile.
+        {3, 1, 1, {{1}, {2}, {3, 4, 5, 6}}, {{true}, {true}, {false, false, false, true}}},
+        {3, 2, -1, {{1, 2}, {3, 4}, {5, 6}}, {{true, true}, {true, true}, {true, true}}},
+        // Mixed: 4 3 2 5 1 6.
+        {1, 2, 2, {{4, 3}, {2, 5}, {1, 6}}, {{true, true}, {true, true}, {true, true}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "ShuffleRedeal " << c.value << ", deal " << c.dealCount << " up " << c.faceUp);
+        Position position = ThreePiles();
+        const ShuffleRedealResult result = ShuffleRedeal(position, RedealRules(c.value, c.dealCount, c.faceUp));
+        for (int pile = 0; pile < 3; ++pile) {
+            EXPECT_EQ(PileCards(position, pile), c.piles[static_cast<size_t>(pile)]) << pile;
+            EXPECT_EQ(PileFaces(position, pile), c.faces[static_cast<size_t>(pile)]) << pile;
+        }
+        if (c.value != 3) continue;
+        // Picked up from the last pile to the first, each top down.
+        EXPECT_EQ(result.gathered, Cards({6, 5, 4, 3, 2, 1}));
+        ASSERT_EQ(result.dealt.size(), 6U);
+        for (const RedealtCard& dealt : result.dealt) {
+            const auto& pile = c.piles[static_cast<size_t>(dealt.pile)];
+            ASSERT_LT(dealt.place, static_cast<int>(pile.size()));
+            EXPECT_EQ(dealt.card, pile[static_cast<size_t>(dealt.place)]);
+            EXPECT_EQ(dealt.faceUp, position.cardTable.IsFaceUp(dealt.card));
+        }
+    }
 }
 
 TEST(RedealFlightOrder, AcrossThePilesOrPileByPile) {

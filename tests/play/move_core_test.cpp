@@ -27,6 +27,8 @@ constexpr int kMonteCarlo = 10;
 constexpr int kGolf = 12;
 constexpr int kDecade = 13;
 constexpr int kLaBelleLucie = 18;
+constexpr int kCruel = 250;
+constexpr int kPerseverance = 251;
 
 constexpr int Hearts(int rank) { return rank; }
 constexpr int Diamonds(int rank) { return 13 + rank; }
@@ -290,6 +292,39 @@ TEST(MoveCore, AShuffleRedealIsTakenBackFacesAndAll) {
         EXPECT_EQ(s.position.piles.tableau[1].ToText(), "019052");
         EXPECT_EQ(s.passNumber, 2);
     });
+}
+
+// Cruel: the click redeals without mixing, the first piles refilled to
+// four from the cards after them; taking it back gives every face back too.
+TEST(MoveCore, AnInOrderRedealIsTakenBackFacesAndAll) {
+    PlayState state = Table(kCruel);
+    Lay(state, PileId::Tableau(1), {Hearts(2), Hearts(9), Clubs(4)});
+    Lay(state, PileId::Tableau(2), {Spades(13), Diamonds(6)}, 1);
+    Lay(state, PileId::Tableau(4), {Clubs(9)});
+    ASSERT_TRUE(Lists(state, "stock"));
+    PlayAndTakeBack(state, Move::Of(MoveKind::StockClick), [](const PlayState& s) {
+        EXPECT_EQ(s.position.piles.tableau[0].ToText(), "002009030052");
+        EXPECT_EQ(s.position.piles.tableau[1].ToText(), "019035");
+        for (int t = 2; t < 12; ++t) EXPECT_TRUE(s.position.piles.tableau[static_cast<size_t>(t)].empty()) << t;
+        EXPECT_TRUE(s.position.cardTable.IsFaceUp(Spades(13)));
+        EXPECT_EQ(s.passNumber, 2);
+    });
+}
+
+// Perseverance: three deals in all, so the third pass offers no redeal.
+TEST(MoveCore, TheInOrderRedealKeepsToThePassLimit) {
+    const struct {
+        std::int16_t pass;
+        bool redeals;
+    } cases[] = {{1, true}, {2, true}, {3, false}};
+    for (const auto& [pass, redeals] : cases) {
+        PlayState state = Table(kPerseverance);
+        Lay(state, PileId::Tableau(1), {Hearts(5), Hearts(9)});
+        state.passNumber = pass;
+        EXPECT_EQ(Lists(state, "stock"), redeals) << pass;
+        Journal journal;
+        EXPECT_EQ(ApplyMove(state, Move::Of(MoveKind::ShuffleRedeal), journal).applied, redeals) << pass;
+    }
 }
 
 // A deal is won when the tableau, stock, waste and reserves are empty; a
