@@ -3,6 +3,7 @@
 // that left nothing out, and the deals it wins.
 #include <gtest/gtest.h>
 
+#include "line_wins.h"
 #include "play/dealt_state.h"
 #include "play/move_core.h"
 #include "rules/catalogue.h"
@@ -35,18 +36,6 @@ PlayState Table(const std::vector<std::vector<int>>& piles) {
         }
     }
     return state;
-}
-
-bool LineWins(PlayState state, const std::vector<Move>& line) {
-    Journal journal;
-    for (const Move& move : line) {
-        MoveList moves;
-        GenerateMoves(state, moves);
-        if (std::find(moves.begin(), moves.end(), move) == moves.end()) return false;
-        ApplyMove(state, move, journal);
-        if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
-    }
-    return IsWon(state);
 }
 
 TEST(SuitRunValue, LeavesOutOnlyTheMovesThatGainNothing) {

@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 
+#include "line_wins.h"
 #include "play/dealt_state.h"
 #include "play/move_core.h"
 #include "rules/catalogue.h"
@@ -90,18 +91,6 @@ bool WinnableByExhaustion(PlayState& state, Journal& journal, std::set<std::vect
         if (won) return true;
     }
     return false;
-}
-
-bool LineWins(PlayState state, const std::vector<Move>& line) {
-    Journal journal;
-    for (const Move& move : line) {
-        MoveList moves;
-        GenerateMoves(state, moves);
-        if (std::find(moves.begin(), moves.end(), move) == moves.end()) return false;
-        ApplyMove(state, move, journal);
-        if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
-    }
-    return IsWon(state);
 }
 
 TEST(Solver, VerdictsAgreeWithAnExhaustiveSearchOfSmallTables) {
