@@ -400,45 +400,41 @@ private:
         }
     }
 
-    void kingsToBottom() {
+    // Moves every King of each tableau pile, from the bottom up, down to the
+    // place `target(cards, k)` names for the King at k (k itself: it stays).
+    // The cards from there up to the King move up by one, so the card that
+    // lay above the King is still at k + 1.
+    template <typename Target>
+    void moveKingsDown(Target target) {
         std::array<CardNumber, kCardCount> cards{};
         for (int t = 0; t < tableauCount(); ++t) {
             Pile& pile = piles_.tableau[static_cast<size_t>(t)];
             const int size = pile.size();
             for (int k = 0; k < size; ++k) cards[static_cast<size_t>(k)] = pile[k];
-            // Moving the King at k to the bottom shifts the cards below it up
-            // by one, so the card that lay above it is still at k + 1.
             for (int k = 1; k < size; ++k) {
                 if (CardRank(cards[static_cast<size_t>(k)]) != 13) continue;
-                std::rotate(cards.begin(), cards.begin() + k, cards.begin() + k + 1);
+                const int to = target(cards, k);
+                std::rotate(cards.begin() + to, cards.begin() + k, cards.begin() + k + 1);
             }
             pile.clear();
             for (int k = 0; k < size; ++k) pile.append(cards[static_cast<size_t>(k)]);
         }
     }
 
+    void kingsToBottom() {
+        moveKingsDown([](const std::array<CardNumber, kCardCount>&, int) { return 0; });
+    }
+
+    // Under the deepest lower card of its suit that the King covers.
     void kingsUnderOwnSuit() {
-        std::array<CardNumber, kCardCount> cards{};
-        for (int t = 0; t < tableauCount(); ++t) {
-            Pile& pile = piles_.tableau[static_cast<size_t>(t)];
-            const int size = pile.size();
-            for (int k = 0; k < size; ++k) cards[static_cast<size_t>(k)] = pile[k];
-            for (int k = 1; k < size; ++k) {
-                const CardNumber king = cards[static_cast<size_t>(k)];
-                if (CardRank(king) != 13) continue;
-                // The deepest lower card of its suit that the King covers; the
-                // cards from there up to the King move up by one, so the card
-                // that lay above the King is still at k + 1.
-                for (int j = 0; j < k; ++j) {
-                    const CardNumber below = cards[static_cast<size_t>(j)];
-                    if (CardSuit(below) != CardSuit(king) || CardRank(below) == 13) continue;
-                    std::rotate(cards.begin() + j, cards.begin() + k, cards.begin() + k + 1);
-                    break;
-                }
+        moveKingsDown([](const std::array<CardNumber, kCardCount>& cards, int k) {
+            const CardNumber king = cards[static_cast<size_t>(k)];
+            for (int j = 0; j < k; ++j) {
+                const CardNumber below = cards[static_cast<size_t>(j)];
+                if (CardSuit(below) == CardSuit(king) && CardRank(below) != 13) return j;
             }
-            pile.clear();
-            for (int k = 0; k < size; ++k) pile.append(cards[static_cast<size_t>(k)]);
-        }
+            return k;
+        });
     }
 
     void queenAndKingOfHearts() {

@@ -24,6 +24,21 @@ void MixGathered(CardNumber* cards, int count) {
     }
 }
 
+namespace {
+
+// Picks a pile up from the top down onto the gathered cards. Empty places
+// are dropped with the cards: dealt back after them, the cards would lie
+// behind places that no longer mean anything.
+void GatherPile(StateEditor& editor, int pile, ShuffleOutcome& outcome) {
+    const auto groups = editor.pile(pile).groups();
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
+        if (*it != kNoCard) outcome.gathered[static_cast<size_t>(outcome.gatheredCount++)] = *it;
+    }
+    editor.clearPile(pile);
+}
+
+}  // namespace
+
 void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome) {
     const PlayState& state = editor.state();
     const GameRules& rules = state.rules();
@@ -32,16 +47,8 @@ void ShuffleTableau(StateEditor& editor, ShuffleOutcome& outcome) {
     outcome.dealtCount = 0;
     if (piles == 0) return;
 
-    // Each pile from the top down. Empty places are dropped with the cards:
-    // dealt back after them, the cards would lie behind places that no
-    // longer mean anything.
     for (int t = 0; t < piles; ++t) {
-        const int pile = kFirstTableauIndex + t;
-        const auto groups = editor.pile(pile).groups();
-        for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
-            if (*it != kNoCard) outcome.gathered[static_cast<size_t>(outcome.gatheredCount++)] = *it;
-        }
-        editor.clearPile(pile);
+        GatherPile(editor, kFirstTableauIndex + t, outcome);
     }
     std::array<CardNumber, kCardCount> mixed = outcome.gathered;
     MixGathered(mixed.data(), outcome.gatheredCount);
@@ -81,12 +88,7 @@ void RedealTableauInOrder(StateEditor& editor, ShuffleOutcome& outcome) {
 
     // The last pile is picked up first, so it ends at the bottom of the packet.
     for (int t = piles - 1; t >= 0; --t) {
-        const int pile = kFirstTableauIndex + t;
-        const auto groups = editor.pile(pile).groups();
-        for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
-            if (*it != kNoCard) outcome.gathered[static_cast<size_t>(outcome.gatheredCount++)] = *it;
-        }
-        editor.clearPile(pile);
+        GatherPile(editor, kFirstTableauIndex + t, outcome);
     }
 
     // Where each card goes is settled before any is laid down: a card's

@@ -378,6 +378,13 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     constexpr std::int64_t kFirstBestFirstPass = 100000;
     std::int64_t spent = 0;
     std::size_t peak = 0;
+    // A pass's result, once counted, carries the totals of every pass so far.
+    const auto count = [&](SolveResult& result) {
+        spent += result.positions;
+        peak = std::max(peak, result.peakMemory);
+        result.positions = spent;
+        result.peakMemory = peak;
+    };
     int pass = 0;
     if (!options_.shortest && SearchesBestFirst(start_)) {
         // A short depth-first pass settles the small spaces (a proof of
@@ -388,13 +395,8 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         // depth first.
         Search search(*this, cancel, begun, processorBegun, pass++, spent, kFirstPass);
         SolveResult result = search.run();
-        spent += result.positions;
-        peak = std::max(peak, result.peakMemory);
-        if (!search.cutByPass()) {
-            result.positions = spent;
-            result.peakMemory = peak;
-            return result;
-        }
+        count(result);
+        if (!search.cutByPass()) return result;
         for (int shake = 0;; ++shake) {
             const BestFirstPass slice{spent, kFirstBestFirstPass << std::min(shake, 40), shake};
             BestFirstSearch best(start_, options_, begun, processorBegun, slice, [this](const std::vector<Move>& line) {
@@ -402,13 +404,10 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
                 bestLine_ = line;
             });
             result = best.run(cancel);
-            spent += result.positions;
-            peak = std::max(peak, result.peakMemory);
+            count(result);
             if (best.cutByPass()) continue;
             if (result.verdict != Verdict::Unknown ||
                 (result.end != SearchEnd::Memory && result.end != SearchEnd::Done)) {
-                result.positions = spent;
-                result.peakMemory = peak;
                 return result;
             }
             break;
@@ -420,13 +419,8 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         if (options_.shortest) limit = 0;
         Search search(*this, cancel, begun, processorBegun, pass, spent, limit);
         SolveResult result = search.run();
-        spent += result.positions;
-        peak = std::max(peak, result.peakMemory);
-        if (!search.cutByPass()) {
-            result.positions = spent;
-            result.peakMemory = peak;
-            return result;
-        }
+        count(result);
+        if (!search.cutByPass()) return result;
     }
 }
 
