@@ -12,6 +12,27 @@
 
 namespace dravicor {
 
+// The families whose tableau piles are places rather than heaps: the
+// lines of the pyramid and the peaks (a line is covered by the next one),
+// the squares of the grids (neighbours pair off, rows score), Clock's
+// hours, and the gaps games' rows (a redeal gathers them in order). Two
+// such piles holding the same cards do not play alike, so a search may not
+// take one for the other.
+constexpr bool TableauPilesArePlaces(SpecialGame g) {
+    switch (g) {
+        case SpecialGame::Pyramid:
+        case SpecialGame::PeaksToDiscard:
+        case SpecialGame::NeighbourGrid:
+        case SpecialGame::PokerGrid:
+        case SpecialGame::Clock:
+        case SpecialGame::GapsAcesOut:
+        case SpecialGame::GapsAcesMixedIn:
+        case SpecialGame::GapsAcesLeft:
+        case SpecialGame::GapsAcesLeftGapped: return true;
+        default: return false;
+    }
+}
+
 // DiscardPile, DiscardPileToo, NeighbourDiscard, PeaksToDiscard: a pressed
 // tableau card goes straight to the discard pile (the second waste).
 constexpr bool TakesPressedCardToDiscard(SpecialGame g) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "play/special_families.h"
 #include "rules/rule_codes.h"
 #include "rules/rule_parameters.h"
 
@@ -49,8 +50,9 @@ PositionKeys::PositionKeys(const GameRules& rules)
     groups_.push_back({PileId::Stock()});
     groups_.push_back({PileId::Waste()});
     groups_.push_back({PileId::SecondWaste()});
-    const auto addKind = [&](PileKind kind, int total) {
-        const int inPlay = std::clamp(CountOf(kind, rules), 0, total);
+    const auto addKind = [&](PileKind kind, int total, bool places = false) {
+        // Piles that are places each stand alone.
+        const int inPlay = places ? 0 : std::clamp(CountOf(kind, rules), 0, total);
         const size_t first = groups_.size();
         for (int n = 1; n <= total; ++n) {
             const PileId pile{kind, n};
@@ -66,7 +68,7 @@ PositionKeys::PositionKeys(const GameRules& rules)
         }
     };
     addKind(PileKind::Foundation, kFoundationCount);
-    addKind(PileKind::Tableau, kTableauCount);
+    addKind(PileKind::Tableau, kTableauCount, TableauPilesArePlaces(SpecialGameOf(rules)));
     addKind(PileKind::Reserve, kReserveCount);
 }
 

@@ -20,7 +20,8 @@ inline std::uint64_t MixKeyBits(std::uint64_t x) {
 // The key under which a search remembers a position it has been to.
 // Positions that play alike share a key: piles of one kind whose rules are
 // the same are interchangeable (a card in the first free cell or in the
-// third), and in two-deck games the two copies of a card are too. Where
+// third) unless the family makes its piles places (special_families.h),
+// and in two-deck games the two copies of a card are too. Where
 // the passes through the stock are limited, the pass is part of the key,
 // since it decides whether the waste can be turned over again; where they
 // are not, it is left out, or every pass would make the same cards new.

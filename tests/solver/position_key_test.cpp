@@ -1,7 +1,9 @@
 // The key under which a search remembers a position: piles that play alike
 // trade places, two-deck copies are alike, limited passes count.
 #include "engine/engine_fixture.h"
+#include "play/play_state.h"
 #include "solver/position_key.h"
+#include "solver/search_key.h"
 
 namespace dravicor::test {
 namespace {
@@ -26,6 +28,28 @@ TEST_F(PositionKeyTest, PilesThatPlayAlikeMayTradePlaces) {
     GameRules rules = catalogueRules(kFreeCell);
     rules.set(Rule::TableauEmptyAccepts + 5, 0);
     EXPECT_NE(PositionKeys(rules).keyOf(a, 1), PositionKeys(rules).keyOf(b, 1));
+}
+
+// Where the piles are places (a pyramid's lines, the peaks, a grid's
+// squares, Clock's hours, the rows of the gaps games) two piles trading
+// their cards make another position, for both keys.
+TEST_F(PositionKeyTest, PilesThatArePlacesKeepTheirPlace) {
+    const struct {
+        int code;
+        int first, second;
+    } cases[] = {{7, 6, 7}, {10, 1, 7}, {237, 1, 2}, {240, 1, 2}, {245, 1, 13}};
+    for (const auto& c : cases) {
+        const auto keys = [&](CardNumber inFirst, CardNumber inSecond) {
+            PlayState state(catalogueRules(c.code));
+            state.position.Append(PileId::Tableau(c.first), inFirst, true);
+            state.position.Append(PileId::Tableau(c.second), inSecond, true);
+            return std::pair{PositionKeys(state.rules()).keyOf(state.position, 1), SearchKey(state).value()};
+        };
+        const auto a = keys(Hearts(5), Spades(9));
+        const auto b = keys(Spades(9), Hearts(5));
+        EXPECT_NE(a.first, b.first) << "game " << c.code;
+        EXPECT_NE(a.second, b.second) << "game " << c.code;
+    }
 }
 
 TEST_F(PositionKeyTest, TwoDeckCopiesAgreeAndLimitedPassesCount) {
