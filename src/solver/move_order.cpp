@@ -8,6 +8,10 @@
 
 namespace dravicor {
 
+namespace {
+constexpr int kRanks = 13;
+}  // namespace
+
 MoveOrder::MoveOrder(const PlayState& state) {
     const GameRules& rules = state.rules();
     const GameShape& shape = state.shape();
@@ -37,6 +41,13 @@ MoveOrder::MoveOrder(const PlayState& state) {
             }
         }
     }
+    // The wastepile games (any card goes on any): nothing but the order the
+    // foundations want the cards in says where a card is best laid.
+    bool anyOnAny = shape.tableau > 0 && shape.foundations > 0;
+    for (int a = 1; a <= rules[Rule::CardCount] && anyOnAny; ++a) {
+        anyOnAny = static_cast<int>(follows_[static_cast<size_t>(a)].count()) == rules[Rule::CardCount] - 1;
+    }
+    wantedOrder_ = anyOnAny;
     const PileLists& piles = state.position.piles;
     for (int t = 0; t < shape.tableau; ++t) {
         for (const CardNumber card : piles.tableau[static_cast<size_t>(t)].groups()) {
@@ -51,6 +62,40 @@ MoveOrder::MoveOrder(const PlayState& state) {
             if (pile.kind == PileKind::Tableau) tableauGroup_[static_cast<size_t>(pile.number - 1)] = group;
         }
     }
+}
+
+std::uint64_t MoveOrder::updateWanted(const PlayState& state) {
+    const GameShape& shape = state.shape();
+    const PileLists& piles = state.position.piles;
+    std::uint64_t tops = 0x6A09E667F3BCC908ULL;
+    for (int f = 0; f < shape.foundations; ++f) {
+        tops = MixKeyBits(tops ^ static_cast<std::uint64_t>(piles.foundations[static_cast<size_t>(f)].top() + 1));
+    }
+    if (tops == wantedTops_) return tops;
+    wantedTops_ = tops;
+    wantedAt_.fill(kNeverWanted);
+    const PlaceContext context{state.position, state.rules(), kLocationNowhere, false};
+    const int cards = state.rules()[Rule::CardCount];
+    // Each foundation's next cards in turn: what it takes now, then what it
+    // would take on the first of those, and so on for a suit's length.
+    for (int f = 0; f < shape.foundations; ++f) {
+        const PileRules& drop = shape.foundationDrop[static_cast<size_t>(f)];
+        const PileId pile = PileId::Foundation(f + 1);
+        int top = piles.foundations[static_cast<size_t>(f)].top();
+        if (!IsCard(top)) top = 0;
+        for (int step = 0; step < kRanks; ++step) {
+            int next = kNoCard;
+            for (int card = 1; card <= cards; ++card) {
+                if (card == top || !CanPlaceOn(top, card, drop, pile, false, context)) continue;
+                if (next == kNoCard) next = card;
+                auto& at = wantedAt_[static_cast<size_t>(card)];
+                at = std::min<std::int8_t>(at, static_cast<std::int8_t>(step));
+            }
+            if (next == kNoCard) break;
+            top = next;
+        }
+    }
+    return tops;
 }
 
 int MoveOrder::pileValue(const PlayState& state, int t, const std::array<int, 5>& needed) const {
@@ -74,6 +119,16 @@ int MoveOrder::pileValue(const PlayState& state, int t, const std::array<int, 5>
     }
     // The cards above the lowest card the foundations will soon want.
     if (deepestNeeded >= 0) value -= 4 * (size - 1 - deepestNeeded);
+    if (wantedOrder_) {
+        // Every card lying above one the foundations want before it.
+        for (int i = 0; i + 1 < size; ++i) {
+            if (!IsCard(pile[i])) continue;
+            const int below = wantedAt_[static_cast<size_t>(pile[i])];
+            for (int j = i + 1; j < size; ++j) {
+                if (IsCard(pile[j]) && wantedAt_[static_cast<size_t>(pile[j])] > below) value -= 40;
+            }
+        }
+    }
     return value;
 }
 
@@ -97,7 +152,7 @@ int MoveOrder::value(const PlayState& state, const SearchKey& key) {
         }
     }
     value += 100 * foundationCards;
-    std::uint64_t neededMix = 0;
+    std::uint64_t neededMix = wantedOrder_ ? updateWanted(state) : 0;
     for (const int rank : needed) neededMix = neededMix * 31 + static_cast<std::uint64_t>(rank);
     neededMix *= 0x9E3779B97F4A7C15ULL;
     for (int t = 0; t < shape.tableau; ++t) {

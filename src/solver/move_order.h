@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <bitset>
+#include <cstdint>
 
 #include "play/move.h"
 #include "play/play_state.h"
@@ -34,6 +36,17 @@ private:
     bool passesLimited_ = false;
     std::array<bool, kTableauCount> emptyTakes_{};
     int pileValue(const PlayState& state, int t, const std::array<int, 5>& needed) const;
+    // In the wastepile games (any tableau card takes any card: Calculation,
+    // Sir Tommy, Strategy), a card lying on one the foundations want earlier
+    // buries it: wantedAt_[card] is how
+    // many cards the foundations must take before they take this one
+    // (kNeverWanted beyond them), worked out anew when a foundation's top
+    // changes (wantedTops_).
+    bool wantedOrder_ = false;
+    static constexpr std::int8_t kNeverWanted = 99;
+    std::uint64_t wantedTops_ = 0;
+    std::array<std::int8_t, kCardCount + 1> wantedAt_{};
+    std::uint64_t updateWanted(const PlayState& state);
 
     // The last values of each tableau pile, by its term and the ranks needed.
     struct Cached {

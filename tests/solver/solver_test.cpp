@@ -12,6 +12,7 @@
 #include "play/move_core.h"
 #include "rules/catalogue.h"
 #include "solver/background_solver.h"
+#include "solver/move_order.h"
 #include "solver/search_key.h"
 #include "solver/solver.h"
 #include "support/temp_dir.h"
@@ -26,6 +27,8 @@ constexpr int kFortyThieves = 5;
 constexpr int kBakersDozen = 6;
 
 constexpr int Hearts(int rank) { return rank; }
+constexpr int Diamonds(int rank) { return 13 + rank; }
+constexpr int Clubs(int rank) { return 26 + rank; }
 constexpr int Spades(int rank) { return 39 + rank; }
 
 GameRules Catalogue(int code) { return LoadGameRules(test::BuiltCatalogue(), code, NoCustomGames()); }
@@ -207,6 +210,23 @@ TEST(Solver, ShortestSearchKeepsTheShortestLine) {
     ASSERT_EQ(b.verdict, Verdict::Won);
     EXPECT_LE(b.solution.size(), a.solution.size());
     EXPECT_TRUE(LineWins(state, b.solution));
+}
+
+// Calculation's foundations build by steps (A, 2, 3, 4 on top: they want a
+// 2, a 4, a 6 and an 8 next, a King last of all): a wanted 2 buried under a
+// King is worse than the King under the 2.
+TEST(MoveOrder, ACardTheFoundationsWantEarlierIsWorseBuried) {
+    constexpr int kCalculation = 11;
+    const auto valueOf = [](CardNumber below, CardNumber above) {
+        PlayState state(Catalogue(kCalculation));
+        const CardNumber bases[] = {Spades(1), Diamonds(2), Diamonds(3), Hearts(4)};
+        for (int f = 0; f < 4; ++f) state.position.Append(PileId::Foundation(f + 1), bases[f], true);
+        state.position.Append(PileId::Tableau(1), below, true);
+        state.position.Append(PileId::Tableau(1), above, true);
+        return MoveOrder(state).value(state, SearchKey(state));
+    };
+    EXPECT_GT(valueOf(Clubs(13), Clubs(2)), valueOf(Clubs(2), Clubs(13)));
+    EXPECT_GT(valueOf(Clubs(3), Clubs(2)), valueOf(Clubs(2), Clubs(3))) << "the 3 comes one step after the 2";
 }
 
 }  // namespace
