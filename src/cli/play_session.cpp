@@ -13,6 +13,7 @@
 #include "select/game_numbers.h"
 #include "common/text.h"
 #include "shell/preferences.h"
+#include "rules/rule_codes.h"
 #include "shell/program.h"
 #include "solver/engine_hints.h"
 #include "solver/solution_replay.h"
@@ -252,7 +253,7 @@ std::string PlaySession::save(const std::string& file) {
 
 void PlaySession::printPokerPanel() {
     const Engine& engine = program_.engine();
-    if (engine.rules()[Rule::SpecialGame] != 9) return;
+    if (SpecialGameOf(engine.rules()) != SpecialGame::PokerGrid) return;
     const PokerPanelText& panel = engine.pokerPanel();
     out_ << "panel: " << panel.line1.value_or("") << "\npanel: " << panel.line2.value_or("") << "\npanel: "
          << panel.line3 << '\n';

@@ -3,13 +3,11 @@
 #include <algorithm>
 
 #include "rules/legality.h"
+#include "rules/rule_codes.h"
 
 namespace dravicor {
 
 namespace {
-
-constexpr int kStepFoundationsGame = 10;
-constexpr int kTableauMoveCountGame = 23;
 
 std::string RankText(int rank) {
     switch (rank) {
@@ -41,7 +39,7 @@ int WasteSize(const Position& position) { return position.piles.stock[1].size();
 std::array<std::optional<std::string>, kNextRankBoxCount> NextRankBoxes(const Position& position,
                                                                          const GameRules& rules) {
     std::array<std::optional<std::string>, kNextRankBoxCount> boxes;
-    if (rules[Rule::SpecialGame] != kStepFoundationsGame) return boxes;
+    if (SpecialGameOf(rules) != SpecialGame::StepFoundations) return boxes;
     for (int i = 0; i < kNextRankBoxCount; ++i) {
         const Pile& foundation = position.piles.foundations[static_cast<size_t>(i)];
         const int top = TopCard(foundation);
@@ -69,7 +67,7 @@ int CountMoveLogCodes(const MoveLog& log, std::string_view code) {
 }
 
 std::optional<std::string> TableauMoveBox(const Position& position, const GameRules& rules, const MoveLog& log) {
-    if (rules[Rule::SpecialGame] != kTableauMoveCountGame) return std::nullopt;
+    if (SpecialGameOf(rules) != SpecialGame::CountedTableauMoves) return std::nullopt;
     const int k = CountMoveLogCodes(log, kTableauMoveCode);
     const int movesLeft = kTableauMovesPerRound - k % kTableauMovesPerRound;
     const int n = kTableauMovesPerRound - std::min(WasteSize(position), movesLeft);

@@ -25,10 +25,11 @@ int DealtPiles(const GameRules& rules, int modeIndex, int count) {
 }
 
 bool IsSelectionGame(const GameRules& rules) { return rules[Rule::SelectionPlay] != 0; }
-bool IsGridGame(const GameRules& rules) { return IsSelectionGame(rules) && rules[Rule::SpecialGame] == 8; }
+bool IsGridGame(const GameRules& rules) { return IsSelectionGame(rules) && SpecialGameOf(rules) == SpecialGame::NeighbourGrid; }
 bool IsRowGame(const GameRules& rules) {
-    const int special = rules[Rule::SpecialGame];
-    return IsSelectionGame(rules) && special >= 20 && special <= 23;
+    const SpecialGame special = SpecialGameOf(rules);
+    return IsSelectionGame(rules) && (special == SpecialGame::RowDecades || special == SpecialGame::RowFlanks ||
+                                      special == SpecialGame::RoyalMarriage || special == SpecialGame::CountedTableauMoves);
 }
 
 // The click of the games that do not select cards, in the engine's order of tests.
@@ -72,7 +73,7 @@ void ReadStockClick(const GameRules& rules, StockFacts& stock) {
 // hearts of the marriage game starts the row (from the stock when the whole
 // pack went there), and the sweep of the Aces replaces each from the stock.
 void ReadDealSteps(const GameRules& rules, StockFacts& stock) {
-    if (rules[Rule::SpecialGame] == 22 && stock.cards > 0) {
+    if (SpecialGameOf(rules) == SpecialGame::RoyalMarriage && stock.cards > 0) {
         if (stock.cards >= rules[Rule::CardCount]) {
             --stock.cards;
         } else {

@@ -158,7 +158,7 @@ int EmptyPileMarker(PileId pile, const GameRules& rules, bool passesLeft, bool r
     if (!PileLists::IsValid(pile)) return 0;
     switch (pile.kind) {
         case PileKind::Stock:
-            if (rules[Rule::SpecialGame] == 8) return 21;
+            if (SpecialGameOf(rules) == SpecialGame::NeighbourGrid) return 21;
             if (redealArmed) return 5;
             return passesLeft ? 22 : 8;
         case PileKind::Waste:

@@ -16,6 +16,7 @@
 #include "engine/special_indicators.h"
 #include "engine/table_speech.h"
 #include "rules/pile_geometry.h"
+#include "rules/rule_codes.h"
 #include "ui/colour.h"
 #include "ui/pause_screen.h"
 #include "ui/special_panels.h"
@@ -673,19 +674,22 @@ void TableWidget::drawHintTarget(QPainter& painter) const {
 // The poker games' panel and the boxes of the games that count for the player.
 void TableWidget::drawSpecialPanels(QPainter& painter) const {
     const GameRules& rules = engine_->rules();
-    const int family = rules[Rule::SpecialGame];
-    if (family != 9 && family != 10 && family != 23) return;
+    const SpecialGame family = SpecialGameOf(rules);
+    if (family != SpecialGame::PokerGrid && family != SpecialGame::StepFoundations &&
+        family != SpecialGame::CountedTableauMoves) {
+        return;
+    }
     const TableGeometry table = engine_->geometry();
     const Size card = engine_->cardSize();
     painter.save();
     painter.translate(transform_.offsetX(), 0);
     painter.scale(transform_.scale(), transform_.scale());
-    if (family == 9 && !pictures_.pokerPanel.isNull()) {
+    if (family == SpecialGame::PokerGrid && !pictures_.pokerPanel.isNull()) {
         // Below the waste, where the stock column has room.
         const Point waste = table.pileOrigin(PileId::Waste());
         const Point slot{waste.x, waste.y + card.height + card.height / 4};
         DrawPokerPanel(painter, pictures_.pokerPanel, Rect::At(slot, card), engine_->pokerPanel());
-    } else if (family == 10) {
+    } else if (family == SpecialGame::StepFoundations) {
         const auto boxes = NextRankBoxes(engine_->position(), rules);
         for (int i = 0; i < kNextRankBoxCount; ++i) {
             if (!boxes[static_cast<size_t>(i)]) continue;
@@ -693,7 +697,7 @@ void TableWidget::drawSpecialPanels(QPainter& painter) const {
             const Point at{foundation.x + (card.width - kNextRankBoxSize.width) / 2, foundation.y - kNextRankBoxAbove};
             DrawTextBox(painter, Rect::At(at, kNextRankBoxSize), *boxes[static_cast<size_t>(i)]);
         }
-    } else if (family == 23) {
+    } else if (family == SpecialGame::CountedTableauMoves) {
         if (const auto box = TableauMoveBox(engine_->position(), rules, engine_->game().moveLog)) {
             const Point stock = table.pileOrigin(PileId::Stock());
             const Point at{stock.x + (card.width - kTableauMoveBoxSize.width) / 2,
