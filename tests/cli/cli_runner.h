@@ -30,4 +30,19 @@ inline std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// The answers of a play session: the lines before each "." line. Lines after
+// the last "." (there should be none) come as one more answer.
+inline std::vector<std::vector<std::string>> Answers(const std::string& out) {
+    std::vector<std::vector<std::string>> answers(1);
+    for (const std::string& line : Lines(out)) {
+        if (line == ".") {
+            answers.emplace_back();
+        } else {
+            answers.back().push_back(line);
+        }
+    }
+    if (answers.back().empty()) answers.pop_back();
+    return answers;
+}
+
 }  // namespace dravicor::test

@@ -31,24 +31,10 @@ using test::WriteFile;
 constexpr int kKlondike = 0;
 constexpr int kFreeCell = 1;
 
+using test::Answers;
 using test::Cli;
 using test::CliRun;
 using test::Lines;
-
-// The answers of a session: the lines before each "." line. Lines after the
-// last "." (there should be none) come as one more answer.
-std::vector<std::vector<std::string>> Answers(const std::string& out) {
-    std::vector<std::vector<std::string>> answers(1);
-    for (const std::string& line : Lines(out)) {
-        if (line == ".") {
-            answers.emplace_back();
-        } else {
-            answers.back().push_back(line);
-        }
-    }
-    if (answers.back().empty()) answers.pop_back();
-    return answers;
-}
 
 using Reply = std::vector<std::string>;
 
@@ -74,39 +60,34 @@ std::vector<std::string> StateLines(int code, const std::string& number, int sco
             "verdict " + verdict};
 }
 
-TEST(PlaySession, EveryAnswerEndsWithADotLine) {
-    QuietDir dir;
-    const CliRun run =
-        Cli(dir.play("1", "1"), "state\nbogus\n\nundo\nredo\nmove 999 Fila1\nmove 1 Nowhere\nstock\nquit\n");
-    ASSERT_EQ(run.code, 0) << run.err;
-    const std::vector<Reply> expected = {
-        StateLines(kFreeCell, "1", -52, 1, 0, false, true),
-        {"error: unknown command or wrong arguments: bogus"},
-        {"error: empty command"},
-        {"beep"},     // nothing to undo
-        {"beep"},     // nothing to redo
-        {"refused"},  // no such card
-        {"refused"},  // no such pile
-        {"refused"},  // FreeCell has no stock
-        {"question: Quit this game?", "ok"},
+// Sessions on FreeCell 1 with autoplay off: every answer ends with a "." line.
+TEST(PlaySession, ScriptedSessionsGetTheirAnswers) {
+    const Reply state = StateLines(kFreeCell, "1", -52, 1, 0, false, true);
+    const Reply quit = {"question: Quit this game?", "ok"};
+    auto wrong = [](const std::string& command) { return Reply{"error: unknown command or wrong arguments: " + command}; };
+    const struct {
+        const char* name;
+        std::string input;
+        std::vector<Reply> answers;
+    } cases[] = {
+        {"errors and refusals",
+         "state\nbogus\n\nundo\nredo\nmove 999 Fila1\nmove 1 Nowhere\nstock\nquit\n",
+         {state, wrong("bogus"), {"error: empty command"}, {"beep"}, {"beep"}, {"refused"}, {"refused"}, {"refused"},
+          quit}},
+        {"wrong argument counts",
+         "move 1\nmove 1 Fila1 extra\nstock 3\nautoplay\nautoplay maybe\nstate x\nundo 2\ndblclick\nsnapshot now\nquit\n",
+         {wrong("move 1"), wrong("move 1 Fila1 extra"), wrong("stock 3"), wrong("autoplay"), wrong("autoplay maybe"),
+          wrong("state x"), wrong("undo 2"), wrong("dblclick"), wrong("snapshot now"), quit}},
+        {"the autoplay switch", "autoplay on\nautoplay off\nquit\n", {{"ok"}, {"ok"}, quit}},
+        {"the end of input quits", "state", {state, quit}},
+        {"carriage returns are ignored", "state\r\nquit\r\n", {state, quit}},
     };
-    EXPECT_EQ(Answers(run.out), expected) << run.out;
-    EXPECT_TRUE(run.out.ends_with("ok\n.\n"));
-}
-
-TEST(PlaySession, WrongArgumentCountsAreErrorsNotCommands) {
     QuietDir dir;
-    const CliRun run = Cli(dir.play("0", "7"),
-                           "move 1\nmove 1 Fila1 extra\nstock 3\nautoplay\nautoplay maybe\nstate x\n"
-                           "undo 2\ndblclick\nsnapshot now\nquit\n");
-    ASSERT_EQ(run.code, 0) << run.err;
-    const auto answers = Answers(run.out);
-    ASSERT_EQ(answers.size(), 10u) << run.out;
-    const std::vector<std::string> commands = {"move 1",   "move 1 Fila1 extra", "stock 3",
-                                               "autoplay", "autoplay maybe",     "state x",
-                                               "undo 2",   "dblclick",           "snapshot now"};
-    for (size_t i = 0; i < commands.size(); ++i) {
-        EXPECT_EQ(answers[i], Reply{"error: unknown command or wrong arguments: " + commands[i]});
+    for (const auto& c : cases) {
+        const CliRun run = Cli(dir.play("1", "1"), c.input);
+        ASSERT_EQ(run.code, 0) << c.name << ": " << run.err;
+        EXPECT_EQ(Answers(run.out), c.answers) << c.name << ":\n" << run.out;
+        EXPECT_TRUE(run.out.ends_with("ok\n.\n")) << c.name;
     }
 }
 
@@ -131,10 +112,10 @@ TEST(PlaySession, AMoveUndoAndRedoAnswerOkAndChangeTheSnapshot) {
     // Klondike number 42 deals the jack of spades (50) face up beside the queen of hearts on pile 6.
     const CliRun run = Cli(dir.play("0", "42"),
                            "moves\nsnapshot\nmove 50 Fila6\nsnapshot\nstate\nundo\nsnapshot\nredo\n"
-                           "snapshot\nmove 50 Fila6\nquit\n");
+                           "snapshot\nmove 50 Fila6\ndblclick 50\ndblclick 0\ndblclick 105\nquit\n");
     ASSERT_EQ(run.code, 0) << run.err;
     const auto answers = Answers(run.out);
-    ASSERT_EQ(answers.size(), 11u) << run.out;
+    ASSERT_EQ(answers.size(), 14u) << run.out;
     EXPECT_NE(std::find(answers[0].begin(), answers[0].end(), "050 Fila6"), answers[0].end());
     EXPECT_NE(std::find(answers[0].begin(), answers[0].end(), "stock"), answers[0].end());
     const Reply dealt = answers[1];
@@ -153,45 +134,19 @@ TEST(PlaySession, AMoveUndoAndRedoAnswerOkAndChangeTheSnapshot) {
     EXPECT_EQ(answers[7], Reply{"ok"});
     EXPECT_EQ(answers[8], moved);
     EXPECT_EQ(answers[9], Reply{"refused"}) << "the jack lies there already";
+    EXPECT_EQ(answers[10], Reply{"refused"}) << "a jack cannot go to an empty foundation";
+    EXPECT_EQ(answers[11], Reply{"refused"}) << "no card 0";
+    EXPECT_EQ(answers[12], Reply{"refused"}) << "no card 105";
 }
 
-TEST(PlaySession, StockAndDoubleClickAnswers) {
+TEST(PlaySession, AStockClickAnswersOkAndCountsAsAMove) {
     QuietDir dir;
-    const CliRun run = Cli(dir.play("0", "42"), "stock\nstate\ndblclick 50\ndblclick 0\ndblclick 105\nquit\n");
+    const CliRun run = Cli(dir.play("0", "42"), "stock\nstate\nquit\n");
     ASSERT_EQ(run.code, 0) << run.err;
     const auto answers = Answers(run.out);
-    ASSERT_EQ(answers.size(), 6u) << run.out;
+    ASSERT_EQ(answers.size(), 3u) << run.out;
     EXPECT_EQ(answers[0], Reply{"ok"});
     EXPECT_EQ(answers[1], StateLines(kKlondike, "42", -52, 1, 1, false, true));
-    EXPECT_EQ(answers[2], Reply{"refused"}) << "a jack cannot go to an empty foundation";
-    EXPECT_EQ(answers[3], Reply{"refused"});
-    EXPECT_EQ(answers[4], Reply{"refused"});
-}
-
-TEST(PlaySession, AutoplaySwitchAnswersOk) {
-    QuietDir dir;
-    const CliRun run = Cli(dir.play("1", "1"), "autoplay on\nautoplay off\nquit\n");
-    ASSERT_EQ(run.code, 0) << run.err;
-    const std::vector<Reply> expected = {{"ok"}, {"ok"}, {"question: Quit this game?", "ok"}};
-    EXPECT_EQ(Answers(run.out), expected);
-}
-
-TEST(PlaySession, TheEndOfInputQuitsAsTheQuitCommandDoes) {
-    QuietDir dir;
-    const CliRun run = Cli(dir.play("1", "1"), "state");  // no line end, no quit
-    ASSERT_EQ(run.code, 0) << run.err;
-    const std::vector<Reply> expected = {StateLines(kFreeCell, "1", -52, 1, 0, false, true),
-                                         {"question: Quit this game?", "ok"}};
-    EXPECT_EQ(Answers(run.out), expected);
-}
-
-TEST(PlaySession, CarriageReturnsAreIgnored) {
-    QuietDir dir;
-    const CliRun run = Cli(dir.play("1", "1"), "state\r\nquit\r\n");
-    ASSERT_EQ(run.code, 0) << run.err;
-    const std::vector<Reply> expected = {StateLines(kFreeCell, "1", -52, 1, 0, false, true),
-                                         {"question: Quit this game?", "ok"}};
-    EXPECT_EQ(Answers(run.out), expected);
 }
 
 TEST(PlaySession, WithAnswerNoTheQuitQuestionIsAskedAndTheSessionEnds) {
@@ -305,15 +260,6 @@ TEST(PlaySession, AWholeGameOfFreeCellIsWonThroughMoveCommands) {
 namespace dravicor {
 namespace {
 
-// The answer lines of a session, without the "." separators.
-std::vector<std::string> AnswerLines(const std::string& out) {
-    std::vector<std::string> lines;
-    for (const std::string& line : test::Lines(out)) {
-        if (line != ".") lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST(PlaySessionFiles, SaveLoadAndRestartThroughTheTextInterface) {
     test::ScratchProgramDir dir;
     test::WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nAutoPlay=N\r\nUserDefault=Ann\r\n");
@@ -324,35 +270,27 @@ TEST(PlaySessionFiles, SaveLoadAndRestartThroughTheTextInterface) {
                                   "stock\nstock\nsave " + file + "\nsnapshot\nstock\nload " + file +
                                       "\nsnapshot\nrestart\nstate\nquit\n");
     ASSERT_EQ(played.code, 0) << played.err;
-    const auto answers = test::Lines(played.out);
-    // Two snapshots of 53 lines each: the saved one and the loaded one agree.
-    std::vector<std::vector<std::string>> snapshots;
-    std::vector<std::string> current;
-    bool inSnapshot = false;
-    for (const std::string& line : answers) {
-        if (line == ".") {
-            if (inSnapshot) snapshots.push_back(current);
-            current.clear();
-            inSnapshot = false;
-            continue;
-        }
-        current.push_back(line);
-        if (current.size() == 53) inSnapshot = true;
+    // The two snapshots, of the saved position and of the loaded one, agree.
+    std::vector<Reply> snapshots;
+    Reply lastState;
+    for (const Reply& answer : Answers(played.out)) {
+        if (answer.size() == static_cast<size_t>(kPileCount)) snapshots.push_back(answer);
+        if (!answer.empty() && answer.front().starts_with("game ")) lastState = answer;
     }
-    ASSERT_GE(snapshots.size(), 2u);
+    ASSERT_EQ(snapshots.size(), 2u) << played.out;
     EXPECT_EQ(snapshots[0], snapshots[1]);
-    const auto lines = AnswerLines(played.out);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "moves 0"), lines.end()) << "restart returns to the deal";
+    EXPECT_NE(std::find(lastState.begin(), lastState.end(), "moves 0"), lastState.end()) << "restart returns to the deal";
 
     // A damaged file is refused with a message and the game goes on.
     test::WriteFile(dir / "bad.gam", "[S-0302]garbage\r\n");
     const auto refused = test::Cli({"--program-dir", d, "play", "0", "31"},
                                    "stock\nload " + (dir / "bad.gam").string() + "\nstate\nquit\n");
-    const auto refusedLines = AnswerLines(refused.out);
-    ASSERT_GE(refusedLines.size(), 4u);
-    EXPECT_EQ(refusedLines[1].rfind("message: Cannot open the saved game ", 0), 0u) << refusedLines[1];
-    EXPECT_EQ(refusedLines[2], "refused");
-    EXPECT_NE(std::find(refusedLines.begin(), refusedLines.end(), "moves 1"), refusedLines.end());
+    const auto refusedAnswers = Answers(refused.out);
+    ASSERT_GE(refusedAnswers.size(), 3u) << refused.out;
+    ASSERT_EQ(refusedAnswers[1].size(), 2u) << refused.out;
+    EXPECT_EQ(refusedAnswers[1][0].rfind("message: Cannot open the saved game ", 0), 0u) << refusedAnswers[1][0];
+    EXPECT_EQ(refusedAnswers[1][1], "refused");
+    EXPECT_NE(std::find(refusedAnswers[2].begin(), refusedAnswers[2].end(), "moves 1"), refusedAnswers[2].end());
 }
 
 TEST(PlaySessionFiles, NumberDealsTheChosenNumberWithTheDialogsMessages) {

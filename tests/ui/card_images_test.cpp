@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "built_files.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "ui/card_images.h"
@@ -12,7 +13,6 @@
 namespace dravicor::test {
 namespace {
 
-const std::filesystem::path kBuiltProgramDir = DRAVICOR_BUILT_PROGRAM_DIR;
 constexpr Size kSmall{25, 32};
 
 // A colour per suit and card, so that every cut piece can be recognised.
@@ -33,36 +33,25 @@ QImage Sheet(int suit, Size card, int count) {
     return sheet;
 }
 
-void SaveBitmap(const std::filesystem::path& path, const QImage& image) {
-    std::filesystem::create_directories(path.parent_path());
-    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
-}
-
+// Row by row, in pixels whatever the sheet's density: Qt reads a file named
+// "...@2x" as a picture of device pixel ratio 2.
 TEST(CutFaceSheet, CutsThirteenCardsRowByRow) {
-    const auto faces = CutFaceSheet(Sheet(1, kSmall, 13), kSmall);
-    for (int i = 0; i < 13; ++i) {
-        const QImage& face = faces[static_cast<size_t>(i)];
-        ASSERT_EQ(face.size(), QSize(25, 32)) << i;
-        EXPECT_EQ(face.pixel(0, 0), qRgb(0, 0, 0)) << i;  // the piece starts at the card's corner
-        EXPECT_EQ(face.pixel(12, 16), CardColour(1, i)) << i;
-        EXPECT_EQ(face.pixel(24, 31), CardColour(1, i)) << i;
+    for (const double density : {1.0, 2.0}) {
+        QImage sheet = Sheet(1, kSmall, 13);
+        sheet.setDevicePixelRatio(density);
+        const auto faces = CutFaceSheet(sheet, kSmall);
+        for (int i = 0; i < 13; ++i) {
+            const QImage& face = faces[static_cast<size_t>(i)];
+            ASSERT_EQ(face.size(), QSize(25, 32)) << i;
+            EXPECT_EQ(face.pixel(0, 0), qRgb(0, 0, 0)) << i;  // the piece starts at the card's corner
+            EXPECT_EQ(face.pixel(12, 16), CardColour(1, i)) << i;
+            EXPECT_EQ(face.pixel(24, 31), CardColour(1, i)) << i;
+        }
     }
-}
-
-TEST(CutFaceSheet, ASmallSheetLeavesTheMissingCardsBlank) {
-    // Two rows: the King row (cards 10-12) is missing.
+    // Two rows: the King row (cards 10-12) is missing and left blank.
     const auto faces = CutFaceSheet(Sheet(2, kSmall, 10), kSmall);
     EXPECT_EQ(faces[9].pixel(5, 5), CardColour(2, 9));
     for (size_t i = 10; i < 13; ++i) EXPECT_EQ(qAlpha(faces[i].pixel(5, 5)), 0) << i;
-}
-
-TEST(CutFaceSheet, CutsInPixelsWhateverTheSheetsDensity) {
-    // Qt reads a file named "...@2x" as a picture of device pixel ratio 2.
-    QImage sheet = Sheet(0, kSmall, 13);
-    sheet.setDevicePixelRatio(2.0);
-    const auto faces = CutFaceSheet(sheet, kSmall);
-    EXPECT_EQ(faces[12].pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(faces[12].pixel(24, 31), CardColour(0, 12));
 }
 
 TEST(CutFaceSheet, TheTableGreenOfTheRoundedCornersBecomesTransparent) {
@@ -81,12 +70,6 @@ TEST(CutFaceSheet, TheTableGreenOfTheRoundedCornersBecomesTransparent) {
     EXPECT_EQ(face.pixel(12, 16), green) << "a green inside the card stays";
     EXPECT_EQ(face.pixel(10, 0), green) << "so does one the corner does not reach";
     EXPECT_EQ(face.pixel(1, 1), CardColour(0, 0));
-}
-
-TEST(CardImages, FileNamesFollowSizeSetAndSuit) {
-    const CardImageChoice choice{'M', "003", "006"};
-    EXPECT_EQ(FaceSheetName(choice, 'H'), "CM003H");
-    EXPECT_EQ(BackName(choice), "DM006");
 }
 
 class LoadCardImagesTest : public ::testing::Test {
@@ -128,20 +111,16 @@ TEST_F(LoadCardImagesTest, LoadsFacesBackMarkersShadowsAndBorders) {
     for (const QPixmap& border : images->borders) EXPECT_FALSE(border.mask().isNull());
 }
 
-TEST_F(LoadCardImagesTest, AMissingSheetIsReportedAndNothingIsLoaded) {
-    std::filesystem::remove(dir_ / "Images" / "CP001C.bmp");
-    const auto images = LoadCardImages(choice_, ImageFolder(dir_.path()), *library_, platform_);
-    EXPECT_FALSE(images.has_value());
-    ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text.rfind("Cannot find images file:\r" + (dir_ / "Images" / "CP001C.bmp").string(), 0),
-              0u);
-}
-
-TEST_F(LoadCardImagesTest, AMissingBackIsReported) {
-    std::filesystem::remove(dir_ / "Images" / "DP011.bmp");
-    EXPECT_FALSE(LoadCardImages(choice_, ImageFolder(dir_.path()), *library_, platform_).has_value());
-    ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_NE(platform_.messages[0].text.find("DP011.bmp"), std::string::npos);
+TEST_F(LoadCardImagesTest, AMissingSheetOrBackIsReportedAndNothingIsLoaded) {
+    for (const char* file : {"CP001C.bmp", "DP011.bmp"}) {
+        SetUp();
+        platform_.messages.clear();
+        std::filesystem::remove(dir_ / "Images" / file);
+        EXPECT_FALSE(LoadCardImages(choice_, ImageFolder(dir_.path()), *library_, platform_).has_value()) << file;
+        ASSERT_EQ(platform_.messages.size(), 1u) << file;
+        EXPECT_EQ(platform_.messages[0].text.rfind("Cannot find images file:\r" + (dir_ / "Images" / file).string(), 0),
+                  0u);
+    }
 }
 
 }  // namespace

@@ -5,22 +5,19 @@
 namespace dravicor::test {
 namespace {
 
-void ExpectRgb(const QColor& colour, int red, int green, int blue) {
-    EXPECT_EQ(colour.red(), red);
-    EXPECT_EQ(colour.green(), green);
-    EXPECT_EQ(colour.blue(), blue);
-    EXPECT_EQ(colour.alpha(), 255);
+TEST(Colour, TheLowByteIsRedTheNextGreenTheThirdBlue) {
+    const struct {
+        ColourRef ref;
+        int red, green, blue;
+    } cases[] = {
+        {255, 255, 0, 0},
+        {32768, 0, 128, 0},
+        {0xFF0000, 0, 0, 255},
+        {0x00C08040, 0x40, 0x80, 0xC0},
+        {kDefaultTableColour, 0, 96, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ColourFromRef(c.ref), QColor(c.red, c.green, c.blue)) << c.ref;
 }
-
-TEST(Colour, LowByteIsRed) { ExpectRgb(ColourFromRef(255), 255, 0, 0); }
-
-TEST(Colour, SecondByteIsGreen) { ExpectRgb(ColourFromRef(32768), 0, 128, 0); }
-
-TEST(Colour, ThirdByteIsBlue) { ExpectRgb(ColourFromRef(0xFF0000), 0, 0, 255); }
-
-TEST(Colour, BytesDoNotMix) { ExpectRgb(ColourFromRef(0x00C08040), 0x40, 0x80, 0xC0); }
-
-TEST(Colour, DefaultTableIsDarkGreen) { ExpectRgb(ColourFromRef(kDefaultTableColour), 0, 96, 0); }
 
 }  // namespace
 }  // namespace dravicor::test

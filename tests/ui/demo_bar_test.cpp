@@ -7,9 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "shell/program.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "dialog_test_support.h"
 #include "ui/demo_bar.h"
 #include "ui/main_window.h"
 #include "ui/table_widget.h"
@@ -19,7 +17,7 @@ namespace {
 
 constexpr int kFreeCell = 1;
 
-class DemoBarTest : public ::testing::Test {
+class DemoBarTest : public ::testing::Test, protected ScratchProgram {
 protected:
     DemoBarTest() {
         // The demo the build recorded for FreeCell, in a scratch program folder.
@@ -33,11 +31,7 @@ protected:
         window->table().showGame(program.engine(), images);
     }
 
-    QAbstractButton& button(const char* name) const {
-        auto* found = window->findChild<QAbstractButton*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
-    }
+    QAbstractButton& button(const char* name) const { return ChildOf<QAbstractButton>(*window, name); }
     QScrollBar& scrollBar() const { return *window->findChild<QScrollBar*>(QStringLiteral("scbDemoMove")); }
     std::string counter() const {
         return window->findChild<QLabel*>(QStringLiteral("pnlDemoCount"))->text().toStdString();
@@ -60,10 +54,6 @@ protected:
     }
     const Position& shown(int step) const { return positions[static_cast<size_t>(step - 1)]; }
 
-    ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
     CardImages images;
     std::unique_ptr<TfrmMain> window;
     int steps = 0;
@@ -84,17 +74,6 @@ TEST_F(DemoBarTest, TheBarShowsOnlyInDemoModeAndCloseLeavesIt) {
     EXPECT_FALSE(program.engine().demoMode());
     EXPECT_FALSE(window->action("mnuDemo").isChecked());
     EXPECT_FALSE(barShown());
-}
-
-TEST_F(DemoBarTest, HintsAndCaptions) {
-    EXPECT_EQ(button("btnDemoPlay").toolTip(), QStringLiteral("Play"));
-    EXPECT_EQ(button("btnDemoStop").toolTip(), QStringLiteral("Stop"));
-    EXPECT_EQ(button("btnDemoFirst").toolTip(), QStringLiteral("First"));
-    EXPECT_EQ(button("btnDemoPrior").toolTip(), QStringLiteral("Previous 3 moves"));
-    EXPECT_EQ(scrollBar().toolTip(), QStringLiteral("Previous/Next move"));
-    EXPECT_EQ(button("btnDemoNext").toolTip(), QStringLiteral("Next 3 moves"));
-    EXPECT_EQ(button("btnDemoLast").toolTip(), QStringLiteral("Last"));
-    EXPECT_EQ(button("btnDemoClose").text(), QStringLiteral("Close"));
 }
 
 TEST_F(DemoBarTest, ButtonsMoveTheCounterAndTheTable) {

@@ -7,18 +7,17 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+#include "built_files.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "ui/resource_library.h"
 
 namespace dravicor::test {
-
-// The library and pictures the build drew.
-inline const std::filesystem::path kBuiltProgramDir = DRAVICOR_BUILT_PROGRAM_DIR;
 
 // A started program over a scratch folder with the built catalogue; its
 // messages and questions go to the fake platform.
@@ -67,6 +66,49 @@ inline void CloseWhenShown(const QString& objectName, std::function<void(QWidget
             ADD_FAILURE() << objectName.toStdString() << " was not shown";
         }
     });
+}
+
+// The window's child of that name; a test that looks for one it lacks fails.
+template <class T>
+T& ChildOf(const QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return *found;
+}
+
+// The first window of that kind on the screen, if any.
+template <class Window>
+Window* VisibleWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+// Runs the action on the next dialog of that kind once it is on the screen;
+// the action plays the user and must end the dialog. So that a failing test
+// cannot hang, a dialog the action left open is closed after five seconds.
+template <class Dialog>
+void WhenDialogShows(std::function<void(Dialog&)> action) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, polls, action = std::move(action)] {
+        Dialog* dialog = VisibleWindow<Dialog>();
+        if (dialog == nullptr) {
+            if (++*polls < 500) return;
+            ADD_FAILURE() << "no " << Dialog::staticMetaObject.className() << " was shown";
+        } else {
+            action(*dialog);
+            QTimer::singleShot(5000, [left = QPointer<Dialog>(dialog)] {
+                if (left.isNull() || !left->isVisible()) return;
+                ADD_FAILURE() << "the " << Dialog::staticMetaObject.className() << " was left open";
+                static_cast<QDialog*>(left.data())->done(0);
+            });
+        }
+        poll->deleteLater();
+    });
+    poll->start();
 }
 
 }  // namespace dravicor::test

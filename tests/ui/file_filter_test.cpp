@@ -5,21 +5,15 @@
 namespace dravicor::test {
 namespace {
 
-TEST(FileFilter, OneTypeGetsItsPatternInParentheses) {
-    EXPECT_EQ(QtFileFilter("Game|*.gam"), QStringLiteral("Game (*.gam)"));
-}
-
-TEST(FileFilter, SeveralTypesAreSeparatedByDoubleSemicolons) {
-    EXPECT_EQ(QtFileFilter("Game|*.gam|All files|*.*"), QStringLiteral("Game (*.gam);;All files (*.*)"));
-}
-
-TEST(FileFilter, PatternsOfOneTypeAreSeparatedBySpaces) {
-    EXPECT_EQ(QtFileFilter("Pictures|*.bmp;*.jpg"), QStringLiteral("Pictures (*.bmp *.jpg)"));
-}
-
-TEST(FileFilter, ANameWithoutPatternsIsDropped) {
-    EXPECT_EQ(QtFileFilter("Game|*.gam|Orphan"), QStringLiteral("Game (*.gam)"));
-    EXPECT_EQ(QtFileFilter(""), QString());
+TEST(FileFilter, TypesAndPatternsInQtsForm) {
+    const std::pair<std::string, QString> cases[] = {
+        {"Game|*.gam", QStringLiteral("Game (*.gam)")},
+        {"Game|*.gam|All files|*.*", QStringLiteral("Game (*.gam);;All files (*.*)")},
+        {"Pictures|*.bmp;*.jpg", QStringLiteral("Pictures (*.bmp *.jpg)")},
+        {"Game|*.gam|Orphan", QStringLiteral("Game (*.gam)")},  // a name without patterns is dropped
+        {"", QString()},
+    };
+    for (const auto& [ours, qt] : cases) EXPECT_EQ(QtFileFilter(ours), qt) << ours;
 }
 
 }  // namespace

@@ -3,17 +3,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include "built_files.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "ui/image_folder.h"
 
 namespace dravicor::test {
 namespace {
-
-void SaveBitmap(const std::filesystem::path& path, const QImage& image) {
-    std::filesystem::create_directories(path.parent_path());
-    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
-}
 
 // A 3 x 2 picture: the top-left pixel red, the rest blue.
 QImage Tile() {
@@ -29,19 +25,14 @@ TEST(ImageFolder, FilesLieInImagesAsBitmaps) {
     EXPECT_EQ(images.PathOf(DoubleSizeName("CB001C")), std::filesystem::path("/prog/Images/CB001C@2x.bmp"));
 }
 
-TEST(ImageFolder, LoadImageFileTakesTheFilesSize) {
+TEST(ImageFolder, LoadImageFileTakesTheFilesSizeOrLeavesThePictureAsItWas) {
     TempDir dir;
     SaveBitmap(dir / "Images" / "B257.bmp", Tile());
-    QPixmap picture;
-    EXPECT_TRUE(ImageFolder(dir.path()).LoadImageFile("B257", picture));
-    EXPECT_EQ(picture.size(), QSize(3, 2));
-}
-
-TEST(ImageFolder, AMissingFileLeavesThePictureAsItWas) {
-    TempDir dir;
     QPixmap picture(5, 7);
     EXPECT_FALSE(ImageFolder(dir.path()).LoadImageFile("B999", picture));
     EXPECT_EQ(picture.size(), QSize(5, 7));
+    EXPECT_TRUE(ImageFolder(dir.path()).LoadImageFile("B257", picture));
+    EXPECT_EQ(picture.size(), QSize(3, 2));
 }
 
 TEST(ImageFolder, TileImageRepeatsThePictureAcrossTheCanvas) {
@@ -63,34 +54,24 @@ TEST(ImageFolder, TileImageRepeatsThePictureAcrossTheCanvas) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST(ImageFolder, TileImageWithoutANameSaysSoAndDrawsNothing) {
+// Without a name there is a message; a missing file is quiet. Neither draws.
+TEST(ImageFolder, TileImageWithoutAPictureDrawsNothing) {
     TempDir dir;
-    FakePlatform platform;
-    QImage canvas(4, 4, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
-        EXPECT_FALSE(ImageFolder(dir.path()).TileImage(painter, 4, 4, "", platform));
+    for (const auto& [name, message] : {std::pair{"", "fnRiempi Image: bad option"}, std::pair{"B300", ""}}) {
+        FakePlatform platform;
+        QImage canvas(4, 4, QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        {
+            QPainter painter(&canvas);
+            EXPECT_FALSE(ImageFolder(dir.path()).TileImage(painter, 4, 4, name, platform)) << name;
+        }
+        EXPECT_EQ(platform.messages.empty() ? "" : platform.messages[0].text, message) << name;
+        EXPECT_LE(platform.messages.size(), 1u);
+        EXPECT_EQ(canvas.pixel(2, 2), qRgb(255, 255, 255)) << name;
     }
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "fnRiempi Image: bad option");
-    EXPECT_EQ(canvas.pixel(2, 2), qRgb(255, 255, 255));
 }
 
-TEST(ImageFolder, TileImageOfAMissingFileDrawsNothingQuietly) {
-    TempDir dir;
-    FakePlatform platform;
-    QImage canvas(4, 4, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
-        EXPECT_FALSE(ImageFolder(dir.path()).TileImage(painter, 4, 4, "B300", platform));
-    }
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 255, 255));
-}
-
-TEST(ImageFolder, CheckImageFileReportsAMissingFile) {
+TEST(ImageFolder, CheckImageFileReportsAMissingFileOnly) {
     TempDir dir;
     FakePlatform platform;
     const auto path = dir / "Images" / "CB001C.bmp";
@@ -102,14 +83,9 @@ TEST(ImageFolder, CheckImageFileReportsAMissingFile) {
               "Cannot find images file:\r" + path.string() +
                   "\rSome program components cannot be shown correctly.\r"
                   "Copy the file into the directory that above is specified\ror reinstall the program.");
-}
-
-TEST(ImageFolder, CheckImageFileIsQuietWhenTheFileIsThere) {
-    TempDir dir;
-    SaveBitmap(dir / "Images" / "CB001C.bmp", Tile());
-    FakePlatform platform;
-    EXPECT_TRUE(CheckImageFile(dir / "Images" / "CB001C.bmp", platform));
-    EXPECT_TRUE(platform.messages.empty());
+    SaveBitmap(path, Tile());
+    EXPECT_TRUE(CheckImageFile(path, platform));
+    EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 }  // namespace

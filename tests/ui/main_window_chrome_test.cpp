@@ -14,12 +14,10 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "dialog_test_support.h"
 #include "common/profile_file.h"
 #include "first_activation.h"
 #include "shell/preferences.h"
-#include "shell/program.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/open_game_dialog.h"
 #include "ui/resource_library.h"
@@ -30,7 +28,7 @@ namespace {
 
 QString Title(const TfrmMain& window) { return window.windowTitle(); }
 
-class MainWindowChrome : public ::testing::Test {
+class MainWindowChrome : public ::testing::Test, protected ScratchProgram {
 protected:
     MainWindowChrome() { EXPECT_TRUE(program.initialise()); }
 
@@ -43,18 +41,10 @@ protected:
         ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, key, value);
     }
 
-    static QWidget& widget(const TfrmMain& window, const char* name) {
-        auto* found = window.findChild<QWidget*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
-    }
+    static QWidget& widget(const TfrmMain& window, const char* name) { return ChildOf<QWidget>(window, name); }
     // Shown as far as the window decides: hidden neither itself nor by a parent.
     static bool shows(const TfrmMain& window, const char* name) { return widget(window, name).isVisibleTo(&window); }
 
-    ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
     CardImages images;  // no pictures: the tests here do not look at the cards
 };
 
@@ -93,35 +83,8 @@ TEST_F(MainWindowChrome, CaptionWithoutAGameIsTheProductName) {
     EXPECT_EQ(MainWindowCaption(settings, true), "Dravicor [Klondike]  [Bob]  [1234567890123]");
 }
 
-TEST_F(MainWindowChrome, TheSmallToolbarComesFirstAndTheChoiceIsKept) {
-    {
-        auto window = newWindow();
-        EXPECT_FALSE(shows(*window, "tlbLarge"));
-        EXPECT_TRUE(shows(*window, "tlbSmall"));
-        EXPECT_TRUE(window->action("mnuSmallIcons").isChecked());
-        EXPECT_FALSE(window->action("mnuLargeIcons").isChecked());
-
-        window->action("mnuLargeIcons").trigger();
-        EXPECT_TRUE(shows(*window, "tlbLarge"));
-        EXPECT_FALSE(shows(*window, "tlbSmall"));
-        EXPECT_TRUE(window->action("mnuLargeIcons").isChecked());
-        EXPECT_FALSE(window->action("mnuSmallIcons").isChecked());
-        EXPECT_EQ(preference("ToolBar_Large"), "Y");
-    }
-    {
-        auto restarted = newWindow();
-        EXPECT_TRUE(shows(*restarted, "tlbLarge"));
-        EXPECT_FALSE(shows(*restarted, "tlbSmall"));
-        restarted->action("mnuSmallIcons").trigger();
-        EXPECT_EQ(preference("ToolBar_Large"), "N");
-    }
-    auto again = newWindow();
-    EXPECT_TRUE(shows(*again, "tlbSmall")) << "switching to small icons and restarting keeps the small toolbar";
-    EXPECT_FALSE(shows(*again, "tlbLarge"));
-    EXPECT_TRUE(again->toolbarFlat());
-}
-
-TEST_F(MainWindowChrome, FlatButtonsAreAPreferenceOfBothToolbars) {
+// Small flat buttons come first; the choices are written and kept at the next start.
+TEST_F(MainWindowChrome, ToolbarSizeAndFlatButtonsAreKept) {
     auto buttonsRaised = [](const TfrmMain& window) {
         int flat = 0, raised = 0;
         for (const char* name : {"tlbLarge", "tlbSmall"}) {
@@ -133,16 +96,37 @@ TEST_F(MainWindowChrome, FlatButtonsAreAPreferenceOfBothToolbars) {
     };
     {
         auto window = newWindow();
-        EXPECT_EQ(buttonsRaised(*window), std::pair(22, 0)) << "flat is the default";
+        EXPECT_FALSE(shows(*window, "tlbLarge"));
+        EXPECT_TRUE(shows(*window, "tlbSmall"));
+        EXPECT_TRUE(window->action("mnuSmallIcons").isChecked());
+        EXPECT_FALSE(window->action("mnuLargeIcons").isChecked());
+        EXPECT_EQ(buttonsRaised(*window), std::pair(22, 0));
+
+        window->action("mnuLargeIcons").trigger();
         window->action("mnuNoFlatButton").trigger();
+        EXPECT_TRUE(shows(*window, "tlbLarge"));
+        EXPECT_FALSE(shows(*window, "tlbSmall"));
+        EXPECT_TRUE(window->action("mnuLargeIcons").isChecked());
+        EXPECT_FALSE(window->action("mnuSmallIcons").isChecked());
         EXPECT_EQ(buttonsRaised(*window), std::pair(0, 22));
+        EXPECT_EQ(preference("ToolBar_Large"), "Y");
         EXPECT_EQ(preference("ToolBar_Flat"), "N");
     }
-    auto restarted = newWindow();
-    EXPECT_EQ(buttonsRaised(*restarted), std::pair(0, 22));
-    restarted->action("mnuFlatButton").trigger();
-    EXPECT_EQ(buttonsRaised(*restarted), std::pair(22, 0));
-    EXPECT_EQ(preference("ToolBar_Flat"), "Y");
+    {
+        auto restarted = newWindow();
+        EXPECT_TRUE(shows(*restarted, "tlbLarge"));
+        EXPECT_FALSE(shows(*restarted, "tlbSmall"));
+        EXPECT_EQ(buttonsRaised(*restarted), std::pair(0, 22));
+        restarted->action("mnuSmallIcons").trigger();
+        restarted->action("mnuFlatButton").trigger();
+        EXPECT_EQ(buttonsRaised(*restarted), std::pair(22, 0));
+        EXPECT_EQ(preference("ToolBar_Large"), "N");
+        EXPECT_EQ(preference("ToolBar_Flat"), "Y");
+    }
+    auto again = newWindow();
+    EXPECT_TRUE(shows(*again, "tlbSmall"));
+    EXPECT_FALSE(shows(*again, "tlbLarge"));
+    EXPECT_TRUE(again->toolbarFlat());
 }
 
 TEST_F(MainWindowChrome, AHiddenToolbarHidesBothToolbarsAndBothPanels) {
@@ -201,14 +185,12 @@ TEST_F(MainWindowChrome, HidingTheTimePanelEnablesShowTimeAndIsWritten) {
     EXPECT_FALSE(showTime.isEnabled());
     EXPECT_EQ(preference("Show_Time"), "Y");
     EXPECT_EQ(program.settings().get(Field::ShowTime), "Y");
-}
 
-TEST_F(MainWindowChrome, PanelsFollowTheSettingsAtStartUp) {
-    program.settings().put(Field::ShowScore, "N");
-    auto window = newWindow();
-    EXPECT_TRUE(shows(*window, "pnlTime"));
-    EXPECT_FALSE(shows(*window, "pnlScore"));
-    EXPECT_TRUE(window->action("mnuShowScore").isEnabled());
+    // The next window follows the settings.
+    auto next = newWindow();
+    EXPECT_TRUE(shows(*next, "pnlTime"));
+    EXPECT_FALSE(shows(*next, "pnlScore"));
+    EXPECT_TRUE(next->action("mnuShowScore").isEnabled());
 }
 
 TEST_F(MainWindowChrome, ToolbarPopUpMenu) {

@@ -12,12 +12,10 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "dialog_test_support.h"
 #include "common/profile_file.h"
 #include "shell/preferences.h"
-#include "shell/program.h"
 #include "stats/hi_scores.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 #include "first_activation.h"
 #include "ui/card_counter_window.h"
 #include "ui/main_window.h"
@@ -26,7 +24,7 @@
 namespace dravicor::test {
 namespace {
 
-class MainWindowLeads : public ::testing::Test {
+class MainWindowLeads : public ::testing::Test, protected ScratchProgram {
 protected:
     MainWindowLeads() { EXPECT_TRUE(program.initialise()); }
     ~MainWindowLeads() override {
@@ -58,11 +56,7 @@ protected:
         return title;
     }
 
-    ScratchProgramDir dir;
     TempDir saves;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
     TfrmMain window{program};
 };
 
@@ -148,7 +142,7 @@ TEST_F(MainWindowLeads, ToolbarToolTipsFollowTheirPreference) {
 
 
 // The running program's window, with the library's pictures.
-class MainWindowWithCounter : public ::testing::Test {
+class MainWindowWithCounter : public ::testing::Test, protected ScratchProgram {
 protected:
     MainWindowWithCounter() { EXPECT_TRUE(program.initialise()); }
     ~MainWindowWithCounter() override {
@@ -162,10 +156,6 @@ protected:
     // The card's mark as the counter window shows it.
     CounterMark markOf(int card) const { return counter->counter().cell(card)->mark; }
 
-    ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
     std::unique_ptr<ResourceLibrary> library = ResourceLibrary::Open(DRAVICOR_BUILT_PROGRAM_DIR);
     std::unique_ptr<TfrmMain> window;
     TfrmCardCounter* counter = nullptr;

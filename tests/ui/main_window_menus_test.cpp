@@ -16,11 +16,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "dialog_test_support.h"
 #include "engine/player_input.h"
-#include "shell/program.h"
-#include "support/fake_platform.h"
 #include "plain_cards.h"
-#include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/table_widget.h"
 
@@ -61,63 +59,49 @@ QString MenuBarCaptions(const TfrmMain& window) {
 }
 
 
-TEST(MainWindowMenus, TheMenuBarHasItsFiveMenus) {
+TEST(MainWindowMenus, EveryMenuHasItsCaptionsAndShortcutsInOrder) {
     TfrmMain window;
     EXPECT_EQ(MenuBarCaptions(window), QStringLiteral("&File|&Game|&Statistics|&Tools|&?"));
-}
-
-TEST(MainWindowMenus, FileMenu) {
-    TfrmMain window;
-    ExpectEntries(window, "mnuFile",
-                  {{"&New game", QKeySequence(Qt::Key_F2)},
-                   {"&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12)},
-                   {"&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2)},
-                   {"S&elect a game number...", QKeySequence(Qt::Key_F3)},
-                   {"&Save...", QKeySequence(QStringLiteral("Shift+Ctrl+F12"))},
-                   {"&Players...", QKeySequence(Qt::CTRL | Qt::Key_L)},
-                   {"E&xit", QKeySequence()}});
-}
-
-TEST(MainWindowMenus, GameMenu) {
-    TfrmMain window;
-    ExpectEntries(window, "mnuGame",
-                  {{"&Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
-                   {"&Redo", QKeySequence(QStringLiteral("Ctrl+Y"))},
-                   {"&Hint", QKeySequence(QStringLiteral("H"))},
-                   {"P&ause", QKeySequence(QStringLiteral("Ctrl+P"))},
-                   {"&Quit game", QKeySequence(QStringLiteral("Ctrl+Q"))},
-                   {"Au&toplay", QKeySequence(QStringLiteral("F7"))}});
+    const std::pair<const char*, std::vector<Entry>> menus[] = {
+        {"mnuFile",
+         {{"&New game", QKeySequence(Qt::Key_F2)},
+          {"&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12)},
+          {"&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2)},
+          {"S&elect a game number...", QKeySequence(Qt::Key_F3)},
+          {"&Save...", QKeySequence(QStringLiteral("Shift+Ctrl+F12"))},
+          {"&Players...", QKeySequence(Qt::CTRL | Qt::Key_L)},
+          {"E&xit", QKeySequence()}}},
+        {"mnuGame",
+         {{"&Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
+          {"&Redo", QKeySequence(QStringLiteral("Ctrl+Y"))},
+          {"&Hint", QKeySequence(QStringLiteral("H"))},
+          {"P&ause", QKeySequence(QStringLiteral("Ctrl+P"))},
+          {"&Quit game", QKeySequence(QStringLiteral("Ctrl+Q"))},
+          {"Au&toplay", QKeySequence(QStringLiteral("F7"))}}},
+        {"mnuStatistics",
+         {{"&Game statistics...", QKeySequence(Qt::Key_F4)},
+          {"&Players statistics...", QKeySequence()},
+          {"&All games statistics...", QKeySequence()},
+          {"&Log statistics...", QKeySequence()},
+          {"&Hi-Scores...", QKeySequence(Qt::Key_F9)}}},
+        {"mnuTools",
+         {{"C&ustomize...", QKeySequence(QStringLiteral("Ctrl+U"))},
+          {"&Options...", QKeySequence(QStringLiteral("Ctrl+O"))},
+          {"Customize &rules...", QKeySequence(QStringLiteral("Ctrl+R"))},
+          {"&Favorite games...", QKeySequence(QStringLiteral("Ctrl+F"))},
+          {"&Card counter...", QKeySequence(QStringLiteral("F8"))}}},
+        {"mnuHelp",
+         {{"&Rules", QKeySequence(Qt::Key_F1)},
+          {"&Contents", QKeySequence()},
+          {"&Tip of the Day...", QKeySequence()},
+          {"Dravicor on the &Web...", QKeySequence()},
+          {"A&bout...", QKeySequence()}}},
+        {"mnuWeb", {{"Dravicor &Update...", QKeySequence()}, {"Announcement &Mailing List...", QKeySequence()}}},
+    };
+    for (const auto& [name, entries] : menus) ExpectEntries(window, name, entries);
     EXPECT_TRUE(window.action("mnuAutoplay").isCheckable());
     EXPECT_TRUE(window.action("mnuPause").isCheckable());
     EXPECT_FALSE(window.action("mnuUndo").isCheckable());
-}
-
-TEST(MainWindowMenus, StatisticsAndToolsMenus) {
-    TfrmMain window;
-    ExpectEntries(window, "mnuStatistics",
-                  {{"&Game statistics...", QKeySequence(Qt::Key_F4)},
-                   {"&Players statistics...", QKeySequence()},
-                   {"&All games statistics...", QKeySequence()},
-                   {"&Log statistics...", QKeySequence()},
-                   {"&Hi-Scores...", QKeySequence(Qt::Key_F9)}});
-    ExpectEntries(window, "mnuTools",
-                  {{"C&ustomize...", QKeySequence(QStringLiteral("Ctrl+U"))},
-                   {"&Options...", QKeySequence(QStringLiteral("Ctrl+O"))},
-                   {"Customize &rules...", QKeySequence(QStringLiteral("Ctrl+R"))},
-                   {"&Favorite games...", QKeySequence(QStringLiteral("Ctrl+F"))},
-                   {"&Card counter...", QKeySequence(QStringLiteral("F8"))}});
-}
-
-TEST(MainWindowMenus, HelpMenuNamesTheProduct) {
-    TfrmMain window;
-    ExpectEntries(window, "mnuHelp",
-                  {{"&Rules", QKeySequence(Qt::Key_F1)},
-                   {"&Contents", QKeySequence()},
-                   {"&Tip of the Day...", QKeySequence()},
-                   {"Dravicor on the &Web...", QKeySequence()},
-                   {"A&bout...", QKeySequence()}});
-    ExpectEntries(window, "mnuWeb", {{"Dravicor &Update...", QKeySequence()},
-                                     {"Announcement &Mailing List...", QKeySequence()}});
 }
 
 TEST(MainWindowMenus, DemoIsAShortcutOutsideTheMenus) {
@@ -132,60 +116,48 @@ TEST(MainWindowMenus, DemoIsAShortcutOutsideTheMenus) {
     }
 }
 
-TEST(MainWindowMenus, WithoutAProgramNoWindowCanBeOpened) {
+TEST(MainWindowMenus, WithoutAProgramNoWindowCanBeOpenedAndNoGameCommandGiven) {
     TfrmMain window;
     for (const char* later :
          {"mnuOpen", "mnuSelect", "mnuSave", "mnuPlayers", "mnuGameStatistics", "mnuPlayersStatistics",
           "mnuAllGamesStatistics", "mnuLogStatistics", "mnuHiScores", "mnuCustomize", "mnuOptions",
           "mnuCustomizeRules", "mnuFavorites", "mnuCardCounter", "mnuRules", "mnuContents", "mnuTips",
-          "mnuUpdate", "mnuMailingList", "mnuAbout"}) {
+          "mnuUpdate", "mnuMailingList", "mnuAbout", "mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuHint",
+          "mnuPause", "mnuQuitGame", "mnuAutoplay", "mnuDemo"}) {
         EXPECT_FALSE(window.action(later).isEnabled()) << later;
     }
     EXPECT_TRUE(window.action("mnuExit").isEnabled());
-}
-
-TEST(MainWindowMenus, WithoutAProgramTheGameCommandsAreDisabled) {
-    TfrmMain window;
-    for (const char* command : {"mnuNew", "mnuRestartGame", "mnuUndo", "mnuRedo", "mnuHint", "mnuPause",
-                                "mnuQuitGame", "mnuAutoplay", "mnuDemo"}) {
-        EXPECT_FALSE(window.action(command).isEnabled()) << command;
-    }
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblClock"))->text(), QStringLiteral("0:00:00"));
 }
 
-TEST(MainWindowMenus, BothToolbarsCarryTheButtonsInOrder) {
+TEST(MainWindowMenus, BothToolbarsCarryTheButtonsOfTheirMenuEntriesInOrder) {
     TfrmMain window;
     for (const char* name : {"tlbLarge", "tlbSmall"}) {
         SCOPED_TRACE(name);
         const auto* toolbar = window.findChild<QWidget*>(QLatin1String(name));
         ASSERT_NE(toolbar, nullptr);
-        QStringList hints;
+        QStringList hints, entries;
         for (int i = 0; i < toolbar->layout()->count(); ++i) {
             const auto* button = qobject_cast<QToolButton*>(toolbar->layout()->itemAt(i)->widget());
-            if (button != nullptr) hints << button->toolTip();
+            if (button == nullptr) continue;
+            hints << button->toolTip();
+            entries << button->defaultAction()->objectName();
         }
         EXPECT_EQ(hints.join(QLatin1Char(',')),
                   QStringLiteral("New,Open,Save,Undo,Redo,Autoplay,Hint,Statistics,Rules,Restart,Exit"));
+        EXPECT_EQ(entries.join(QLatin1Char(',')).toStdString(),
+                  "mnuNew,mnuOpen,mnuSave,mnuUndo,mnuRedo,mnuAutoplay,mnuHint,mnuGameStatistics,mnuRules,"
+                  "mnuRestartGame,mnuExit");
+        const auto buttons = toolbar->findChildren<QToolButton*>();
+        EXPECT_TRUE(buttons[5]->isCheckable()) << "Autoplay is a toggle, as its entry";
+        EXPECT_FALSE(buttons[1]->isEnabled()) << "Open waits for its window, as its entry";
     }
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbLarge"))->height(), 24);
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbSmall"))->height(), 20);
 }
 
-TEST(MainWindowMenus, EachButtonIsItsMenuEntry) {
-    TfrmMain window;
-    const auto* toolbar = window.findChild<QWidget*>(QStringLiteral("tlbSmall"));
-    ASSERT_NE(toolbar, nullptr);
-    QStringList entries;
-    for (const auto* button : toolbar->findChildren<QToolButton*>()) entries << button->defaultAction()->objectName();
-    EXPECT_EQ(entries.join(QLatin1Char(',')).toStdString(),
-              "mnuNew,mnuOpen,mnuSave,mnuUndo,mnuRedo,mnuAutoplay,mnuHint,mnuGameStatistics,mnuRules,mnuRestartGame,mnuExit");
-    const auto* autoplay = toolbar->findChildren<QToolButton*>()[5];
-    EXPECT_TRUE(autoplay->isCheckable()) << "a toggle, as its entry";
-    EXPECT_FALSE(toolbar->findChildren<QToolButton*>()[1]->isEnabled()) << "Open waits for its window, as its entry";
-}
-
 // A window over a program in a scratch folder with FreeCell dealt.
-class MainWindowCommands : public ::testing::Test {
+class MainWindowCommands : public ::testing::Test, protected ScratchProgram {
 protected:
     MainWindowCommands() {
         EXPECT_TRUE(program.initialise());
@@ -201,19 +173,13 @@ protected:
 
     QString clockText() const { return window->findChild<QLabel*>(QStringLiteral("lblClock"))->text(); }
 
-    ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
     CardImages images = PlainCards();
     std::unique_ptr<TfrmMain> window;
 };
 
-TEST_F(MainWindowCommands, UndoAndRedoStepThroughTheMove) {
+TEST_F(MainWindowCommands, UndoRedoAndRestartStepThroughTheMove) {
     const Position dealt = program.position();
-    const auto moves = program.engine().LegalMoves();
-    ASSERT_FALSE(moves.empty());
-    ASSERT_TRUE(PlayMove(program.engine(), moves.front()));
+    ASSERT_TRUE(PlayMove(program.engine(), program.engine().LegalMoves().front()));
     const Position moved = program.position();
     ASSERT_NE(moved, dealt);
 
@@ -221,14 +187,16 @@ TEST_F(MainWindowCommands, UndoAndRedoStepThroughTheMove) {
     EXPECT_EQ(program.position(), dealt);
     window->action("mnuRedo").trigger();
     EXPECT_EQ(program.position(), moved);
-}
 
-TEST_F(MainWindowCommands, NewGameDealsANewNumber) {
-    EXPECT_EQ(program.game().gameNumber, "5");
-    window->action("mnuNew").trigger();
-    EXPECT_TRUE(program.game().inProgress);
-    EXPECT_NE(program.game().gameNumber, "5");
-    EXPECT_TRUE(fake.questions.empty());
+    fake.answers.push_back(Answer::Cancel);
+    window->action("mnuRestartGame").trigger();
+    ASSERT_EQ(fake.questions.size(), 1u);
+    EXPECT_EQ(fake.questions[0].text, "Restart this game?\rGame number: 5");
+    EXPECT_EQ(fake.questions[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(program.position(), moved);
+    fake.answers.push_back(Answer::Ok);
+    window->action("mnuRestartGame").trigger();
+    EXPECT_EQ(program.position(), dealt);
 }
 
 TEST_F(MainWindowCommands, AutoplaySwitchesTheEngineAndFollowsIt) {
@@ -243,30 +211,19 @@ TEST_F(MainWindowCommands, AutoplaySwitchesTheEngineAndFollowsIt) {
     EXPECT_FALSE(autoplay.isChecked());
 }
 
-TEST_F(MainWindowCommands, QuitGameEndsTheDealAndDisablesPauseAndQuit) {
+TEST_F(MainWindowCommands, QuitGameEndsTheDealAndNewGameDealsANewNumber) {
     EXPECT_TRUE(window->action("mnuQuitGame").isEnabled());
     EXPECT_TRUE(window->action("mnuPause").isEnabled());
     window->action("mnuQuitGame").trigger();
     EXPECT_FALSE(program.game().inProgress);
     EXPECT_FALSE(window->action("mnuQuitGame").isEnabled());
     EXPECT_FALSE(window->action("mnuPause").isEnabled());
-}
 
-TEST_F(MainWindowCommands, RestartAsksWithTheGameNumberAndCancelKeepsThePosition) {
-    const Position dealt = program.position();
-    ASSERT_TRUE(PlayMove(program.engine(), program.engine().LegalMoves().front()));
-    const Position moved = program.position();
-
-    fake.answers.push_back(Answer::Cancel);
-    window->action("mnuRestartGame").trigger();
-    ASSERT_EQ(fake.questions.size(), 1u);
-    EXPECT_EQ(fake.questions[0].text, "Restart this game?\rGame number: 5");
-    EXPECT_EQ(fake.questions[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(program.position(), moved);
-
-    fake.answers.push_back(Answer::Ok);
-    window->action("mnuRestartGame").trigger();
-    EXPECT_EQ(program.position(), dealt);
+    window->action("mnuNew").trigger();
+    EXPECT_TRUE(program.game().inProgress);
+    EXPECT_NE(program.game().gameNumber, "5");
+    EXPECT_TRUE(window->action("mnuQuitGame").isEnabled());
+    EXPECT_TRUE(fake.questions.empty());
 }
 
 TEST_F(MainWindowCommands, TheClockShowsTheElapsedTimeEverySecond) {

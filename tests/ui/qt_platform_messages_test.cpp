@@ -18,41 +18,12 @@
 #include "support/temp_dir.h"
 #include "ui/message_pictures.h"
 #include "ui/qt_platform.h"
+#include "dialog_test_support.h"
 
 namespace dravicor::test {
 namespace {
 
-QMessageBox* VisibleMessageBox() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
-    }
-    return nullptr;
-}
-
-// Runs the action on the next message box once it is on screen; the action
-// plays the user and must end the box. So that a failing test cannot hang,
-// a box the action left open is closed after five seconds.
-void WhenBoxShows(std::function<void(QMessageBox&)> action) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, polls, action = std::move(action)] {
-        QMessageBox* box = VisibleMessageBox();
-        if (box == nullptr) {
-            if (++*polls < 500) return;
-            ADD_FAILURE() << "no message box was shown";
-        } else {
-            action(*box);
-            QTimer::singleShot(5000, [left = QPointer<QMessageBox>(box)] {
-                if (left.isNull() || !left->isVisible()) return;
-                ADD_FAILURE() << "the message box was left open";
-                left->done(0);
-            });
-        }
-        poll->deleteLater();
-    });
-    poll->start();
-}
+void WhenBoxShows(std::function<void(QMessageBox&)> action) { WhenDialogShows<QMessageBox>(std::move(action)); }
 
 std::vector<QMessageBox::StandardButton> ButtonsOf(const QMessageBox& box) {
     std::vector<QMessageBox::StandardButton> buttons;
@@ -71,37 +42,8 @@ void Click(QMessageBox& box, QMessageBox::StandardButton which) {
     button->click();
 }
 
-TEST(QtPlatformMessages, MessageShowsCaptionTextIconAndOk) {
-    QtPlatform platform;
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    std::vector<QMessageBox::StandardButton> buttons;
-    WhenBoxShows([&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
-        icon = box.icon();
-        buttons = ButtonsOf(box);
-        Click(box, QMessageBox::Ok);
-    });
-    platform.showMessage("Cannot write the file.", "Dravicor", MessageIcon::Error);
-    EXPECT_EQ(title, QStringLiteral("Dravicor"));
-    EXPECT_EQ(text, QStringLiteral("Cannot write the file."));
-    EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_EQ(buttons, std::vector{QMessageBox::Ok});
-}
-
-TEST(QtPlatformMessages, TextIsReadAsUtf8) {
-    QtPlatform platform;
-    QString text;
-    WhenBoxShows([&](QMessageBox& box) {
-        text = box.text();
-        Click(box, QMessageBox::Ok);
-    });
-    platform.showMessage("S\xC3\xAC", "Dravicor", MessageIcon::None);
-    EXPECT_EQ(text, QStringLiteral(u"S\u00EC"));
-}
-
-TEST(QtPlatformMessages, IconsMapToQtIcons) {
+// The text is read as UTF-8; each icon of ours is Qt's own.
+TEST(QtPlatformMessages, MessagesShowCaptionTextIconAndOk) {
     const std::pair<MessageIcon, QMessageBox::Icon> cases[] = {
         {MessageIcon::None, QMessageBox::NoIcon},
         {MessageIcon::Information, QMessageBox::Information},
@@ -111,13 +53,21 @@ TEST(QtPlatformMessages, IconsMapToQtIcons) {
     };
     QtPlatform platform;
     for (const auto& [ours, expected] : cases) {
+        QString title, text;
         QMessageBox::Icon shown = QMessageBox::NoIcon;
+        std::vector<QMessageBox::StandardButton> buttons;
         WhenBoxShows([&](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
             shown = box.icon();
+            buttons = ButtonsOf(box);
             Click(box, QMessageBox::Ok);
         });
-        platform.showMessage("text", "caption", ours);
+        platform.showMessage("Cannot write the file S\xC3\xAC.", "Dravicor", ours);
         EXPECT_EQ(shown, expected) << "icon " << static_cast<int>(ours);
+        EXPECT_EQ(title, QStringLiteral("Dravicor"));
+        EXPECT_EQ(text, QStringLiteral(u"Cannot write the file S\u00EC."));
+        EXPECT_EQ(buttons, std::vector{QMessageBox::Ok});
     }
 }
 
@@ -166,40 +116,9 @@ TEST(QtPlatformMessages, EscapeGivesTheCautiousAnswer) {
     EXPECT_EQ(platform.ask("Go on?", "Confirm", MessageButtons::OkCancel, MessageIcon::None), Answer::Cancel);
 }
 
-TEST(QtPlatformMessages, OptOutBoxReportsTheTickedCheckBox) {
-    QtPlatform platform;
-    QString title, checkText, text;
-    QImage picture;
-    WhenBoxShows([&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
-        picture = box.iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        if (box.checkBox() != nullptr) {
-            checkText = box.checkBox()->text();
-            box.checkBox()->setChecked(true);
-        }
-        Click(box, QMessageBox::Ok);
-    });
-    EXPECT_TRUE(platform.showMessageWithOptOut("Your screen shows few colours.", "Color"));
-    EXPECT_EQ(title, QStringLiteral("Information"));
-    EXPECT_EQ(text, QStringLiteral("Your screen shows few colours."));
-    EXPECT_EQ(picture, OptOutPicture("Color").toImage().convertToFormat(QImage::Format_ARGB32))
-        << "the picture stands where the information icon would";
-    EXPECT_EQ(checkText, QStringLiteral("Don't show this message box again"));
-}
-
-TEST(QtPlatformMessages, OptOutBoxLeftUntickedReportsFalse) {
-    QtPlatform platform;
-    bool startedTicked = true;
-    WhenBoxShows([&](QMessageBox& box) {
-        startedTicked = box.checkBox() == nullptr || box.checkBox()->isChecked();
-        Click(box, QMessageBox::Ok);
-    });
-    EXPECT_FALSE(platform.showMessageWithOptOut("Small screen.", "640x480"));
-    EXPECT_FALSE(startedTicked);
-}
-
-TEST(QtPlatformMessages, OptOutBoxShowsItsPicture) {
+// The box starts unticked and reports the tick; its picture stands where the
+// information icon would.
+TEST(QtPlatformMessages, OptOutBoxReportsTheTickedCheckBoxAndShowsItsPicture) {
     const QImage colour = OptOutPicture("Color").toImage();
     const QImage small = OptOutPicture("640x480").toImage();
     ASSERT_FALSE(colour.isNull());
@@ -212,13 +131,28 @@ TEST(QtPlatformMessages, OptOutBoxShowsItsPicture) {
     EXPECT_GT(hues.size(), 16u);
 
     QtPlatform platform;
-    QImage shown;
-    WhenBoxShows([&](QMessageBox& box) {
-        shown = box.iconPixmap().toImage();
-        Click(box, QMessageBox::Ok);
-    });
-    platform.showMessageWithOptOut("Small screen.", "640x480");
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), small.convertToFormat(QImage::Format_ARGB32));
+    for (const auto& [picture, tick] : {std::pair{"Color", true}, std::pair{"640x480", false}}) {
+        QString title, checkText, text;
+        QImage shown;
+        bool startedTicked = true;
+        WhenBoxShows([&, tick = tick](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
+            shown = box.iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            if (box.checkBox() != nullptr) {
+                startedTicked = box.checkBox()->isChecked();
+                checkText = box.checkBox()->text();
+                box.checkBox()->setChecked(tick);
+            }
+            Click(box, QMessageBox::Ok);
+        });
+        EXPECT_EQ(platform.showMessageWithOptOut("Your screen shows few colours.", picture), tick) << picture;
+        EXPECT_FALSE(startedTicked) << picture;
+        EXPECT_EQ(title, QStringLiteral("Information"));
+        EXPECT_EQ(text, QStringLiteral("Your screen shows few colours."));
+        EXPECT_EQ(shown, OptOutPicture(picture).toImage().convertToFormat(QImage::Format_ARGB32)) << picture;
+        EXPECT_EQ(checkText, QStringLiteral("Don't show this message box again"));
+    }
 }
 
 // The whole round: the box ticked once is never shown again.
@@ -236,7 +170,7 @@ TEST(QtPlatformMessages, MessageOnceTickedStaysAway) {
 
     bool shownAgain = false;
     QTimer::singleShot(300, [&] {
-        if (QMessageBox* box = VisibleMessageBox()) {
+        if (QMessageBox* box = VisibleWindow<QMessageBox>()) {
             shownAgain = true;
             box->done(0);
         }

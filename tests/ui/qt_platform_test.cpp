@@ -9,6 +9,7 @@
 
 #include "support/temp_dir.h"
 #include "ui/qt_platform.h"
+#include "dialog_test_support.h"
 
 namespace dravicor::test {
 namespace {
@@ -19,40 +20,26 @@ std::optional<Qt::CursorShape> OverrideShape() {
     return cursor->shape();
 }
 
-TEST(QtPlatformCursor, BusyCursorNests) {
-    QtPlatform platform;
-    platform.beginBusy();
-    EXPECT_EQ(OverrideShape(), Qt::WaitCursor);
-    platform.beginBusy();
-    platform.endBusy();
-    EXPECT_EQ(OverrideShape(), Qt::WaitCursor);  // the outer operation is still running
-    platform.endBusy();
+TEST(QtPlatformCursor, BusyCursorNestsAndEndsWithThePlatform) {
+    {
+        QtPlatform platform;
+        platform.beginBusy();
+        EXPECT_EQ(OverrideShape(), Qt::WaitCursor);
+        platform.beginBusy();
+        platform.endBusy();
+        EXPECT_EQ(OverrideShape(), Qt::WaitCursor);  // the outer operation is still running
+        platform.endBusy();
+        EXPECT_EQ(OverrideShape(), std::nullopt);
+        platform.beginBusy();
+        platform.beginBusy();
+    }
     EXPECT_EQ(OverrideShape(), std::nullopt);
-}
-
-TEST(QtPlatformCursor, UnmatchedEndLeavesOtherOverridesAlone) {
+    // An unmatched end leaves other overrides alone.
     QtPlatform platform;
     QApplication::setOverrideCursor(Qt::PointingHandCursor);
     platform.endBusy();
     EXPECT_EQ(OverrideShape(), Qt::PointingHandCursor);
     QApplication::restoreOverrideCursor();
-}
-
-TEST(QtPlatformCursor, BusyCursorEndsWithThePlatform) {
-    {
-        QtPlatform platform;
-        platform.beginBusy();
-        platform.beginBusy();
-    }
-    EXPECT_EQ(OverrideShape(), std::nullopt);
-}
-
-QFileDialog* VisibleFileDialog() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog != nullptr && dialog->isVisible())
-            return dialog;
-    }
-    return nullptr;
 }
 
 // What the next file dialog showed; the action then plays the user.
@@ -63,26 +50,10 @@ struct DialogSeen {
 };
 
 void WhenFileDialogShows(DialogSeen& seen, std::function<void(QFileDialog&)> action) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, polls, &seen, action = std::move(action)] {
-        QFileDialog* dialog = VisibleFileDialog();
-        if (dialog == nullptr && ++*polls < 500) return;
-        poll->deleteLater();
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "no file dialog was shown";
-            return;
-        }
-        seen = {dialog->windowTitle(), dialog->nameFilters(), dialog->directory().absolutePath()};
-        action(*dialog);
-        QTimer::singleShot(5000, [left = QPointer<QFileDialog>(dialog)] {
-            if (left.isNull() || !left->isVisible()) return;
-            ADD_FAILURE() << "the file dialog was left open";
-            left->reject();
-        });
+    WhenDialogShows<QFileDialog>([&seen, action = std::move(action)](QFileDialog& dialog) {
+        seen = {dialog.windowTitle(), dialog.nameFilters(), dialog.directory().absolutePath()};
+        action(dialog);
     });
-    poll->start();
 }
 
 TEST(QtPlatformFiles, OpenDialogShowsTitleFolderAndFilterAndReturnsTheChoice) {

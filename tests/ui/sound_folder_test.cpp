@@ -8,40 +8,29 @@
 namespace dravicor::test {
 namespace {
 
-TEST(SoundFolder, FindsAFileWhateverTheCaseOfTheName) {
+TEST(SoundFolder, FindsAWaveFileWhateverTheCaseOfTheName) {
     TempDir dir;
     WriteFile(dir / "card_down.wav", "RIFF");
     WriteFile(dir / "Hi-Scor.wav", "RIFF");
-    const SoundFolder folder(dir.path());
-    EXPECT_EQ(folder.find("card_down.wav"), dir / "card_down.wav");
-    EXPECT_EQ(folder.find("Card_down"), dir / "card_down.wav");
-    EXPECT_EQ(folder.find("CARD_DOWN.WAV"), dir / "card_down.wav");
-    EXPECT_EQ(folder.find("hi-scor"), dir / "Hi-Scor.wav");
-}
-
-TEST(SoundFolder, ANameWithoutExtensionMeansTheWaveFile) {
-    TempDir dir;
     WriteFile(dir / "Won.wav", "RIFF");
     WriteFile(dir / "Won", "not a sound");
-    EXPECT_EQ(SoundFolder(dir.path()).find("Won"), dir / "Won.wav");
-}
-
-TEST(SoundFolder, MissingNamesFindNothing) {
-    TempDir dir;
-    WriteFile(dir / "Undo.wav", "RIFF");
-    const SoundFolder folder(dir.path());
-    EXPECT_EQ(folder.find("Redo"), std::nullopt);
-    EXPECT_EQ(folder.find("Undo.mp3"), std::nullopt);
-    EXPECT_EQ(folder.find("Und"), std::nullopt);
-    EXPECT_EQ(folder.find(""), std::nullopt);
-    EXPECT_EQ(folder.find("../Undo.wav"), std::nullopt);
-    EXPECT_EQ(SoundFolder(dir / "missing").find("Undo"), std::nullopt);
-}
-
-TEST(SoundFolder, ADirectoryIsNoSound) {
-    TempDir dir;
     std::filesystem::create_directories(dir / "Stock.wav");
-    EXPECT_EQ(SoundFolder(dir.path()).find("stock"), std::nullopt);
+    const SoundFolder folder(dir.path());
+    const std::pair<std::string, std::optional<std::filesystem::path>> cases[] = {
+        {"card_down.wav", dir / "card_down.wav"},
+        {"Card_down", dir / "card_down.wav"},
+        {"CARD_DOWN.WAV", dir / "card_down.wav"},
+        {"hi-scor", dir / "Hi-Scor.wav"},
+        {"Won", dir / "Won.wav"},  // a name without extension means the wave file
+        {"Redo", std::nullopt},
+        {"card_down.mp3", std::nullopt},
+        {"card_dow", std::nullopt},
+        {"", std::nullopt},
+        {"../card_down.wav", std::nullopt},
+        {"stock", std::nullopt},  // a directory is no sound
+    };
+    for (const auto& [name, found] : cases) EXPECT_EQ(folder.find(name), found) << name;
+    EXPECT_EQ(SoundFolder(dir / "missing").find("Won"), std::nullopt);
 }
 
 TEST(QtPlatformSounds, TheDesktopLooksSoundsUpWithoutRegardToCase) {

@@ -38,62 +38,54 @@ std::string MonoWave(std::uint32_t samples) {
     return Riff(Chunk("fmt ", Format(1, 22050, 16)) + Chunk("data", std::string(samples * 2, '\x01')));
 }
 
-TEST(WaveDuration, DataBytesOverByteRate) {
+TEST(WaveDuration, TheCanonicalHeader) {
     const std::string second = MonoWave(22050);
     ASSERT_EQ(second.size(), 44u + 44100u) << "the canonical 44-byte header";
     ASSERT_EQ(second.substr(0, 4), "RIFF");
     ASSERT_EQ(second.substr(28, 4), Le32(44100)) << "byte rate";
-    EXPECT_EQ(WaveDuration(second), milliseconds(1000));
-    EXPECT_EQ(WaveDuration(MonoWave(11025)), milliseconds(500));
-    EXPECT_EQ(WaveDuration(MonoWave(0)), milliseconds(0));
-    // 0.25 s of CD sound: 44100 frames a second of 4 bytes.
-    EXPECT_EQ(WaveDuration(Riff(Chunk("fmt ", Format(2, 44100, 16)) + Chunk("data", std::string(44100, 'x')))),
-              milliseconds(250));
 }
 
-TEST(WaveDuration, PartsOfAMillisecondRoundUp) {
-    // One sample is 1/22050 s: a wait of no time at all would cut it.
-    EXPECT_EQ(WaveDuration(MonoWave(1)), milliseconds(1));
-    EXPECT_EQ(WaveDuration(MonoWave(22051)), milliseconds(1001));
-}
-
-TEST(WaveDuration, OtherChunksAreSteppedOverInAnyOrder) {
+TEST(WaveDuration, DataBytesOverByteRateOrNothingForADamagedFile) {
+    const std::string second = MonoWave(22050);
+    const std::string good = MonoWave(2205);
     const std::string list = Chunk("LIST", "INFOISFT" + Le32(5) + "tool\0");  // odd length: padded
     const std::string data = Chunk("data", std::string(4410, '\0'));
-    EXPECT_EQ(WaveDuration(Riff(Chunk("fmt ", Format(1, 22050, 16)) + list + data)), milliseconds(100));
-    EXPECT_EQ(WaveDuration(Riff(list + data + Chunk("fmt ", Format(1, 22050, 16)))), milliseconds(100))
-        << "data before its format";
-    // A longer format chunk (WAVE_FORMAT_EXTENSIBLE carries 40 bytes).
-    EXPECT_EQ(WaveDuration(Riff(Chunk("fmt ", Format(1, 22050, 16) + Le16(22) + std::string(22, '\0')) + data)),
-              milliseconds(100));
-}
-
-TEST(WaveDuration, AFileCutShortIsDamaged) {
-    const std::string whole = MonoWave(22050);
-    EXPECT_EQ(WaveDuration(whole + "trailing bytes"), milliseconds(1000)) << "more than the header says is fine";
-    EXPECT_EQ(WaveDuration(whole.substr(0, whole.size() - 1)), std::nullopt) << "one byte short";
-    EXPECT_EQ(WaveDuration(whole.substr(0, 44)), std::nullopt) << "the header alone";
-}
-
-TEST(WaveDuration, DamagedHeadersGiveNothing) {
-    const std::string good = MonoWave(2205);
-    ASSERT_EQ(WaveDuration(good), milliseconds(100));
-    EXPECT_EQ(WaveDuration(""), std::nullopt);
-    EXPECT_EQ(WaveDuration("RIFF"), std::nullopt);
-    EXPECT_EQ(WaveDuration("RIFX" + good.substr(4)), std::nullopt) << "not RIFF";
-    EXPECT_EQ(WaveDuration(good.substr(0, 8) + "AVI " + good.substr(12)), std::nullopt) << "not WAVE";
-    EXPECT_EQ(WaveDuration(good.substr(0, 30)), std::nullopt) << "cut inside the format";
-    EXPECT_EQ(WaveDuration(Riff(Chunk("data", std::string(100, '\0')))), std::nullopt) << "no format";
-    EXPECT_EQ(WaveDuration(Riff(Chunk("fmt ", Format(1, 22050, 16)))), std::nullopt) << "no data";
-    EXPECT_EQ(WaveDuration(Riff(Chunk("fmt ", Format(1, 0, 16)) + Chunk("data", "ab"))), std::nullopt)
-        << "no byte rate";
-    EXPECT_EQ(WaveDuration(Riff(Chunk("fmt ", Format(1, 22050, 16).substr(0, 12)) + Chunk("data", "ab"))),
-              std::nullopt)
-        << "format chunk too short for its byte rate";
-    // A chunk whose size points far past the end hides everything after it.
-    EXPECT_EQ(WaveDuration(Riff(Chunk("fmt ", Format(1, 22050, 16)) + "JUNK" + Le32(0xfffffff0u) +
-                                Chunk("data", "abcd"))),
-              std::nullopt);
+    const struct {
+        const char* name;
+        std::string file;
+        std::optional<milliseconds> length;
+    } cases[] = {
+        {"a second", second, milliseconds(1000)},
+        {"half a second", MonoWave(11025), milliseconds(500)},
+        {"no samples", MonoWave(0), milliseconds(0)},
+        {"0.25 s of CD sound: 44100 frames a second of 4 bytes",
+         Riff(Chunk("fmt ", Format(2, 44100, 16)) + Chunk("data", std::string(44100, 'x'))), milliseconds(250)},
+        // One sample is 1/22050 s: a wait of no time at all would cut it.
+        {"one sample rounds up", MonoWave(1), milliseconds(1)},
+        {"part of a millisecond rounds up", MonoWave(22051), milliseconds(1001)},
+        {"other chunks stepped over", Riff(Chunk("fmt ", Format(1, 22050, 16)) + list + data), milliseconds(100)},
+        {"data before its format", Riff(list + data + Chunk("fmt ", Format(1, 22050, 16))), milliseconds(100)},
+        // WAVE_FORMAT_EXTENSIBLE carries 40 bytes.
+        {"a longer format chunk", Riff(Chunk("fmt ", Format(1, 22050, 16) + Le16(22) + std::string(22, '\0')) + data),
+         milliseconds(100)},
+        {"more than the header says is fine", second + "trailing bytes", milliseconds(1000)},
+        {"one byte short", second.substr(0, second.size() - 1), std::nullopt},
+        {"the header alone", second.substr(0, 44), std::nullopt},
+        {"empty", "", std::nullopt},
+        {"RIFF alone", "RIFF", std::nullopt},
+        {"not RIFF", "RIFX" + good.substr(4), std::nullopt},
+        {"not WAVE", good.substr(0, 8) + "AVI " + good.substr(12), std::nullopt},
+        {"cut inside the format", good.substr(0, 30), std::nullopt},
+        {"no format", Riff(Chunk("data", std::string(100, '\0'))), std::nullopt},
+        {"no data", Riff(Chunk("fmt ", Format(1, 22050, 16))), std::nullopt},
+        {"no byte rate", Riff(Chunk("fmt ", Format(1, 0, 16)) + Chunk("data", "ab")), std::nullopt},
+        {"format chunk too short for its byte rate",
+         Riff(Chunk("fmt ", Format(1, 22050, 16).substr(0, 12)) + Chunk("data", "ab")), std::nullopt},
+        // A chunk whose size points far past the end hides everything after it.
+        {"a chunk past the end",
+         Riff(Chunk("fmt ", Format(1, 22050, 16)) + "JUNK" + Le32(0xfffffff0u) + Chunk("data", "abcd")), std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WaveDuration(c.file), c.length) << c.name;
 }
 
 TEST(WaveDuration, FilesAreReadFromTheirHeader) {
@@ -114,34 +106,23 @@ milliseconds TimeSyncPlay(SoundOutput& output, const std::filesystem::path& file
     return milliseconds(timer.elapsed());
 }
 
+// With an audio device a sound ends by itself; without one the effect never
+// stops and the header's length ends the wait. A file without a readable
+// header, or cut short, is not waited for, nor does it hold up the next.
 TEST(SoundOutputTest, ASynchronousSoundWaitsNoLongerThanItself) {
     TempDir dir;
-    WriteFile(dir / "short.wav", MonoWave(22050 * 3 / 10));  // 300 ms
-    SoundOutput output;
-    // With an audio device the sound ends by itself; without one the effect
-    // never stops and the header's length ends the wait.
-    EXPECT_LE(TimeSyncPlay(output, dir / "short.wav"), milliseconds(300 + 250));
-}
-
-TEST(SoundOutputTest, AFileWithoutAReadableHeaderIsNotWaitedFor) {
-    TempDir dir;
-    WriteFile(dir / "broken.wav", "RIFF....WAVEjunk");
-    SoundOutput output;
-    EXPECT_LE(TimeSyncPlay(output, dir / "broken.wav"), milliseconds(100));
-    EXPECT_LE(TimeSyncPlay(output, dir / "missing.wav"), milliseconds(100));
-    // Nor does a damaged file hold up the sounds after it.
+    WriteFile(dir / "longer.wav", MonoWave(22050 * 3 / 10));  // 300 ms
     WriteFile(dir / "short.wav", MonoWave(2205));
-    EXPECT_LE(TimeSyncPlay(output, dir / "short.wav"), milliseconds(100 + 250));
-}
-
-TEST(SoundOutputTest, ACutFileIsSilentAndLetsTheNextOnePlay) {
-    TempDir dir;
+    WriteFile(dir / "broken.wav", "RIFF....WAVEjunk");
     std::string cut = MonoWave(22050);
     cut.resize(44 + 2205 * 2);  // 100 ms of the second the header promises
     WriteFile(dir / "cut.wav", cut);
-    WriteFile(dir / "short.wav", MonoWave(2205));
     SoundOutput output;
-    EXPECT_LE(TimeSyncPlay(output, dir / "cut.wav"), milliseconds(100));
+    EXPECT_LE(TimeSyncPlay(output, dir / "longer.wav"), milliseconds(300 + 250));
+    for (const char* silent : {"broken.wav", "missing.wav", "cut.wav"}) {
+        EXPECT_LE(TimeSyncPlay(output, dir / silent), milliseconds(100)) << silent;
+        EXPECT_LE(TimeSyncPlay(output, dir / "short.wav"), milliseconds(100 + 250)) << "after " << silent;
+    }
     output.play(dir / "cut.wav", SoundMode::Async);
     EXPECT_LE(TimeSyncPlay(output, dir / "short.wav"), milliseconds(100 + 250));
 }

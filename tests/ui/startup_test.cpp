@@ -21,22 +21,16 @@ namespace {
 TEST(ProcessStartTicks, Field22OfTheStatLine) {
     // pid (comm) state ppid pgrp session tty tpgid flags minflt cminflt majflt
     // cmajflt utime stime cutime cstime priority nice threads itrealvalue starttime vsize ...
-    const std::string line =
-        "4242 (dravicor) S 1 4242 4242 0 -1 4194304 1500 0 0 0 12 3 0 0 20 0 4 0 987654 123456789 2000 rest";
-    EXPECT_EQ(ProcessStartTicks(line), 987654);
-}
-
-TEST(ProcessStartTicks, TheCommandMayHoldBlanksAndParentheses) {
-    const std::string line = "7 (a (b) c) R 1 7 7 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 31337 0 0";
-    EXPECT_EQ(ProcessStartTicks(line), 31337);
-}
-
-TEST(ProcessStartTicks, OtherLinesGiveNothing) {
-    EXPECT_EQ(ProcessStartTicks(""), std::nullopt);
-    EXPECT_EQ(ProcessStartTicks("4242 dravicor S 1 2 3"), std::nullopt) << "no command in parentheses";
-    EXPECT_EQ(ProcessStartTicks("1 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0"), std::nullopt) << "too short";
-    EXPECT_EQ(ProcessStartTicks("1 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 12ab 0"), std::nullopt);
-    EXPECT_EQ(ProcessStartTicks("1 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 -5 0"), std::nullopt);
+    const std::pair<std::string, std::optional<long long>> cases[] = {
+        {"4242 (dravicor) S 1 4242 4242 0 -1 4194304 1500 0 0 0 12 3 0 0 20 0 4 0 987654 123456789 2000 rest", 987654},
+        {"7 (a (b) c) R 1 7 7 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 31337 0 0", 31337},  // blanks and parentheses
+        {"", std::nullopt},
+        {"4242 dravicor S 1 2 3", std::nullopt},  // no command in parentheses
+        {"1 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0", std::nullopt},  // too short
+        {"1 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 12ab 0", std::nullopt},
+        {"1 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 -5 0", std::nullopt},
+    };
+    for (const auto& [line, ticks] : cases) EXPECT_EQ(ProcessStartTicks(line), ticks) << line;
 }
 
 TEST(ProcessStartTicks, ReadsThisProcesssOwnLine) {
@@ -97,15 +91,10 @@ TEST(SplashPicture, IsTheSplashWindowsSizeAndNotBlank) {
 }
 
 TEST(TableCursorNumbers, TheChosenCursorIsTenToFourteenElseEleven) {
-    EXPECT_EQ(ChosenCursorNumber("10"), 10);
-    EXPECT_EQ(ChosenCursorNumber("14"), 14);
-    EXPECT_EQ(ChosenCursorNumber("12 "), 12);
-    EXPECT_EQ(ChosenCursorNumber("0"), 11) << "a stored 0 counts as 11";
-    EXPECT_EQ(ChosenCursorNumber(""), 11);
-    EXPECT_EQ(ChosenCursorNumber("9"), 11);
-    EXPECT_EQ(ChosenCursorNumber("15"), 11);
-    EXPECT_EQ(ChosenCursorNumber("20"), 11) << "a dragging cursor is not a choice";
-    EXPECT_EQ(ChosenCursorNumber("1x"), 11);
+    // A stored 0 counts as 11; a dragging cursor (20) is not a choice.
+    const std::pair<const char*, int> cases[] = {{"10", 10}, {"14", 14}, {"12 ", 12}, {"0", 11}, {"", 11},
+                                                 {"9", 11},  {"15", 11}, {"20", 11},  {"1x", 11}};
+    for (const auto& [stored, number] : cases) EXPECT_EQ(ChosenCursorNumber(stored), number) << stored;
 }
 
 TEST(TableCursorsTest, AllTenComeFromTheLibraryWithTheirHotSpots) {

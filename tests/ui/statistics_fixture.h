@@ -8,17 +8,15 @@
 #include <QPieSlice>
 #include <QWidget>
 
+#include "dialog_test_support.h"
 #include "rules/catalogue.h"
-#include "shell/program.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 #include "ui/statistics_charts.h"
 
 namespace dravicor::test {
 
 // A started program over a scratch program folder whose players are Ann
 // (current) and Bob, with FreeCell (code 1) the current game.
-class StatisticsFixture : public ::testing::Test {
+class StatisticsFixture : public ::testing::Test, protected ScratchProgram {
 protected:
     StatisticsFixture() {
         WriteFile(dir / "DATA" / "CFG.DAT",
@@ -64,10 +62,6 @@ protected:
     }
 
     static constexpr int kFreeCell = 1;
-    ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
     int otherGame = -1;
 };
 

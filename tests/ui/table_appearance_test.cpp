@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <QImage>
 
+#include "built_files.h"
 #include "common/settings_record.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
@@ -13,17 +14,11 @@
 namespace dravicor::test {
 namespace {
 
-const std::filesystem::path kBuiltProgramDir = DRAVICOR_BUILT_PROGRAM_DIR;
 constexpr char kSuits[] = {'H', 'D', 'C', 'S'};
 
 // One colour per face set, suit and density, so every picture tells where it came from.
 QRgb FaceColour(int set, int suit, int scale) { return qRgb(40 * set, 50 * suit + 20, scale == 2 ? 250 : 90); }
 QRgb BackColour(int back, int scale) { return qRgb(200, 10 * back, scale == 2 ? 160 : 60); }
-
-void SaveBitmap(const std::filesystem::path& path, const QImage& image) {
-    std::filesystem::create_directories(path.parent_path());
-    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
-}
 
 QImage Filled(QSize size, QRgb colour) {
     QImage image(size, QImage::Format_RGB32);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "built_files.h"
 #include "common/settings_record.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
@@ -13,14 +14,8 @@
 namespace dravicor::test {
 namespace {
 
-const std::filesystem::path kBuiltProgramDir = DRAVICOR_BUILT_PROGRAM_DIR;
 constexpr QRgb kDefaultGreen = qRgb(0, 96, 0);  // 24576
 constexpr QRgb kPlainGreen = qRgb(0, 128, 0);   // 32768
-
-void SaveBitmap(const std::filesystem::path& path, const QImage& image) {
-    std::filesystem::create_directories(path.parent_path());
-    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
-}
 
 // A picture whose every pixel differs from its neighbours, so a tile's
 // position shows in any pixel.
@@ -64,17 +59,35 @@ protected:
     SettingsRecord settings;
 };
 
-TEST_F(TableBackgroundTest, TheDefaultIsDarkGreenAndNeverFaded) {
-    settings.put(Field::BackgroundDefault, "Y");
-    settings.put(Field::FadeBackground, "Y");
-    ExpectPlain(Draw(QSize(50, 300)), kDefaultGreen);
-    ExpectPlain(Draw(QSize(50, 300), {.fewColours = true}), kPlainGreen);
+// The settings that leave the table one colour: the default dark green
+// (never faded), a fixed colour, a colour shown plain for want of colours, a
+// system colour from the palette, and a picture that is missing.
+TEST_F(TableBackgroundTest, PlainBackgrounds) {
+    const QRgb button = QGuiApplication::palette().color(QPalette::Active, QPalette::Button).rgb();
+    const struct {
+        const char* name;
+        std::vector<std::pair<FieldSpec, const char*>> settings;
+        TableBackgroundState state;
+        QRgb colour;
+    } cases[] = {
+        {"default", {{Field::BackgroundDefault, "Y"}, {Field::FadeBackground, "Y"}}, {}, kDefaultGreen},
+        {"default with few colours", {{Field::BackgroundDefault, "Y"}}, {.fewColours = true}, kPlainGreen},
+        {"teal", {{Field::BackgroundFixedColour, "8421376"}}, {}, qRgb(0, 128, 128)},
+        {"few colours unfaded", {{Field::FadeBackground, "Y"}}, {.fewColours = true}, qRgb(200, 100, 50)},
+        {"the button face", {{Field::BackgroundColour, "-2147483633"}}, {}, button},
+        {"missing tile", {{Field::BackgroundPicture, "300"}}, {}, kDefaultGreen},
+        {"missing picture", {{Field::BackgroundPicture, "700"}}, {}, kDefaultGreen},
+        {"missing demo table", {}, {.demoMode = true}, kDefaultGreen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        for (const auto& [field, value] : c.settings) settings.put(field, value);
+        ExpectPlain(Draw(QSize(30, 20), c.state), c.colour);
+    }
+    EXPECT_EQ(ColourOfRef(0x80000005u, QGuiApplication::palette()),
+              QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
     EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(TableBackgroundTest, AFixedColourIsPlain) {
-    settings.put(Field::BackgroundFixedColour, "8421376");  // Teal
-    ExpectPlain(Draw(QSize(40, 30)), qRgb(0, 128, 128));
 }
 
 TEST_F(TableBackgroundTest, AFadedColourDarkensBandByBandTowardsTheBottom) {
@@ -102,19 +115,6 @@ TEST_F(TableBackgroundTest, TheScrollBarStretchesTheFadeOverTheLongerArea) {
     EXPECT_EQ(image.pixel(5, 2), qRgb(0, 128, 128));
 }
 
-TEST_F(TableBackgroundTest, FewColoursShowTheColourPlainInsteadOfTheFade) {
-    settings.put(Field::FadeBackground, "Y");
-    ExpectPlain(Draw(QSize(30, 100), {.fewColours = true}), qRgb(200, 100, 50));
-}
-
-TEST_F(TableBackgroundTest, ASystemColourIsTakenFromThePalette) {
-    settings.put(Field::BackgroundColour, "-2147483633");  // the button face
-    const QColor button = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
-    ExpectPlain(Draw(QSize(10, 10)), button.rgb());
-    EXPECT_EQ(ColourOfRef(0x80000005u, QGuiApplication::palette()),
-              QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
-}
-
 TEST_F(TableBackgroundTest, PicturesBelow500AreTiledFromTheTopLeftCorner) {
     SaveBitmap(dir / "Images" / "B257.bmp", Pattern(7, 5));
     settings.put(Field::BackgroundPicture, "257");
@@ -134,15 +134,6 @@ TEST_F(TableBackgroundTest, PicturesFrom500OnAreDrawnOnceOnTheDefaultGreen) {
     EXPECT_EQ(image.pixel(10, 0), kDefaultGreen);
     EXPECT_EQ(image.pixel(0, 8), kDefaultGreen);
     EXPECT_EQ(image.pixel(25, 20), kDefaultGreen);
-}
-
-TEST_F(TableBackgroundTest, AMissingPictureLeavesThePlainDefaultGreenQuietly) {
-    settings.put(Field::BackgroundPicture, "300");
-    ExpectPlain(Draw(QSize(20, 20)), kDefaultGreen);
-    settings.put(Field::BackgroundPicture, "700");
-    ExpectPlain(Draw(QSize(20, 20)), kDefaultGreen);
-    ExpectPlain(Draw(QSize(20, 20), {.demoMode = true}), kDefaultGreen);
-    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(TableBackgroundTest, DemoModeTilesTheDemoTableOverAnyBackground) {

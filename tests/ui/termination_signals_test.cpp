@@ -17,31 +17,16 @@ int RequestsAfterWaiting(const int& requests) {
     return requests;
 }
 
-TEST(TerminationSignals, SigtermBecomesOneRequest) {
-    TerminationSignals termination;
-    int requests = 0;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, [&] { ++requests; });
-    std::raise(SIGTERM);
-    EXPECT_EQ(requests, 0);  // delivered by the event loop, not inside the handler
-    EXPECT_EQ(RequestsAfterWaiting(requests), 1);
-}
-
-TEST(TerminationSignals, SigintBecomesARequest) {
-    TerminationSignals termination;
-    int requests = 0;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, [&] { ++requests; });
-    std::raise(SIGINT);
-    EXPECT_EQ(RequestsAfterWaiting(requests), 1);
-}
-
-TEST(TerminationSignals, SignalsBeforeTheLoopWakesAskOnce) {
-    TerminationSignals termination;
-    int requests = 0;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, [&] { ++requests; });
-    std::raise(SIGTERM);
-    std::raise(SIGTERM);
-    std::raise(SIGINT);
-    EXPECT_EQ(RequestsAfterWaiting(requests), 1);
+TEST(TerminationSignals, SigtermAndSigintBecomeOneRequestDeliveredByTheLoop) {
+    const std::vector<std::vector<int>> raised = {{SIGTERM}, {SIGINT}, {SIGTERM, SIGTERM, SIGINT}};
+    for (const auto& burst : raised) {
+        TerminationSignals termination;
+        int requests = 0;
+        QObject::connect(&termination, &TerminationSignals::terminationRequested, [&] { ++requests; });
+        for (const int signal : burst) std::raise(signal);
+        EXPECT_EQ(requests, 0) << "delivered by the event loop, not inside the handler";
+        EXPECT_EQ(RequestsAfterWaiting(requests), 1) << burst.size() << " signals before the loop woke";
+    }
 }
 
 volatile std::sig_atomic_t g_previousHandlerRan = 0;
