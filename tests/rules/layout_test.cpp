@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "cards/pile_at.h"
-#include "play/play_state.h"
 #include "rules/catalogue.h"
 #include "rules/pile_geometry.h"
 #include "support/temp_dir.h"
@@ -566,68 +565,6 @@ TEST(GenericLayout, ScrollOffsetIsResetByTheLayout) {
 
 // --------------------------------------------- every game of the catalogue
 
-struct Sized {
-    char letter;
-    TableArea area;
-};
-
-std::vector<PileId> UsedPiles(const GameRules& rules) {
-    std::vector<PileId> piles;
-    PileLists().forEach([&](PileId id, const Pile&) {
-        if (PileInPlay(rules, id)) piles.push_back(id);
-    });
-    return piles;
-}
-
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-TEST(CatalogueLayouts, EveryPileInsideTheTableAndApart) {
-    const auto path = test::BuiltCatalogue();
-    GameList list;
-    ASSERT_TRUE(LoadGameList(path, list));
-    NoCustomGames none;
-    int games = 0;
-    for (int code = 0; code < 1000; ++code) {
-        const std::string name = GameNameOf(list, code, none);
-        if (name.empty()) continue;
-        ++games;
-        const GameRules rules = LoadGameRules(path, code, none);
-        const std::vector<PileId> used = UsedPiles(rules);
-        ASSERT_FALSE(used.empty()) << name;
-        // The lines of a pyramid lie half a card over one another by design.
-        const bool pyramid = rules[Rule::TableLayoutModel] == 6;
-        for (const Sized& sized : {Sized{'B', kArea800}, Sized{'M', kArea640}}) {
-            const Size card = *CardSizeFor(sized.letter);
-            const PileOrigins o = ComputeLayout(rules, card, sized.area);
-            const std::string where = name + " at " + sized.letter;
-            std::vector<Rect> rects;
-            for (const PileId pile : used) {
-                const Point p = o.origin(pile);
-                ASSERT_TRUE(o.isOnTable(pile)) << where << " " << PileName(pile);
-                EXPECT_GE(p.x, 0) << where << " " << PileName(pile);
-                EXPECT_LE(p.x + card.width, sized.area.width) << where << " " << PileName(pile);
-                EXPECT_GE(p.y, sized.area.top) << where << " " << PileName(pile);
-                EXPECT_LE(p.y + card.height, sized.area.height) << where << " " << PileName(pile);
-                const Rect rect = Rect::At(p, card);
-                for (size_t i = 0; i < rects.size(); ++i) {
-                    if (pyramid && pile.kind == PileKind::Tableau && used[i].kind == PileKind::Tableau) continue;
-                    EXPECT_FALSE(Overlap(rect, rects[i]))
-                        << where << ": " << PileName(pile) << " overlaps " << PileName(used[i]);
-                }
-                rects.push_back(rect);
-            }
-            // Everything else is off the table.
-            int onTable = 0;
-            PileLists lists;
-            lists.forEach([&](PileId id, const Pile&) { onTable += o.isOnTable(id) ? 1 : 0; });
-            EXPECT_EQ(onTable, static_cast<int>(used.size())) << where;
-        }
-    }
-    EXPECT_GE(games, 7);
-}
-
 TEST(CatalogueLayouts, KlondikeAndBakersDozenAsDesigned) {
     const auto path = test::BuiltCatalogue();
     GameList list;
@@ -870,33 +807,48 @@ TEST(TableauFanTest, BySpreadCode) {
 
 // ---------------------------------------------------------- empty piles
 
-TEST(EmptyPileMarkerTest, Stock) {
-    GameRules rules;
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, false, false), 8);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, false), 22);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, true), 5);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, false, true), 5);
-    rules.set(Rule::SpecialGame, 8);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, true), 21);
-}
-
-TEST(EmptyPileMarkerTest, WastesAndReserves) {
-    GameRules rules = Rules({{Rule::Redeals, -1}});
-    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 0);
-    rules.set(Rule::Redeals, 0);
-    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 8);
-    rules.set(Rule::WasteInPlay, 1);
-    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 2);
-    EXPECT_EQ(EmptyPileMarker(PileId::SecondWaste(), GameRules{}, false, false), 2);
-
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(3), Rules({{Rule::ReserveCode, 9}}), false, false), 9);
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(1), Rules({{Rule::ReserveCode, 8}}), false, false), 11);
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(1), Rules({{Rule::ReserveCode, 4}}), false, false), 1);
-    // Reserve 2's own code does not count: reserve 1's decides for all.
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(2), Rules({{Rule::ReserveCode + 1, 9}}), false, false), 1);
-}
-
-TEST(EmptyPileMarkerTest, FoundationsByFirstCard) {
+// The picture of an empty place, by the pile, the rules, whether passes are
+// left and whether a redeal is armed.
+TEST(EmptyPileMarkerTest, ByPileKindAndRule) {
+    struct Case {
+        PileId pile;
+        std::vector<std::pair<int, int>> rules;
+        bool passesLeft;
+        bool redealArmed;
+        int marker;
+    };
+    const Case cases[] = {
+        {PileId::Stock(), {}, false, false, 8},
+        {PileId::Stock(), {}, true, false, 22},
+        {PileId::Stock(), {}, true, true, 5},
+        {PileId::Stock(), {}, false, true, 5},
+        {PileId::Stock(), {{Rule::SpecialGame, 8}}, true, true, 21},
+        {PileId::Waste(), {{Rule::Redeals, -1}}, true, false, 0},
+        {PileId::Waste(), {{Rule::Redeals, 0}}, true, false, 8},
+        {PileId::Waste(), {{Rule::Redeals, 0}, {Rule::WasteInPlay, 1}}, true, false, 2},
+        {PileId::SecondWaste(), {}, false, false, 2},
+        {PileId::Reserve(3), {{Rule::ReserveCode, 9}}, false, false, 9},
+        {PileId::Reserve(1), {{Rule::ReserveCode, 8}}, false, false, 11},
+        {PileId::Reserve(1), {{Rule::ReserveCode, 4}}, false, false, 1},
+        // Reserve 2's own code does not count: reserve 1's decides for all.
+        {PileId::Reserve(2), {{Rule::ReserveCode + 1, 9}}, false, false, 1},
+        // Building code 10 shows the Queen whatever the first card.
+        {PileId::Foundation(5), {{Rule::FoundationFirstCard + 4, 1}, {Rule::FoundationBuild + 4, 10}}, false, false, 3},
+        {PileId::Foundation(4), {{Rule::FoundationFirstCard + 4, 1}, {Rule::FoundationBuild + 4, 10}}, false, false, 4},
+        {PileId::Tableau(4), {{Rule::TableauEmptyAccepts + 3, 13}}, false, false, 11},
+        {PileId::Tableau(1), {{Rule::TableauEmptyAccepts, 5}}, false, false, 15},
+        // No rank marker: pile 1 taking something shows 004, taking nothing 007.
+        {PileId::Tableau(2), {{Rule::TableauEmptyAccepts, -1}}, false, false, 4},
+        {PileId::Tableau(2), {{Rule::TableauEmptyAccepts + 1, -1}}, false, false, 7},
+        {PileId::Tableau(26), {}, false, false, 7},
+        {PileId::Tableau(27), {}, false, false, 0},
+    };
+    for (const Case& c : cases) {
+        GameRules rules;
+        for (const auto& [index, value] : c.rules) rules.set(index, value);
+        EXPECT_EQ(EmptyPileMarker(c.pile, rules, c.passesLeft, c.redealArmed), c.marker) << PileName(c.pile);
+    }
+    // A foundation's picture is the rank it starts with.
     const std::pair<int, int> ranks[] = {{1, 10},  {81, 10}, {85, 10}, {2, 12},  {7, 17}, {10, 20},
                                          {11, 6},  {12, 3},  {13, 11}, {84, 11}, {0, 4},  {-1, 4},
                                          {14, 4},  {82, 4},  {91, 4}};
@@ -904,27 +856,7 @@ TEST(EmptyPileMarkerTest, FoundationsByFirstCard) {
         const GameRules rules = Rules({{Rule::FoundationFirstCard + 2, value}});
         EXPECT_EQ(EmptyPileMarker(PileId::Foundation(3), rules, false, false), marker) << value;
     }
-    // Building code 10 shows the Queen whatever the first card.
-    const GameRules queen = Rules({{Rule::FoundationFirstCard + 4, 1}, {Rule::FoundationBuild + 4, 10}});
-    EXPECT_EQ(EmptyPileMarker(PileId::Foundation(5), queen, false, false), 3);
-    EXPECT_EQ(EmptyPileMarker(PileId::Foundation(4), queen, false, false), 4);
 }
-
-TEST(EmptyPileMarkerTest, TableauByWhatItAccepts) {
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(4), Rules({{Rule::TableauEmptyAccepts + 3, 13}}), false, false), 11);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(1), Rules({{Rule::TableauEmptyAccepts, 5}}), false, false), 15);
-    // No rank marker: pile 1 taking something shows 004, taking nothing 007.
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(2), Rules({{Rule::TableauEmptyAccepts, -1}}), false, false), 4);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(2), Rules({{Rule::TableauEmptyAccepts + 1, -1}}), false, false), 7);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(26), GameRules{}, false, false), 7);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(27), GameRules{}, false, false), 0);
-}
-
-}  // namespace
-}  // namespace dravicor
-
-namespace dravicor {
-namespace {
 
 TEST(TableGeometryHitOrder, WrappedTableausAreSearchedFromTheLastPile) {
     GameRules rules;
