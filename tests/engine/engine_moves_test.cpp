@@ -72,13 +72,6 @@ TEST_F(EngineMoves, IllegalDropPutsTheCardBackWithNoStep) {
     EXPECT_TRUE(engine.history().undo.empty());
 }
 
-TEST_F(EngineMoves, AfterAnyMoveRedoBeeps) {
-    deal(kKlondike);
-    clickStock();
-    EXPECT_FALSE(engine.Redo());
-    EXPECT_EQ(fake.beeps, 1);
-}
-
 TEST_F(EngineMoves, FirstMoveRuleRefusesWithoutTouchingTheHistory) {
     GameRules rules = catalogueRules(kKlondike);
     rules.set(Rule::OpeningPhase, 1);
