@@ -196,7 +196,8 @@ TEST(FoundationDealCode, PlacesTheCardTheCodeNamesAndSetsItsBase) {
             EXPECT_EQ(dealt.faces(id), Faces(c.placed[static_cast<size_t>(i)].size(), true)) << "foundation " << i + 1;
             EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), c.firstCards[static_cast<size_t>(i)])
                 << "foundation " << i + 1;
-            placed.insert(placed.end(), c.placed[static_cast<size_t>(i)].begin(), c.placed[static_cast<size_t>(i)].end());
+            const Cards& on = c.placed[static_cast<size_t>(i)];
+            placed.insert(placed.end(), on.begin(), on.end());
         }
         for (int i = foundations; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 1);
         // The stock gets the next cards in deck order: the placed ones are gone.

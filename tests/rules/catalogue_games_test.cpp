@@ -131,7 +131,8 @@ protected:
                 if (pile[k] == kNoCard) continue;
                 holdsCards = true;
                 const int skip = pile.size() - 1 - k;
-                placed.push_back({id, Rect::At({table.PileCardX(id, skip, false), table.PileCardY(id, skip, false)}, card)});
+                const Point at{table.PileCardX(id, skip, false), table.PileCardY(id, skip, false)};
+                placed.push_back({id, Rect::At(at, card)});
             }
             if (!holdsCards) placed.push_back({id, Rect::At(origins.origin(id), card)});
         }
