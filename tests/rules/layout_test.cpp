@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -77,89 +79,58 @@ TEST(PileOriginsTest, StartOffTheTableAndKeepWhatIsSet) {
 
 // ---------------------------------------------------------------------- rows
 
-TEST(LayoutRows, DocumentedExampleWithTheStockOnRowThree) {
-    const GameRules rules =
-        Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 3}});
-    const TableRows rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 121);
-    EXPECT_EQ(rows.y[3], 227);
-    EXPECT_EQ(rows.y[4], 333);
-    EXPECT_EQ(rows.margin, 10);
-    EXPECT_EQ(rows.left, 10);
-}
-
-TEST(LayoutRows, StockSelectorAndModelThreeAddRoom) {
-    GameRules rules = Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 1}});
-    TableRows rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 30);
-    EXPECT_EQ(rows.y[2], 136);
-    EXPECT_EQ(rows.y[4], 348);
-
-    rules.set(Rule::StockLayoutRow, 2);
-    rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 136);
-    EXPECT_EQ(rows.y[3], 242);
-
-    // The selector is the parameter's first digit: 21 selects row 2.
-    rules.set(Rule::StockLayoutRow, 21);
-    EXPECT_EQ(ComputeRows(rules, kBig, kArea800).y[2], 136);
-
-    rules.set(Rule::StockLayoutRow, 3);
-    rules.set(Rule::StockLayoutModel, 3);
-    rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 136);
-    EXPECT_EQ(rows.left, 25);
-
-    // Without a stock string the stock's selector and model count for nothing.
-    rules.set(Rule::StockPileCount, 0);
-    rules.set(Rule::StockLayoutRow, 1);
-    rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 121);
-    EXPECT_EQ(rows.left, 10);
-}
-
-TEST(LayoutRows, ModelFifteenAndLowWindows) {
-    const GameRules fifteen = Rules({{Rule::TableLayoutModel, 15}});
-    TableRows rows = ComputeRows(fifteen, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 20);
-    EXPECT_EQ(rows.y[2], 121);
-    EXPECT_EQ(rows.y[3], 222);
-    EXPECT_EQ(rows.y[4], 328);
-
-    rows = ComputeRows(GameRules{}, kMedium, {30, 640, 480, 0});
-    EXPECT_EQ(rows.margin, 5);
-    EXPECT_EQ(rows.y[1], 35);
-    EXPECT_EQ(rows.y[2], 120);
-    EXPECT_EQ(rows.y[3], 205);
-    EXPECT_EQ(rows.left, 3);
-}
-
-TEST(LayoutRows, LeftMargin) {
-    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 652, 600, 0}).left, 10);
-    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 651, 600, 0}).left, 3);
-
-    // The main window's offset and the shifted stock models count only with a stock.
-    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 800, 600, 7}).left, 10);
-    const GameRules stock = Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}});
-    EXPECT_EQ(ComputeRows(stock, kBig, {5, 800, 600, 7}).left, 17);
-    EXPECT_EQ(ComputeRows(stock, kBig, {5, 640, 600, 7}).left, 10);
-    for (const int model : {3, 4, 5, 16, 19}) {
-        GameRules shifted = stock;
-        shifted.set(Rule::StockLayoutModel, model);
-        EXPECT_EQ(ComputeRows(shifted, kBig, kArea800).left, 25) << "stock model " << model;
+TEST(LayoutRows, RowsMarginAndLeftEdgeByTheRulesAndTheWindow) {
+    using Values = std::vector<std::pair<int, int>>;
+    const auto stock = [](int count, int model, int row) {
+        return Values{{Rule::StockPileCount, count}, {Rule::StockLayoutModel, model}, {Rule::StockLayoutRow, row}};
+    };
+    struct Case {
+        Values rules;
+        Size card;
+        TableArea area;
+        std::array<int, 6> expected;  // rows 1 to 4, the margin, the left edge; 0 where not looked at
+    };
+    const Case cases[] = {
+        // The documented example, with the stock on row 3.
+        {stock(1, 1, 3), kBig, kArea800, {15, 121, 227, 333, 10, 10}},
+        // The stock's row and model 3 add room; the selector is the
+        // parameter's first digit, so 21 selects row 2.
+        {stock(1, 1, 1), kBig, kArea800, {30, 136, 0, 348, 0, 0}},
+        {stock(1, 1, 2), kBig, kArea800, {15, 136, 242, 0, 0, 0}},
+        {stock(1, 1, 21), kBig, kArea800, {0, 136, 0, 0, 0, 0}},
+        {stock(1, 3, 3), kBig, kArea800, {15, 136, 0, 0, 0, 25}},
+        // Without a stock string the stock's selector and model count for nothing.
+        {stock(0, 3, 1), kBig, kArea800, {15, 121, 0, 0, 0, 10}},
+        {{{Rule::TableLayoutModel, 15}}, kBig, kArea800, {20, 121, 222, 328, 0, 0}},
+        // Low and narrow windows.
+        {{}, kMedium, {30, 640, 480, 0}, {35, 120, 205, 0, 5, 3}},
+        {{}, kBig, {5, 652, 600, 0}, {0, 0, 0, 0, 0, 10}},
+        {{}, kBig, {5, 651, 600, 0}, {0, 0, 0, 0, 0, 3}},
+        // The main window's offset and the shifted stock models count only with a stock.
+        {{}, kBig, {5, 800, 600, 7}, {0, 0, 0, 0, 0, 10}},
+        {stock(1, 1, 0), kBig, {5, 800, 600, 7}, {0, 0, 0, 0, 0, 17}},
+        {stock(1, 1, 0), kBig, {5, 640, 600, 7}, {0, 0, 0, 0, 0, 10}},
+        {stock(1, 3, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 4, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 5, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 16, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 19, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 6, 0), kBig, kArea800, {0, 0, 0, 0, 0, 10}},
+        // The fifth string's model 4 shifts as the stock's does.
+        {{{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::FifthLayoutModel, 4}}, kBig, kArea800,
+         {0, 0, 0, 0, 0, 25}},
+        {{{Rule::StockPileCount, 0}, {Rule::StockLayoutModel, 1}, {Rule::FifthLayoutModel, 4}}, kBig, kArea800,
+         {0, 0, 0, 0, 0, 10}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        GameRules rules;
+        for (const auto& [index, value] : c.rules) rules.set(index, value);
+        const TableRows rows = ComputeRows(rules, c.card, c.area);
+        std::array<int, 6> got = {rows.y[1], rows.y[2], rows.y[3], rows.y[4], rows.margin, rows.left};
+        for (size_t k = 0; k < got.size(); ++k) got[k] = c.expected[k] == 0 ? 0 : got[k];
+        EXPECT_EQ(got, c.expected) << "case " << i;
     }
-    GameRules fifth = stock;
-    fifth.set(Rule::FifthLayoutModel, 4);
-    EXPECT_EQ(ComputeRows(fifth, kBig, kArea800).left, 25);
-    fifth.set(Rule::StockPileCount, 0);
-    EXPECT_EQ(ComputeRows(fifth, kBig, kArea800).left, 10);
-    GameRules plain = stock;
-    plain.set(Rule::StockLayoutModel, 6);
-    EXPECT_EQ(ComputeRows(plain, kBig, kArea800).left, 10);
 }
 
 // ------------------------------------------------------- single centred row
