@@ -136,27 +136,6 @@ TEST_F(EngineMoves, StockTurnsItsCardsAndRedealsOnlyOnRelease) {
     EXPECT_FALSE(engine.redealArmed());
 }
 
-TEST_F(EngineMoves, OnePassGamesNeverRedeal) {
-    deal(kFortyThieves);
-    for (int i = 0; i < 64; ++i) clickStock();
-    EXPECT_TRUE(engine.position().piles.stock[0].empty());
-    const auto done = snapshot();
-    clickStock();
-    EXPECT_EQ(snapshot(), done);
-    EXPECT_FALSE(engine.StockWouldAct());
-}
-
-TEST_F(EngineMoves, UnlimitedRedealsNeverStop) {
-    deal(kKlondike);
-    for (int pass = 1; pass <= 5; ++pass) {
-        for (int i = 0; i < 24; ++i) clickStock();
-        EXPECT_TRUE(engine.position().piles.stock[0].empty());
-        clickStock();
-        EXPECT_EQ(engine.position().piles.stock[0].size(), 24) << "pass " << pass;
-    }
-    EXPECT_EQ(engine.game().passNumber, 6);
-}
-
 TEST_F(EngineMoves, SpiderDealsToEveryPileOnlyWithoutGaps) {
     deal(kSpider);
     clickStock();
