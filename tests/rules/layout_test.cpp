@@ -136,59 +136,63 @@ TEST(LayoutRows, RowsMarginAndLeftEdgeByTheRulesAndTheWindow) {
 // ------------------------------------------------------- single centred row
 
 PileOrigins CentredTable(int model, int n, Size card, TableArea area,
-                         std::initializer_list<std::pair<int, int>> more = {}) {
+                         const std::vector<std::pair<int, int>>& more = {}) {
     GameRules rules = Rules({{Rule::TableLayoutModel, model}, {Rule::TableLayoutRow, 2}, {Rule::TableauCount, n}});
     for (const auto& [index, value] : more) rules.set(index, value);
     return ComputeLayout(rules, card, area);
 }
 
-TEST(CentredRow, GapKeptBetweenFourAndTwenty) {
-    // 7 piles: (798 - 497) / 8 = 37, kept at 20; (798 - 617) / 2 = 90.
-    PileOrigins origins = CentredTable(1, 7, kBig, kArea800);
-    EXPECT_EQ(TableauXs(origins, 7), Steps(90, 91, 7));
+// Models 1, 14 and 15 centre one row, the gap between piles kept between 4
+// and 20; model 1 clamps the row to the left margin, 14 and 15 shrink the
+// gap instead; the stock's model 4 (or the fifth string's) widens it.
+TEST(CentredRow, GapAndFirstPileByModel) {
+    using Values = std::vector<std::pair<int, int>>;
+    const Values stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
+    const Values model4 = {{Rule::StockPileCount, 2}, {Rule::StockLayoutModel, 4}};
+    const Values fifth = {{Rule::StockPileCount, 1}, {Rule::FifthLayoutModel, 4}};
+    struct Case {
+        int model;
+        int n;
+        Size card;
+        TableArea area;
+        Values more;
+        std::vector<int> xs;
+    };
+    const Case cases[] = {
+        // (798 - 497) / 8 = 37, kept at 20; (798 - 617) / 2 = 90.
+        {1, 7, kBig, kArea800, {}, Steps(90, 91, 7)},
+        // (798 - 639) / 10 = 15 as it is; (798 - 759) / 2 = 19.5, truncated.
+        {1, 9, kBig, kArea800, {}, Steps(19, 86, 9)},
+        // 17 / 12 = 1, raised to 4; the first x (798 - 821) / 2 = -11 becomes x0.
+        {1, 11, kBig, kArea800, {}, Steps(10, 75, 11)},
+        // Gap 88 / 11 = 8, first x (798 - 782) / 2 = 8, left of x0 = 10.
+        {1, 10, kBig, kArea800, {}, Steps(10, 79, 10)},
+        // The main window's offset moves x0 to 40; model 001 keeps its gap.
+        {1, 10, kBig, {5, 800, 600, 30}, stock, Steps(40, 79, 10)},
+        // At M in 640 the first x of 6 stays right of x0 = 3.
+        {1, 10, kMedium, kArea640, {}, Steps(6, 63, 10)},
+        // x0 = 40: the gap 8 shrinks by (40 - 8) / 9 = 3.
+        {14, 10, kBig, {5, 800, 600, 30}, stock, Steps(40, 76, 10)},
+        // Without the clamp model 014 is model 001.
+        {14, 7, kBig, kArea800, {}, Steps(90, 91, 7)},
+        // Narrower than 650: x0 = 13, first x 6; the gap 4 - 7 / 9 stays 4 and the row starts at x0 - 2.
+        {15, 10, kMedium, {5, 640, 480, 10}, stock, Steps(11, 63, 10)},
+        // x0 = 10 + 15. Model 001: the gap 8 becomes 15, the row starts at x0.
+        {1, 10, kBig, kArea800, model4, Steps(25, 86, 10)},
+        // Model 014: gap 8 - 17 / 9 = 7; piles 2 and 3 (1 + two stock piles) lie W + 15 on.
+        {14, 10, kBig, kArea800, model4, {25, 111, 197, 275, 353, 431, 509, 587, 665, 743}},
+        {1, 10, kBig, kArea800, fifth, Steps(25, 86, 10)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TableauXs(CentredTable(c.model, c.n, c.card, c.area, c.more), c.n), c.xs)
+            << "model " << c.model << ", " << c.n << " piles";
+    }
+    // The row lies on row 2 and no further pile is shown.
+    const PileOrigins origins = CentredTable(1, 7, kBig, kArea800);
     for (int t = 1; t <= 7; ++t) EXPECT_EQ(origins.origin(PileId::Tableau(t)).y, 121);
     EXPECT_FALSE(origins.isOnTable(PileId::Tableau(8)));
-
-    // 9 piles: (798 - 639) / 10 = 15 as it is; (798 - 759) / 2 = 19.5, truncated.
-    EXPECT_EQ(TableauXs(CentredTable(1, 9, kBig, kArea800), 9), Steps(19, 86, 9));
-
-    // 11 piles: 17 / 12 = 1, raised to 4; the first x (798 - 821) / 2 = -11 becomes x0.
-    EXPECT_EQ(TableauXs(CentredTable(1, 11, kBig, kArea800), 11), Steps(10, 75, 11));
-}
-
-TEST(CentredRow, ModelOneClampsToTheLeftMargin) {
-    // 10 piles: gap 88 / 11 = 8, first x (798 - 782) / 2 = 8, left of x0 = 10.
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800), 10), Steps(10, 79, 10));
-    // The main window's offset moves x0 to 40; model 001 keeps its gap.
-    const std::initializer_list<std::pair<int, int>> stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, {5, 800, 600, 30}, stock), 10), Steps(40, 79, 10));
-    // At M in 640 the first x of 6 stays right of x0 = 3.
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kMedium, kArea640), 10), Steps(6, 63, 10));
-}
-
-TEST(CentredRow, ModelsFourteenAndFifteenShrinkTheGap) {
-    const std::initializer_list<std::pair<int, int>> stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
-    // x0 = 40: the gap 8 shrinks by (40 - 8) / 9 = 3.
-    EXPECT_EQ(TableauXs(CentredTable(14, 10, kBig, {5, 800, 600, 30}, stock), 10), Steps(40, 76, 10));
-    // Without the clamp model 014 is model 001.
-    EXPECT_EQ(TableauXs(CentredTable(14, 7, kBig, kArea800), 7), Steps(90, 91, 7));
-
-    // Narrower than 650: x0 = 13, first x 6; the gap 4 - 7 / 9 stays 4 and the row starts at x0 - 2.
-    const PileOrigins narrow = CentredTable(15, 10, kMedium, {5, 640, 480, 10}, stock);
-    EXPECT_EQ(TableauXs(narrow, 10), Steps(11, 63, 10));
-    EXPECT_EQ(narrow.origin(PileId::Tableau(1)).y, 105);  // model 015's row 2: 5 + 15 + 5 + 80
-}
-
-TEST(CentredRow, StockModelFourWidensTheGap) {
-    // x0 = 10 + 15. Model 001: the gap 8 becomes 15, the row starts at x0.
-    const std::initializer_list<std::pair<int, int>> model4 = {{Rule::StockPileCount, 2}, {Rule::StockLayoutModel, 4}};
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800, model4), 10), Steps(25, 86, 10));
-    // Model 014: gap 8 - 17 / 9 = 7; piles 2 and 3 (1 + two stock piles) lie W + 15 on.
-    const std::vector<int> expected = {25, 111, 197, 275, 353, 431, 509, 587, 665, 743};
-    EXPECT_EQ(TableauXs(CentredTable(14, 10, kBig, kArea800, model4), 10), expected);
-    // The fifth string's model 004 counts the same.
-    const std::initializer_list<std::pair<int, int>> fifth = {{Rule::StockPileCount, 1}, {Rule::FifthLayoutModel, 4}};
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800, fifth), 10), Steps(25, 86, 10));
+    // Model 015's row 2: 5 + 15 + 5 + 80.
+    EXPECT_EQ(CentredTable(15, 10, kMedium, {5, 640, 480, 10}, stock).origin(PileId::Tableau(1)).y, 105);
 }
 
 // ------------------------------------------------------- hand-made tables
