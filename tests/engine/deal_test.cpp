@@ -612,147 +612,95 @@ TEST(SpecialDealSteps, BonusCardsAddToTheScore) {
 // ---------------------------------------------------------------------------
 // Steps 12 and 13: the tableau sweeps (these use the placement check)
 
-GameRules SweepRules(int code, int piles) {
-    GameRules rules = BaseRules();
-    for (int i = 0; i < 4; ++i) rules.set(Rule::FoundationDealCard + i, code);
-    rules.set(Rule::TableauCount, piles);
-    return rules;
-}
-
-TEST(TableauSweep, RowByRowAndPileByPileFindDifferentCards) {
-    GameRules rules = SweepRules(93, 2);
-    rules.set(Rule::TableauDealCount + 0, 2);
-    rules.set(Rule::TableauDealCount + 1, 2);
-    rules.set(Rule::TableauDealFaceUp + 0, 1);
-    rules.set(Rule::TableauDealFaceUp + 1, 1);
-    // Pile 1: 5, 3 of hearts; pile 2: 2, 6 of hearts.
-    const DeckOrder deck = DeckStartingWith({5, 3, 2, 6});
-
-    rules.set(Rule::DealByPile, 0);
-    const Dealt rows = Deal(rules, deck);
-    EXPECT_EQ(rows.cards(PileId::Foundation(1)), (Cards{1, 2, 3}));
-    EXPECT_EQ(rows.faces(PileId::Foundation(1)), (Faces{true, true, true}));
-    EXPECT_EQ(rows.cards(PileId::Tableau(1)), Cards{5});
-    EXPECT_EQ(rows.cards(PileId::Tableau(2)), Cards{6});
-    EXPECT_EQ(rows.score, -52 + 30);
-
-    // Pile by pile, the 3 is passed before the 2 comes up.
-    rules.set(Rule::DealByPile, 1);
-    const Dealt piles = Deal(rules, deck);
-    EXPECT_EQ(piles.cards(PileId::Foundation(1)), (Cards{1, 2}));
-    EXPECT_EQ(piles.cards(PileId::Tableau(1)), (Cards{5, 3}));
-    EXPECT_EQ(piles.cards(PileId::Tableau(2)), Cards{6});
-    EXPECT_EQ(piles.score, -52 + 25);
-}
-
-TEST(TableauSweep, ThePlaceOfATakenCardIsLookedAtAgain) {
-    for (const int byPile : {0, 1}) {
-        GameRules rules = SweepRules(93, 1);
-        rules.set(Rule::DealByPile, byPile);
-        rules.set(Rule::TableauDealCount, 5);
-        rules.set(Rule::TableauDealFaceUp, 1);
-        // 2 and 3 of hearts at the bottom, under the 2 of clubs and a 9;
-        // all but the top are face down.
-        const Dealt dealt = Deal(rules, DeckStartingWith({2, 3, 28, 9, 29}));
-        EXPECT_EQ(dealt.cards(PileId::Foundation(1)), (Cards{1, 2, 3})) << byPile;
-        EXPECT_EQ(dealt.cards(PileId::Foundation(3)), (Cards{kAceClubs, 28, 29})) << byPile;
-        EXPECT_EQ(dealt.cards(PileId::Tableau(1)), Cards{9}) << byPile;
-        EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(2));
-        EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(28));
-        EXPECT_EQ(dealt.score, -52 + 40);
+// Codes 93 to 96 on the first foundation sweep the dealt tableau: 93 offers
+// every card to every foundation, 94 a pile's cards only to its own
+// foundation, 95 splits the piles between the King and the Ace foundations,
+// 96 moves the Aces and refills their places from the stock. Row by row
+// and pile by pile find different cards; the place of a taken card is
+// looked at again. Cards swept go face up.
+TEST(TableauSweep, PlacesWhatTheFirstFoundationsCodeAllows) {
+    struct Case {
+        const char* what;
+        std::vector<int> codes;       // per foundation
+        std::vector<int> directions;  // per foundation; none: up
+        int byPile;
+        int stockCount;
+        std::vector<int> counts;  // per tableau pile, the top card face up
+        Cards deck;               // the deck's first cards; ascending after them
+        std::vector<Cards> foundations;
+        std::vector<Cards> tableau;
+        std::vector<Faces> tableauFaces;  // of the first piles; the others not looked at
+        Cards stock;
+    };
+    const Case cases[] = {
+        // Pile 1: 5, 3 of hearts; pile 2: 2, 6 of hearts. Pile by pile, the 3
+        // is passed before the 2 comes up.
+        {"93 row by row", {93, 93, 93, 93}, {}, 0, 0, {2, 2}, {5, 3, 2, 6}, {{1, 2, 3}, {14}, {27}, {40}},
+         {{5}, {6}}, {}, {}},
+        {"93 pile by pile", {93, 93, 93, 93}, {}, 1, 0, {2, 2}, {5, 3, 2, 6}, {{1, 2}, {14}, {27}, {40}},
+         {{5, 3}, {6}}, {}, {}},
+        // 2 and 3 of hearts at the bottom, under the 2 of clubs and a 9; all
+        // but the top face down.
+        {"93 looks again, row by row", {93, 93, 93, 93}, {}, 0, 0, {5}, {2, 3, 28, 9, 29},
+         {{1, 2, 3}, {14}, {27, 28, 29}, {40}}, {{9}}, {}, {}},
+        {"93 looks again, pile by pile", {93, 93, 93, 93}, {}, 1, 0, {5}, {2, 3, 28, 9, 29},
+         {{1, 2, 3}, {14}, {27, 28, 29}, {40}}, {{9}}, {}, {}},
+        // The 2s of hearts, diamonds and clubs on piles 1-3; the 3 of hearts
+        // on pile 4, whose foundation is spades.
+        {"94 offers a pile only to its own foundation", {94, 94, 94, 94}, {}, 0, 0, {1, 1, 1, 1}, {2, 15, 28, 3},
+         {{1, 2}, {14, 15}, {27, 28}, {40}}, {{}, {}, {}, {3}}, {}, {}},
+        {"93 offers it to every foundation", {93, 93, 93, 93}, {}, 0, 0, {1, 1, 1, 1}, {2, 15, 28, 3},
+         {{1, 2, 3}, {14, 15}, {27, 28}, {40}}, {{}, {}, {}, {}}, {}, {}},
+        // Pile 1: 2 of hearts (the Ace foundations are not offered it); pile
+        // 2: Q of diamonds; pile 5: Q of hearts (any foundation); pile 7: 2 of
+        // diamonds; pile 8: Q of clubs (the King foundations are not offered it).
+        {"95 splits the piles between Kings and Aces", {95, 95, 95, 95, 95, 95, 95, 95}, {0, 0, 0, 0, 1, 1, 1, 1}, 0,
+         0, {1, 1, 0, 0, 1, 0, 1, 1, 0, 0}, {2, 25, 12, 15, 38},
+         {{13, 12}, {26, 25}, {39}, {52}, {1}, {14, 15}, {27}, {40}}, {{2}, {}, {}, {}, {}, {}, {}, {38}, {}, {}},
+         {}, {}},
+        {"only the first foundation's code starts a sweep", {0, 93, 0, 0}, {}, 0, 0, {2}, {15, 16},
+         {{}, {14}, {}, {}}, {{15, 16}}, {}, {}},
+        // Stock 10, J of hearts. Pile 1: A hearts, A diamonds, 5; pile 2: 9, A
+        // clubs, A spades. Row 1: the Ace of hearts goes, the Ace of diamonds
+        // slides into its place and goes too; the pile gets the J, then the 10.
+        // Row 2: both Aces go with the stock empty; nothing replaces them.
+        {"96 moves the Aces and refills from the stock", {96, 0, 0, 0}, {}, 0, 2, {3, 3},
+         {10, 11, 1, 14, 5, 9, 27, 40}, {{1}, {14}, {27}, {40}}, {{5, 11, 10}, {9}}, {{true, true, true}}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int foundations = static_cast<int>(c.codes.size());
+        GameRules rules = BaseRules(52, foundations);
+        for (int i = 0; i < foundations; ++i) {
+            rules.set(Rule::FoundationDealCard + i, c.codes[static_cast<size_t>(i)]);
+            if (!c.directions.empty()) rules.set(Rule::FoundationDirection + i, c.directions[static_cast<size_t>(i)]);
+        }
+        rules.set(Rule::DealByPile, c.byPile);
+        rules.set(Rule::StockDealCount, c.stockCount);
+        rules.set(Rule::TableauCount, static_cast<int>(c.counts.size()));
+        for (size_t t = 0; t < c.counts.size(); ++t) {
+            rules.set(Rule::TableauDealCount + static_cast<int>(t), c.counts[t]);
+            rules.set(Rule::TableauDealFaceUp + static_cast<int>(t), c.counts[t] > 0 ? 1 : 0);
+        }
+        const Dealt dealt = Deal(rules, DeckStartingWith(c.deck));
+        int swept = 0;
+        for (int i = 0; i < foundations; ++i) {
+            const Cards& expected = c.foundations[static_cast<size_t>(i)];
+            EXPECT_EQ(dealt.cards(PileId::Foundation(i + 1)), expected) << "foundation " << i + 1;
+            EXPECT_EQ(dealt.faces(PileId::Foundation(i + 1)), Faces(expected.size(), true)) << "foundation " << i + 1;
+            swept += static_cast<int>(expected.size());
+        }
+        for (size_t t = 0; t < c.tableau.size(); ++t) {
+            const PileId id = PileId::Tableau(static_cast<int>(t) + 1);
+            EXPECT_EQ(dealt.cards(id), c.tableau[t]) << "pile " << t + 1;
+            if (t < c.tableauFaces.size()) {
+                EXPECT_EQ(dealt.faces(id), c.tableauFaces[t]) << "pile " << t + 1;
+            }
+        }
+        EXPECT_EQ(dealt.cards(PileId::Stock()), c.stock);
+        EXPECT_EQ(dealt.score, -52 + 5 * swept);
+        EXPECT_EQ(CardTally(dealt.position)[0], 0);
     }
-}
-
-TEST(TableauSweep, Code94OffersAPileOnlyToItsOwnFoundation) {
-    GameRules rules = SweepRules(94, 4);
-    for (int t = 0; t < 4; ++t) {
-        rules.set(Rule::TableauDealCount + t, 1);
-        rules.set(Rule::TableauDealFaceUp + t, 1);
-    }
-    // The 2s of hearts, diamonds and clubs on piles 1-3; the 3 of hearts
-    // on pile 4, whose foundation is spades.
-    const DeckOrder deck = DeckStartingWith({2, 15, 28, 3});
-    const Dealt own = Deal(rules, deck);
-    EXPECT_EQ(own.cards(PileId::Foundation(1)), (Cards{1, 2}));
-    EXPECT_EQ(own.cards(PileId::Foundation(2)), (Cards{14, 15}));
-    EXPECT_EQ(own.cards(PileId::Foundation(3)), (Cards{27, 28}));
-    EXPECT_EQ(own.cards(PileId::Foundation(4)), Cards{40});
-    EXPECT_EQ(own.cards(PileId::Tableau(4)), Cards{3});
-
-    // Code 93 offers it to every foundation.
-    GameRules any = SweepRules(93, 4);
-    for (int t = 0; t < 4; ++t) {
-        any.set(Rule::TableauDealCount + t, 1);
-        any.set(Rule::TableauDealFaceUp + t, 1);
-    }
-    const Dealt every = Deal(any, deck);
-    EXPECT_EQ(every.cards(PileId::Foundation(1)), (Cards{1, 2, 3}));
-    EXPECT_TRUE(every.pile(PileId::Tableau(4)).empty());
-}
-
-TEST(TableauSweep, Code95SplitsThePilesBetweenKingsAndAces) {
-    GameRules rules = BaseRules(52, 8);
-    for (int i = 0; i < 8; ++i) {
-        rules.set(Rule::FoundationDealCard + i, 95);
-        rules.set(Rule::FoundationDirection + i, i < 4 ? 0 : 1);
-    }
-    rules.set(Rule::TableauCount, 10);
-    // Pile 1: 2 of hearts (the Ace foundations are not offered it);
-    // pile 2: Q of diamonds; pile 5: Q of hearts (any foundation);
-    // pile 7: 2 of diamonds; pile 8: Q of clubs (the King foundations are
-    // not offered it).
-    for (const int t : {0, 1, 4, 6, 7}) {
-        rules.set(Rule::TableauDealCount + t, 1);
-        rules.set(Rule::TableauDealFaceUp + t, 1);
-    }
-    const Dealt dealt = Deal(rules, DeckStartingWith({2, 25, 12, 15, 38}));
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), Cards{2});
-    EXPECT_TRUE(dealt.pile(PileId::Tableau(2)).empty());
-    EXPECT_TRUE(dealt.pile(PileId::Tableau(5)).empty());
-    EXPECT_TRUE(dealt.pile(PileId::Tableau(7)).empty());
-    EXPECT_EQ(dealt.cards(PileId::Tableau(8)), Cards{38});
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), (Cards{13, 12}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), (Cards{26, 25}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(5)), Cards{1});
-    EXPECT_EQ(dealt.cards(PileId::Foundation(6)), (Cards{14, 15}));
-    EXPECT_EQ(dealt.score, -52 + 5 * 11);
-}
-
-TEST(TableauSweep, OnlyTheFirstFoundationsCodeStartsTheSweep) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::FoundationDealCard + 1, 93);  // foundation 2 only: no sweep
-    rules.set(Rule::TableauCount, 1);
-    rules.set(Rule::TableauDealCount, 2);
-    const Dealt dealt = Deal(rules, DeckStartingWith({15, 16}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{14});
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{15, 16}));
-}
-
-TEST(TableauSweep, Code96MovesAcesAndRefillsFromTheStock) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::FoundationDealCard, 96);
-    rules.set(Rule::TableauCount, 2);
-    rules.set(Rule::StockDealCount, 2);
-    rules.set(Rule::TableauDealCount + 0, 3);
-    rules.set(Rule::TableauDealCount + 1, 3);
-    rules.set(Rule::TableauDealFaceUp + 0, 1);
-    rules.set(Rule::TableauDealFaceUp + 1, 1);
-    // Stock 10, J of hearts. Pile 1: A hearts, A diamonds, 5;
-    // pile 2: 9, A clubs, A spades.
-    const Dealt dealt = Deal(rules, DeckStartingWith({10, 11, 1, 14, 5, 9, 27, 40}));
-    // Row 1: the Ace of hearts goes, the Ace of diamonds slides into its
-    // place and goes too; the pile gets the J, then the 10.
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{1});
-    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{14});
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{5, 11, 10}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{true, true, true}));
-    // Row 2: both Aces go with the stock empty; nothing replaces them.
-    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{27});
-    EXPECT_EQ(dealt.cards(PileId::Foundation(4)), Cards{40});
-    EXPECT_EQ(dealt.cards(PileId::Tableau(2)), Cards{9});
-    EXPECT_TRUE(dealt.pile(PileId::Stock()).empty());
-    EXPECT_EQ(dealt.score, -52 + 20);
-    EXPECT_EQ(CardsOnTable(dealt.position), 8);
 }
 
 // ---------------------------------------------------------------------------
