@@ -441,54 +441,53 @@ TEST(FirstFoundationCard, SecondCardGoesOnTopOfTheFirst) {
 // ---------------------------------------------------------------------------
 // Step 11: Aces of reserve 1
 
+// In special game 11 the Aces of reserve 1 go to the foundations and the
+// waste's cards refill the reserve; only the first Ace found in the waste
+// goes too (to foundation 1), later ones stay there.
 TEST(ReserveAces, AcesLeaveReserveOneAndTheWasteRefillsIt) {
-    GameRules rules = BaseRules(52, 4);
-    for (int i = 0; i < kFoundationCount; ++i) rules.set(Rule::FoundationFirstCard + i, 0);
-    rules.set(Rule::SpecialGame, 11);
-    rules.set(Rule::WasteDealCount, 6);
-    rules.set(Rule::ReserveDealCount, 6);
-    // Waste 2, A spades, 3, 4, A clubs, 6; reserve A hearts, 8, A diamonds, 9, 10, J.
-    const Dealt dealt = Deal(rules, DeckStartingWith({2, kAceSpades, 3, 4, kAceClubs, 6, 1, 8, 14, 9, 10, 11}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kAceSpades});
-    EXPECT_EQ(dealt.cards(PileId::Foundation(2)), Cards{kAceHearts});
-    EXPECT_EQ(dealt.cards(PileId::Foundation(3)), Cards{kAceDiamonds});
-    EXPECT_TRUE(dealt.pile(PileId::Foundation(4)).empty());
-    EXPECT_EQ(dealt.cards(PileId::Reserve(1)), (Cards{8, 9, 10, 11, 2, 3}));
-    EXPECT_EQ(dealt.faces(PileId::Reserve(1)), Faces(6, true));
-    EXPECT_EQ(dealt.cards(PileId::Waste()), (Cards{4, kAceClubs, 6}));
-    EXPECT_EQ(dealt.score, -52 + 15);
-    EXPECT_EQ(CardsOnTable(dealt.position), 12);
-}
-
-TEST(ReserveAces, OnlyTheFirstWasteAceGoesToFoundationOne) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::SpecialGame, 11);
-    rules.set(Rule::WasteDealCount, 5);
-    rules.set(Rule::ReserveDealCount, 2);
-    const Dealt dealt = Deal(rules, DeckStartingWith({2, 3, kAceClubs, 4, kAceSpades, 8, 9}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kAceClubs});
-    EXPECT_EQ(dealt.cards(PileId::Waste()), (Cards{2, 3, 4, kAceSpades}));
-    EXPECT_EQ(dealt.cards(PileId::Reserve(1)), (Cards{8, 9}));
-    EXPECT_EQ(dealt.score, -52 + 5);
-
-    // An Ace met after the first stays in the waste, while later cards
-    // still replace the reserve's Aces.
-    GameRules two = BaseRules();
-    two.set(Rule::SpecialGame, 11);
-    two.set(Rule::WasteDealCount, 4);
-    two.set(Rule::ReserveDealCount, 3);
-    const Dealt second = Deal(two, DeckStartingWith({kAceSpades, kAceClubs, 5, 6, kAceHearts, 8, kAceDiamonds}));
-    EXPECT_EQ(second.cards(PileId::Foundation(1)), Cards{kAceSpades});
-    EXPECT_EQ(second.cards(PileId::Foundation(2)), Cards{kAceHearts});
-    EXPECT_EQ(second.cards(PileId::Foundation(3)), Cards{kAceDiamonds});
-    EXPECT_EQ(second.cards(PileId::Waste()), Cards{kAceClubs});
-    EXPECT_EQ(second.cards(PileId::Reserve(1)), (Cards{8, 5, 6}));
-
-    // Another special game leaves the Aces alone.
-    rules.set(Rule::SpecialGame, 12);
-    const Dealt plain = Deal(rules, DeckStartingWith({2, 3, kAceClubs, 4, kAceSpades, kAceHearts, 9}));
-    EXPECT_TRUE(plain.pile(PileId::Foundation(1)).empty());
-    EXPECT_EQ(plain.cards(PileId::Reserve(1)), (Cards{kAceHearts, 9}));
+    struct Case {
+        const char* what;
+        int special;
+        int base;  // every foundation's first card
+        int wasteCount;
+        int reserveCount;
+        Cards deck;  // the waste's cards, then the reserve's
+        std::vector<Cards> foundations;
+        Cards reserve;
+        Cards waste;
+    };
+    const Case cases[] = {
+        {"the reserve's Aces go, the waste refills it", 11, 0, 6, 6,
+         {2, kAceSpades, 3, 4, kAceClubs, 6, 1, 8, 14, 9, 10, 11},
+         {{kAceSpades}, {kAceHearts}, {kAceDiamonds}, {}}, {8, 9, 10, 11, 2, 3}, {4, kAceClubs, 6}},
+        {"only the first waste Ace goes", 11, 1, 5, 2, {2, 3, kAceClubs, 4, kAceSpades, 8, 9},
+         {{kAceClubs}, {}, {}, {}}, {8, 9}, {2, 3, 4, kAceSpades}},
+        // An Ace met after the first stays in the waste, while later cards
+        // still replace the reserve's Aces.
+        {"a later waste Ace stays", 11, 1, 4, 3, {kAceSpades, kAceClubs, 5, 6, kAceHearts, 8, kAceDiamonds},
+         {{kAceSpades}, {kAceHearts}, {kAceDiamonds}, {}}, {8, 5, 6}, {kAceClubs}},
+        {"another special game leaves the Aces alone", 12, 1, 5, 2, {2, 3, kAceClubs, 4, kAceSpades, kAceHearts, 9},
+         {{}, {}, {}, {}}, {kAceHearts, 9}, {2, 3, kAceClubs, 4, kAceSpades}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameRules rules = BaseRules(52, 4);
+        for (int i = 0; i < kFoundationCount; ++i) rules.set(Rule::FoundationFirstCard + i, c.base);
+        rules.set(Rule::SpecialGame, c.special);
+        rules.set(Rule::WasteDealCount, c.wasteCount);
+        rules.set(Rule::ReserveDealCount, c.reserveCount);
+        const Dealt dealt = Deal(rules, DeckStartingWith(c.deck));
+        int placed = 0;
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(dealt.cards(PileId::Foundation(i + 1)), c.foundations[static_cast<size_t>(i)]) << i + 1;
+            placed += static_cast<int>(c.foundations[static_cast<size_t>(i)].size());
+        }
+        EXPECT_EQ(dealt.cards(PileId::Reserve(1)), c.reserve);
+        EXPECT_EQ(dealt.faces(PileId::Reserve(1)), Faces(c.reserve.size(), true));
+        EXPECT_EQ(dealt.cards(PileId::Waste()), c.waste);
+        EXPECT_EQ(dealt.score, -52 + 5 * placed);
+        EXPECT_EQ(CardsOnTable(dealt.position), c.wasteCount + c.reserveCount);
+    }
 }
 
 // ---------------------------------------------------------------------------
