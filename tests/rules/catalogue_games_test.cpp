@@ -73,13 +73,18 @@ TEST(CatalogueGames, DealCountsUseTheWholePack) {
 
 class CatalogueDeals : public EngineFixture {
 protected:
-    // Deals the game at the table size and checks the position and the table.
-    void dealAndCheck(const CatalogueColumn& game, const std::string& number, const TableSize& size) {
+    // Deals the game with the cards and the table of the size.
+    void dealAt(const CatalogueColumn& game, const std::string& number, const TableSize& size) {
         settings.put(Field::CardSize, size.letter);
         engine.setTableArea(size.area);
+        deal(game.code, number);
+    }
+
+    // Deals the game at the table size and checks the position and the table.
+    void dealAndCheck(const CatalogueColumn& game, const std::string& number, const TableSize& size) {
         const std::string where = game.label() + " #" + number + " at " + size.letter;
         SCOPED_TRACE(where);
-        deal(game.code, number);
+        dealAt(game, number, size);
         if (HasFatalFailure()) return;
 
         const Position& position = engine.position();
@@ -190,9 +195,7 @@ TEST_F(CatalogueDeals, GridGamesShowTheirPilesInRowsOfFive) {
         ++grids;
         ASSERT_EQ(game.rules[Rule::TableauCount], 25) << game.label();
         for (const TableSize& size : kTableSizes) {
-            settings.put(Field::CardSize, size.letter);
-            engine.setTableArea(size.area);
-            deal(game.code, "4711");
+            dealAt(game, "4711", size);
             const PileOrigins& o = engine.origins();
             const Size card = engine.cardSize();
             for (int p = 0; p < 25; ++p) {
@@ -232,9 +235,7 @@ TEST_F(CatalogueDeals, PyramidLinesCoverTheCardsTheyFree) {
         if (game.special() != 4) continue;
         ++pyramids;
         for (const TableSize& size : kTableSizes) {
-            settings.put(Field::CardSize, size.letter);
-            engine.setTableArea(size.area);
-            deal(game.code, "1");
+            dealAt(game, "1", size);
             const TableGeometry table = engine.geometry();
             const Size card = engine.cardSize();
             const PileLists& piles = engine.position().piles;
@@ -268,9 +269,7 @@ TEST_F(CatalogueDeals, RowGamesHaveRoomForThePackInTheirRow) {
         if (game.special() < 20 || game.special() > 23) continue;
         ++rows;
         for (const TableSize& size : kTableSizes) {
-            settings.put(Field::CardSize, size.letter);
-            engine.setTableArea(size.area);
-            deal(game.code, "1");
+            dealAt(game, "1", size);
             Position full;
             for (int c = 1; c <= game.rules[Rule::CardCount]; ++c) {
                 full.Append(PileId::Tableau(1), static_cast<CardNumber>(c), true);
