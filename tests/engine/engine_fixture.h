@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include "common/settings_record.h"
@@ -125,6 +126,36 @@ inline std::vector<int> CatalogueGameCodes() {
         if (GameFamilyOf(list, code) >= 0) codes.push_back(code);
     }
     return codes;
+}
+
+// A column of the built catalogue's rule matrix: a game, listed or not.
+struct CatalogueColumn {
+    int code = -1;
+    std::string name;  // empty for a game that is not listed
+    GameRules rules;
+
+    std::string label() const { return std::to_string(code) + " " + (name.empty() ? "(not listed)" : name); }
+    int special() const { return rules[Rule::SpecialGame]; }
+};
+
+// Every column of the rule matrix, listed or not; the first code without a
+// column ends the catalogue.
+inline std::vector<CatalogueColumn> CatalogueColumns() {
+    const auto path = BuiltCatalogue();
+    GameList list;
+    EXPECT_TRUE(LoadGameList(path, list));
+    const NoCustomGames none;
+    std::vector<CatalogueColumn> games;
+    for (int code = 0; code < kFirstCustomCode; ++code) {
+        GameRules rules;
+        try {
+            rules = LoadGameRules(path, code, none);
+        } catch (const CatalogueError&) {
+            break;
+        }
+        games.push_back({code, GameNameOf(list, code, none), rules});
+    }
+    return games;
 }
 
 }  // namespace dravicor::test

@@ -132,12 +132,6 @@ TEST_F(EngineLifecycle, SmallScreensSwitchGamesThatAskToMediumCardsOnce) {
     EXPECT_EQ(settings.get(Field::SavedCardSize), "");
 }
 
-}  // namespace
-}  // namespace dravicor::test
-
-namespace dravicor::test {
-namespace {
-
 // The irregular-piles option moves tableau cards a little to the side (a
 // pile of one card never), and the same card always by the same amount.
 TEST_F(EngineLifecycle, IrregularPilesShiftTableauCardsByAFewPixels) {

@@ -72,13 +72,6 @@ TEST_F(EngineMoves, IllegalDropPutsTheCardBackWithNoStep) {
     EXPECT_TRUE(engine.history().undo.empty());
 }
 
-TEST_F(EngineMoves, AfterAnyMoveRedoBeeps) {
-    deal(kKlondike);
-    clickStock();
-    EXPECT_FALSE(engine.Redo());
-    EXPECT_EQ(fake.beeps, 1);
-}
-
 TEST_F(EngineMoves, FirstMoveRuleRefusesWithoutTouchingTheHistory) {
     GameRules rules = catalogueRules(kKlondike);
     rules.set(Rule::OpeningPhase, 1);
@@ -141,27 +134,6 @@ TEST_F(EngineMoves, StockTurnsItsCardsAndRedealsOnlyOnRelease) {
     clickStock();
     EXPECT_EQ(snapshot(), exhausted);
     EXPECT_FALSE(engine.redealArmed());
-}
-
-TEST_F(EngineMoves, OnePassGamesNeverRedeal) {
-    deal(kFortyThieves);
-    for (int i = 0; i < 64; ++i) clickStock();
-    EXPECT_TRUE(engine.position().piles.stock[0].empty());
-    const auto done = snapshot();
-    clickStock();
-    EXPECT_EQ(snapshot(), done);
-    EXPECT_FALSE(engine.StockWouldAct());
-}
-
-TEST_F(EngineMoves, UnlimitedRedealsNeverStop) {
-    deal(kKlondike);
-    for (int pass = 1; pass <= 5; ++pass) {
-        for (int i = 0; i < 24; ++i) clickStock();
-        EXPECT_TRUE(engine.position().piles.stock[0].empty());
-        clickStock();
-        EXPECT_EQ(engine.position().piles.stock[0].size(), 24) << "pass " << pass;
-    }
-    EXPECT_EQ(engine.game().passNumber, 6);
 }
 
 TEST_F(EngineMoves, SpiderDealsToEveryPileOnlyWithoutGaps) {

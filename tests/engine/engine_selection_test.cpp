@@ -2,6 +2,8 @@
 // refused with a beep, and which complete a selection and discard it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "engine_fixture.h"
 
 namespace dravicor::test {
@@ -106,81 +108,69 @@ TEST_F(SelectionTest, ListedSelectionsAreExactlyTheOnesThatDiscard) {
     }
 }
 
-TEST_F(SelectionTest, FifteensAndFourOfAKindOfCourtCards) {
-    play(1, 15, {{Hearts(7)}, {Spades(8)}, {Hearts(5)}, {Clubs(10)}});
-    press(Hearts(7));
-    press(Spades(8));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(7), Spades(8)}));
-    press(Hearts(5));
-    const int beeps = fake.beeps;
-    press(Clubs(10));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "a ten after a five";
+// A press that the family's rules refuse: it beeps and changes nothing.
+constexpr int Refused(int card) { return -card; }
 
-    play(1, 15, {{Hearts(12)}, {Diamonds(12)}, {Clubs(12)}, {Spades(12)}});
-    for (const int queen : {Hearts(12), Diamonds(12), Clubs(12)}) press(queen);
-    EXPECT_TRUE(discarded().empty());
-    press(Spades(12));
-    EXPECT_EQ(discarded().size(), 4U);
-}
-
-TEST_F(SelectionTest, ElevensPairsAndCourtTriples) {
-    play(17, 11, {{Hearts(4)}, {Clubs(7)}, {Spades(11)}, {Spades(12)}, {Diamonds(13)}, {Diamonds(4)}});
-    press(Hearts(4));
-    press(Clubs(7));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(4), Clubs(7)}));
-    press(Diamonds(4));
-    const int beeps = fake.beeps;
-    press(Spades(11));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "a Jack after a four";
-    press(Diamonds(4));
-    press(Spades(11));
-    press(Spades(12));
-    press(Diamonds(13));
-    EXPECT_EQ(discarded().size(), 5U);
-}
-
-TEST_F(SelectionTest, EighteensAcesAloneAndCourtPlusThree) {
-    play(18, 18, {{Hearts(1)}, {Clubs(5)}, {Spades(6)}, {Diamonds(7)}, {Spades(13)}, {Hearts(5)}});
-    press(Hearts(1));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(1)})) << "an Ace goes at once";
-    press(Clubs(5));
-    const int beeps = fake.beeps;
-    press(Hearts(5));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "a second five";
-    press(Spades(6));
-    press(Diamonds(7));
-    press(Spades(13));
-    EXPECT_EQ(discarded().size(), 5U);
-}
-
-TEST_F(SelectionTest, NinesNineAloneFourPlusFiveAndTheTopFour) {
-    play(24, 9, {{Hearts(9)}, {Clubs(4)}, {Spades(5)}, {Hearts(10)}, {Clubs(11)}, {Diamonds(12)}, {Spades(13)}});
-    press(Hearts(9));
-    EXPECT_EQ(discarded().size(), 1U);
-    press(Clubs(4));
-    press(Spades(5));
-    EXPECT_EQ(discarded().size(), 3U);
-    for (const int card : {Hearts(10), Clubs(11), Diamonds(12)}) press(card);
-    EXPECT_EQ(discarded().size(), 3U);
-    press(Spades(13));
-    EXPECT_EQ(discarded().size(), 7U);
-}
-
-TEST_F(SelectionTest, FourteenOutTakesTopCardsOnly) {
-    play(3, 14, {{Hearts(2), Hearts(6)}, {Clubs(8)}, {Spades(9)}});
-    const int beeps = fake.beeps;
-    press(Hearts(2));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "a covered card";
-    EXPECT_TRUE(selected().empty());
-    press(Hearts(6));
-    press(Spades(9));
-    EXPECT_EQ(selected().size(), 2U);
-    press(Clubs(8));
-    EXPECT_EQ(fake.beeps, beeps + 2) << "a third card";
-    press(Spades(9));
-    press(Clubs(8));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(6), Clubs(8)}));
-    EXPECT_EQ(engine.position().piles.tableau[0].top(), Hearts(2));
+// Presses in turn on a table of face-up cards; every press must beep exactly
+// when it is marked refused, and the discards and the selection must end as
+// listed. A second press on a selected card deselects it.
+TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
+    struct Case {
+        const char* what;
+        int family;
+        int target;
+        std::vector<std::vector<int>> tableau;
+        int spread;
+        std::vector<int> presses;
+        std::vector<int> discarded;
+        std::vector<int> selected;
+    };
+    const Case cases[] = {
+        {"fifteens: a pair, then a ten after a five", 1, 15, {{Hearts(7)}, {Spades(8)}, {Hearts(5)}, {Clubs(10)}}, 1,
+         {Hearts(7), Spades(8), Hearts(5), Refused(Clubs(10))}, {Hearts(7), Spades(8)}, {Hearts(5)}},
+        {"fifteens: four of a kind of court cards", 1, 15, {{Hearts(12)}, {Diamonds(12)}, {Clubs(12)}, {Spades(12)}}, 1,
+         {Hearts(12), Diamonds(12), Clubs(12), Spades(12)}, {Hearts(12), Diamonds(12), Clubs(12), Spades(12)}, {}},
+        {"elevens: a pair, no Jack after a four, court triples", 17, 11,
+         {{Hearts(4)}, {Clubs(7)}, {Spades(11)}, {Spades(12)}, {Diamonds(13)}, {Diamonds(4)}}, 1,
+         {Hearts(4), Clubs(7), Diamonds(4), Refused(Spades(11)), Diamonds(4), Spades(11), Spades(12), Diamonds(13)},
+         {Hearts(4), Clubs(7), Spades(11), Spades(12), Diamonds(13)}, {}},
+        {"eighteens: an Ace alone, no second five, a court card and three", 18, 18,
+         {{Hearts(1)}, {Clubs(5)}, {Spades(6)}, {Diamonds(7)}, {Spades(13)}, {Hearts(5)}}, 1,
+         {Hearts(1), Clubs(5), Refused(Hearts(5)), Spades(6), Diamonds(7), Spades(13)},
+         {Hearts(1), Clubs(5), Spades(6), Diamonds(7), Spades(13)}, {}},
+        {"nines: a nine alone, four and five, the top four", 24, 9,
+         {{Hearts(9)}, {Clubs(4)}, {Spades(5)}, {Hearts(10)}, {Clubs(11)}, {Diamonds(12)}, {Spades(13)}}, 1,
+         {Hearts(9), Clubs(4), Spades(5), Hearts(10), Clubs(11), Diamonds(12), Spades(13)},
+         {Hearts(9), Clubs(4), Spades(5), Hearts(10), Clubs(11), Diamonds(12), Spades(13)}, {}},
+        {"fourteen out: top cards only, two at most", 3, 14, {{Hearts(2), Hearts(6)}, {Clubs(8)}, {Spades(9)}}, 1,
+         {Refused(Hearts(2)), Hearts(6), Spades(9), Refused(Clubs(8)), Spades(9), Clubs(8)}, {Hearts(6), Clubs(8)}, {}},
+        {"thirteens: two cards at most", 7, 13, {{Hearts(6)}, {Clubs(7)}, {Spades(2)}, {Diamonds(3)}}, 1,
+         {Spades(2), Diamonds(3), Refused(Hearts(6)), Spades(2), Diamonds(3), Hearts(6), Clubs(7)},
+         {Hearts(6), Clubs(7)}, {}},
+        {"sevens: a seven alone, King and Ace make fourteen", 23, 7,
+         {{Hearts(7), Clubs(13), Spades(1), Diamonds(2), Hearts(3)}}, 8,
+         {Hearts(7), Clubs(13), Spades(1), Diamonds(2)}, {Hearts(7), Clubs(13), Spades(1)}, {Diamonds(2)}},
+        {"sevens: a card between them", 23, 7, {{Hearts(2), Clubs(4), Spades(6)}}, 8,
+         {Hearts(2), Refused(Spades(6))}, {}, {Hearts(2)}},
+        {"go-between: two twos either side, then no flanks", 21, 1,
+         {{Hearts(2), 0, Clubs(8), 0, Diamonds(2), 0, Spades(1), 0, Spades(4)}}, 8,
+         {Clubs(8), Diamonds(2), Refused(Spades(4)), Spades(1)}, {Clubs(8)}, {Diamonds(2), Spades(1)}},
+        {"pairs of top cards, family 14", 14, 1, {{Hearts(9), Hearts(5)}, {Clubs(5)}, {Spades(9)}}, 1,
+         {Refused(Hearts(9)), Hearts(5), Refused(Spades(9)), Clubs(5)}, {Hearts(5), Clubs(5)}, {}},
+        {"pairs of top cards, family 16", 16, 1, {{Hearts(9), Hearts(5)}, {Clubs(5)}, {Spades(9)}}, 1,
+         {Refused(Hearts(9)), Hearts(5), Refused(Spades(9)), Clubs(5)}, {Hearts(5), Clubs(5)}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        play(c.family, c.target, c.tableau, c.spread);
+        for (size_t i = 0; i < c.presses.size(); ++i) {
+            const int beeps = fake.beeps;
+            press(std::abs(c.presses[i]));
+            EXPECT_EQ(fake.beeps, beeps + (c.presses[i] < 0 ? 1 : 0)) << "press " << i + 1;
+        }
+        EXPECT_EQ(discarded(), c.discarded);
+        EXPECT_EQ(selected(), c.selected);
+    }
 }
 
 TEST_F(SelectionTest, PyramidCardsFreeOnceTheNextRowUncoversThem) {
@@ -247,22 +237,6 @@ TEST_F(SelectionTest, DecadeRowContiguousTensTwentiesAndThirties) {
     EXPECT_EQ(engine.position().piles.tableau[0].size(), rowBefore + 2) << "a card and its empty place";
 }
 
-TEST_F(SelectionTest, SevensRowNeedsContiguousCards) {
-    play(23, 7, {{Hearts(7), Clubs(13), Spades(1), Diamonds(2), Hearts(3)}}, 8);
-    press(Hearts(7));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(7)}));
-    press(Clubs(13));
-    press(Spades(1));
-    EXPECT_EQ(discarded().size(), 3U) << "King and Ace make fourteen";
-    press(Diamonds(2));
-    // Diamonds(2) and Hearts(3) are neighbours; skip one: refused.
-    play(23, 7, {{Hearts(2), Clubs(4), Spades(6)}}, 8);
-    press(Hearts(2));
-    const int beeps = fake.beeps;
-    press(Spades(6));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "a card between them";
-}
-
 TEST_F(SelectionTest, RoyalMarriageFlanksShareRankOrSuit) {
     // Places alternate: an empty place before every card after the first.
     play(22, 1, {{12, 0, Clubs(4), 0, Spades(9), 0, Clubs(7), 0, 13}}, 8);
@@ -273,34 +247,6 @@ TEST_F(SelectionTest, RoyalMarriageFlanksShareRankOrSuit) {
     EXPECT_EQ(discarded(), (std::vector<int>{Spades(9)})) << "between two clubs";
     EXPECT_EQ(engine.position().piles.tableau[0].groups(),
               (std::vector<CardNumber>{12, 0, Clubs(4), 0, Clubs(7), 0, 13}));
-}
-
-TEST_F(SelectionTest, ThirteensTakeAtMostTwoCardsAddingUp) {
-    play(7, 13, {{Hearts(6)}, {Clubs(7)}, {Spades(2)}, {Diamonds(3)}});
-    press(Spades(2));
-    press(Diamonds(3));
-    const int beeps = fake.beeps;
-    press(Hearts(6));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "a third card";
-    press(Spades(2));
-    press(Diamonds(3));
-    press(Hearts(6));
-    press(Clubs(7));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(6), Clubs(7)}));
-}
-
-TEST_F(SelectionTest, PairsOfTopCardsOnly) {
-    for (const int family : {14, 16}) {
-        play(family, 1, {{Hearts(9), Hearts(5)}, {Clubs(5)}, {Spades(9)}});
-        const int beeps = fake.beeps;
-        press(Hearts(9));
-        EXPECT_EQ(fake.beeps, beeps + 1) << "family " << family << ": a covered card";
-        press(Hearts(5));
-        press(Spades(9));
-        EXPECT_EQ(fake.beeps, beeps + 2) << "family " << family << ": another rank";
-        press(Clubs(5));
-        EXPECT_EQ(discarded(), (std::vector<int>{Hearts(5), Clubs(5)})) << "family " << family;
-    }
 }
 
 TEST_F(SelectionTest, FaceDownTopsTurnOverAndElevensTakeThreeCourtCardsAtMost) {
@@ -319,18 +265,6 @@ TEST_F(SelectionTest, FaceDownTopsTurnOverAndElevensTakeThreeCourtCardsAtMost) {
     press(Clubs(12));
     press(Spades(13));
     EXPECT_EQ(discarded().size(), 5U) << "Jack, Queen and King";
-}
-
-TEST_F(SelectionTest, GoBetweenFlanksAndTwoCardsAtMost) {
-    play(21, 1, {{Hearts(2), 0, Clubs(8), 0, Diamonds(2), 0, Spades(1), 0, Spades(4)}}, 8);
-    press(Clubs(8));
-    EXPECT_EQ(discarded(), (std::vector<int>{Clubs(8)})) << "two twos either side";
-    press(Diamonds(2));
-    const int beeps = fake.beeps;
-    press(Spades(4));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "not next to the selected card";
-    press(Spades(1));
-    EXPECT_EQ(selected(), (std::vector<int>{Diamonds(2), Spades(1)})) << "no flanks: stays selected";
 }
 
 TEST_F(SelectionTest, UndoPutsADiscardBackAndTheRightButtonSelectsNothing) {

@@ -6,10 +6,13 @@ namespace {
 
 class EngineUndo : public EngineFixture {};
 
-TEST_F(EngineUndo, UndoRightAfterTheDealBeeps) {
+TEST_F(EngineUndo, UndoRightAfterTheDealAndRedoAfterAnyMoveBeep) {
     deal(kKlondike);
     EXPECT_FALSE(engine.Undo());
     EXPECT_EQ(fake.beeps, 1);
+    clickStock();
+    EXPECT_FALSE(engine.Redo());
+    EXPECT_EQ(fake.beeps, 2);
 }
 
 TEST_F(EngineUndo, MoveUndoRedoRestoresThePositionExactly) {

@@ -24,18 +24,6 @@ TEST_F(PlayerInput, EveryListedMoveOfADealIsMadeOntoItsTarget) {
     }
 }
 
-TEST_F(PlayerInput, ARunTravelsWithItsCard) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Clubs(2), Hearts(13), Spades(12), Diamonds(11)}, 1);
-    Lay(p, PileId::Tableau(2), {});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
-    ASSERT_TRUE(PlayMove(engine, {Hearts(13), PileId::Tableau(2)}));
-    EXPECT_EQ(engine.position().piles.tableau[1].groups(), (std::vector<CardNumber>{Hearts(13), Spades(12), Diamonds(11)}));
-    EXPECT_EQ(engine.position().piles.tableau[0].groups(), (std::vector<CardNumber>{Clubs(2)}));
-}
-
 TEST_F(PlayerInput, AnIllegalMoveChangesNothing) {
     Position p;
     Lay(p, PileId::Tableau(1), {Hearts(5)});
@@ -66,17 +54,6 @@ TEST_F(PlayerInput, StockClicksTurnThenRedeal) {
     EXPECT_EQ(engine.position().piles.stock[0].groups(), (std::vector<CardNumber>{Clubs(1), Clubs(2)}));
     EXPECT_EQ(engine.game().passNumber, 2);
     EXPECT_EQ(engine.history().undo.size(), 3u);
-}
-
-TEST_F(PlayerInput, AStockClickThatDoesNothingSaysSo) {
-    deal(kSpider);
-    Position p = engine.position();
-    p.piles.tableau[0].clear();
-    playFrom(p);
-    const auto before = snapshot();
-    EXPECT_FALSE(ClickStock(engine)) << "no deal while a pile is empty";
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_TRUE(engine.history().undo.empty());
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ struct HandCase {
     std::string_view name;
 };
 
-TEST(EvaluatePokerHand, ValuesEveryKindOfHand) {
+TEST(EvaluatePokerHand, ValuesEveryKindOfHandInOneOrTwoDecks) {
     const HandCase cases[] = {
         {{Card(10, S), Card(J, S), Card(Q, S), Card(K, S), Card(A, S)}, 100, "Royal Flush"},
         {{Card(5, H), Card(6, H), Card(7, H), Card(8, H), Card(9, H)}, 75, "Straight Flush"},
@@ -41,36 +41,23 @@ TEST(EvaluatePokerHand, ValuesEveryKindOfHand) {
         {{Card(4, H), Card(4, D), Card(9, C), Card(9, S), Card(K, H)}, 5, "Two Pair"},
         {{Card(A, H), Card(A, D), Card(5, C), Card(9, S), Card(K, H)}, 2, "One Pair"},
         {{Card(A, H), Card(3, D), Card(5, C), Card(9, S), Card(K, H)}, 0, ""},
+        // The Ace is low in A-2-3-4-5 and high in 10-J-Q-K-A, never in between.
+        {{Card(A, H), Card(2, D), Card(3, C), Card(4, S), Card(5, H)}, 15, "Straight"},
+        {{Card(10, H), Card(J, D), Card(Q, C), Card(K, S), Card(A, H)}, 15, "Straight"},
+        {{Card(J, H), Card(Q, D), Card(K, C), Card(A, S), Card(2, H)}, 0, ""},
+        {{Card(A, D), Card(2, D), Card(3, D), Card(4, D), Card(5, D)}, 75, "Straight Flush"},
+        // Wrapping round the King is no straight in one suit either.
+        {{Card(J, C), Card(Q, C), Card(K, C), Card(A, C), Card(2, C)}, 20, "Flush"},
+        // Two decks: the same card twice in one suit is no pair but a flush;
+        // five of one rank hold four of a kind and score so.
+        {{Card(5, H), Card(5, H, 2), Card(8, H), Card(J, H), Card(2, H)}, 20, "Flush"},
+        {{Card(6, H), Card(6, D), Card(6, C), Card(6, S), Card(6, D, 2)}, 50, "Four of a Kind"},
     };
     for (const HandCase& c : cases) {
         const PokerHandValue value = EvaluatePokerHand(c.cards);
         EXPECT_EQ(value.points, c.points) << c.name;
         EXPECT_EQ(value.name, c.name) << c.points;
     }
-}
-
-TEST(EvaluatePokerHand, StraightsWithTheAce) {
-    // The Ace is low in A-2-3-4-5 and high in 10-J-Q-K-A, never in between.
-    EXPECT_EQ(EvaluatePokerHand({Card(A, H), Card(2, D), Card(3, C), Card(4, S), Card(5, H)}),
-              (PokerHandValue{15, "Straight"}));
-    EXPECT_EQ(EvaluatePokerHand({Card(10, H), Card(J, D), Card(Q, C), Card(K, S), Card(A, H)}),
-              (PokerHandValue{15, "Straight"}));
-    EXPECT_EQ(EvaluatePokerHand({Card(J, H), Card(Q, D), Card(K, C), Card(A, S), Card(2, H)}),
-              (PokerHandValue{0, ""}));
-    EXPECT_EQ(EvaluatePokerHand({Card(A, D), Card(2, D), Card(3, D), Card(4, D), Card(5, D)}),
-              (PokerHandValue{75, "Straight Flush"}));
-    // Wrapping round the King is no straight in one suit either.
-    EXPECT_EQ(EvaluatePokerHand({Card(J, C), Card(Q, C), Card(K, C), Card(A, C), Card(2, C)}),
-              (PokerHandValue{20, "Flush"}));
-}
-
-TEST(EvaluatePokerHand, HandsOfTwoDecks) {
-    // The same card from both decks in a line of one suit: no pair, a flush.
-    EXPECT_EQ(EvaluatePokerHand({Card(5, H), Card(5, H, 2), Card(8, H), Card(J, H), Card(2, H)}),
-              (PokerHandValue{20, "Flush"}));
-    // Five of one rank hold four of a kind and score so.
-    EXPECT_EQ(EvaluatePokerHand({Card(6, H), Card(6, D), Card(6, C), Card(6, S), Card(6, D, 2)}),
-              (PokerHandValue{50, "Four of a Kind"}));
 }
 
 // --- The grid -----------------------------------------------------------------

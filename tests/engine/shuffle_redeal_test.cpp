@@ -67,44 +67,9 @@ std::vector<bool> PileFaces(const Position& position, int pile) {
     return up;
 }
 
-TEST(ShuffleRedeal, FourDealtOneUpRedealsFaceDownAndTurnsTheTops) {
-    Position position = ThreePiles();
-    const ShuffleRedealResult result = ShuffleRedeal(position, RedealRules(2, 4, 1));
-    EXPECT_EQ(result.gathered, Cards({3, 2, 1, 4, 6, 5}));
-    // In turn round the piles.
-    EXPECT_EQ(PileCards(position, 0), (std::vector<int>{4, 5}));
-    EXPECT_EQ(PileCards(position, 1), (std::vector<int>{3, 1}));
-    EXPECT_EQ(PileCards(position, 2), (std::vector<int>{2, 6}));
-    for (int pile = 0; pile < 3; ++pile) EXPECT_EQ(PileFaces(position, pile), (std::vector<bool>{false, true})) << pile;
-
-    // The record of the deal carries the final flags.
-    ASSERT_EQ(result.dealt.size(), 6U);
-    EXPECT_EQ(result.dealt[1], (RedealtCard{3, 1, 0, false}));
-    EXPECT_EQ(result.dealt[4], (RedealtCard{1, 1, 1, true}));
-}
-
-TEST(ShuffleRedeal, FaceFlagsFollowTheFirstPilesDeal) {
-    // Every card dealt face up: all lie face up.
-    Position allUp = ThreePiles();
-    ShuffleRedeal(allUp, RedealRules(2, 3, 3));
-    for (int pile = 0; pile < 3; ++pile) EXPECT_EQ(PileFaces(allUp, pile), (std::vector<bool>{true, true}));
-
-    // Two of four face up: all face down, and no top is turned.
-    Position allDown = ThreePiles();
-    ShuffleRedeal(allDown, RedealRules(2, 4, 2));
-    for (int pile = 0; pile < 3; ++pile) EXPECT_EQ(PileFaces(allDown, pile), (std::vector<bool>{false, false}));
-}
-
-TEST(ShuffleRedeal, ValueOneFillsEachPileToTheDealCountFirst) {
-    Position position = ThreePiles();
-    ShuffleRedeal(position, RedealRules(1, 4, 1));
-    EXPECT_EQ(PileCards(position, 0), (std::vector<int>{4, 3, 2, 5}));
-    EXPECT_EQ(PileCards(position, 1), (std::vector<int>{1, 6}));
-    EXPECT_TRUE(PileCards(position, 2).empty());
-    EXPECT_EQ(PileFaces(position, 0), (std::vector<bool>{false, false, false, true}));
-
-    // With more cards than the piles' deal counts, the rest go round the
-    // piles one at a time.
+// With more cards than the piles' deal counts take, the rest go round the
+// piles one at a time.
+TEST(ShuffleRedeal, ValueOneDealsTheRestRoundThePiles) {
     Position more = ThreePiles();
     more.Append(PileId::Tableau(3), 7, true);
     // Gathered 3 2 1 4 7 6 5, mixed 7 3 2 6 1 4 5.
@@ -141,10 +106,13 @@ TEST(ShuffleRedeal, ChangesOnlyTheTableauOfTheGame) {
     EXPECT_EQ(dealt, (std::vector<int>{1, 2, 3, 4, 5, 6}));
 }
 
-// The same three piles redealt in order: the packet is the piles one after
-// another, each bottom first, cut again into piles of the deal count; the
-// mixed redeal of the same deal counts comes out differently.
-TEST(ShuffleRedeal, InOrderKeepsTheSequenceAndRefillsFromTheFirstPile) {
+// The same three piles redealt: in order (3) the packet is the piles one
+// after another, each bottom first, cut again into piles of the deal count;
+// mixed (4 3 2 5 1 6), value 2 deals it round the piles, value 1 fills each
+// pile to its deal count first. The faces follow the first pile's deal: all
+// face up, or face down with the tops turned when one card was dealt face
+// up, all face down when more (but not all) were.
+TEST(ShuffleRedeal, EachValueDealsThePacketItsWay) {
     using Piles = std::vector<std::vector<int>>;
     using Faces = std::vector<std::vector<bool>>;
     const struct {
@@ -158,8 +126,11 @@ TEST(ShuffleRedeal, InOrderKeepsTheSequenceAndRefillsFromTheFirstPile) {
         // More cards than the deal counts take: the rest stay on the last pile.
         {3, 1, 1, {{1}, {2}, {3, 4, 5, 6}}, {{true}, {true}, {false, false, false, true}}},
         {3, 2, -1, {{1, 2}, {3, 4}, {5, 6}}, {{true, true}, {true, true}, {true, true}}},
-        // Mixed: 4 3 2 5 1 6.
         {1, 2, 2, {{4, 3}, {2, 5}, {1, 6}}, {{true, true}, {true, true}, {true, true}}},
+        {1, 4, 1, {{4, 3, 2, 5}, {1, 6}, {}}, {{false, false, false, true}, {false, true}, {}}},
+        {2, 4, 1, {{4, 5}, {3, 1}, {2, 6}}, {{false, true}, {false, true}, {false, true}}},
+        {2, 3, 3, {{4, 5}, {3, 1}, {2, 6}}, {{true, true}, {true, true}, {true, true}}},
+        {2, 4, 2, {{4, 5}, {3, 1}, {2, 6}}, {{false, false}, {false, false}, {false, false}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "ShuffleRedeal " << c.value << ", deal " << c.dealCount << " up " << c.faceUp);
@@ -169,9 +140,10 @@ TEST(ShuffleRedeal, InOrderKeepsTheSequenceAndRefillsFromTheFirstPile) {
             EXPECT_EQ(PileCards(position, pile), c.piles[static_cast<size_t>(pile)]) << pile;
             EXPECT_EQ(PileFaces(position, pile), c.faces[static_cast<size_t>(pile)]) << pile;
         }
-        if (c.value != 3) continue;
-        // Picked up from the last pile to the first, each top down.
-        EXPECT_EQ(result.gathered, Cards({6, 5, 4, 3, 2, 1}));
+        // In order the piles are picked up from the last to the first, each
+        // top down; mixed, from the first to the last.
+        EXPECT_EQ(result.gathered, c.value == 3 ? Cards({6, 5, 4, 3, 2, 1}) : Cards({3, 2, 1, 4, 6, 5}));
+        // The record of the deal carries every card's place and final face.
         ASSERT_EQ(result.dealt.size(), 6U);
         for (const RedealtCard& dealt : result.dealt) {
             const auto& pile = c.piles[static_cast<size_t>(dealt.pile)];
@@ -180,6 +152,11 @@ TEST(ShuffleRedeal, InOrderKeepsTheSequenceAndRefillsFromTheFirstPile) {
             EXPECT_EQ(dealt.faceUp, position.cardTable.IsFaceUp(dealt.card));
         }
     }
+    // Round the piles, the record lists the cards as they were laid down.
+    Position round = ThreePiles();
+    const ShuffleRedealResult result = ShuffleRedeal(round, RedealRules(2, 4, 1));
+    EXPECT_EQ(result.dealt[1], (RedealtCard{3, 1, 0, false}));
+    EXPECT_EQ(result.dealt[4], (RedealtCard{1, 1, 1, true}));
 }
 
 TEST(RedealFlightOrder, AcrossThePilesOrPileByPile) {

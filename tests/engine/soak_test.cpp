@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -61,21 +62,10 @@ using Snapshot = std::vector<std::string>;
 
 enum class Action { Drag, Drop, Stock, Undo, Redo, UndoRedo, DoubleClick, ToggleAutoplay, Press, SaveLoad };
 
-const char* ActionName(Action a) {
-    switch (a) {
-        case Action::Drag: return "drag";
-        case Action::Drop: return "drop";
-        case Action::Stock: return "stock";
-        case Action::Undo: return "undo";
-        case Action::Redo: return "redo";
-        case Action::UndoRedo: return "undo+redo";
-        case Action::DoubleClick: return "double-click";
-        case Action::ToggleAutoplay: return "toggle-autoplay";
-        case Action::Press: return "press";
-        case Action::SaveLoad: return "save-load";
-    }
-    return "?";
-}
+// By the order of Action.
+constexpr const char* kActionNames[] = {"drag", "drop",         "stock",           "undo",  "redo",
+                                        "undo+redo", "double-click", "toggle-autoplay", "press", "save-load"};
+static_assert(std::size(kActionNames) == static_cast<size_t>(Action::SaveLoad) + 1);
 
 // The pile that holds the card, if any.
 std::optional<PileId> PileHolding(const Position& position, int card) {
@@ -795,7 +785,8 @@ protected:
             }
             if (!HasFailure()) checkInvariants();
             if (HasFailure()) {
-                ADD_FAILURE() << "after step " << step + 1 << " (" << ActionName(action) << ")\n" << trailText();
+                ADD_FAILURE() << "after step " << step + 1 << " (" << kActionNames[static_cast<size_t>(action)] << ")\n"
+                              << trailText();
                 return;
             }
         }
@@ -867,25 +858,22 @@ protected:
     }
 };
 
-TEST_F(EngineFollowUps, DragToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
-    setUpAceUnderNine();
-    const auto before = snapshot();
-    ASSERT_TRUE(drag(Spades(9), PileId::Reserve(1)));
-    ASSERT_EQ(engine.position().piles.foundations[0].top(), Hearts(1)) << "autoplay took the uncovered ace";
-    EXPECT_EQ(engine.history().undo.size(), 1u);
-    ASSERT_TRUE(engine.Undo());
-    EXPECT_EQ(snapshot(), before);
-}
-
-TEST_F(EngineFollowUps, DoubleClickToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
-    setUpAceUnderNine();
-    const auto before = snapshot();
-    doubleClick(Spades(9));
-    ASSERT_EQ(engine.position().piles.reserves[0].top(), Spades(9)) << "a double-click sends the nine to a free cell";
-    ASSERT_EQ(engine.position().piles.foundations[0].top(), Hearts(1)) << "autoplay took the uncovered ace";
-    EXPECT_EQ(engine.history().undo.size(), 1u) << "one player action, one undo step";
-    ASSERT_TRUE(engine.Undo());
-    EXPECT_EQ(snapshot(), before) << "one undo should take back the double-click with its autoplay";
+TEST_F(EngineFollowUps, ADragOrDoubleClickToAFreeCellAndTheAutoplayAfterItAreOneUndoStep) {
+    for (const bool byDoubleClick : {false, true}) {
+        SCOPED_TRACE(byDoubleClick ? "double-click" : "drag");
+        setUpAceUnderNine();
+        const auto before = snapshot();
+        if (byDoubleClick) {
+            doubleClick(Spades(9));
+        } else {
+            ASSERT_TRUE(drag(Spades(9), PileId::Reserve(1)));
+        }
+        ASSERT_EQ(engine.position().piles.reserves[0].top(), Spades(9)) << "the nine went to a free cell";
+        ASSERT_EQ(engine.position().piles.foundations[0].top(), Hearts(1)) << "autoplay took the uncovered ace";
+        EXPECT_EQ(engine.history().undo.size(), 1u) << "one player action, one undo step";
+        ASSERT_TRUE(engine.Undo());
+        EXPECT_EQ(snapshot(), before) << "one undo should take back the action with its autoplay";
+    }
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kKlondike = 0;
 constexpr int kFreeCell = 1;
-constexpr int kCanfield = 4;
 constexpr int kPyramid = 7;
 constexpr int kPokerSquares = 8;
 constexpr int kMonteCarlo = 10;
@@ -28,7 +27,6 @@ constexpr int kGolf = 12;
 constexpr int kDecade = 13;
 constexpr int kLaBelleLucie = 18;
 constexpr int kCruel = 250;
-constexpr int kPerseverance = 251;
 
 constexpr int Hearts(int rank) { return rank; }
 constexpr int Diamonds(int rank) { return 13 + rank; }
@@ -123,36 +121,6 @@ TEST(MoveCore, RunsMoveAsFarAsTheFreeCellsCarryThem) {
         EXPECT_EQ(s.position.piles.tableau[1].ToText(), "037010048008");
         EXPECT_EQ(s.position.piles.tableau[0].ToText(), "015");
         EXPECT_EQ(s.moveCounter, 1);
-    });
-}
-
-// Klondike: the redeal turns the waste over into the stock, face down, in
-// a new pass; the stock click on an empty stock makes it.
-TEST(MoveCore, ARedealStartsANewPassAndIsTakenBackWithIt) {
-    PlayState state = Table(kKlondike);
-    Lay(state, PileId::Waste(), {Clubs(2), Clubs(3), Clubs(5)});
-    Lay(state, PileId::Tableau(1), {Spades(13)});
-    ASSERT_TRUE(Lists(state, "stock"));
-    PlayAndTakeBack(state, Move::Of(MoveKind::StockClick), [](const PlayState& s) {
-        EXPECT_EQ(Text(s, PileId::Stock()), "031002900280");
-        EXPECT_TRUE(s.position.piles.stock[1].empty());
-        EXPECT_EQ(s.passNumber, 2);
-    });
-}
-
-// Canfield: a tableau pile left empty is filled from the reserve at once,
-// and the fill is taken back with the move that emptied the pile.
-TEST(MoveCore, AnEmptiedPileIsFilledFromTheReserve) {
-    PlayState state = Table(kCanfield, [](GameRules& r) {
-        for (int f = 0; f < 4; ++f) r.set(Rule::FoundationFirstCard + f, 1);
-    });
-    Lay(state, PileId::Tableau(1), {Hearts(1)});
-    for (int t = 2; t <= 4; ++t) Lay(state, PileId::Tableau(t), {Spades(t + 5)});
-    Lay(state, PileId::Reserve(1), {Clubs(9), Diamonds(4)}, 1);
-    PlayAndTakeBack(state, Move::CardTo(Hearts(1), PileId::Tableau(1), PileId::Foundation(1)), [](const PlayState& s) {
-        EXPECT_EQ(Text(s, PileId::Foundation(1)), "0011");
-        EXPECT_EQ(Text(s, PileId::Tableau(1)), "0171");
-        EXPECT_EQ(Text(s, PileId::Reserve(1)), "0350");
     });
 }
 
@@ -311,22 +279,6 @@ TEST(MoveCore, AnInOrderRedealIsTakenBackFacesAndAll) {
     });
 }
 
-// Perseverance: three deals in all, so the third pass offers no redeal.
-TEST(MoveCore, TheInOrderRedealKeepsToThePassLimit) {
-    const struct {
-        std::int16_t pass;
-        bool redeals;
-    } cases[] = {{1, true}, {2, true}, {3, false}};
-    for (const auto& [pass, redeals] : cases) {
-        PlayState state = Table(kPerseverance);
-        Lay(state, PileId::Tableau(1), {Hearts(5), Hearts(9)});
-        state.passNumber = pass;
-        EXPECT_EQ(Lists(state, "stock"), redeals) << pass;
-        Journal journal;
-        EXPECT_EQ(ApplyMove(state, Move::Of(MoveKind::ShuffleRedeal), journal).applied, redeals) << pass;
-    }
-}
-
 // A deal is won when the tableau, stock, waste and reserves are empty; a
 // poker grid is over when full but won only with a hundred points.
 TEST(MoveCore, WinTests) {
@@ -350,21 +302,9 @@ TEST(MoveCore, WinTests) {
     }
 }
 
-// The rules that look beyond the two cards: the tableau-move count closes
-// the foundations to tableau cards while the waste holds cards, and the
-// first-move rule allows only tableau cards to the foundations.
-TEST(MoveCore, CountedTableauMovesAndTheFirstMoveRule) {
-    PlayState counted = Table(kKlondike, [](GameRules& r) { r.set(Rule::SpecialGame, 23); });
-    Lay(counted, PileId::Tableau(1), {Spades(13), Hearts(12)});
-    Lay(counted, PileId::Tableau(2), {Clubs(11)});
-    Lay(counted, PileId::Tableau(3), {Hearts(1)});
-    Lay(counted, PileId::Waste(), {Diamonds(5)});
-    EXPECT_TRUE(Lists(counted, "001 Fila3 -> Dest1"));
-    PlayAndTakeBack(counted, Move::CardTo(Clubs(11), PileId::Tableau(2), PileId::Tableau(1)), [](const PlayState& s) {
-        EXPECT_EQ(s.tableauMoves, 1);
-        EXPECT_FALSE(Lists(s, "001 Fila3 -> Dest1"));
-    });
-
+// The first-move rule allows only tableau cards to the foundations, and no
+// stock click.
+TEST(MoveCore, TheFirstMoveRule) {
     PlayState opening = Table(kKlondike, [](GameRules& r) { r.set(Rule::OpeningPhase, 1); });
     Lay(opening, PileId::Tableau(1), {Hearts(1)});
     Lay(opening, PileId::Tableau(2), {Clubs(11)});

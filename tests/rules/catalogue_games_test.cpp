@@ -15,35 +15,6 @@
 namespace dravicor::test {
 namespace {
 
-struct CatalogueGame {
-    int code = -1;
-    std::string name;  // empty for a game that is not listed
-    GameRules rules;
-
-    std::string label() const { return std::to_string(code) + " " + (name.empty() ? "(not listed)" : name); }
-    int special() const { return rules[Rule::SpecialGame]; }
-};
-
-// Every column of the rule matrix, listed or not; the first code without a
-// column ends the catalogue.
-std::vector<CatalogueGame> CatalogueGames() {
-    const auto path = BuiltCatalogue();
-    GameList list;
-    EXPECT_TRUE(LoadGameList(path, list));
-    const NoCustomGames none;
-    std::vector<CatalogueGame> games;
-    for (int code = 0; code < kFirstCustomCode; ++code) {
-        GameRules rules;
-        try {
-            rules = LoadGameRules(path, code, none);
-        } catch (const CatalogueError&) {
-            break;
-        }
-        games.push_back({code, GameNameOf(list, code, none), rules});
-    }
-    return games;
-}
-
 // The piles a game shows, by its pile counts.
 std::vector<PileId> UsedPiles(const GameRules& rules) {
     std::vector<PileId> piles;
@@ -93,22 +64,27 @@ constexpr TableSize kTableSizes[] = {{"B", {5, 800, 600, 0}}, {"M", {5, 640, 480
 const char* const kNumbers[] = {"0", "1", "4711", "2718281828459", "9999999999999"};
 
 TEST(CatalogueGames, DealCountsUseTheWholePack) {
-    const std::vector<CatalogueGame> games = CatalogueGames();
+    const std::vector<CatalogueColumn> games = CatalogueColumns();
     ASSERT_FALSE(games.empty());
-    for (const CatalogueGame& game : games) {
+    for (const CatalogueColumn& game : games) {
         EXPECT_EQ(CardsTakenByTheDeal(game.rules), game.rules[Rule::CardCount]) << game.label();
     }
 }
 
 class CatalogueDeals : public EngineFixture {
 protected:
-    // Deals the game at the table size and checks the position and the table.
-    void dealAndCheck(const CatalogueGame& game, const std::string& number, const TableSize& size) {
+    // Deals the game with the cards and the table of the size.
+    void dealAt(const CatalogueColumn& game, const std::string& number, const TableSize& size) {
         settings.put(Field::CardSize, size.letter);
         engine.setTableArea(size.area);
+        deal(game.code, number);
+    }
+
+    // Deals the game at the table size and checks the position and the table.
+    void dealAndCheck(const CatalogueColumn& game, const std::string& number, const TableSize& size) {
         const std::string where = game.label() + " #" + number + " at " + size.letter;
         SCOPED_TRACE(where);
-        deal(game.code, number);
+        dealAt(game, number, size);
         if (HasFatalFailure()) return;
 
         const Position& position = engine.position();
@@ -146,13 +122,42 @@ protected:
             ASSERT_TRUE(origins.isOnTable(pile)) << PileName(pile);
             EXPECT_TRUE(Inside(Rect::At(origins.origin(pile), card), size.area)) << PileName(pile);
         }
+
+        // No card of one pile lies on a card, or on the empty place, of another
+        // pile: a fan running into its neighbour hides cards and sends the
+        // pointer to the wrong pile. The lines of a pyramid lie over one
+        // another by design.
+        const bool pyramid = game.rules[Rule::TableLayoutModel] == 6;
+        std::vector<std::pair<PileId, Rect>> placed;
+        for (const PileId id : UsedPiles(game.rules)) {
+            const Pile& pile = position.piles.pile(id);
+            bool holdsCards = false;
+            for (int k = 0; k < pile.size(); ++k) {
+                if (pile[k] == kNoCard) continue;
+                holdsCards = true;
+                const int skip = pile.size() - 1 - k;
+                const Point at{table.PileCardX(id, skip, false), table.PileCardY(id, skip, false)};
+                placed.push_back({id, Rect::At(at, card)});
+            }
+            if (!holdsCards) placed.push_back({id, Rect::At(origins.origin(id), card)});
+        }
+        for (size_t i = 0; i < placed.size(); ++i) {
+            for (size_t j = i + 1; j < placed.size(); ++j) {
+                const auto& [a, aRect] = placed[i];
+                const auto& [b, bRect] = placed[j];
+                if (a == b || !Overlap(aRect, bRect)) continue;
+                if (pyramid && a.kind == PileKind::Tableau && b.kind == PileKind::Tableau) continue;
+                ADD_FAILURE() << PileName(a) << " covers " << PileName(b);
+                return;
+            }
+        }
     }
 };
 
-TEST_F(CatalogueDeals, EveryGameDealsThePackOntoTheTableOnce) {
-    const std::vector<CatalogueGame> games = CatalogueGames();
+TEST_F(CatalogueDeals, EveryGameDealsThePackOntoTheTableOnceAndNoPileCoversAnother) {
+    const std::vector<CatalogueColumn> games = CatalogueColumns();
     ASSERT_GE(games.size(), 30u);
-    for (const CatalogueGame& game : games) {
+    for (const CatalogueColumn& game : games) {
         for (const TableSize& size : kTableSizes) {
             for (const char* number : kNumbers) dealAndCheck(game, number, size);
         }
@@ -167,7 +172,7 @@ TEST_F(CatalogueDeals, EveryGameDealsThePackOntoTheTableOnce) {
 TEST_F(CatalogueDeals, TheEarlierGamesDealAsTheyAlwaysDid) {
     std::uint64_t hash = 0xcbf29ce484222325u;
     int games = 0;
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         if (game.code >= 250 || game.name.empty()) continue;
         ++games;
         for (const char* number : {"1", "4711"}) {
@@ -181,67 +186,16 @@ TEST_F(CatalogueDeals, TheEarlierGamesDealAsTheyAlwaysDid) {
     EXPECT_EQ(hash, 0x2143e783962d2dc1u);
 }
 
-// No card of one pile lies on a card, or on the empty place, of another pile
-// of the game: a fan running into its neighbour hides cards and sends the
-// pointer to the wrong pile. The lines of a pyramid lie over one another by
-// design.
-TEST_F(CatalogueDeals, NoPileCoversAnotherAfterTheDeal) {
-    struct Placed {
-        PileId pile;
-        Rect rect;
-    };
-    for (const CatalogueGame& game : CatalogueGames()) {
-        const bool pyramid = game.rules[Rule::TableLayoutModel] == 6;
-        for (const TableSize& size : kTableSizes) {
-            for (const char* number : {"1", "2"}) {
-                settings.put(Field::CardSize, size.letter);
-                engine.setTableArea(size.area);
-                deal(game.code, number);
-                if (HasFatalFailure()) return;
-                const TableGeometry table = engine.geometry();
-                const Size card = engine.cardSize();
-                std::vector<Placed> placed;
-                for (const PileId id : UsedPiles(game.rules)) {
-                    const Pile& pile = engine.position().piles.pile(id);
-                    bool holdsCards = false;
-                    for (int k = 0; k < pile.size(); ++k) {
-                        if (pile[k] == kNoCard) continue;
-                        holdsCards = true;
-                        const int skip = pile.size() - 1 - k;
-                        placed.push_back({id, Rect::At({table.PileCardX(id, skip, false), table.PileCardY(id, skip, false)}, card)});
-                    }
-                    if (!holdsCards) placed.push_back({id, Rect::At(engine.origins().origin(id), card)});
-                }
-                const auto clash = [&]() -> std::string {
-                    for (size_t i = 0; i < placed.size(); ++i) {
-                        for (size_t j = i + 1; j < placed.size(); ++j) {
-                            const Placed& a = placed[i];
-                            const Placed& b = placed[j];
-                            if (a.pile == b.pile || !Overlap(a.rect, b.rect)) continue;
-                            if (pyramid && a.pile.kind == PileKind::Tableau && b.pile.kind == PileKind::Tableau) continue;
-                            return PileName(a.pile) + " covers " + PileName(b.pile);
-                        }
-                    }
-                    return "";
-                }();
-                EXPECT_EQ(clash, "") << game.label() << " #" << number << " at " << size.letter;
-            }
-        }
-    }
-}
-
 // The grid games count neighbours and poker lines by pile number: pile p is
 // row p / 5, column p % 5. The table must show them that way.
 TEST_F(CatalogueDeals, GridGamesShowTheirPilesInRowsOfFive) {
     int grids = 0;
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         if (game.special() != 8 && game.special() != 9) continue;
         ++grids;
         ASSERT_EQ(game.rules[Rule::TableauCount], 25) << game.label();
         for (const TableSize& size : kTableSizes) {
-            settings.put(Field::CardSize, size.letter);
-            engine.setTableArea(size.area);
-            deal(game.code, "4711");
+            dealAt(game, "4711", size);
             const PileOrigins& o = engine.origins();
             const Size card = engine.cardSize();
             for (int p = 0; p < 25; ++p) {
@@ -277,13 +231,11 @@ TEST_F(CatalogueDeals, GridGamesShowTheirPilesInRowsOfFive) {
 // cover it on the table, and no other card of that line may touch it.
 TEST_F(CatalogueDeals, PyramidLinesCoverTheCardsTheyFree) {
     int pyramids = 0;
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         if (game.special() != 4) continue;
         ++pyramids;
         for (const TableSize& size : kTableSizes) {
-            settings.put(Field::CardSize, size.letter);
-            engine.setTableArea(size.area);
-            deal(game.code, "1");
+            dealAt(game, "1", size);
             const TableGeometry table = engine.geometry();
             const Size card = engine.cardSize();
             const PileLists& piles = engine.position().piles;
@@ -313,13 +265,11 @@ TEST_F(CatalogueDeals, PyramidLinesCoverTheCardsTheyFree) {
 // the whole pack.
 TEST_F(CatalogueDeals, RowGamesHaveRoomForThePackInTheirRow) {
     int rows = 0;
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         if (game.special() < 20 || game.special() > 23) continue;
         ++rows;
         for (const TableSize& size : kTableSizes) {
-            settings.put(Field::CardSize, size.letter);
-            engine.setTableArea(size.area);
-            deal(game.code, "1");
+            dealAt(game, "1", size);
             Position full;
             for (int c = 1; c <= game.rules[Rule::CardCount]; ++c) {
                 full.Append(PileId::Tableau(1), static_cast<CardNumber>(c), true);
@@ -342,7 +292,7 @@ TEST_F(CatalogueDeals, RowGamesHaveRoomForThePackInTheirRow) {
 // Families whose cards are pressed into a selection need selection play;
 // the others pick cards up or drag them, and must not have it.
 TEST(CatalogueGames, SelectionPlayGoesWithTheSelectionFamilies) {
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         EXPECT_EQ(game.rules[Rule::SelectionPlay] != 0, IsSelectionFamily(game.special()))
             << game.label() << ": family " << game.special() << ", selection play " << game.rules[Rule::SelectionPlay];
     }
@@ -352,7 +302,7 @@ TEST(CatalogueGames, SelectionPlayGoesWithTheSelectionFamilies) {
 // that plays onto its top card deals it a first card.
 TEST_F(CatalogueDeals, DiscardPileGamesShowTheirDiscards) {
     int discards = 0;
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         const int special = game.special();
         if (special != 2 && special != 12 && special != 15 && special != 30) continue;
         ++discards;
@@ -369,7 +319,7 @@ TEST_F(CatalogueDeals, DiscardPileGamesShowTheirDiscards) {
 // the table, and the game must allow at least one redeal.
 TEST_F(CatalogueDeals, ShuffleRedealGamesShowTheStockAndAllowARedeal) {
     int shuffles = 0;
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         if (game.rules[Rule::ShuffleRedeal] == 0) continue;
         ++shuffles;
         deal(game.code, "1");
@@ -384,7 +334,7 @@ TEST_F(CatalogueDeals, ShuffleRedealGamesShowTheStockAndAllowARedeal) {
 TEST(CatalogueGames, EveryFamilyOfTheEngineHasAGame) {
     std::set<int> specials;
     std::set<int> shuffles;
-    for (const CatalogueGame& game : CatalogueGames()) {
+    for (const CatalogueColumn& game : CatalogueColumns()) {
         specials.insert(game.special());
         shuffles.insert(game.rules[Rule::ShuffleRedeal]);
     }

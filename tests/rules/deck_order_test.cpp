@@ -54,15 +54,15 @@ const std::vector<int> kOrderOfOne = {40, 4,  43, 39, 15, 6,  16, 45, 18, 35, 34
                                       46, 30, 48, 10, 12, 32, 21, 2,  41, 3,  42, 5,  14, 44, 17, 13, 33, 9,
                                       19, 23, 52, 22, 37, 38, 51, 28, 8,  29, 47, 31, 20, 50, 36, 1};
 
-TEST(DeckOrderExamples, EmptyAndZeroGiveTheSameFixedOrder) {
+TEST(DeckOrderExamples, ZeroAndOneGiveTheirFixedOrders) {
     EXPECT_EQ(OrderOf("", 52), kOrderOfZero);
     EXPECT_EQ(OrderOf("0", 52), kOrderOfZero);
     EXPECT_EQ(OrderOf("0000000000000", 52), kOrderOfZero);
-}
-
-TEST(DeckOrderExamples, OneGivesItsFixedOrder) {
     EXPECT_EQ(OrderOf("1", 52), kOrderOfOne);
     EXPECT_EQ(OrderOf("0000000000001", 52), kOrderOfOne);
+    // A single-card deck holds the first card of the first pass (see below).
+    EXPECT_EQ(OrderOf("0", 1), std::vector<int>{40});
+    EXPECT_EQ(OrderOf("", 1), std::vector<int>{40});
 }
 
 TEST(DeckOrderExamples, FirstPassOfZeroPlacesTheAcesInOrder) {
@@ -179,32 +179,19 @@ void ExpectFullDeck(const Trace& trace, int cardCount, const std::string& number
     ExpectProbesMatchFindFreeSlot(trace, cardCount, number);
 }
 
-TEST(DeckOrderProperties, OneDeckIsAPermutationForManyNumbers) {
+// Random 13-digit numbers for one and two decks, drawn numbers and short
+// numbers as players type them.
+TEST(DeckOrderProperties, EveryNumberGivesAFullDeck) {
     std::mt19937_64 random(20240601);
     for (int n = 0; n < 20000; ++n) {
         const std::string number = RandomDigits(random);
-        ExpectFullDeck(TraceOf(number, 52), 52, number);
-        if (HasFatalFailure()) return;
-    }
-}
-
-TEST(DeckOrderProperties, TwoDecksArePermutationsForManyNumbers) {
-    std::mt19937_64 random(77031);
-    for (int n = 0; n < 20000; ++n) {
-        const std::string number = RandomDigits(random);
-        ExpectFullDeck(TraceOf(number, 104), 104, number);
-        if (HasFatalFailure()) return;
-    }
-}
-
-TEST(DeckOrderProperties, DrawnNumbersAndShortNumbersGiveFullDecks) {
-    std::mt19937_64 random(5);
-    for (int n = 0; n < 2000; ++n) {
-        const std::string drawn = DrawGameNumber(random);
-        ExpectFullDeck(TraceOf(drawn, 52), 52, drawn);
-        ExpectFullDeck(TraceOf(drawn, 104), 104, drawn);
-        const std::string small = std::to_string(n);
-        ExpectFullDeck(TraceOf(small, 52), 52, small);
+        for (const int count : {52, 104}) ExpectFullDeck(TraceOf(number, count), count, number);
+        if (n < 2000) {
+            const std::string drawn = DrawGameNumber(random);
+            for (const int count : {52, 104}) ExpectFullDeck(TraceOf(drawn, count), count, drawn);
+            const std::string small = std::to_string(n);
+            ExpectFullDeck(TraceOf(small, 52), 52, small);
+        }
         if (HasFatalFailure()) return;
     }
 }
@@ -357,51 +344,36 @@ TEST(DeckOrderProperties, SmallerDecksKeepTheFirstCardsPlaced) {
     }
 }
 
-TEST(DeckOrderProperties, SingleCardDeckHoldsTheFirstCardOfTheFirstPass) {
-    // For "0" the first card placed is 40 (see the worked example).
-    EXPECT_EQ(OrderOf("0", 1), std::vector<int>{40});
-    EXPECT_EQ(OrderOf("", 1), std::vector<int>{40});
-}
-
-std::vector<CardNumber> Slots(std::initializer_list<int> values) {
-    std::vector<CardNumber> slots;
-    for (const int v : values) slots.push_back(static_cast<CardNumber>(v));
-    return slots;
-}
-
-TEST(FindFreeSlot, ForwardScansUpFromStart) {
-    const std::vector<CardNumber> slots = Slots({0, 5, 0, 7, 8, 0, 9});
-    EXPECT_EQ(FindFreeSlot(slots, 0, true), 0);
-    EXPECT_EQ(FindFreeSlot(slots, 1, true), 2);
-    EXPECT_EQ(FindFreeSlot(slots, 2, true), 2);
-    EXPECT_EQ(FindFreeSlot(slots, 3, true), 5);
-    // Nothing free from 6 up: the fallback starts at index 0.
-    EXPECT_EQ(FindFreeSlot(slots, 6, true), 0);
-    EXPECT_EQ(FindFreeSlot(Slots({3, 0, 4, 5}), 2, true), 1);
-}
-
-TEST(FindFreeSlot, BackwardScansDownFromStart) {
-    const std::vector<CardNumber> slots = Slots({5, 0, 6, 0, 7, 8, 0});
-    EXPECT_EQ(FindFreeSlot(slots, 6, false), 6);
-    EXPECT_EQ(FindFreeSlot(slots, 5, false), 3);
-    EXPECT_EQ(FindFreeSlot(slots, 2, false), 1);
-    EXPECT_EQ(FindFreeSlot(slots, 1, false), 1);
-    // Nothing free from the start down: the fallback scans from index 0 up,
-    // which finds the first free slot above the start.
-    EXPECT_EQ(FindFreeSlot(slots, 0, false), 1);
-    EXPECT_EQ(FindFreeSlot(Slots({1, 2, 3, 0, 0}), 2, false), 3);
-}
-
-TEST(FindFreeSlot, FullOrEmptySlotsGiveMinusOne) {
-    const std::vector<CardNumber> full = Slots({1, 2, 3, 4});
-    for (int start = 0; start < 4; ++start) {
-        EXPECT_EQ(FindFreeSlot(full, start, true), -1);
-        EXPECT_EQ(FindFreeSlot(full, start, false), -1);
+// Forward scans up from the start, backward down from it; when nothing is
+// free that way the fallback scans from index 0 up; nothing free gives -1.
+TEST(FindFreeSlot, WorkedExamples) {
+    struct Case {
+        std::vector<int> slots;
+        int start;
+        bool forward;
+        int expected;
+    };
+    const Case cases[] = {
+        {{0, 5, 0, 7, 8, 0, 9}, 0, true, 0}, {{0, 5, 0, 7, 8, 0, 9}, 1, true, 2},
+        {{0, 5, 0, 7, 8, 0, 9}, 2, true, 2}, {{0, 5, 0, 7, 8, 0, 9}, 3, true, 5},
+        {{0, 5, 0, 7, 8, 0, 9}, 6, true, 0},  // the fallback from index 0
+        {{3, 0, 4, 5}, 2, true, 1},
+        {{5, 0, 6, 0, 7, 8, 0}, 6, false, 6}, {{5, 0, 6, 0, 7, 8, 0}, 5, false, 3},
+        {{5, 0, 6, 0, 7, 8, 0}, 2, false, 1}, {{5, 0, 6, 0, 7, 8, 0}, 1, false, 1},
+        {{5, 0, 6, 0, 7, 8, 0}, 0, false, 1},  // the fallback finds the first free slot above the start
+        {{1, 2, 3, 0, 0}, 2, false, 3},
+        {{1, 2, 3, 4}, 0, true, -1}, {{1, 2, 3, 4}, 3, true, -1},
+        {{1, 2, 3, 4}, 0, false, -1}, {{1, 2, 3, 4}, 3, false, -1},
+        {{}, 0, true, -1}, {{}, 0, false, -1},
+    };
+    for (const Case& c : cases) {
+        std::vector<CardNumber> slots;
+        for (const int v : c.slots) slots.push_back(static_cast<CardNumber>(v));
+        EXPECT_EQ(FindFreeSlot(slots, c.start, c.forward), c.expected)
+            << "start " << c.start << (c.forward ? " forward" : " backward");
     }
-    EXPECT_EQ(FindFreeSlot({}, 0, true), -1);
-    EXPECT_EQ(FindFreeSlot({}, 0, false), -1);
     // Only the given entries count.
-    const std::vector<CardNumber> longer = Slots({1, 2, 3, 0});
+    const std::vector<CardNumber> longer = {1, 2, 3, 0};
     EXPECT_EQ(FindFreeSlot(std::span(longer).first(3), 1, true), -1);
     EXPECT_EQ(FindFreeSlot(std::span(longer).first(3), 2, false), -1);
 }

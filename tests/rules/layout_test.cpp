@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "cards/pile_at.h"
-#include "play/play_state.h"
 #include "rules/catalogue.h"
 #include "rules/pile_geometry.h"
 #include "support/temp_dir.h"
@@ -78,147 +79,120 @@ TEST(PileOriginsTest, StartOffTheTableAndKeepWhatIsSet) {
 
 // ---------------------------------------------------------------------- rows
 
-TEST(LayoutRows, DocumentedExampleWithTheStockOnRowThree) {
-    const GameRules rules =
-        Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 3}});
-    const TableRows rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 121);
-    EXPECT_EQ(rows.y[3], 227);
-    EXPECT_EQ(rows.y[4], 333);
-    EXPECT_EQ(rows.margin, 10);
-    EXPECT_EQ(rows.left, 10);
-}
-
-TEST(LayoutRows, StockSelectorAndModelThreeAddRoom) {
-    GameRules rules = Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 1}});
-    TableRows rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 30);
-    EXPECT_EQ(rows.y[2], 136);
-    EXPECT_EQ(rows.y[4], 348);
-
-    rules.set(Rule::StockLayoutRow, 2);
-    rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 136);
-    EXPECT_EQ(rows.y[3], 242);
-
-    // The selector is the parameter's first digit: 21 selects row 2.
-    rules.set(Rule::StockLayoutRow, 21);
-    EXPECT_EQ(ComputeRows(rules, kBig, kArea800).y[2], 136);
-
-    rules.set(Rule::StockLayoutRow, 3);
-    rules.set(Rule::StockLayoutModel, 3);
-    rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 136);
-    EXPECT_EQ(rows.left, 25);
-
-    // Without a stock string the stock's selector and model count for nothing.
-    rules.set(Rule::StockPileCount, 0);
-    rules.set(Rule::StockLayoutRow, 1);
-    rows = ComputeRows(rules, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 15);
-    EXPECT_EQ(rows.y[2], 121);
-    EXPECT_EQ(rows.left, 10);
-}
-
-TEST(LayoutRows, ModelFifteenAndLowWindows) {
-    const GameRules fifteen = Rules({{Rule::TableLayoutModel, 15}});
-    TableRows rows = ComputeRows(fifteen, kBig, kArea800);
-    EXPECT_EQ(rows.y[1], 20);
-    EXPECT_EQ(rows.y[2], 121);
-    EXPECT_EQ(rows.y[3], 222);
-    EXPECT_EQ(rows.y[4], 328);
-
-    rows = ComputeRows(GameRules{}, kMedium, {30, 640, 480, 0});
-    EXPECT_EQ(rows.margin, 5);
-    EXPECT_EQ(rows.y[1], 35);
-    EXPECT_EQ(rows.y[2], 120);
-    EXPECT_EQ(rows.y[3], 205);
-    EXPECT_EQ(rows.left, 3);
-}
-
-TEST(LayoutRows, LeftMargin) {
-    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 652, 600, 0}).left, 10);
-    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 651, 600, 0}).left, 3);
-
-    // The main window's offset and the shifted stock models count only with a stock.
-    EXPECT_EQ(ComputeRows(GameRules{}, kBig, {5, 800, 600, 7}).left, 10);
-    const GameRules stock = Rules({{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}});
-    EXPECT_EQ(ComputeRows(stock, kBig, {5, 800, 600, 7}).left, 17);
-    EXPECT_EQ(ComputeRows(stock, kBig, {5, 640, 600, 7}).left, 10);
-    for (const int model : {3, 4, 5, 16, 19}) {
-        GameRules shifted = stock;
-        shifted.set(Rule::StockLayoutModel, model);
-        EXPECT_EQ(ComputeRows(shifted, kBig, kArea800).left, 25) << "stock model " << model;
+TEST(LayoutRows, RowsMarginAndLeftEdgeByTheRulesAndTheWindow) {
+    using Values = std::vector<std::pair<int, int>>;
+    const auto stock = [](int count, int model, int row) {
+        return Values{{Rule::StockPileCount, count}, {Rule::StockLayoutModel, model}, {Rule::StockLayoutRow, row}};
+    };
+    struct Case {
+        Values rules;
+        Size card;
+        TableArea area;
+        std::array<int, 6> expected;  // rows 1 to 4, the margin, the left edge; 0 where not looked at
+    };
+    const Case cases[] = {
+        // The documented example, with the stock on row 3.
+        {stock(1, 1, 3), kBig, kArea800, {15, 121, 227, 333, 10, 10}},
+        // The stock's row and model 3 add room; the selector is the
+        // parameter's first digit, so 21 selects row 2.
+        {stock(1, 1, 1), kBig, kArea800, {30, 136, 0, 348, 0, 0}},
+        {stock(1, 1, 2), kBig, kArea800, {15, 136, 242, 0, 0, 0}},
+        {stock(1, 1, 21), kBig, kArea800, {0, 136, 0, 0, 0, 0}},
+        {stock(1, 3, 3), kBig, kArea800, {15, 136, 0, 0, 0, 25}},
+        // Without a stock string the stock's selector and model count for nothing.
+        {stock(0, 3, 1), kBig, kArea800, {15, 121, 0, 0, 0, 10}},
+        {{{Rule::TableLayoutModel, 15}}, kBig, kArea800, {20, 121, 222, 328, 0, 0}},
+        // Low and narrow windows.
+        {{}, kMedium, {30, 640, 480, 0}, {35, 120, 205, 0, 5, 3}},
+        {{}, kBig, {5, 652, 600, 0}, {0, 0, 0, 0, 0, 10}},
+        {{}, kBig, {5, 651, 600, 0}, {0, 0, 0, 0, 0, 3}},
+        // The main window's offset and the shifted stock models count only with a stock.
+        {{}, kBig, {5, 800, 600, 7}, {0, 0, 0, 0, 0, 10}},
+        {stock(1, 1, 0), kBig, {5, 800, 600, 7}, {0, 0, 0, 0, 0, 17}},
+        {stock(1, 1, 0), kBig, {5, 640, 600, 7}, {0, 0, 0, 0, 0, 10}},
+        {stock(1, 3, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 4, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 5, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 16, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 19, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {stock(1, 6, 0), kBig, kArea800, {0, 0, 0, 0, 0, 10}},
+        // The fifth string's model 4 shifts as the stock's does.
+        {{{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::FifthLayoutModel, 4}}, kBig, kArea800,
+         {0, 0, 0, 0, 0, 25}},
+        {{{Rule::StockPileCount, 0}, {Rule::StockLayoutModel, 1}, {Rule::FifthLayoutModel, 4}}, kBig, kArea800,
+         {0, 0, 0, 0, 0, 10}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        GameRules rules;
+        for (const auto& [index, value] : c.rules) rules.set(index, value);
+        const TableRows rows = ComputeRows(rules, c.card, c.area);
+        std::array<int, 6> got = {rows.y[1], rows.y[2], rows.y[3], rows.y[4], rows.margin, rows.left};
+        for (size_t k = 0; k < got.size(); ++k) got[k] = c.expected[k] == 0 ? 0 : got[k];
+        EXPECT_EQ(got, c.expected) << "case " << i;
     }
-    GameRules fifth = stock;
-    fifth.set(Rule::FifthLayoutModel, 4);
-    EXPECT_EQ(ComputeRows(fifth, kBig, kArea800).left, 25);
-    fifth.set(Rule::StockPileCount, 0);
-    EXPECT_EQ(ComputeRows(fifth, kBig, kArea800).left, 10);
-    GameRules plain = stock;
-    plain.set(Rule::StockLayoutModel, 6);
-    EXPECT_EQ(ComputeRows(plain, kBig, kArea800).left, 10);
 }
 
 // ------------------------------------------------------- single centred row
 
 PileOrigins CentredTable(int model, int n, Size card, TableArea area,
-                         std::initializer_list<std::pair<int, int>> more = {}) {
+                         const std::vector<std::pair<int, int>>& more = {}) {
     GameRules rules = Rules({{Rule::TableLayoutModel, model}, {Rule::TableLayoutRow, 2}, {Rule::TableauCount, n}});
     for (const auto& [index, value] : more) rules.set(index, value);
     return ComputeLayout(rules, card, area);
 }
 
-TEST(CentredRow, GapKeptBetweenFourAndTwenty) {
-    // 7 piles: (798 - 497) / 8 = 37, kept at 20; (798 - 617) / 2 = 90.
-    PileOrigins origins = CentredTable(1, 7, kBig, kArea800);
-    EXPECT_EQ(TableauXs(origins, 7), Steps(90, 91, 7));
+// Models 1, 14 and 15 centre one row, the gap between piles kept between 4
+// and 20; model 1 clamps the row to the left margin, 14 and 15 shrink the
+// gap instead; the stock's model 4 (or the fifth string's) widens it.
+TEST(CentredRow, GapAndFirstPileByModel) {
+    using Values = std::vector<std::pair<int, int>>;
+    const Values stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
+    const Values model4 = {{Rule::StockPileCount, 2}, {Rule::StockLayoutModel, 4}};
+    const Values fifth = {{Rule::StockPileCount, 1}, {Rule::FifthLayoutModel, 4}};
+    struct Case {
+        int model;
+        int n;
+        Size card;
+        TableArea area;
+        Values more;
+        std::vector<int> xs;
+    };
+    const Case cases[] = {
+        // (798 - 497) / 8 = 37, kept at 20; (798 - 617) / 2 = 90.
+        {1, 7, kBig, kArea800, {}, Steps(90, 91, 7)},
+        // (798 - 639) / 10 = 15 as it is; (798 - 759) / 2 = 19.5, truncated.
+        {1, 9, kBig, kArea800, {}, Steps(19, 86, 9)},
+        // 17 / 12 = 1, raised to 4; the first x (798 - 821) / 2 = -11 becomes x0.
+        {1, 11, kBig, kArea800, {}, Steps(10, 75, 11)},
+        // Gap 88 / 11 = 8, first x (798 - 782) / 2 = 8, left of x0 = 10.
+        {1, 10, kBig, kArea800, {}, Steps(10, 79, 10)},
+        // The main window's offset moves x0 to 40; model 001 keeps its gap.
+        {1, 10, kBig, {5, 800, 600, 30}, stock, Steps(40, 79, 10)},
+        // At M in 640 the first x of 6 stays right of x0 = 3.
+        {1, 10, kMedium, kArea640, {}, Steps(6, 63, 10)},
+        // x0 = 40: the gap 8 shrinks by (40 - 8) / 9 = 3.
+        {14, 10, kBig, {5, 800, 600, 30}, stock, Steps(40, 76, 10)},
+        // Without the clamp model 014 is model 001.
+        {14, 7, kBig, kArea800, {}, Steps(90, 91, 7)},
+        // Narrower than 650: x0 = 13, first x 6; the gap 4 - 7 / 9 stays 4 and the row starts at x0 - 2.
+        {15, 10, kMedium, {5, 640, 480, 10}, stock, Steps(11, 63, 10)},
+        // x0 = 10 + 15. Model 001: the gap 8 becomes 15, the row starts at x0.
+        {1, 10, kBig, kArea800, model4, Steps(25, 86, 10)},
+        // Model 014: gap 8 - 17 / 9 = 7; piles 2 and 3 (1 + two stock piles) lie W + 15 on.
+        {14, 10, kBig, kArea800, model4, {25, 111, 197, 275, 353, 431, 509, 587, 665, 743}},
+        {1, 10, kBig, kArea800, fifth, Steps(25, 86, 10)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TableauXs(CentredTable(c.model, c.n, c.card, c.area, c.more), c.n), c.xs)
+            << "model " << c.model << ", " << c.n << " piles";
+    }
+    // The row lies on row 2 and no further pile is shown.
+    const PileOrigins origins = CentredTable(1, 7, kBig, kArea800);
     for (int t = 1; t <= 7; ++t) EXPECT_EQ(origins.origin(PileId::Tableau(t)).y, 121);
     EXPECT_FALSE(origins.isOnTable(PileId::Tableau(8)));
-
-    // 9 piles: (798 - 639) / 10 = 15 as it is; (798 - 759) / 2 = 19.5, truncated.
-    EXPECT_EQ(TableauXs(CentredTable(1, 9, kBig, kArea800), 9), Steps(19, 86, 9));
-
-    // 11 piles: 17 / 12 = 1, raised to 4; the first x (798 - 821) / 2 = -11 becomes x0.
-    EXPECT_EQ(TableauXs(CentredTable(1, 11, kBig, kArea800), 11), Steps(10, 75, 11));
-}
-
-TEST(CentredRow, ModelOneClampsToTheLeftMargin) {
-    // 10 piles: gap 88 / 11 = 8, first x (798 - 782) / 2 = 8, left of x0 = 10.
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800), 10), Steps(10, 79, 10));
-    // The main window's offset moves x0 to 40; model 001 keeps its gap.
-    const std::initializer_list<std::pair<int, int>> stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, {5, 800, 600, 30}, stock), 10), Steps(40, 79, 10));
-    // At M in 640 the first x of 6 stays right of x0 = 3.
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kMedium, kArea640), 10), Steps(6, 63, 10));
-}
-
-TEST(CentredRow, ModelsFourteenAndFifteenShrinkTheGap) {
-    const std::initializer_list<std::pair<int, int>> stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
-    // x0 = 40: the gap 8 shrinks by (40 - 8) / 9 = 3.
-    EXPECT_EQ(TableauXs(CentredTable(14, 10, kBig, {5, 800, 600, 30}, stock), 10), Steps(40, 76, 10));
-    // Without the clamp model 014 is model 001.
-    EXPECT_EQ(TableauXs(CentredTable(14, 7, kBig, kArea800), 7), Steps(90, 91, 7));
-
-    // Narrower than 650: x0 = 13, first x 6; the gap 4 - 7 / 9 stays 4 and the row starts at x0 - 2.
-    const PileOrigins narrow = CentredTable(15, 10, kMedium, {5, 640, 480, 10}, stock);
-    EXPECT_EQ(TableauXs(narrow, 10), Steps(11, 63, 10));
-    EXPECT_EQ(narrow.origin(PileId::Tableau(1)).y, 105);  // model 015's row 2: 5 + 15 + 5 + 80
-}
-
-TEST(CentredRow, StockModelFourWidensTheGap) {
-    // x0 = 10 + 15. Model 001: the gap 8 becomes 15, the row starts at x0.
-    const std::initializer_list<std::pair<int, int>> model4 = {{Rule::StockPileCount, 2}, {Rule::StockLayoutModel, 4}};
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800, model4), 10), Steps(25, 86, 10));
-    // Model 014: gap 8 - 17 / 9 = 7; piles 2 and 3 (1 + two stock piles) lie W + 15 on.
-    const std::vector<int> expected = {25, 111, 197, 275, 353, 431, 509, 587, 665, 743};
-    EXPECT_EQ(TableauXs(CentredTable(14, 10, kBig, kArea800, model4), 10), expected);
-    // The fifth string's model 004 counts the same.
-    const std::initializer_list<std::pair<int, int>> fifth = {{Rule::StockPileCount, 1}, {Rule::FifthLayoutModel, 4}};
-    EXPECT_EQ(TableauXs(CentredTable(1, 10, kBig, kArea800, fifth), 10), Steps(25, 86, 10));
+    // Model 015's row 2: 5 + 15 + 5 + 80.
+    EXPECT_EQ(CentredTable(15, 10, kMedium, {5, 640, 480, 10}, stock).origin(PileId::Tableau(1)).y, 105);
 }
 
 // ------------------------------------------------------- hand-made tables
@@ -566,68 +540,6 @@ TEST(GenericLayout, ScrollOffsetIsResetByTheLayout) {
 
 // --------------------------------------------- every game of the catalogue
 
-struct Sized {
-    char letter;
-    TableArea area;
-};
-
-std::vector<PileId> UsedPiles(const GameRules& rules) {
-    std::vector<PileId> piles;
-    PileLists().forEach([&](PileId id, const Pile&) {
-        if (PileInPlay(rules, id)) piles.push_back(id);
-    });
-    return piles;
-}
-
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-TEST(CatalogueLayouts, EveryPileInsideTheTableAndApart) {
-    const auto path = test::BuiltCatalogue();
-    GameList list;
-    ASSERT_TRUE(LoadGameList(path, list));
-    NoCustomGames none;
-    int games = 0;
-    for (int code = 0; code < 1000; ++code) {
-        const std::string name = GameNameOf(list, code, none);
-        if (name.empty()) continue;
-        ++games;
-        const GameRules rules = LoadGameRules(path, code, none);
-        const std::vector<PileId> used = UsedPiles(rules);
-        ASSERT_FALSE(used.empty()) << name;
-        // The lines of a pyramid lie half a card over one another by design.
-        const bool pyramid = rules[Rule::TableLayoutModel] == 6;
-        for (const Sized& sized : {Sized{'B', kArea800}, Sized{'M', kArea640}}) {
-            const Size card = *CardSizeFor(sized.letter);
-            const PileOrigins o = ComputeLayout(rules, card, sized.area);
-            const std::string where = name + " at " + sized.letter;
-            std::vector<Rect> rects;
-            for (const PileId pile : used) {
-                const Point p = o.origin(pile);
-                ASSERT_TRUE(o.isOnTable(pile)) << where << " " << PileName(pile);
-                EXPECT_GE(p.x, 0) << where << " " << PileName(pile);
-                EXPECT_LE(p.x + card.width, sized.area.width) << where << " " << PileName(pile);
-                EXPECT_GE(p.y, sized.area.top) << where << " " << PileName(pile);
-                EXPECT_LE(p.y + card.height, sized.area.height) << where << " " << PileName(pile);
-                const Rect rect = Rect::At(p, card);
-                for (size_t i = 0; i < rects.size(); ++i) {
-                    if (pyramid && pile.kind == PileKind::Tableau && used[i].kind == PileKind::Tableau) continue;
-                    EXPECT_FALSE(Overlap(rect, rects[i]))
-                        << where << ": " << PileName(pile) << " overlaps " << PileName(used[i]);
-                }
-                rects.push_back(rect);
-            }
-            // Everything else is off the table.
-            int onTable = 0;
-            PileLists lists;
-            lists.forEach([&](PileId id, const Pile&) { onTable += o.isOnTable(id) ? 1 : 0; });
-            EXPECT_EQ(onTable, static_cast<int>(used.size())) << where;
-        }
-    }
-    EXPECT_GE(games, 7);
-}
-
 TEST(CatalogueLayouts, KlondikeAndBakersDozenAsDesigned) {
     const auto path = test::BuiltCatalogue();
     GameList list;
@@ -870,33 +782,48 @@ TEST(TableauFanTest, BySpreadCode) {
 
 // ---------------------------------------------------------- empty piles
 
-TEST(EmptyPileMarkerTest, Stock) {
-    GameRules rules;
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, false, false), 8);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, false), 22);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, true), 5);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, false, true), 5);
-    rules.set(Rule::SpecialGame, 8);
-    EXPECT_EQ(EmptyPileMarker(PileId::Stock(), rules, true, true), 21);
-}
-
-TEST(EmptyPileMarkerTest, WastesAndReserves) {
-    GameRules rules = Rules({{Rule::Redeals, -1}});
-    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 0);
-    rules.set(Rule::Redeals, 0);
-    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 8);
-    rules.set(Rule::WasteInPlay, 1);
-    EXPECT_EQ(EmptyPileMarker(PileId::Waste(), rules, true, false), 2);
-    EXPECT_EQ(EmptyPileMarker(PileId::SecondWaste(), GameRules{}, false, false), 2);
-
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(3), Rules({{Rule::ReserveCode, 9}}), false, false), 9);
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(1), Rules({{Rule::ReserveCode, 8}}), false, false), 11);
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(1), Rules({{Rule::ReserveCode, 4}}), false, false), 1);
-    // Reserve 2's own code does not count: reserve 1's decides for all.
-    EXPECT_EQ(EmptyPileMarker(PileId::Reserve(2), Rules({{Rule::ReserveCode + 1, 9}}), false, false), 1);
-}
-
-TEST(EmptyPileMarkerTest, FoundationsByFirstCard) {
+// The picture of an empty place, by the pile, the rules, whether passes are
+// left and whether a redeal is armed.
+TEST(EmptyPileMarkerTest, ByPileKindAndRule) {
+    struct Case {
+        PileId pile;
+        std::vector<std::pair<int, int>> rules;
+        bool passesLeft;
+        bool redealArmed;
+        int marker;
+    };
+    const Case cases[] = {
+        {PileId::Stock(), {}, false, false, 8},
+        {PileId::Stock(), {}, true, false, 22},
+        {PileId::Stock(), {}, true, true, 5},
+        {PileId::Stock(), {}, false, true, 5},
+        {PileId::Stock(), {{Rule::SpecialGame, 8}}, true, true, 21},
+        {PileId::Waste(), {{Rule::Redeals, -1}}, true, false, 0},
+        {PileId::Waste(), {{Rule::Redeals, 0}}, true, false, 8},
+        {PileId::Waste(), {{Rule::Redeals, 0}, {Rule::WasteInPlay, 1}}, true, false, 2},
+        {PileId::SecondWaste(), {}, false, false, 2},
+        {PileId::Reserve(3), {{Rule::ReserveCode, 9}}, false, false, 9},
+        {PileId::Reserve(1), {{Rule::ReserveCode, 8}}, false, false, 11},
+        {PileId::Reserve(1), {{Rule::ReserveCode, 4}}, false, false, 1},
+        // Reserve 2's own code does not count: reserve 1's decides for all.
+        {PileId::Reserve(2), {{Rule::ReserveCode + 1, 9}}, false, false, 1},
+        // Building code 10 shows the Queen whatever the first card.
+        {PileId::Foundation(5), {{Rule::FoundationFirstCard + 4, 1}, {Rule::FoundationBuild + 4, 10}}, false, false, 3},
+        {PileId::Foundation(4), {{Rule::FoundationFirstCard + 4, 1}, {Rule::FoundationBuild + 4, 10}}, false, false, 4},
+        {PileId::Tableau(4), {{Rule::TableauEmptyAccepts + 3, 13}}, false, false, 11},
+        {PileId::Tableau(1), {{Rule::TableauEmptyAccepts, 5}}, false, false, 15},
+        // No rank marker: pile 1 taking something shows 004, taking nothing 007.
+        {PileId::Tableau(2), {{Rule::TableauEmptyAccepts, -1}}, false, false, 4},
+        {PileId::Tableau(2), {{Rule::TableauEmptyAccepts + 1, -1}}, false, false, 7},
+        {PileId::Tableau(26), {}, false, false, 7},
+        {PileId::Tableau(27), {}, false, false, 0},
+    };
+    for (const Case& c : cases) {
+        GameRules rules;
+        for (const auto& [index, value] : c.rules) rules.set(index, value);
+        EXPECT_EQ(EmptyPileMarker(c.pile, rules, c.passesLeft, c.redealArmed), c.marker) << PileName(c.pile);
+    }
+    // A foundation's picture is the rank it starts with.
     const std::pair<int, int> ranks[] = {{1, 10},  {81, 10}, {85, 10}, {2, 12},  {7, 17}, {10, 20},
                                          {11, 6},  {12, 3},  {13, 11}, {84, 11}, {0, 4},  {-1, 4},
                                          {14, 4},  {82, 4},  {91, 4}};
@@ -904,27 +831,7 @@ TEST(EmptyPileMarkerTest, FoundationsByFirstCard) {
         const GameRules rules = Rules({{Rule::FoundationFirstCard + 2, value}});
         EXPECT_EQ(EmptyPileMarker(PileId::Foundation(3), rules, false, false), marker) << value;
     }
-    // Building code 10 shows the Queen whatever the first card.
-    const GameRules queen = Rules({{Rule::FoundationFirstCard + 4, 1}, {Rule::FoundationBuild + 4, 10}});
-    EXPECT_EQ(EmptyPileMarker(PileId::Foundation(5), queen, false, false), 3);
-    EXPECT_EQ(EmptyPileMarker(PileId::Foundation(4), queen, false, false), 4);
 }
-
-TEST(EmptyPileMarkerTest, TableauByWhatItAccepts) {
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(4), Rules({{Rule::TableauEmptyAccepts + 3, 13}}), false, false), 11);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(1), Rules({{Rule::TableauEmptyAccepts, 5}}), false, false), 15);
-    // No rank marker: pile 1 taking something shows 004, taking nothing 007.
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(2), Rules({{Rule::TableauEmptyAccepts, -1}}), false, false), 4);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(2), Rules({{Rule::TableauEmptyAccepts + 1, -1}}), false, false), 7);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(26), GameRules{}, false, false), 7);
-    EXPECT_EQ(EmptyPileMarker(PileId::Tableau(27), GameRules{}, false, false), 0);
-}
-
-}  // namespace
-}  // namespace dravicor
-
-namespace dravicor {
-namespace {
 
 TEST(TableGeometryHitOrder, WrappedTableausAreSearchedFromTheLastPile) {
     GameRules rules;

@@ -165,25 +165,157 @@ TEST_F(LegalityPileRules, TableauInputsComeFromTheTableauBlocks) {
 
 // ---------------------------------------------------------------- the common rule
 
-TEST_F(LegalityCommonRule, TheSameCardIsNeverLaidOnItself) {
-    EXPECT_FALSE(Place(Card(kHearts, 5), Card(kHearts, 5), Rules(-1, 0, 2, 12)));
-    EXPECT_FALSE(Place(0, 0, Rules(-1, -1, 2, 12)));
-}
+// What the building codes, directions, stops and first-card values decide
+// for two cards alone, on a table with nothing else on it.
+TEST_F(LegalityCommonRule, TwoCardsAloneByTheirPilesRules) {
+    struct Case {
+        bool expected;
+        int a;  // the card laid on; -1 or 0 for an empty pile
+        int b;
+        PileRules pile;
+        PileId target = PileId::Tableau(1);
+        bool drop = true;
+        int source = kLocationNowhere;
+        bool pointer = false;
+    };
+    const Case cases[] = {
+        // The same card is never laid on itself.
+        {false, Card(kHearts, 5), Card(kHearts, 5), Rules(-1, 0, 2, 12)},
+        {false, 0, 0, Rules(-1, -1, 2, 12)},
+        // Directions: 0 down, 1 up, 2 either way.
+        {true, Card(kHearts, 5), Card(kSpades, 4), Rules(0, 0, 0, 2)},
+        {false, Card(kHearts, 5), Card(kSpades, 6), Rules(0, 0, 0, 2)},
+        {true, Card(kHearts, 5), Card(kSpades, 6), Rules(0, 0, 1, 2)},
+        {false, Card(kHearts, 5), Card(kSpades, 4), Rules(0, 0, 1, 2)},
+        {true, Card(kHearts, 5), Card(kSpades, 6), Rules(0, 0, 2, 2)},
+        {true, Card(kHearts, 5), Card(kSpades, 4), Rules(0, 0, 2, 2)},
+        {false, Card(kHearts, 5), Card(kSpades, 7), Rules(0, 0, 2, 2)},
+        // A direction code outside 0-4 builds neither way.
+        {false, Card(kHearts, 5), Card(kSpades, 6), Rules(0, 0, 5, 2)},
+        {false, Card(kHearts, 5), Card(kSpades, 4), Rules(0, 0, 5, 2)},
+        // A foundation's wrap between King and Ace follows its first card.
+        // Up: a King takes an Ace unless the foundation starts with Aces.
+        {true, Card(kClubs, 13), Card(kClubs, 1), Rules(7, 7, 1, 0, true, true), PileId::Foundation(1)},
+        {false, Card(kClubs, 13), Card(kClubs, 1), Rules(1, 1, 1, 0, true, true), PileId::Foundation(1)},
+        // With wrap a King takes nothing else going up.
+        {false, Card(kClubs, 13), Card(kClubs, 12), Rules(7, 7, 1, 0, true, true), PileId::Foundation(1)},
+        // Down: an Ace takes a King unless the foundation starts with Kings.
+        {true, Card(kClubs, 1), Card(kClubs, 13), Rules(5, 5, 0, 0, true, true), PileId::Foundation(1)},
+        {false, Card(kClubs, 1), Card(kClubs, 13), Rules(13, 13, 0, 0, true, true), PileId::Foundation(1)},
+        // Either way: a King refused as the up step may still take a Queen down.
+        {true, Card(kClubs, 13), Card(kClubs, 12), Rules(1, 1, 2, 0, true, true), PileId::Foundation(1)},
+        {false, Card(kClubs, 13), Card(kClubs, 1), Rules(1, 1, 2, 0, true, true), PileId::Foundation(1)},
+        // Without wrap nothing goes up on a King.
+        {false, Card(kClubs, 13), Card(kClubs, 1), Rules(7, 0, 1, 0)},
+        // The stop rank only stops building down.
+        {false, Card(kSpades, 7), Card(kHearts, 6), Rules(0, 7, 0, 2)},
+        {true, Card(kSpades, 7), Card(kHearts, 6), Rules(0, 7, 0, 2, false, true)},
+        {true, Card(kSpades, 7), Card(kHearts, 8), Rules(0, 7, 1, 2)},
+        {true, Card(kSpades, 7), Card(kHearts, 8), Rules(0, 7, 2, 2)},
+        {false, Card(kSpades, 7), Card(kHearts, 6), Rules(0, 7, 2, 2)},
+        // Other ranks are unaffected.
+        {true, Card(kSpades, 8), Card(kHearts, 7), Rules(0, 7, 0, 2)},
+        // Foundations wrap instead and never stop.
+        {true, Card(kSpades, 7), Card(kSpades, 6), Rules(7, 7, 0, 0, true, false), PileId::Foundation(1)},
+        // First card 86: the pointer's condition decides.
+        {true, -1, Card(kSpades, 4), Rules(86, 0, 0, 2), PileId::Tableau(1), true, 3, true},
+        {false, -1, Card(kSpades, 4), Rules(86, 0, 0, 2), PileId::Tableau(1), true, 3, false},
+        // First card 87: cards from the stock group only.
+        {true, -1, Card(kDiamonds, 10), Rules(87, 0, 0, 2), PileId::Tableau(2), true, kLocationStock},
+        {true, -1, Card(kDiamonds, 10), Rules(87, 0, 0, 2), PileId::Tableau(2), true, kLocationWaste},
+        {true, -1, Card(kDiamonds, 10), Rules(87, 0, 0, 2), PileId::Tableau(2), true, kLocationNowhere},
+        {false, -1, Card(kDiamonds, 10), Rules(87, 0, 0, 2), PileId::Tableau(2), true, 1},
+        {false, -1, Card(kDiamonds, 10), Rules(87, 0, 0, 2), PileId::Tableau(2), true, -3},
+        {false, -1, Card(kDiamonds, 10), Rules(87, 0, 0, 2), PileId::Tableau(2), true, -21},
+        // Building code 4 never, 12 always.
+        {false, Card(kHearts, 5), Card(kHearts, 4), Rules(-1, 0, 0, 4)},
+        {false, -1, Card(kHearts, 4), Rules(-1, -1, 0, 4)},
+        {true, Card(kHearts, 5), Card(kSpades, 11), Rules(0, 5, 0, 12)},
+        {true, -1, Card(kSpades, 11), Rules(0, 0, 0, 12)},
+        {true, 0, Card(kSpades, 11), Rules(82, 0, 0, 12)},
+        // Code 6: only onto empty piles.
+        {false, Card(kHearts, 5), Card(kHearts, 4), Rules(-1, 0, 2, 6)},
+        {true, -1, Card(kHearts, 4), Rules(-1, 0, 2, 6)},
+        {false, -1, Card(kHearts, 4), Rules(0, 0, 2, 6)},
+        // Code 11 refuses a Queen on a King or a Jack.
+        {false, Card(kClubs, 13), Card(kClubs, 12), Rules(0, 0, 0, 11)},
+        {false, Card(kClubs, 11), Card(kClubs, 12), Rules(0, 0, 1, 11)},
+        {true, Card(kClubs, 11), Card(kClubs, 12), Rules(0, 0, 1, 0)},
+        {true, Card(kClubs, 12), Card(kClubs, 11, 1), Rules(0, 0, 0, 11)},
+        {false, Card(kClubs, 12), Card(kSpades, 11), Rules(0, 0, 0, 11)},
+        {true, -1, Card(kClubs, 12), Rules(12, 0, 0, 11)},
+        // Code 20 builds up round the corner from an Ace.
+        {true, Card(kHearts, 5), Card(kSpades, 6), Rules(0, 0, 0, 20, true, true), PileId::Foundation(1)},
+        {false, Card(kHearts, 5), Card(kSpades, 4), Rules(0, 0, 0, 20, true, true), PileId::Foundation(1)},
+        {true, Card(kHearts, 13), Card(kSpades, 1), Rules(0, 0, 0, 20, true, true), PileId::Foundation(1)},
+        {false, Card(kHearts, 13), Card(kSpades, 12), Rules(0, 0, 0, 20, true, true), PileId::Foundation(1)},
+        {true, -1, Card(kDiamonds, 1), Rules(0, 0, 0, 20, true, true), PileId::Foundation(1)},
+        {false, -1, Card(kDiamonds, 2), Rules(0, 0, 0, 20, true, true), PileId::Foundation(1)},
+        // Code 24: same suit, without King and Queen meeting.
+        {true, Card(kSpades, 12), Card(kSpades, 11), Rules(0, 0, 0, 24)},
+        {false, Card(kSpades, 12), Card(kHearts, 11), Rules(0, 0, 0, 24)},
+        {false, Card(kSpades, 13), Card(kSpades, 12), Rules(0, 0, 0, 24)},
+        {false, Card(kSpades, 12), Card(kSpades, 13), Rules(0, 0, 1, 24)},
+        {true, Card(kSpades, 11), Card(kSpades, 12), Rules(0, 0, 1, 24)},
+        // An empty pile compares as a heart.
+        {true, -1, Card(kHearts, 7, 1), Rules(-1, 0, 0, 24)},
+        {true, 0, Card(kHearts, 7), Rules(7, 0, 0, 24)},
+        {false, -1, Card(kSpades, 7), Rules(-1, 0, 0, 24)},
+        {false, -1, Card(kHearts, 7), Rules(0, 0, 0, 24)},
+        // Code 25: steps of two in suit.
+        {true, Card(kDiamonds, 5), Card(kDiamonds, 7), Rules(0, 0, 1, 25)},
+        {false, Card(kDiamonds, 5), Card(kDiamonds, 3), Rules(0, 0, 1, 25)},
+        {false, Card(kDiamonds, 5), Card(kHearts, 7), Rules(0, 0, 1, 25)},
+        {true, Card(kDiamonds, 5), Card(kDiamonds, 3), Rules(0, 0, 0, 25)},
+        {true, Card(kDiamonds, 5), Card(kDiamonds, 3), Rules(0, 0, 2, 25)},
+        {false, Card(kDiamonds, 5), Card(kDiamonds, 7), Rules(0, 0, 2, 25)},
+        {false, Card(kDiamonds, 5), Card(kDiamonds, 6), Rules(0, 0, 0, 25)},
+        {true, -1, Card(kDiamonds, 6), Rules(0, 0, 0, 25)},
+        // Code 27 keeps foundation and reserve cards out.
+        {true, Card(kHearts, 5), Card(kClubs, 4), Rules(-1, 0, 0, 27), PileId::Tableau(1), true, 2},
+        {false, Card(kHearts, 5), Card(kDiamonds, 4), Rules(-1, 0, 0, 27), PileId::Tableau(1), true, 2},
+        {false, Card(kHearts, 5), Card(kClubs, 4), Rules(-1, 0, 0, 27), PileId::Tableau(1), true, -5},
+        {false, Card(kHearts, 5), Card(kClubs, 4), Rules(-1, 0, 0, 27), PileId::Tableau(1), true, -24},
+        {true, -1, Card(kDiamonds, 4), Rules(-1, 0, 0, 27), PileId::Tableau(1), true, kLocationWaste},
+        {false, -1, Card(kDiamonds, 4), Rules(-1, 0, 0, 27), PileId::Tableau(1), true, -1},
+        // Code 28: one step in suit, without wrap.
+        {true, Card(kClubs, 6), Card(kClubs, 7), Rules(0, 0, 0, 28)},
+        {true, Card(kClubs, 6), Card(kClubs, 5), Rules(0, 0, 0, 28)},
+        {false, Card(kClubs, 6), Card(kSpades, 5), Rules(0, 0, 0, 28)},
+        {true, Card(kClubs, 1), Card(kClubs, 2), Rules(0, 0, 0, 28)},
+        {false, Card(kClubs, 1), Card(kClubs, 13), Rules(0, 0, 0, 28)},
+        {true, Card(kClubs, 13), Card(kClubs, 12), Rules(0, 0, 0, 28)},
+        {false, Card(kClubs, 13), Card(kClubs, 1), Rules(0, 0, 0, 28)},
+        {true, -1, Card(kClubs, 8), Rules(0, 0, 0, 28)},
+        // Codes 31 (down) and 32 (up): one way in suit.
+        {true, Card(kClubs, 6), Card(kClubs, 5), Rules(0, 0, 1, 31)},
+        {false, Card(kClubs, 6), Card(kClubs, 7), Rules(0, 0, 1, 31)},
+        {false, Card(kClubs, 6), Card(kSpades, 5), Rules(0, 0, 1, 31)},
+        {false, Card(kClubs, 1), Card(kClubs, 13), Rules(0, 0, 1, 31)},
+        {false, -1, Card(kClubs, 5), Rules(-1, -1, 1, 31)},
+        {true, Card(kClubs, 6), Card(kClubs, 7), Rules(0, 0, 0, 32)},
+        {false, Card(kClubs, 6), Card(kClubs, 5), Rules(0, 0, 0, 32)},
+        {false, Card(kClubs, 6), Card(kSpades, 7), Rules(0, 0, 0, 32)},
+        {false, Card(kClubs, 13), Card(kClubs, 1), Rules(0, 0, 0, 32, true)},
+        // Empty: passed as 0 only the Ace of hearts (either deck), passed as -1 nothing.
+        {true, 0, kAceOfHearts, Rules(-1, 0, 0, 32)},
+        {true, 0, Card(kHearts, 1, 1), Rules(-1, 0, 0, 32)},
+        {false, 0, Card(kSpades, 1), Rules(-1, 0, 0, 32)},
+        {false, -1, kAceOfHearts, Rules(-1, -1, 0, 32)},
+        // Code 34: alternate colours down.
+        {true, Card(kHearts, 8), Card(kSpades, 7), Rules(0, 0, 1, 34)},
+        {false, Card(kHearts, 8), Card(kDiamonds, 7), Rules(0, 0, 1, 34)},
+        {false, Card(kHearts, 8), Card(kSpades, 9), Rules(0, 0, 1, 34)},
+        // The stop rank does not apply to this code's own rule.
+        {true, Card(kHearts, 8), Card(kSpades, 7), Rules(0, 8, 0, 34)},
+        {true, -1, Card(kSpades, 13), Rules(13, 0, 0, 34)},
+        {false, -1, Card(kSpades, 12), Rules(13, 0, 0, 34)},
 
-TEST_F(LegalityCommonRule, DirectionDownUpEitherAndNone) {
-    const int five = Card(kHearts, 5);
-    const int four = Card(kSpades, 4);
-    const int six = Card(kSpades, 6);
-    EXPECT_TRUE(Place(five, four, Rules(0, 0, 0, 2)));
-    EXPECT_FALSE(Place(five, six, Rules(0, 0, 0, 2)));
-    EXPECT_TRUE(Place(five, six, Rules(0, 0, 1, 2)));
-    EXPECT_FALSE(Place(five, four, Rules(0, 0, 1, 2)));
-    EXPECT_TRUE(Place(five, six, Rules(0, 0, 2, 2)));
-    EXPECT_TRUE(Place(five, four, Rules(0, 0, 2, 2)));
-    EXPECT_FALSE(Place(five, Card(kSpades, 7), Rules(0, 0, 2, 2)));
-    // A direction code outside 0-4 builds neither way.
-    EXPECT_FALSE(Place(five, six, Rules(0, 0, 5, 2)));
-    EXPECT_FALSE(Place(five, four, Rules(0, 0, 5, 2)));
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Place(c.a, c.b, c.pile, c.target, c.drop, c.source, c.pointer), c.expected)
+            << "code " << c.pile.build << ", direction " << c.pile.direction << ": " << c.b << " on " << c.a;
+    }
 }
 
 TEST_F(LegalityCommonRule, WrapBothWaysAndTheChosenDirection) {
@@ -228,37 +360,6 @@ TEST_F(LegalityCommonRule, SuitFiltersOfTheCodes) {
         EXPECT_TRUE(Place(fiveHearts, fourHearts2, Rules(0, 0, 0, code))) << code;
         EXPECT_FALSE(Place(fiveHearts, Card(kClubs, 3), Rules(0, 0, 0, code))) << code;
     }
-}
-
-TEST_F(LegalityCommonRule, FoundationWrapFollowsTheFirstCard) {
-    const int king = Card(kClubs, 13);
-    const int ace = Card(kClubs, 1);
-    // Up: a King takes an Ace unless the foundation starts with Aces.
-    EXPECT_TRUE(Place(king, ace, Rules(7, 7, 1, 0, true, true), PileId::Foundation(1)));
-    EXPECT_FALSE(Place(king, ace, Rules(1, 1, 1, 0, true, true), PileId::Foundation(1)));
-    // With wrap a King takes nothing else going up.
-    EXPECT_FALSE(Place(king, Card(kClubs, 12), Rules(7, 7, 1, 0, true, true), PileId::Foundation(1)));
-    // Down: an Ace takes a King unless the foundation starts with Kings.
-    EXPECT_TRUE(Place(ace, king, Rules(5, 5, 0, 0, true, true), PileId::Foundation(1)));
-    EXPECT_FALSE(Place(ace, king, Rules(13, 13, 0, 0, true, true), PileId::Foundation(1)));
-    // Either way: a King refused as the up step may still take a Queen down.
-    EXPECT_TRUE(Place(king, Card(kClubs, 12), Rules(1, 1, 2, 0, true, true), PileId::Foundation(1)));
-    EXPECT_FALSE(Place(king, ace, Rules(1, 1, 2, 0, true, true), PileId::Foundation(1)));
-    // Without wrap nothing goes up on a King.
-    EXPECT_FALSE(Place(king, ace, Rules(7, 0, 1, 0)));
-}
-
-TEST_F(LegalityCommonRule, StopRankOnlyStopsBuildingDown) {
-    const int seven = Card(kSpades, 7);
-    EXPECT_FALSE(Place(seven, Card(kHearts, 6), Rules(0, 7, 0, 2)));
-    EXPECT_TRUE(Place(seven, Card(kHearts, 6), Rules(0, 7, 0, 2, false, true)));
-    EXPECT_TRUE(Place(seven, Card(kHearts, 8), Rules(0, 7, 1, 2)));
-    EXPECT_TRUE(Place(seven, Card(kHearts, 8), Rules(0, 7, 2, 2)));
-    EXPECT_FALSE(Place(seven, Card(kHearts, 6), Rules(0, 7, 2, 2)));
-    // Other ranks are unaffected.
-    EXPECT_TRUE(Place(Card(kSpades, 8), Card(kHearts, 7), Rules(0, 7, 0, 2)));
-    // Foundations wrap instead and never stop.
-    EXPECT_TRUE(Place(seven, Card(kSpades, 6), Rules(7, 7, 0, 0, true, false), PileId::Foundation(1)));
 }
 
 TEST_F(LegalityCommonRule, AcesStopUnderTheSpecialBaseValues) {
@@ -327,23 +428,6 @@ TEST_F(LegalityFirstCard, GroupValuesNeedTheirRankAndBalance) {
     EXPECT_TRUE(Place(-1, Card(kHearts, 1, 1), Rules(81, 0, 1, 0, true, true), PileId::Foundation(2)));
 }
 
-TEST_F(LegalityFirstCard, PointerConditionDecidesValue86) {
-    const PileRules pile = Rules(86, 0, 0, 2);
-    EXPECT_TRUE(Place(-1, Card(kSpades, 4), pile, PileId::Tableau(1), true, 3, true));
-    EXPECT_FALSE(Place(-1, Card(kSpades, 4), pile, PileId::Tableau(1), true, 3, false));
-}
-
-TEST_F(LegalityFirstCard, Value87TakesCardsFromTheStockGroupOnly) {
-    const PileRules pile = Rules(87, 0, 0, 2);
-    const int card = Card(kDiamonds, 10);
-    EXPECT_TRUE(Place(-1, card, pile, PileId::Tableau(2), true, kLocationStock));
-    EXPECT_TRUE(Place(-1, card, pile, PileId::Tableau(2), true, kLocationWaste));
-    EXPECT_TRUE(Place(-1, card, pile, PileId::Tableau(2), true, kLocationNowhere));
-    EXPECT_FALSE(Place(-1, card, pile, PileId::Tableau(2), true, 1));
-    EXPECT_FALSE(Place(-1, card, pile, PileId::Tableau(2), true, -3));
-    EXPECT_FALSE(Place(-1, card, pile, PileId::Tableau(2), true, -21));
-}
-
 TEST_F(LegalityFirstCard, Value92FollowsTheFoundationsBase) {
     rules.set(Rule::FoundationCount, 4);
     const PileRules pile = Rules(92, 0, 0, 3);
@@ -375,14 +459,6 @@ TEST_F(LegalityFirstCard, ZeroAndMinusOneAreTheSameToTheCommonRule) {
 
 // ---------------------------------------------------------------- building codes
 
-TEST_F(LegalityBuildCodes, Code4NeverAndCode12Always) {
-    EXPECT_FALSE(Place(Card(kHearts, 5), Card(kHearts, 4), Rules(-1, 0, 0, 4)));
-    EXPECT_FALSE(Place(-1, Card(kHearts, 4), Rules(-1, -1, 0, 4)));
-    EXPECT_TRUE(Place(Card(kHearts, 5), Card(kSpades, 11), Rules(0, 5, 0, 12)));
-    EXPECT_TRUE(Place(-1, Card(kSpades, 11), Rules(0, 0, 0, 12)));
-    EXPECT_TRUE(Place(0, Card(kSpades, 11), Rules(82, 0, 0, 12)));
-}
-
 TEST_F(LegalityBuildCodes, Code5FoundationRow) {
     rules.set(Rule::FoundationFirstCard, 1);
     rules.set(Rule::FoundationFirstCard + 1, 1);
@@ -412,12 +488,6 @@ TEST_F(LegalityBuildCodes, Code5FoundationRow) {
     EXPECT_FALSE(Place(0, Card(kDiamonds, 2), row, PileId::Foundation(4)));  // foundation 3 holds no 2
 }
 
-TEST_F(LegalityBuildCodes, Code6OnlyEmptyPiles) {
-    EXPECT_FALSE(Place(Card(kHearts, 5), Card(kHearts, 4), Rules(-1, 0, 2, 6)));
-    EXPECT_TRUE(Place(-1, Card(kHearts, 4), Rules(-1, 0, 2, 6)));
-    EXPECT_FALSE(Place(-1, Card(kHearts, 4), Rules(0, 0, 2, 6)));
-}
-
 TEST_F(LegalityBuildCodes, Code7DropsOnlyOnEmptyPilesOnceTheStockIsOut) {
     const PileRules pile = Rules(-1, 0, 0, 7);
     const int five = Card(kHearts, 5);
@@ -433,16 +503,6 @@ TEST_F(LegalityBuildCodes, Code7DropsOnlyOnEmptyPilesOnceTheStockIsOut) {
     position.Append(PileId::Stock(), kNoCard);  // a slot is not a card
     EXPECT_TRUE(Place(-1, four, pile, PileId::Tableau(1), true));
     EXPECT_FALSE(Place(-1, four, Rules(3, 0, 0, 7), PileId::Tableau(1), true));
-}
-
-TEST_F(LegalityBuildCodes, Code11RefusesAQueenOnAKingOrAJack) {
-    const int queen = Card(kClubs, 12);
-    EXPECT_FALSE(Place(Card(kClubs, 13), queen, Rules(0, 0, 0, 11)));
-    EXPECT_FALSE(Place(Card(kClubs, 11), queen, Rules(0, 0, 1, 11)));
-    EXPECT_TRUE(Place(Card(kClubs, 11), queen, Rules(0, 0, 1, 0)));
-    EXPECT_TRUE(Place(queen, Card(kClubs, 11, 1), Rules(0, 0, 0, 11)));
-    EXPECT_FALSE(Place(queen, Card(kSpades, 11), Rules(0, 0, 0, 11)));
-    EXPECT_TRUE(Place(-1, queen, Rules(12, 0, 0, 11)));
 }
 
 TEST_F(LegalityBuildCodes, Codes14To16CountOnInAnySuitWithWrap) {
@@ -488,16 +548,6 @@ TEST_F(LegalityBuildCodes, Codes17To19LookWhereTheCardComesFrom) {
     EXPECT_FALSE(Place(-1, b, p19, PileId::Tableau(1), true, -28));
 }
 
-TEST_F(LegalityBuildCodes, Code20BuildsUpRoundTheCornerFromAnAce) {
-    const PileRules pile = Rules(0, 0, 0, 20, true, true);
-    EXPECT_TRUE(Place(Card(kHearts, 5), Card(kSpades, 6), pile, PileId::Foundation(1)));
-    EXPECT_FALSE(Place(Card(kHearts, 5), Card(kSpades, 4), pile, PileId::Foundation(1)));
-    EXPECT_TRUE(Place(Card(kHearts, 13), Card(kSpades, 1), pile, PileId::Foundation(1)));
-    EXPECT_FALSE(Place(Card(kHearts, 13), Card(kSpades, 12), pile, PileId::Foundation(1)));
-    EXPECT_TRUE(Place(-1, Card(kDiamonds, 1), pile, PileId::Foundation(1)));
-    EXPECT_FALSE(Place(-1, Card(kDiamonds, 2), pile, PileId::Foundation(1)));
-}
-
 TEST_F(LegalityBuildCodes, Code23NeedsAnEmptyWaste) {
     const PileRules pile = Rules(-1, 0, 0, 23);
     EXPECT_TRUE(Place(Card(kClubs, 5), Card(kClubs, 6), pile));
@@ -506,31 +556,6 @@ TEST_F(LegalityBuildCodes, Code23NeedsAnEmptyWaste) {
     EXPECT_FALSE(Place(-1, Card(kClubs, 6), pile));
     Fill(PileId::Waste(), {Card(kHearts, 9)});
     EXPECT_FALSE(Place(Card(kClubs, 5), Card(kClubs, 6), pile));
-}
-
-TEST_F(LegalityBuildCodes, Code24SameSuitWithoutKingAndQueenMeeting) {
-    EXPECT_TRUE(Place(Card(kSpades, 12), Card(kSpades, 11), Rules(0, 0, 0, 24)));
-    EXPECT_FALSE(Place(Card(kSpades, 12), Card(kHearts, 11), Rules(0, 0, 0, 24)));
-    EXPECT_FALSE(Place(Card(kSpades, 13), Card(kSpades, 12), Rules(0, 0, 0, 24)));
-    EXPECT_FALSE(Place(Card(kSpades, 12), Card(kSpades, 13), Rules(0, 0, 1, 24)));
-    EXPECT_TRUE(Place(Card(kSpades, 11), Card(kSpades, 12), Rules(0, 0, 1, 24)));
-    // An empty pile compares as a heart.
-    EXPECT_TRUE(Place(-1, Card(kHearts, 7, 1), Rules(-1, 0, 0, 24)));
-    EXPECT_TRUE(Place(0, Card(kHearts, 7), Rules(7, 0, 0, 24)));
-    EXPECT_FALSE(Place(-1, Card(kSpades, 7), Rules(-1, 0, 0, 24)));
-    EXPECT_FALSE(Place(-1, Card(kHearts, 7), Rules(0, 0, 0, 24)));
-}
-
-TEST_F(LegalityBuildCodes, Code25StepsOfTwoInSuit) {
-    const int five = Card(kDiamonds, 5);
-    EXPECT_TRUE(Place(five, Card(kDiamonds, 7), Rules(0, 0, 1, 25)));
-    EXPECT_FALSE(Place(five, Card(kDiamonds, 3), Rules(0, 0, 1, 25)));
-    EXPECT_FALSE(Place(five, Card(kHearts, 7), Rules(0, 0, 1, 25)));
-    EXPECT_TRUE(Place(five, Card(kDiamonds, 3), Rules(0, 0, 0, 25)));
-    EXPECT_TRUE(Place(five, Card(kDiamonds, 3), Rules(0, 0, 2, 25)));
-    EXPECT_FALSE(Place(five, Card(kDiamonds, 7), Rules(0, 0, 2, 25)));
-    EXPECT_FALSE(Place(five, Card(kDiamonds, 6), Rules(0, 0, 0, 25)));
-    EXPECT_TRUE(Place(-1, Card(kDiamonds, 6), Rules(0, 0, 0, 25)));
 }
 
 TEST_F(LegalityBuildCodes, Code26OneStepWhileThePileIsShort) {
@@ -544,29 +569,6 @@ TEST_F(LegalityBuildCodes, Code26OneStepWhileThePileIsShort) {
     Fill(PileId::Tableau(3), {Card(kClubs, 9)});
     EXPECT_FALSE(Place(Card(kHearts, 5), Card(kSpades, 6), pile, PileId::Tableau(3)));
     EXPECT_FALSE(Place(-1, Card(kSpades, 6), pile, PileId::Tableau(4)));
-}
-
-TEST_F(LegalityBuildCodes, Code27KeepsFoundationAndReserveCardsOut) {
-    const PileRules pile = Rules(-1, 0, 0, 27);
-    const int five = Card(kHearts, 5);
-    EXPECT_TRUE(Place(five, Card(kClubs, 4), pile, PileId::Tableau(1), true, 2));
-    EXPECT_FALSE(Place(five, Card(kDiamonds, 4), pile, PileId::Tableau(1), true, 2));
-    EXPECT_FALSE(Place(five, Card(kClubs, 4), pile, PileId::Tableau(1), true, -5));
-    EXPECT_FALSE(Place(five, Card(kClubs, 4), pile, PileId::Tableau(1), true, -24));
-    EXPECT_TRUE(Place(-1, Card(kDiamonds, 4), pile, PileId::Tableau(1), true, kLocationWaste));
-    EXPECT_FALSE(Place(-1, Card(kDiamonds, 4), pile, PileId::Tableau(1), true, -1));
-}
-
-TEST_F(LegalityBuildCodes, Code28OneStepInSuitWithoutWrap) {
-    const PileRules pile = Rules(0, 0, 0, 28);
-    EXPECT_TRUE(Place(Card(kClubs, 6), Card(kClubs, 7), pile));
-    EXPECT_TRUE(Place(Card(kClubs, 6), Card(kClubs, 5), pile));
-    EXPECT_FALSE(Place(Card(kClubs, 6), Card(kSpades, 5), pile));
-    EXPECT_TRUE(Place(Card(kClubs, 1), Card(kClubs, 2), pile));
-    EXPECT_FALSE(Place(Card(kClubs, 1), Card(kClubs, 13), pile));
-    EXPECT_TRUE(Place(Card(kClubs, 13), Card(kClubs, 12), pile));
-    EXPECT_FALSE(Place(Card(kClubs, 13), Card(kClubs, 1), pile));
-    EXPECT_TRUE(Place(-1, Card(kClubs, 8), pile));
 }
 
 TEST_F(LegalityBuildCodes, Code29UpToTheKingThenDown) {
@@ -623,24 +625,6 @@ TEST_F(LegalityBuildCodes, Code30KeepsTheDirectionOfThePile) {
     EXPECT_FALSE(Place(-1, Card(kClubs, 1), Rules(-1, -1, 0, 30), PileId::Tableau(5)));
 }
 
-TEST_F(LegalityBuildCodes, Codes31And32OneWayInSuit) {
-    EXPECT_TRUE(Place(Card(kClubs, 6), Card(kClubs, 5), Rules(0, 0, 1, 31)));
-    EXPECT_FALSE(Place(Card(kClubs, 6), Card(kClubs, 7), Rules(0, 0, 1, 31)));
-    EXPECT_FALSE(Place(Card(kClubs, 6), Card(kSpades, 5), Rules(0, 0, 1, 31)));
-    EXPECT_FALSE(Place(Card(kClubs, 1), Card(kClubs, 13), Rules(0, 0, 1, 31)));
-    EXPECT_FALSE(Place(-1, Card(kClubs, 5), Rules(-1, -1, 1, 31)));
-
-    EXPECT_TRUE(Place(Card(kClubs, 6), Card(kClubs, 7), Rules(0, 0, 0, 32)));
-    EXPECT_FALSE(Place(Card(kClubs, 6), Card(kClubs, 5), Rules(0, 0, 0, 32)));
-    EXPECT_FALSE(Place(Card(kClubs, 6), Card(kSpades, 7), Rules(0, 0, 0, 32)));
-    EXPECT_FALSE(Place(Card(kClubs, 13), Card(kClubs, 1), Rules(0, 0, 0, 32, true)));
-    // Empty: passed as 0 only the Ace of hearts (either deck), passed as -1 nothing.
-    EXPECT_TRUE(Place(0, kAceOfHearts, Rules(-1, 0, 0, 32)));
-    EXPECT_TRUE(Place(0, Card(kHearts, 1, 1), Rules(-1, 0, 0, 32)));
-    EXPECT_FALSE(Place(0, Card(kSpades, 1), Rules(-1, 0, 0, 32)));
-    EXPECT_FALSE(Place(-1, kAceOfHearts, Rules(-1, -1, 0, 32)));
-}
-
 TEST_F(LegalityBuildCodes, Code33TakesOutsideCardsOnShortPiles) {
     const PileRules pile = Rules(0, 0, 0, 33);
     Fill(PileId::Tableau(4), {Card(kClubs, 2)});
@@ -649,16 +633,6 @@ TEST_F(LegalityBuildCodes, Code33TakesOutsideCardsOnShortPiles) {
     EXPECT_TRUE(Place(-1, Card(kHearts, 9), pile, PileId::Tableau(5), true, -21));
     Fill(PileId::Tableau(4), {Card(kClubs, 3)});
     EXPECT_FALSE(Place(Card(kClubs, 3), Card(kHearts, 9), pile, PileId::Tableau(4), true, kLocationWaste));
-}
-
-TEST_F(LegalityBuildCodes, Code34AlternateColoursDown) {
-    EXPECT_TRUE(Place(Card(kHearts, 8), Card(kSpades, 7), Rules(0, 0, 1, 34)));
-    EXPECT_FALSE(Place(Card(kHearts, 8), Card(kDiamonds, 7), Rules(0, 0, 1, 34)));
-    EXPECT_FALSE(Place(Card(kHearts, 8), Card(kSpades, 9), Rules(0, 0, 1, 34)));
-    // The stop rank does not apply to this code's own rule.
-    EXPECT_TRUE(Place(Card(kHearts, 8), Card(kSpades, 7), Rules(0, 8, 0, 34)));
-    EXPECT_TRUE(Place(-1, Card(kSpades, 13), Rules(13, 0, 0, 34)));
-    EXPECT_FALSE(Place(-1, Card(kSpades, 12), Rules(13, 0, 0, 34)));
 }
 
 // ---------------------------------------------------------------- group balance
