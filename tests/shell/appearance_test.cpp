@@ -13,6 +13,17 @@ namespace {
 using test::TempDir;
 using test::WriteFile;
 
+constexpr ColourRef Rgb(int red, int green, int blue) {
+    return static_cast<ColourRef>(red | (green << 8) | (blue << 16));
+}
+
+TEST(FixedBackgroundColours, AreBlueGreenNavyOliveTealWhite) {
+    const std::array<ColourRef, 6> expected = {Rgb(0, 0, 255),   Rgb(0, 128, 0),   Rgb(0, 0, 128),
+                                               Rgb(128, 128, 0), Rgb(0, 128, 128), Rgb(255, 255, 255)};
+    EXPECT_EQ(kFixedBackgroundColours, expected);
+    EXPECT_EQ(kFixedBackgroundColours[4], 8421376u);
+}
+
 TEST(ListInstalledPictures, CountsWhatARandomChoiceMayName) {
     TempDir dir;
     for (const char* name : {"B101.bmp", "B105.bmp", "B257.bmp", "B600.bmp", "B256.bmp",
