@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,21 +52,6 @@ TEST(Card, RankAndSuitCycleThroughBothDecks) {
     EXPECT_FALSE(IsCard(-1));
 }
 
-TEST(Card, CardTextIsThreeDigits) {
-    const std::pair<int, const char*> cases[] = {{0, "000"}, {7, "007"}, {10, "010"}, {52, "052"}, {104, "104"}};
-    for (const auto& [card, text] : cases) EXPECT_EQ(CardText(card), text);
-}
-
-TEST(CardTable, RecordWorkedExamples) {
-    const CardTable table;
-    EXPECT_EQ(table.CardRecord(1), "CUORI_A        10011");
-    EXPECT_EQ(table.CardRecord(10), "CUORI_10       10101");
-    EXPECT_EQ(table.CardRecord(14), "QUADR_A        20141");
-    EXPECT_EQ(table.CardRecord(52), "PICCH_K        40521");
-    EXPECT_EQ(table.CardRecord(53), "CUORI_A        10531");
-    EXPECT_EQ(table.CardRecord(104), "PICCH_K        41041");
-}
-
 TEST(CardTable, RecordLayoutForEveryCard) {
     static const char* const kSuits[] = {"CUORI", "QUADR", "FIORI", "PICCH"};
     static const char* const kRanks[] = {"A", "02", "03", "04", "05", "06", "07", "08", "09", "10", "J", "Q", "K"};
@@ -113,93 +99,63 @@ TEST(CardTable, FaceFlagsAreIndependentPerCard) {
     EXPECT_NE(table, CardTable());
 }
 
-TEST(CardTable, SetPileFacesCountsFromTheTop) {
-    const std::vector<int> cards = {5, 6, 7, 8, 9};
-    const Pile pile = PileOf(cards);
-
-    CardTable table;
-    table.SetPileFaces(pile, 2, false);
-    EXPECT_EQ(Flags(table, cards), "11100");
-    table.SetPileFaces(pile, 1, true);
-    EXPECT_EQ(Flags(table, cards), "11101");
-
-    // As many as the pile holds, or more: the whole pile.
-    for (const int count : {5, 6, 100}) {
-        CardTable t;
-        t.SetPileFaces(pile, count, false);
-        EXPECT_EQ(Flags(t, cards), "00000") << "count " << count;
-        t.SetPileFaces(pile, count, true);
-        EXPECT_EQ(Flags(t, cards), "11111") << "count " << count;
-    }
-    // Cards outside the pile keep their flags.
-    CardTable t;
-    t.SetPileFaces(pile, 100, false);
-    EXPECT_TRUE(t.IsFaceUp(4));
-    EXPECT_TRUE(t.IsFaceUp(10));
-    EXPECT_TRUE(t.IsFaceUp(57));
-}
-
-TEST(CardTable, SetPileFacesAlternatesFromTheBottom) {
-    const std::vector<int> cards = {21, 22, 23, 24, 25, 26};
-    const Pile pile = PileOf(cards);
-    for (const bool up : {true, false}) {
+// Each row starts from a table with the pile's cards the other way up from
+// `up`; a positive count turns that many groups from the top, -1 and -2
+// alternate from the bottom whatever `up` says, and other counts do nothing.
+TEST(CardTable, SetPileFacesCountsFromTheTopOrAlternatesFromTheBottom) {
+    const struct {
+        std::vector<int> groups;
+        int count;
+        bool up;
+        const char* flags;  // of the pile's cards, bottom first
+    } cases[] = {
+        {{5, 6, 7, 8, 9}, 2, false, "11100"},
+        {{5, 6, 7, 8, 9}, 1, true, "00001"},
+        // As many as the pile holds, or more: the whole pile.
+        {{5, 6, 7, 8, 9}, 5, false, "00000"},
+        {{5, 6, 7, 8, 9}, 6, true, "11111"},
+        {{5, 6, 7, 8, 9}, 100, false, "00000"},
+        {{21, 22, 23, 24, 25, 26}, -1, true, "101010"},
+        {{21, 22, 23, 24, 25, 26}, -1, false, "101010"},
+        {{21, 22, 23, 24, 25, 26}, -2, true, "010101"},
+        {{21, 22, 23, 24, 25, 26}, -2, false, "010101"},
+        {{30, 31, 32}, -1, false, "101"},
+        {{30, 31, 32}, -2, true, "010"},
+        // Slots are skipped but count as groups.
+        {{11, 0, 12, 0, 13}, 2, false, "110"},
+        {{11, 0, 12, 0, 13}, 3, false, "100"},
+        {{11, 0, 12, 0, 13}, 99, false, "000"},
+        {{11, 0, 12, 13}, -1, false, "110"},
+        {{11, 0, 12, 13}, -2, true, "001"},
+        {{1, 2, 3, 4}, 0, false, "1111"},
+        {{1, 2, 3, 4}, 0, true, "0000"},
+        {{1, 2, 3, 4}, -3, true, "0000"},
+        {{1, 2, 3, 4}, -4, false, "1111"},
+        {{1, 2, 3, 4}, -100, false, "1111"},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> cards;
+        for (const int g : c.groups)
+            if (g != 0) cards.push_back(g);
+        SCOPED_TRACE(std::to_string(cards.front()) + ".." + std::to_string(cards.back()) + " count " +
+                     std::to_string(c.count) + (c.up ? " up" : " down"));
         CardTable table;
-        table.SetPileFaces(pile, -1, up);
-        EXPECT_EQ(Flags(table, cards), "101010") << "-1 ignores up=" << up;
-        table.SetPileFaces(pile, -2, up);
-        EXPECT_EQ(Flags(table, cards), "010101") << "-2 ignores up=" << up;
+        for (const int card : cards) table.SetFaceUp(card, !c.up);
+        table.SetPileFaces(PileOf(c.groups), c.count, c.up);
+        EXPECT_EQ(Flags(table, cards), c.flags);
+        // Cards outside the pile keep their flags.
+        for (int card = 1; card <= kCardCount; ++card) {
+            const bool inPile = std::find(cards.begin(), cards.end(), card) != cards.end();
+            EXPECT_TRUE(inPile || table.IsFaceUp(card)) << card;
+        }
     }
-    const std::vector<int> odd = {30, 31, 32};
+    // An empty pile or one of slots only has nothing to flag.
     CardTable table;
-    table.SetPileFaces(PileOf(odd), -1, false);
-    EXPECT_EQ(Flags(table, odd), "101");
-    table.SetPileFaces(PileOf(odd), -2, false);
-    EXPECT_EQ(Flags(table, odd), "010");
-}
-
-TEST(CardTable, SetPileFacesWithZeroOrUnknownCountChangesNothing) {
-    const std::vector<int> cards = {1, 2, 3, 4};
-    const Pile pile = PileOf(cards);
-    CardTable table;
-    table.SetFaceUp(2, false);
-    const CardTable before = table;
-    for (const int count : {0, -3, -4, -100}) {
-        table.SetPileFaces(pile, count, false);
-        EXPECT_EQ(table, before) << "count " << count;
-        table.SetPileFaces(pile, count, true);
-        EXPECT_EQ(table, before) << "count " << count;
-    }
-    // An empty pile has nothing to flag.
     for (const int count : {-2, -1, 1, 5}) {
         table.SetPileFaces(Pile(), count, false);
-        EXPECT_EQ(table, before) << "count " << count;
+        table.SetPileFaces(PileOf({0, 0, 0}), count, false);
     }
-}
-
-TEST(CardTable, SetPileFacesSkipsSlotsButCountsThemAsGroups) {
-    // Groups bottom to top: 11, slot, 12, slot, 13.
-    const Pile pile = PileOf({11, 0, 12, 0, 13});
-    const std::vector<int> cards = {11, 12, 13};
-
-    CardTable table;
-    table.SetPileFaces(pile, 2, false);  // the slot and card 13
-    EXPECT_EQ(Flags(table, cards), "110");
-    table.SetPileFaces(pile, 3, false);  // 12, slot, 13
-    EXPECT_EQ(Flags(table, cards), "100");
-    table.SetPileFaces(pile, 99, false);
-    EXPECT_EQ(Flags(table, cards), "000");
-
-    CardTable alternate;
-    alternate.SetPileFaces(PileOf({11, 0, 12, 13}), -1, false);  // 1st and 3rd groups up
-    EXPECT_EQ(Flags(alternate, cards), "110");
-    alternate.SetPileFaces(PileOf({11, 0, 12, 13}), -2, false);
-    EXPECT_EQ(Flags(alternate, cards), "001");
-
-    // A pile of slots only leaves the table alone.
-    CardTable slots;
-    slots.SetPileFaces(PileOf({0, 0, 0}), 3, false);
-    slots.SetPileFaces(PileOf({0, 0, 0}), -2, false);
-    EXPECT_EQ(slots, CardTable());
+    EXPECT_EQ(table, CardTable());
 }
 
 }  // namespace

@@ -65,37 +65,81 @@ void Fill(PileLists& piles, PileId id, std::initializer_list<int> cards) {
     for (const int c : cards) piles.pile(id).append(static_cast<CardNumber>(c));
 }
 
-TEST(PileAt, StockAndWasteAreOneCardAtTheOrigin) {
+// Piles that stack their cards on the origin, each one card in size (the
+// tableau too, when it is not fanned), and the points that find them.
+TEST(PileAt, StackedPilesGiveTheirTopCard) {
     PileLists piles;
     Fill(piles, PileId::Stock(), {1, 2, 3});
     Fill(piles, PileId::Waste(), {4, 5});
+    Fill(piles, PileId::Tableau(4), {10, 11, 12});
+    Fill(piles, PileId::Foundation(5), {20, 21});
+    Fill(piles, PileId::Reserve(1), {30, 31});
+    Fill(piles, PileId::Reserve(2), {40, 0});
+    Fill(piles, PileId::Reserve(3), {33});
+    Fill(piles, PileId::Reserve(4), {34});
     FakeGeometry geometry(piles);
+    // The fan is the tableau's alone: the foundation and the reserve stay stacked.
+    geometry.setFan(TableauFan::Down);
     geometry.place(PileId::Stock(), {10, 10});
     geometry.place(PileId::Waste(), {100, 10});
+    geometry.place(PileId::Foundation(5), {200, 10});
+    geometry.place(PileId::Reserve(1), {300, 10});
+    geometry.place(PileId::Reserve(2), {400, 10});
+    // Off the table, a pile is passed over though the point lies on it; one
+    // pixel to the right it counts.
+    geometry.place(PileId::Reserve(3), {PileGeometry::kOffTable, 500});
+    geometry.place(PileId::Reserve(4), {PileGeometry::kOffTable + 1, 700});
+    const struct {
+        Point point;
+        const char* pileName;
+        CardNumber card;
+    } hits[] = {
+        {{10, 10}, "Mazzo", 3},
+        {{80, 105}, "Mazzo", 3},
+        {{170, 105}, "Mazzo_Vis", 5},
+        // Right and bottom edges lie outside, left and top ones inside.
+        {{81, 50}, "", kNoCard},
+        {{50, 106}, "", kNoCard},
+        {{9, 50}, "", kNoCard},
+        {{50, 9}, "", kNoCard},
+        {{250, 60}, "Dest5", 21},
+        {{205, 106}, "", kNoCard},
+        {{305, 15}, "Appogg1", 31},
+        {{450, 50}, "Appogg2", kNoCard},  // a slot on top is no card
+        {{PileGeometry::kOffTable + 10, 510}, "", kNoCard},
+        {{PileGeometry::kOffTable + 1, 710}, "Appogg4", 34},
+        {{0, 0}, "", kNoCard},
+    };
+    for (const auto& hit : hits) {
+        SCOPED_TRACE(std::to_string(hit.point.x) + "," + std::to_string(hit.point.y));
+        const PileHit found = PileAt(hit.point, piles, geometry);
+        EXPECT_EQ(found.pileName, hit.pileName);
+        EXPECT_EQ(found.card, hit.card);
+    }
+    EXPECT_EQ(PileAt({10, 10}, piles, geometry).pile, PileId::Stock());
+    EXPECT_EQ(PileAt({10, 10}, piles, geometry).rect, (Rect{10, 10, 81, 106}));
+    EXPECT_EQ(PileAt({170, 105}, piles, geometry).rect, (Rect{100, 10, 171, 106}));
 
-    PileHit hit = PileAt({10, 10}, piles, geometry);
-    EXPECT_EQ(hit.pileName, "Mazzo");
-    EXPECT_EQ(hit.pile, PileId::Stock());
-    EXPECT_EQ(hit.card, 3);
-    EXPECT_EQ(hit.rect, (Rect{10, 10, 81, 106}));
+    // An unfanned tableau pile is one card tall.
+    geometry.setFan(TableauFan::None);
+    geometry.place(PileId::Tableau(4), {0, 200});
+    for (const Point p : {Point{0, 200}, Point{70, 295}, Point{35, 250}}) {
+        const PileHit hit = PileAt(p, piles, geometry);
+        EXPECT_EQ(hit.pile, PileId::Tableau(4));
+        EXPECT_EQ(hit.pileName, "Fila4");
+        EXPECT_EQ(hit.card, 12);
+        EXPECT_EQ(hit.rect, (Rect{0, 200, 71, 296}));
+    }
+    EXPECT_EQ(PileAt({35, 296}, piles, geometry).pileName, "");
 
-    hit = PileAt({170, 105}, piles, geometry);
-    EXPECT_EQ(hit.pileName, "Mazzo_Vis");
-    EXPECT_EQ(hit.pile, PileId::Waste());
-    EXPECT_EQ(hit.card, 5);
-    EXPECT_EQ(hit.rect, (Rect{100, 10, 171, 106}));
-
-    // Right and bottom edges lie outside.
-    EXPECT_EQ(PileAt({81, 50}, piles, geometry).pileName, "");
-    EXPECT_EQ(PileAt({50, 106}, piles, geometry).pileName, "");
-    EXPECT_EQ(PileAt({9, 50}, piles, geometry).pileName, "");
-    EXPECT_EQ(PileAt({50, 9}, piles, geometry).pileName, "");
-
-    // An empty stock is still there, with no card.
+    // An empty stock is still there, with no card; without any pile on the
+    // table nothing is found anywhere.
     piles.pile(PileId::Stock()).clear();
-    hit = PileAt({20, 20}, piles, geometry);
-    EXPECT_EQ(hit.pileName, "Mazzo");
-    EXPECT_EQ(hit.card, kNoCard);
+    EXPECT_EQ(PileAt({20, 20}, piles, geometry).pileName, "Mazzo");
+    EXPECT_EQ(PileAt({20, 20}, piles, geometry).card, kNoCard);
+    PileLists none;
+    FakeGeometry empty(none);
+    EXPECT_EQ(PileAt({0, 0}, none, empty).pileName, "");
 }
 
 // A grid in rows of three: the first row reaches further right than the
@@ -135,21 +179,6 @@ TEST(PileAt, ReserveCardUnderThePointWhenEveryCardIsTakeable) {
         EXPECT_EQ(PileAt({kStep + 5, 5}, piles, geometry).card, takeable ? 32 : 33);
         EXPECT_EQ(PileAt({2 * kStep + 60, 5}, piles, geometry).card, 33);
     }
-}
-
-TEST(PileAt, NothingUnderThePoint) {
-    PileLists piles;
-    Fill(piles, PileId::Tableau(1), {7});
-    FakeGeometry geometry(piles);
-    geometry.place(PileId::Tableau(1), {200, 200});
-    const PileHit hit = PileAt({0, 0}, piles, geometry);
-    EXPECT_EQ(hit.pileName, "");
-    EXPECT_EQ(hit.card, kNoCard);
-    // Without any pile on the table nothing is found anywhere.
-    PileLists none;
-    FakeGeometry empty(none);
-    EXPECT_EQ(PileAt({-10000, 0}, none, empty).pileName, "");
-    EXPECT_EQ(PileAt({0, 0}, none, empty).pileName, "");
 }
 
 TEST(PileAt, SearchOrderDecidesOverlaps) {
@@ -208,62 +237,6 @@ TEST(PileAt, TableauSearchDirection) {
     Fill(piles, PileId::Foundation(2), {60});
     geometry.place(PileId::Foundation(2), {500, 500});
     EXPECT_EQ(PileAt({520, 520}, piles, geometry).pileName, "Fila25");
-}
-
-TEST(PileAt, OffTablePilesAreSkipped) {
-    PileLists piles;
-    Fill(piles, PileId::Reserve(3), {33});
-    Fill(piles, PileId::Stock(), {34});
-    FakeGeometry geometry(piles);
-    geometry.place(PileId::Reserve(3), {-10000, 0});
-    geometry.place(PileId::Stock(), {-10050, 0});
-    EXPECT_EQ(PileAt({-10000, 10}, piles, geometry).pileName, "");
-    EXPECT_EQ(PileAt({-10020, 10}, piles, geometry).pileName, "");
-    // One pixel to the right the pile counts.
-    geometry.place(PileId::Reserve(3), {-9999, 0});
-    const PileHit hit = PileAt({-9999, 10}, piles, geometry);
-    EXPECT_EQ(hit.pileName, "Appogg3");
-    EXPECT_EQ(hit.card, 33);
-}
-
-TEST(PileAt, StackedPilesGiveTheTopCard) {
-    PileLists piles;
-    Fill(piles, PileId::Tableau(4), {10, 11, 12});
-    Fill(piles, PileId::Foundation(5), {1, 2});
-    Fill(piles, PileId::Reserve(2), {40, 0});
-    FakeGeometry geometry(piles);
-    geometry.place(PileId::Tableau(4), {0, 200});
-    geometry.place(PileId::Foundation(5), {100, 0});
-    geometry.place(PileId::Reserve(2), {200, 0});
-
-    for (const Point p : {Point{0, 200}, Point{70, 295}, Point{35, 250}}) {
-        const PileHit hit = PileAt(p, piles, geometry);
-        EXPECT_EQ(hit.pileName, "Fila4");
-        EXPECT_EQ(hit.pile, PileId::Tableau(4));
-        EXPECT_EQ(hit.card, 12);
-        EXPECT_EQ(hit.rect, (Rect{0, 200, 71, 296}));
-    }
-    EXPECT_EQ(PileAt({35, 296}, piles, geometry).pileName, "") << "an unfanned pile is one card tall";
-
-    PileHit hit = PileAt({150, 50}, piles, geometry);
-    EXPECT_EQ(hit.pileName, "Dest5");
-    EXPECT_EQ(hit.card, 2);
-    hit = PileAt({250, 50}, piles, geometry);
-    EXPECT_EQ(hit.pileName, "Appogg2");
-    EXPECT_EQ(hit.card, kNoCard) << "a slot on top is no card";
-}
-
-TEST(PileAt, FanOnlyAppliesToTheTableau) {
-    PileLists piles;
-    Fill(piles, PileId::Foundation(1), {1, 2, 3});
-    Fill(piles, PileId::Reserve(1), {4, 5});
-    FakeGeometry geometry(piles);
-    geometry.setFan(TableauFan::Down);
-    geometry.place(PileId::Foundation(1), {0, 0});
-    geometry.place(PileId::Reserve(1), {100, 0});
-    EXPECT_EQ(PileAt({5, 5}, piles, geometry).card, 3);
-    EXPECT_EQ(PileAt({105, 5}, piles, geometry).card, 5);
-    EXPECT_EQ(PileAt({5, 96}, piles, geometry).pileName, "");
 }
 
 // Random fanned piles and points against a direct reading of the layout:

@@ -125,19 +125,6 @@ TEST(PileLists, RemoveCardAnywhereSearchOrder) {
     }
 }
 
-TEST(PileLists, RemoveCardAnywhereTableauFromTheFirst) {
-    PileLists lists;
-    for (int n = 26; n >= 1; --n) lists.pile(PileId::Tableau(n)).append(33);
-    for (int n = 1; n <= 26; ++n) {
-        ASSERT_EQ(lists.RemoveCardAnywhere(33, RemoveMode::Delete), PileKind::Tableau);
-        EXPECT_TRUE(lists.tableau[static_cast<size_t>(n - 1)].empty()) << "Fila" << n;
-        if (n < 26) {
-            EXPECT_FALSE(lists.tableau[static_cast<size_t>(n)].empty());
-        }
-    }
-    EXPECT_EQ(lists.RemoveCardAnywhere(33, RemoveMode::Delete), std::nullopt);
-}
-
 TEST(PileLists, RemoveCardAnywhereOfAbsentCardChangesNothing) {
     PileLists lists;
     lists.pile(PileId::Stock()).append(1);

@@ -61,23 +61,6 @@ TEST_F(ProfileFileTest, NamesMatchWithoutRegardToCase) {
     EXPECT_EQ(file.ReadKeys("preference"), std::vector<std::string>{"Background_Def"});
 }
 
-TEST_F(ProfileFileTest, NewKeyGoesIntoItsSectionBeforeTheBlankLine) {
-    WriteFile(path, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
-    file.WriteString("A", "z", "3");
-    EXPECT_EQ(ReadFile(path), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
-    EXPECT_EQ(file.ReadString("B", "y", ""), "2");
-}
-
-TEST_F(ProfileFileTest, EraseSectionLeavesOtherSections) {
-    file.WriteString("A", "k", "1");
-    file.WriteString("B", "k", "2");
-    file.WriteString("C", "k", "3");
-    file.EraseSection("B");
-    EXPECT_EQ(file.ReadString("B", "k", "default"), "default");
-    EXPECT_EQ(file.ReadString("A", "k", ""), "1");
-    EXPECT_EQ(file.ReadString("C", "k", ""), "3");
-}
-
 TEST_F(ProfileFileTest, ReadIntegerFormats) {
     WriteFile(path,
               "[P]\nhex=0x1F\nHEX=0XFF\nbits=0x8000000F\nbad=12abc\nneg=-42\nplus=+7\n"

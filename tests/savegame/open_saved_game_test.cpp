@@ -5,8 +5,7 @@
 #include "common/profile_file.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "shell/started_program.h"
 
 namespace dravicor::test {
 namespace {
@@ -16,10 +15,9 @@ constexpr int kSpider = 3;
 
 // A program with a Spider deal saved in a folder of its own, then a
 // Klondike deal in progress.
-class OpenSavedGameTest : public ::testing::Test {
+class OpenSavedGameTest : public StartedProgram {
 protected:
     OpenSavedGameTest() {
-        EXPECT_TRUE(program.initialise());
         std::filesystem::create_directories(saves.path());
         EXPECT_TRUE(program.selectGame(kSpider));
         EXPECT_TRUE(program.engine().StartGame(true, false, 2, true));
@@ -35,12 +33,8 @@ protected:
         return ConfigFile(program.settings()).ReadString(kPreferenceSection, "Dir_Save", "<none>");
     }
 
-    ScratchProgramDir dir;
     TempDir saves;
     std::filesystem::path saved = saves / "spider.gam";
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
     std::string spiderNumber;
 };
 

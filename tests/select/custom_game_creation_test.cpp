@@ -2,51 +2,33 @@
 // in place of the game in progress.
 #include "select/custom_game_creation.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "common/profile_file.h"
 #include "select/open_game_choice.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "shell/started_program.h"
 
 namespace dravicor::test {
 namespace {
 
 constexpr int kKlondike = 0;
 
-class CustomGameCreationTest : public ::testing::Test {
+// A started program dealing Klondike.
+class CustomGameCreationTest : public StartedProgram {
 protected:
     CustomGameCreationTest() {
-        EXPECT_TRUE(program.initialise());
         const OpenGameChoice klondike{kKlondike, "Klondike", -1, true, program.settings().get(Field::CurrentPlayer)};
         EXPECT_EQ(OpenChosenGame(program, klondike), OpenGameOutcome::Dealt);
         fake.questions.clear();
-    }
-    size_t recordedDeals() const {
-        const std::string log = ReadFile(dir / "DATA/STAT_LOG.DAT");
-        if (log == "<missing>") return 0;
-        return static_cast<size_t>(std::count(log.begin(), log.end(), '\n'));
     }
     int addThreeCardKlondike() {
         const auto code = AddCustomGame(program, "Klondike Three Up", {3, 3, 2});
         EXPECT_TRUE(code.has_value());
         return code.value_or(-1);
     }
-
-    ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
 };
-
-TEST_F(CustomGameCreationTest, TheQuestionNamesTheNewGame) {
-    EXPECT_EQ(StartNewCustomGameQuestion("Easy"),
-              "Do you want to start the new game\rEasy\rand quit the current game now?");
-}
 
 TEST_F(CustomGameCreationTest, NoKeepsTheGameInProgress) {
     const std::string number = program.game().gameNumber;
@@ -54,7 +36,8 @@ TEST_F(CustomGameCreationTest, NoKeepsTheGameInProgress) {
     fake.answers.push_back(Answer::No);
     EXPECT_EQ(OfferNewCustomGame(program, code), NewCustomGameStart::Added);
     ASSERT_EQ(fake.questions.size(), 1u);
-    EXPECT_EQ(fake.questions[0].text, StartNewCustomGameQuestion("Klondike Three Up"));
+    EXPECT_EQ(fake.questions[0].text,
+              "Do you want to start the new game\rKlondike Three Up\rand quit the current game now?");
     EXPECT_EQ(fake.questions[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(program.game().gameCode, kKlondike);
     EXPECT_TRUE(program.game().inProgress);

@@ -94,16 +94,8 @@ TEST(CheckGameNumber, AcceptsPadsRefusesOrIgnores) {
 
 // --- Keys and the recent list -------------------------------------------
 
-TEST(RecentGameNumberKey, RunsFromGame001ToGame020) {
-    const std::pair<int, const char*> cases[] = {{1, "Game001"}, {9, "Game009"}, {10, "Game010"}, {20, "Game020"}};
-    for (const auto& [index, key] : cases) EXPECT_EQ(RecentGameNumberKey(index), key);
-}
-
-TEST_F(GameNumbersTest, NoFileMeansNoRecentNumbers) {
-    EXPECT_TRUE(ReadRecentGameNumbers(config()).empty());
-}
-
 TEST_F(GameNumbersTest, RecentNumbersAreReadInKeyOrderWithoutEmptyValues) {
+    EXPECT_TRUE(ReadRecentGameNumbers(config()).empty()) << "no file, no numbers";
     WriteFile(configPath(),
               "[Preference]\r\nUserDefault=Player 1\r\n\r\n[Game_Numbers]\r\n"
               "Game003=0000000000003\r\nGame001=0000000000001\r\nGame002=\r\n"
@@ -112,18 +104,19 @@ TEST_F(GameNumbersTest, RecentNumbersAreReadInKeyOrderWithoutEmptyValues) {
               (std::vector<std::string>{"0000000000001", "0000000000003", "0000000000020"}));
 }
 
-TEST_F(GameNumbersTest, FirstDealWritesAllTwentyKeys) {
-    remember("0000000000042");
-    EXPECT_EQ(ReadFile(configPath()), NumbersSection({"0000000000042"}));
-    EXPECT_EQ(ReadRecentGameNumbers(config()), (std::vector<std::string>{"0000000000042"}));
-    EXPECT_TRUE(fake.messages.empty());
-}
-
 TEST_F(GameNumbersTest, NewNumbersGoFirstAndOthersMoveDown) {
     remember("0000000000001");
+    // The first deal writes all twenty keys.
+    EXPECT_EQ(ReadFile(configPath()), NumbersSection({"0000000000001"}));
+    EXPECT_EQ(ReadRecentGameNumbers(config()), (std::vector<std::string>{"0000000000001"}));
     remember("0000000000002");
     remember("0000000000003");
-    EXPECT_EQ(ReadFile(configPath()), NumbersSection({"0000000000003", "0000000000002", "0000000000001"}));
+    const std::string three = NumbersSection({"0000000000003", "0000000000002", "0000000000001"});
+    EXPECT_EQ(ReadFile(configPath()), three);
+    // Repeating the first number changes nothing.
+    remember("0000000000003");
+    EXPECT_EQ(ReadFile(configPath()), three);
+    EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST_F(GameNumbersTest, TwentyFirstNumberDropsTheOldest) {
@@ -149,14 +142,6 @@ TEST_F(GameNumbersTest, TwentyFirstNumberDropsTheOldest) {
     expected.pop_back();
     EXPECT_EQ(dropped, Padded(1));
     EXPECT_EQ(ReadFile(configPath()), NumbersSection(expected));
-}
-
-TEST_F(GameNumbersTest, RepeatingTheFirstNumberChangesNothing) {
-    remember("0000000000005");
-    remember("0000000000009");
-    const std::string before = ReadFile(configPath());
-    remember("0000000000009");
-    EXPECT_EQ(ReadFile(configPath()), before);
 }
 
 TEST_F(GameNumbersTest, OtherSectionsAreKeptAsTheyAre) {

@@ -8,8 +8,7 @@
 #include "shell/options.h"
 #include "shell/preferences.h"
 #include "shell/program.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "shell/started_program.h"
 
 namespace dravicor::test {
 namespace {
@@ -18,32 +17,18 @@ constexpr int kKlondike = 0;
 constexpr int kFreeCell = 1;
 constexpr int kSpider = 3;
 
-// A started program over a scratch folder; the default game is FreeCell.
-class OpenGameChoiceTest : public ::testing::Test {
+class OpenGameChoiceTest : public StartedProgram {
 protected:
-    OpenGameChoiceTest() { EXPECT_TRUE(program.initialise()); }
-
     OpenGameChoice choice(int code, const std::string& name, int folder = TreeKey::AllGames) const {
         return {code, name, folder, true, program.settings().get(Field::CurrentPlayer)};
     }
     std::string preference(std::string_view key) const {
         return ConfigFile(program.settings()).ReadString(kPreferenceSection, key, "<none>");
     }
-    // Lines of the game log: one per recorded deal.
-    size_t recordedDeals() const {
-        const std::string log = ReadFile(dir / "DATA/STAT_LOG.DAT");
-        if (log == "<missing>") return 0;
-        return static_cast<size_t>(std::count(log.begin(), log.end(), '\n'));
-    }
     void deal(int code, const std::string& name) {
         ASSERT_EQ(OpenChosenGame(program, choice(code, name)), OpenGameOutcome::Dealt);
         fake.questions.clear();
     }
-
-    ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program{dir.path(), platform};
 };
 
 TEST_F(OpenGameChoiceTest, AFolderIsNoChoice) {

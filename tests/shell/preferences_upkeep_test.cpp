@@ -16,22 +16,20 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
+// Only the first exact marker becomes the product name.
 TEST(ProgramName, TheFirstMarkerBecomesTheProductName) {
-    EXPECT_EQ(ApplyProgramName("About [Program]"), "About Dravicor");
-    EXPECT_EQ(ApplyProgramName("[Program] needs a restart."), "Dravicor needs a restart.");
-    EXPECT_EQ(ApplyProgramName("x[Program]y"), "xDravicory");
-}
-
-TEST(ProgramName, OnlyTheFirstOccurrenceIsReplaced) {
-    EXPECT_EQ(ApplyProgramName("[Program] and [Program]"), "Dravicor and [Program]");
-    EXPECT_EQ(ApplyProgramName("[Program][Program]"), "Dravicor[Program]");
-}
-
-TEST(ProgramName, TextsWithoutTheExactMarkerStayAsTheyAre) {
-    EXPECT_EQ(ApplyProgramName(""), "");
-    EXPECT_EQ(ApplyProgramName("Quit this game?"), "Quit this game?");
-    EXPECT_EQ(ApplyProgramName("[program] [Program"), "[program] [Program");
-    EXPECT_EQ(ApplyProgramName("Program]"), "Program]");
+    const std::pair<const char*, const char*> cases[] = {
+        {"About [Program]", "About Dravicor"},
+        {"[Program] needs a restart.", "Dravicor needs a restart."},
+        {"x[Program]y", "xDravicory"},
+        {"[Program] and [Program]", "Dravicor and [Program]"},
+        {"[Program][Program]", "Dravicor[Program]"},
+        {"", ""},
+        {"Quit this game?", "Quit this game?"},
+        {"[program] [Program", "[program] [Program"},
+        {"Program]", "Program]"},
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(ApplyProgramName(text), shown) << text;
 }
 
 class PreferenceUpgrade : public ::testing::Test {
@@ -57,23 +55,17 @@ TEST_F(PreferenceUpgrade, AnSInEitherPreferenceBecomesY) {
               "\r\n[Show_Messages]\r\nConfirmQuit=S\r\n");
 }
 
-TEST_F(PreferenceUpgrade, OtherValuesStay) {
-    const std::string text = "[Preference]\r\nCards_Animate=N\r\nConfirmQuit=s\r\n";
-    WriteFile(path(), text);
+TEST_F(PreferenceUpgrade, OtherValuesAndMissingKeysStay) {
     upgrade();
-    EXPECT_EQ(ReadFile(path()), text);
-
+    EXPECT_EQ(ReadFile(path()), "<missing>");
+    for (const char* text : {"[Preference]\r\nCards_Animate=N\r\nConfirmQuit=s\r\n", "[Preference]\r\nGame=3\r\n"}) {
+        WriteFile(path(), text);
+        upgrade();
+        EXPECT_EQ(ReadFile(path()), text);
+    }
     WriteFile(path(), "[Preference]\r\nCards_Animate=Y\r\nConfirmQuit=S\r\n");
     upgrade();
     EXPECT_EQ(ReadFile(path()), "[Preference]\r\nCards_Animate=Y\r\nConfirmQuit=Y\r\n");
-}
-
-TEST_F(PreferenceUpgrade, MissingKeysAreNotCreated) {
-    upgrade();
-    EXPECT_EQ(ReadFile(path()), "<missing>");
-    WriteFile(path(), "[Preference]\r\nGame=3\r\n");
-    upgrade();
-    EXPECT_EQ(ReadFile(path()), "[Preference]\r\nGame=3\r\n");
 }
 
 TEST_F(PreferenceUpgrade, TheUpgradedValueIsWhatStartUpReads) {

@@ -66,6 +66,9 @@ TEST_F(TipFileTest, OpensAfterTheTipShownLast) {
 }
 
 TEST_F(TipFileTest, ClosingRemembersTheTipAndTheStartupChoice) {
+    EXPECT_FALSE(TipsAtStartup(ProfileFile(path()))) << "off by default";
+    open("Tips_StartUp=x\r\n");
+    EXPECT_TRUE(TipsAtStartup(ProfileFile(path()))) << "only N switches the tips off";
     WriteFile(path(), "[Preference]\r\nGame=12\r\n");
     ProfileFile config(path());
     CloseTips(config, {7, true});
@@ -76,14 +79,6 @@ TEST_F(TipFileTest, ClosingRemembersTheTipAndTheStartupChoice) {
     EXPECT_EQ(ReadFile(path()), "[Preference]\r\nGame=12\r\nTips_Num=19\r\nTips_StartUp=N\r\n");
     EXPECT_EQ(OpenTips(config), (TipState{1, false}));
     EXPECT_FALSE(TipsAtStartup(config));
-}
-
-TEST_F(TipFileTest, StartupShowsTipsUnlessSwitchedOff) {
-    EXPECT_FALSE(TipsAtStartup(ProfileFile(path()))) << "off by default";
-    open("Tips_StartUp=N\r\n");
-    EXPECT_FALSE(TipsAtStartup(ProfileFile(path())));
-    open("Tips_StartUp=x\r\n");
-    EXPECT_TRUE(TipsAtStartup(ProfileFile(path())));
 }
 
 }  // namespace

@@ -19,29 +19,23 @@ protected:
     ProfileFile config{dir / "CFG.DAT"};
 };
 
-TEST_F(WindowPreferencesTest, ToolbarDefaultsAreSmallFlatAndShown) {
-    const ToolbarPreferences toolbar = ReadToolbarPreferences(config);
-    EXPECT_FALSE(toolbar.large);
-    EXPECT_TRUE(toolbar.flat);
-    EXPECT_TRUE(toolbar.visible);
-}
-
+// The defaults are small, flat and shown; only the other value changes a flag.
 TEST_F(WindowPreferencesTest, OnlyTheOtherValueChangesAToolbarFlag) {
+    const auto expect = [this](bool large, bool flat, bool visible) {
+        const ToolbarPreferences toolbar = ReadToolbarPreferences(config);
+        EXPECT_EQ(toolbar.large, large);
+        EXPECT_EQ(toolbar.flat, flat);
+        EXPECT_EQ(toolbar.visible, visible);
+    };
+    expect(false, true, true);
     set("ToolBar_Large", "Y");
     set("ToolBar_Flat", "N");
     set("ToolBar_Visible", "N");
-    ToolbarPreferences toolbar = ReadToolbarPreferences(config);
-    EXPECT_TRUE(toolbar.large);
-    EXPECT_FALSE(toolbar.flat);
-    EXPECT_FALSE(toolbar.visible);
-
+    expect(true, false, false);
     set("ToolBar_Large", "y");
     set("ToolBar_Flat", "");
     set("ToolBar_Visible", "0");
-    toolbar = ReadToolbarPreferences(config);
-    EXPECT_FALSE(toolbar.large);
-    EXPECT_TRUE(toolbar.flat);
-    EXPECT_TRUE(toolbar.visible);
+    expect(false, true, true);
 }
 
 TEST_F(WindowPreferencesTest, TheSizeIsWrittenAndReadBack) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 
@@ -153,32 +154,29 @@ TEST(HiScoreSeed, ScoresAndTimesScaleWithTheReferenceValue) {
     ASSERT_TRUE(SeedHiScoreTable(table, 260, kNow, false));
     EXPECT_EQ(table[0], "000260 001300 20240315 14:30:00 * Amelia                       000000000000000 Won  x");
     EXPECT_EQ(table[19], "000010 000050 20240315 14:30:00 * Viktor                       000000000000000 Won  x");
-    const long long expected[] = {260, 225, 200, 150, 125, 100, 75, 70, 65, 60, 55, 50, 45, 40, 35, 30, 25, 20, 15, 10};
-    for (size_t i = 0; i < table.size(); ++i) {
-        const auto row = ParseHiScoreEntry(table[i]);
-        EXPECT_EQ(row.score, expected[i]) << "place " << i + 1;
-        EXPECT_EQ(row.time, FormatSeconds(5 * expected[i]));
-        EXPECT_TRUE(row.player.starts_with("* ")) << row.player;
-        EXPECT_EQ(table[i].size(), 85u);
-        EXPECT_TRUE(table[i].ends_with(" x"));
-    }
-}
-
-TEST(HiScoreSeed, HalvesGoToTheEvenNeighbour) {
-    // 26 × k / 52 = k / 2: 45 → 22.5 → 22, 25 → 12.5 → 12, 15 → 7.5 → 8,
-    // 13 → 6.5 → 6, 11 → 5.5 → 6, 9 → 4.5 → 4, 7 → 3.5 → 4, 5 → 2.5 → 2, 3 → 1.5 → 2.
-    HiScoreTable half;
-    ASSERT_TRUE(SeedHiScoreTable(half, 26, kNow, false));
-    const long long expected26[] = {26, 22, 20, 15, 12, 10, 8, 7, 6, 6, 6, 5, 4, 4, 4, 3, 2, 2, 2, 1};
-    for (size_t i = 0; i < half.size(); ++i) EXPECT_EQ(ParseHiScoreEntry(half[i]).score, expected26[i]) << i;
-    // 78 × k / 52 = 1.5 k: 67.5 → 68, 37.5 → 38, 22.5 → 22, 19.5 → 20, 16.5 → 16,
-    // 13.5 → 14, 10.5 → 10, 7.5 → 8, 4.5 → 4.
-    HiScoreTable oneAndHalf;
-    ASSERT_TRUE(SeedHiScoreTable(oneAndHalf, 78, kNow, false));
-    const long long expected78[] = {78, 68, 60, 45, 38, 30, 22, 21, 20, 18, 16, 15, 14, 12, 10, 9, 8, 6, 4, 3};
-    for (size_t i = 0; i < oneAndHalf.size(); ++i) {
-        EXPECT_EQ(ParseHiScoreEntry(oneAndHalf[i]).score, expected78[i]) << i;
-        EXPECT_EQ(oneAndHalf[i].substr(7, 6), FormatField(5 * expected78[i], 6));
+    // The scores are the reference value's share k / 52 for the shares of
+    // 260; halves go to the even neighbour: 26 × 45 / 52 = 22.5 → 22,
+    // 26 × 15 / 52 = 7.5 → 8, 78 × 45 / 52 = 67.5 → 68, 78 × 9 / 52 = 13.5 → 14.
+    const struct {
+        int reference;
+        std::array<long long, 20> scores;
+    } cases[] = {
+        {260, {260, 225, 200, 150, 125, 100, 75, 70, 65, 60, 55, 50, 45, 40, 35, 30, 25, 20, 15, 10}},
+        {26, {26, 22, 20, 15, 12, 10, 8, 7, 6, 6, 6, 5, 4, 4, 4, 3, 2, 2, 2, 1}},
+        {78, {78, 68, 60, 45, 38, 30, 22, 21, 20, 18, 16, 15, 14, 12, 10, 9, 8, 6, 4, 3}},
+    };
+    for (const auto& c : cases) {
+        HiScoreTable seeded;
+        ASSERT_TRUE(SeedHiScoreTable(seeded, c.reference, kNow, false));
+        for (size_t i = 0; i < seeded.size(); ++i) {
+            SCOPED_TRACE("reference " + std::to_string(c.reference) + " place " + std::to_string(i + 1));
+            const auto row = ParseHiScoreEntry(seeded[i]);
+            EXPECT_EQ(row.score, c.scores[i]);
+            EXPECT_EQ(seeded[i].substr(7, 6), FormatField(5 * c.scores[i], 6)) << "five seconds a point";
+            EXPECT_TRUE(row.player.starts_with("* ")) << row.player;
+            EXPECT_EQ(seeded[i].size(), 85u);
+            EXPECT_TRUE(seeded[i].ends_with(" x"));
+        }
     }
 }
 
@@ -444,15 +442,12 @@ TEST_F(HiScoresTest, UpgradeBringsAnOlderFileToTheCurrentLayout) {
     EXPECT_EQ(ReadFile(scores()), upgraded);
 }
 
-TEST_F(HiScoresTest, UpgradeOfAFileWithoutVersion) {
+TEST_F(HiScoresTest, UpgradeOfAFileWithoutVersionOrOfNoFile) {
+    EXPECT_FALSE(UpgradeHiScoreFile(files));
+    EXPECT_FALSE(fs::exists(scores())) << "a missing file stays missing";
     WriteFile(scores(), "[0002]\r\n01-01=000001\r\n");
     EXPECT_TRUE(UpgradeHiScoreFile(files));
     EXPECT_EQ(ReadFile(scores()), "[Version]\r\nVersion=0300\r\n\r\n[0002]\r\n01-01=" + PadRight("000001", 83) + " x\r\n");
-}
-
-TEST_F(HiScoresTest, UpgradeLeavesAMissingFileMissing) {
-    EXPECT_FALSE(UpgradeHiScoreFile(files));
-    EXPECT_FALSE(fs::exists(scores()));
 }
 
 }  // namespace

@@ -23,49 +23,42 @@ TEST(SectionDocument, SerializeEndsEveryLineWithCrLf) {
     EXPECT_EQ(Doc("").Serialize(), "");
 }
 
-TEST(SectionDocument, FreshDocumentHoldsTheVersionSection) {
-    EXPECT_EQ(SectionDocument::WithVersion().Serialize(), "[Version]\r\nVersion=0300\r\n");
-}
-
-TEST(SectionDocument, WriteValueAppendsAMissingSection) {
-    auto document = SectionDocument::WithVersion();
-    document.WriteValue("0001", "Player 1", "abc");
-    EXPECT_EQ(document.Serialize(), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nPlayer 1=abc\r\n");
-    document.WriteValue("0002", "Player 1", "xyz");
-    EXPECT_EQ(document.Serialize(),
-              "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nPlayer 1=abc\r\n\r\n[0002]\r\nPlayer 1=xyz\r\n");
-}
-
-TEST(SectionDocument, WriteValueOfTheSameLengthReplacesTheLineWhereItStands) {
-    const std::string before = "[s]\r\n\r\nAnn=111\r\nBob=222\r\n\r\n[t]\r\nAnn=333\r\n";
-    auto document = Doc(before);
-    document.WriteValue("s", "Ann", "999");
-    // The empty line inside the body stays, nothing is added.
-    EXPECT_EQ(document.Serialize(), "[s]\r\n\r\nAnn=999\r\nBob=222\r\n\r\n[t]\r\nAnn=333\r\n");
-    document.WriteValue("t", "Ann", "444");
-    EXPECT_EQ(document.Serialize(), "[s]\r\n\r\nAnn=999\r\nBob=222\r\n\r\n[t]\r\nAnn=444\r\n");
-}
-
-TEST(SectionDocument, WriteValueOfAnotherLengthRebuildsTheBodyWithOneEmptyLine) {
-    auto document = Doc("[s]\r\n\r\nAnn=111\r\n\r\nBob=222\r\n\r\n\r\n[t]\r\nAnn=333\r\n");
-    document.WriteValue("s", "Ann", "1");
-    // The body's empty lines are dropped, the lines keep their order and one
-    // empty line closes the body; the next section follows unchanged.
-    EXPECT_EQ(document.Serialize(), "[s]\r\nAnn=1\r\nBob=222\r\n\r\n[t]\r\nAnn=333\r\n");
-}
-
-TEST(SectionDocument, WriteValueOfANewKeyGoesAfterTheLastLine) {
-    auto document = Doc("[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=1\r\n");
-    document.WriteValue("0001", "Bob", "2");
-    EXPECT_EQ(document.Serialize(), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=1\r\nBob=2\r\n\r\n");
-    // Rebuilding again does not pile up empty lines.
-    document.WriteValue("0001", "Cy", "3");
-    document.WriteValue("0001", "Ann", "111");
-    EXPECT_EQ(document.Serialize(), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=111\r\nBob=2\r\nCy=3\r\n\r\n");
-    // A section appended after a rebuilt one comes after its empty line.
-    document.WriteValue("0002", "Ann", "4");
-    EXPECT_EQ(document.Serialize(),
-              "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=111\r\nBob=2\r\nCy=3\r\n\r\n\r\n[0002]\r\nAnn=4\r\n");
+// A value of the same length replaces its line where it stands; another
+// length rebuilds the section's body, its empty lines dropped and one empty
+// line closing it; a new key goes after the last line, a new section at the end.
+TEST(SectionDocument, WriteValueKeepsRebuildsOrAppends) {
+    const std::string version = "[Version]\r\nVersion=0300\r\n";
+    const std::string rebuilt = version + "\r\n[0001]\r\nAnn=1\r\nBob=2\r\n\r\n";
+    const struct {
+        std::string before;
+        const char* section;
+        const char* key;
+        const char* value;
+        std::string after;
+    } cases[] = {
+        {version, "0001", "Player 1", "abc", version + "\r\n[0001]\r\nPlayer 1=abc\r\n"},
+        {version + "\r\n[0001]\r\nPlayer 1=abc\r\n", "0002", "Player 1", "xyz",
+         version + "\r\n[0001]\r\nPlayer 1=abc\r\n\r\n[0002]\r\nPlayer 1=xyz\r\n"},
+        // The empty line inside the body stays, nothing is added.
+        {"[s]\r\n\r\nAnn=111\r\nBob=222\r\n\r\n[t]\r\nAnn=333\r\n", "s", "Ann", "999",
+         "[s]\r\n\r\nAnn=999\r\nBob=222\r\n\r\n[t]\r\nAnn=333\r\n"},
+        {"[s]\r\n\r\nAnn=111\r\nBob=222\r\n\r\n[t]\r\nAnn=333\r\n", "t", "Ann", "444",
+         "[s]\r\n\r\nAnn=111\r\nBob=222\r\n\r\n[t]\r\nAnn=444\r\n"},
+        {"[s]\r\n\r\nAnn=111\r\n\r\nBob=222\r\n\r\n\r\n[t]\r\nAnn=333\r\n", "s", "Ann", "1",
+         "[s]\r\nAnn=1\r\nBob=222\r\n\r\n[t]\r\nAnn=333\r\n"},
+        {version + "\r\n[0001]\r\nAnn=1\r\n", "0001", "Bob", "2", rebuilt},
+        // Rebuilding again does not pile up empty lines.
+        {rebuilt, "0001", "Cy", "3", version + "\r\n[0001]\r\nAnn=1\r\nBob=2\r\nCy=3\r\n\r\n"},
+        {rebuilt, "0001", "Ann", "111", version + "\r\n[0001]\r\nAnn=111\r\nBob=2\r\n\r\n"},
+        // A section appended after a rebuilt one comes after its empty line.
+        {rebuilt, "0002", "Ann", "4", rebuilt + "\r\n[0002]\r\nAnn=4\r\n"},
+    };
+    for (const auto& c : cases) {
+        auto document = Doc(c.before);
+        document.WriteValue(c.section, c.key, c.value);
+        EXPECT_EQ(document.Serialize(), c.after) << c.before << "with " << c.section << "/" << c.key;
+    }
+    EXPECT_EQ(SectionDocument::WithVersion().Serialize(), version) << "a fresh document holds the version section";
 }
 
 TEST(SectionDocument, WriteValuesAppendsAMissingSectionWithAllItsLines) {

@@ -158,15 +158,5 @@ TEST(StatisticsFigures, SheetOfTheStoredRecordAndTheSession) {
     EXPECT_EQ(sheet.streakAxis, (ChartAxis{4, 5}));
 }
 
-TEST(StatisticsFigures, SheetOfAGameNeverPlayedIsAllZero) {
-    const StatisticsSheet sheet = StatisticsSheetOf(StatisticsView{}, English());
-    EXPECT_EQ(sheet.total, ResultFigures{});
-    EXPECT_EQ(sheet.session, ResultFigures{});
-    EXPECT_EQ(sheet.currentStreak, "Current: ");
-    EXPECT_EQ(sheet.resultsPie[0].value + sheet.resultsPie[1].value, 0);
-    EXPECT_EQ(sheet.streakBars[0].value + sheet.streakBars[1].value, 0);
-    EXPECT_EQ(sheet.streakAxis, (ChartAxis{1, 2}));
-}
-
 }  // namespace
 }  // namespace dravicor

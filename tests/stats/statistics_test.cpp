@@ -47,9 +47,6 @@ std::string LogLine(const std::string& game, const std::string& name, const std:
            (won ? "Won  " : "Lost ") + "01 " + Cut(score, 6) + " " + Cut("4711", 15) + " 0350";
 }
 
-// The end of a line the program writes for a deal without hints.
-constexpr const char* kNoHints = " 0000\r\n";
-
 // A hi-score line: 38 characters before the player column, more after it.
 std::string HiScoreLine(const std::string& player) {
     return "01 0001 000120 20240131 0:05:12 xxxxx " + Cut(player, 30) + " 000120 rest";
@@ -143,32 +140,36 @@ TEST_F(StatisticsTest, FirstDealEverCreatesTheFileWithTheVersionAndTheGameSectio
     EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
 }
 
-TEST_F(StatisticsTest, WinWinLossWinKeepsTheStreaksAndAddsUpTheHints) {
-    ASSERT_TRUE(Deal(1, "Player 1", true, 10, 2));
-    ASSERT_TRUE(Deal(1, "Player 1", true, 20));
-    ASSERT_TRUE(Deal(1, "Player 1", false, -5, 3));
-    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{2, 1, 2, 1, 0, 1, 25, 5}));
-    ASSERT_TRUE(Deal(1, "Player 1", true, 7, 1));
-    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{3, 1, 2, 1, 1, 0, 32, 6}));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n"
-                                                "Player 1=000003 000001 000002 000001 000001 000000 000000000032 "
-                                                "000000000006\r\n");
-    EXPECT_EQ(Runs(), "0003/0001");
-}
-
-TEST_F(StatisticsTest, LossStreaksAreCountedLikeWinStreaks) {
-    for (const bool won : {false, false, true, false, false, false}) ASSERT_TRUE(Deal(1, "Player 1", won, 0));
-    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{1, 5, 1, 3, 0, 3, 0}));
-    EXPECT_EQ(Runs(), "0001/0005");
-}
-
-TEST_F(StatisticsTest, ANegativeScoreLowersTheTotal) {
-    ASSERT_TRUE(Deal(1, "Player 1", false, -5));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n"
-                                                "Player 1=000000 000001 000000 000001 000000 000001 -00000000005 "
-                                                "000000000000\r\n");
-    ASSERT_TRUE(Deal(1, "Player 1", true, 3));
-    EXPECT_EQ(Stored(1, "Player 1").totalScore, -2);
+TEST_F(StatisticsTest, StreaksTotalsAndHintsAddUpOverTheDeals) {
+    struct Played {
+        bool won;
+        long long score;
+        int hints;
+    };
+    const struct {
+        const char* name;
+        std::vector<Played> deals;
+        StatRecord record;
+        const char* runs;
+    } cases[] = {
+        {"a loss ends the win streak",
+         {{true, 10, 2}, {true, 20, 0}, {false, -5, 3}, {true, 7, 1}},
+         {3, 1, 2, 1, 1, 0, 32, 6},
+         "0003/0001"},
+        {"loss streaks count like win streaks",
+         {{false, 0, 0}, {false, 0, 0}, {true, 0, 0}, {false, 0, 0}, {false, 0, 0}, {false, 0, 0}},
+         {1, 5, 1, 3, 0, 3, 0},
+         "0001/0005"},
+        {"a negative score lowers the total", {{false, -5, 0}, {true, 3, 0}}, {1, 1, 1, 1, 1, 0, -2}, "0001/0001"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(statFile);
+        ResetRunCounters(settings);
+        for (const Played& deal : c.deals) ASSERT_TRUE(Deal(1, "Player 1", deal.won, deal.score, deal.hints));
+        EXPECT_EQ(Stored(1, "Player 1"), c.record);
+        EXPECT_EQ(Runs(), c.runs);
+    }
 }
 
 TEST_F(StatisticsTest, APlayerWhoseNameStartsAnotherOneKeepsASeparateRecord) {
@@ -193,6 +194,8 @@ TEST_F(StatisticsTest, ThePlayerKeyHasNoTrailingBlanks) {
 }
 
 TEST_F(StatisticsTest, RunCountersAreReadOnlyForTheCurrentGameAndPlayer) {
+    EXPECT_EQ(Stored(1, "Ann"), StatRecord{});
+    EXPECT_FALSE(fs::exists(statFile)) << "reading a missing file creates nothing";
     ASSERT_TRUE(Deal(1, "Ann", true, 0));
     ASSERT_TRUE(Deal(1, "Ann", false, 0));
     ASSERT_TRUE(Deal(1, "Ann", true, 0));
@@ -205,11 +208,6 @@ TEST_F(StatisticsTest, RunCountersAreReadOnlyForTheCurrentGameAndPlayer) {
     EXPECT_EQ(Runs(), "0000/0000");
     EXPECT_EQ(ReadStatistics(files, settings, 1, "Ann").runWon, 0);
     EXPECT_EQ(Stored(1, "Ann").won, 2);
-}
-
-TEST_F(StatisticsTest, ReadingAMissingFileGivesZerosAndCreatesNothing) {
-    EXPECT_EQ(Stored(1, "Ann"), StatRecord{});
-    EXPECT_FALSE(fs::exists(statFile));
 }
 
 TEST_F(StatisticsTest, AnUnparsableRecordCountsAsZeroFromTheBadFieldOn) {
@@ -278,20 +276,20 @@ TEST_F(StatisticsTest, RunCountersWrapToAsterisksAndStartAgainLikeTheFile) {
 
 // --- Clearing ---
 
+// Before each clear: Ann and Bob have records in game 1, Ann alone in game 2,
+// and the log holds their deals, a damaged line and one of Anne's.
 class ClearTest : public StatisticsTest {
 protected:
     void SetUp() override {
         StatisticsTest::SetUp();
-        WriteFile(statFile, Text(kHead) +
-                                "\r\n[0001]\r\n"
-                                "Ann=000001 000000 000001 000000 000001 000000 000000000010 000000000000\r\n"
-                                "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
-                                "\r\n\r\n[0002]\r\n"
-                                "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n");
-        WriteFile(logFile, LogLine("0001", "Alpha Patience", "Ann", true, "10") + "\r\n" +
-                               LogLine("0002", "Beta Patience", "Ann", true, "30") + "\r\n" +
-                               LogLine("0001", "Alpha Patience", "Bob", false, "20") + "\r\n" + "short line\r\n" +
-                               LogLine("0002", "Beta Patience", "Anne", true, "1") + "\r\n");
+        WriteFile(statFile, Stat(kAnn1, kBob1, kAnn2));
+        WriteFile(logFile, Log({0, 1, 2, 3, 4}));
+    }
+    // The statistics file with these records; Bob's in game 2 only when given.
+    static std::string Stat(const std::string& ann1, const std::string& bob1, const std::string& ann2,
+                            const std::string& bob2 = "") {
+        return Text(kHead) + "\r\n[0001]\r\nAnn=" + ann1 + "\r\nBob=" + bob1 + "\r\n\r\n\r\n[0002]\r\nAnn=" + ann2 +
+               "\r\n" + (bob2.empty() ? "" : "Bob=" + bob2 + "\r\n\r\n");
     }
     std::string Log(std::initializer_list<int> keep) const {
         const std::string all[] = {LogLine("0001", "Alpha Patience", "Ann", true, "10"),
@@ -302,58 +300,42 @@ protected:
         for (const int i : keep) text += all[i] + "\r\n";
         return text;
     }
+
+    static constexpr const char* kAnn1 = "000001 000000 000001 000000 000001 000000 000000000010 000000000000";
+    static constexpr const char* kBob1 = "000000 000001 000000 000001 000000 000001 000000000020 000000000000";
+    static constexpr const char* kAnn2 = "000003 000000 000003 000000 000003 000000 000000000030 000000000000";
 };
 
-TEST_F(ClearTest, OneGameOnePlayer) {
-    ASSERT_TRUE(ClearStatistics(files, 1, "Ann", false, false));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" +
-                                      "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
-                                      "\r\n\r\n[0002]\r\n"
-                                      "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n");
-    EXPECT_EQ(ReadFile(logFile), Log({1, 2, 3, 4}));
-}
-
-TEST_F(ClearTest, OneGameOnePlayerWritesTheZeroRecordEvenWhenThePlayerHasNone) {
-    ASSERT_TRUE(ClearStatistics(files, 2, "Bob", false, false));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) +
-                                      "\r\n[0001]\r\n"
-                                      "Ann=000001 000000 000001 000000 000001 000000 000000000010 000000000000\r\n"
-                                      "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
-                                      "\r\n\r\n[0002]\r\n"
-                                      "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n"
-                                      "Bob=" + Text(kZero) + "\r\n\r\n");
-    ASSERT_TRUE(ClearStatistics(files, 7, "Bob", false, false));
-    EXPECT_TRUE(ReadFile(statFile).ends_with("\r\n\r\n\r\n[0007]\r\nBob=" + Text(kZero) + "\r\n"));
-    EXPECT_EQ(ReadFile(logFile), Log({0, 1, 2, 3, 4}));
-}
-
-TEST_F(ClearTest, AllGamesOnePlayerKeepsTheVersionSection) {
-    ASSERT_TRUE(ClearStatistics(files, 0, "Ann", false, true));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" +
-                                      "Bob=000000 000001 000000 000001 000000 000001 000000000020 000000000000\r\n"
-                                      "\r\n\r\n[0002]\r\n" + "Ann=" + Text(kZero) + "\r\n");
-    EXPECT_EQ(ReadFile(logFile), Log({2, 3, 4}));
-    // For a player missing from a section the zero record is added to it.
-    ASSERT_TRUE(ClearStatistics(files, 0, "Bob", false, true));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" + "Bob=" +
-                                      Text(kZero) + "\r\n\r\n\r\n[0002]\r\n" + "Ann=" + Text(kZero) + "\r\n" +
-                                      "Bob=" + Text(kZero) + "\r\n\r\n");
-    EXPECT_EQ(ReadFile(logFile), Log({3, 4}));
-}
-
-TEST_F(ClearTest, OneGameAllPlayers) {
-    ASSERT_TRUE(ClearStatistics(files, 1, "", true, false));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\n" + "Ann=" + Text(kZero) + "\r\n" + "Bob=" +
-                                      Text(kZero) + "\r\n\r\n\r\n[0002]\r\n"
-                                      "Ann=000003 000000 000003 000000 000003 000000 000000000030 000000000000\r\n");
-    EXPECT_EQ(ReadFile(logFile), Log({1, 3, 4}));
-}
-
-TEST_F(ClearTest, AllGamesAllPlayersLeavesOnlyTheVersion) {
-    ASSERT_TRUE(ClearStatistics(files, 0, "", true, true));
-    EXPECT_EQ(ReadFile(statFile), kHead);
-    EXPECT_EQ(ReadFile(logFile), "");
-    EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT"}));
+TEST_F(ClearTest, EachChoiceZeroesItsRecordsAndDropsItsLogLines) {
+    const std::string z(kZero);
+    const struct {
+        int game;
+        const char* player;
+        bool allPlayers;
+        bool allGames;
+        std::string stat;
+        std::string log;
+    } cases[] = {
+        {1, "Ann", false, false, Stat(z, kBob1, kAnn2), Log({1, 2, 3, 4})},
+        // A player without a record gets the zero record all the same.
+        {2, "Bob", false, false, Stat(kAnn1, kBob1, kAnn2, z), Log({0, 1, 2, 3, 4})},
+        {7, "Bob", false, false, Stat(kAnn1, kBob1, kAnn2) + "\r\n[0007]\r\nBob=" + z + "\r\n", Log({0, 1, 2, 3, 4})},
+        {0, "Ann", false, true, Stat(z, kBob1, z), Log({2, 3, 4})},
+        {0, "Bob", false, true, Stat(kAnn1, z, kAnn2, z), Log({0, 1, 3, 4})},
+        {1, "", true, false, Stat(z, z, kAnn2), Log({1, 3, 4})},
+        // Only the version section is left.
+        {0, "", true, true, Text(kHead), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.game) + " " + c.player + (c.allPlayers ? " all players" : "") +
+                     (c.allGames ? " all games" : ""));
+        WriteFile(statFile, Stat(kAnn1, kBob1, kAnn2));
+        WriteFile(logFile, Log({0, 1, 2, 3, 4}));
+        ASSERT_TRUE(ClearStatistics(files, c.game, c.player, c.allPlayers, c.allGames));
+        EXPECT_EQ(ReadFile(statFile), c.stat);
+        EXPECT_EQ(ReadFile(logFile), c.log);
+        EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT"}));
+    }
 }
 
 TEST_F(ClearTest, MissingFilesAreNotCreated) {
@@ -439,72 +421,17 @@ TEST_F(StatisticsTest, RenameLeavesTheVersionSectionAndMissingFilesAlone) {
     EXPECT_TRUE(FolderEntries(data).empty());
 }
 
-// --- A scripted sequence, byte for byte ---
-
-TEST_F(StatisticsTest, ScriptedSequenceOfDealsRenamesAndClears) {
-    const std::string a1 = "000001 000000 000001 000000 000001 000000 000000000100 000000000000";
-    const std::string b1 = "000000 000001 000000 000001 000000 000001 -00000000020 000000000000";
-    const std::string a53 = "000000 000001 000000 000001 000000 000001 000000000000 000000000000";
-    const std::string a1b = "000002 000000 000002 000000 000002 000000 000000000150 000000000000";
-    const std::string b53 = "000001 000000 000001 000000 000001 000000 000000000030 000000000000";
-    const std::string z(kZero);
-    WriteFile(scoreFile, HiScoreLine("Ann") + "\r\n" + HiScoreLine("Bob") + "\r\n");
-
-    ASSERT_TRUE(Deal(1, "Ann", true, 100));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnn=" + a1 + "\r\n");
-    ASSERT_TRUE(Deal(1, "Bob", false, -20));
-    ASSERT_TRUE(Deal(53, "Ann", false, 0));
-    ASSERT_TRUE(Deal(1, "Ann", true, 50));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnn=" + a1b + "\r\nBob=" + b1 +
-                                      "\r\n\r\n\r\n[0053]\r\nAnn=" + a53 + "\r\n");
-    EXPECT_EQ(Runs(), "0002/0002");
-
-    ASSERT_TRUE(RenamePlayerInDataFiles(files, "Ann", "Annabel"));
-    ASSERT_TRUE(Deal(53, "Bob", true, 30));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + b1 +
-                                      "\r\n\r\n\r\n[0053]\r\nAnnabel=" + a53 + "\r\nBob=" + b53 + "\r\n\r\n");
-
-    ASSERT_TRUE(ClearStatistics(files, 1, "Bob", false, false));
-    ASSERT_TRUE(ClearStatistics(files, 0, "Cy", false, true));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + z + "\r\nCy=" + z +
-                                      "\r\n\r\n[0053]\r\nAnnabel=" + a53 + "\r\nBob=" + b53 + "\r\nCy=" + z +
-                                      "\r\n\r\n");
-    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + kNoHints +
-                                     LogLine("0053", "Beta Patience", "Annabel", false, "0") + kNoHints +
-                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + kNoHints +
-                                     LogLine("0053", "Beta Patience", "Bob", true, "30") + kNoHints);
-    EXPECT_EQ(ReadFile(scoreFile), HiScoreLine("Annabel") + "\r\n" + HiScoreLine("Bob") + "\r\n");
-
-    ASSERT_TRUE(ClearStatistics(files, 53, "", true, false));
-    EXPECT_EQ(ReadFile(statFile), Text(kHead) + "\r\n[0001]\r\nAnnabel=" + a1b + "\r\nBob=" + z + "\r\nCy=" + z +
-                                      "\r\n\r\n[0053]\r\nAnnabel=" + z + "\r\nBob=" + z + "\r\nCy=" + z +
-                                      "\r\n\r\n");
-    EXPECT_EQ(ReadFile(logFile), LogLine("0001", "Alpha Patience", "Annabel", true, "100") + kNoHints +
-                                     LogLine("0001", "Alpha Patience", "Annabel", true, "50") + kNoHints);
-
-    ASSERT_TRUE(ClearStatistics(files, 0, "", true, true));
-    EXPECT_EQ(ReadFile(statFile), kHead);
-    EXPECT_EQ(ReadFile(logFile), "");
-    EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT", "STAT_SCR.DAT"}));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
 // --- Failures ---
 
+// The messages of each failing step are the data files' own (tested there);
+// here what counts is that the records and the run counters stay as they were.
 TEST_F(StatisticsTest, AFailingStepOfTheUpdateChangesNothing) {
     ASSERT_TRUE(Deal(1, "Ann", true, 10));
     ASSERT_TRUE(Deal(1, "Bob", true, 10));
     const std::string before = ReadFile(statFile);
     const std::string logBefore = ReadFile(logFile);
-    const std::string path = statFile.string();
-    const std::pair<WriteStep, std::string> cases[] = {
-        {WriteStep::Create, "Error creating temp file."},
-        {WriteStep::Write, "Error writing file: " + path},
-        {WriteStep::Flush, "Error writing file: " + path},
-        {WriteStep::Rename, "Error renaming file: " + path + ".rpl\rwith: " + path},
-    };
-    for (const auto& [step, message] : cases) {
-        SCOPED_TRACE(message);
+    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
         for (const bool won : {true, false}) {
             platform.messages.clear();
             const WriteFaults faults{step};
@@ -516,9 +443,7 @@ TEST_F(StatisticsTest, AFailingStepOfTheUpdateChangesNothing) {
             EXPECT_EQ(ReadFile(statFile), before);
             EXPECT_EQ(Runs(), "0002/0000");
             EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT"}));
-            ASSERT_EQ(platform.messages.size(), 1u);
-            EXPECT_EQ(platform.messages[0].text, message);
-            EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+            EXPECT_EQ(platform.messages.size(), 1u);
         }
         // The other operations fail the same way.
         const WriteFaults faults{step};
@@ -530,7 +455,6 @@ TEST_F(StatisticsTest, AFailingStepOfTheUpdateChangesNothing) {
         EXPECT_EQ(platform.messages.size(), 4u);  // statistics and log, twice
         EXPECT_EQ(ReadFile(statFile), before);
         EXPECT_EQ(ReadFile(logFile), logBefore);
-        EXPECT_EQ(FolderEntries(data), (std::vector<std::string>{"STAT.DAT", "STAT_LOG.DAT"}));
     }
     // Afterwards the update goes through.
     settings.put(Field::CurrentPlayer, "Ann");
@@ -539,64 +463,17 @@ TEST_F(StatisticsTest, AFailingStepOfTheUpdateChangesNothing) {
     EXPECT_EQ(Runs(), "0003/0000");
 }
 
-TEST_F(StatisticsTest, AFailingFirstUpdateCreatesNoFile) {
-    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
-        const WriteFaults faults{step};
-        files.setWriteFaults(&faults);
-        EXPECT_FALSE(UpdateStatistics(files, settings, true));
-        EXPECT_FALSE(fs::exists(statFile));
-        EXPECT_TRUE(FolderEntries(data).empty());
-        EXPECT_EQ(Runs(), "0000/0000");
-    }
-    EXPECT_EQ(platform.messages.size(), 4u);
-}
-
-TEST_F(StatisticsTest, AnUnreadableFileIsAnOpenErrorAndTheRunCountersStay) {
-    fs::create_directories(statFile / "blocked");
-    EXPECT_FALSE(UpdateStatistics(files, settings, true));
-    EXPECT_EQ(Runs(), "0000/0000");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Open error: " + statFile.string());
-}
-
 // --- Two copies of the program ---
 
-// Another running copy of the program that records a deal for "Other"
-// while it holds the folder lock.
-test::LockHolder OtherCopy(const fs::path& data, std::chrono::milliseconds holdFor = std::chrono::milliseconds(-1)) {
-    return test::LockHolder(data, std::string(kStatisticsFile), [](std::string& content) {
+// Another running copy of the program records a deal for "Other" while it
+// holds the folder lock for a moment; the update waits and loses neither.
+TEST_F(StatisticsTest, AnUpdateWaitingForAShortLockLosesNothing) {
+    ASSERT_TRUE(Deal(1, "Ann", true, 10));
+    test::LockHolder other(data, std::string(kStatisticsFile), [](std::string& content) {
         SectionDocument document = SectionDocument::Parse(content);
         document.WriteValue("0001", "Other", StatRecord{1, 0, 1, 0, 1, 0, 0}.ToText());
         content = document.Serialize();
-    }, holdFor);
-}
-
-TEST_F(StatisticsTest, AnUpdateWaitsForAnotherCopyThenReportsAnOpenError) {
-    ASSERT_TRUE(Deal(1, "Ann", true, 10));
-    const std::string before = ReadFile(statFile);
-    auto other = OtherCopy(data);
-    ASSERT_TRUE(other.waitUntilHeld());
-    files.setLockPatience(150ms);
-    settings.put(Field::CurrentPlayer, "Ann");
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(UpdateStatistics(files, settings, true));
-    EXPECT_GE(std::chrono::steady_clock::now() - start, 150ms);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Open error: " + statFile.string());
-    EXPECT_EQ(ReadFile(statFile), before);
-    EXPECT_EQ(Runs(), "0001/0000");
-
-    other.release();
-    ASSERT_EQ(other.finish(), 0);
-    ASSERT_TRUE(UpdateStatistics(files, settings, true));
-    EXPECT_EQ(Runs(), "0002/0000");
-    EXPECT_EQ(Stored(1, "Ann"), (StatRecord{2, 0, 2, 0, 2, 0, 20}));
-    EXPECT_EQ(Stored(1, "Other"), (StatRecord{1, 0, 1, 0, 1, 0, 0}));
-}
-
-TEST_F(StatisticsTest, AnUpdateWaitingForAShortLockLosesNothing) {
-    ASSERT_TRUE(Deal(1, "Ann", true, 10));
-    auto other = OtherCopy(data, 300ms);
+    }, 300ms);
     ASSERT_TRUE(other.waitUntilHeld());
     files.setLockPatience(10s);
     ASSERT_TRUE(UpdateStatistics(files, settings, false));

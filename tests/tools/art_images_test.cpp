@@ -54,7 +54,10 @@ std::vector<QImage> CutSheet(const QImage& sheet, Size size) {
     return cards;
 }
 
-void ExpectSheets(Size size, int set) {
+// Every sheet of a choice at its size, with its double-size variant, and
+// the 52 faces cut from them all different.
+void ExpectSheetsWithDistinctFaces(Size size, int set) {
+    std::set<QByteArray> faces;
     for (char suit : kSuits) {
         const QString name = SheetName(size, set, suit);
         const QImage sheet = Load(name);
@@ -63,15 +66,17 @@ void ExpectSheets(Size size, int set) {
         const QImage twice = Load(name + QStringLiteral("@2x"));
         ASSERT_FALSE(twice.isNull()) << name.toStdString() << "@2x is missing";
         EXPECT_EQ(twice.size(), sheet.size() * 2) << name.toStdString() << "@2x";
-    }
-}
-
-void ExpectDistinctFaces(Size size, int set) {
-    std::set<QByteArray> faces;
-    for (char suit : kSuits) {
-        for (const QImage& card : CutSheet(Load(SheetName(size, set, suit)), size)) faces.insert(Pixels(card));
+        for (const QImage& card : CutSheet(sheet, size)) faces.insert(Pixels(card));
     }
     EXPECT_EQ(faces.size(), 52u) << "set " << set << " size " << size.letter;
+}
+
+// The background tiles: the five low-colour pictures, then the others.
+std::vector<QString> BackgroundNames() {
+    std::vector<QString> names;
+    for (int n = 101; n <= 105; ++n) names.push_back(QStringLiteral("B") + Three(n));
+    for (int n = 257; n <= 324; ++n) names.push_back(QStringLiteral("B") + Three(n));
+    return names;
 }
 
 }  // namespace
@@ -79,20 +84,12 @@ void ExpectDistinctFaces(Size size, int set) {
 // Sets 6 and 7, the large-index faces, are drawn in every size.
 constexpr int kLargeIndexSets[] = {6, 7};
 
-TEST(ArtImages, FaceSheetsOfEveryChoiceExistAtTheirSize) {
-    for (int set = 1; set <= 5; ++set) ExpectSheets(kBig, set);
-    ExpectSheets(kMedium, 3);
-    for (int set = 1; set <= 5; ++set) ExpectSheets(kPocket, set);
+TEST(ArtImages, FaceSheetsOfEveryChoiceExistAtTheirSizeWith52DistinctFaces) {
+    for (int set = 1; set <= 5; ++set) ExpectSheetsWithDistinctFaces(kBig, set);
+    ExpectSheetsWithDistinctFaces(kMedium, 3);
+    for (int set = 1; set <= 5; ++set) ExpectSheetsWithDistinctFaces(kPocket, set);
     for (int set : kLargeIndexSets)
-        for (Size size : {kBig, kMedium, kPocket}) ExpectSheets(size, set);
-}
-
-TEST(ArtImages, EverySetHas52DistinctFaces) {
-    for (int set = 1; set <= 5; ++set) ExpectDistinctFaces(kBig, set);
-    ExpectDistinctFaces(kMedium, 3);
-    ExpectDistinctFaces(kPocket, 1);
-    for (int set : kLargeIndexSets)
-        for (Size size : {kBig, kMedium, kPocket}) ExpectDistinctFaces(size, set);
+        for (Size size : {kBig, kMedium, kPocket}) ExpectSheetsWithDistinctFaces(size, set);
 }
 
 TEST(ArtImages, FaceSetsDifferFromOneAnother) {
@@ -162,35 +159,30 @@ TEST(ArtImages, EveryBackExistsInEverySizeAndTheyDiffer) {
 }
 
 TEST(ArtImages, EveryBackgroundExistsAndTheyDiffer) {
-    std::vector<int> numbers = {101, 102, 103, 104, 105};
-    for (int n = 257; n <= 324; ++n) numbers.push_back(n);
+    const std::vector<QString> names = BackgroundNames();
     std::set<QByteArray> tiles;
-    for (int n : numbers) {
-        const QImage tile = Load(QStringLiteral("B") + Three(n));
-        ASSERT_FALSE(tile.isNull()) << "B" << n << " is missing";
-        EXPECT_GE(tile.width(), 32) << "B" << n;
-        EXPECT_GE(tile.height(), 32) << "B" << n;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string name = names[i].toStdString();
+        const QImage tile = Load(names[i]);
+        ASSERT_FALSE(tile.isNull()) << name << " is missing";
+        EXPECT_GE(tile.width(), 32) << name;
+        EXPECT_GE(tile.height(), 32) << name;
         tiles.insert(Pixels(tile));
+        // The low-colour ones keep to a palette.
+        if (i < 5) {
+            EXPECT_EQ(tile.format(), QImage::Format_Indexed8) << name;
+            EXPECT_LE(tile.colorCount(), 256) << name;
+        }
     }
-    EXPECT_EQ(tiles.size(), numbers.size());
+    EXPECT_EQ(tiles.size(), names.size());
     EXPECT_FALSE(Load(QStringLiteral("Y001")).isNull());
-}
-
-TEST(ArtImages, LowColourBackgroundsKeepToAPalette) {
-    for (int n = 101; n <= 105; ++n) {
-        const QImage tile = Load(QStringLiteral("B") + Three(n));
-        ASSERT_FALSE(tile.isNull());
-        EXPECT_EQ(tile.format(), QImage::Format_Indexed8) << "B" << n;
-        EXPECT_LE(tile.colorCount(), 256) << "B" << n;
-    }
 }
 
 // A tile repeats without a seam when its last column runs into its first no
 // more abruptly than its neighbouring columns run into each other.
 TEST(ArtImages, BackgroundTilesRepeatWithoutASeam) {
-    std::vector<QString> names = {QStringLiteral("Y001")};
-    for (int n = 101; n <= 105; ++n) names.push_back(QStringLiteral("B") + Three(n));
-    for (int n = 257; n <= 324; ++n) names.push_back(QStringLiteral("B") + Three(n));
+    std::vector<QString> names = BackgroundNames();
+    names.push_back(QStringLiteral("Y001"));
     for (const QString& name : names) {
         QImage tile = Load(name).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(tile.isNull()) << name.toStdString();
