@@ -105,6 +105,7 @@ DemoByKeys FollowDemo(const GameRules& rules, const SavedGame& demo,
         return result;
     }
     KeyPlayer player(played.engine, result.keys);
+    std::vector<SearchMove> made;
     for (size_t step = 1; step < positions.size(); ++step) {
         const size_t steps = recorded.engine.history().undo.size();
         std::optional<SearchMove> found;
@@ -113,13 +114,22 @@ DemoByKeys FollowDemo(const GameRules& rules, const SavedGame& demo,
                 found = move;
                 break;
             }
-            TakeBackTo(recorded.engine, steps);
+            if (recorded.engine.game().inProgress) {
+                TakeBackTo(recorded.engine, steps);
+                continue;
+            }
+            // A move that ended the game (the last square of Poker Squares
+            // filled with the wrong card) cannot be undone: deal again and
+            // make the moves so far.
+            recorded.deal(demo.gameCode, rules, demo.gameNumber, false);
+            for (const SearchMove& again : made) MakeSearchMove(recorded.engine, again);
         }
         const std::string where = "step " + std::to_string(step) + ": ";
         if (!found) {
             result.error = where + "no move leads to the recorded position";
             return result;
         }
+        made.push_back(*found);
         if (!player.play(*found)) {
             result.error = where + "the focus cannot reach the move's card or pile";
             return result;
