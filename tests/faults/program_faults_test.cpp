@@ -5,13 +5,9 @@
 // makes the sessions longer.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <random>
@@ -33,74 +29,25 @@ int Scale() {
     return scale > 0 ? scale : 1;
 }
 
-// dravicor-cli running with pipes for its input and output.
-class CliProcess {
-public:
-    explicit CliProcess(const std::vector<std::string>& args) {
-        int in[2], out[2];
-        if (::pipe(in) != 0 || ::pipe(out) != 0) throw std::runtime_error("pipe");
-        pid_ = ::fork();
-        if (pid_ < 0) throw std::runtime_error("fork");
-        if (pid_ == 0) {
-            ::dup2(in[0], 0);
-            ::dup2(out[1], 1);
-            const int null = ::open("/dev/null", O_WRONLY);
-            ::dup2(null, 2);
-            for (const int fd : {in[0], in[1], out[0], out[1], null}) ::close(fd);
-            std::vector<char*> argv{const_cast<char*>(DRAVICOR_CLI_PATH)};
-            for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-            argv.push_back(nullptr);
-            ::execv(DRAVICOR_CLI_PATH, argv.data());
-            ::_exit(127);
-        }
-        ::close(in[0]);
-        ::close(out[1]);
-        input_ = in[1];
-        output_ = out[0];
-    }
-    ~CliProcess() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            wait();
-        }
-        if (input_ >= 0) ::close(input_);
-        if (output_ >= 0) ::close(output_);
-    }
-    CliProcess(const CliProcess&) = delete;
-    CliProcess& operator=(const CliProcess&) = delete;
-
-    void send(const std::string& text) {
-        for (size_t done = 0; done < text.size();) {
-            const ssize_t written = ::write(input_, text.data() + done, text.size() - done);
-            if (written <= 0) return;  // the process is gone
-            done += static_cast<size_t>(written);
-        }
-    }
-    void endInput() {
-        ::close(input_);
-        input_ = -1;
-    }
-    void kill() { ::kill(pid_, SIGKILL); }
-    // Everything it wrote until it ended.
-    std::string output() {
-        std::string text;
-        char buffer[4096];
-        for (ssize_t got; (got = ::read(output_, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(got));
-        return text;
-    }
-    // The exit status, or -1 when it did not exit by itself.
-    int wait() {
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int input_ = -1;
-    int output_ = -1;
+// How a run of dravicor-cli ended: its exit status (137 when it was killed)
+// and everything it wrote.
+struct CliEnd {
+    int status = -1;
+    std::string output;
 };
+
+// Runs dravicor-cli as a script does, its input read from a file and its
+// output written to one; killed after killAfterMs unless it ended first.
+CliEnd RunCli(const std::vector<std::string>& args, const std::string& input, int killAfterMs = 0) {
+    const TempDir io;
+    WriteFile(io / "in", input);
+    std::string command = killAfterMs > 0 ? "timeout -s KILL " + std::to_string(killAfterMs / 1000.0) + " " : "";
+    command += "'" DRAVICOR_CLI_PATH "'";
+    for (const auto& arg : args) command += " '" + arg + "'";
+    command += " < '" + (io / "in").string() + "' > '" + (io / "out").string() + "' 2> /dev/null";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(io / "out")};
+}
 
 std::string Number(long long value) { return FormatField(value, 13); }
 
@@ -118,31 +65,22 @@ size_t Answers(const std::string& output) {
     return answers;
 }
 
-std::map<std::string, int> Tally(const std::vector<std::string>& numbers) {
-    std::map<std::string, int> tally;
-    for (const auto& number : numbers) ++tally[number];
-    return tally;
-}
-
 TEST(ProgramFaults, AProgramFolderWithBlanksAndLettersBeyondAsciiKeepsEverything) {
     const TempDir scratch;
     const fs::path dir = scratch / "Mes parties ä ö/Spiel Ordner Ünïcödé 漢字";
     InstallBuiltCatalogue(dir);
     const std::string saved = (dir / "saved game ñ.gam").string();
-    CliProcess play({"--program-dir", dir.string(), "play", "0", "42"});
-    play.send("stock\nsave " + saved + "\nload " + saved + "\nstate\nquit\n");
-    play.endInput();
-    const std::string output = play.output();
-    EXPECT_EQ(play.wait(), 0);
-    EXPECT_NE(output.find("ok\n.\nok\n.\nok\n.\ngame 0\nnumber 42\n"), std::string::npos) << output;
+    const CliEnd play =
+        RunCli({"--program-dir", dir.string(), "play", "0", "42"}, "stock\nsave " + saved + "\nload " + saved + "\nstate\nquit\n");
+    EXPECT_EQ(play.status, 0);
+    EXPECT_NE(play.output.find("ok\n.\nok\n.\nok\n.\ngame 0\nnumber 42\n"), std::string::npos) << play.output;
     EXPECT_TRUE(fs::exists(saved));
     EXPECT_EQ(LoggedNumbers(dir / "DATA"), (std::vector<std::string>{"42", "42"})) << "the load ended a deal, quit another";
     EXPECT_EQ(CountedDeals(dir / "DATA", 0, "Player 1"), 2);
     EXPECT_EQ(RecordsProblems(dir / "DATA"), "");
-    CliProcess log({"--program-dir", dir.string(), "log"});
-    log.endInput();
-    EXPECT_EQ(SplitLines(log.output()).size(), 2u);
-    EXPECT_EQ(log.wait(), 0);
+    const CliEnd log = RunCli({"--program-dir", dir.string(), "log"}, "");
+    EXPECT_EQ(SplitLines(log.output).size(), 2u);
+    EXPECT_EQ(log.status, 0);
 }
 
 TEST(ProgramFaults, AProgramKilledAtRandomPointsLosesNoConfirmedDealAndStartsAgain) {
@@ -154,18 +92,19 @@ TEST(ProgramFaults, AProgramKilledAtRandomPointsLosesNoConfirmedDealAndStartsAga
     for (int round = 0; round < rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         std::vector<std::string> numbers;
-        for (int deal = 0; deal < 40; ++deal) numbers.push_back(Number(1'000'000LL * (round + 1) + deal));
-        CliProcess play({"--program-dir", dir.path().string(), "play", "0", numbers.front()});
-        play.send(NumberCommands(numbers));
-        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 300));
-        play.kill();
-        const size_t answers = Answers(play.output());
-        EXPECT_EQ(play.wait(), -1) << "the session ended before it was killed";
+        // Far more deals than it can finish before the kill: its input ends
+        // only after them.
+        for (int deal = 0; deal < 1000; ++deal) numbers.push_back(Number(1'000'000LL * (round + 1) + deal));
+        const CliEnd play = RunCli({"--program-dir", dir.path().string(), "play", "0", numbers.front()}, NumberCommands(numbers),
+                                   1 + static_cast<int>(random() % 300));
+        const size_t answers = Answers(play.output);
+        EXPECT_EQ(play.status, 137) << "the session ended before it was killed";
         // Answer 2k + 1 (to "number") confirms that deal k was recorded.
         for (size_t deal = 0; 2 * deal + 1 < answers; ++deal) confirmed.push_back(numbers[deal]);
 
         ASSERT_EQ(RecordsProblems(data, true), "");
-        const auto logged = Tally(LoggedNumbers(data));
+        std::map<std::string, int> logged;
+        for (const auto& number : LoggedNumbers(data)) ++logged[number];
         for (const auto& [number, times] : logged) ASSERT_EQ(times, 1) << number << " is logged " << times << " times";
         for (const auto& number : confirmed) ASSERT_EQ(logged.count(number), 1u) << "confirmed deal " << number << " lost";
         // A kill between the log and the statistics leaves one deal logged
@@ -177,11 +116,9 @@ TEST(ProgramFaults, AProgramKilledAtRandomPointsLosesNoConfirmedDealAndStartsAga
     }
     // It starts, plays and records as ever, and start-up cleared what the
     // kills left.
-    CliProcess play({"--program-dir", dir.path().string(), "play", "0", Number(7)});
-    play.send("stock\nundo\nquit\n");
-    play.endInput();
-    EXPECT_EQ(play.output(), "ok\n.\nok\n.\nquestion: Quit this game?\nok\n.\n");
-    EXPECT_EQ(play.wait(), 0);
+    const CliEnd play = RunCli({"--program-dir", dir.path().string(), "play", "0", Number(7)}, "stock\nundo\nquit\n");
+    EXPECT_EQ(play.output, "ok\n.\nok\n.\nquestion: Quit this game?\nok\n.\n");
+    EXPECT_EQ(play.status, 0);
     EXPECT_EQ(LoggedNumbers(data).back(), Number(7));
     EXPECT_EQ(RecordsProblems(data), "");
 }
@@ -194,21 +131,18 @@ TEST(ProgramFaults, TwoProgramsFinishingDealsInOneDataFolderRecordEachDealOnce) 
         first.push_back(Number(10'000'000 + deal));
         second.push_back(Number(20'000'000 + deal));
     }
-    CliProcess a({"--program-dir", dir.path().string(), "play", "0", first.front()});
-    CliProcess b({"--program-dir", dir.path().string(), "play", "0", second.front()});
     // Both take their commands at once and go as fast as they can.
-    std::thread feedA([&] {
-        a.send(NumberCommands(first) + "quit\n");
-        a.endInput();
-    });
-    b.send(NumberCommands(second) + "quit\n");
-    b.endInput();
-    feedA.join();
-    const std::string outputA = a.output(), outputB = b.output();
-    EXPECT_EQ(a.wait(), 0);
-    EXPECT_EQ(b.wait(), 0);
-    EXPECT_EQ(outputA.find("message:"), std::string::npos) << outputA.substr(outputA.find("message:"), 200);
-    EXPECT_EQ(outputB.find("message:"), std::string::npos) << outputB.substr(outputB.find("message:"), 200);
+    const auto session = [&](const std::vector<std::string>& numbers) {
+        return RunCli({"--program-dir", dir.path().string(), "play", "0", numbers.front()}, NumberCommands(numbers) + "quit\n");
+    };
+    CliEnd a;
+    std::thread runA([&] { a = session(first); });
+    const CliEnd b = session(second);
+    runA.join();
+    for (const CliEnd& run : {a, b}) {
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.output.find("message:"), std::string::npos) << run.output.substr(run.output.find("message:"), 200);
+    }
 
     std::vector<std::string> expected = first;
     expected.insert(expected.end(), second.begin(), second.end());

@@ -14,8 +14,11 @@ namespace dravicor::test {
 
 namespace {
 
-bool IsGameHeader(const std::string& line) {
-    return line.size() == 6 && line.front() == '[' && line.back() == ']' && IsDigits(line.substr(1, 4));
+// The lines of a sectioned data file that hold no record: its version and
+// the game headers.
+bool IsSectionLine(const std::string& line) {
+    const bool gameHeader = line.size() == 6 && line.front() == '[' && line.back() == ']' && IsDigits(line.substr(1, 4));
+    return line.empty() || line == "[Version]" || line == "Version=0300" || gameHeader;
 }
 
 // The lines of a data file that must end with a line end; a fault otherwise.
@@ -30,7 +33,7 @@ void CheckStatistics(const std::filesystem::path& file, std::string& problems) {
     const auto lines = FileLines(file, problems);
     if (!lines.empty() && lines.front() != "[Version]") problems += "STAT.DAT: no version section first\n";
     for (const auto& line : lines) {
-        if (line.empty() || line == "[Version]" || line == "Version=0300" || IsGameHeader(line)) continue;
+        if (IsSectionLine(line)) continue;
         const auto equals = line.find('=');
         const std::string value = equals == std::string::npos ? "" : line.substr(equals + 1);
         if (value.size() != 67 || StatRecord::FromText(value).ToText() != value) {
@@ -50,10 +53,7 @@ void CheckLog(const std::filesystem::path& file, std::string& problems) {
 
 void CheckHiScores(const std::filesystem::path& file, std::string& problems) {
     for (const auto& line : FileLines(file, problems)) {
-        if (line.empty() || line == "[Version]" || line == "Version=0300" || IsGameHeader(line) ||
-            line == "[Clear scores]" || line == "Cleared=Y") {
-            continue;
-        }
+        if (IsSectionLine(line) || line == "[Clear scores]" || line == "Cleared=Y") continue;
         if (line.size() != 6 + kHiScoreEntryWidth + 2 || line[2] != '-' || line[5] != '=' || !line.ends_with(" x")) {
             problems += "STAT_SCR.DAT: a line that is no entry: " + line + "\n";
         }

@@ -3,27 +3,16 @@
 // that left nothing out, and the deals it wins.
 #include <gtest/gtest.h>
 
-#include "line_wins.h"
-#include "play/dealt_state.h"
-#include "play/move_core.h"
-#include "rules/catalogue.h"
+#include "positions.h"
 #include "solver/best_first.h"
 #include "solver/solver.h"
-#include "support/temp_dir.h"
 
-namespace dravicor {
+namespace dravicor::test {
 namespace {
 
-constexpr int kSpider = 3;
 constexpr int kSimpleSimon = 205;
 constexpr int kWillOTheWisp = 204;
 constexpr int kBabySpiderette = 213;
-
-constexpr int Hearts(int rank) { return rank; }
-constexpr int Clubs(int rank) { return 13 + rank; }
-constexpr int Spades(int rank) { return 39 + rank; }
-
-GameRules Catalogue(int code) { return LoadGameRules(test::BuiltCatalogue(), code, NoCustomGames()); }
 
 // Simple Simon with only as many piles as the table has, bottom card first.
 PlayState Table(const std::vector<std::vector<int>>& piles) {
@@ -92,7 +81,7 @@ TEST(BestFirstSearch, WinsDealsOfTheSpiderFamily) {
     const Case cases[] = {
         {kSpider, 2, 150000}, {kSimpleSimon, 1, 100000}, {kWillOTheWisp, 1, 100000}, {kBabySpiderette, 1, 100000}};
     for (const Case& c : cases) {
-        const PlayState state = *DealtPlayState(Catalogue(c.code), std::to_string(c.number));
+        const PlayState state = Dealt(c.code, c.number);
         ASSERT_TRUE(SearchesBestFirst(state));
         SolveOptions options;
         options.budget.positions = c.positions;
@@ -103,4 +92,4 @@ TEST(BestFirstSearch, WinsDealsOfTheSpiderFamily) {
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test

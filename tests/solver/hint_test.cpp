@@ -1,15 +1,15 @@
-// Hints, the live verdict and the winnable deals: hints followed win every
-// game of the catalogue, no hint leads back to a position met, the verdict
+// The solver's lines and hints played through the engine as a player plays
+// them, the live verdict and the winnable deals: every game of the
+// catalogue ends won, no hint leads back to a position met, the verdict
 // names the undo steps back to a winnable position, a winnable number
-// drawn is confirmed by solve.
+// drawn is confirmed by solve, and the text front end's solve output fed
+// to its play session wins the deal.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "cli/cli_runner.h"
-#include "engine/engine_fixture.h"
-#include "play/dealt_state.h"
-#include "play/move_core.h"
+#include "positions.h"
 #include "solver/engine_hints.h"
 #include "solver/live_verdict.h"
 #include "solver/solution_replay.h"
@@ -24,11 +24,32 @@ SolveBudget Positions(std::int64_t positions) {
     return budget;
 }
 
-PlayState After(PlayState state, const Move& move) {
-    Journal journal;
-    ApplyMove(state, move, journal);
-    if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
-    return state;
+class SolutionReplay : public EngineFixture {};
+
+TEST_F(SolutionReplay, EveryGameOfTheCatalogueWinsThroughTheEngine) {
+    constexpr int kNumbersTried = 6;
+    constexpr int kWinsWanted = 2;
+    SolveOptions options;
+    options.budget.positions = 60000;
+    std::vector<int> unsolved;
+    const std::vector<int> games = CatalogueGameCodes();
+    ASSERT_GT(games.size(), 100u);
+    for (const int code : games) {
+        int wins = 0;
+        for (int number = 1; number <= kNumbersTried && wins < kWinsWanted; ++number) {
+            deal(code, std::to_string(number));
+            const SolveResult result = Solve(SearchStartOf(engine), options);
+            if (result.verdict != Verdict::Won) continue;
+            ++wins;
+            EXPECT_EQ(ReplayOnEngine(engine, result.solution), result.solution.size()) << "game " << code << " number " << number;
+            EXPECT_TRUE(engine.IsGameWon()) << "game " << code << " number " << number;
+        }
+        if (wins == 0) unsolved.push_back(code);
+    }
+    std::string list;
+    for (const int code : unsolved) list += ' ' + std::to_string(code);
+    // Within this small budget over half the games win one of the numbers.
+    EXPECT_LT(unsolved.size() * 2, games.size()) << "no win found for:" << list;
 }
 
 class Hints : public EngineFixture {};
@@ -58,7 +79,7 @@ TEST_F(Hints, FollowedInALoopTheyWinEveryGameOfTheCatalogueOnAWinnableNumber) {
 TEST(HintFinder, NoHintLeadsBackToAPositionMetOverRandomPlay) {
     for (const int code : {kKlondike, kFreeCell, kFortyThieves, 10, 12}) {
         std::mt19937 random(static_cast<unsigned>(code) + 3);
-        PlayState state = *DealtPlayState(LoadGameRules(BuiltCatalogue(), code, NoCustomGames()), "7");
+        PlayState state = Dealt(code, 7);
         HintFinder finder;
         finder.note(state);
         int hints = 0;
@@ -79,24 +100,15 @@ TEST(HintFinder, NoHintLeadsBackToAPositionMetOverRandomPlay) {
     }
 }
 
-constexpr int Hearts(int rank) { return rank; }
-constexpr int Spades(int rank) { return 39 + rank; }
-
 // A small Baker's Dozen table that is won, and a move from it that loses.
 struct LosingMove {
     PlayState won;
     PlayState lost;
 };
 std::optional<LosingMove> FindLosingMove(std::mt19937& random) {
-    const GameRules rules = LoadGameRules(BuiltCatalogue(), kBakersDozen, NoCustomGames());
+    const GameRules rules = Catalogue(kBakersDozen);
     for (int round = 0; round < 200; ++round) {
-        std::vector<int> cards;
-        for (int rank = 1; rank <= 4; ++rank) cards.insert(cards.end(), {Hearts(rank), Spades(rank)});
-        std::shuffle(cards.begin(), cards.end(), random);
-        PlayState state(rules);
-        for (size_t i = 0; i < cards.size(); ++i) {
-            state.position.Append(PileId::Tableau(static_cast<int>(i % 3) + 1), static_cast<CardNumber>(cards[i]), true);
-        }
+        const PlayState state = SmallTable(rules, 3, random);
         if (Solve(state, {}).verdict != Verdict::Won) continue;
         MoveList moves;
         GenerateMoves(state, moves);
@@ -158,6 +170,7 @@ TEST(LiveVerdict, ItsTextsAndWords) {
         EXPECT_EQ(LiveVerdictWord(c.report), c.word);
     }
     EXPECT_NE(LiveVerdictNote().find("every card known"), std::string::npos);
+    EXPECT_NE(VerdictText(Verdict::Lost).find("even with every card known"), std::string::npos);
 }
 
 TEST_F(Hints, TheUndoStepsGiveThePositionsTheyReturnTo) {
@@ -178,7 +191,7 @@ TEST_F(Hints, TheUndoStepsGiveThePositionsTheyReturnTo) {
 
 TEST(WinnableDeal, DrawsANumberThatSolveConfirms) {
     ScratchProgramDir dir;
-    const GameRules rules = LoadGameRules(BuiltCatalogue(), kKlondike, NoCustomGames());
+    const GameRules rules = Catalogue(kKlondike);
     int next = 0;
     const auto numbers = [&next] { return std::to_string(++next); };
     WinnableDealBudget budget;
@@ -195,6 +208,23 @@ TEST(WinnableDeal, DrawsANumberThatSolveConfirms) {
     EXPECT_FALSE(stopped.proved);
     budget.mostNumbers = 0;
     EXPECT_EQ(DrawWinnableDeal(rules, numbers, budget).tried, 0);
+}
+
+TEST(SolveCommand, ItsLinePlayedThroughPlayWinsTheDeal) {
+    ScratchProgramDir dir;
+    for (const std::string code : {"1", "0"}) {
+        const CliRun solved = Cli({"--program-dir", dir.path().string(), "solve", code, "1", "--moves"});
+        ASSERT_EQ(solved.code, 0) << solved.err;
+        EXPECT_NE(solved.err.find("verdict won (thoughtful"), std::string::npos) << solved.err;
+        const CliRun played = Cli({"--program-dir", dir.path().string(), "play", code, "1"}, solved.out + "state\n");
+        EXPECT_NE(played.out.find("won yes"), std::string::npos) << code;
+        EXPECT_EQ(played.out.find("refused"), std::string::npos) << code;
+    }
+    const CliRun survey = Cli({"--program-dir", dir.path().string(), "survey", "1", "1", "4", "--jobs", "2", "--deals"});
+    ASSERT_EQ(survey.code, 0) << survey.err;
+    EXPECT_NE(survey.out.find("deal 4 won "), std::string::npos) << survey.out;
+    EXPECT_NE(survey.out.find("won 4 (100.0%"), std::string::npos) << survey.out;
+    EXPECT_EQ(Cli({"--program-dir", dir.path().string(), "solve", "1", "5", "--budget", "x"}).code, 2);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The key under which a search remembers a position: piles that play alike
-// trade places, two-deck copies are alike, limited passes count.
-#include "engine/engine_fixture.h"
-#include "play/play_state.h"
+// The keys under which a search remembers a position: the search's key
+// against a fresh one over random play, piles that play alike trade places,
+// two-deck copies are alike, limited passes count.
+#include <random>
+
+#include "positions.h"
 #include "solver/position_key.h"
 #include "solver/search_key.h"
 
@@ -10,24 +12,67 @@ namespace {
 
 using PositionKeyTest = EngineFixture;
 
+TEST(SearchKey, FollowsEveryMoveAndEveryTakeBack) {
+    for (const int code : {0, 1, 3, 5, 7, 10, 12, 18}) {
+        for (int number = 1; number <= 3; ++number) {
+            PlayState state = Dealt(code, number);
+            SearchKey key(state);
+            Journal journal;
+            MoveList moves;
+            std::vector<std::pair<UndoMark, std::uint64_t>> made;
+            std::mt19937 random(static_cast<unsigned>(code * 100 + number));
+            for (int step = 0; step < 150; ++step) {
+                GenerateMoves(state, moves);
+                if (!made.empty() && (moves.empty() || random() % 4 == 0)) {
+                    UndoMove(state, journal, made.back().first);
+                    key.takeBack();
+                    EXPECT_EQ(key.value(), made.back().second) << "game " << code << " step " << step;
+                    made.pop_back();
+                    continue;
+                }
+                if (moves.empty()) break;
+                const Move move = moves[static_cast<int>(random() % static_cast<unsigned>(moves.size()))];
+                const UndoMark mark = journal.mark();
+                const std::uint64_t before = key.value();
+                if (!ApplyMove(state, move, journal).applied) continue;
+                if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
+                key.update(state, journal, mark);
+                made.emplace_back(mark, before);
+                ASSERT_EQ(key.value(), SearchKey(state).value()) << "game " << code << " after " << MoveText(move);
+            }
+        }
+    }
+}
+
+// A FreeCell 5 in a cell and a King on a pile, against the same in other
+// places: both keys alike exactly when the piles play alike.
 TEST_F(PositionKeyTest, PilesThatPlayAlikeMayTradePlaces) {
-    Position a;
-    Lay(a, PileId::Reserve(1), {Hearts(5)});
-    Lay(a, PileId::Tableau(1), {Spades(13)});
-    Position b;
-    Lay(b, PileId::Reserve(3), {Hearts(5)});
-    Lay(b, PileId::Tableau(6), {Spades(13)});
-    const PositionKeys freeCell(catalogueRules(kFreeCell));
-    EXPECT_EQ(freeCell.keyOf(a, 1), freeCell.keyOf(b, 1));
-
-    Position faceDown = a;
-    faceDown.cardTable.SetFaceUp(Spades(13), false);
-    EXPECT_NE(freeCell.keyOf(a, 1), freeCell.keyOf(faceDown, 1));
-
-    // A pile that takes nothing when empty plays differently from the others.
-    GameRules rules = catalogueRules(kFreeCell);
-    rules.set(Rule::TableauEmptyAccepts + 5, 0);
-    EXPECT_NE(PositionKeys(rules).keyOf(a, 1), PositionKeys(rules).keyOf(b, 1));
+    const struct {
+        const char* what;
+        PileId cell, pile;
+        bool kingUp;
+        bool sixthTakesNothing;  // the sixth pile takes nothing when empty: it plays unlike the others
+        bool alike;
+    } cases[] = {
+        {"another cell and another pile", PileId::Reserve(3), PileId::Tableau(6), true, false, true},
+        {"the King face down", PileId::Reserve(1), PileId::Tableau(1), false, false, false},
+        {"the 5 on a pile", PileId::Tableau(2), PileId::Tableau(1), true, false, false},
+        {"the King on the sixth pile", PileId::Reserve(3), PileId::Tableau(6), true, true, false},
+    };
+    for (const auto& c : cases) {
+        GameRules rules = Catalogue(kFreeCell);
+        if (c.sixthTakesNothing) rules.set(Rule::TableauEmptyAccepts + 5, 0);
+        const auto keys = [&](PileId cell, PileId pile, bool kingUp) {
+            PlayState state(rules);
+            state.position.Append(cell, Hearts(5), true);
+            state.position.Append(pile, Spades(13), kingUp);
+            return std::pair{PositionKeys(rules).keyOf(state.position, 1), SearchKey(state).value()};
+        };
+        const auto first = keys(PileId::Reserve(1), PileId::Tableau(1), true);
+        const auto other = keys(c.cell, c.pile, c.kingUp);
+        EXPECT_EQ(first.first == other.first, c.alike) << c.what;
+        EXPECT_EQ(first.second == other.second, c.alike) << c.what;
+    }
 }
 
 // Where the piles are places (a pyramid's lines, the peaks, a grid's

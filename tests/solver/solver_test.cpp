@@ -1,83 +1,18 @@
-// The solver: its position key against a fresh one over random play, its
-// verdicts against an exhaustive search of small tables, its budgets and
-// its cancelling.
+// The solver: its verdicts against an exhaustive search of small tables,
+// its budgets and its cancelling, the shortest line, the order of its moves.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 #include <set>
 
-#include "line_wins.h"
-#include "play/dealt_state.h"
-#include "play/move_core.h"
-#include "rules/catalogue.h"
+#include "positions.h"
 #include "solver/background_solver.h"
 #include "solver/move_order.h"
 #include "solver/search_key.h"
 #include "solver/solver.h"
-#include "support/temp_dir.h"
 
-namespace dravicor {
+namespace dravicor::test {
 namespace {
-
-constexpr int kKlondike = 0;
-constexpr int kFreeCell = 1;
-constexpr int kKlondikeThrees = 2;
-constexpr int kFortyThieves = 5;
-constexpr int kBakersDozen = 6;
-
-constexpr int Hearts(int rank) { return rank; }
-constexpr int Diamonds(int rank) { return 13 + rank; }
-constexpr int Clubs(int rank) { return 26 + rank; }
-constexpr int Spades(int rank) { return 39 + rank; }
-
-GameRules Catalogue(int code) { return LoadGameRules(test::BuiltCatalogue(), code, NoCustomGames()); }
-
-PlayState Dealt(int code, int number) { return *DealtPlayState(Catalogue(code), std::to_string(number)); }
-
-TEST(SearchKey, FollowsEveryMoveAndEveryTakeBack) {
-    for (const int code : {0, 1, 3, 5, 7, 10, 12, 18}) {
-        for (int number = 1; number <= 3; ++number) {
-            PlayState state = Dealt(code, number);
-            SearchKey key(state);
-            Journal journal;
-            MoveList moves;
-            std::vector<std::pair<UndoMark, std::uint64_t>> made;
-            std::mt19937 random(static_cast<unsigned>(code * 100 + number));
-            for (int step = 0; step < 150; ++step) {
-                GenerateMoves(state, moves);
-                if (!made.empty() && (moves.empty() || random() % 4 == 0)) {
-                    UndoMove(state, journal, made.back().first);
-                    key.takeBack();
-                    EXPECT_EQ(key.value(), made.back().second) << "game " << code << " step " << step;
-                    made.pop_back();
-                    continue;
-                }
-                if (moves.empty()) break;
-                const Move move = moves[static_cast<int>(random() % static_cast<unsigned>(moves.size()))];
-                const UndoMark mark = journal.mark();
-                const std::uint64_t before = key.value();
-                if (!ApplyMove(state, move, journal).applied) continue;
-                if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
-                key.update(state, journal, mark);
-                made.emplace_back(mark, before);
-                ASSERT_EQ(key.value(), SearchKey(state).value()) << "game " << code << " after " << MoveText(move);
-            }
-        }
-    }
-}
-
-TEST(SearchKey, PilesThatPlayAlikeMayTradePlaces) {
-    const auto table = [](PileId cell, PileId pile, bool kingUp) {
-        PlayState state(Catalogue(kFreeCell));
-        state.position.Append(cell, Hearts(5), true);
-        state.position.Append(pile, Spades(13), kingUp);
-        return SearchKey(state).value();
-    };
-    EXPECT_EQ(table(PileId::Reserve(1), PileId::Tableau(1), true), table(PileId::Reserve(3), PileId::Tableau(6), true));
-    EXPECT_NE(table(PileId::Reserve(1), PileId::Tableau(1), true), table(PileId::Reserve(1), PileId::Tableau(1), false));
-    EXPECT_NE(table(PileId::Reserve(1), PileId::Tableau(1), true), table(PileId::Tableau(2), PileId::Tableau(1), true));
-}
 
 // Every position reachable, compared whole: won when one of them is.
 bool WinnableByExhaustion(PlayState& state, Journal& journal, std::set<std::vector<std::string>>& seen) {
@@ -110,22 +45,15 @@ TEST(Solver, VerdictsAgreeWithAnExhaustiveSearchOfSmallTables) {
         GameRules rules = Catalogue(c.code);
         rules.set(Rule::ReserveCount, c.reserves);
         for (int round = 0; round < 12; ++round) {
-            std::vector<int> cards;
-            for (int rank = 1; rank <= 4; ++rank) cards.insert(cards.end(), {Hearts(rank), Spades(rank)});
-            std::shuffle(cards.begin(), cards.end(), random);
-            PlayState state(rules);
-            for (size_t i = 0; i < cards.size(); ++i) {
-                const PileId pile = PileId::Tableau(static_cast<int>(i % static_cast<size_t>(c.piles)) + 1);
-                // In Klondike the lower card of each pile lies face down.
-                const bool up = c.code != kKlondike || i + static_cast<size_t>(c.piles) >= cards.size();
-                state.position.Append(pile, static_cast<CardNumber>(cards[i]), up);
-            }
+            // In Klondike the lower card of each pile lies face down.
+            const PlayState state = SmallTable(rules, c.piles, random, c.code == kKlondike);
             Journal journal;
             std::set<std::vector<std::string>> seen;
             PlayState copy = state;
             const bool winnable = WinnableByExhaustion(copy, journal, seen);
             const SolveResult result = Solve(state, {});
             ASSERT_NE(result.verdict, Verdict::Unknown);
+            EXPECT_EQ(result.end, SearchEnd::Done);
             EXPECT_EQ(result.verdict == Verdict::Won, winnable) << "game " << c.code << " round " << round;
             if (result.verdict == Verdict::Won) {
                 EXPECT_TRUE(LineWins(state, result.solution));
@@ -137,34 +65,24 @@ TEST(Solver, VerdictsAgreeWithAnExhaustiveSearchOfSmallTables) {
     EXPECT_GT(lost, 5);
 }
 
-TEST(Solver, AHandMadeDeadEndIsLost) {
-    // No 3 to take a 2, no empty pile that takes a card: nothing moves.
-    PlayState state(Catalogue(kBakersDozen));
-    state.position.Append(PileId::Tableau(1), Hearts(1), true);
-    state.position.Append(PileId::Tableau(1), Spades(2), true);
-    state.position.Append(PileId::Tableau(2), Spades(1), true);
-    state.position.Append(PileId::Tableau(2), Hearts(2), true);
-    const SolveResult result = Solve(state, {});
-    EXPECT_EQ(result.verdict, Verdict::Lost);
-    EXPECT_EQ(result.end, SearchEnd::Done);
-    EXPECT_NE(VerdictText(result.verdict).find("every card known"), std::string::npos);
-}
-
-TEST(Solver, BudgetsEndTheSearchWithUnknown) {
+TEST(Solver, BudgetsAndARaisedFlagEndTheSearchWithUnknown) {
     struct Case {
         SolveBudget budget;
+        bool cancelled;  // the flag raised before the start: it ends the search at the first look
         SearchEnd end;
     };
     const Case cases[] = {
-        {{40, std::size_t{64} << 20, std::chrono::milliseconds(0)}, SearchEnd::Positions},
-        {{0, std::size_t{4} << 10, std::chrono::milliseconds(0)}, SearchEnd::Memory},
-        {{0, std::size_t{64} << 20, std::chrono::milliseconds(30)}, SearchEnd::Time},
+        {{40, std::size_t{64} << 20, std::chrono::milliseconds(0)}, false, SearchEnd::Positions},
+        {{0, std::size_t{4} << 10, std::chrono::milliseconds(0)}, false, SearchEnd::Memory},
+        {{0, std::size_t{64} << 20, std::chrono::milliseconds(30)}, false, SearchEnd::Time},
+        {{0, std::size_t{64} << 20, std::chrono::milliseconds(0)}, true, SearchEnd::Cancelled},
     };
     const PlayState state = Dealt(kKlondikeThrees, 1);
+    const std::atomic<bool> raised{true};
     for (const Case& c : cases) {
         SolveOptions options;
         options.budget = c.budget;
-        const SolveResult result = Solve(state, options);
+        const SolveResult result = Solver(state, options).run(c.cancelled ? &raised : nullptr);
         EXPECT_EQ(result.verdict, Verdict::Unknown);
         EXPECT_EQ(result.end, c.end);
         if (c.end == SearchEnd::Positions) {
@@ -173,19 +91,16 @@ TEST(Solver, BudgetsEndTheSearchWithUnknown) {
         if (c.end == SearchEnd::Memory) {
             EXPECT_LT(result.peakMemory, std::size_t{1} << 20);
         }
+        if (c.end == SearchEnd::Cancelled) {
+            EXPECT_LE(result.positions, 256);
+        }
     }
 }
 
-TEST(Solver, CancellingEndsTheSearchAtOnce) {
-    // A flag raised before the start ends it at the first look.
-    const std::atomic<bool> raised{true};
+TEST(BackgroundSolver, CancellingEndsItsSearchAtOnce) {
     SolveOptions options;
     options.budget.time = std::chrono::milliseconds(0);
     options.budget.positions = 0;
-    const SolveResult early = Solver(Dealt(kFreeCell, 2), options).run(&raised);
-    EXPECT_EQ(early.end, SearchEnd::Cancelled);
-    EXPECT_LE(early.positions, 256);
-
     // A deal whose search goes on for seconds.
     BackgroundSolver background;
     background.start(Dealt(kFortyThieves, 1), options);
@@ -230,4 +145,4 @@ TEST(MoveOrder, ACardTheFoundationsWantEarlierIsWorseBuried) {
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test
