@@ -70,18 +70,22 @@ TEST(Solver, BudgetsAndARaisedFlagEndTheSearchWithUnknown) {
         SolveBudget budget;
         bool cancelled;  // the flag raised before the start: it ends the search at the first look
         SearchEnd end;
+        int maxDepth = SolveOptions{}.maxDepth;
     };
     const Case cases[] = {
         {{40, std::size_t{64} << 20, std::chrono::milliseconds(0)}, false, SearchEnd::Positions},
         {{0, std::size_t{4} << 10, std::chrono::milliseconds(0)}, false, SearchEnd::Memory},
         {{0, std::size_t{64} << 20, std::chrono::milliseconds(30)}, false, SearchEnd::Time},
         {{0, std::size_t{64} << 20, std::chrono::milliseconds(0)}, true, SearchEnd::Cancelled},
+        // Every line cut three moves deep: all searched, and still no proof.
+        {{0, std::size_t{64} << 20, std::chrono::milliseconds(0)}, false, SearchEnd::Depth, 3},
     };
     const PlayState state = Dealt(kKlondikeThrees, 1);
     const std::atomic<bool> raised{true};
     for (const Case& c : cases) {
         SolveOptions options;
         options.budget = c.budget;
+        options.maxDepth = c.maxDepth;
         const SolveResult result = Solver(state, options).run(c.cancelled ? &raised : nullptr);
         EXPECT_EQ(result.verdict, Verdict::Unknown);
         EXPECT_EQ(result.end, c.end);
