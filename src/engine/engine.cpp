@@ -120,6 +120,9 @@ bool Engine::StartGame(bool newDeal, bool animate, int numberMode, bool silent) 
     game_.undoUsed = game_.redoUsed = false;
     game_.cardInMotion = 0;
     redealArmed_ = false;
+    // A double-click that ended the last game leaves the press it swallows
+    // waiting; the first press of this game is the player's own.
+    ignoreNextPress_ = false;
     settings_.put(Field::LastWasUndo, "0");
     settings_.put(Field::LastWasRedo, "0");
 

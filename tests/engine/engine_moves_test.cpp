@@ -228,6 +228,25 @@ TEST_F(EngineMoves, DoubleClickSendsATopCardHomeButNotOthers) {
     EXPECT_FALSE(engine.isDragging()) << "the second press picked nothing up";
 }
 
+// The press a double-click swallows belongs to the game it was made in:
+// after a double-click that wins, the first press of the next deal acts.
+TEST_F(EngineMoves, ADoubleClickThatWinsLeavesTheNextDealsFirstPressAlone) {
+    Position p;
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int rank = 1; rank <= (suit == 3 ? 12 : 13); ++rank) Lay(p, PileId::Foundation(suit + 1), {suit * 13 + rank});
+    }
+    Lay(p, PileId::Tableau(1), {Spades(13)});
+    deal(kKlondike);
+    playFrom(p);
+    doubleClick(Spades(13));
+    ASSERT_FALSE(engine.game().inProgress) << "the double-click did not win";
+    ASSERT_EQ(engine.position().piles.foundations[3].size(), 13);
+    deal(kKlondike, "2");
+    const size_t stockBefore = engine.position().piles.stock[0].size();
+    clickStock();
+    EXPECT_LT(engine.position().piles.stock[0].size(), stockBefore) << "the first press of the new deal was swallowed";
+}
+
 TEST_F(EngineMoves, CanfieldFillsAGapFromTheReserveInTheSameStep) {
     deal(kCanfield, "1");
     Position p = engine.position();
