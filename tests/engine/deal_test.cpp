@@ -652,10 +652,11 @@ TEST(TableauSweep, PlacesWhatTheFirstFoundationsCodeAllows) {
          {{1, 2, 3}, {14, 15}, {27, 28}, {40}}, {{}, {}, {}, {}}, {}, {}},
         // Pile 1: 2 of hearts (the Ace foundations are not offered it); pile
         // 2: Q of diamonds; pile 5: Q of hearts (any foundation); pile 7: 2 of
-        // diamonds; pile 8: Q of clubs (the King foundations are not offered it).
+        // diamonds under the Q of spades; pile 8: Q of clubs (the King
+        // foundations are offered neither Queen).
         {"95 splits the piles between Kings and Aces", {95, 95, 95, 95, 95, 95, 95, 95}, {0, 0, 0, 0, 1, 1, 1, 1}, 0,
-         0, {1, 1, 0, 0, 1, 0, 1, 1, 0, 0}, {2, 25, 12, 15, 38},
-         {{13, 12}, {26, 25}, {39}, {52}, {1}, {14, 15}, {27}, {40}}, {{2}, {}, {}, {}, {}, {}, {}, {38}, {}, {}},
+         0, {1, 1, 0, 0, 1, 0, 2, 1, 0, 0}, {2, 25, 12, 15, 51, 38},
+         {{13, 12}, {26, 25}, {39}, {52}, {1}, {14, 15}, {27}, {40}}, {{2}, {}, {}, {}, {}, {}, {51}, {38}, {}, {}},
          {}, {}},
         {"only the first foundation's code starts a sweep", {0, 93, 0, 0}, {}, 0, 0, {2}, {15, 16},
          {{}, {14}, {}, {}}, {{15, 16}}, {}, {}},
