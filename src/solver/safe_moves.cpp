@@ -33,10 +33,12 @@ bool FoundationsBuildUpInSuitFromAce(const PlayState& state) {
     for (int f = 0; f < shape.foundations; ++f) {
         const PileRules& drop = shape.foundationDrop[static_cast<size_t>(f)];
         if (static_cast<BuildCode>(drop.build) != BuildCode::SameSuit || drop.direction != BuildDirection::Up ||
-            drop.firstCard != 1 || drop.wrap) {
+            drop.firstCard != 1) {
             return false;
         }
     }
+    // A foundation begun with an Ace takes nothing on its King, wrap or no
+    // wrap; one stopped short of the King keeps cards its suit still needs.
     const int most = state.rules()[Rule::FoundationMaxCards];
     return most == 0 || most >= 13;
 }

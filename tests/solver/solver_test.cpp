@@ -8,6 +8,7 @@
 #include "positions.h"
 #include "solver/background_solver.h"
 #include "solver/move_order.h"
+#include "solver/safe_moves.h"
 #include "solver/search_key.h"
 #include "solver/solver.h"
 
@@ -146,6 +147,34 @@ TEST(MoveOrder, ACardTheFoundationsWantEarlierIsWorseBuried) {
     };
     EXPECT_GT(valueOf(Clubs(13), Clubs(2)), valueOf(Clubs(2), Clubs(13)));
     EXPECT_GT(valueOf(Clubs(3), Clubs(2)), valueOf(Clubs(2), Clubs(3))) << "the 3 comes one step after the 2";
+}
+
+// FreeCell: a card may go home without trying the other moves only when
+// every card that could lie on it in the tableau is home already.
+TEST(SafeMoves, ACardGoesHomeUnaskedOnlyWhenNothingCouldStillLieOnIt) {
+    struct Case {
+        const char* what;
+        std::vector<int> home;  // the foundations' cards, one a pile
+        int card;               // on tableau pile 1, to its foundation
+        bool safe;
+    };
+    const Case cases[] = {
+        {"an Ace", {}, Hearts(1), true},
+        {"a red 2 with both black Aces home", {Hearts(1), Clubs(1), Spades(1)}, Hearts(2), true},
+        {"a red 2 with the Ace of clubs out", {Hearts(1), Spades(1)}, Hearts(2), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PlayState state(Catalogue(kFreeCell));
+        int f = 0;
+        for (const int card : c.home) state.position.Append(PileId::Foundation(++f), static_cast<CardNumber>(card), true);
+        state.position.Append(PileId::Tableau(1), static_cast<CardNumber>(c.card), true);
+        state.position.Append(PileId::Tableau(2), Diamonds(13), true);
+        const PileId to = PileId::Foundation(CardRank(c.card) == 1 ? f + 1 : 1);
+        const SafeMoves safe(state);
+        ASSERT_TRUE(safe.foundationMovesSafe());
+        EXPECT_EQ(safe.isSafe(state, Move::CardTo(c.card, PileId::Tableau(1), to)), c.safe);
+    }
 }
 
 }  // namespace
