@@ -58,7 +58,7 @@ if command -v openbox >/dev/null; then
 fi
 QT_QPA_PLATFORM=xcb "$program" --program-dir "$program_dir" --number "$number" >"$log" 2>&1 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Dravicor' | head -n 1)
+window=$(find_window 20 '^Dravicor')
 [[ -n "$window" ]] || fail "no visible window titled Dravicor within 20 seconds"
 # The deal, and autoplay after it (keys during its pause would be dropped).
 sleep 3
@@ -73,7 +73,7 @@ for ((first = 0; first < ${#keys[@]}; first += batch)); do
 done
 sleep 1
 import -window root "$output_dir/end.png"
-won=$(timeout 10 xdotool search --sync --onlyvisible --name '^Game won$' | head -n 1)
+won=$(find_window 10 '^Game won$')
 [[ -n "$won" ]] || fail "no \"Game won\" window after ${#keys[@]} keys; see $output_dir/end.png"
 kill -TERM "$pid"
 for _ in $(seq 1 50); do

@@ -43,7 +43,7 @@ trap cleanup EXIT
 
 QT_QPA_PLATFORM=xcb "$program" --program-dir "$program_dir" --number "$game_number" >"$log" 2>&1 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Dravicor' | head -n 1)
+window=$(find_window 20 '^Dravicor')
 [[ -n "$window" ]] || fail "no visible window titled Dravicor within 20 seconds"
 sleep 2
 

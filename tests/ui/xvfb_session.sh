@@ -27,3 +27,16 @@ fail() {
     [[ -s "${log:-}" ]] && { echo "--- program output:"; cat "$log"; }
     exit 1
 }
+
+# find_window SECONDS PATTERN: prints the first visible window whose title
+# matches, waiting up to SECONDS. A search can fail on a window that closes
+# while it looks (the program's short-lived windows at start-up), so it is
+# asked again until the time is up rather than once with --sync.
+find_window() {
+    local deadline=$((SECONDS + $1)) found=""
+    while [[ -z "$found" && $SECONDS -lt $deadline ]]; do
+        found=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) || true
+        [[ -n "$found" ]] || sleep 0.2
+    done
+    echo "$found"
+}

@@ -48,7 +48,7 @@ QT_QPA_PLATFORM=xcb "$program" --program-dir "$program_dir" >"$log" 2>&1 &
 pid=$!
 
 # The caption names the game, the player and the deal once the game is dealt.
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Dravicor( |$)' | head -n 1)
+window=$(find_window 20 '^Dravicor( |$)')
 [[ -n "$window" ]] || fail "no visible window titled \"Dravicor ...\" within 20 seconds"
 echo "window: $window"
 
