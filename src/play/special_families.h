@@ -15,7 +15,9 @@ namespace dravicor {
 // The families whose tableau piles are places rather than heaps: the
 // lines of the pyramid and the peaks (a line is covered by the next one),
 // the squares of the grids (neighbours pair off, rows score), Clock's
-// hours, and the gaps games' rows (a redeal gathers them in order). Two
+// hours, the gaps games' rows (a redeal gathers them in order), and the
+// Aces Up piles (each stock click deals the next card to each pile in
+// turn, so which pile holds which cards decides what the deals cover). Two
 // such piles holding the same cards do not play alike, so a search may not
 // take one for the other.
 constexpr bool TableauPilesArePlaces(SpecialGame g) {
@@ -28,7 +30,8 @@ constexpr bool TableauPilesArePlaces(SpecialGame g) {
         case SpecialGame::GapsAcesOut:
         case SpecialGame::GapsAcesMixedIn:
         case SpecialGame::GapsAcesLeft:
-        case SpecialGame::GapsAcesLeftGapped: return true;
+        case SpecialGame::GapsAcesLeftGapped:
+        case SpecialGame::AcesUp: return true;
         default: return false;
     }
 }

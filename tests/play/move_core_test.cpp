@@ -27,6 +27,9 @@ constexpr int kGolf = 12;
 constexpr int kDecade = 13;
 constexpr int kLaBelleLucie = 18;
 constexpr int kCruel = 250;
+constexpr int kAcesUp = 246;
+constexpr int kFiringSquad = 248;
+constexpr int kFortunes = 249;
 
 constexpr int Hearts(int rank) { return rank; }
 constexpr int Diamonds(int rank) { return 13 + rank; }
@@ -210,6 +213,34 @@ TEST(MoveCore, SelectionsDiscardAndLeaveTheirPlaces) {
         for (size_t i = 0; i < c.presses.size(); ++i) select.presses[i] = static_cast<CardNumber>(c.presses[i]);
         EXPECT_TRUE(Lists(state, MoveText(select)));
         PlayAndTakeBack(state, select, c.expect);
+    }
+}
+
+// Aces Up: a top card is discarded while another pile shows a higher card
+// of its suit, Aces high; an empty pile takes any top card (in Fortunes a
+// pile's top cards together, in Firing Squad the free cell's card too).
+TEST(MoveCore, AcesUpDiscardsAndFillsEmptyPiles) {
+    struct Case {
+        int code;
+        std::vector<std::string> listed;
+    };
+    const Case cases[] = {
+        {kAcesUp, {"035 Fila1 -> Dest1", "035 Fila1 -> Fila3", "037 Fila2 -> Fila3", "002 Fila4 -> Fila3", "stock"}},
+        {kFortunes,
+         {"005 Fila1 -> Fila3", "035 Fila1 -> Dest1", "035 Fila1 -> Fila3", "052 Fila2 -> Fila3", "037 Fila2 -> Fila3",
+          "002 Fila4 -> Fila3", "stock"}},
+        {kFiringSquad,
+         {"035 Fila1 -> Dest1", "035 Fila1 -> Fila3", "037 Fila2 -> Fila3", "002 Fila4 -> Fila3", "020 Appogg1 -> Fila3",
+          "stock"}},
+    };
+    for (const Case& c : cases) {
+        PlayState state = Table(c.code);
+        Lay(state, PileId::Tableau(1), {Hearts(5), Clubs(9)});
+        Lay(state, PileId::Tableau(2), {Spades(13), Clubs(11)});
+        Lay(state, PileId::Tableau(4), {Hearts(2)});
+        if (c.code == kFiringSquad) Lay(state, PileId::Reserve(1), {Diamonds(7)});
+        Lay(state, PileId::Stock(), {Diamonds(1), Diamonds(2), Diamonds(3), Diamonds(4)}, 4);
+        EXPECT_EQ(Listed(state), c.listed) << "game " << c.code;
     }
 }
 

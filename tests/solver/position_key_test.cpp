@@ -76,13 +76,14 @@ TEST_F(PositionKeyTest, PilesThatPlayAlikeMayTradePlaces) {
 }
 
 // Where the piles are places (a pyramid's lines, the peaks, a grid's
-// squares, Clock's hours, the rows of the gaps games) two piles trading
+// squares, Clock's hours, the rows of the gaps games, the Aces Up piles the
+// stock deals onto one by one) two piles trading
 // their cards make another position, for both keys.
 TEST_F(PositionKeyTest, PilesThatArePlacesKeepTheirPlace) {
     const struct {
         int code;
         int first, second;
-    } cases[] = {{7, 6, 7}, {10, 1, 7}, {237, 1, 2}, {240, 1, 2}, {245, 1, 13}};
+    } cases[] = {{7, 6, 7}, {10, 1, 7}, {237, 1, 2}, {240, 1, 2}, {245, 1, 13}, {246, 1, 2}};
     for (const auto& c : cases) {
         const auto keys = [&](CardNumber inFirst, CardNumber inSecond) {
             PlayState state(catalogueRules(c.code));
