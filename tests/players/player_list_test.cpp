@@ -75,6 +75,13 @@ protected:
     // The state a first start leaves: the preferences read, "Player 1" current.
     void firstStart() { LoadPreferences(settings, platform); }
     PlayerList loadList() const { return PlayerList::Load(ConfigFile(settings)); }
+    // After a first start, the list with these names added.
+    PlayerList started(std::initializer_list<const char*> added = {}) {
+        firstStart();
+        PlayerList list = loadList();
+        for (const char* name : added) EXPECT_TRUE(list.add(name).done()) << name;
+        return list;
+    }
     std::string current() const { return settings.get(Field::CurrentPlayer); }
     std::string dataFile(std::string_view name) const { return ReadFile(dir / "DATA" / std::string(name)); }
 
@@ -311,8 +318,7 @@ TEST_F(PlayersTest, AConfigurationThatCannotBeWrittenIsReported) {
 // --- Choosing the current player ---------------------------------------------------
 
 TEST_F(PlayersTest, ChoosingWithoutADealAsksNothing) {
-    firstStart();
-    PlayerList list = loadList();
+    PlayerList list = started();
     // Only a listed name other than the current one is a choice.
     PlayerResult refused = ChoosePlayer(context, engine, list, "");
     EXPECT_EQ(refused.outcome, PlayerOutcome::NoSelection);
@@ -342,9 +348,7 @@ TEST_F(PlayersTest, ChoosingWithoutADealAsksNothing) {
 }
 
 TEST_F(PlayersTest, RefusingToLeaveTheDealChangesNothing) {
-    firstStart();
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
+    PlayerList list = started({"Bob"});
     deal(kKlondike, "7");
     settings.put(Field::RunWon, "0003");
     fake.answers = {Answer::Cancel};
@@ -364,10 +368,8 @@ TEST_F(PlayersTest, RefusingToLeaveTheDealChangesNothing) {
 }
 
 TEST_F(PlayersTest, SwitchingDuringADealRecordsItAsLostForThePreviousPlayer) {
-    firstStart();
     recorder.files = &files;
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
+    PlayerList list = started({"Bob"});
     deal(kKlondike, "7");
     settings.put(Field::RunWon, "0003");
     settings.put(Field::RunLost, "0001");
@@ -395,9 +397,7 @@ TEST_F(PlayersTest, SwitchingDuringADealRecordsItAsLostForThePreviousPlayer) {
 }
 
 TEST_F(PlayersTest, WithTheConfirmationOffTheDealEndsWithoutAQuestion) {
-    firstStart();
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
+    PlayerList list = started({"Bob"});
     deal(kKlondike, "9");
     settings.put(Field::ConfirmQuitGame, "N");
 
@@ -411,9 +411,7 @@ TEST_F(PlayersTest, WithTheConfirmationOffTheDealEndsWithoutAQuestion) {
 // --- Renaming and deleting with the data files ---------------------------------------
 
 TEST_F(PlayersTest, RenamingTheCurrentPlayerCarriesTheNameEverywhere) {
-    firstStart();
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
+    PlayerList list = started({"Bob"});
     played(1, "Player 1", true, 120);
     played(3, "Player 1", false, -5);
     played(1, "Bob", false, 10);
@@ -446,9 +444,7 @@ TEST_F(PlayersTest, RenamingTheCurrentPlayerCarriesTheNameEverywhere) {
 }
 
 TEST_F(PlayersTest, RenamingAnotherPlayerLeavesTheCurrentOne) {
-    firstStart();
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
+    PlayerList list = started({"Bob"});
     played(1, "Bob", true, 50);
 
     // A name the list refuses renames nothing in the data files.
@@ -464,8 +460,7 @@ TEST_F(PlayersTest, RenamingAnotherPlayerLeavesTheCurrentOne) {
 }
 
 TEST_F(PlayersTest, ARenameTheDataFilesRefuseLeavesTheList) {
-    firstStart();
-    PlayerList list = loadList();
+    PlayerList list = started();
     played(1, "Player 1", true, 120);
     const std::string before = dataFile(kStatisticsFile);
     const WriteFaults faults{WriteStep::Rename};
@@ -489,8 +484,7 @@ TEST_F(PlayersTest, ARenameTheDataFilesRefuseLeavesTheList) {
 }
 
 TEST_F(PlayersTest, TheCurrentPlayerIsNotDeletedAndNothingIsAsked) {
-    firstStart();
-    PlayerList list = loadList();
+    PlayerList list = started();
     played(1, "Player 1", true, 120);
     const PlayerResult result = DeletePlayer(context, list, "Player 1");
     EXPECT_EQ(result.outcome, PlayerOutcome::CurrentPlayer);
@@ -501,9 +495,7 @@ TEST_F(PlayersTest, TheCurrentPlayerIsNotDeletedAndNothingIsAsked) {
 }
 
 TEST_F(PlayersTest, DeletingAsksFirstAndCancelKeepsEverything) {
-    firstStart();
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
+    PlayerList list = started({"Bob"});
     played(1, "Bob", true, 70);
     const std::string statsBefore = dataFile(kStatisticsFile);
     const std::string logBefore = dataFile(kGameLogFile);
@@ -522,10 +514,7 @@ TEST_F(PlayersTest, DeletingAsksFirstAndCancelKeepsEverything) {
 }
 
 TEST_F(PlayersTest, DeletingZeroesEveryGameAndKeepsTheHiScores) {
-    firstStart();
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
-    ASSERT_TRUE(list.add("Anna").done());
+    PlayerList list = started({"Bob", "Anna"});
     played(1, "Bob", true, 70);
     played(1, "Player 1", false, 3);
     played(3, "Bob", false, -20);
@@ -547,9 +536,7 @@ TEST_F(PlayersTest, DeletingZeroesEveryGameAndKeepsTheHiScores) {
 }
 
 TEST_F(PlayersTest, ADeletionTheStatisticsRefuseKeepsThePlayer) {
-    firstStart();
-    PlayerList list = loadList();
-    ASSERT_TRUE(list.add("Bob").done());
+    PlayerList list = started({"Bob"});
     played(1, "Bob", true, 70);
     const WriteFaults faults{WriteStep::Create};
     files.setWriteFaults(&faults);
@@ -562,8 +549,7 @@ TEST_F(PlayersTest, ADeletionTheStatisticsRefuseKeepsThePlayer) {
 }
 
 TEST_F(PlayersTest, AddRenameDeleteThenCloseWritesTheList) {
-    firstStart();
-    PlayerList list = loadList();
+    PlayerList list = started();
     ASSERT_TRUE(AddPlayer(list, "Bob").done());
     ASSERT_TRUE(AddPlayer(list, "Carl").done());
     ASSERT_TRUE(AddPlayer(list, "dora").done());

@@ -48,6 +48,14 @@ protected:
         names.push_back("Zebra rows");
         return names;
     }
+    // The favourites that name a game, as "name code".
+    std::vector<std::string> resolved() const {
+        std::vector<std::string> games;
+        for (const auto& game : ResolveFavourites(config(), list, custom)) {
+            games.push_back(game.name + " " + std::to_string(game.code));
+        }
+        return games;
+    }
     std::vector<std::string> sorted(std::vector<std::string> names) const {
         std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return GameNameLess(a, b); });
         return names;
@@ -131,14 +139,7 @@ TEST_F(FavouritesTest, OnlyNamesOfGamesResolve) {
                                           builtIn[1] + "\r\nGame003=\r\nGame004=Zebra rows\r\nGame005=" + builtIn[0] +
                                           "\r\n");
     EXPECT_TRUE(fake.messages.empty());
-    const auto games = ResolveFavourites(config(), list, custom);
-    ASSERT_EQ(games.size(), 3u);
-    EXPECT_EQ(games[0].name, "Zebra rows");
-    EXPECT_EQ(games[0].code, 8001);
-    EXPECT_EQ(games[1].name, builtIn[1]);
-    EXPECT_EQ(games[1].code, 1);
-    EXPECT_EQ(games[2].name, builtIn[0]);
-    EXPECT_EQ(games[2].code, 0);
+    EXPECT_EQ(resolved(), (std::vector<std::string>{"Zebra rows 8001", builtIn[1] + " 1", builtIn[0] + " 0"}));
 
     EXPECT_TRUE(IsFavourite(config(), "Zebra rows"));
     EXPECT_TRUE(IsFavourite(config(), builtIn[0]));
@@ -210,11 +211,7 @@ TEST_F(FavouritesTest, MalformedSectionsAreReadWithoutHarm) {
     EXPECT_EQ(names[3], "my patience");
     EXPECT_EQ(names[599], builtIn[1]);
 
-    const auto games = ResolveFavourites(config(), list, custom);
-    ASSERT_EQ(games.size(), 3u);
-    EXPECT_EQ(games[0].name, builtIn[0]);
-    EXPECT_EQ(games[1].name, "my patience");
-    EXPECT_EQ(games[2].name, builtIn[1]);
+    EXPECT_EQ(resolved(), (std::vector<std::string>{builtIn[0] + " 0", "my patience 8000", builtIn[1] + " 1"}));
 
     const FavouritesChoice choice(allGames(), config(), list, custom);
     EXPECT_EQ(choice.favourites(), sorted({builtIn[0], builtIn[1], "my patience"}));

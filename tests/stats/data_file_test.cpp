@@ -59,17 +59,14 @@ TEST_F(DataFilesTest, ChangeCreatesTheFolderAndAMissingFileFromItsInitialContent
 }
 
 TEST_F(DataFilesTest, ChangeThatDeclinesLeavesTheFileAlone) {
-    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
-        content = "never written";
-        return false;
-    }));
-    EXPECT_FALSE(fs::exists(file));
-    WriteFile(file, "old");
-    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
-        content = "never written";
-        return false;
-    }));
-    EXPECT_EQ(ReadFile(file), "old");
+    for (const bool exists : {false, true}) {
+        if (exists) WriteFile(file, "old");
+        EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
+            content = "never written";
+            return false;
+        }));
+        EXPECT_EQ(ReadFile(file), exists ? "old" : "<missing>");
+    }
 }
 
 TEST_F(DataFilesTest, UnchangedContentIsNotRewrittenAndChangedContentReplacesTheFile) {
@@ -123,6 +120,12 @@ TEST_F(DataFilesTest, EveryFailingStepLeavesTheOldBytesAndNoTemporaryFile) {
         EXPECT_EQ(platform.messages[0].text, message);
         EXPECT_EQ(platform.messages[0].caption, "Dravicor");
         EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+        // Failing to create a file leaves no file at all.
+        EXPECT_FALSE(files.change("STAT_LOG.DAT", [](std::string& content) {
+            content = "line\r\n";
+            return true;
+        }));
+        EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
     }
     files.setWriteFaults(nullptr);
     EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
@@ -130,19 +133,6 @@ TEST_F(DataFilesTest, EveryFailingStepLeavesTheOldBytesAndNoTemporaryFile) {
         return true;
     }));
     EXPECT_EQ(ReadFile(file), "new");
-}
-
-TEST_F(DataFilesTest, FailingToCreateAFileLeavesNoFile) {
-    fs::create_directories(data);
-    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
-        const WriteFaults faults{step};
-        files.setWriteFaults(&faults);
-        EXPECT_FALSE(files.change("STAT_LOG.DAT", [](std::string& content) {
-            content = "line\r\n";
-            return true;
-        }));
-        EXPECT_TRUE(FolderEntries(data).empty());
-    }
 }
 
 TEST_F(DataFilesTest, AnUnreadableFileIsAnOpenError) {

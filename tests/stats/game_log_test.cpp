@@ -97,11 +97,6 @@ TEST_F(GameLogTest, ALostDealWithANegativeScore) {
     EXPECT_EQ(line, "20240131 23:59:58 000754 0053 Beta Patience" + Blanks(37) + " Ann" + Blanks(27) +
                         " Lost 01 -52    123456789       0350 0000");
     ASSERT_EQ(line.size(), kGameLogLineLength);
-    EXPECT_EQ(line.substr(112, 5), "Lost ");
-    EXPECT_EQ(line.substr(117, 2), "01");
-    EXPECT_EQ(line.substr(120, 6), "-52   ");
-    EXPECT_EQ(line.substr(127, 15), "123456789      ");
-    EXPECT_EQ(line.substr(143, 4), "0350");
     // The hints taken follow the older layout's 147 columns.
     EXPECT_EQ(line.substr(0, kGameLogOlderLineLength) + " 0012",
               GameLogLine(settings, false, DealEnd{"20240131", "23:59:58", 754}, 12));

@@ -284,6 +284,9 @@ TEST_F(HiScoresTest, ClearingAsksThenEmptiesEveryTableAndDropsTheOverallScores) 
     EXPECT_EQ(ReadFile(scores()), kClearedFile);
     EXPECT_FALSE(fs::exists(overall()));
     EXPECT_TRUE(platform.messages.empty());
+    // Read, a cleared table shows empty and is not seeded.
+    for (const auto& value : ReadHiScoreTable(files, 1, "01", 260, kNow)) EXPECT_TRUE(ParseHiScoreEntry(value).empty);
+    EXPECT_EQ(ReadFile(scores()), kClearedFile);
 }
 
 TEST_F(HiScoresTest, AfterClearingTheFirstDealOfAnyScoreTakesPlaceOne) {
@@ -361,14 +364,7 @@ TEST_F(HiScoresTest, ReadingAnEmptyTableSeedsAndKeepsIt) {
     EXPECT_EQ(ReadFile(scores()), kSeededWith130);
 }
 
-TEST_F(HiScoresTest, ReadingAClearedTableShowsItEmpty) {
-    clearAnsweringYes();
-    const HiScoreTable table = ReadHiScoreTable(files, 1, "01", 260, kNow);
-    for (const auto& value : table) EXPECT_TRUE(ParseHiScoreEntry(value).empty);
-    EXPECT_EQ(ReadFile(scores()), kClearedFile);
-}
-
-TEST_F(HiScoresTest, UnreadableNumbersCountAsEmptyPlaces) {
+TEST_F(HiScoresTest, UnreadableScoresAreEmptyPlacesAndUnreadableTimesTheLongest) {
     const std::string damaged =
         "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n"
         "01-01=000100 000050 20230101 08:00:00 Real                           1               Won  x\r\n"
@@ -379,9 +375,8 @@ TEST_F(HiScoresTest, UnreadableNumbersCountAsEmptyPlaces) {
     EXPECT_EQ(offer(Deal(-5, 10)), 1);
     EXPECT_EQ(ParseHiScoreEntry(entry("01", 2)).score, -5);
     EXPECT_EQ(entry("01", 3), "abcdef 000010 20230101 08:00:00 Garbage                        2               Won  x");
-}
 
-TEST_F(HiScoresTest, AnUnreadableTimeCountsAsTheLongest) {
+    // An unreadable time counts as the longest.
     WriteFile(scores(), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n"
                         "01-01=000090 zzzzzz 20230101 08:00:00 No Time                        3               Won  x\r\n");
     EXPECT_EQ(offer(Deal(90, 999999)), 1) << "as long as the longest time: below";

@@ -77,6 +77,23 @@ protected:
         return UpdateOverallScore(files, platform, game, player, seconds, score, games, &random);
     }
     std::vector<OverallRank> ranking(int games = kGames) { return ReadOverallScores(files, platform, games); }
+    // The ranking and a player's best deals as "name score seconds" and
+    // "game score seconds" texts.
+    std::vector<std::string> ranks(int games = kGames) {
+        std::vector<std::string> texts;
+        for (const auto& r : ranking(games)) texts.push_back(Row(r.player, r.score, r.seconds));
+        return texts;
+    }
+    std::vector<std::string> details(std::string_view player, const std::vector<int>& games) {
+        std::vector<std::string> texts;
+        for (const auto& d : ReadOverallDetails(files, platform, player, games)) {
+            texts.push_back(Row(std::to_string(d.gameCode), d.score, d.seconds));
+        }
+        return texts;
+    }
+    static std::string Row(const std::string& who, long long score, long long seconds) {
+        return who + " " + std::to_string(score) + " " + std::to_string(seconds);
+    }
     std::string stored(std::string_view player, std::string_view key) {
         const auto document = files.readSections(kOverallScoreFile);
         if (!document) return "<no file>";
@@ -109,20 +126,14 @@ protected:
     std::mt19937 random{11};
 };
 
+using Texts = std::vector<std::string>;
+
 TEST_F(OverallScoreTest, KeepsTheBestDealOfEveryGame) {
     EXPECT_TRUE(update(1, "Alice", 300, 120));
-    auto ranks = ranking();
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].player, "Alice");
-    EXPECT_EQ(ranks[0].score, 120);
-    EXPECT_EQ(ranks[0].seconds, 300);
-
+    EXPECT_EQ(ranks(), Texts{"Alice 120 300"});
     // Same score, 50 seconds quicker.
     EXPECT_TRUE(update(1, "Alice", 250, 120));
-    ranks = ranking();
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 120);
-    EXPECT_EQ(ranks[0].seconds, 250);
+    EXPECT_EQ(ranks(), Texts{"Alice 120 250"});
 
     const std::string before = ReadFile(file());
     EXPECT_FALSE(update(1, "Alice", 100, 110)) << "a lower score";
@@ -133,22 +144,8 @@ TEST_F(OverallScoreTest, KeepsTheBestDealOfEveryGame) {
     // Another game adds to the totals; improving it replaces its share.
     EXPECT_TRUE(update(2, "Alice", 100, 80));
     EXPECT_TRUE(update(2, "Alice", 500, 90));
-    ranks = ranking();
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 210);
-    EXPECT_EQ(ranks[0].seconds, 750);
-
-    const auto details = ReadOverallDetails(files, platform, "Alice", {1, 2, 3});
-    ASSERT_EQ(details.size(), 3u);
-    EXPECT_EQ(details[0].gameCode, 1);
-    EXPECT_EQ(details[0].score, 120);
-    EXPECT_EQ(details[0].seconds, 250);
-    EXPECT_EQ(details[1].gameCode, 2);
-    EXPECT_EQ(details[1].score, 90);
-    EXPECT_EQ(details[1].seconds, 500);
-    EXPECT_EQ(details[2].gameCode, 3);
-    EXPECT_EQ(details[2].score, 0);
-    EXPECT_EQ(details[2].seconds, 0);
+    EXPECT_EQ(ranks(), Texts{"Alice 210 750"});
+    EXPECT_EQ(details("Alice", {1, 2, 3}), (Texts{"1 120 250", "2 90 500", "3 0 0"}));
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -237,9 +234,9 @@ TEST_F(OverallScoreTest, FillerDigitsComeFromTheGeneratorGiven) {
     TempDir fourth;
     DataFiles fourthFiles(fourth.path(), platform);
     ASSERT_TRUE(UpdateOverallScore(fourthFiles, platform, 1, "Alice", 300, 120, kGames));
-    const auto ranks = ReadOverallScores(fourthFiles, platform, kGames);
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 120);
+    const auto fourthRanks = ReadOverallScores(fourthFiles, platform, kGames);
+    ASSERT_EQ(fourthRanks.size(), 1u);
+    EXPECT_EQ(fourthRanks[0].score, 120);
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -249,29 +246,17 @@ TEST_F(OverallScoreTest, EqualScoresAreRankedByTheSmallerTime) {
     ASSERT_TRUE(update(4, "Cleo", 900, 150));
     ASSERT_TRUE(update(2, "Dina", 200, 100));
     ASSERT_TRUE(update(3, "Emil", 50, 20));
-    const auto ranks = ranking();
-    ASSERT_EQ(ranks.size(), 5u);
-    const char* order[] = {"Cleo", "Ben", "Dina", "Anna", "Emil"};
-    for (size_t i = 0; i < ranks.size(); ++i) EXPECT_EQ(ranks[i].player, order[i]) << i;
+    EXPECT_EQ(ranks(), (Texts{"Cleo 150 900", "Ben 100 200", "Dina 100 200", "Anna 100 300", "Emil 20 50"}));
 }
 
 TEST_F(OverallScoreTest, AnotherCatalogueSizeStartsFreshTotals) {
     ASSERT_TRUE(update(1, "Alice", 300, 120, 120));
-    auto ranks = ranking(121);
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 0);
-    EXPECT_EQ(ranks[0].seconds, 0);
+    EXPECT_EQ(ranks(121), Texts{"Alice 0 0"});
     // The game's best deal stays: the same deal is no improvement.
     EXPECT_FALSE(update(1, "Alice", 300, 120, 121));
     EXPECT_TRUE(update(2, "Alice", 50, 40, 121));
-    ranks = ranking(121);
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 40);
-    EXPECT_EQ(ranks[0].seconds, 50);
-    ranks = ranking(120);
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 120);
-    EXPECT_EQ(ranks[0].seconds, 300);
+    EXPECT_EQ(ranks(121), Texts{"Alice 40 50"});
+    EXPECT_EQ(ranks(120), Texts{"Alice 120 300"});
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -288,31 +273,20 @@ TEST_F(OverallScoreTest, APlayerNameIsTheSectionWithoutTrailingBlanks) {
     ASSERT_TRUE(update(1, "Alice   ", 300, 120));
     EXPECT_NE(stored("Alice", "GS-0001"), "<missing>");
     EXPECT_FALSE(update(1, "Alice", 300, 120)) << "the same player";
-    const auto details = ReadOverallDetails(files, platform, "Alice  ", {1});
-    ASSERT_EQ(details.size(), 1u);
-    EXPECT_EQ(details[0].score, 120);
+    EXPECT_EQ(details("Alice  ", {1}), Texts{"1 120 300"});
 }
 
 TEST_F(OverallScoreTest, AMissingFileReadsAsNothing) {
     EXPECT_TRUE(ranking().empty());
-    const auto details = ReadOverallDetails(files, platform, "Alice", {1, 5});
-    ASSERT_EQ(details.size(), 2u);
-    EXPECT_EQ(details[1].gameCode, 5);
-    EXPECT_EQ(details[1].score, 0);
-    EXPECT_EQ(details[1].seconds, 0);
+    EXPECT_EQ(details("Alice", {1, 5}), (Texts{"1 0 0", "5 0 0"}));
     EXPECT_FALSE(fs::exists(file()));
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(OverallScoreTest, ValuesBeyondSixDigitsAreKeptAtTheMost) {
     ASSERT_TRUE(update(1, "Alice", 5000000, 2000000));
-    const auto details = ReadOverallDetails(files, platform, "Alice", {1});
-    ASSERT_EQ(details.size(), 1u);
-    EXPECT_EQ(details[0].score, 999999);
-    EXPECT_EQ(details[0].seconds, 999999);
-    const auto ranks = ranking();
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 999999);
+    EXPECT_EQ(details("Alice", {1}), Texts{"1 999999 999999"});
+    EXPECT_EQ(ranks(), Texts{"Alice 999999 999999"});
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -371,10 +345,7 @@ TEST_F(OverallScoreTest, ChangingOneDigitSpoilsTheFile) {
     }
     // And everything starts again from zero.
     EXPECT_TRUE(update(1, "Alice", 300, 120));
-    const auto ranks = ranking();
-    ASSERT_EQ(ranks.size(), 1u);
-    EXPECT_EQ(ranks[0].score, 120);
-    EXPECT_EQ(ranks[0].seconds, 300);
+    EXPECT_EQ(ranks(), Texts{"Alice 120 300"});
 }
 
 TEST_F(OverallScoreTest, AnotherPlayersChangedValuesAreFoundByTheRanking) {
@@ -425,11 +396,7 @@ TEST_F(OverallScoreTest, DamagedFilesAreSpoiled) {
 TEST_F(OverallScoreTest, SectionsWithoutValuesReadAsZeros) {
     // Missing keys and sections of players without values read as zeros.
     WriteFile(file(), "\r\n[Nobody]\r\n\r\n[Alice]\r\nGS-0009=" + ScrambleOverall(std::string(30, '0')) + "\r\n");
-    const auto ranks = ranking();
-    ASSERT_EQ(ranks.size(), 2u);
-    EXPECT_EQ(ranks[0].player, "Nobody");
-    EXPECT_EQ(ranks[1].player, "Alice");
-    EXPECT_EQ(ranks[1].score, 0);
+    EXPECT_EQ(ranks(), (Texts{"Nobody 0 0", "Alice 0 0"}));
     EXPECT_TRUE(update(9, "Alice", 10, 10));
     EXPECT_TRUE(platform.messages.empty());
 }

@@ -118,18 +118,13 @@ TEST(StatisticsFigures, CurrentStreakNamesTheRunningOne) {
 }
 
 TEST(StatisticsFigures, StreakAxisStepsAreWholeAndFew) {
-    EXPECT_EQ(StreakAxis(0, 0), (ChartAxis{1, 2}));
-    EXPECT_EQ(StreakAxis(1, 0), (ChartAxis{1, 2}));
-    EXPECT_EQ(StreakAxis(2, 3), (ChartAxis{3, 4}));
-    EXPECT_EQ(StreakAxis(4, 1), (ChartAxis{4, 5}));
-    EXPECT_EQ(StreakAxis(5, 1), (ChartAxis{6, 4}));
-    EXPECT_EQ(StreakAxis(6, 1), (ChartAxis{6, 4}));
-    EXPECT_EQ(StreakAxis(7, 0), (ChartAxis{8, 5}));
-    EXPECT_EQ(StreakAxis(3, 12), (ChartAxis{15, 4}));
-    EXPECT_EQ(StreakAxis(48, 0), (ChartAxis{60, 4}));
-    EXPECT_EQ(StreakAxis(40, 0), (ChartAxis{40, 5}));
-    EXPECT_EQ(StreakAxis(999999, 0), (ChartAxis{1000000, 3}));
-    EXPECT_EQ(StreakAxis(-4, -9), (ChartAxis{1, 2}));
+    const struct {
+        long long highest, other;
+        ChartAxis axis;
+    } cases[] = {{0, 0, {1, 2}},  {1, 0, {1, 2}},  {2, 3, {3, 4}},   {4, 1, {4, 5}},   {5, 1, {6, 4}},
+                 {6, 1, {6, 4}},  {7, 0, {8, 5}},  {3, 12, {15, 4}}, {48, 0, {60, 4}}, {40, 0, {40, 5}},
+                 {999999, 0, {1000000, 3}},        {-4, -9, {1, 2}}};
+    for (const auto& c : cases) EXPECT_EQ(StreakAxis(c.highest, c.other), c.axis) << c.highest << " " << c.other;
     // Every axis reaches the highest bar, in at most four whole steps.
     for (long long highest = 0; highest <= 3000; ++highest) {
         const ChartAxis axis = StreakAxis(highest, highest / 2);
