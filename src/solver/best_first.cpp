@@ -33,9 +33,9 @@ constexpr int kEmptyPile = 150;
 // runs and to dig; a card lying above the next card its foundation wants
 // must move before that card can go home.
 constexpr int kHomeCard = 60;
-constexpr int kAboveNext = 10;
+constexpr int kAboveNext = 15;
 constexpr int kAboveSoon = 4;
-constexpr int kUnfollowed = 12;
+constexpr int kUnfollowed = 30;
 constexpr int kFreeCell = 25;
 constexpr int kEmptyColumn = 60;
 

@@ -377,8 +377,10 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     constexpr std::int64_t kFirstPass = 20000;
     constexpr std::int64_t kFirstBestFirstPass = 100000;
     // The FreeCell family: most deals are won best first in a few thousand
-    // positions, and a deal that cannot be won rarely has a small space.
-    constexpr std::int64_t kFirstCellsPass = 2000;
+    // positions, and a deal that cannot be won rarely has a small space;
+    // a pass that loses its way costs less when the passes start small.
+    constexpr std::int64_t kFirstCellsPass = 300;
+    constexpr std::int64_t kFirstCellsBestFirstPass = 10000;
     std::int64_t spent = 0;
     std::size_t peak = 0;
     // A pass's result, once counted, carries the totals of every pass so far.
@@ -402,7 +404,8 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         count(result);
         if (!search.cutByPass()) return result;
         for (int shake = 0;; ++shake) {
-            const BestFirstPass slice{spent, kFirstBestFirstPass << std::min(shake, 40), shake};
+            const std::int64_t first = cells ? kFirstCellsBestFirstPass : kFirstBestFirstPass;
+            const BestFirstPass slice{spent, first << std::min(shake, 40), shake};
             BestFirstSearch best(start_, options_, begun, processorBegun, slice, [this](const std::vector<Move>& line) {
                 const std::lock_guard lock(lineMutex_);
                 bestLine_ = line;
