@@ -1,6 +1,7 @@
 #include "solver/best_first.h"
 
 #include <algorithm>
+#include <array>
 
 #include "play/move_core.h"
 #include "rules/legality.h"
@@ -28,6 +29,33 @@ constexpr int kLink = 5;
 constexpr int kBreak = 40;
 constexpr int kEmptyPile = 150;
 
+// The weights of CellsValue. A free cell or an empty pile is room to move
+// runs and to dig; a card lying above the next card its foundation wants
+// must move before that card can go home.
+constexpr int kHomeCard = 60;
+constexpr int kAboveNext = 15;
+constexpr int kAboveSoon = 4;
+constexpr int kUnfollowed = 30;
+constexpr int kFreeCell = 25;
+constexpr int kEmptyColumn = 60;
+
+// The table in pairs: b may lie on a in the first tableau pile.
+std::vector<std::bitset<kCardCount + 1>> Follows(const PlayState& state) {
+    std::vector<std::bitset<kCardCount + 1>> follows(kCardCount + 1);
+    const GameShape& shape = state.shape();
+    if (shape.tableau == 0) return follows;
+    const PlaceContext context{state.position, state.rules(), kLocationNowhere, false};
+    const int cards = state.rules()[Rule::CardCount];
+    for (int a = 1; a <= cards; ++a) {
+        for (int b = 1; b <= cards; ++b) {
+            if (a != b && CanPlaceOn(a, b, shape.tableauRules[0], PileId::Tableau(1), false, context)) {
+                follows[static_cast<size_t>(a)].set(static_cast<size_t>(b));
+            }
+        }
+    }
+    return follows;
+}
+
 }  // namespace
 
 bool SearchesBestFirst(const PlayState& state) {
@@ -39,20 +67,106 @@ bool SearchesBestFirst(const PlayState& state) {
     return shape.wholeRuns && runsMove && !shape.selectionPlay && shape.tableau > 0;
 }
 
-SuitRunValue::SuitRunValue(const PlayState& state) : follows_(kCardCount + 1) {
-    const GameRules& rules = state.rules();
+SuitRunValue::SuitRunValue(const PlayState& state)
+    : follows_(Follows(state)), stockAtStart_(state.position.piles.stock[0].size()) {}
+
+bool IsFreeCellFamily(const PlayState& state) {
     const GameShape& shape = state.shape();
-    stockAtStart_ = state.position.piles.stock[0].size();
-    if (shape.tableau == 0) return;
-    const PlaceContext context{state.position, rules, kLocationNowhere, false};
-    const int cards = rules[Rule::CardCount];
-    for (int a = 1; a <= cards; ++a) {
-        for (int b = 1; b <= cards; ++b) {
-            if (a != b && CanPlaceOn(a, b, shape.tableauRules[0], PileId::Tableau(1), false, context)) {
-                follows_[static_cast<size_t>(a)].set(static_cast<size_t>(b));
-            }
+    const GameRules& rules = state.rules();
+    if (shape.selectionPlay || shape.special != SpecialGame::None || shape.wholeRuns || shape.reserves == 0 ||
+        shape.tableau == 0 || shape.foundations == 0 || rules[Rule::CardCount] != kCardsPerDeck ||
+        rules[Rule::FoundationTakeBack] != 0 || rules[Rule::ReorderAfterFoundation] != 0 ||
+        rules[Rule::AutoFillEmptyTableau] != FillRule::None || rules[Rule::FillTableauAction] != 0 ||
+        rules[Rule::OpeningPhase] != 0) {
+        return false;
+    }
+    const PileLists& piles = state.position.piles;
+    for (const Pile& pile : piles.stock) {
+        if (!pile.empty()) return false;
+    }
+    if (StockWouldAct(state)) return false;
+    // A foundation that stops at thirteen cards never wraps from its King.
+    const bool wrapStops = rules[Rule::FoundationMaxCards] == 13;
+    for (int f = 0; f < shape.foundations; ++f) {
+        const PileRules& drop = shape.foundationDrop[static_cast<size_t>(f)];
+        if (static_cast<BuildCode>(drop.build) != BuildCode::SameSuit || drop.direction != BuildDirection::Up ||
+            drop.firstCard != 1 || (drop.wrap && !wrapStops)) {
+            return false;
         }
     }
+    for (int r = 0; r < shape.reserves; ++r) {
+        switch (rules[Rule::ReserveCode + r]) {
+            case ReserveCode::Never:
+            case ReserveCode::KingsWhileFirstShort:
+            case ReserveCode::FaceCardWhenEmpty:
+            case ReserveCode::AnyWhileFirstShort:
+            case ReserveCode::TableauCardsToEmptyPiles: return false;
+            default: break;
+        }
+        if (piles.reserves[static_cast<size_t>(r)].size() > 1) return false;
+    }
+    const PileRules& first = shape.tableauRules[0];
+    for (int t = 0; t < shape.tableau; ++t) {
+        const PileRules& pile = shape.tableauRules[static_cast<size_t>(t)];
+        if (pile.firstCard != first.firstCard || pile.stopRank != first.stopRank || pile.direction != first.direction ||
+            pile.build != first.build || pile.wrap != first.wrap || pile.stopLifted != first.stopLifted) {
+            return false;
+        }
+        for (const CardNumber card : piles.tableau[static_cast<size_t>(t)].groups()) {
+            if (!IsCard(card) || state.position.cardTable.IsFaceDown(card)) return false;
+        }
+    }
+    // Down one rank at a time, and nothing else.
+    const auto follows = Follows(state);
+    bool any = false;
+    for (int a = 1; a <= kCardsPerDeck; ++a) {
+        for (int b = 1; b <= kCardsPerDeck; ++b) {
+            if (!follows[static_cast<size_t>(a)].test(static_cast<size_t>(b))) continue;
+            if (CardRank(b) + 1 != CardRank(a)) return false;
+            any = true;
+        }
+    }
+    return any;
+}
+
+CellsValue::CellsValue(const PlayState& state)
+    : follows_(Follows(state)),
+      emptyTakesAny_(state.shape().tableau > 0 && state.shape().tableauRules[0].firstCard == FirstCard::AnyCard) {}
+
+int CellsValue::operator()(const PlayState& state) const {
+    const GameShape& shape = state.shape();
+    const PileLists& piles = state.position.piles;
+    // The rank each suit's foundation wants next.
+    std::array<int, 5> next{1, 1, 1, 1, 1};
+    int value = 0;
+    for (int f = 0; f < shape.foundations; ++f) {
+        const Pile& pile = piles.foundations[static_cast<size_t>(f)];
+        value += kHomeCard * pile.size();
+        if (IsCard(pile.top())) next[static_cast<size_t>(CardSuit(pile.top()))] = CardRank(pile.top()) + 1;
+    }
+    for (int t = 0; t < shape.tableau; ++t) {
+        const Pile& pile = piles.tableau[static_cast<size_t>(t)];
+        const int size = pile.size();
+        if (size == 0) {
+            value += emptyTakesAny_ ? kEmptyColumn : kEmptyColumn / 4;
+            continue;
+        }
+        for (int i = 0; i < size; ++i) {
+            const CardNumber card = pile[i];
+            if (!IsCard(card)) continue;
+            const int ahead = CardRank(card) - next[static_cast<size_t>(CardSuit(card))];
+            if (ahead == 0) {
+                value -= kAboveNext * (size - 1 - i);
+            } else if (ahead == 1) {
+                value -= kAboveSoon * (size - 1 - i);
+            }
+            if (i > 0 && !follows_[pile[i - 1]].test(card)) value -= kUnfollowed;
+        }
+    }
+    for (int r = 0; r < shape.reserves; ++r) {
+        if (piles.reserves[static_cast<size_t>(r)].empty()) value += kFreeCell;
+    }
+    return value;
 }
 
 int SuitRunValue::operator()(const PlayState& state) const {
@@ -140,7 +254,9 @@ public:
           key_(state_),
           visited_(options.budget.memoryBytes / 3, false),
           order_(state_),
-          value_(state_) {
+          value_(state_),
+          cells_(IsFreeCellFamily(start)),
+          cellsValue_(state_) {
         start_.options.autoplay = false;
         state_.options.autoplay = false;
         for (int index = 0; index < kPileCount; ++index) {
@@ -165,7 +281,7 @@ public:
         key_.reset(state_);
         visited_.insert(key_.value());
         tree_.push_back({0, 0, 0});
-        push(0, value_(state_));
+        push(0, valueOf(state_));
         while (!open_.empty() && end_ == SearchEnd::Done && result_.verdict != Verdict::Won) {
             std::pop_heap(open_.begin(), open_.end(), Better{});
             const Open best = open_.back();
@@ -266,7 +382,7 @@ private:
         for (int i = 0; i < moves.size(); ++i) {
             const Move& move = moves[i];
             if (order_.pointless(state_, move)) continue;
-            if (value_.gainsNothing(state_, move)) {
+            if (!cells_ && value_.gainsNothing(state_, move)) {
                 pruned_ = true;
                 continue;
             }
@@ -288,7 +404,7 @@ private:
             if (outcome == VisitedTable::Outcome::New) {
                 const auto child = static_cast<std::uint32_t>(tree_.size());
                 tree_.push_back({node, static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(tree_[node].depth + 1)});
-                const int value = value_(state_) + shake(key_.value());
+                const int value = valueOf(state_) + shake(key_.value());
                 push(child, value);
                 if (options_.trackBestLine && value > bestValue_) {
                     bestValue_ = value;
@@ -303,6 +419,8 @@ private:
             }
         }
     }
+
+    int valueOf(const PlayState& state) const { return cells_ ? cellsValue_(state) : value_(state); }
 
     // Passes after the first shake the values a little, each its own way,
     // the same way every time.
@@ -430,6 +548,8 @@ private:
     VisitedTable visited_;
     MoveOrder order_;
     SuitRunValue value_;
+    bool cells_;  // the FreeCell family, valued by CellsValue; no move is left out
+    CellsValue cellsValue_;
     MoveList moves_;
 
     std::vector<int> piles_;  // the piles in play, by PileIndex

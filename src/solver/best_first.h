@@ -43,6 +43,27 @@ private:
     int stockAtStart_ = 0;
 };
 
+// The FreeCell family: every card dealt face up to the tableau, no stock,
+// free cells as reserves that take one card each, the tableau built down
+// one rank at a time (in alternate colours or in suit), the foundations up
+// in suit from the Ace, giving nothing back. Searched best first by
+// CellsValue after a short depth-first pass.
+bool IsFreeCellFamily(const PlayState& state);
+
+// How promising a position of the FreeCell family is: cards gone to the
+// foundations, free cells and empty piles, less the cards lying above the
+// next cards the foundations want and the cards lying on cards they do not
+// follow. Higher is better.
+class CellsValue {
+public:
+    explicit CellsValue(const PlayState& state);
+    int operator()(const PlayState& state) const;
+
+private:
+    std::vector<std::bitset<kCardCount + 1>> follows_;
+    bool emptyTakesAny_ = false;
+};
+
 // Where one best-first pass stands in the whole solve.
 struct BestFirstPass {
     std::int64_t spent = 0;  // positions the searches before used of the budget

@@ -376,6 +376,11 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     const auto processorBegun = ThreadProcessorTime();
     constexpr std::int64_t kFirstPass = 20000;
     constexpr std::int64_t kFirstBestFirstPass = 100000;
+    // The FreeCell family: most deals are won best first in a few thousand
+    // positions, and a deal that cannot be won rarely has a small space;
+    // a pass that loses its way costs less when the passes start small.
+    constexpr std::int64_t kFirstCellsPass = 300;
+    constexpr std::int64_t kFirstCellsBestFirstPass = 10000;
     std::int64_t spent = 0;
     std::size_t peak = 0;
     // A pass's result, once counted, carries the totals of every pass so far.
@@ -386,19 +391,21 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         result.peakMemory = peak;
     };
     int pass = 0;
-    if (!options_.shortest && SearchesBestFirst(start_)) {
+    const bool cells = IsFreeCellFamily(start_);
+    if (!options_.shortest && (cells || SearchesBestFirst(start_))) {
         // A short depth-first pass settles the small spaces (a proof of
         // lost needs the whole space) and the easy deals; then the best-first
         // search takes the rest of the budget in passes of growing size,
         // each shaken its own way. When its share of the memory runs out,
         // or it has opened everything but left moves out, the passes go on
         // depth first.
-        Search search(*this, cancel, begun, processorBegun, pass++, spent, kFirstPass);
+        Search search(*this, cancel, begun, processorBegun, pass++, spent, cells ? kFirstCellsPass : kFirstPass);
         SolveResult result = search.run();
         count(result);
         if (!search.cutByPass()) return result;
         for (int shake = 0;; ++shake) {
-            const BestFirstPass slice{spent, kFirstBestFirstPass << std::min(shake, 40), shake};
+            const std::int64_t first = cells ? kFirstCellsBestFirstPass : kFirstBestFirstPass;
+            const BestFirstPass slice{spent, first << std::min(shake, 40), shake};
             BestFirstSearch best(start_, options_, begun, processorBegun, slice, [this](const std::vector<Move>& line) {
                 const std::lock_guard lock(lineMutex_);
                 bestLine_ = line;
