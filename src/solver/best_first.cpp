@@ -7,6 +7,7 @@
 #include "rules/legality.h"
 #include "rules/rule_codes.h"
 #include "solver/move_order.h"
+#include "solver/safe_moves.h"
 #include "solver/search_key.h"
 #include "solver/visited_table.h"
 
@@ -85,15 +86,7 @@ bool IsFreeCellFamily(const PlayState& state) {
         if (!pile.empty()) return false;
     }
     if (StockWouldAct(state)) return false;
-    // A foundation that stops at thirteen cards never wraps from its King.
-    const bool wrapStops = rules[Rule::FoundationMaxCards] == 13;
-    for (int f = 0; f < shape.foundations; ++f) {
-        const PileRules& drop = shape.foundationDrop[static_cast<size_t>(f)];
-        if (static_cast<BuildCode>(drop.build) != BuildCode::SameSuit || drop.direction != BuildDirection::Up ||
-            drop.firstCard != 1 || (drop.wrap && !wrapStops)) {
-            return false;
-        }
-    }
+    if (!FoundationsBuildUpInSuitFromAce(state) || rules[Rule::FoundationMaxCards] != 13) return false;
     for (int r = 0; r < shape.reserves; ++r) {
         switch (rules[Rule::ReserveCode + r]) {
             case ReserveCode::Never:

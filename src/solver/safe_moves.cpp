@@ -27,6 +27,8 @@ bool DependsOnCardsAlone(int build) {
     }
 }
 
+}  // namespace
+
 bool FoundationsBuildUpInSuitFromAce(const PlayState& state) {
     const GameShape& shape = state.shape();
     if (shape.foundations == 0) return false;
@@ -42,8 +44,6 @@ bool FoundationsBuildUpInSuitFromAce(const PlayState& state) {
     const int most = state.rules()[Rule::FoundationMaxCards];
     return most == 0 || most >= 13;
 }
-
-}  // namespace
 
 SafeMoves::SafeMoves(const PlayState& state) {
     const GameRules& rules = state.rules();

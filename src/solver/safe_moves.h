@@ -8,6 +8,10 @@
 
 namespace dravicor {
 
+// Whether every foundation builds up in suit from the Ace to the King at
+// least (the foundations the safe moves and the FreeCell family ask for).
+bool FoundationsBuildUpInSuitFromAce(const PlayState& state);
+
 // The moves a search makes without trying the others beside them, since
 // they never turn a winnable position into a lost one:
 //   - a face-down tableau top turned over (it only shows the card);
