@@ -12,7 +12,7 @@ namespace {
 constexpr int kRanks = 13;
 }  // namespace
 
-MoveOrder::MoveOrder(const PlayState& state) {
+MoveOrder::MoveOrder(const PlayState& state) : keys_(state.rules()) {
     const GameRules& rules = state.rules();
     const GameShape& shape = state.shape();
     for (int t = 0; t < shape.tableau; ++t) {
@@ -54,9 +54,8 @@ MoveOrder::MoveOrder(const PlayState& state) {
             if (card != kNoCard && state.position.cardTable.IsFaceDown(card)) faceDownCards_ = true;
         }
     }
-    const PositionKeys keys(rules);
     int group = 0;
-    for (const auto& piles : keys.groups()) {
+    for (const auto& piles : keys_.groups()) {
         ++group;
         for (const PileId pile : piles) {
             if (pile.kind == PileKind::Tableau) tableauGroup_[static_cast<size_t>(pile.number - 1)] = group;
@@ -176,7 +175,9 @@ bool MoveOrder::pointless(const PlayState& state, const Move& move) const {
     const Pile& to = state.position.piles.pile(move.to);
     return to.empty() && from.size() == move.count && from.find(move.card) == 0 &&
            tableauGroup_[static_cast<size_t>(move.from.number - 1)] ==
-               tableauGroup_[static_cast<size_t>(move.to.number - 1)];
+               tableauGroup_[static_cast<size_t>(move.to.number - 1)] &&
+           !keys_.isPlaceNow(move.from, state.position, state.passNumber) &&
+           !keys_.isPlaceNow(move.to, state.position, state.passNumber);
 }
 
 int MoveOrder::score(const PlayState& state, const Move& move) const {

@@ -6,6 +6,7 @@
 
 #include "play/move.h"
 #include "play/play_state.h"
+#include "solver/position_key.h"
 #include "solver/search_key.h"
 
 namespace dravicor {
@@ -27,7 +28,8 @@ public:
     int value(const PlayState& state, const SearchKey& key);
     int score(const PlayState& state, const Move& move) const;
     // Moves that cannot lead anywhere new: a whole tableau pile carried to
-    // an empty pile that plays alike.
+    // an empty pile that plays alike (not while the stock may still deal
+    // onto them: then each pile is a place).
     bool pointless(const PlayState& state, const Move& move) const;
 
 private:
@@ -59,6 +61,7 @@ private:
     std::array<std::bitset<kCardCount + 1>, kCardCount + 1> follows_{};
     bool faceDownCards_ = false;   // the deal leaves tableau cards face down
     std::array<int, kTableauCount> tableauGroup_{};
+    PositionKeys keys_;
 };
 
 }  // namespace dravicor

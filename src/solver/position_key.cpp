@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "play/play_state.h"
 #include "play/special_families.h"
 #include "rules/rule_codes.h"
 #include "rules/rule_parameters.h"
@@ -43,10 +44,30 @@ bool SameRules(PileKind kind, int a, int b, const GameRules& rules) {
     return true;
 }
 
+// The piles a stock click deals a card onto (by PileIndex).
+std::uint64_t PilesDealtTo(const GameRules& rules) {
+    std::uint64_t piles = 0;
+    const auto dealt = [](int mode) { return mode >= DealMode::EveryClick && mode <= DealMode::InPairs; };
+    // The reserves dealt in pairs hand the last eight cards to every tableau pile.
+    const bool lastToTableau = rules[Rule::ReserveDealMode] == DealMode::InPairs;
+    for (int t = 0; t < std::clamp<int>(rules[Rule::TableauCount], 0, kTableauCount); ++t) {
+        if (lastToTableau || dealt(rules[Rule::TableauDealMode + t])) {
+            piles |= std::uint64_t{1} << PileIndex(PileId::Tableau(t + 1));
+        }
+    }
+    for (int r = 0; r < std::clamp<int>(rules[Rule::ReserveCount], 0, kReserveCount); ++r) {
+        if (dealt(rules[Rule::ReserveDealMode + r])) piles |= std::uint64_t{1} << PileIndex(PileId::Reserve(r + 1));
+    }
+    return piles;
+}
+
 }  // namespace
 
 PositionKeys::PositionKeys(const GameRules& rules)
-    : twoDecks_(rules[Rule::CardCount] > kCardsPerDeck), passesCount_(rules[Rule::Redeals] != kUnlimitedPasses) {
+    : dealtTo_(PilesDealtTo(rules)),
+      passLimit_(rules[Rule::Redeals]),
+      twoDecks_(rules[Rule::CardCount] > kCardsPerDeck),
+      passesCount_(rules[Rule::Redeals] != kUnlimitedPasses) {
     groups_.push_back({PileId::Stock()});
     groups_.push_back({PileId::Waste()});
     groups_.push_back({PileId::SecondWaste()});
@@ -72,6 +93,18 @@ PositionKeys::PositionKeys(const GameRules& rules)
     addKind(PileKind::Reserve, kReserveCount);
 }
 
+bool PositionKeys::dealing(const Position& position, int passNumber) const {
+    if (dealtTo_ == 0) return false;
+    const PileLists& piles = position.piles;
+    if (!piles.stock[0].empty()) return true;
+    // A waste that may be turned over fills the stock again.
+    return !piles.stock[1].empty() && (passLimit_ == kUnlimitedPasses || passNumber < passLimit_);
+}
+
+bool PositionKeys::isPlaceNow(PileId pile, const Position& position, int passNumber) const {
+    return (dealtTo_ >> PileIndex(pile) & 1) != 0 && dealing(position, passNumber);
+}
+
 std::uint64_t PositionKeys::keyOf(const Position& position, int passNumber) const {
     const auto pileHash = [&](PileId id) {
         std::uint64_t hash = 0x243F6A8885A308D3ULL;
@@ -84,10 +117,18 @@ std::uint64_t PositionKeys::keyOf(const Position& position, int passNumber) cons
         return hash;
     };
     std::uint64_t key = MixKeyBits(passesCount_ ? static_cast<std::uint64_t>(passNumber) : 0);
+    const bool placesNow = dealing(position, passNumber);
     std::vector<std::uint64_t> hashes;
     for (const auto& group : groups_) {
         hashes.clear();
-        for (const PileId id : group) hashes.push_back(pileHash(id));
+        for (const PileId id : group) {
+            // A place's hash goes in where it stands, the others sorted.
+            if (placesNow && (dealtTo_ >> PileIndex(id) & 1) != 0) {
+                key = MixKeyBits(key ^ pileHash(id) ^ static_cast<std::uint64_t>(PileIndex(id) + 1));
+            } else {
+                hashes.push_back(pileHash(id));
+            }
+        }
         std::sort(hashes.begin(), hashes.end());
         for (const std::uint64_t hash : hashes) key = MixKeyBits(key ^ hash);
         key = MixKeyBits(key + 1);  // the group's end

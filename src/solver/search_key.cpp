@@ -9,23 +9,25 @@ namespace dravicor {
 namespace {
 
 constexpr std::uint8_t kUpdateEnd = 255;
+constexpr std::uint8_t kDealingWas = 254;
 constexpr int kWasteIndex = 1;
 constexpr int kSecondWasteIndex = 2;
 
 }  // namespace
 
-SearchKey::SearchKey(const PlayState& state) {
-    const PositionKeys keys(state.rules());
-    twoDecks_ = keys.twoDecks();
-    passesCount_ = keys.passesCount();
+SearchKey::SearchKey(const PlayState& state, Strictness strictness) : keys_(state.rules()) {
+    merges_ = strictness == Strictness::Loose && keys_.dealtTo() != 0;
+    twoDecks_ = keys_.twoDecks();
+    passesCount_ = keys_.passesCount();
     countsMoves_ = state.rules()[Rule::OpeningPhase] != 0;
     countsTableauMoves_ = state.shape().special == SpecialGame::CountedTableauMoves;
     foundationEnds_ = state.rules()[Rule::FoundationTakeBack] == 0 && state.rules()[Rule::ReorderAfterFoundation] == 0;
     std::uint64_t group = 0;
-    for (const auto& piles : keys.groups()) {
+    for (const auto& piles : keys_.groups()) {
         ++group;
         for (const PileId pile : piles) salt_[static_cast<size_t>(PileIndex(pile))] = MixKeyBits(group * 0x51ED27A3ULL);
     }
+    for (int p = 0; p < kPileCount; ++p) placeSalt_[static_cast<size_t>(p)] = MixKeyBits((p + 1) * 0x7F4A7C15ULL + 0xD1B54A32ULL);
     saved_.reserve(4096);
     reset(state);
 }
@@ -61,11 +63,13 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
     } else {
         for (const CardNumber card : pile.groups()) h = (h ^ faceOf(card)) * 0x100000001B3ULL;
     }
-    return MixKeyBits(h + salt_[static_cast<size_t>(term)]);
+    const bool place = dealing_ && (keys_.dealtTo() >> term & 1) != 0;
+    return MixKeyBits(h + (place ? placeSalt_ : salt_)[static_cast<size_t>(term)]);
 }
 
 void SearchKey::reset(const PlayState& state) {
     saved_.clear();
+    dealing_ = !merges_ && keys_.dealing(state.position, state.passNumber);
     value_ = 0;
     for (int term = 0; term < kTerms; ++term) {
         terms_[static_cast<size_t>(term)] = termOf(state, term);
@@ -108,6 +112,14 @@ void SearchKey::update(const PlayState& state, const Journal& journal, UndoMark 
         }
     }
     saved_.push_back({kUpdateEnd, 0});
+    if (keys_.dealtTo() != 0 && !merges_) {
+        const bool dealing = keys_.dealing(state.position, state.passNumber);
+        if (dealing != dealing_) {
+            saved_.push_back({kDealingWas, dealing_ ? 1U : 0U});
+            dealing_ = dealing;
+            dirty |= keys_.dealtTo();
+        }
+    }
     for (int p = 0; p < kPileCount; ++p) {
         if ((dirty >> p & 1) != 0) replace(state, p);
     }
@@ -120,6 +132,10 @@ void SearchKey::takeBack() {
         const Saved s = saved_.back();
         saved_.pop_back();
         if (s.term == kUpdateEnd) return;
+        if (s.term == kDealingWas) {
+            dealing_ = s.old != 0;
+            continue;
+        }
         std::uint64_t& slot = terms_[s.term];
         value_ += s.old - slot;
         slot = s.old;

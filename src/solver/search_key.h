@@ -6,6 +6,7 @@
 
 #include "play/journal.h"
 #include "play/play_state.h"
+#include "solver/position_key.h"
 
 namespace dravicor {
 
@@ -18,11 +19,23 @@ namespace dravicor {
 // terms with the counters the rules read. Piles that play alike (the
 // groups of PositionKeys) share the salt of their term, so a sum of them
 // does not care which of them holds what: piles that trade places give the
-// same key. After a move only the piles the journal says it touched are
+// same key, except the piles the stock deals onto while it may deal again:
+// then each has a salt of its own (PositionKeys::dealing), and the move
+// that ends the dealing hashes them again under their group's salt. After
+// a move only the piles the journal says it touched are
 // hashed again; takeBack restores the key of the position before.
 class SearchKey {
 public:
-    explicit SearchKey(const PlayState& state);
+    // Loose: the piles the stock deals onto stay alike while it deals. The
+    // key then merges positions that may play differently: a search using
+    // it finds wins sooner where runs move between piles (the Spider
+    // family) but proves nothing when it finds none.
+    enum class Strictness { Exact, Loose };
+
+    explicit SearchKey(const PlayState& state, Strictness strictness = Strictness::Exact);
+
+    // Does the key take positions for one that may play differently?
+    bool merges() const { return merges_; }
 
     std::uint64_t value() const { return value_; }
     // The term of one pile (by PileIndex): it changes whenever the pile does.
@@ -45,7 +58,11 @@ private:
     void replace(const PlayState& state, int term);
     int pileHolding(const PlayState& state, CardNumber card, std::uint64_t dirty) const;
 
+    PositionKeys keys_;
     std::array<std::uint64_t, kPileCount> salt_{};
+    std::array<std::uint64_t, kPileCount> placeSalt_{};
+    bool dealing_ = false;  // the piles dealt onto are places now
+    bool merges_ = false;
     std::array<std::uint64_t, kTerms> terms_{};
     std::uint64_t value_ = 0;
     bool twoDecks_ = false;
@@ -56,7 +73,7 @@ private:
     bool foundationEnds_ = false;
 
     struct Saved {
-        std::uint8_t term;  // 255 ends the records of one update
+        std::uint8_t term;  // 255 ends the records of one update; 254 keeps dealing_
         std::uint64_t old;
     };
     std::vector<Saved> saved_;

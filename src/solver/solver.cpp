@@ -69,7 +69,8 @@ public:
     // One pass: `spent` positions made by the passes before, `passLimit`
     // more at most (0: no bound but the budget's), the order varied by `pass`.
     Search(Solver& owner, const std::atomic<bool>* cancel, std::chrono::steady_clock::time_point begun,
-           std::chrono::nanoseconds processorBegun, int pass, std::int64_t spent, std::int64_t passLimit)
+           std::chrono::nanoseconds processorBegun, int pass, std::int64_t spent, std::int64_t passLimit,
+           SearchKey::Strictness strictness = SearchKey::Strictness::Exact)
         : begun_(begun),
           processorBegun_(processorBegun),
           pass_(pass),
@@ -79,7 +80,7 @@ public:
           options_(owner.options_),
           cancel_(cancel),
           state_(owner.start_),
-          key_(state_),
+          key_(state_, strictness),
           visited_(options_.budget.memoryBytes, options_.shortest),
           safe_(state_),
           order_(state_) {
@@ -93,6 +94,8 @@ public:
 
     // The pass ran out of its own limit (and nothing else ended it).
     bool cutByPass() const { return passCut_ && result_.verdict != Verdict::Won; }
+    // A loose key's whole space was searched with no win: that proves nothing.
+    bool exhaustedLoosely() const { return key_.merges() && end_ == SearchEnd::Done && result_.verdict != Verdict::Won; }
 
     SolveResult run() {
         if (IsWon(state_)) {
@@ -101,7 +104,7 @@ public:
             loop();
         }
         if (result_.verdict != Verdict::Won) {
-            result_.verdict = end_ == SearchEnd::Done && !depthCut_ ? Verdict::Lost : Verdict::Unknown;
+            result_.verdict = end_ == SearchEnd::Done && !depthCut_ && !key_.merges() ? Verdict::Lost : Verdict::Unknown;
             if (end_ == SearchEnd::Done && depthCut_) end_ = SearchEnd::Depth;
         }
         result_.end = result_.verdict == Verdict::Won && !options_.shortest ? SearchEnd::Done : end_;
@@ -420,13 +423,23 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
             break;
         }
     }
+    // Where the stock deals onto the piles, the passes take piles that trade
+    // places for one until a pass has searched all that this loose key
+    // lets it see without a win; only the exact key's passes after that
+    // can prove a deal lost.
+    auto strictness = SearchKey(start_, SearchKey::Strictness::Loose).merges() ? SearchKey::Strictness::Loose
+                                                                              : SearchKey::Strictness::Exact;
     for (;; ++pass) {
         std::int64_t limit = kFirstPass;
         for (int p = 0; p < pass && limit < (std::int64_t{1} << 50); ++p) limit *= 2;
         if (options_.shortest) limit = 0;
-        Search search(*this, cancel, begun, processorBegun, pass, spent, limit);
+        Search search(*this, cancel, begun, processorBegun, pass, spent, limit, strictness);
         SolveResult result = search.run();
         count(result);
+        if (search.exhaustedLoosely()) {
+            strictness = SearchKey::Strictness::Exact;
+            continue;
+        }
         if (!search.cutByPass()) return result;
     }
 }

@@ -13,7 +13,9 @@ namespace {
 using PositionKeyTest = EngineFixture;
 
 TEST(SearchKey, FollowsEveryMoveAndEveryTakeBack) {
-    for (const int code : {0, 1, 3, 5, 7, 10, 12, 18}) {
+    // Scorpion's one stock click and Gypsy's last end the dealing: the piles
+    // dealt onto stop being places.
+    for (const int code : {0, 1, 3, 5, 7, 10, 12, 18, 206, 60}) {
         for (int number = 1; number <= 3; ++number) {
             PlayState state = Dealt(code, number);
             SearchKey key(state);
@@ -42,6 +44,20 @@ TEST(SearchKey, FollowsEveryMoveAndEveryTakeBack) {
             }
         }
     }
+}
+
+// Blockade's last deal covers four of its ten piles: the six it misses are
+// no places from then on either, and the key must say so.
+TEST_F(PositionKeyTest, SearchKeyFollowsTheDealThatEndsTheStock) {
+    PlayState state(catalogueRules(63));
+    for (int rank = 1; rank <= 4; ++rank) state.position.Append(PileId::Stock(), Clubs(rank), false);
+    for (int t = 1; t <= 10; ++t) state.position.Append(PileId::Tableau(t), Spades(t), true);
+    SearchKey key(state);
+    Journal journal;
+    const UndoMark mark = journal.mark();
+    ASSERT_TRUE(ApplyMove(state, Move::DealTo(DealTarget::Tableau), journal).applied);
+    key.update(state, journal, mark);
+    EXPECT_EQ(key.value(), SearchKey(state).value());
 }
 
 // A FreeCell 5 in a cell and a King on a pile, against the same in other
@@ -76,25 +92,38 @@ TEST_F(PositionKeyTest, PilesThatPlayAlikeMayTradePlaces) {
 }
 
 // Where the piles are places (a pyramid's lines, the peaks, a grid's
-// squares, Clock's hours, the rows of the gaps games, the Aces Up piles the
-// stock deals onto one by one) two piles trading
-// their cards make another position, for both keys.
+// squares, Clock's hours, the rows of the gaps games, the Aces Up piles,
+// and the piles any stock deals onto while it holds cards) two piles
+// trading their cards make another position, for both keys; the loose
+// search key takes them for one while the stock deals.
 TEST_F(PositionKeyTest, PilesThatArePlacesKeepTheirPlace) {
     const struct {
         int code;
         int first, second;
-    } cases[] = {{7, 6, 7}, {10, 1, 7}, {237, 1, 2}, {240, 1, 2}, {245, 1, 13}, {246, 1, 2}};
+        bool stockCard;
+        bool places;
+    } cases[] = {{7, 6, 7, false, true},   {10, 1, 7, false, true},    {237, 1, 2, false, true},
+                 {240, 1, 2, false, true}, {245, 1, 13, false, true},  {246, 1, 2, false, true},
+                 {kSpider, 1, 10, true, true}, {kSpider, 1, 10, false, false}, {60, 2, 8, true, true},
+                 {206, 1, 3, true, true},  {206, 4, 5, true, false}, {206, 1, 2, false, false}};
     for (const auto& c : cases) {
         const auto keys = [&](CardNumber inFirst, CardNumber inSecond) {
             PlayState state(catalogueRules(c.code));
+            if (c.stockCard) state.position.Append(PileId::Stock(), Clubs(1), false);
             state.position.Append(PileId::Tableau(c.first), inFirst, true);
             state.position.Append(PileId::Tableau(c.second), inSecond, true);
-            return std::pair{PositionKeys(state.rules()).keyOf(state.position, 1), SearchKey(state).value()};
+            return std::tuple{PositionKeys(state.rules()).keyOf(state.position, 1), SearchKey(state).value(),
+                              SearchKey(state, SearchKey::Strictness::Loose).value()};
         };
         const auto a = keys(Hearts(5), Spades(9));
         const auto b = keys(Spades(9), Hearts(5));
-        EXPECT_NE(a.first, b.first) << "game " << c.code;
-        EXPECT_NE(a.second, b.second) << "game " << c.code;
+        const std::string what = "game " + std::to_string(c.code) + " piles " + std::to_string(c.first) + ", " +
+                                 std::to_string(c.second) + (c.stockCard ? " while dealing" : "");
+        EXPECT_EQ(std::get<0>(a) != std::get<0>(b), c.places) << what;
+        EXPECT_EQ(std::get<1>(a) != std::get<1>(b), c.places) << what;
+        if (c.stockCard) {
+            EXPECT_EQ(std::get<2>(a), std::get<2>(b)) << what;
+        }
     }
 }
 

@@ -36,14 +36,17 @@ inline bool LineWins(PlayState state, const std::vector<Move>& line) {
     return IsWon(state);
 }
 
-// The Aces to 4s of hearts and spades shuffled and dealt in turn onto the
-// first piles of the tableau; with buried, all but each pile's top card lie
-// face down.
-inline PlayState SmallTable(const GameRules& rules, int piles, std::mt19937& random, bool buried = false) {
+// The Aces to 4s of hearts and spades shuffled, the first `stock` face
+// down into the stock, the rest dealt in turn onto the first piles of the
+// tableau; with buried, all but each pile's top card lie face down.
+inline PlayState SmallTable(const GameRules& rules, int piles, std::mt19937& random, bool buried = false,
+                            int stock = 0) {
     std::vector<int> cards;
     for (int rank = 1; rank <= 4; ++rank) cards.insert(cards.end(), {Hearts(rank), Spades(rank)});
     std::shuffle(cards.begin(), cards.end(), random);
     PlayState state(rules);
+    for (int i = 0; i < stock; ++i) state.position.Append(PileId::Stock(), static_cast<CardNumber>(cards[static_cast<size_t>(i)]), false);
+    cards.erase(cards.begin(), cards.begin() + stock);
     for (size_t i = 0; i < cards.size(); ++i) {
         const bool up = !buried || i + static_cast<size_t>(piles) >= cards.size();
         state.position.Append(PileId::Tableau(static_cast<int>(i) % piles + 1), static_cast<CardNumber>(cards[i]), up);
