@@ -13,8 +13,6 @@
 #include <QToolTip>
 
 #include "dialog_test_support.h"
-#include "common/profile_file.h"
-#include "shell/preferences.h"
 #include "stats/hi_scores.h"
 #include "first_activation.h"
 #include "ui/card_counter_window.h"
@@ -32,9 +30,6 @@ protected:
         window.close();
     }
 
-    void setPreference(std::string_view key, std::string_view value) {
-        ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, key, value);
-    }
     void deal() {
         ASSERT_TRUE(program.engine().StartGame(true, false, 2, true));
         window.refresh();
@@ -197,7 +192,7 @@ TEST_F(MainWindowWithCounter, TheMenuEntrySwitchesTheCounterWhichFollowsTheTable
 
 TEST_F(MainWindowWithCounter, ACounterLeftOpenComesBackAtTheFirstActivation) {
     ASSERT_NE(library, nullptr);
-    ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, "CardCounter_Visible", "Y");
+    setPreference("CardCounter_Visible", "Y");
     open();
     window->dealLastGameAtStart();
     ASSERT_TRUE(ActivateForTheFirstTime(*window));
@@ -209,7 +204,7 @@ TEST_F(MainWindowWithCounter, ACounterLeftOpenComesBackAtTheFirstActivation) {
     // counter to come back next time.
     window->close();
     QApplication::closeAllWindows();
-    EXPECT_EQ(ProfileFile(dir / "DATA/CFG.DAT").ReadString(kPreferenceSection, "CardCounter_Visible", ""), "Y");
+    EXPECT_EQ(preference("CardCounter_Visible"), "Y");
 }
 
 }  // namespace
