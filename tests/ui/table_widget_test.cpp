@@ -133,26 +133,22 @@ TEST_F(TableWidgetTest, APressWithoutMovingOrADropWhereNothingTakesTheCardPutsIt
 // FreeCell: a run moves when there are free cells enough.
 TEST_F(TableWidgetTest, ARunDraggedByItsLowestCardMovesWhole) {
     std::optional<PlayerMove> run;
+    Pile moving;  // the column the run leaves, before the drag
     for (int number = 1; number <= 300 && !run; ++number) {
         deal(kFreeCell, std::to_string(number).c_str());
         for (const PlayerMove& move : engine.LegalMoves()) {
-            const auto& piles = engine.position().piles;
             for (int t = 1; t <= 8; ++t) {
-                const Pile& source = piles.pile(PileId::Tableau(t));
+                const Pile& source = engine.position().piles.pile(PileId::Tableau(t));
                 const int index = source.find(move.card);
-                if (index >= 0 && index < source.size() - 1 && move.target.kind == PileKind::Tableau) run = move;
+                if (index < 0 || index == source.size() - 1 || move.target.kind != PileKind::Tableau) continue;
+                run = move;
+                moving = source;
             }
         }
     }
     ASSERT_TRUE(run.has_value()) << "no deal offers a run move";
-    const auto& piles = engine.position().piles;
-    PileId source{};
-    piles.forEach([&](PileId id, const Pile& pile) {
-        if (id.kind == PileKind::Tableau && pile.contains(run->card)) source = id;
-    });
-    const Pile moving = piles.pile(source);
     const int length = moving.size() - moving.find(run->card);
-    const int targetBefore = piles.pile(run->target).size();
+    const int targetBefore = engine.position().piles.pile(run->target).size();
 
     const TableGeometry table = engine.geometry();
     drag(overCard(run->card, 5, 5),
