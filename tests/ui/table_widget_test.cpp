@@ -8,11 +8,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
 #include "engine/engine.h"
+#include "plain_cards.h"
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
 #include "support/fake_platform.h"
@@ -29,18 +29,6 @@ constexpr int kPokerSquares = 8;
 
 // Every face a solid colour of its own, so a pixel tells which card lies there.
 QColor FaceColour(int index) { return QColor(index * 4, 200, 50); }
-
-CardImages SolidCards(Size size = {71, 96}) {
-    CardImages images;
-    images.cardSize = size;
-    images.back = QPixmap(size.width, size.height);
-    images.back.fill(Qt::blue);
-    for (int i = 0; i < 52; ++i) {
-        images.faces[static_cast<size_t>(i)] = QPixmap(size.width, size.height);
-        images.faces[static_cast<size_t>(i)].fill(FaceColour(i));
-    }
-    return images;
-}
 
 class TableWidgetTest : public ::testing::Test {
 protected:
@@ -92,7 +80,7 @@ protected:
     SettingsRecord settings;
     std::mt19937_64 random{3};
     Engine engine{settings, platform, random};
-    CardImages images = SolidCards();
+    CardImages images = PlainCards(FaceColour);
     TableWidget widget;
 };
 
