@@ -11,9 +11,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "common/profile_file.h"
 #include "shell/high_contrast.h"
-#include "shell/preferences.h"
 #include "ui/bitmap_animated.h"
 #include "ui/customize_dialog.h"
 #include "ui/table_appearance.h"
@@ -45,9 +43,6 @@ protected:
         const auto found = tree.findItems(QString::fromLatin1(caption), Qt::MatchExactly | Qt::MatchRecursive);
         ASSERT_FALSE(found.isEmpty()) << caption;
         tree.setCurrentItem(found.front());
-    }
-    std::string preference(std::string_view key) const {
-        return ConfigFile(scratch.program.settings()).ReadString(kPreferenceSection, key, "<none>");
     }
     std::string configBytes() const { return ReadFile(scratch.dir / "DATA/CFG.DAT"); }
     SettingsRecord& settings() { return scratch.program.settings(); }
@@ -106,10 +101,10 @@ TEST_F(CustomizeDialogTest, TealFastAndASilentUndoAreWrittenByOK) {
     });
     // Which keys the choices are written under is the choices' business.
     EXPECT_TRUE(dialog().run());
-    EXPECT_EQ(preference("Background_Fixed_Col"), "8421376");
-    EXPECT_EQ(preference("Speed_Move_Card"), "0");
-    EXPECT_EQ(preference("Sounds_Undo"), "N");
-    EXPECT_EQ(preference("Cursor"), "11");
+    EXPECT_EQ(scratch.preference("Background_Fixed_Col"), "8421376");
+    EXPECT_EQ(scratch.preference("Speed_Move_Card"), "0");
+    EXPECT_EQ(scratch.preference("Sounds_Undo"), "N");
+    EXPECT_EQ(scratch.preference("Cursor"), "11");
 }
 
 TEST_F(CustomizeDialogTest, SmallCardsAskAndCancelKeepsTheDialogOpen) {
@@ -125,9 +120,9 @@ TEST_F(CustomizeDialogTest, SmallCardsAskAndCancelKeepsTheDialogOpen) {
         click("btnOK");  // the script is empty now: OK
     });
     EXPECT_TRUE(dialog().run());
-    EXPECT_EQ(preference("Card"), "003");
-    EXPECT_EQ(preference("Card_Size"), "M");
-    EXPECT_EQ(preference("Back_Card"), "6");
+    EXPECT_EQ(scratch.preference("Card"), "003");
+    EXPECT_EQ(scratch.preference("Card_Size"), "M");
+    EXPECT_EQ(scratch.preference("Back_Card"), "6");
 }
 
 TEST_F(CustomizeDialogTest, DefaultBackgroundShowsTheCustomColourAndAllSoundsOffLocksTheList) {
@@ -182,8 +177,8 @@ TEST_F(CustomizeDialogTest, FourColourFacesAndTheHighContrastTableReachTheTable)
         click("btnOK");
     });
     EXPECT_TRUE(dialog().run());
-    EXPECT_EQ(preference("Card"), "007");
-    EXPECT_EQ(preference("Table_HighContrast"), "Y");
+    EXPECT_EQ(scratch.preference("Card"), "007");
+    EXPECT_EQ(scratch.preference("Table_HighContrast"), "Y");
     EXPECT_EQ(table->choice().faceSet, "007");
     EXPECT_GT(BluePixels(table->cards().faces[13]), 20) << "the ace of diamonds is blue now";
     EXPECT_EQ(BluePixels(table->cards(2.0).faces[0]), 0) << "the ace of hearts stays red";

@@ -66,11 +66,6 @@ protected:
         return label.isVisibleTo(&dialog()) ? label.text().toStdString() : "<hidden>";
     }
     std::string stored() const { return ReadFile(scratch.dir / "DATA/GAM_CUST.DAT"); }
-    size_t recordedDeals() const {
-        const std::string log = ReadFile(scratch.dir / "DATA/STAT_LOG.DAT");
-        if (log == "<missing>") return 0;
-        return static_cast<size_t>(std::count(log.begin(), log.end(), '\n'));
-    }
 
     // Presses OK and, once the name dialog shows, lets `step` fill it in
     // (it is cancelled if the step leaves it open).

@@ -12,6 +12,8 @@
 #include <QWidget>
 
 #include "built_files.h"
+#include "common/profile_file.h"
+#include "shell/preferences.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
@@ -26,6 +28,15 @@ struct ScratchProgram {
     // preferences for start-up to read.
     ScratchProgram() { std::filesystem::create_directories(dir / "DATA"); }
     bool start() { return program.initialise(); }
+
+    // A preference as DATA/CFG.DAT holds it ("<none>" when it is not there),
+    // and writing one for the program to read.
+    std::string preference(std::string_view key) const {
+        return ProfileFile(dir / "DATA/CFG.DAT").ReadString(kPreferenceSection, key, "<none>");
+    }
+    void setPreference(std::string_view key, std::string_view value) const {
+        ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, key, value);
+    }
 
     ScratchProgramDir dir;
     FakePlatform fake;

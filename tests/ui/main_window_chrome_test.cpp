@@ -15,9 +15,7 @@
 #include <QToolButton>
 
 #include "dialog_test_support.h"
-#include "common/profile_file.h"
 #include "first_activation.h"
-#include "shell/preferences.h"
 #include "ui/main_window.h"
 #include "ui/open_game_dialog.h"
 #include "ui/resource_library.h"
@@ -33,13 +31,6 @@ protected:
     MainWindowChrome() { EXPECT_TRUE(program.initialise()); }
 
     std::unique_ptr<TfrmMain> newWindow() { return std::make_unique<TfrmMain>(program); }
-
-    std::string preference(std::string_view key) const {
-        return ProfileFile(dir / "DATA/CFG.DAT").ReadString(kPreferenceSection, key, "<none>");
-    }
-    void setPreference(std::string_view key, std::string_view value) {
-        ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, key, value);
-    }
 
     static QWidget& widget(const TfrmMain& window, const char* name) { return ChildOf<QWidget>(window, name); }
     // Shown as far as the window decides: hidden neither itself nor by a parent.

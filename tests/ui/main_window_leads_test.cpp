@@ -13,8 +13,6 @@
 #include <QToolTip>
 
 #include "dialog_test_support.h"
-#include "common/profile_file.h"
-#include "shell/preferences.h"
 #include "stats/hi_scores.h"
 #include "first_activation.h"
 #include "ui/card_counter_window.h"
@@ -32,9 +30,6 @@ protected:
         window.close();
     }
 
-    void setPreference(std::string_view key, std::string_view value) {
-        ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, key, value);
-    }
     void deal() {
         ASSERT_TRUE(program.engine().StartGame(true, false, 2, true));
         window.refresh();
@@ -110,31 +105,28 @@ TEST_F(MainWindowLeads, WithoutTheWishTheFirstActivationShowsNoTip) {
 }
 
 TEST_F(MainWindowLeads, ToolbarToolTipsFollowTheirPreference) {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QToolButton* newButton = nullptr;
-    for (auto* button : window.findChildren<QToolButton*>()) {
-        if (button->defaultAction() == &window.action("mnuNew") && button->isVisible()) newButton = button;
-    }
-    ASSERT_NE(newButton, nullptr);
-    const auto askForTip = [&newButton] {
+    // The tool tip the shown New button of the window gives.
+    const auto askForTip = [](TfrmMain& shown) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        QToolButton* newButton = nullptr;
+        for (auto* button : shown.findChildren<QToolButton*>()) {
+            if (button->defaultAction() == &shown.action("mnuNew") && button->isVisible()) newButton = button;
+        }
+        if (newButton == nullptr) return QStringLiteral("<no New button>");
         QToolTip::hideText();
         QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), newButton->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(newButton, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
-    EXPECT_EQ(askForTip(), QStringLiteral("New"));
+    window.show();
+    EXPECT_EQ(askForTip(window), QStringLiteral("New"));
 
     program.settings().put(Field::ShowToolTips, "N");
     TfrmMain quiet(program);
     quiet.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&quiet));
-    for (auto* button : quiet.findChildren<QToolButton*>()) {
-        if (button->defaultAction() == &quiet.action("mnuNew") && button->isVisible()) newButton = button;
-    }
-    EXPECT_EQ(askForTip(), QString());
+    EXPECT_EQ(askForTip(quiet), QString());
     quiet.ShowToolTips(true);
-    EXPECT_EQ(askForTip(), QStringLiteral("New"));
+    EXPECT_EQ(askForTip(quiet), QStringLiteral("New"));
     QToolTip::hideText();
     fake.answers.push_back(Answer::Ok);
     quiet.close();
@@ -197,7 +189,7 @@ TEST_F(MainWindowWithCounter, TheMenuEntrySwitchesTheCounterWhichFollowsTheTable
 
 TEST_F(MainWindowWithCounter, ACounterLeftOpenComesBackAtTheFirstActivation) {
     ASSERT_NE(library, nullptr);
-    ProfileFile(dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, "CardCounter_Visible", "Y");
+    setPreference("CardCounter_Visible", "Y");
     open();
     window->dealLastGameAtStart();
     ASSERT_TRUE(ActivateForTheFirstTime(*window));
@@ -209,7 +201,7 @@ TEST_F(MainWindowWithCounter, ACounterLeftOpenComesBackAtTheFirstActivation) {
     // counter to come back next time.
     window->close();
     QApplication::closeAllWindows();
-    EXPECT_EQ(ProfileFile(dir / "DATA/CFG.DAT").ReadString(kPreferenceSection, "CardCounter_Visible", ""), "Y");
+    EXPECT_EQ(preference("CardCounter_Visible"), "Y");
 }
 
 }  // namespace

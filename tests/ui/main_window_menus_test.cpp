@@ -152,8 +152,6 @@ TEST(MainWindowMenus, BothToolbarsCarryTheButtonsOfTheirMenuEntriesInOrder) {
         EXPECT_TRUE(buttons[5]->isCheckable()) << "Autoplay is a toggle, as its entry";
         EXPECT_FALSE(buttons[1]->isEnabled()) << "Open waits for its window, as its entry";
     }
-    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbLarge"))->height(), 24);
-    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("tlbSmall"))->height(), 20);
 }
 
 // A window over a program in a scratch folder with FreeCell dealt.

@@ -43,9 +43,6 @@ protected:
     }
     Program& program() { return scratch.program; }
     FakePlatform& fake() { return scratch.fake; }
-    void writePreference(std::string_view key, std::string_view value) {
-        ProfileFile(scratch.dir / "DATA/CFG.DAT").WriteString(kPreferenceSection, key, value);
-    }
 
     QTreeWidget& tree() { return *dialog().findChild<QTreeWidget*>(QStringLiteral("trvGames")); }
     template <class T>
@@ -101,8 +98,8 @@ TEST_F(OpenGameDialogTest, TheTreeShowsItsFixedNodesWithTheirIcons) {
 }
 
 TEST_F(OpenGameDialogTest, FirstShowingOpensTheRememberedFolderAtTheCurrentGame) {
-    writePreference("Game_TreeNum", "-202030");
-    writePreference("Game", "0");
+    scratch.setPreference("Game_TreeNum", "-202030");
+    scratch.setPreference("Game", "0");
     WhenShown(dialog(), [this] {
         QTreeWidgetItem* current = tree().currentItem();
         ASSERT_NE(current, nullptr);
@@ -122,7 +119,7 @@ TEST_F(OpenGameDialogTest, FirstShowingOpensTheRememberedFolderAtTheCurrentGame)
 }
 
 TEST_F(OpenGameDialogTest, AFolderShowsTheProductPictureAndDisablesTheGameButtons) {
-    writePreference("Game_TreeNum", "-4242");
+    scratch.setPreference("Game_TreeNum", "-4242");
     dialog().setHooks({[](int, const std::string&) {}, [](int, const std::string&) {}, [] {}});
     WhenShown(dialog(), [this] {
         // A key of no folder selects no game (the tree's focus may put its
@@ -155,7 +152,7 @@ TEST_F(OpenGameDialogTest, AFolderShowsTheProductPictureAndDisablesTheGameButton
 }
 
 TEST_F(OpenGameDialogTest, ThePreviewLiesOnTheGreenFade) {
-    writePreference("Open_Preview_Game", "N");
+    scratch.setPreference("Open_Preview_Game", "N");
     WhenShown(dialog(), [this] {
         tree().setCurrentItem(gameIn(TreeKey::AllGames, kKlondike));
         auto& check = child<QCheckBox>("chkPreview");
@@ -190,9 +187,8 @@ TEST_F(OpenGameDialogTest, OkDealsTheChosenGameAndRemembersItsFolder) {
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(program().game().gameCode, kSpider);
     EXPECT_TRUE(program().game().inProgress);
-    const ProfileFile config = ConfigFile(program().settings());
-    EXPECT_EQ(config.ReadString(kPreferenceSection, "Game_TreeNum", ""), "-202050");
-    EXPECT_EQ(config.ReadString(kPreferenceSection, "Game", ""), "3");
+    EXPECT_EQ(scratch.preference("Game_TreeNum"), "-202050");
+    EXPECT_EQ(scratch.preference("Game"), "3");
 
     // What the choice leads to is the open-game choice's business; a refusal keeps the game.
     fake().answers.push_back(Answer::Cancel);
@@ -203,7 +199,7 @@ TEST_F(OpenGameDialogTest, OkDealsTheChosenGameAndRemembersItsFolder) {
 
 // The check box shows the selected game's wish and OK keeps it for the game chosen.
 TEST_F(OpenGameDialogTest, WinnableDealsAreWishedForPerGame) {
-    writePreference("Winnable_Deals", "0");
+    scratch.setPreference("Winnable_Deals", "0");
     WhenShown(dialog(), [this] {
         auto& winnable = child<QCheckBox>("chkWinnableDeals");
         tree().setCurrentItem(gameIn(TreeKey::AllGames, kKlondike));
@@ -221,11 +217,11 @@ TEST_F(OpenGameDialogTest, WinnableDealsAreWishedForPerGame) {
     EXPECT_EQ(dialog().run().outcome, OpenGameOutcome::WinnableWanted);
     EXPECT_EQ(program().game().gameCode, kSpider);
     EXPECT_FALSE(program().game().inProgress);
-    EXPECT_EQ(ConfigFile(program().settings()).ReadString(kPreferenceSection, "Winnable_Deals", ""), "0,3");
+    EXPECT_EQ(scratch.preference("Winnable_Deals"), "0,3");
 }
 
 TEST_F(OpenGameDialogTest, ThePlayerListOffersEveryPlayerWithTheCurrentOneChosen) {
-    writePreference("UserDefault", "Bea");
+    scratch.setPreference("UserDefault", "Bea");
     ProfileFile(scratch.dir / "DATA/CFG.DAT").WriteString("Users", "User001", "Ann");
     ProfileFile(scratch.dir / "DATA/CFG.DAT").WriteString("Users", "User002", "Bea");
     WhenShown(dialog(), [this] {

@@ -34,9 +34,6 @@ protected:
     QCheckBox& check(const char* name) { return *dialog->findChild<QCheckBox*>(QString::fromLatin1(name)); }
     QRadioButton& radio(const char* name) { return *dialog->findChild<QRadioButton*>(QString::fromLatin1(name)); }
     QPushButton& button(const char* name) { return *dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    std::string preference(const char* key) const {
-        return ProfileFile(configPath()).ReadString(kPreferenceSection, key, "-");
-    }
 
     ScratchProgram scratch;
     std::unique_ptr<TfrmOptions> dialog;
@@ -78,11 +75,11 @@ TEST_F(OptionsDialogTest, OkWritesEveryPreferenceOfTheDialogAndNoOther) {
         {"Show_ToolTips", "N"},    {"Undo_Enabled", "2"},      {"Language", "20000"},
         {"Show_Verdict", "N"},     {"Winnable_Deals", "1"}};
     ASSERT_EQ(scratch.program.game().gameCode, 1) << "the winnable deals are the current game's, FreeCell's";
-    for (const auto& [key, value] : expected) EXPECT_EQ(preference(key), value) << key;
+    for (const auto& [key, value] : expected) EXPECT_EQ(scratch.preference(key), value) << key;
     EXPECT_EQ(ProfileFile(configPath()).ReadKeys(kPreferenceSection).size(), expected.size() + 3)
         << "besides the dialog's fourteen only UserDefault, ToolBar_Visible and StatusBar";
-    EXPECT_EQ(preference("ToolBar_Visible"), "N");
-    EXPECT_EQ(preference("StatusBar"), "Y");
+    EXPECT_EQ(scratch.preference("ToolBar_Visible"), "N");
+    EXPECT_EQ(scratch.preference("StatusBar"), "Y");
     EXPECT_EQ(scratch.program.settings().get(Field::UndoEnabled), "2");
     EXPECT_EQ(scratch.program.settings().get(Field::ShowTime), "Y");
     EXPECT_EQ(scratch.program.settings().get(Field::ShowToolTips), "N");
@@ -106,12 +103,6 @@ TEST_F(OptionsDialogTest, ClearingButtons) {
     EXPECT_EQ(clearStatistics, 1);
     EXPECT_EQ(scratch.fake.questions.size(), 2u);
 }
-
-}  // namespace
-}  // namespace dravicor::test
-
-namespace dravicor::test {
-namespace {
 
 TEST_F(OptionsDialogTest, TheKeysPageListsTheKeysOfTheTable) {
     const auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("grdKeys"));

@@ -69,9 +69,7 @@ protected:
         for (const auto& shown : scratch.fake.messages) texts.push_back(shown.text);
         return texts;
     }
-    std::string userDefault() const {
-        return ProfileFile(scratch.dir / "DATA/CFG.DAT").ReadString(kPreferenceSection, "UserDefault", "");
-    }
+    std::string userDefault() const { return scratch.preference("UserDefault"); }
     std::string current() const { return CurrentPlayer(scratch.program.settings()); }
 
     ScratchProgram scratch;

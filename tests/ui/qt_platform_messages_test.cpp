@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 

@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
 
 #include "support/temp_dir.h"
 #include "ui/qt_platform.h"

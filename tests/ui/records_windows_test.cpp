@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QComboBox>

@@ -28,16 +28,8 @@ protected:
         EXPECT_EQ(ranking.size(), 2U);
     }
 
-    static QLineEdit& field(const QWidget& dialog, const char* name) {
-        auto* found = dialog.findChild<QLineEdit*>(QLatin1String(name));
-        if (found == nullptr) throw std::runtime_error(std::string("no field ") + name);
-        return *found;
-    }
-    static void click(const QWidget& dialog, const char* name) {
-        auto* button = dialog.findChild<QPushButton*>(QLatin1String(name));
-        ASSERT_NE(button, nullptr) << name;
-        button->click();
-    }
+    static QLineEdit& field(const QWidget& dialog, const char* name) { return ChildOf<QLineEdit>(dialog, name); }
+    static void click(const QWidget& dialog, const char* name) { ChildOf<QPushButton>(dialog, name).click(); }
     std::string config() const { return ReadFile(dir / "DATA" / "CFG.DAT"); }
     std::string recipient() const { return ScoreMailRecipient(OverallCatalogueSize(program)); }
 

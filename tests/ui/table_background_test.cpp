@@ -36,13 +36,11 @@ protected:
         settings.put(Field::FadeBackground, "N");
     }
 
-    QImage Draw(QSize table, TableBackgroundState state = {}, const std::filesystem::path& programDir = {}) {
-        const QSize area = TableBackgroundArea(table, state.scrollBarShown);
-        QImage canvas(area, QImage::Format_RGB32);
+    QImage Draw(QSize table, TableBackgroundState state = {}) {
+        QImage canvas(TableBackgroundArea(table, state.scrollBarShown), QImage::Format_RGB32);
         canvas.fill(Qt::magenta);  // shows any pixel left unpainted
         QPainter painter(&canvas);
-        DrawTableBackground(painter, table, settings, state, ImageFolder(programDir.empty() ? dir.path() : programDir),
-                            platform);
+        DrawTableBackground(painter, table, settings, state, ImageFolder(dir.path()), platform);
         return canvas;
     }
 
@@ -142,21 +140,6 @@ TEST_F(TableBackgroundTest, DemoModeTilesTheDemoTableOverAnyBackground) {
     const QImage image = Draw(QSize(13, 9), {.demoMode = true});
     EXPECT_EQ(image.pixel(1, 1), Pattern(6, 4).pixel(1, 1));
     EXPECT_EQ(image.pixel(13, 9), Pattern(6, 4).pixel(1, 1));
-}
-
-TEST_F(TableBackgroundTest, TheInstalledPicturesTileSeamlessly) {
-    QImage tile, demo;
-    ASSERT_TRUE(tile.load(QString::fromStdString((kBuiltProgramDir / "Images" / "B257.bmp").string())));
-    ASSERT_TRUE(demo.load(QString::fromStdString((kBuiltProgramDir / "Images" / "Y001.bmp").string())));
-    settings.put(Field::BackgroundPicture, "257");
-    const QImage image = Draw(QSize(3 * tile.width(), tile.height() + 10), {}, kBuiltProgramDir);
-    for (const QPoint at : {QPoint(0, 0), QPoint(5, 17), QPoint(tile.width() - 1, 3)}) {
-        EXPECT_EQ(image.pixel(at), tile.pixel(at));
-        EXPECT_EQ(image.pixel(at + QPoint(tile.width(), 0)), tile.pixel(at));
-        EXPECT_EQ(image.pixel(at + QPoint(tile.width(), 0)), image.pixel(at + QPoint(2 * tile.width(), 0)));
-    }
-    const QImage demoTable = Draw(QSize(100, 100), {.demoMode = true}, kBuiltProgramDir);
-    EXPECT_EQ(demoTable.pixel(40, 60), demo.pixel(40, 60));
 }
 
 }  // namespace

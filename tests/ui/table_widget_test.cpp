@@ -8,11 +8,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
 #include "engine/engine.h"
+#include "plain_cards.h"
 #include "rules/catalogue.h"
 #include "rules/custom_games.h"
 #include "support/fake_platform.h"
@@ -29,18 +29,6 @@ constexpr int kPokerSquares = 8;
 
 // Every face a solid colour of its own, so a pixel tells which card lies there.
 QColor FaceColour(int index) { return QColor(index * 4, 200, 50); }
-
-CardImages SolidCards(Size size = {71, 96}) {
-    CardImages images;
-    images.cardSize = size;
-    images.back = QPixmap(size.width, size.height);
-    images.back.fill(Qt::blue);
-    for (int i = 0; i < 52; ++i) {
-        images.faces[static_cast<size_t>(i)] = QPixmap(size.width, size.height);
-        images.faces[static_cast<size_t>(i)].fill(FaceColour(i));
-    }
-    return images;
-}
 
 class TableWidgetTest : public ::testing::Test {
 protected:
@@ -92,7 +80,7 @@ protected:
     SettingsRecord settings;
     std::mt19937_64 random{3};
     Engine engine{settings, platform, random};
-    CardImages images = SolidCards();
+    CardImages images = PlainCards(FaceColour);
     TableWidget widget;
 };
 
@@ -133,26 +121,22 @@ TEST_F(TableWidgetTest, APressWithoutMovingOrADropWhereNothingTakesTheCardPutsIt
 // FreeCell: a run moves when there are free cells enough.
 TEST_F(TableWidgetTest, ARunDraggedByItsLowestCardMovesWhole) {
     std::optional<PlayerMove> run;
+    Pile moving;  // the column the run leaves, before the drag
     for (int number = 1; number <= 300 && !run; ++number) {
         deal(kFreeCell, std::to_string(number).c_str());
         for (const PlayerMove& move : engine.LegalMoves()) {
-            const auto& piles = engine.position().piles;
             for (int t = 1; t <= 8; ++t) {
-                const Pile& source = piles.pile(PileId::Tableau(t));
+                const Pile& source = engine.position().piles.pile(PileId::Tableau(t));
                 const int index = source.find(move.card);
-                if (index >= 0 && index < source.size() - 1 && move.target.kind == PileKind::Tableau) run = move;
+                if (index < 0 || index == source.size() - 1 || move.target.kind != PileKind::Tableau) continue;
+                run = move;
+                moving = source;
             }
         }
     }
     ASSERT_TRUE(run.has_value()) << "no deal offers a run move";
-    const auto& piles = engine.position().piles;
-    PileId source{};
-    piles.forEach([&](PileId id, const Pile& pile) {
-        if (id.kind == PileKind::Tableau && pile.contains(run->card)) source = id;
-    });
-    const Pile moving = piles.pile(source);
     const int length = moving.size() - moving.find(run->card);
-    const int targetBefore = piles.pile(run->target).size();
+    const int targetBefore = engine.position().piles.pile(run->target).size();
 
     const TableGeometry table = engine.geometry();
     drag(overCard(run->card, 5, 5),

@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "common/profile_file.h"
-#include "shell/preferences.h"
 #include "shell/tips.h"
 #include "ui/tips_window.h"
 #include "dialog_test_support.h"
@@ -44,9 +42,8 @@ TEST(TipsWindow, PagesAroundAndRemembersTheTipAndTheStartupChoice) {
     });
     window.run();
     EXPECT_EQ(window.shownTip(), 2);
-    const ProfileFile config(scratch.dir / "DATA/CFG.DAT");
-    EXPECT_EQ(config.ReadString(kPreferenceSection, "Tips_Num", ""), "2");
-    EXPECT_EQ(config.ReadString(kPreferenceSection, "Tips_StartUp", ""), "Y");
+    EXPECT_EQ(scratch.preference("Tips_Num"), "2");
+    EXPECT_EQ(scratch.preference("Tips_StartUp"), "Y");
 
     // The next opening goes on from there, the box ticked.
     WhenShown(window, [&] {
@@ -55,7 +52,7 @@ TEST(TipsWindow, PagesAroundAndRemembersTheTipAndTheStartupChoice) {
         window.reject();
     });
     window.run();
-    EXPECT_EQ(config.ReadString(kPreferenceSection, "Tips_Num", ""), "3");
+    EXPECT_EQ(scratch.preference("Tips_Num"), "3");
 }
 
 }  // namespace
