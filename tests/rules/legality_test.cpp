@@ -449,14 +449,6 @@ TEST_F(LegalityFirstCard, Value92FollowsTheFoundationsBase) {
     EXPECT_FALSE(Place(-1, Card(kSpades, 4), pile));
 }
 
-TEST_F(LegalityFirstCard, ZeroAndMinusOneAreTheSameToTheCommonRule) {
-    for (const int e : {-1, 0, 4, 13}) {
-        for (int b = 1; b <= 52; b += 5) {
-            EXPECT_EQ(Place(0, b, Rules(e, 0, 0, 2)), Place(-1, b, Rules(e, 0, 0, 2))) << e << " " << b;
-        }
-    }
-}
-
 // ---------------------------------------------------------------- building codes
 
 TEST_F(LegalityBuildCodes, Code5FoundationRow) {
