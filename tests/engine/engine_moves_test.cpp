@@ -275,11 +275,7 @@ TEST_F(EngineMoves, WinTestLooksAtTheTableNotTheFoundations) {
     deal(kKlondike);
     playFrom(p);
     EXPECT_FALSE(engine.IsGameWon());
-    class Recorder : public GameRecords {
-    public:
-        void gameEnded(const GameResult& r) override { results.push_back(r); }
-        std::vector<GameResult> results;
-    } records;
+    ResultRecorder records;
     engine.setRecords(&records);
     ASSERT_TRUE(drag(Hearts(13), PileId::Foundation(1)));
     ASSERT_EQ(records.results.size(), 1u);
