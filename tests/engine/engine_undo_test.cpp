@@ -63,20 +63,6 @@ TEST_F(EngineUndo, DisabledModeRefusesBoth) {
     EXPECT_EQ(snapshot(), position);
 }
 
-TEST_F(EngineUndo, SnapshotsKeepEmptySlotsAndFaceFlags) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(7), 0, Spades(2)}, 1);
-    Lay(p, PileId::Tableau(2), {Spades(3)});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
-    const auto start = snapshot();
-    EXPECT_EQ(start[3 + 16], "0070" "0000" "0411");
-    ASSERT_TRUE(drag(Spades(2), PileId::Tableau(2)) || engine.MoveCard(Spades(2), "Fila2"));
-    ASSERT_TRUE(engine.Undo());
-    EXPECT_EQ(snapshot(), start);
-}
-
 TEST_F(EngineUndo, MoveLogEntriesTravelWithTheirSteps) {
     deal(kKlondike, "7");
     clickStock();
