@@ -23,6 +23,13 @@ inline constexpr int kCanfield = 4;
 inline constexpr int kFortyThieves = 5;
 inline constexpr int kBakersDozen = 6;
 
+// Keeps every game result the engine reports.
+class ResultRecorder : public GameRecords {
+public:
+    void gameEnded(const GameResult& result) override { results.push_back(result); }
+    std::vector<GameResult> results;
+};
+
 // An engine over a fake platform, with the settings a first start gives.
 class EngineFixture : public ::testing::Test {
 protected:
@@ -60,13 +67,16 @@ protected:
     bool drag(int card, PileId target) {
         const auto from = engine.CardPoint(card);
         if (!from) return false;
-        const TableGeometry table = engine.geometry();
-        const Point landing =
-            engine.LandingPoint(card, target).value_or(Point{table.PileCardX(target, 0, false), table.PileCardY(target, 0, false)});
+        const Point landing = landingPoint(card, target);
         const Point to{landing.x + 2, landing.y + 2};
         engine.PointerPress({from->x + 2, from->y + 2});
         engine.PointerMove(to);
         return engine.PointerRelease(to);
+    }
+    // Where the card would land on the pile: its top card, or the gap it fills.
+    Point landingPoint(int card, PileId pile) const {
+        const TableGeometry table = engine.geometry();
+        return engine.LandingPoint(card, pile).value_or(Point{table.PileCardX(pile, 0, false), table.PileCardY(pile, 0, false)});
     }
     // Presses and releases on the card without moving.
     void click(int card) {

@@ -6,16 +6,10 @@
 namespace dravicor::test {
 namespace {
 
-class Recorder : public GameRecords {
-public:
-    void gameEnded(const GameResult& result) override { results.push_back(result); }
-    std::vector<GameResult> results;
-};
-
 class EngineLifecycle : public EngineFixture {
 protected:
     EngineLifecycle() { engine.setRecords(&records); }
-    Recorder records;
+    ResultRecorder records;
 };
 
 TEST_F(EngineLifecycle, NewGameWithoutAGameInProgressRecordsNothing) {

@@ -40,20 +40,6 @@ TEST_F(EngineMoves, WithAutoplayOnTheExecutorLeavesTheTurningToAutoplay) {
     EXPECT_EQ(engine.position().piles.tableau[0].top(), Clubs(13));
 }
 
-TEST_F(EngineMoves, ARunMovesWholeAndInOrder) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Clubs(2), Hearts(13), Spades(12), Diamonds(11)}, 1);
-    Lay(p, PileId::Tableau(2), {});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
-    ASSERT_TRUE(drag(Hearts(13), PileId::Tableau(2)));
-    EXPECT_EQ(engine.position().piles.tableau[1].groups(),
-              (std::vector<CardNumber>{Hearts(13), Spades(12), Diamonds(11)}));
-    EXPECT_EQ(engine.position().piles.tableau[0].groups(), (std::vector<CardNumber>{Clubs(2)}));
-    EXPECT_TRUE(engine.position().cardTable.IsFaceUp(Clubs(2)));
-}
-
 TEST_F(EngineMoves, IllegalDropPutsTheCardBackWithNoStep) {
     Position p;
     Lay(p, PileId::Tableau(1), {Hearts(5)});
@@ -275,11 +261,7 @@ TEST_F(EngineMoves, WinTestLooksAtTheTableNotTheFoundations) {
     deal(kKlondike);
     playFrom(p);
     EXPECT_FALSE(engine.IsGameWon());
-    class Recorder : public GameRecords {
-    public:
-        void gameEnded(const GameResult& r) override { results.push_back(r); }
-        std::vector<GameResult> results;
-    } records;
+    ResultRecorder records;
     engine.setRecords(&records);
     ASSERT_TRUE(drag(Hearts(13), PileId::Foundation(1)));
     ASSERT_EQ(records.results.size(), 1u);

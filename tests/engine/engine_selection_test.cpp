@@ -38,18 +38,6 @@ protected:
         playFrom(position);
     }
 
-    void press(int card) {
-        const auto at = engine.CardPoint(card);
-        ASSERT_TRUE(at.has_value()) << "card " << card << " is not on the table";
-        engine.PointerPress({at->x + 2, at->y + 2});
-        engine.PointerRelease({at->x + 2, at->y + 2});
-    }
-    void pressStock() {
-        const Point p = engine.origins().origin(PileId::Stock());
-        engine.PointerPress({p.x + 2, p.y + 2});
-        engine.PointerRelease({p.x + 2, p.y + 2});
-    }
-
     std::vector<int> selected() const { return {engine.selection().begin(), engine.selection().end()}; }
     std::vector<int> discarded() const {
         const auto& groups = engine.position().piles.stock[2].groups();
@@ -61,9 +49,9 @@ protected:
 
 TEST_F(SelectionTest, TensDiscardsPairsOfTenAndRefusesAThirdNumberCard) {
     play(1, 10, {{Hearts(3)}, {Spades(7)}, {Clubs(4)}, {Diamonds(2)}, {Hearts(5)}, {Clubs(10)}});
-    press(Hearts(3));
+    click(Hearts(3));
     EXPECT_EQ(selected(), (std::vector<int>{Hearts(3)}));
-    press(Spades(7));
+    click(Spades(7));
     EXPECT_EQ(discarded(), (std::vector<int>{Hearts(3), Spades(7)}));
     EXPECT_TRUE(selected().empty());
     // The emptied piles were dealt again from the stock, face up.
@@ -71,15 +59,15 @@ TEST_F(SelectionTest, TensDiscardsPairsOfTenAndRefusesAThirdNumberCard) {
     EXPECT_TRUE(engine.position().cardTable.IsFaceUp(engine.position().piles.tableau[0].top()));
     EXPECT_EQ(engine.position().piles.stock[0].size(), 52 - 6 - 2);
 
-    press(Clubs(4));
-    press(Diamonds(2));
+    click(Clubs(4));
+    click(Diamonds(2));
     const int beeps = fake.beeps;
-    press(Hearts(5));
+    click(Hearts(5));
     EXPECT_EQ(fake.beeps, beeps + 1);
     EXPECT_EQ(selected(), (std::vector<int>{Clubs(4), Diamonds(2)}));
-    press(Clubs(10));
+    click(Clubs(10));
     EXPECT_EQ(fake.beeps, beeps + 2) << "a ten with number cards";
-    press(Diamonds(2));
+    click(Diamonds(2));
     EXPECT_EQ(selected(), (std::vector<int>{Clubs(4)})) << "a second press deselects";
 }
 
@@ -102,7 +90,7 @@ TEST_F(SelectionTest, ListedSelectionsAreExactlyTheOnesThatDiscard) {
     ASSERT_EQ(listed.size(), 3U);
     for (const auto& set : listed) {
         const size_t steps = engine.history().undo.size();
-        for (const CardNumber card : set) press(card);
+        for (const CardNumber card : set) click(card);
         EXPECT_EQ(engine.history().undo.size(), steps + 1);
         ASSERT_TRUE(engine.Undo());
     }
@@ -165,7 +153,7 @@ TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
         play(c.family, c.target, c.tableau, c.spread);
         for (size_t i = 0; i < c.presses.size(); ++i) {
             const int beeps = fake.beeps;
-            press(std::abs(c.presses[i]));
+            click(std::abs(c.presses[i]));
             EXPECT_EQ(fake.beeps, beeps + (c.presses[i] < 0 ? 1 : 0)) << "press " << i + 1;
         }
         EXPECT_EQ(discarded(), c.discarded);
@@ -177,22 +165,22 @@ TEST_F(SelectionTest, PyramidCardsFreeOnceTheNextRowUncoversThem) {
     // Rows of a pyramid laid side by side: row 2 covers row 1's card.
     play(4, 13, {{Hearts(6)}, {Clubs(13), Diamonds(13)}}, 4);
     const int beeps = fake.beeps;
-    press(Hearts(6));
+    click(Hearts(6));
     EXPECT_EQ(fake.beeps, beeps + 1) << "still covered";
-    press(Clubs(13));
+    click(Clubs(13));
     EXPECT_EQ(discarded(), (std::vector<int>{Clubs(13)})) << "a King alone";
     EXPECT_EQ(engine.position().piles.tableau[1].groups(), (std::vector<CardNumber>{0, Diamonds(13)}))
         << "the King's place stays, empty";
-    press(Hearts(6));
+    click(Hearts(6));
     EXPECT_EQ(fake.beeps, beeps + 2) << "one covering card is enough";
-    press(Diamonds(13));
-    press(Hearts(6));
+    click(Diamonds(13));
+    click(Hearts(6));
     EXPECT_EQ(selected(), (std::vector<int>{Hearts(6)})) << "free once the row below is empty places only";
 
     // Rows of empty places count as empty piles for the win.
     play(4, 13, {{Hearts(13)}, {0, 0}}, 4, false);
     EXPECT_FALSE(engine.IsGameWon());
-    press(Hearts(13));
+    click(Hearts(13));
     EXPECT_TRUE(engine.IsGameWon());
     EXPECT_FALSE(engine.game().inProgress) << "the won game was ended";
 }
@@ -202,17 +190,17 @@ TEST_F(SelectionTest, MonteCarloNeighboursAndConsolidation) {
     std::vector<std::vector<int>> grid = {{Hearts(5)}, {Hearts(2)}, {Clubs(5)}, {Hearts(3)}, {Hearts(4)},
                                           {Hearts(6)}, {Spades(5)}, {Hearts(7)}, {Hearts(8)}, {Hearts(9)}};
     play(8, 1, grid);
-    press(Hearts(5));
+    click(Hearts(5));
     const int beeps = fake.beeps;
-    press(Clubs(5));
+    click(Clubs(5));
     EXPECT_EQ(fake.beeps, beeps + 1) << "two columns apart";
     EXPECT_EQ(selected(), (std::vector<int>{Hearts(5)}));
-    press(Spades(5));
+    click(Spades(5));
     EXPECT_EQ(discarded(), (std::vector<int>{Hearts(5), Spades(5)}));
     EXPECT_TRUE(engine.position().piles.tableau[0].empty()) << "no refill in the grid";
 
     const int stockBefore = engine.position().piles.stock[0].size();
-    pressStock();
+    clickStock();
     std::vector<CardNumber> firstEight;
     for (int t = 0; t < 8; ++t) firstEight.push_back(engine.position().piles.tableau[static_cast<size_t>(t)].top());
     EXPECT_EQ(firstEight, (std::vector<CardNumber>{Hearts(2), Clubs(5), Hearts(3), Hearts(4), Hearts(6), Hearts(7),
@@ -226,14 +214,14 @@ TEST_F(SelectionTest, MonteCarloNeighboursAndConsolidation) {
 TEST_F(SelectionTest, DecadeRowContiguousTensTwentiesAndThirties) {
     // One row in tableau pile 1; the stock deals onto its end.
     play(20, 1, {{Hearts(13), Hearts(12), Clubs(10), Spades(4)}}, 8);
-    press(Clubs(10));
+    click(Clubs(10));
     EXPECT_EQ(selected(), (std::vector<int>{Clubs(10)})) << "a single ten stays selected";
-    press(Clubs(10));
-    press(Hearts(13));
-    press(Hearts(12));
+    click(Clubs(10));
+    click(Hearts(13));
+    click(Hearts(12));
     EXPECT_EQ(discarded(), (std::vector<int>{Hearts(13), Hearts(12)}));
     const int rowBefore = engine.position().piles.tableau[0].size();
-    pressStock();
+    clickStock();
     EXPECT_EQ(engine.position().piles.tableau[0].size(), rowBefore + 2) << "a card and its empty place";
 }
 
@@ -241,9 +229,9 @@ TEST_F(SelectionTest, RoyalMarriageFlanksShareRankOrSuit) {
     // Places alternate: an empty place before every card after the first.
     play(22, 1, {{12, 0, Clubs(4), 0, Spades(9), 0, Clubs(7), 0, 13}}, 8);
     const int beeps = fake.beeps;
-    press(12);
+    click(12);
     EXPECT_EQ(fake.beeps, beeps + 1) << "the Queen of hearts stays";
-    press(Spades(9));
+    click(Spades(9));
     EXPECT_EQ(discarded(), (std::vector<int>{Spades(9)})) << "between two clubs";
     EXPECT_EQ(engine.position().piles.tableau[0].groups(),
               (std::vector<CardNumber>{12, 0, Clubs(4), 0, Clubs(7), 0, 13}));
@@ -255,15 +243,15 @@ TEST_F(SelectionTest, FaceDownTopsTurnOverAndElevensTakeThreeCourtCardsAtMost) {
     Position p = engine.position();
     p.cardTable.SetFaceUp(Hearts(4), false);
     playFrom(p);
-    press(Hearts(4));
+    click(Hearts(4));
     EXPECT_TRUE(engine.position().cardTable.IsFaceUp(Hearts(4))) << "a press turns the top card";
     EXPECT_TRUE(selected().empty());
-    press(Hearts(4));
-    press(Diamonds(7));
+    click(Hearts(4));
+    click(Diamonds(7));
     EXPECT_EQ(discarded(), (std::vector<int>{Hearts(4), Diamonds(7)}));
-    press(Hearts(11));
-    press(Clubs(12));
-    press(Spades(13));
+    click(Hearts(11));
+    click(Clubs(12));
+    click(Spades(13));
     EXPECT_EQ(discarded().size(), 5U) << "Jack, Queen and King";
 }
 
@@ -273,8 +261,8 @@ TEST_F(SelectionTest, UndoPutsADiscardBackAndTheRightButtonSelectsNothing) {
     const auto at = engine.CardPoint(Hearts(5));
     engine.PointerPress({at->x + 2, at->y + 2}, PointerButton::Right);
     EXPECT_TRUE(selected().empty());
-    press(Hearts(5));
-    press(Clubs(5));
+    click(Hearts(5));
+    click(Clubs(5));
     ASSERT_EQ(discarded().size(), 2U);
     EXPECT_EQ(engine.history().undo.size(), 1U) << "discard and refill are one step";
     ASSERT_TRUE(engine.Undo());

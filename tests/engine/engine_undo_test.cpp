@@ -30,16 +30,6 @@ TEST_F(EngineUndo, MoveUndoRedoRestoresThePositionExactly) {
     EXPECT_EQ(soundCount(Sound::Redo), 1);
 }
 
-TEST_F(EngineUndo, ANewMoveAfterAnUndoEmptiesRedo) {
-    deal(kKlondike, "7");
-    clickStock();
-    clickStock();
-    ASSERT_TRUE(engine.Undo());
-    clickStock();
-    EXPECT_FALSE(engine.Redo());
-    EXPECT_TRUE(engine.game().redoLog.empty());
-}
-
 TEST_F(EngineUndo, SingleStepModeAllowsOneUndoAndOneRedoInARow) {
     settings.put(Field::UndoEnabled, "1");
     deal(kKlondike, "7");
@@ -63,20 +53,6 @@ TEST_F(EngineUndo, DisabledModeRefusesBoth) {
     EXPECT_EQ(snapshot(), position);
 }
 
-TEST_F(EngineUndo, SnapshotsKeepEmptySlotsAndFaceFlags) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(7), 0, Spades(2)}, 1);
-    Lay(p, PileId::Tableau(2), {Spades(3)});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
-    const auto start = snapshot();
-    EXPECT_EQ(start[3 + 16], "0070" "0000" "0411");
-    ASSERT_TRUE(drag(Spades(2), PileId::Tableau(2)) || engine.MoveCard(Spades(2), "Fila2"));
-    ASSERT_TRUE(engine.Undo());
-    EXPECT_EQ(snapshot(), start);
-}
-
 TEST_F(EngineUndo, MoveLogEntriesTravelWithTheirSteps) {
     deal(kKlondike, "7");
     clickStock();
@@ -88,6 +64,9 @@ TEST_F(EngineUndo, MoveLogEntriesTravelWithTheirSteps) {
     ASSERT_TRUE(engine.Redo());
     EXPECT_EQ(engine.game().moveLog.text(), ",,");
     EXPECT_TRUE(engine.game().redoLog.empty());
+    ASSERT_TRUE(engine.Undo());
+    clickStock();
+    EXPECT_TRUE(engine.game().redoLog.empty()) << "a new move after an undo empties it";
 }
 
 TEST_F(EngineUndo, CollapsingMergesStepsButKeepsTheLastOne) {

@@ -41,20 +41,5 @@ TEST_F(PlayerInput, AnIllegalMoveChangesNothing) {
     EXPECT_TRUE(engine.history().undo.empty());
 }
 
-TEST_F(PlayerInput, StockClicksTurnThenRedeal) {
-    Position p;
-    Lay(p, PileId::Stock(), {Clubs(1), Clubs(2)}, 2);
-    Lay(p, PileId::Tableau(1), {Spades(13)});
-    deal(kKlondike);
-    playFrom(p);
-    EXPECT_TRUE(ClickStock(engine));
-    EXPECT_TRUE(ClickStock(engine));
-    EXPECT_EQ(engine.position().piles.stock[1].groups(), (std::vector<CardNumber>{Clubs(2), Clubs(1)}));
-    EXPECT_TRUE(ClickStock(engine)) << "the press arms the redeal and the release makes it";
-    EXPECT_EQ(engine.position().piles.stock[0].groups(), (std::vector<CardNumber>{Clubs(1), Clubs(2)}));
-    EXPECT_EQ(engine.game().passNumber, 2);
-    EXPECT_EQ(engine.history().undo.size(), 3u);
-}
-
 }  // namespace
 }  // namespace dravicor::test

@@ -367,12 +367,6 @@ protected:
         return false;
     }
 
-    // Where the card would land on the pile: its top card, or the gap it fills.
-    Point landingPoint(int card, PileId pile) const {
-        const TableGeometry table = engine.geometry();
-        return engine.LandingPoint(card, pile).value_or(Point{table.PileCardX(pile, 0, false), table.PileCardY(pile, 0, false)});
-    }
-
     // The cards a move takes along: the card and, in a tableau pile, those above it.
     std::vector<CardNumber> runOf(int card) const {
         const auto pile = PileHolding(engine.position(), card);

@@ -65,25 +65,6 @@ TEST(DeckOrderExamples, ZeroAndOneGiveTheirFixedOrders) {
     EXPECT_EQ(OrderOf("", 1), std::vector<int>{40});
 }
 
-TEST(DeckOrderExamples, FirstPassOfZeroPlacesTheAcesInOrder) {
-    const Trace trace = TraceOf("0", 52);
-    ASSERT_EQ(trace.placements.size(), 52u);
-    const std::array<std::pair<int, int>, 4> expected = {{{40, 25}, {14, 43}, {27, 4}, {1, 26}}};
-    for (int j = 0; j < 4; ++j) {
-        const DeckPlacement& p = trace.placements[static_cast<std::size_t>(j)];
-        EXPECT_EQ(p.pass, 1);
-        EXPECT_EQ(p.step, j + 1);
-        EXPECT_EQ(p.rank, 1);
-        EXPECT_EQ(p.card, expected[static_cast<std::size_t>(j)].first) << "step " << j + 1;
-        EXPECT_EQ(p.index, expected[static_cast<std::size_t>(j)].second) << "step " << j + 1;
-    }
-    // With every digit 0 the rank index is always 0: ranks go Ace to King.
-    for (std::size_t n = 0; n < trace.placements.size(); ++n) {
-        EXPECT_EQ(trace.placements[n].pass, static_cast<int>(n / 4) + 1);
-        EXPECT_EQ(trace.placements[n].rank, static_cast<int>(n / 4) + 1);
-    }
-}
-
 TEST(DeckOrderNumberText, OnlyTheLastThirteenDigitsCount) {
     EXPECT_EQ(OrderOf("10000000000000", 52), kOrderOfZero);
     EXPECT_EQ(OrderOf("990000000000000", 52), kOrderOfZero);
@@ -295,19 +276,6 @@ TEST(DeckOrderProperties, BuildAgreesWithThePlainRendering) {
     }
 }
 
-TEST(DeckOrderProperties, SameNumberSameOrderAndNumbersSpreadOrders) {
-    std::mt19937_64 random(99);
-    std::set<std::vector<int>> orders;
-    for (int n = 0; n < 2000; ++n) {
-        const std::string number = RandomDigits(random);
-        const std::vector<int> order = OrderOf(number, 52);
-        EXPECT_EQ(OrderOf(number, 52), order) << number;
-        orders.insert(order);
-    }
-    EXPECT_GT(orders.size(), 1900u);
-    EXPECT_NE(kOrderOfZero, kOrderOfOne);
-}
-
 TEST(DeckOrderProperties, SmallerDecksKeepTheFirstCardsPlaced) {
     std::mt19937_64 random(31);
     for (const int count : {1, 2, 13, 24, 32, 40, 51}) {
@@ -344,40 +312,17 @@ TEST(DeckOrderProperties, SmallerDecksKeepTheFirstCardsPlaced) {
     }
 }
 
-// Forward scans up from the start, backward down from it; when nothing is
-// free that way the fallback scans from index 0 up; nothing free gives -1.
-TEST(FindFreeSlot, WorkedExamples) {
-    struct Case {
-        std::vector<int> slots;
-        int start;
-        bool forward;
-        int expected;
-    };
-    const Case cases[] = {
-        {{0, 5, 0, 7, 8, 0, 9}, 0, true, 0}, {{0, 5, 0, 7, 8, 0, 9}, 1, true, 2},
-        {{0, 5, 0, 7, 8, 0, 9}, 2, true, 2}, {{0, 5, 0, 7, 8, 0, 9}, 3, true, 5},
-        {{0, 5, 0, 7, 8, 0, 9}, 6, true, 0},  // the fallback from index 0
-        {{3, 0, 4, 5}, 2, true, 1},
-        {{5, 0, 6, 0, 7, 8, 0}, 6, false, 6}, {{5, 0, 6, 0, 7, 8, 0}, 5, false, 3},
-        {{5, 0, 6, 0, 7, 8, 0}, 2, false, 1}, {{5, 0, 6, 0, 7, 8, 0}, 1, false, 1},
-        {{5, 0, 6, 0, 7, 8, 0}, 0, false, 1},  // the fallback finds the first free slot above the start
-        {{1, 2, 3, 0, 0}, 2, false, 3},
-        {{1, 2, 3, 4}, 0, true, -1}, {{1, 2, 3, 4}, 3, true, -1},
-        {{1, 2, 3, 4}, 0, false, -1}, {{1, 2, 3, 4}, 3, false, -1},
-        {{}, 0, true, -1}, {{}, 0, false, -1},
-    };
-    for (const Case& c : cases) {
-        std::vector<CardNumber> slots;
-        for (const int v : c.slots) slots.push_back(static_cast<CardNumber>(v));
-        EXPECT_EQ(FindFreeSlot(slots, c.start, c.forward), c.expected)
-            << "start " << c.start << (c.forward ? " forward" : " backward");
-    }
-    // Only the given entries count.
+TEST(FindFreeSlot, NoSlotsAndOnlyTheGivenEntries) {
+    const std::vector<CardNumber> none;
+    EXPECT_EQ(FindFreeSlot(none, 0, true), -1);
+    EXPECT_EQ(FindFreeSlot(none, 0, false), -1);
     const std::vector<CardNumber> longer = {1, 2, 3, 0};
     EXPECT_EQ(FindFreeSlot(std::span(longer).first(3), 1, true), -1);
     EXPECT_EQ(FindFreeSlot(std::span(longer).first(3), 2, false), -1);
 }
 
+// Forward scans up from the start, backward down from it; when nothing is
+// free that way the fallback scans from index 0 up; nothing free gives -1.
 TEST(FindFreeSlot, ResultMatchesTheProbeRulesOnRandomSlots) {
     std::mt19937_64 random(4242);
     for (int round = 0; round < 20000; ++round) {

@@ -13,20 +13,9 @@
 namespace dravicor::test {
 namespace {
 
-struct ListedGame {
-    int code;
-    std::string name;
-    GameRules rules;
-};
-
-std::vector<ListedGame> ListedGames() {
-    GameList list;
-    EXPECT_TRUE(LoadGameList(BuiltCatalogue(), list));
-    const NoCustomGames none;
-    std::vector<ListedGame> games;
-    for (const int code : ListedGameCodes(list)) {
-        games.push_back({code, GameNameOf(list, code, none), LoadGameRules(BuiltCatalogue(), code, none)});
-    }
+std::vector<CatalogueColumn> ListedGames() {
+    std::vector<CatalogueColumn> games = CatalogueColumns();
+    std::erase_if(games, [](const CatalogueColumn& game) { return game.name.empty(); });
     return games;
 }
 
@@ -62,7 +51,7 @@ protected:
 TEST_F(KeyNumbersAgree, AStockClickDealsWhatTheSummarySays) {
     const auto games = ListedGames();
     ASSERT_GE(games.size(), 30u);
-    for (const ListedGame& game : games) {
+    for (const CatalogueColumn& game : games) {
         SCOPED_TRACE(game.name);
         const StockFacts facts = ReadStockFacts(game.rules);
         deal(game.code);
@@ -122,7 +111,7 @@ TEST_F(KeyNumbersAgree, AStockClickDealsWhatTheSummarySays) {
 
 TEST_F(KeyNumbersAgree, TheStockWaitsForTheGapsWhereTheSummarySaysSo) {
     int checked = 0;
-    for (const ListedGame& game : ListedGames()) {
+    for (const CatalogueColumn& game : ListedGames()) {
         if (ReadStockFacts(game.rules).deal != StockDeal::ToTableauNoGaps) continue;
         SCOPED_TRACE(game.name);
         ++checked;
@@ -138,7 +127,7 @@ TEST_F(KeyNumbersAgree, TheStockWaitsForTheGapsWhereTheSummarySaysSo) {
 
 TEST_F(KeyNumbersAgree, RedealsAreTheOnesTheEngineAllows) {
     constexpr int kEnoughForUnlimited = 6;
-    for (const ListedGame& game : ListedGames()) {
+    for (const CatalogueColumn& game : ListedGames()) {
         SCOPED_TRACE(game.name);
         const KeyNumbers numbers = ReadKeyNumbers(game.rules);
         deal(game.code);
@@ -158,7 +147,7 @@ TEST_F(KeyNumbersAgree, RedealsAreTheOnesTheEngineAllows) {
 
 TEST_F(KeyNumbersAgree, EmptyTableauPilesTakeWhatTheSummarySays) {
     int checked = 0;
-    for (const ListedGame& game : ListedGames()) {
+    for (const CatalogueColumn& game : ListedGames()) {
         const EmptyTableauFacts facts = ReadEmptyTableauFacts(game.rules);
         // A pile with a rule of its own is left to the rules text.
         if (game.rules[Rule::SelectionPlay] != 0 || facts.rule == EmptyTableau::NoTableau ||
@@ -217,7 +206,7 @@ TEST_F(KeyNumbersAgree, EmptyTableauPilesTakeWhatTheSummarySays) {
 TEST_F(KeyNumbersAgree, EmptiedPlacesOfThePairingGamesAreFilledOrLeftAsTheSummarySays) {
     int discards = 0;
     int emptyingDiscards = 0;
-    for (const ListedGame& game : ListedGames()) {
+    for (const CatalogueColumn& game : ListedGames()) {
         if (game.rules[Rule::SelectionPlay] == 0) continue;
         const EmptyTableauFacts facts = ReadEmptyTableauFacts(game.rules);
         SCOPED_TRACE(game.name);

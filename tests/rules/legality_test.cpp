@@ -55,6 +55,18 @@ protected:
         if (n > 0) run.front() = static_cast<CardNumber>(bottom);
         return MayMoveCount(run, toEmpty, position.piles, rules);
     }
+
+    // Under the move limit, the most cards that may move at once onto a card
+    // and, unless -1, onto an empty pile: every count up to it may, one more may not.
+    void ExpectMost(int limit, int toCard, int toEmpty = -1) {
+        rules.set(Rule::MoveLimit, limit);
+        for (const auto& [empty, most] : {std::pair{false, toCard}, std::pair{true, toEmpty}}) {
+            if (most < 0) continue;
+            int n = 0;
+            while (n < kCardCount && Count(n + 1, empty)) ++n;
+            EXPECT_EQ(n, most) << "limit " << limit << (empty ? " to an empty pile" : " to a card");
+        }
+    }
 };
 
 using LegalityCardArithmetic = LegalityTest;
@@ -449,14 +461,6 @@ TEST_F(LegalityFirstCard, Value92FollowsTheFoundationsBase) {
     EXPECT_FALSE(Place(-1, Card(kSpades, 4), pile));
 }
 
-TEST_F(LegalityFirstCard, ZeroAndMinusOneAreTheSameToTheCommonRule) {
-    for (const int e : {-1, 0, 4, 13}) {
-        for (int b = 1; b <= 52; b += 5) {
-            EXPECT_EQ(Place(0, b, Rules(e, 0, 0, 2)), Place(-1, b, Rules(e, 0, 0, 2))) << e << " " << b;
-        }
-    }
-}
-
 // ---------------------------------------------------------------- building codes
 
 TEST_F(LegalityBuildCodes, Code5FoundationRow) {
@@ -736,14 +740,9 @@ TEST_F(LegalityMoveRun, OtherRunRulesLetEveryRunMove) {
 }
 
 TEST_F(LegalityMoveCount, FixedAndUnlimitedLimits) {
-    rules.set(Rule::MoveLimit, -1);
-    EXPECT_TRUE(Count(104, false));
-    rules.set(Rule::MoveLimit, 3);
-    EXPECT_TRUE(Count(3, true));
-    EXPECT_FALSE(Count(4, false));
-    rules.set(Rule::MoveLimit, 1);
-    EXPECT_TRUE(Count(1, false));
-    EXPECT_FALSE(Count(2, false));
+    ExpectMost(-1, 104);
+    ExpectMost(3, 3, 3);
+    ExpectMost(1, 1);
 }
 
 TEST_F(LegalityMoveCount, OneCardOrAKingLedRun) {
@@ -759,20 +758,15 @@ TEST_F(LegalityMoveCount, DoublingFreeCellLimit) {
     // a card, 3 to the empty pile itself.
     rules.set(Rule::TableauCount, 3);
     rules.set(Rule::ReserveCount, 4);
-    rules.set(Rule::MoveLimit, MoveLimit::FreeCellsDoubling);
     for (int t = 0; t < 3; ++t) rules.set(Rule::TableauEmptyAccepts + t, FirstCard::AnyCard);
     Fill(PileId::Tableau(1), {1});
     Fill(PileId::Tableau(2), {2});
     Fill(PileId::Reserve(1), {4});
     Fill(PileId::Reserve(2), {5});
-    EXPECT_TRUE(Count(6, false));
-    EXPECT_FALSE(Count(7, false));
-    EXPECT_TRUE(Count(3, true));
-    EXPECT_FALSE(Count(4, true));
+    ExpectMost(MoveLimit::FreeCellsDoubling, 6, 3);
     // An empty pile that takes only Kings holds nothing on the way.
     rules.set(Rule::TableauEmptyAccepts + 2, 13);
-    EXPECT_TRUE(Count(3, false));
-    EXPECT_FALSE(Count(4, false));
+    ExpectMost(MoveLimit::FreeCellsDoubling, 3);
 }
 
 TEST_F(LegalityMoveRun, OneColourAndWholePileRuns) {
@@ -798,34 +792,18 @@ TEST_F(LegalityMoveCount, FreeCellLimits) {
     Fill(PileId::Tableau(6), {7});  // beyond the game's piles
     position.Append(PileId::Reserve(3), kNoCard);  // a slot only: empty
 
-    rules.set(Rule::MoveLimit, -5);
-    EXPECT_TRUE(Count(4, false));
-    EXPECT_FALSE(Count(5, false));
-    EXPECT_TRUE(Count(3, true));
-    EXPECT_FALSE(Count(4, true));
-    rules.set(Rule::MoveLimit, -6);
-    EXPECT_TRUE(Count(3, false));
-    EXPECT_FALSE(Count(4, false));
-    EXPECT_TRUE(Count(3, true));
-    rules.set(Rule::MoveLimit, -2);
-    EXPECT_TRUE(Count(1, false));
-    EXPECT_FALSE(Count(2, false));
+    ExpectMost(-5, 4, 3);
+    ExpectMost(-6, 3, 3);
+    ExpectMost(-2, 1);
 
     Fill(PileId::Tableau(4), {6});  // no empty tableau pile left
-    rules.set(Rule::MoveLimit, -5);
-    EXPECT_TRUE(Count(3, false));
-    EXPECT_FALSE(Count(4, false));
-    rules.set(Rule::MoveLimit, -6);
-    EXPECT_TRUE(Count(3, false));
-    EXPECT_FALSE(Count(4, false));
-    rules.set(Rule::MoveLimit, -3);
-    EXPECT_TRUE(Count(1, false));
-    EXPECT_FALSE(Count(2, false));
+    ExpectMost(-5, 3);
+    ExpectMost(-6, 3);
+    ExpectMost(-3, 1);
 
     position.piles.tableau[0].clear();
     position.piles.tableau[1].clear();
-    EXPECT_TRUE(Count(2, false));
-    EXPECT_FALSE(Count(3, false));
+    ExpectMost(-3, 2);
 }
 
 // ---------------------------------------------------------------- every code
