@@ -1,14 +1,9 @@
 #include "stats/data_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <thread>
 
 #include "support/fake_platform.h"
 #include "support/lock_holder.h"
@@ -24,7 +19,6 @@ using test::FolderEntries;
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
-
 
 ino_t Inode(const fs::path& file) {
     struct stat info {};
@@ -81,18 +75,6 @@ TEST_F(DataFilesTest, UnchangedContentIsNotRewrittenAndChangedContentReplacesThe
     EXPECT_EQ(ReadFile(file), "same\r\nmore\r\n");
     EXPECT_NE(Inode(file), before) << "the file was overwritten in place, not replaced";
     EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
-}
-
-TEST_F(DataFilesTest, ChangeSectionsWorksOnTheParsedDocument) {
-    ASSERT_TRUE(files.changeSections("STAT.DAT", [](SectionDocument& document) {
-        document.WriteValue("0001", "Ann", "1");
-        return true;
-    }));
-    EXPECT_EQ(ReadFile(file), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=1\r\n");
-    const auto document = files.readSections("STAT.DAT");
-    ASSERT_TRUE(document.has_value());
-    EXPECT_EQ(document->ReadValue("0001", "Ann"), "1");
-    EXPECT_FALSE(files.readSections("NONE.DAT").has_value());
 }
 
 TEST_F(DataFilesTest, EveryFailingStepLeavesTheOldBytesAndNoTemporaryFile) {
@@ -199,12 +181,6 @@ TEST_F(DataFilesTest, RemoveDeletesTheFile) {
     EXPECT_FALSE(fs::exists(file));
     EXPECT_TRUE(files.remove("STAT.DAT"));  // already gone
 }
-
-}  // namespace
-}  // namespace dravicor
-
-namespace dravicor {
-namespace {
 
 TEST(DataFilesCleanUp, StaleTemporariesOfTheDataFilesGoOthersStay) {
     test::TempDir dir;
