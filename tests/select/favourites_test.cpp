@@ -68,21 +68,13 @@ protected:
     std::vector<std::string> builtIn;
 };
 
-TEST(FavouriteKey, CountsFromGame000) {
-    EXPECT_EQ(FavouriteKey(0), "Game000");
-    EXPECT_EQ(FavouriteKey(7), "Game007");
-    EXPECT_EQ(FavouriteKey(42), "Game042");
-    EXPECT_EQ(FavouriteKey(999), "Game999");
-    EXPECT_EQ(FavouriteKey(1000), "Game1000");
-}
-
-TEST(GameNameLess, IgnoresLetterCaseFirst) {
-    EXPECT_TRUE(GameNameLess("alpha", "Beta"));
-    EXPECT_TRUE(GameNameLess("Alpha", "beta"));
-    EXPECT_FALSE(GameNameLess("beta", "Alpha"));
-    EXPECT_TRUE(GameNameLess("ABC", "abc"));
-    EXPECT_FALSE(GameNameLess("abc", "ABC"));
-    EXPECT_FALSE(GameNameLess("abc", "abc"));
+TEST(FavouriteKey, CountsFromGame000AndNamesIgnoreLetterCaseFirst) {
+    EXPECT_EQ(FavouriteKey(0) + FavouriteKey(42) + FavouriteKey(999) + FavouriteKey(1000),
+              "Game000Game042Game999Game1000");
+    const std::tuple<const char*, const char*, bool> less[] = {{"alpha", "Beta", true}, {"Alpha", "beta", true},
+                                                               {"beta", "Alpha", false}, {"ABC", "abc", true},
+                                                               {"abc", "ABC", false},    {"abc", "abc", false}};
+    for (const auto& [a, b, expected] : less) EXPECT_EQ(GameNameLess(a, b), expected) << a << " " << b;
 }
 
 TEST_F(FavouritesTest, ListEndsAtTheFirstMissingKey) {
