@@ -196,45 +196,6 @@ TEST_F(StatisticsTest, RunCountersAreReadOnlyForTheCurrentGameAndPlayer) {
     EXPECT_EQ(Stored(1, "Ann").won, 2);
 }
 
-TEST_F(StatisticsTest, DamagedFilesAreUpdatedWithoutCrashing) {
-    const std::string damaged[] = {
-        std::string("[Version]\r\nVersion=03"),                      // cut short
-        std::string("\0\0\0\0[0001]\0\r\nPlayer 1=\0\0\0\r\n", 27),  // NUL bytes
-        "garbage without any structure",
-        Text(kHead) + "\r\n[0001]\r\nPlayer 1=" + std::string(100000, '7') + "\r\n",
-        Text(kHead) + "\r\n[0001]\r\nPlayer 1=1 2 3 4 5 6 7 8\r\n[0001]\r\nPlayer 1=" + Text(kZero) + "\r\n",
-        Text(kHead) + "\r\n[0001\r\nPlayer 1=" + Text(kZero) + "\n[0001]",
-        std::string(100000, '[') + "\r\n" + std::string(100000, '='),
-        "\r\n\r\n\r\n[]\r\n=\r\n[0001]]\r\n",
-    };
-    for (const auto& bytes : damaged) {
-        SCOPED_TRACE(bytes.substr(0, 40));
-        WriteFile(statFile, bytes);
-        ResetRunCounters(settings);
-        ASSERT_TRUE(Deal(1, "Player 1", true, 7));
-        const auto document = SectionDocument::Parse(ReadFile(statFile));
-        const auto value = document.ReadValue("0001", "Player 1");
-        ASSERT_TRUE(value.has_value());
-        ASSERT_EQ(value->size(), 67u);
-        const StatRecord record = StatRecord::FromText(*value);
-        EXPECT_EQ(record.ToText(), *value);
-        EXPECT_GE(record.won, 1);
-        EXPECT_EQ(Runs(), "0001/0000");
-        ASSERT_TRUE(ClearStatistics(files, 1, "Player 1", false, true));
-        ASSERT_TRUE(RenamePlayerInDataFiles(files, "Player 1", "Player 2"));
-        EXPECT_EQ(Stored(1, "Player 2"), StatRecord{});
-    }
-    // A record that had grown out of its columns starts again.
-    WriteFile(statFile, Text(kHead) + "\r\n[0001]\r\nPlayer 1=999999 000000 999999 000000 999999 000000 "
-                                      "000000000000 000000000000\r\n");
-    ASSERT_TRUE(Deal(1, "Player 1", true, 0));
-    EXPECT_EQ(*files.readSections("STAT.DAT")->ReadValue("0001", "Player 1"),
-              "****** 000000 ****** 000000 ****** 000000 000000000000 000000000000");
-    ASSERT_TRUE(Deal(1, "Player 1", true, 0));
-    EXPECT_EQ(Stored(1, "Player 1"), (StatRecord{1, 0, 1, 0, 1, 0, 0}));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
 TEST_F(StatisticsTest, RunCountersWrapToAsterisksAndStartAgainLikeTheFile) {
     settings.put(Field::RunWon, "9999");
     ASSERT_TRUE(UpdateStatistics(files, settings, true));
