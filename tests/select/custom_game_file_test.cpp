@@ -405,13 +405,9 @@ TEST_F(CustomGameFileTest, GarbageFilesNeverCrash) {
     // whose code can still be read keeps that code.
     const std::pair<std::string, int> variants[] = {
         {bytes, 8000},
-        {std::string(5000, '\0'), 8000},
-        {"\r\n\r\n\r\n", 8000},
         {"", 8000},
-        {Text(kHeader) + std::string(200, '\n'), 8000},
         {Text(kHeader) + "8000", 8001},
         {Text(kHeader) + "8000Name\r\n0010010\r\n", 8001},
-        {Text(kHeader) + std::string(58 * 30, '8'), 8000},
     };
     for (const auto& [content, next] : variants) {
         store(content);

@@ -186,28 +186,19 @@ TEST_F(FavouritesTest, OkWritesTheFavouritesAlphabetically) {
     EXPECT_EQ(again.games(), choice.games());
 }
 
+// The section and its keys in any letter case with blanks around them, junk
+// lines, a repeated key (the first counts), and many keys before the gap.
 TEST_F(FavouritesTest, MalformedSectionsAreReadWithoutHarm) {
-    const std::string huge(4000, 'x');
     std::string text = "[FAVOURITE GAMES]\r\ngarbage\r\n=\r\n\x01=\xFF\r\n game000 = " + builtIn[0] +
-                       " \r\nGame000=" + builtIn[1] + "\r\nGAME001=" + huge + "\r\nGame002=" + builtIn[0] +
-                       "\r\nGame003\r\n[Favourite Games\r\nGame003=my patience\r\n";
-    // Many keys, one gap after them.
-    for (int i = 4; i < 600; ++i) text += FavouriteKey(i) + "=" + builtIn[1] + "\r\n";
-    text += FavouriteKey(601) + "=Zebra rows\r\n";
-    WriteFile(configPath(), text);
-
+                       " \r\nGame000=" + builtIn[1] + "\r\nGAME001=my patience\r\nGame002\r\n";
+    for (int i = 2; i < 600; ++i) text += FavouriteKey(i) + "=" + builtIn[1] + "\r\n";
+    WriteFile(configPath(), text + FavouriteKey(601) + "=Zebra rows\r\n");
     const auto names = ReadFavourites(config());
     ASSERT_EQ(names.size(), 600u);
     EXPECT_EQ(names[0], builtIn[0]);
-    EXPECT_EQ(names[1], std::string(1023, 'x'));
-    EXPECT_EQ(names[3], "my patience");
+    EXPECT_EQ(names[1], "my patience");
     EXPECT_EQ(names[599], builtIn[1]);
-
     EXPECT_EQ(resolved(), (std::vector<std::string>{builtIn[0] + " 0", "my patience 8000", builtIn[1] + " 1"}));
-
-    const FavouritesChoice choice(allGames(), config(), list, custom);
-    EXPECT_EQ(choice.favourites(), sorted({builtIn[0], builtIn[1], "my patience"}));
-    EXPECT_EQ(choice.games(), sorted({builtIn[2], builtIn[3], "Zebra rows"}));
 }
 
 }  // namespace
