@@ -164,23 +164,6 @@ TEST_F(GameNumbersTest, EveryCopyOfTheNumberIsRemoved) {
     EXPECT_EQ(ReadFile(configPath()), NumbersSection(expected));
 }
 
-TEST_F(GameNumbersTest, MalformedSectionsAreReadWithoutHarm) {
-    const std::string huge(5000, '7');
-    WriteFile(configPath(),
-              "[game_numbers]\r\nnot a key line\r\n=novalue\r\nGame001 = 0000000000011 \r\n"
-              "GAME002=" + huge + "\r\nGame001=0000000000099\r\n\x01\x02garbage=\xFF\xFE\r\n"
-              "Game003\r\n[Game_Numbers\r\nGame004=0000000000044\r\n[Other]\r\nGame005=0000000000055\r\n");
-    // The first of duplicate keys counts; values are trimmed and cut to 1023
-    // characters; the unclosed header still names the section.
-    std::vector<std::string> recent{"0000000000011", std::string(1023, '7'), "0000000000044"};
-    EXPECT_EQ(ReadRecentGameNumbers(config()), recent);
-    remember("0000000000012");
-    recent.insert(recent.begin(), "0000000000012");
-    EXPECT_EQ(ReadRecentGameNumbers(config()), recent);
-    // The other section's key is left alone.
-    EXPECT_EQ(config().ReadString("Other", "Game005", ""), "0000000000055");
-}
-
 TEST_F(GameNumbersTest, AFileThatCannotBeWrittenIsReported) {
     // DATA is a file, so nothing can be written below it.
     std::filesystem::remove(dir / "DATA");
