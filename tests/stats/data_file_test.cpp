@@ -52,17 +52,6 @@ TEST_F(DataFilesTest, ChangeCreatesTheFolderAndAMissingFileFromItsInitialContent
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(DataFilesTest, ChangeThatDeclinesLeavesTheFileAlone) {
-    for (const bool exists : {false, true}) {
-        if (exists) WriteFile(file, "old");
-        EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
-            content = "never written";
-            return false;
-        }));
-        EXPECT_EQ(ReadFile(file), exists ? "old" : "<missing>");
-    }
-}
-
 TEST_F(DataFilesTest, UnchangedContentIsNotRewrittenAndChangedContentReplacesTheFile) {
     WriteFile(file, "same\r\n");
     const ino_t before = Inode(file);
@@ -173,13 +162,6 @@ TEST_F(DataFilesTest, AChangeWaitsForAShortLockAndThenGoesAfterIt) {
     EXPECT_EQ(other.finish(), 0);
     EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\nMINE\r\n");
     EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(DataFilesTest, RemoveDeletesTheFile) {
-    WriteFile(file, "x");
-    EXPECT_TRUE(files.remove("STAT.DAT"));
-    EXPECT_FALSE(fs::exists(file));
-    EXPECT_TRUE(files.remove("STAT.DAT"));  // already gone
 }
 
 TEST(DataFilesCleanUp, StaleTemporariesOfTheDataFilesGoOthersStay) {
