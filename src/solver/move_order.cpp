@@ -73,25 +73,53 @@ std::uint64_t MoveOrder::updateWanted(const PlayState& state) {
     if (tops == wantedTops_) return tops;
     wantedTops_ = tops;
     wantedAt_.fill(kNeverWanted);
+    wantedChain_.fill(kNoChain);
     const PlaceContext context{state.position, state.rules(), kLocationNowhere, false};
     const int cards = state.rules()[Rule::CardCount];
     // Each foundation's next cards in turn: what it takes now, then what it
-    // would take on the first of those, and so on for a suit's length.
-    for (int f = 0; f < shape.foundations; ++f) {
-        const PileRules& drop = shape.foundationDrop[static_cast<size_t>(f)];
-        const PileId pile = PileId::Foundation(f + 1);
-        int top = piles.foundations[static_cast<size_t>(f)].top();
-        if (!IsCard(top)) top = 0;
-        for (int step = 0; step < kRanks; ++step) {
+    // would take on the first of those, and so on for a suit's length. A
+    // chain is named by the card it grows from (the top, or for an empty
+    // foundation each card that may start it), so the foundations that take
+    // any suit put every card on several chains, the suited ones on one.
+    std::bitset<kCardCount + 1> startsWalked;
+    const auto walk = [&](const PileRules& drop, PileId pile, int top, int step) {
+        const std::int16_t chain = static_cast<std::int16_t>(top);
+        for (; step < kRanks; ++step) {
             int next = kNoCard;
             for (int card = 1; card <= cards; ++card) {
                 if (card == top || !CanPlaceOn(top, card, drop, pile, false, context)) continue;
                 if (next == kNoCard) next = card;
                 auto& at = wantedAt_[static_cast<size_t>(card)];
                 at = std::min<std::int8_t>(at, static_cast<std::int8_t>(step));
+                auto& on = wantedChain_[static_cast<size_t>(card)];
+                on = on == kNoChain || on == chain ? chain : kManyChains;
             }
             if (next == kNoCard) break;
             top = next;
+        }
+    };
+    for (int f = 0; f < shape.foundations; ++f) {
+        // A foundation closed while the hand lasts (Strategy) takes nothing
+        // yet, but the hand is laid out for the order it will want once open.
+        PileRules drop = shape.foundationDrop[static_cast<size_t>(f)];
+        if (static_cast<BuildCode>(drop.build) == BuildCode::UpInSuitWhileWasteEmpty) {
+            drop.build = static_cast<int>(BuildCode::SameSuit);
+            drop.direction = BuildDirection::Up;
+        }
+        const PileId pile = PileId::Foundation(f + 1);
+        const int top = piles.foundations[static_cast<size_t>(f)].top();
+        if (IsCard(top)) {
+            walk(drop, pile, top, 0);
+            continue;
+        }
+        for (int card = 1; card <= cards; ++card) {
+            if (startsWalked.test(static_cast<size_t>(card)) || !CanPlaceOn(0, card, drop, pile, false, context)) continue;
+            startsWalked.set(static_cast<size_t>(card));
+            auto& at = wantedAt_[static_cast<size_t>(card)];
+            at = 0;
+            auto& on = wantedChain_[static_cast<size_t>(card)];
+            on = on == kNoChain || on == card ? static_cast<std::int16_t>(card) : kManyChains;
+            walk(drop, pile, card, 1);
         }
     }
     return tops;
@@ -119,12 +147,27 @@ int MoveOrder::pileValue(const PlayState& state, int t, const std::array<int, 5>
     // The cards above the lowest card the foundations will soon want.
     if (deepestNeeded >= 0) value -= 4 * (size - 1 - deepestNeeded);
     if (wantedOrder_) {
+        // The pile's room: how many of its chain's next cards may still go
+        // on its top without burying it, so a card is laid where it fits
+        // most closely and the piles with room are kept for later cards.
+        // (Where every card is on several chains, as in Calculation, the
+        // room only misleads: a card that fits one chain fits the others.)
+        const CardNumber top = pile[size - 1];
+        if (IsCard(top) && wantedChain_[static_cast<size_t>(top)] >= 0) {
+            value += 2 * std::min<int>(wantedAt_[static_cast<size_t>(top)], kRanks);
+        }
         // Every card lying above one the foundations want before it.
         for (int i = 0; i + 1 < size; ++i) {
             if (!IsCard(pile[i])) continue;
             const int below = wantedAt_[static_cast<size_t>(pile[i])];
+            const std::int16_t chain = wantedChain_[static_cast<size_t>(pile[i])];
             for (int j = i + 1; j < size; ++j) {
-                if (IsCard(pile[j]) && wantedAt_[static_cast<size_t>(pile[j])] > below) value -= 40;
+                if (!IsCard(pile[j]) || wantedAt_[static_cast<size_t>(pile[j])] <= below) continue;
+                // On one chain with the card it covers, a card can never go
+                // home first: the pile is stuck for good. On another single
+                // chain, only that chain's earlier cards can free it.
+                const std::int16_t above = wantedChain_[static_cast<size_t>(pile[j])];
+                value -= chain >= 0 && above == chain ? 400 : chain >= 0 && above >= 0 ? 80 : 40;
             }
         }
     }

@@ -48,6 +48,11 @@ private:
     static constexpr std::int8_t kNeverWanted = 99;
     std::uint64_t wantedTops_ = 0;
     std::array<std::int8_t, kCardCount + 1> wantedAt_{};
+    // wantedChain_[card]: the foundation chain that wants it, named by the
+    // card the chain grows from; kManyChains when several may take it.
+    static constexpr std::int16_t kNoChain = -1;
+    static constexpr std::int16_t kManyChains = -2;
+    std::array<std::int16_t, kCardCount + 1> wantedChain_{};
     std::uint64_t updateWanted(const PlayState& state);
 
     // The last values of each tableau pile, by its term and the ranks needed.

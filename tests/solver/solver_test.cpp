@@ -140,21 +140,40 @@ TEST(Solver, ShortestSearchKeepsTheShortestLine) {
     EXPECT_TRUE(LineWins(state, b.solution));
 }
 
-// Calculation's foundations build by steps (A, 2, 3, 4 on top: they want a
-// 2, a 4, a 6 and an 8 next, a King last of all): a wanted 2 buried under a
-// King is worse than the King under the 2.
+// A card lying on one the foundations want before it buries it. Calculation's
+// foundations build by steps (A, 2, 3, 4 on top: they want a 2, a 4, a 6 and
+// an 8 next, a King last of all); Strategy's take nothing while the hand
+// lasts, but the hand is laid out for the order they will want once open.
 TEST(MoveOrder, ACardTheFoundationsWantEarlierIsWorseBuried) {
     constexpr int kCalculation = 11;
-    const auto valueOf = [](CardNumber below, CardNumber above) {
-        PlayState state(Catalogue(kCalculation));
-        const CardNumber bases[] = {Spades(1), Diamonds(2), Diamonds(3), Hearts(4)};
-        for (int f = 0; f < 4; ++f) state.position.Append(PileId::Foundation(f + 1), bases[f], true);
-        state.position.Append(PileId::Tableau(1), below, true);
-        state.position.Append(PileId::Tableau(1), above, true);
-        return MoveOrder(state).value(state, SearchKey(state));
+    constexpr int kStrategy = 178;
+    struct Case {
+        const char* what;
+        int code;
+        std::vector<int> bases;  // the foundations' top cards, one a pile
+        int hand;                // a card left on the waste, or 0
+        int later, earlier;      // the better pile has `earlier` on `later`
     };
-    EXPECT_GT(valueOf(Clubs(13), Clubs(2)), valueOf(Clubs(2), Clubs(13)));
-    EXPECT_GT(valueOf(Clubs(3), Clubs(2)), valueOf(Clubs(2), Clubs(3))) << "the 3 comes one step after the 2";
+    const Case cases[] = {
+        {"a 2 under a King", kCalculation, {Spades(1), Diamonds(2), Diamonds(3), Hearts(4)}, 0, Clubs(13), Clubs(2)},
+        {"the 3 comes one step after the 2", kCalculation, {Spades(1), Diamonds(2), Diamonds(3), Hearts(4)}, 0,
+         Clubs(3), Clubs(2)},
+        {"closed while the hand lasts", kStrategy, {Spades(1), Hearts(1), Diamonds(1), Clubs(1)}, Hearts(9), Clubs(13),
+         Clubs(2)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto valueOf = [&c](int below, int above) {
+            PlayState state(Catalogue(c.code));
+            int f = 0;
+            for (const int card : c.bases) state.position.Append(PileId::Foundation(++f), static_cast<CardNumber>(card), true);
+            if (c.hand != 0) state.position.Append(PileId::Waste(), static_cast<CardNumber>(c.hand), true);
+            state.position.Append(PileId::Tableau(1), static_cast<CardNumber>(below), true);
+            state.position.Append(PileId::Tableau(1), static_cast<CardNumber>(above), true);
+            return MoveOrder(state).value(state, SearchKey(state));
+        };
+        EXPECT_GT(valueOf(c.later, c.earlier), valueOf(c.earlier, c.later));
+    }
 }
 
 // FreeCell: a card may go home without trying the other moves only when
