@@ -235,13 +235,11 @@ bool SuitRunValue::gainsNothing(const PlayState& state, const Move& move) const 
 class BestFirstSearch::Impl {
 public:
     Impl(const PlayState& start, const SolveOptions& options, std::chrono::steady_clock::time_point begun,
-         std::chrono::nanoseconds processorBegun, const BestFirstPass& pass,
-         std::function<void(const std::vector<Move>&)> betterLine)
+         std::chrono::nanoseconds processorBegun, std::function<void(const std::vector<Move>&)> betterLine)
         : start_(start),
           options_(options),
           begun_(begun),
           processorBegun_(processorBegun),
-          pass_(pass),
           betterLine_(std::move(betterLine)),
           state_(start),
           // The Spider family's search for a win takes piles that trade
@@ -266,8 +264,10 @@ public:
         openCap_ = std::max<std::size_t>(64, options.budget.memoryBytes / 3 / slotBytes);
     }
 
-    SolveResult run(const std::atomic<bool>* cancel) {
+    SolveResult run(const std::atomic<bool>* cancel, const BestFirstPass& pass) {
         cancel_ = cancel;
+        pass_ = pass;
+        forget();
         if (IsWon(state_)) {
             result_.verdict = Verdict::Won;
             return finish();
@@ -309,6 +309,27 @@ private:
             return a.value != b.value ? a.value < b.value : a.node < b.node;
         }
     };
+
+    // Back to the start with nothing met, keeping the room the passes
+    // before made.
+    void forget() {
+        state_ = start_;
+        journal_.clear();
+        visited_.forget();
+        tree_.clear();
+        open_.clear();
+        free_.clear();
+        for (std::uint32_t slot = 0; slot < faces_.size(); ++slot) free_.push_back(slot);
+        result_ = {};
+        end_ = SearchEnd::Done;
+        passCut_ = false;
+        dropped_ = false;
+        depthCut_ = false;
+        pruned_ = false;
+        positions_ = 0;
+        peakMemory_ = 0;
+        bestValue_ = -1000000;
+    }
 
     SolveResult finish() {
         if (result_.verdict != Verdict::Won) {
@@ -529,7 +550,7 @@ private:
     }
 
     PlayState start_;
-    const SolveOptions& options_;
+    const SolveOptions options_;
     std::chrono::steady_clock::time_point begun_;
     std::chrono::nanoseconds processorBegun_;
     BestFirstPass pass_;
@@ -572,13 +593,15 @@ private:
 
 BestFirstSearch::BestFirstSearch(const PlayState& start, const SolveOptions& options,
                                  std::chrono::steady_clock::time_point begun, std::chrono::nanoseconds processorBegun,
-                                 const BestFirstPass& pass, std::function<void(const std::vector<Move>&)> betterLine)
-    : impl_(std::make_unique<Impl>(start, options, begun, processorBegun, pass, std::move(betterLine))) {}
+                                 std::function<void(const std::vector<Move>&)> betterLine)
+    : impl_(std::make_unique<Impl>(start, options, begun, processorBegun, std::move(betterLine))) {}
 
 bool BestFirstSearch::cutByPass() const { return impl_->cutByPass(); }
 
 BestFirstSearch::~BestFirstSearch() = default;
 
-SolveResult BestFirstSearch::run(const std::atomic<bool>* cancel) { return impl_->run(cancel); }
+SolveResult BestFirstSearch::run(const std::atomic<bool>* cancel, const BestFirstPass& pass) {
+    return impl_->run(cancel, pass);
+}
 
 }  // namespace dravicor

@@ -84,18 +84,20 @@ class BestFirstSearch {
 public:
     // `begun`, `processorBegun`: when the whole solve began. `betterLine` is told of
     // the line to each more promising position (with trackBestLine) and of
-    // the winning line.
+    // the winning line. The tables the rules give are worked out here, once
+    // for all the passes of a solve.
     BestFirstSearch(const PlayState& start, const SolveOptions& options, std::chrono::steady_clock::time_point begun,
-                    std::chrono::nanoseconds processorBegun, const BestFirstPass& pass,
+                    std::chrono::nanoseconds processorBegun,
                     std::function<void(const std::vector<Move>&)> betterLine);
     ~BestFirstSearch();
     BestFirstSearch(const BestFirstSearch&) = delete;
     BestFirstSearch& operator=(const BestFirstSearch&) = delete;
 
-    // Positions counts only this search's moves. Unknown with
-    // SearchEnd::Done: every position was opened, but moves were left out.
-    SolveResult run(const std::atomic<bool>* cancel);
-    // The pass ran out of its own limit (and nothing else ended it).
+    // One pass from the start, forgetting the passes before. Positions
+    // counts only this pass's moves. Unknown with SearchEnd::Done: every
+    // position was opened, but moves were left out.
+    SolveResult run(const std::atomic<bool>* cancel, const BestFirstPass& pass = {});
+    // The last pass ran out of its own limit (and nothing else ended it).
     bool cutByPass() const;
 
 private:

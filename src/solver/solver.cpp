@@ -406,14 +406,14 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         SolveResult result = search.run();
         count(result);
         if (!search.cutByPass()) return result;
+        BestFirstSearch best(start_, options_, begun, processorBegun, [this](const std::vector<Move>& line) {
+            const std::lock_guard lock(lineMutex_);
+            bestLine_ = line;
+        });
         for (int shake = 0;; ++shake) {
             const std::int64_t first = cells ? kFirstCellsBestFirstPass : kFirstBestFirstPass;
             const BestFirstPass slice{spent, first << std::min(shake, 40), shake};
-            BestFirstSearch best(start_, options_, begun, processorBegun, slice, [this](const std::vector<Move>& line) {
-                const std::lock_guard lock(lineMutex_);
-                bestLine_ = line;
-            });
-            result = best.run(cancel);
+            result = best.run(cancel, slice);
             count(result);
             if (best.cutByPass()) continue;
             if (result.verdict != Verdict::Unknown ||
