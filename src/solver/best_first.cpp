@@ -4,6 +4,7 @@
 #include <array>
 
 #include "play/move_core.h"
+#include "play/move_rules.h"
 #include "rules/legality.h"
 #include "rules/rule_codes.h"
 #include "solver/move_order.h"
@@ -247,6 +248,7 @@ public:
           key_(state_, SearchKey::Strictness::Loose),
           visited_(options.budget.memoryBytes / 3, false),
           order_(state_),
+          safe_(state_),
           value_(state_),
           cells_(IsFreeCellFamily(start)),
           cellsValue_(state_) {
@@ -407,14 +409,13 @@ private:
             const UndoMark mark = journal_.mark();
             if (!ApplyMove(state_, move, journal_).applied) continue;
             if (!WinTestHolds(state_)) ApplyFollowUps(state_, journal_);
-            if (WinTestHolds(state_)) {
-                if (IsWon(state_)) {
-                    UndoMove(state_, journal_, mark);
-                    won(node, i);
-                    return;
-                }
+            const Settled settled = WinTestHolds(state_) ? (IsWon(state_) ? Settled::Won : Settled::Over)
+                                                         : settle(state_, journal_, true, nullptr);
+            if (settled != Settled::Open) {
                 UndoMove(state_, journal_, mark);
-                continue;
+                if (settled == Settled::Won) won(node, i);
+                if (settled == Settled::Over) continue;
+                return;
             }
             key_.update(state_, journal_, mark);
             const VisitedTable::Outcome outcome = visited_.insert(key_.value());
@@ -437,6 +438,83 @@ private:
         }
     }
 
+    enum class Settled { Open, Won, Over, Stopped };
+
+    // Makes the safe moves that follow a move, one by one, each the first
+    // safe one in the order GenerateMoves lists them (so that lineTo makes
+    // the same again): they need no place in the queue. Counted as moves
+    // when `counted`; each one added to `line` when given. Over: the game
+    // ended unwon; Stopped: the budget ended the search.
+    Settled settle(PlayState& state, Journal& journal, bool counted, std::vector<Move>* line) {
+        for (Move move; safeMove(state, move);) {
+            if (counted && !count()) return Settled::Stopped;
+            if (!ApplyMove(state, move, journal).applied) break;
+            if (line != nullptr) line->push_back(move);
+            if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
+            if (WinTestHolds(state)) return IsWon(state) ? Settled::Won : Settled::Over;
+        }
+        return Settled::Open;
+    }
+
+    // A safe move turns up a tableau top or sends a top card to its
+    // foundation. The foundation moves are looked for among the top cards
+    // the foundations take next, not in the whole list of moves: listing
+    // them all after every move would cost more than the search saves.
+    bool safeMove(const PlayState& state, Move& found) {
+        const GameShape& shape = state.shape();
+        const PileLists& piles = state.position.piles;
+        const CardTable& faces = state.position.cardTable;
+        for (int t = 0; t < shape.tableau; ++t) {
+            const CardNumber top = piles.tableau[static_cast<size_t>(t)].top();
+            if (IsCard(top) && faces.IsFaceDown(top)) return listedSafeMove(state, found);
+        }
+        if (!safe_.foundationMovesSafe()) return false;
+        // Per suit, the ranks some foundation takes next.
+        std::array<std::uint16_t, 5> wanted{};
+        for (int f = 0; f < shape.foundations; ++f) {
+            const CardNumber top = piles.foundations[static_cast<size_t>(f)].top();
+            if (!IsCard(top)) {
+                for (std::uint16_t& ranks : wanted) ranks |= 1u << 1;
+            } else {
+                wanted[static_cast<size_t>(CardSuit(top))] |= static_cast<std::uint16_t>(1u << (CardRank(top) + 1));
+            }
+        }
+        const auto from = [&](PileId source) {
+            const Pile& pile = piles.pile(source);
+            const CardNumber card = pile.top();
+            if (!IsCard(card) || !shape.inPlay[static_cast<size_t>(PileIndex(source))] ||
+                (wanted[static_cast<size_t>(CardSuit(card))] >> CardRank(card) & 1) == 0) {
+                return false;
+            }
+            for (int f = 1; f <= shape.foundations; ++f) {
+                const PileId target = PileId::Foundation(f);
+                if (!CanPlaceWithLimit(state, card, source, pile.size() - 1, target, false, nullptr)) continue;
+                found = Move::CardTo(card, source, target, 1);
+                return safe_.isSafe(state, found);
+            }
+            return false;
+        };
+        if (from(PileId::Waste())) return true;
+        for (int t = 1; t <= shape.tableau; ++t) {
+            if (from(PileId::Tableau(t))) return true;
+        }
+        for (int r = 1; r <= shape.reserves; ++r) {
+            if (from(PileId::Reserve(r))) return true;
+        }
+        return false;
+    }
+
+    bool listedSafeMove(const PlayState& state, Move& found) {
+        GenerateMoves(state, safeMoves_);
+        for (const Move& m : safeMoves_) {
+            if (safe_.isSafe(state, m)) {
+                found = m;
+                return true;
+            }
+        }
+        return false;
+    }
+
     int valueOf(const PlayState& state) const { return cells_ ? cellsValue_(state) : value_(state); }
 
     // Passes after the first shake the values a little, each its own way,
@@ -453,9 +531,8 @@ private:
     void won(std::uint32_t node, int move) {
         // lineTo leaves the scratch state at the node.
         std::vector<Move> line = lineTo(node);
-        MoveList moves;
-        GenerateMoves(scratch_, moves);
-        line.push_back(moves[move]);
+        Journal journal;
+        replay(move, journal, line);
         result_.verdict = Verdict::Won;
         result_.solution = line;
         if (betterLine_) betterLine_(line);
@@ -470,16 +547,22 @@ private:
         std::vector<Move> line;
         scratch_ = start_;
         Journal journal;
-        MoveList moves;
         for (const std::uint16_t step : steps) {
-            GenerateMoves(scratch_, moves);
-            const Move move = moves[step];
-            line.push_back(move);
-            ApplyMove(scratch_, move, journal);
-            if (!WinTestHolds(scratch_)) ApplyFollowUps(scratch_, journal);
+            replay(step, journal, line);
             journal.clear();
         }
         return line;
+    }
+
+    // Makes the move listed at `step` on the scratch state, with what follows it.
+    void replay(std::uint16_t step, Journal& journal, std::vector<Move>& line) {
+        MoveList moves;
+        GenerateMoves(scratch_, moves);
+        const Move move = moves[step];
+        line.push_back(move);
+        ApplyMove(scratch_, move, journal);
+        if (!WinTestHolds(scratch_)) ApplyFollowUps(scratch_, journal);
+        if (!WinTestHolds(scratch_)) settle(scratch_, journal, false, &line);
     }
 
     void push(std::uint32_t node, int value) {
@@ -564,6 +647,8 @@ private:
     SearchKey key_;
     VisitedTable visited_;
     MoveOrder order_;
+    SafeMoves safe_;
+    MoveList safeMoves_;
     SuitRunValue value_;
     bool cells_;  // the FreeCell family, valued by CellsValue; no move is left out
     CellsValue cellsValue_;
