@@ -383,7 +383,7 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     // positions, and a deal that cannot be won rarely has a small space;
     // a pass that loses its way costs less when the passes start small.
     constexpr std::int64_t kFirstCellsPass = 300;
-    constexpr std::int64_t kFirstCellsBestFirstPass = 10000;
+    constexpr std::int64_t kFirstCellsBestFirstPass = 4000;
     std::int64_t spent = 0;
     std::size_t peak = 0;
     // A pass's result, once counted, carries the totals of every pass so far.
@@ -410,9 +410,13 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
             const std::lock_guard lock(lineMutex_);
             bestLine_ = line;
         });
+        constexpr std::int64_t kMostPass = std::int64_t{1} << 50;
+        std::int64_t passSize = cells ? kFirstCellsBestFirstPass : kFirstBestFirstPass;
         for (int shake = 0;; ++shake) {
-            const std::int64_t first = cells ? kFirstCellsBestFirstPass : kFirstBestFirstPass;
-            const BestFirstPass slice{spent, first << std::min(shake, 40), shake};
+            const BestFirstPass slice{spent, passSize, shake};
+            // The FreeCell family's passes grow by less, as its deals are
+            // won mostly in the first passes or not at all in any.
+            passSize = cells ? std::min(passSize + passSize * 3 / 10, kMostPass) : std::min(passSize * 2, kMostPass);
             result = best.run(cancel, slice);
             count(result);
             if (best.cutByPass()) continue;
