@@ -34,7 +34,7 @@ constexpr int kEmptyPile = 150;
 // The weights of CellsValue. A free cell or an empty pile is room to move
 // runs and to dig; a card lying above the next card its foundation wants
 // must move before that card can go home.
-constexpr int kHomeCard = 60;
+constexpr int kHomeCard = 40;
 constexpr int kAboveNext = 15;
 constexpr int kAboveSoon = 4;
 constexpr int kUnfollowed = 30;
