@@ -401,11 +401,17 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         // search takes the rest of the budget in passes of growing size,
         // each shaken its own way. When its share of the memory runs out,
         // or it has opened everything but left moves out, the passes go on
-        // depth first.
-        Search search(*this, cancel, begun, processorBegun, pass++, spent, cells ? kFirstCellsPass : kFirstPass);
-        SolveResult result = search.run();
-        count(result);
-        if (!search.cutByPass()) return result;
+        // depth first. The FreeCell family's best-first search leaves no
+        // move out and, with no stock, its key takes no two positions for
+        // one: its whole space searched is a proof, so it needs no
+        // depth-first pass before it.
+        SolveResult result;
+        if (!cells || SearchKey(start_, SearchKey::Strictness::Loose).merges()) {
+            Search search(*this, cancel, begun, processorBegun, pass++, spent, cells ? kFirstCellsPass : kFirstPass);
+            result = search.run();
+            count(result);
+            if (!search.cutByPass()) return result;
+        }
         BestFirstSearch best(start_, options_, begun, processorBegun, [this](const std::vector<Move>& line) {
             const std::lock_guard lock(lineMutex_);
             bestLine_ = line;
