@@ -276,6 +276,19 @@ public:
         }
         if (WinTestHolds(state_)) return finish();
         pruned_ = key_.merges();
+        // The search starts from the start's safe moves made.
+        switch (settle(state_, journal_, nullptr, true, &rootLine_)) {
+            case Settled::Open: break;
+            case Settled::Won:
+                result_.verdict = Verdict::Won;
+                result_.solution = rootLine_;
+                if (betterLine_) betterLine_(rootLine_);
+                return finish();
+            case Settled::Over:
+            case Settled::Stopped: return finish();
+        }
+        journal_.clear();
+        root_ = state_;
         key_.reset(state_);
         visited_.insert(key_.value());
         tree_.push_back({0, 0, 0});
@@ -316,6 +329,7 @@ private:
     // before made.
     void forget() {
         state_ = start_;
+        rootLine_.clear();
         journal_.clear();
         visited_.forget();
         tree_.clear();
@@ -410,7 +424,7 @@ private:
             if (!ApplyMove(state_, move, journal_).applied) continue;
             if (!WinTestHolds(state_)) ApplyFollowUps(state_, journal_);
             const Settled settled = WinTestHolds(state_) ? (IsWon(state_) ? Settled::Won : Settled::Over)
-                                                         : settle(state_, journal_, true, nullptr);
+                                                         : settle(state_, journal_, &move, true, nullptr);
             if (settled != Settled::Open) {
                 UndoMove(state_, journal_, mark);
                 if (settled == Settled::Won) won(node, i);
@@ -440,13 +454,21 @@ private:
 
     enum class Settled { Open, Won, Over, Stopped };
 
-    // Makes the safe moves that follow a move, one by one, each the first
-    // safe one in the order GenerateMoves lists them (so that lineTo makes
-    // the same again): they need no place in the queue. Counted as moves
-    // when `counted`; each one added to `line` when given. Over: the game
-    // ended unwon; Stopped: the budget ended the search.
-    Settled settle(PlayState& state, Journal& journal, bool counted, std::vector<Move>* line) {
-        for (Move move; safeMove(state, move);) {
+    // Makes the safe moves that follow the move `made` (none: every safe
+    // move of the position), one by one, each
+    // the first safe one in the order GenerateMoves lists them (so that
+    // lineTo makes the same again): they need no place in the queue.
+    // Counted as moves when `counted`; each one added to `line` when given.
+    // Over: the game ended unwon; Stopped: the budget ended the search.
+    Settled settle(PlayState& state, Journal& journal, const Move* made, bool counted, std::vector<Move>* line) {
+        // The position the move was made in had no safe move left: a move
+        // that sends nothing home changes what is safe only for the card it
+        // uncovered.
+        Move move;
+        bool any = made == nullptr || made->to.kind == PileKind::Foundation || made->kind != MoveKind::Card
+                       ? safeMove(state, move)
+                       : uncoveredSafe(state, made->from, move);
+        for (; any; any = safeMove(state, move)) {
             if (counted && !count()) return Settled::Stopped;
             if (!ApplyMove(state, move, journal).applied) break;
             if (line != nullptr) line->push_back(move);
@@ -456,10 +478,37 @@ private:
         return Settled::Open;
     }
 
+    bool uncoveredSafe(const PlayState& state, PileId source, Move& found) {
+        const CardNumber top = state.position.piles.pile(source).top();
+        if (!IsCard(top)) return false;
+        if (state.position.cardTable.IsFaceDown(top)) return source.kind == PileKind::Tableau && listedSafeMove(state, found);
+        return safe_.foundationMovesSafe() && homeIfSafe(state, source, found);
+    }
+
+    // The top card of `source` to the first foundation that takes it, when
+    // that is safe.
+    bool homeIfSafe(const PlayState& state, PileId source, Move& found) {
+        const GameShape& shape = state.shape();
+        const Pile& pile = state.position.piles.pile(source);
+        const CardNumber card = pile.top();
+        if (!IsCard(card) || !shape.inPlay[static_cast<size_t>(PileIndex(source))]) return false;
+        const int rank = CardRank(card);
+        for (int f = 0; f < shape.foundations; ++f) {
+            const CardNumber under = state.position.piles.foundations[static_cast<size_t>(f)].top();
+            // Up in suit from the Ace: nothing else can take it.
+            if (IsCard(under) ? CardSuit(under) != CardSuit(card) || CardRank(under) + 1 != rank : rank != 1) continue;
+            const PileId target = PileId::Foundation(f + 1);
+            if (!CanPlaceWithLimit(state, card, source, pile.size() - 1, target, false, nullptr)) continue;
+            found = Move::CardTo(card, source, target, 1);
+            return safe_.isSafe(state, found);
+        }
+        return false;
+    }
+
     // A safe move turns up a tableau top or sends a top card to its
-    // foundation. The foundation moves are looked for among the top cards
-    // the foundations take next, not in the whole list of moves: listing
-    // them all after every move would cost more than the search saves.
+    // foundation. The foundation moves are looked for among the top cards,
+    // not in the whole list of moves: listing them all after every move
+    // would cost more than the search saves.
     bool safeMove(const PlayState& state, Move& found) {
         const GameShape& shape = state.shape();
         const PileLists& piles = state.position.piles;
@@ -469,37 +518,12 @@ private:
             if (IsCard(top) && faces.IsFaceDown(top)) return listedSafeMove(state, found);
         }
         if (!safe_.foundationMovesSafe()) return false;
-        // Per suit, the ranks some foundation takes next.
-        std::array<std::uint16_t, 5> wanted{};
-        for (int f = 0; f < shape.foundations; ++f) {
-            const CardNumber top = piles.foundations[static_cast<size_t>(f)].top();
-            if (!IsCard(top)) {
-                for (std::uint16_t& ranks : wanted) ranks |= 1u << 1;
-            } else {
-                wanted[static_cast<size_t>(CardSuit(top))] |= static_cast<std::uint16_t>(1u << (CardRank(top) + 1));
-            }
-        }
-        const auto from = [&](PileId source) {
-            const Pile& pile = piles.pile(source);
-            const CardNumber card = pile.top();
-            if (!IsCard(card) || !shape.inPlay[static_cast<size_t>(PileIndex(source))] ||
-                (wanted[static_cast<size_t>(CardSuit(card))] >> CardRank(card) & 1) == 0) {
-                return false;
-            }
-            for (int f = 1; f <= shape.foundations; ++f) {
-                const PileId target = PileId::Foundation(f);
-                if (!CanPlaceWithLimit(state, card, source, pile.size() - 1, target, false, nullptr)) continue;
-                found = Move::CardTo(card, source, target, 1);
-                return safe_.isSafe(state, found);
-            }
-            return false;
-        };
-        if (from(PileId::Waste())) return true;
+        if (homeIfSafe(state, PileId::Waste(), found)) return true;
         for (int t = 1; t <= shape.tableau; ++t) {
-            if (from(PileId::Tableau(t))) return true;
+            if (homeIfSafe(state, PileId::Tableau(t), found)) return true;
         }
         for (int r = 1; r <= shape.reserves; ++r) {
-            if (from(PileId::Reserve(r))) return true;
+            if (homeIfSafe(state, PileId::Reserve(r), found)) return true;
         }
         return false;
     }
@@ -544,8 +568,8 @@ private:
         std::vector<std::uint16_t> steps;
         for (std::uint32_t n = node; n != 0; n = tree_[n].parent) steps.push_back(tree_[n].move);
         std::reverse(steps.begin(), steps.end());
-        std::vector<Move> line;
-        scratch_ = start_;
+        std::vector<Move> line = rootLine_;
+        scratch_ = root_;
         Journal journal;
         for (const std::uint16_t step : steps) {
             replay(step, journal, line);
@@ -562,7 +586,7 @@ private:
         line.push_back(move);
         ApplyMove(scratch_, move, journal);
         if (!WinTestHolds(scratch_)) ApplyFollowUps(scratch_, journal);
-        if (!WinTestHolds(scratch_)) settle(scratch_, journal, false, &line);
+        if (!WinTestHolds(scratch_)) settle(scratch_, journal, &move, false, &line);
     }
 
     void push(std::uint32_t node, int value) {
@@ -643,6 +667,8 @@ private:
 
     PlayState state_;
     PlayState scratch_;
+    PlayState root_;  // the start with its safe moves made
+    std::vector<Move> rootLine_;
     Journal journal_;
     SearchKey key_;
     VisitedTable visited_;
