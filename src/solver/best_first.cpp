@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "play/move_core.h"
 #include "play/move_rules.h"
@@ -261,8 +262,10 @@ public:
         for (const int index : piles_) groups += PileAtIndex(state_.position.piles, index).size();
         // Room for the slots (kNoCard groups) some games put in their piles.
         groupsPerSlot_ = groups + 16;
-        const std::size_t slotBytes = sizeof(CardTable) + 3 * sizeof(std::int16_t) + piles_.size() +
-                                      static_cast<std::size_t>(groupsPerSlot_) + sizeof(Open);
+        // Every packed slot but the one being opened has a position of the
+        // queue made from it, so there are never more slots than positions.
+        const std::size_t slotBytes = sizeof(CardTable) + 3 * sizeof(std::int16_t) + sizeof(std::uint32_t) +
+                                      piles_.size() + static_cast<std::size_t>(groupsPerSlot_) + sizeof(Open);
         openCap_ = std::max<std::size_t>(64, options.budget.memoryBytes / 3 / slotBytes);
     }
 
@@ -292,13 +295,19 @@ public:
         key_.reset(state_);
         visited_.insert(key_.value());
         tree_.push_back({0, 0, 0});
-        push(0, valueOf(state_));
+        expand(0);
         while (!open_.empty() && end_ == SearchEnd::Done && result_.verdict != Verdict::Won) {
             std::pop_heap(open_.begin(), open_.end(), Better{});
             const Open best = open_.back();
             open_.pop_back();
+            // The position is its parent's with the move made again (it
+            // was counted when it was first made).
             unpack(best.slot);
-            free_.push_back(best.slot);
+            release(best.slot);
+            journal_.clear();
+            ApplyMove(state_, best.move, journal_);
+            if (!WinTestHolds(state_)) ApplyFollowUps(state_, journal_);
+            settle(state_, journal_, &best.move, false, nullptr);
             expand(best.node);
         }
         return finish();
@@ -312,10 +321,12 @@ private:
         std::uint16_t move;  // the move's place in GenerateMoves of the parent
         std::uint16_t depth;
     };
+    // A position in the queue: its parent's packed slot and the move from there.
     struct Open {
         int value;
         std::uint32_t node;
         std::uint32_t slot;
+        Move move;
     };
     // Higher values first; of equal ones the one made last, so that a
     // plateau is crossed depth first.
@@ -336,6 +347,7 @@ private:
         open_.clear();
         free_.clear();
         for (std::uint32_t slot = 0; slot < faces_.size(); ++slot) free_.push_back(slot);
+        std::fill(holds_.begin(), holds_.end(), 0);
         result_ = {};
         end_ = SearchEnd::Done;
         passCut_ = false;
@@ -366,9 +378,10 @@ private:
     }
 
     std::size_t bytes() const {
-        return visited_.bytes() + tree_.capacity() * sizeof(Node) + open_.capacity() * sizeof(Open) + faces_.capacity() * sizeof(CardTable) +
-               counters_.capacity() * sizeof(std::int16_t) + sizes_.capacity() + groups_.capacity() +
-               journal_.size() * 8 + sizeof(PlayState);
+        return visited_.bytes() + tree_.capacity() * sizeof(Node) + open_.capacity() * sizeof(Open) +
+               faces_.capacity() * sizeof(CardTable) + counters_.capacity() * sizeof(std::int16_t) +
+               holds_.capacity() * sizeof(std::uint32_t) + sizes_.capacity() + groups_.capacity() + journal_.size() * 8 +
+               sizeof(PlayState);
     }
     void noteMemory() { peakMemory_ = std::max(peakMemory_, bytes()); }
 
@@ -412,6 +425,12 @@ private:
         journal_.clear();
         MoveList& moves = moves_;
         GenerateMoves(state_, moves);
+        // The position is packed once its first child joins the queue; the
+        // search holds it until the last move here is made.
+        std::optional<std::uint32_t> slot;
+        const auto done = [&] {
+            if (slot) release(*slot);
+        };
         for (int i = 0; i < moves.size(); ++i) {
             const Move& move = moves[i];
             if (order_.pointless(state_, move)) continue;
@@ -419,7 +438,7 @@ private:
                 pruned_ = true;
                 continue;
             }
-            if (!count()) return;
+            if (!count()) return done();
             const UndoMark mark = journal_.mark();
             if (!ApplyMove(state_, move, journal_).applied) continue;
             if (!WinTestHolds(state_)) ApplyFollowUps(state_, journal_);
@@ -429,15 +448,16 @@ private:
                 UndoMove(state_, journal_, mark);
                 if (settled == Settled::Won) won(node, i);
                 if (settled == Settled::Over) continue;
-                return;
+                return done();
             }
             key_.update(state_, journal_, mark);
             const VisitedTable::Outcome outcome = visited_.insert(key_.value());
+            int value = 0;
+            std::uint32_t child = 0;
             if (outcome == VisitedTable::Outcome::New) {
-                const auto child = static_cast<std::uint32_t>(tree_.size());
+                child = static_cast<std::uint32_t>(tree_.size());
                 tree_.push_back({node, static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(tree_[node].depth + 1)});
-                const int value = valueOf(state_) + shake(key_.value());
-                push(child, value);
+                value = valueOf(state_) + shake(key_.value());
                 if (options_.trackBestLine && value > bestValue_) {
                     bestValue_ = value;
                     if (betterLine_) betterLine_(lineTo(child));
@@ -447,9 +467,16 @@ private:
             key_.takeBack();
             if (outcome == VisitedTable::Outcome::Full) {
                 stop(SearchEnd::Memory);
-                return;
+                return done();
             }
+            if (outcome != VisitedTable::Outcome::New) continue;
+            if (!slot) {
+                slot = packed();
+                if (!slot) return;
+            }
+            push(child, value, *slot, move);
         }
+        done();
     }
 
     enum class Settled { Open, Won, Over, Stopped };
@@ -589,8 +616,8 @@ private:
         if (!WinTestHolds(scratch_)) settle(scratch_, journal, &move, false, &line);
     }
 
-    void push(std::uint32_t node, int value) {
-        if (open_.size() >= openCap_) trim();
+    // The state packed in a slot of its own, held once; none when it does not fit.
+    std::optional<std::uint32_t> packed() {
         std::uint32_t slot = 0;
         if (!free_.empty()) {
             slot = free_.back();
@@ -598,6 +625,7 @@ private:
         } else {
             slot = static_cast<std::uint32_t>(faces_.size());
             faces_.emplace_back();
+            holds_.push_back(0);
             counters_.resize(counters_.size() + 3);
             sizes_.resize(sizes_.size() + piles_.size());
             groups_.resize(groups_.size() + static_cast<std::size_t>(groupsPerSlot_));
@@ -605,9 +633,20 @@ private:
         if (!pack(slot)) {
             free_.push_back(slot);
             dropped_ = true;
-            return;
+            return std::nullopt;
         }
-        open_.push_back({value, node, slot});
+        holds_[slot] = 1;
+        return slot;
+    }
+
+    void release(std::uint32_t slot) {
+        if (--holds_[slot] == 0) free_.push_back(slot);
+    }
+
+    void push(std::uint32_t node, int value, std::uint32_t slot, const Move& move) {
+        if (open_.size() >= openCap_) trim();
+        ++holds_[slot];
+        open_.push_back({value, node, slot, move});
         std::push_heap(open_.begin(), open_.end(), Better{});
     }
 
@@ -617,7 +656,7 @@ private:
         const std::size_t keep = open_.size() * 3 / 4;
         std::nth_element(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(keep), open_.end(),
                          [](const Open& a, const Open& b) { return Better{}(b, a); });
-        for (std::size_t i = keep; i < open_.size(); ++i) free_.push_back(open_[i].slot);
+        for (std::size_t i = keep; i < open_.size(); ++i) release(open_[i].slot);
         open_.resize(keep);
         std::make_heap(open_.begin(), open_.end(), Better{});
     }
@@ -686,6 +725,7 @@ private:
     std::vector<Node> tree_;
     std::vector<Open> open_;
     std::vector<std::uint32_t> free_;
+    std::vector<std::uint32_t> holds_;  // per slot: the queue's positions made from it, and the one opening
     // The packed positions, slot by slot.
     std::vector<CardTable> faces_;
     std::vector<std::int16_t> counters_;
