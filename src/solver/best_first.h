@@ -71,12 +71,13 @@ struct BestFirstPass {
     int shake = 0;           // 0: the plain order; else a shake of the values of its own
 };
 
-// Best-first search: the open positions are kept packed in a queue by
-// their value and the most promising is opened next, so the search climbs
-// toward fuller foundations wherever they lie instead of finishing one
-// branch first. Each position is entered once (the visited table over the
-// SearchKey), and the moves that gain nothing (SuitRunValue::gainsNothing)
-// are left out. The queue holds as many positions as a share of the memory
+// Best-first search: the open positions wait in a queue by their value
+// (each as its parent, packed, and the move from there) and the most
+// promising is opened next, so the search climbs toward fuller foundations
+// wherever they lie instead of finishing one branch first. The safe moves
+// (SafeMoves) follow every move at once. Each position is entered once
+// (the visited table over the SearchKey), and the moves that gain nothing
+// (SuitRunValue::gainsNothing) are left out. The queue holds as many positions as a share of the memory
 // cap allows; when it is full its least promising quarter is dropped,
 // and from then on the search is no proof: it ends lost only when nothing
 // was dropped or left out and every position was opened.
