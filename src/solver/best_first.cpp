@@ -9,6 +9,7 @@
 #include "rules/legality.h"
 #include "rules/rule_codes.h"
 #include "solver/move_order.h"
+#include "solver/position_key.h"
 #include "solver/safe_moves.h"
 #include "solver/search_key.h"
 #include "solver/visited_table.h"
@@ -41,6 +42,7 @@ constexpr int kAboveSoon = 4;
 constexpr int kUnfollowed = 30;
 constexpr int kFreeCell = 25;
 constexpr int kEmptyColumn = 60;
+constexpr int kBuried = 8;
 
 // The table in pairs: b may lie on a in the first tableau pile.
 std::vector<std::bitset<kCardCount + 1>> Follows(const PlayState& state) {
@@ -57,6 +59,31 @@ std::vector<std::bitset<kCardCount + 1>> Follows(const PlayState& state) {
         }
     }
     return follows;
+}
+
+// Every card of the tableau is dealt face up.
+bool TableauFaceUp(const PlayState& state) {
+    for (int t = 0; t < state.shape().tableau; ++t) {
+        for (const CardNumber card : state.position.piles.tableau[static_cast<size_t>(t)].groups()) {
+            if (!IsCard(card) || state.position.cardTable.IsFaceDown(card)) return false;
+        }
+    }
+    return true;
+}
+
+// The first tableau pile builds down one rank at a time, and nothing else.
+bool BuildsDownByOne(const PlayState& state) {
+    const auto follows = Follows(state);
+    const int cards = state.rules()[Rule::CardCount];
+    bool any = false;
+    for (int a = 1; a <= cards; ++a) {
+        for (int b = 1; b <= cards; ++b) {
+            if (!follows[static_cast<size_t>(a)].test(static_cast<size_t>(b))) continue;
+            if (CardRank(b) + 1 != CardRank(a)) return false;
+            any = true;
+        }
+    }
+    return any;
 }
 
 }  // namespace
@@ -107,21 +134,23 @@ bool IsFreeCellFamily(const PlayState& state) {
             pile.build != first.build || pile.wrap != first.wrap || pile.stopLifted != first.stopLifted) {
             return false;
         }
-        for (const CardNumber card : piles.tableau[static_cast<size_t>(t)].groups()) {
-            if (!IsCard(card) || state.position.cardTable.IsFaceDown(card)) return false;
-        }
     }
-    // Down one rank at a time, and nothing else.
-    const auto follows = Follows(state);
-    bool any = false;
-    for (int a = 1; a <= kCardsPerDeck; ++a) {
-        for (int b = 1; b <= kCardsPerDeck; ++b) {
-            if (!follows[static_cast<size_t>(a)].test(static_cast<size_t>(b))) continue;
-            if (CardRank(b) + 1 != CardRank(a)) return false;
-            any = true;
-        }
+    return TableauFaceUp(state) && BuildsDownByOne(state);
+}
+
+bool IsFortyThievesFamily(const PlayState& state) {
+    const GameShape& shape = state.shape();
+    const GameRules& rules = state.rules();
+    if (shape.selectionPlay || shape.special != SpecialGame::None || shape.wholeRuns || shape.tableau == 0 ||
+        shape.foundations == 0 || rules[Rule::FoundationTakeBack] != 0 || rules[Rule::OpeningPhase] != 0) {
+        return false;
     }
-    return any;
+    // The stock goes once to the waste. Where the waste turns over, or the
+    // stock deals onto the piles, the depth-first search does better.
+    if (state.position.piles.stock[0].empty() || rules[Rule::Redeals] != 1 || PositionKeys(rules).dealtTo() != 0) {
+        return false;
+    }
+    return FoundationsBuildUpInSuitFromAce(state) && TableauFaceUp(state) && BuildsDownByOne(state);
 }
 
 CellsValue::CellsValue(const PlayState& state)
@@ -131,33 +160,55 @@ CellsValue::CellsValue(const PlayState& state)
 int CellsValue::operator()(const PlayState& state) const {
     const GameShape& shape = state.shape();
     const PileLists& piles = state.position.piles;
-    // The rank each suit's foundation wants next.
-    std::array<int, 5> next{1, 1, 1, 1, 1};
+    // Per suit, bit r: some foundation takes that rank next (wanted), or
+    // the one after (soon). Two decks give a suit two foundations.
+    std::array<std::uint16_t, 5> wanted{};
+    std::array<std::uint16_t, 5> soon{};
     int value = 0;
     for (int f = 0; f < shape.foundations; ++f) {
         const Pile& pile = piles.foundations[static_cast<size_t>(f)];
         value += kHomeCard * pile.size();
-        if (IsCard(pile.top())) next[static_cast<size_t>(CardSuit(pile.top()))] = CardRank(pile.top()) + 1;
-    }
-    for (int t = 0; t < shape.tableau; ++t) {
-        const Pile& pile = piles.tableau[static_cast<size_t>(t)];
-        const int size = pile.size();
-        if (size == 0) {
-            value += emptyTakesAny_ ? kEmptyColumn : kEmptyColumn / 4;
-            continue;
+        if (IsCard(pile.top())) {
+            const auto suit = static_cast<size_t>(CardSuit(pile.top()));
+            wanted[suit] |= static_cast<std::uint16_t>(1u << (CardRank(pile.top()) + 1));
+            soon[suit] |= static_cast<std::uint16_t>(1u << (CardRank(pile.top()) + 2));
+        } else {
+            for (size_t suit = 1; suit <= 4; ++suit) {
+                wanted[suit] |= 1u << 1;
+                soon[suit] |= 1u << 2;
+            }
         }
+    }
+    // The cards above each wanted card must move before it can go home.
+    const auto burden = [&](const Pile& pile) {
+        const int size = pile.size();
         for (int i = 0; i < size; ++i) {
             const CardNumber card = pile[i];
             if (!IsCard(card)) continue;
-            const int ahead = CardRank(card) - next[static_cast<size_t>(CardSuit(card))];
-            if (ahead == 0) {
+            const auto suit = static_cast<size_t>(CardSuit(card));
+            const auto rank = static_cast<std::uint16_t>(1u << CardRank(card));
+            if (wanted[suit] & rank) {
                 value -= kAboveNext * (size - 1 - i);
-            } else if (ahead == 1) {
+            } else if (soon[suit] & rank) {
                 value -= kAboveSoon * (size - 1 - i);
             }
-            if (i > 0 && !follows_[pile[i - 1]].test(card)) value -= kUnfollowed;
+        }
+    };
+    for (int t = 0; t < shape.tableau; ++t) {
+        const Pile& pile = piles.tableau[static_cast<size_t>(t)];
+        if (pile.empty()) {
+            value += emptyTakesAny_ ? kEmptyColumn : kEmptyColumn / 4;
+            continue;
+        }
+        burden(pile);
+        for (int i = 1; i < pile.size(); ++i) {
+            if (IsCard(pile[i]) && !follows_[pile[i - 1]].test(pile[i])) value -= kUnfollowed;
         }
     }
+    // A waste that never turns over buries what lies in it.
+    const Pile& waste = piles.stock[1];
+    burden(waste);
+    value -= kBuried * std::max(0, waste.size() - 1);
     for (int r = 0; r < shape.reserves; ++r) {
         if (piles.reserves[static_cast<size_t>(r)].empty()) value += kFreeCell;
     }
@@ -251,7 +302,7 @@ public:
           order_(state_),
           safe_(state_),
           value_(state_),
-          cells_(IsFreeCellFamily(start)),
+          cells_(IsFreeCellFamily(start) || IsFortyThievesFamily(start)),
           cellsValue_(state_) {
         start_.options.autoplay = false;
         state_.options.autoplay = false;
@@ -715,7 +766,7 @@ private:
     SafeMoves safe_;
     MoveList safeMoves_;
     SuitRunValue value_;
-    bool cells_;  // the FreeCell family, valued by CellsValue; no move is left out
+    bool cells_;  // the FreeCell and Forty Thieves families, valued by CellsValue; no move is left out
     CellsValue cellsValue_;
     MoveList moves_;
 

@@ -50,10 +50,17 @@ private:
 // CellsValue after a short depth-first pass.
 bool IsFreeCellFamily(const PlayState& state);
 
-// How promising a position of the FreeCell family is: cards gone to the
-// foundations, free cells and empty piles, less the cards lying above the
-// next cards the foundations want and the cards lying on cards they do not
-// follow. Higher is better.
+// The Forty Thieves family: every tableau card dealt face up, one pass
+// through the stock, the tableau built down one rank at a time, the
+// foundations up in suit from the Ace, giving nothing back. Searched best
+// first by CellsValue, each pass followed by a depth-first one.
+bool IsFortyThievesFamily(const PlayState& state);
+
+// How promising a position of the FreeCell or Forty Thieves family is:
+// cards gone to the foundations, free cells and empty piles, less the cards
+// lying above the next cards the foundations want (in the tableau and in
+// the waste), the cards lying on cards they do not follow and the cards
+// buried in the waste. Higher is better.
 class CellsValue {
 public:
     explicit CellsValue(const PlayState& state);

@@ -395,7 +395,8 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     };
     int pass = 0;
     const bool cells = IsFreeCellFamily(start_);
-    if (!options_.shortest && (cells || SearchesBestFirst(start_))) {
+    const bool thieves = !cells && IsFortyThievesFamily(start_);
+    if (!options_.shortest && (cells || thieves || SearchesBestFirst(start_))) {
         // A short depth-first pass settles the small spaces (a proof of
         // lost needs the whole space) and the easy deals; then the best-first
         // search takes the rest of the budget in passes of growing size,
@@ -425,6 +426,15 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
             passSize = cells ? std::min(passSize + passSize * 3 / 10, kMostPass) : std::min(passSize * 2, kMostPass);
             result = best.run(cancel, slice);
             count(result);
+            if (best.cutByPass() && thieves) {
+                // In the Forty Thieves family a depth-first pass of the same
+                // size follows each: it proves the small spaces lost.
+                Search deep(*this, cancel, begun, processorBegun, pass++, spent, slice.limit);
+                result = deep.run();
+                count(result);
+                if (!deep.cutByPass()) return result;
+                continue;
+            }
             if (best.cutByPass()) continue;
             if (result.verdict != Verdict::Unknown ||
                 (result.end != SearchEnd::Memory && result.end != SearchEnd::Done)) {

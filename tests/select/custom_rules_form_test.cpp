@@ -1,10 +1,12 @@
 // The customize-rules dialog's controls in the core: what they start with
-// for the catalogue's games, what they read as, and the deals label.
+// for the catalogue's games, what they read as, the deals label, and the
+// comparison of a customized game with its base game.
 #include "select/custom_rules_form.h"
 
 #include <gtest/gtest.h>
 
 #include "rules/catalogue.h"
+#include "select/custom_rules_comparison.h"
 #include "support/temp_dir.h"
 
 namespace dravicor {
@@ -14,8 +16,10 @@ constexpr int kKlondike = 0;
 constexpr int kSpider = 3;
 constexpr int kFortyThieves = 5;
 
+GameRules Shipped(int code) { return LoadGameRules(test::BuiltCatalogue(), code, NoCustomGames{}); }
+
 CustomRulesControls StartOf(int code) {
-    const GameRules rules = LoadGameRules(test::BuiltCatalogue(), code, NoCustomGames{});
+    const GameRules rules = Shipped(code);
     return StartingControls(rules, CustomizableRulesOf(rules));
 }
 
@@ -39,8 +43,7 @@ TEST(CustomRulesForm, KlondikeStartsWithItsRulesAllEnabled) {
 }
 
 TEST(CustomRulesForm, ANotCustomizableTableauRuleIsClearedAndReadsAsZero) {
-    const GameRules rules = LoadGameRules(test::BuiltCatalogue(), kSpider, NoCustomGames{});
-    ASSERT_EQ(rules[Rule::EmptyTableauCustomizable], 0);
+    ASSERT_EQ(Shipped(kSpider)[Rule::EmptyTableauCustomizable], 0);
     const CustomRulesControls start = StartOf(kSpider);
     EXPECT_FALSE(start.cardsEnabled);
     EXPECT_FALSE(start.redealsEnabled);
@@ -61,55 +64,50 @@ TEST(CustomRulesForm, OneDealWithoutRedealsIsASpecifiedZero) {
 TEST(CustomRulesForm, StartingTableauChoiceOfEveryAcceptsValue) {
     GameRules rules;
     rules.set(Rule::EmptyTableauCustomizable, 1);
-    const auto choiceFor = [&](int accepts) {
+    const std::pair<int, TableauChoice> choices[] = {{13, TableauChoice::KingOnly}, {91, TableauChoice::KingOnly},
+                                                     {0, TableauChoice::None},      {-1, TableauChoice::AnyCard},
+                                                     {1, TableauChoice::AnyCard}};
+    for (const auto& [accepts, choice] : choices) {
         rules.set(Rule::TableauEmptyAccepts, accepts);
-        return StartingControls(rules, CustomizableRulesOf(rules)).tableauChoice;
-    };
-    EXPECT_EQ(choiceFor(13), TableauChoice::KingOnly);
-    EXPECT_EQ(choiceFor(91), TableauChoice::KingOnly);
-    EXPECT_EQ(choiceFor(0), TableauChoice::None);
-    EXPECT_EQ(choiceFor(-1), TableauChoice::AnyCard);
-    EXPECT_EQ(choiceFor(1), TableauChoice::AnyCard);
+        EXPECT_EQ(StartingControls(rules, CustomizableRulesOf(rules)).tableauChoice, choice) << accepts;
+    }
 }
 
 TEST(CustomRulesForm, RedealChoicesReadAndLabelled) {
-    const CustomRulesControls two = Enabled("3", RedealChoice::Specified, "2");
-    EXPECT_EQ(ReadCustomRulesControls(two).deals, 3);
-    EXPECT_EQ(DealsLabel(two), "(3 deals in all)");
-    const CustomRulesControls none = Enabled("3", RedealChoice::NoRedeal, "2");
-    EXPECT_EQ(ReadCustomRulesControls(none).deals, 0);
-    EXPECT_EQ(DealsLabel(none), "(1 deal in all)");
-    const CustomRulesControls unlimited = Enabled("3", RedealChoice::Unlimited, "2");
-    EXPECT_EQ(ReadCustomRulesControls(unlimited).deals, -1);
-    EXPECT_EQ(DealsLabel(unlimited), std::nullopt);
-
-    // The box matters only with a specified number: an emptied or mistyped
-    // box behind "Unlimited" neither turns it into one deal nor asks for numbers.
-    EXPECT_EQ(ReadCustomRulesControls(Enabled("3", RedealChoice::Unlimited, "")).deals, -1);
-    EXPECT_EQ(ReadCustomRulesControls(Enabled("3", RedealChoice::NoRedeal, "x")).deals, 0);
-
-    // An empty specified box is one deal; the label hides until digits return.
-    const CustomRulesControls empty = Enabled("3", RedealChoice::Specified, "");
-    EXPECT_EQ(ReadCustomRulesControls(empty).deals, 1);
-    EXPECT_EQ(DealsLabel(empty), std::nullopt);
-    EXPECT_EQ(DealsLabel(Enabled("3", RedealChoice::Specified, "2x")), std::nullopt);
-
+    using enum RedealChoice;
+    const struct {
+        RedealChoice choice;
+        std::string box;
+        int deals;
+        std::optional<std::string> label;
+    } cases[] = {
+        {Specified, "2", 3, "(3 deals in all)"},
+        {NoRedeal, "2", 0, "(1 deal in all)"},
+        {Unlimited, "2", -1, std::nullopt},
+        // The box matters only with a specified number: an emptied or mistyped
+        // box behind the others neither changes them nor asks for numbers.
+        {Unlimited, "", -1, std::nullopt},
+        {NoRedeal, "x", 0, "(1 deal in all)"},
+        // An empty specified box is one deal; the label hides until digits return.
+        {Specified, "", 1, std::nullopt},
+        // 999 redeals would be 1000 deals, more than three characters hold:
+        // what is shown is what is saved.
+        {Specified, "999", 999, "(999 deals in all)"},
+        {Specified, "998", 999, "(999 deals in all)"},
+        {Specified, "997", 998, "(998 deals in all)"},
+    };
+    for (const auto& c : cases) {
+        const CustomRulesControls controls = Enabled("3", c.choice, c.box);
+        EXPECT_EQ(ReadCustomRulesControls(controls).deals, c.deals) << c.box;
+        EXPECT_EQ(DealsLabel(controls), c.label) << c.box;
+    }
+    EXPECT_EQ(DealsLabel(Enabled("3", Specified, "2x")), std::nullopt);
     // A disabled group reads as one deal whatever it shows.
-    CustomRulesControls disabled = unlimited;
+    CustomRulesControls disabled = Enabled("3", Unlimited, "2");
     disabled.redealsEnabled = false;
     EXPECT_EQ(ReadCustomRulesControls(disabled).deals, 1);
-}
-
-TEST(CustomRulesForm, TheDealsValueIsHeldWhereItsFieldEnds) {
-    // 999 redeals would be 1000 deals, more than three characters hold:
-    // what is shown is what is saved.
-    const CustomRulesControls most = Enabled("1", RedealChoice::Specified, "999");
-    EXPECT_EQ(ReadCustomRulesControls(most).deals, 999);
-    EXPECT_EQ(DealsLabel(most), "(999 deals in all)");
-    EXPECT_EQ(ReadCustomRulesControls(Enabled("1", RedealChoice::Specified, "998")).deals, 999);
-    EXPECT_EQ(ReadCustomRulesControls(Enabled("1", RedealChoice::Specified, "997")).deals, 998);
     // A long text of digits never overflows.
-    EXPECT_EQ(ReadCustomRulesControls(Enabled(std::string(40, '9'), RedealChoice::Specified, std::string(40, '9'))),
+    EXPECT_EQ(ReadCustomRulesControls(Enabled(std::string(40, '9'), Specified, std::string(40, '9'))),
               (CustomRulesReading{999, 999, 2}));
 }
 
@@ -142,6 +140,45 @@ TEST(CustomRulesForm, BoxesThatNeedNumbers) {
     ASSERT_TRUE(values);
     EXPECT_EQ(CustomSettingsText(*values), "0030032");
     EXPECT_EQ(kOnlyNumbers, "Only numbers required.");
+}
+
+CustomGame Custom(std::string settings, int base = 0) { return {8003, base, "My Klondike", std::move(settings)}; }
+
+TEST(CustomRulesComparison, ShowsTheChangedValuesBesideTheBaseGame) {
+    const auto comparison = CompareCustomRules(Custom("0030043"), "Klondike", Shipped(0));
+    EXPECT_EQ(comparison.name, "My Klondike");
+    EXPECT_EQ(comparison.baseName, "Klondike");
+    EXPECT_EQ(comparison.baseCode, 0);
+    EXPECT_EQ(comparison.custom, (RulesComparisonRow{"3", "3", "None"}));
+    EXPECT_EQ(comparison.base, (RulesComparisonRow{"1", "Unlimited", "King only"}));
+
+    EXPECT_EQ(CompareCustomRules(Custom("001-012"), "Klondike", Shipped(0)).custom,
+              (RulesComparisonRow{"1", "Unlimited", "Any card"}));
+    EXPECT_EQ(CompareCustomRules(Custom("0010001"), "Klondike", Shipped(0)).custom,
+              (RulesComparisonRow{"1", "0", "King only"}))
+        << "no redeal: 000; the King code is stored as 91";
+}
+
+TEST(CustomRulesComparison, RulesThatCannotBeCustomizedShowADashInBothRows) {
+    // FreeCell lets only its empty-tableau rule be changed.
+    const auto comparison = CompareCustomRules(Custom("0050003", 1), "FreeCell", Shipped(1));
+    EXPECT_EQ(comparison.custom, (RulesComparisonRow{"-", "-", "None"}));
+    EXPECT_EQ(comparison.base, (RulesComparisonRow{"-", "-", "Any card"}));
+}
+
+TEST(CustomRulesComparison, AnUnchangedOrDamagedRuleShowsTheBaseValue) {
+    // Tableau code 0 leaves the base rule; letters in the cards field keep
+    // both numbers, as the rule loader does.
+    const auto comparison = CompareCustomRules(Custom("x3x0040"), "Klondike", Shipped(0));
+    EXPECT_EQ(comparison.custom, comparison.base);
+}
+
+TEST(CustomRulesComparison, CellTexts) {
+    const std::pair<int, const char*> redeals[] = {{-1, "Unlimited"}, {0, "0"}, {1, "0"}, {4, "3"}};
+    for (const auto& [deals, text] : redeals) EXPECT_EQ(RedealsCell(deals), text) << deals;
+    const std::pair<int, const char*> spaces[] = {{13, "King only"}, {91, "King only"}, {-1, "Any card"},
+                                                  {0, "None"},       {12, "Queen only"}, {87, "Special"}};
+    for (const auto& [accepts, text] : spaces) EXPECT_EQ(TableauSpacesCell(accepts), text) << accepts;
 }
 
 }  // namespace

@@ -15,24 +15,14 @@ constexpr int kSpider = 3;
 constexpr int kPyramid = 7;
 constexpr int kLaBelleLucie = 18;
 
-TEST(GameDescriptionTexts, DecksRoundToTheNearestWholeDeckHalvesToEven) {
-    EXPECT_EQ(DecksText(52), "1");
-    EXPECT_EQ(DecksText(104), "2");
-    EXPECT_EQ(DecksText(26), "0");   // half a deck: to the even 0
-    EXPECT_EQ(DecksText(78), "2");   // one and a half: to the even 2
-    EXPECT_EQ(DecksText(130), "2");  // two and a half: to the even 2
-    EXPECT_EQ(DecksText(27), "1");
-    EXPECT_EQ(DecksText(0), "0");
-}
-
-TEST(GameDescriptionTexts, RedealsAreOneLessThanTheDeals) {
-    EXPECT_EQ(RedealsText(-1), "Unlimited");
-    EXPECT_EQ(RedealsText(0), "0");
-    EXPECT_EQ(RedealsText(1), "0");
-    EXPECT_EQ(RedealsText(3), "2");
-}
-
-TEST(GameDescriptionTexts, GaugeTextsAndTheOdds) {
+// Decks round to the nearest whole deck, halves (26, 78, 130 cards) to the
+// even one; the redeals are one less than the deals.
+TEST(GameDescriptionTexts, DecksRedealsGaugesAndTheOdds) {
+    const std::pair<int, const char*> decks[] = {{52, "1"}, {104, "2"}, {26, "0"}, {78, "2"},
+                                                 {130, "2"}, {27, "1"},  {0, "0"}};
+    for (const auto& [cards, text] : decks) EXPECT_EQ(DecksText(cards), text) << cards;
+    const std::pair<int, const char*> redeals[] = {{-1, "Unlimited"}, {0, "0"}, {1, "0"}, {3, "2"}};
+    for (const auto& [deals, text] : redeals) EXPECT_EQ(RedealsText(deals), text) << deals;
     EXPECT_EQ(GameTimeText(0), "Long");
     EXPECT_EQ(GameTimeText(2), "Quick");
     EXPECT_EQ(DifficultyText(1), "Medium");

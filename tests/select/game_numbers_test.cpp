@@ -47,48 +47,36 @@ protected:
 
 TEST(CheckGameNumber, AcceptsPadsRefusesOrIgnores) {
     using enum GameNumberCheck;
-    const std::string tooLong = "From 1 up to 13 ciphers.";
-    const std::string notDigits = "Only numbers required.";
     std::string fourteenLetters;
     for (int i = 0; i < 14; ++i) fourteenLetters += "\xC3\xA9";
-    struct Case {
-        std::string text;
-        GameNumberCheck check;
-        std::string number, message;
-    };
-    const Case cases[] = {
-        {"42", Accepted, "0000000000042", ""},
-        {"7", Accepted, "0000000000007", ""},
-        {"0042", Accepted, "0000000000042", ""},
-        {"9999999999999", Accepted, "9999999999999", ""},
-        {"0000000000001", Accepted, "0000000000001", ""},
-        {"1000000000000", Accepted, "1000000000000", ""},
-        {"12345678901234", TooLong, "", tooLong},
-        {"00000000000000", TooLong, "", tooLong},  // the length is checked before the value
-        {"abcdefghijklmn", TooLong, "", tooLong},  // ... and before the digits
-        {"abcdefghijklm", NotDigits, "", notDigits},
-        {"12a", NotDigits, "", notDigits},
-        {" 12", NotDigits, "", notDigits},
-        {"12 ", NotDigits, "", notDigits},
-        {"-5", NotDigits, "", notDigits},
-        {"+5", NotDigits, "", notDigits},
-        {"1.5", NotDigits, "", notDigits},
-        {"1e3", NotDigits, "", notDigits},
-        {"0x10", NotDigits, "", notDigits},
-        {"\xC3\xA9", NotDigits, "", notDigits},
+    const std::pair<std::string, GameNumberCheck> refused[] = {
+        {"12345678901234", TooLong},
+        {"00000000000000", TooLong},  // the length is checked before the value
+        {"abcdefghijklmn", TooLong},  // ... and before the digits
+        {"abcdefghijklm", NotDigits}, {"12a", NotDigits}, {" 12", NotDigits},  {"12 ", NotDigits},
+        {"-5", NotDigits},            {"+5", NotDigits},  {"1.5", NotDigits},  {"1e3", NotDigits},
+        {"0x10", NotDigits},          {"\xC3\xA9", NotDigits},
         // Characters are counted, not bytes: seven two-byte letters are not too long.
-        {fourteenLetters.substr(0, 14), NotDigits, "", notDigits},
-        {fourteenLetters, TooLong, "", tooLong},
-        {"", Ignored, "", ""},
-        {"0", Ignored, "", ""},
-        {"000", Ignored, "", ""},
-        {"0000000000000", Ignored, "", ""},
+        {fourteenLetters.substr(0, 14), NotDigits}, {fourteenLetters, TooLong},
+        {"", Ignored}, {"0", Ignored}, {"000", Ignored}, {"0000000000000", Ignored},
     };
-    for (const Case& c : cases) {
-        const auto entry = CheckGameNumber(c.text);
-        EXPECT_EQ(entry.check, c.check) << c.text;
-        EXPECT_EQ(entry.number, c.number) << c.text;
-        EXPECT_EQ(entry.message, c.message) << c.text;
+    for (const auto& [text, check] : refused) {
+        const auto entry = CheckGameNumber(text);
+        EXPECT_EQ(entry.check, check) << text;
+        EXPECT_EQ(entry.number, "") << text;
+        EXPECT_EQ(entry.message, check == TooLong     ? "From 1 up to 13 ciphers."
+                                 : check == NotDigits ? "Only numbers required."
+                                                      : "")
+            << text;
+    }
+    const std::pair<std::string, std::string> accepted[] = {
+        {"42", "0000000000042"},           {"7", "0000000000007"},           {"0042", "0000000000042"},
+        {"9999999999999", "9999999999999"}, {"0000000000001", "0000000000001"}, {"1000000000000", "1000000000000"}};
+    for (const auto& [text, number] : accepted) {
+        const auto entry = CheckGameNumber(text);
+        EXPECT_EQ(entry.check, Accepted) << text;
+        EXPECT_EQ(entry.number, number) << text;
+        EXPECT_EQ(entry.message, "") << text;
     }
 }
 
@@ -174,23 +162,6 @@ TEST_F(GameNumbersTest, EveryCopyOfTheNumberIsRemoved) {
     for (int n = 6; n <= 20; ++n) expected.push_back(Padded(n));
     expected.push_back(Padded(20));  // the old Game020, untouched
     EXPECT_EQ(ReadFile(configPath()), NumbersSection(expected));
-}
-
-TEST_F(GameNumbersTest, MalformedSectionsAreReadWithoutHarm) {
-    const std::string huge(5000, '7');
-    WriteFile(configPath(),
-              "[game_numbers]\r\nnot a key line\r\n=novalue\r\nGame001 = 0000000000011 \r\n"
-              "GAME002=" + huge + "\r\nGame001=0000000000099\r\n\x01\x02garbage=\xFF\xFE\r\n"
-              "Game003\r\n[Game_Numbers\r\nGame004=0000000000044\r\n[Other]\r\nGame005=0000000000055\r\n");
-    // The first of duplicate keys counts; values are trimmed and cut to 1023
-    // characters; the unclosed header still names the section.
-    std::vector<std::string> recent{"0000000000011", std::string(1023, '7'), "0000000000044"};
-    EXPECT_EQ(ReadRecentGameNumbers(config()), recent);
-    remember("0000000000012");
-    recent.insert(recent.begin(), "0000000000012");
-    EXPECT_EQ(ReadRecentGameNumbers(config()), recent);
-    // The other section's key is left alone.
-    EXPECT_EQ(config().ReadString("Other", "Game005", ""), "0000000000055");
 }
 
 TEST_F(GameNumbersTest, AFileThatCannotBeWrittenIsReported) {

@@ -96,72 +96,34 @@ protected:
 
 TEST_F(GameTreeTest, FixedNodesWithTheirKeysCaptionsAndIcons) {
     GameTree tree = makeTree();
-    struct Expected {
-        int key;
-        const char* caption;
-        int icon, selectedIcon;
-        int parent;
+    // Key, caption, icon, selected icon and parent key of every folder, in the
+    // order the tree shows them with every folder open.
+    const std::vector<std::string> expected = {
+        "-10 Favorite games 7 8 0", "-20 Folders list 9 10 0", "-2010 Selected games 5 6 -20",
+        "-2070 Customized games 21 22 -20", "-2020 Game Type 9 10 -20", "-202005 Baker's dozen type 0 1 -2020",
+        "-202010 Canfield type 0 1 -2020", "-202015 Fan type 0 1 -2020", "-202020 Forty Thieves type 0 1 -2020",
+        "-202025 FreeCell type 0 1 -2020", "-202030 Klondike type 0 1 -2020", "-202035 Pairing games 0 1 -2020",
+        "-202040 Row type 0 1 -2020", "-202045 Simple games 0 1 -2020", "-202050 Spider type 0 1 -2020",
+        "-202055 1 deck games 0 1 -2020", "-202060 2 decks games 0 1 -2020", "-2030 by Game Time 26 27 -20",
+        "-203010 Quick 0 1 -2030", "-203020 Medium 0 1 -2030", "-203030 Long 0 1 -2030",
+        "-2040 by Difficulty Level 28 29 -20", "-204010 Easy 0 1 -2040", "-204020 Medium 0 1 -2040",
+        "-204030 Hard 0 1 -2040", "-2050 by Skill or Chance 30 31 -20", "-205010 Skill 0 1 -2050",
+        "-205020 Balanced 0 1 -2050", "-205030 Chance 0 1 -2050", "-2060 by Chance of Winning 32 33 -20",
+        "-206010 Very low 0 1 -2060", "-206020 Low 0 1 -2060", "-206030 Medium 0 1 -2060",
+        "-206040 High 0 1 -2060", "-206050 Very high 0 1 -2060", "-30 All games (alphabetically) 0 1 0",
     };
-    const std::vector<Expected> expected = {
-        {-10, "Favorite games", 7, 8, 0},
-        {-20, "Folders list", 9, 10, 0},
-        {-2010, "Selected games", 5, 6, -20},
-        {-2070, "Customized games", 21, 22, -20},
-        {-2020, "Game Type", 9, 10, -20},
-        {-202005, "Baker's dozen type", 0, 1, -2020},
-        {-202010, "Canfield type", 0, 1, -2020},
-        {-202015, "Fan type", 0, 1, -2020},
-        {-202020, "Forty Thieves type", 0, 1, -2020},
-        {-202025, "FreeCell type", 0, 1, -2020},
-        {-202030, "Klondike type", 0, 1, -2020},
-        {-202035, "Pairing games", 0, 1, -2020},
-        {-202040, "Row type", 0, 1, -2020},
-        {-202045, "Simple games", 0, 1, -2020},
-        {-202050, "Spider type", 0, 1, -2020},
-        {-202055, "1 deck games", 0, 1, -2020},
-        {-202060, "2 decks games", 0, 1, -2020},
-        {-2030, "by Game Time", 26, 27, -20},
-        {-203010, "Quick", 0, 1, -2030},
-        {-203020, "Medium", 0, 1, -2030},
-        {-203030, "Long", 0, 1, -2030},
-        {-2040, "by Difficulty Level", 28, 29, -20},
-        {-204010, "Easy", 0, 1, -2040},
-        {-204020, "Medium", 0, 1, -2040},
-        {-204030, "Hard", 0, 1, -2040},
-        {-2050, "by Skill or Chance", 30, 31, -20},
-        {-205010, "Skill", 0, 1, -2050},
-        {-205020, "Balanced", 0, 1, -2050},
-        {-205030, "Chance", 0, 1, -2050},
-        {-2060, "by Chance of Winning", 32, 33, -20},
-        {-206010, "Very low", 0, 1, -2060},
-        {-206020, "Low", 0, 1, -2060},
-        {-206030, "Medium", 0, 1, -2060},
-        {-206040, "High", 0, 1, -2060},
-        {-206050, "Very high", 0, 1, -2060},
-        {-30, "All games (alphabetically)", 0, 1, 0},
-    };
-
-    // Walk the tree in the order it shows, every folder open.
-    std::vector<const GameTreeNode*> shown;
+    std::vector<std::string> shown;
     std::function<void(const GameTreeNode&)> walk = [&](const GameTreeNode& node) {
-        shown.push_back(&node);
+        shown.push_back(std::to_string(node.key()) + " " + node.caption() + " " + std::to_string(node.icon()) + " " +
+                        std::to_string(node.selectedIcon()) + " " + std::to_string(node.parentKey()));
+        EXPECT_TRUE(node.isFolder());
+        EXPECT_EQ(tree.findFolder(node.key()), &node);
         for (const auto& child : node.children()) {
             if (!child->isPlaceholder()) walk(*child);
         }
     };
     for (const auto& root : tree.roots()) walk(*root);
-
-    ASSERT_EQ(shown.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].caption);
-        EXPECT_EQ(shown[i]->key(), expected[i].key);
-        EXPECT_EQ(shown[i]->caption(), expected[i].caption);
-        EXPECT_EQ(shown[i]->icon(), expected[i].icon);
-        EXPECT_EQ(shown[i]->selectedIcon(), expected[i].selectedIcon);
-        EXPECT_EQ(shown[i]->parentKey(), expected[i].parent);
-        EXPECT_TRUE(shown[i]->isFolder());
-        EXPECT_EQ(tree.findFolder(expected[i].key), shown[i]);
-    }
+    EXPECT_EQ(shown, expected);
     EXPECT_EQ(tree.roots().size(), 3u);
 }
 

@@ -9,17 +9,11 @@ namespace dravicor {
 namespace {
 
 TEST(MulDiv, RoundsToTheNearestWithHalvesToEven) {
-    EXPECT_EQ(MulDiv(255, 200, 256), 199);  // 199.22
-    EXPECT_EQ(MulDiv(255, 100, 256), 100);  // 99.61
-    EXPECT_EQ(MulDiv(1, 128, 256), 0);      // 0.5
-    EXPECT_EQ(MulDiv(3, 128, 256), 2);      // 1.5
-    EXPECT_EQ(MulDiv(5, 1, 2), 2);          // 2.5
-    EXPECT_EQ(MulDiv(7, 1, 2), 4);          // 3.5
-    EXPECT_EQ(MulDiv(-5, 1, 2), -2);        // -2.5
-    EXPECT_EQ(MulDiv(-7, 1, 2), -4);        // -3.5
-    EXPECT_EQ(MulDiv(-8, 1, 3), -3);        // -2.67
-    EXPECT_EQ(MulDiv(7, 1, -2), -4);
-    EXPECT_EQ(MulDiv(256, 849, 256), 849);
+    // 199.22, 99.61, 0.5, 1.5, 2.5, 3.5, -2.5, -3.5, -2.67, -3.5, 849.
+    const int cases[][4] = {{255, 200, 256, 199}, {255, 100, 256, 100}, {1, 128, 256, 0}, {3, 128, 256, 2},
+                            {5, 1, 2, 2},         {7, 1, 2, 4},         {-5, 1, 2, -2},   {-7, 1, 2, -4},
+                            {-8, 1, 3, -3},       {7, 1, -2, -4},       {256, 849, 256, 849}};
+    for (const auto& [a, b, c, quotient] : cases) EXPECT_EQ(MulDiv(a, b, c), quotient) << a << "*" << b << "/" << c;
 }
 
 // The bands, from the top band down, tile the area without gap or overlap.

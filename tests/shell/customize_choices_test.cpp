@@ -10,6 +10,7 @@
 #include "common/profile_file.h"
 #include "shell/high_contrast.h"
 #include "shell/preferences.h"
+#include "shell/started_program.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -84,29 +85,13 @@ TEST(CustomizeCatalogueTest, EveryKeyIsUniqueAndNamed) {
                                     15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}));
 }
 
-class CustomizeRecordTest : public ::testing::Test {
+class CustomizeRecordTest : public test::ScratchPreferences {
 protected:
-    CustomizeRecordTest() {
-        settings.put(Field::ProgramDir, dir.path().string() + "/");
-        settings.put(Field::ConfigName, kConfigName);
-        std::filesystem::create_directories(dir / "DATA");
-        load();
-    }
-    void load() {
-        Platform p = platform.platform();
-        LoadPreferences(settings, p);
-    }
-    std::string preference(std::string_view key) const {
-        return ConfigFile(settings).ReadString(kPreferenceSection, key, "<none>");
-    }
+    CustomizeRecordTest() { load(); }
     void save(const CustomizeChoices& choices) {
         ProfileFile config = ConfigFile(settings);
         SaveCustomizeChoices(settings, config, choices);
     }
-
-    TempDir dir;
-    FakePlatform platform;
-    SettingsRecord settings;
 };
 
 TEST_F(CustomizeRecordTest, DefaultsShowAsTheDialogExpects) {

@@ -5,6 +5,7 @@
 #include "common/profile_file.h"
 #include "common/settings_record.h"
 #include "shell/preferences.h"
+#include "shell/started_program.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -15,23 +16,13 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public test::ScratchPreferences {
 protected:
-    OptionsTest() {
-        settings.put(Field::ProgramDir, dir.path().string() + "/");
-        settings.put(Field::ConfigName, kConfigName);
-        std::filesystem::create_directories(dir / "DATA");
-    }
-    void load(const std::string& config) {
-        WriteFile(configPath(), config);
-        test::FakePlatform fake;
-        Platform platform = fake.platform();
-        LoadPreferences(settings, platform);
+    void load(const std::string& text) {
+        writeConfig(text);
+        ScratchPreferences::load();
     }
     std::filesystem::path configPath() const { return dir / "DATA" / "CFG.DAT"; }
-
-    TempDir dir;
-    SettingsRecord settings;
 };
 
 TEST_F(OptionsTest, FirstStartReadsTheDefaults) {
@@ -96,15 +87,11 @@ TEST_F(OptionsTest, WritesExactlyTheThirteenPreferencesAndTheirRecordFields) {
               "Language=20000\r\nConfirmQuit=Y\r\nConfirmQuitGame=N\r\nConfirmEnterHiScores=N\r\n"
               "VertScrollBar=Y\r\nUndo_Enabled=2\r\nWinning_Animation=N\r\nToolBar_Large=Y\r\n"
               "ToolBar_Flat=N\r\nShow_ToolTips=N\r\nShow_Verdict=N\r\n[Users]\r\nUser001=Ann\r\n");
-    EXPECT_EQ(settings.get(Field::ShowTime), "N");
-    EXPECT_EQ(settings.get(Field::ShowScore), "N");
-    EXPECT_EQ(settings.get(Field::LanguageBase), "20000");
-    EXPECT_EQ(settings.get(Field::ConfirmQuitGame), "N");
-    EXPECT_EQ(settings.get(Field::ConfirmEnterHiScores), "N");
-    EXPECT_EQ(settings.get(Field::VertScrollBar), "Y");
-    EXPECT_EQ(settings.get(Field::UndoEnabled), "2");
-    EXPECT_EQ(settings.get(Field::WinningAnimation), "N");
-    EXPECT_EQ(settings.get(Field::ShowToolTips), "N");
+    const std::pair<FieldSpec, const char*> fields[] = {
+        {Field::ShowTime, "N"},        {Field::ShowScore, "N"},         {Field::LanguageBase, "20000"},
+        {Field::ConfirmQuitGame, "N"}, {Field::ConfirmEnterHiScores, "N"}, {Field::VertScrollBar, "Y"},
+        {Field::UndoEnabled, "2"},     {Field::WinningAnimation, "N"},  {Field::ShowToolTips, "N"}};
+    for (const auto& [field, value] : fields) EXPECT_EQ(settings.get(field), value) << "field at " << field.position;
     // What was written is what the dialog reads next time.
     EXPECT_EQ(ReadOptions(settings), values);
 }

@@ -132,25 +132,5 @@ TEST(Program, AnInstallationKeepsItsRecordsInTheUserFolder) {
     EXPECT_EQ(test::FolderEntries(program.path()), std::vector<std::string>{"GAMES.DAT"});
 }
 
-TEST(Program, HostileConfigurationIsReadWithoutCrashing) {
-    ScratchProgramDir dir;
-    std::string hostile = std::string("\0\0\0[Preference]\0\n", 18);
-    hostile += std::string(100000, '\xff') + "\n";
-    hostile += "[Preference]\nGame=\xff\xfe\nBack_Card=" + std::string(5000, '9') + "\n";
-    hostile += "[Preference]\nUserDefault=" + std::string(200, 'N') + "\n";
-    hostile += "Card_Size=";  // no value, no newline
-    WriteFile(dir / "DATA" / "CFG.DAT", hostile);
-    FakePlatform fake;
-    Platform platform = fake.platform();
-    Program program(dir.path(), platform);
-    program.initialise();
-    EXPECT_EQ(program.settings().get(Field::CurrentGame), "0001");
-    EXPECT_EQ(program.settings().get(Field::CardBack), "011");
-    EXPECT_EQ(program.settings().get(Field::CurrentPlayer), std::string(30, 'N'));
-    EXPECT_EQ(program.settings().get(Field::CardSize), "B");
-    // Nothing was written: a player was named.
-    EXPECT_EQ(ReadFile(dir / "DATA" / "CFG.DAT"), hostile);
-}
-
 }  // namespace
 }  // namespace dravicor

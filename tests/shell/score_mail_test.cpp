@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "common/profile_file.h"
-#include "stats/data_file.h"
-#include "stats/overall_score.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -22,38 +18,6 @@ const std::string kSent =
     "Il messaggio E-Mail \xC3\xA8 stato aggiunto in coda all'elenco di messaggi del tuo programma di gestione "
     "E-Mail di default.";
 const std::string kNotSent = "Errore nell'invio dell'E-Mail\rSi prega di inviare l'E-Mail manualmente.";
-
-// The value of a "Key=" line of the file.
-std::string StoredValue(const std::string& file, const std::string& key) {
-    const size_t at = file.find("\r\n" + key + "=");
-    if (at == std::string::npos) return "<missing " + key + ">";
-    const size_t from = at + key.size() + 3;
-    return file.substr(from, file.find("\r\n", from) - from);
-}
-
-TEST(ScoreMailMessage, CarriesTheStoredTotalsOfThePlayer) {
-    TempDir dir;
-    FakePlatform fake;
-    DataFiles files(dir.path(), fake);
-    std::mt19937 random(7);
-    ASSERT_TRUE(UpdateOverallScore(files, fake, 1, "Ann Smith", 300, 120, 32, &random));
-    const std::string file = ReadFile(dir / "STAT_GLO.DAT");
-    const std::string t01 = StoredValue(file, "T01-0032");
-    const std::string t02 = StoredValue(file, "T02-0032");
-    const std::string t03 = StoredValue(file, "T03-0032");
-    ASSERT_EQ(t01.size(), 28U);
-    ASSERT_EQ(t02.size(), 28U);
-    ASSERT_EQ(t03.size(), 12U);
-
-    const std::vector<OverallRank> ranking = ReadOverallScores(files, fake, 32);
-    ASSERT_EQ(ranking.size(), 1U);
-    const ScoreMailEntry entry = CleanScoreMailEntry({"Ann Smith  ", "Italy \t "});
-    const ScoreMail mail = BuildScoreMail(entry, ranking[0].rawValues, 32);
-    EXPECT_EQ(mail.recipient, "hiscores-0032@dravicor.example");
-    EXPECT_EQ(mail.subject, "Dravicor overall score");
-    EXPECT_EQ(mail.body, "Name=Ann Smith\r\nState=Italy\r\nScore1=" + t01 + "\r\nScore2=" + t02 + "\r\nScore3=" + t03 +
-                             "\r\n");
-}
 
 TEST(ScoreMailMessage, TakesTheFixedWidthsOfTheJoinedValues) {
     const std::string raw = std::string(28, 'a') + std::string(28, 'b') + "cccccccccccc" + "dd";

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "shell/preferences.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
@@ -28,6 +29,30 @@ protected:
     FakePlatform fake;
     Platform platform = fake.platform();
     Program program{dir.path(), platform};
+};
+
+// A settings record over a scratch program folder with an empty DATA folder,
+// as start-up leaves it before the preferences are read.
+class ScratchPreferences : public ::testing::Test {
+protected:
+    ScratchPreferences() {
+        settings.put(Field::ProgramDir, dir.path().string() + "/");
+        settings.put(Field::ConfigName, kConfigName);
+        std::filesystem::create_directories(dir / "DATA");
+    }
+    void writeConfig(const std::string& text) const { WriteFile(dir / "DATA" / "CFG.DAT", text); }
+    std::string config() const { return ReadFile(dir / "DATA" / "CFG.DAT"); }
+    std::string preference(std::string_view key) const {
+        return ConfigFile(settings).ReadString(kPreferenceSection, key, "<none>");
+    }
+    void load() {
+        Platform p = platform.platform();
+        LoadPreferences(settings, p);
+    }
+
+    TempDir dir;
+    FakePlatform platform;
+    SettingsRecord settings;
 };
 
 }  // namespace dravicor::test

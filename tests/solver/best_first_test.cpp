@@ -1,5 +1,5 @@
 // The best-first search of the games that gather whole suits in the
-// tableau and of the FreeCell family: the moves it leaves out, that it
+// tableau and of the FreeCell and Forty Thieves families: the moves it leaves out, that it
 // says lost only after a search that left nothing out, and the deals it wins.
 #include <gtest/gtest.h>
 
@@ -72,21 +72,35 @@ TEST(BestFirstSearch, SaysLostOnlyWhenItLeftNothingOut) {
     }
 }
 
-TEST(BestFirstSearch, KnowsTheFreeCellFamilyByItsRules) {
+TEST(BestFirstSearch, KnowsItsFamiliesByTheirRules) {
+    enum class Family { None, FreeCell, FortyThieves };
     struct Case {
         int code;
-        bool family;
+        Family family;
     };
     constexpr int kBakersGame = 79;
     constexpr int kEightOff = 81;
     constexpr int kSeahavenTowers = 82;
     constexpr int kPenguin = 86;  // its tableau builds round the corner: a King on an Ace
-    const Case cases[] = {{kFreeCell, true},   {kBakersGame, true}, {kEightOff, true},     {kSeahavenTowers, true},
-                          {kKlondike, false},  {kSpider, false},    {kBakersDozen, false}, {kPenguin, false}};
-    for (const Case& c : cases) EXPECT_EQ(IsFreeCellFamily(Dealt(c.code, 1)), c.family) << "game " << c.code;
+    constexpr int kLucas = 103;
+    constexpr int kCanfield = 4;       // its waste turns over
+    constexpr int kLanes = 58;         // so does this one, twice
+    constexpr int kMillie = 61;        // its stock deals onto the piles
+    const Case cases[] = {{kFreeCell, Family::FreeCell},         {kBakersGame, Family::FreeCell},
+                          {kEightOff, Family::FreeCell},         {kSeahavenTowers, Family::FreeCell},
+                          {kFortyThieves, Family::FortyThieves}, {kLucas, Family::FortyThieves},
+                          {kKlondike, Family::None},             {kSpider, Family::None},
+                          {kBakersDozen, Family::None},          {kPenguin, Family::None},
+                          {kCanfield, Family::None},             {kLanes, Family::None},
+                          {kMillie, Family::None}};
+    for (const Case& c : cases) {
+        const PlayState state = Dealt(c.code, 1);
+        EXPECT_EQ(IsFreeCellFamily(state), c.family == Family::FreeCell) << "game " << c.code;
+        EXPECT_EQ(IsFortyThievesFamily(state), c.family == Family::FortyThieves) << "game " << c.code;
+    }
 }
 
-TEST(BestFirstSearch, WinsDealsOfTheSpiderAndFreeCellFamilies) {
+TEST(BestFirstSearch, WinsDealsOfItsFamilies) {
     struct Case {
         int code;
         int number;
@@ -94,10 +108,10 @@ TEST(BestFirstSearch, WinsDealsOfTheSpiderAndFreeCellFamilies) {
     };
     // FreeCell 97 took the depth-first search more than ten seconds.
     const Case cases[] = {{kSpider, 2, 150000},     {kSimpleSimon, 1, 100000}, {kWillOTheWisp, 1, 100000},
-                          {kBabySpiderette, 1, 100000}, {kFreeCell, 97, 20000},  {81, 1, 20000}};
+                          {kBabySpiderette, 1, 100000}, {kFreeCell, 97, 20000},  {81, 1, 20000}, {kFortyThieves, 8, 300000}};
     for (const Case& c : cases) {
         const PlayState state = Dealt(c.code, c.number);
-        ASSERT_TRUE(SearchesBestFirst(state) || IsFreeCellFamily(state));
+        ASSERT_TRUE(SearchesBestFirst(state) || IsFreeCellFamily(state) || IsFortyThievesFamily(state));
         SolveOptions options;
         options.budget.positions = c.positions;
         const SolveResult result = Solve(state, options);

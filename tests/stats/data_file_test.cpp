@@ -1,14 +1,9 @@
 #include "stats/data_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <thread>
 
 #include "support/fake_platform.h"
 #include "support/lock_holder.h"
@@ -24,7 +19,6 @@ using test::FolderEntries;
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
-
 
 ino_t Inode(const fs::path& file) {
     struct stat info {};
@@ -58,17 +52,6 @@ TEST_F(DataFilesTest, ChangeCreatesTheFolderAndAMissingFileFromItsInitialContent
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(DataFilesTest, ChangeThatDeclinesLeavesTheFileAlone) {
-    for (const bool exists : {false, true}) {
-        if (exists) WriteFile(file, "old");
-        EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
-            content = "never written";
-            return false;
-        }));
-        EXPECT_EQ(ReadFile(file), exists ? "old" : "<missing>");
-    }
-}
-
 TEST_F(DataFilesTest, UnchangedContentIsNotRewrittenAndChangedContentReplacesTheFile) {
     WriteFile(file, "same\r\n");
     const ino_t before = Inode(file);
@@ -81,18 +64,6 @@ TEST_F(DataFilesTest, UnchangedContentIsNotRewrittenAndChangedContentReplacesThe
     EXPECT_EQ(ReadFile(file), "same\r\nmore\r\n");
     EXPECT_NE(Inode(file), before) << "the file was overwritten in place, not replaced";
     EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
-}
-
-TEST_F(DataFilesTest, ChangeSectionsWorksOnTheParsedDocument) {
-    ASSERT_TRUE(files.changeSections("STAT.DAT", [](SectionDocument& document) {
-        document.WriteValue("0001", "Ann", "1");
-        return true;
-    }));
-    EXPECT_EQ(ReadFile(file), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=1\r\n");
-    const auto document = files.readSections("STAT.DAT");
-    ASSERT_TRUE(document.has_value());
-    EXPECT_EQ(document->ReadValue("0001", "Ann"), "1");
-    EXPECT_FALSE(files.readSections("NONE.DAT").has_value());
 }
 
 TEST_F(DataFilesTest, EveryFailingStepLeavesTheOldBytesAndNoTemporaryFile) {
@@ -192,19 +163,6 @@ TEST_F(DataFilesTest, AChangeWaitsForAShortLockAndThenGoesAfterIt) {
     EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\nMINE\r\n");
     EXPECT_TRUE(platform.messages.empty());
 }
-
-TEST_F(DataFilesTest, RemoveDeletesTheFile) {
-    WriteFile(file, "x");
-    EXPECT_TRUE(files.remove("STAT.DAT"));
-    EXPECT_FALSE(fs::exists(file));
-    EXPECT_TRUE(files.remove("STAT.DAT"));  // already gone
-}
-
-}  // namespace
-}  // namespace dravicor
-
-namespace dravicor {
-namespace {
 
 TEST(DataFilesCleanUp, StaleTemporariesOfTheDataFilesGoOthersStay) {
     test::TempDir dir;

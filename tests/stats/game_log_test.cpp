@@ -183,28 +183,6 @@ TEST_F(GameLogTest, FilterKeepsMatchingLinesNewestFirst) {
     EXPECT_EQ(FilterGameLog({}, "Ann", "Alpha"), Lines{});
 }
 
-TEST_F(GameLogTest, ShortAndDamagedLinesAreKeptAsTheyAre) {
-    const std::string full = Line("Alpha", "Ann", true, "20240101");
-    const std::string cutInPlayer = full.substr(0, 85);  // player column "Ann "
-    const std::string cutInName = full.substr(0, 40);    // game column "Alpha    "
-    const std::string huge(100000, 'A');
-    std::string nul = full;
-    nul[5] = '\0';
-    nul[100] = '\0';  // inside the player column
-    const Lines log{"", "short", cutInName, cutInPlayer, huge, nul, full};
-
-    EXPECT_EQ(FilterGameLog(log, kAllPlayers, kAllGames),
-              (Lines{full, nul, huge, cutInPlayer, cutInName, "short", ""}));
-    EXPECT_EQ(FilterGameLog(log, "Ann", kAllGames), (Lines{full, cutInPlayer}));
-    EXPECT_EQ(FilterGameLog(log, kAllPlayers, "Alpha"), (Lines{full, nul, cutInPlayer, cutInName}));
-    EXPECT_EQ(FilterGameLog(log, "", kAllGames), (Lines{cutInName, "short", ""}));
-
-    std::string bytes;
-    for (const auto& line : log) bytes += line + "\r\n";
-    WriteFile(logFile, bytes);
-    EXPECT_EQ(ReadGameLog(files), log);
-}
-
 TEST(GameLogColumn, GivesWhatTheLineHolds) {
     EXPECT_EQ(GameLogColumn("abcdef", 2, 3), "bcd");
     EXPECT_EQ(GameLogColumn("abcdef", 5, 3), "ef");

@@ -49,25 +49,20 @@ TEST(OverallScramble, RoundTripsEveryByte) {
 
 TEST(OverallChecksumTest, KnownValues) {
     // Per character, at position i with code k: k + round-half-even(k*i/2) + (i + k) mod 3 + i.
-    EXPECT_EQ(OverallChecksum(""), 0);
-    // "0": 48 + 24 + (49 mod 3 = 1) + 1 = 74.
-    EXPECT_EQ(OverallChecksum("0"), 74);
-    // "A": 65 + (32.5 → 32) + (66 mod 3 = 0) + 1 = 98.
-    EXPECT_EQ(OverallChecksum("A"), 98);
-    // "AB": 98 + [66 + 66 + (68 mod 3 = 2) + 2 = 136] = 234.
-    EXPECT_EQ(OverallChecksum("AB"), 234);
-    // "3": 51 + (25.5 → 26) + (52 mod 3 = 1) + 1 = 79.
-    EXPECT_EQ(OverallChecksum("3"), 79);
-    // "abc": [97 + (48.5 → 48) + 2 + 1 = 148] + [98 + 98 + 1 + 2 = 199]
-    //        + [99 + (148.5 → 148) + 0 + 3 = 250] = 597.
-    EXPECT_EQ(OverallChecksum("abc"), 597);
-    // Byte 255 counts as 255: 255 + (127.5 → 128) + (256 mod 3 = 1) + 1 = 385.
-    EXPECT_EQ(OverallChecksum("\xff"), 385);
-    // The weights are small at the first positions: "00" and "01" both give
-    // 74 + [48 + 48 + 2 + 2] = 74 + [49 + 49 + 0 + 2] = 174. Such a change
-    // of the first characters of a game value cannot be seen by its checksum.
-    EXPECT_EQ(OverallChecksum("00"), 174);
-    EXPECT_EQ(OverallChecksum("01"), 174);
+    const std::pair<const char*, int> cases[] = {
+        {"", 0},
+        {"0", 74},     // 48 + 24 + (49 mod 3 = 1) + 1
+        {"A", 98},     // 65 + (32.5 → 32) + (66 mod 3 = 0) + 1
+        {"AB", 234},   // 98 + [66 + 66 + (68 mod 3 = 2) + 2 = 136]
+        {"3", 79},     // 51 + (25.5 → 26) + (52 mod 3 = 1) + 1
+        {"abc", 597},  // [97 + (48.5 → 48) + 2 + 1] + [98 + 98 + 1 + 2] + [99 + (148.5 → 148) + 0 + 3]
+        {"\xff", 385}, // byte 255 counts as 255: 255 + (127.5 → 128) + (256 mod 3 = 1) + 1
+        // The weights are small at the first positions: 74 + [48 + 48 + 2 + 2] = 74 + [49 + 49 + 0 + 2].
+        // Such a change of the first characters of a game value cannot be seen by its checksum.
+        {"00", 174},
+        {"01", 174},
+    };
+    for (const auto& [text, sum] : cases) EXPECT_EQ(OverallChecksum(text), sum) << text;
 }
 
 class OverallScoreTest : public ::testing::Test {
@@ -176,29 +171,24 @@ TEST_F(OverallScoreTest, ValuesFollowTheirLayout) {
     EXPECT_EQ(lines[7], "");
 
     const auto filler = [](char c) { return c >= '0' && c <= '8'; };
+    // A total's digits stand at every second position from `first` to `last`,
+    // filler digits everywhere else.
+    const auto digitsOf = [&](const std::string& value, size_t first, size_t last) {
+        EXPECT_EQ(value.size(), 28u);
+        std::string digits;
+        for (size_t p = 1; p <= value.size(); ++p) {
+            if (p >= first && p <= last && (p - first) % 2 == 0) {
+                digits += value[p - 1];
+            } else {
+                EXPECT_TRUE(filler(value[p - 1])) << "position " << p << ": " << value;
+            }
+        }
+        return digits;
+    };
     const std::string t01 = UnscrambleOverall(stored("Bob", "T01-0120"));
-    ASSERT_EQ(t01.size(), 28u);
-    std::string digits;
-    for (size_t p = 1; p <= 28; ++p) {
-        if (p >= 3 && p <= 25 && p % 2 == 1) {
-            digits += t01[p - 1];
-        } else {
-            EXPECT_TRUE(filler(t01[p - 1])) << "T01 position " << p << ": " << t01;
-        }
-    }
-    EXPECT_EQ(digits, "000000000654");
-
     const std::string t02 = UnscrambleOverall(stored("Bob", "T02-0120"));
-    ASSERT_EQ(t02.size(), 28u);
-    digits.clear();
-    for (size_t p = 1; p <= 28; ++p) {
-        if (p >= 2 && p <= 24 && p % 2 == 0) {
-            digits += t02[p - 1];
-        } else {
-            EXPECT_TRUE(filler(t02[p - 1])) << "T02 position " << p << ": " << t02;
-        }
-    }
-    EXPECT_EQ(digits, "000000004321");
+    EXPECT_EQ(digitsOf(t01, 3, 25), "000000000654");
+    EXPECT_EQ(digitsOf(t02, 2, 24), "000000004321");
 
     const std::string t03 = UnscrambleOverall(stored("Bob", "T03-0120"));
     EXPECT_EQ(t03, "0120" + FormatField(OverallChecksum("0120" + t01 + t02), 8));
@@ -217,26 +207,20 @@ TEST_F(OverallScoreTest, ValuesFollowTheirLayout) {
 }
 
 TEST_F(OverallScoreTest, FillerDigitsComeFromTheGeneratorGiven) {
-    TempDir other;
-    DataFiles otherFiles(other.path(), platform);
+    // The file one deal writes with this generator, or the program's own.
+    const auto written = [&](std::mt19937* generator) {
+        TempDir other;
+        DataFiles otherFiles(other.path(), platform);
+        EXPECT_TRUE(UpdateOverallScore(otherFiles, platform, 1, "Alice", 300, 120, kGames, generator));
+        EXPECT_EQ(ReadOverallScores(otherFiles, platform, kGames).at(0).score, 120);
+        return ReadFile(other / std::string(kOverallScoreFile));
+    };
     std::mt19937 sameSeed{11};
-    ASSERT_TRUE(update(1, "Alice", 300, 120));
-    ASSERT_TRUE(UpdateOverallScore(otherFiles, platform, 1, "Alice", 300, 120, kGames, &sameSeed));
-    EXPECT_EQ(ReadFile(file()), ReadFile(other / std::string(kOverallScoreFile)));
-
-    TempDir third;
-    DataFiles thirdFiles(third.path(), platform);
     std::mt19937 otherSeed{12};
-    ASSERT_TRUE(UpdateOverallScore(thirdFiles, platform, 1, "Alice", 300, 120, kGames, &otherSeed));
-    EXPECT_NE(ReadFile(file()), ReadFile(third / std::string(kOverallScoreFile)));
-
-    // Without a generator of its own the program's one is used.
-    TempDir fourth;
-    DataFiles fourthFiles(fourth.path(), platform);
-    ASSERT_TRUE(UpdateOverallScore(fourthFiles, platform, 1, "Alice", 300, 120, kGames));
-    const auto fourthRanks = ReadOverallScores(fourthFiles, platform, kGames);
-    ASSERT_EQ(fourthRanks.size(), 1u);
-    EXPECT_EQ(fourthRanks[0].score, 120);
+    ASSERT_TRUE(update(1, "Alice", 300, 120));
+    EXPECT_EQ(ReadFile(file()), written(&sameSeed));
+    EXPECT_NE(ReadFile(file()), written(&otherSeed));
+    written(nullptr);
     EXPECT_TRUE(platform.messages.empty());
 }
 
