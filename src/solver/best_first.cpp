@@ -36,9 +36,7 @@ constexpr int kEmptyPile = 150;
 // The weights of CellsValue. A free cell or an empty pile is room to move
 // runs and to dig; a card lying above the next card its foundation wants
 // must move before that card can go home.
-constexpr int kHomeCard = 60;
-// In the FreeCell family a card home counts for less beside the room to move.
-constexpr int kHomeCellsCard = 40;
+constexpr int kHomeCard = 40;
 constexpr int kAboveNext = 15;
 constexpr int kAboveSoon = 4;
 constexpr int kUnfollowed = 30;
@@ -157,8 +155,7 @@ bool IsFortyThievesFamily(const PlayState& state) {
 
 CellsValue::CellsValue(const PlayState& state)
     : follows_(Follows(state)),
-      emptyTakesAny_(state.shape().tableau > 0 && state.shape().tableauRules[0].firstCard == FirstCard::AnyCard),
-      homeCard_(IsFreeCellFamily(state) ? kHomeCellsCard : kHomeCard) {}
+      emptyTakesAny_(state.shape().tableau > 0 && state.shape().tableauRules[0].firstCard == FirstCard::AnyCard) {}
 
 int CellsValue::operator()(const PlayState& state) const {
     const GameShape& shape = state.shape();
@@ -170,7 +167,7 @@ int CellsValue::operator()(const PlayState& state) const {
     int value = 0;
     for (int f = 0; f < shape.foundations; ++f) {
         const Pile& pile = piles.foundations[static_cast<size_t>(f)];
-        value += homeCard_ * pile.size();
+        value += kHomeCard * pile.size();
         if (IsCard(pile.top())) {
             const auto suit = static_cast<size_t>(CardSuit(pile.top()));
             wanted[suit] |= static_cast<std::uint16_t>(1u << (CardRank(pile.top()) + 1));
@@ -542,9 +539,6 @@ private:
     // Counted as moves when `counted`; each one added to `line` when given.
     // Over: the game ended unwon; Stopped: the budget ended the search.
     Settled settle(PlayState& state, Journal& journal, const Move* made, bool counted, std::vector<Move>* line) {
-        // Only in the FreeCell family, where they were measured to pay; the
-        // other families keep the search their values were tuned with.
-        if (!cells_) return Settled::Open;
         // The position the move was made in had no safe move left: a move
         // that sends nothing home changes what is safe only for the card it
         // uncovered.

@@ -69,7 +69,6 @@ public:
 private:
     std::vector<std::bitset<kCardCount + 1>> follows_;
     bool emptyTakesAny_ = false;
-    int homeCard_ = 0;  // the worth of a card on a foundation
 };
 
 // Where one best-first pass stands in the whole solve.
