@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "play/move_core.h"
+#include "play/move_rules.h"
 #include "rules/legality.h"
 #include "rules/rule_codes.h"
 #include "solver/move_order.h"
@@ -34,7 +36,7 @@ constexpr int kEmptyPile = 150;
 // The weights of CellsValue. A free cell or an empty pile is room to move
 // runs and to dig; a card lying above the next card its foundation wants
 // must move before that card can go home.
-constexpr int kHomeCard = 60;
+constexpr int kHomeCard = 40;
 constexpr int kAboveNext = 15;
 constexpr int kAboveSoon = 4;
 constexpr int kUnfollowed = 30;
@@ -286,13 +288,11 @@ bool SuitRunValue::gainsNothing(const PlayState& state, const Move& move) const 
 class BestFirstSearch::Impl {
 public:
     Impl(const PlayState& start, const SolveOptions& options, std::chrono::steady_clock::time_point begun,
-         std::chrono::nanoseconds processorBegun, const BestFirstPass& pass,
-         std::function<void(const std::vector<Move>&)> betterLine)
+         std::chrono::nanoseconds processorBegun, std::function<void(const std::vector<Move>&)> betterLine)
         : start_(start),
           options_(options),
           begun_(begun),
           processorBegun_(processorBegun),
-          pass_(pass),
           betterLine_(std::move(betterLine)),
           state_(start),
           // The Spider family's search for a win takes piles that trade
@@ -300,6 +300,7 @@ public:
           key_(state_, SearchKey::Strictness::Loose),
           visited_(options.budget.memoryBytes / 3, false),
           order_(state_),
+          safe_(state_),
           value_(state_),
           cells_(IsFreeCellFamily(start) || IsFortyThievesFamily(start)),
           cellsValue_(state_) {
@@ -312,29 +313,52 @@ public:
         for (const int index : piles_) groups += PileAtIndex(state_.position.piles, index).size();
         // Room for the slots (kNoCard groups) some games put in their piles.
         groupsPerSlot_ = groups + 16;
-        const std::size_t slotBytes = sizeof(CardTable) + 3 * sizeof(std::int16_t) + piles_.size() +
-                                      static_cast<std::size_t>(groupsPerSlot_) + sizeof(Open);
+        // Every packed slot but the one being opened has a position of the
+        // queue made from it, so there are never more slots than positions.
+        const std::size_t slotBytes = sizeof(CardTable) + 3 * sizeof(std::int16_t) + sizeof(std::uint32_t) +
+                                      piles_.size() + static_cast<std::size_t>(groupsPerSlot_) + sizeof(Open);
         openCap_ = std::max<std::size_t>(64, options.budget.memoryBytes / 3 / slotBytes);
     }
 
-    SolveResult run(const std::atomic<bool>* cancel) {
+    SolveResult run(const std::atomic<bool>* cancel, const BestFirstPass& pass) {
         cancel_ = cancel;
+        pass_ = pass;
+        forget();
         if (IsWon(state_)) {
             result_.verdict = Verdict::Won;
             return finish();
         }
         if (WinTestHolds(state_)) return finish();
         pruned_ = key_.merges();
+        // The search starts from the start's safe moves made.
+        switch (settle(state_, journal_, nullptr, true, &rootLine_)) {
+            case Settled::Open: break;
+            case Settled::Won:
+                result_.verdict = Verdict::Won;
+                result_.solution = rootLine_;
+                if (betterLine_) betterLine_(rootLine_);
+                return finish();
+            case Settled::Over:
+            case Settled::Stopped: return finish();
+        }
+        journal_.clear();
+        root_ = state_;
         key_.reset(state_);
         visited_.insert(key_.value());
         tree_.push_back({0, 0, 0});
-        push(0, valueOf(state_));
+        expand(0);
         while (!open_.empty() && end_ == SearchEnd::Done && result_.verdict != Verdict::Won) {
             std::pop_heap(open_.begin(), open_.end(), Better{});
             const Open best = open_.back();
             open_.pop_back();
+            // The position is its parent's with the move made again (it
+            // was counted when it was first made).
             unpack(best.slot);
-            free_.push_back(best.slot);
+            release(best.slot);
+            journal_.clear();
+            ApplyMove(state_, best.move, journal_);
+            if (!WinTestHolds(state_)) ApplyFollowUps(state_, journal_);
+            settle(state_, journal_, &best.move, false, nullptr);
             expand(best.node);
         }
         return finish();
@@ -348,10 +372,12 @@ private:
         std::uint16_t move;  // the move's place in GenerateMoves of the parent
         std::uint16_t depth;
     };
+    // A position in the queue: its parent's packed slot and the move from there.
     struct Open {
         int value;
         std::uint32_t node;
         std::uint32_t slot;
+        Move move;
     };
     // Higher values first; of equal ones the one made last, so that a
     // plateau is crossed depth first.
@@ -360,6 +386,29 @@ private:
             return a.value != b.value ? a.value < b.value : a.node < b.node;
         }
     };
+
+    // Back to the start with nothing met, keeping the room the passes
+    // before made.
+    void forget() {
+        state_ = start_;
+        rootLine_.clear();
+        journal_.clear();
+        visited_.forget();
+        tree_.clear();
+        open_.clear();
+        free_.clear();
+        for (std::uint32_t slot = 0; slot < faces_.size(); ++slot) free_.push_back(slot);
+        std::fill(holds_.begin(), holds_.end(), 0);
+        result_ = {};
+        end_ = SearchEnd::Done;
+        passCut_ = false;
+        dropped_ = false;
+        depthCut_ = false;
+        pruned_ = false;
+        positions_ = 0;
+        peakMemory_ = 0;
+        bestValue_ = -1000000;
+    }
 
     SolveResult finish() {
         if (result_.verdict != Verdict::Won) {
@@ -380,9 +429,10 @@ private:
     }
 
     std::size_t bytes() const {
-        return visited_.bytes() + tree_.capacity() * sizeof(Node) + open_.capacity() * sizeof(Open) + faces_.capacity() * sizeof(CardTable) +
-               counters_.capacity() * sizeof(std::int16_t) + sizes_.capacity() + groups_.capacity() +
-               journal_.size() * 8 + sizeof(PlayState);
+        return visited_.bytes() + tree_.capacity() * sizeof(Node) + open_.capacity() * sizeof(Open) +
+               faces_.capacity() * sizeof(CardTable) + counters_.capacity() * sizeof(std::int16_t) +
+               holds_.capacity() * sizeof(std::uint32_t) + sizes_.capacity() + groups_.capacity() + journal_.size() * 8 +
+               sizeof(PlayState);
     }
     void noteMemory() { peakMemory_ = std::max(peakMemory_, bytes()); }
 
@@ -426,6 +476,12 @@ private:
         journal_.clear();
         MoveList& moves = moves_;
         GenerateMoves(state_, moves);
+        // The position is packed once its first child joins the queue; the
+        // search holds it until the last move here is made.
+        std::optional<std::uint32_t> slot;
+        const auto done = [&] {
+            if (slot) release(*slot);
+        };
         for (int i = 0; i < moves.size(); ++i) {
             const Move& move = moves[i];
             if (order_.pointless(state_, move)) continue;
@@ -433,26 +489,26 @@ private:
                 pruned_ = true;
                 continue;
             }
-            if (!count()) return;
+            if (!count()) return done();
             const UndoMark mark = journal_.mark();
             if (!ApplyMove(state_, move, journal_).applied) continue;
             if (!WinTestHolds(state_)) ApplyFollowUps(state_, journal_);
-            if (WinTestHolds(state_)) {
-                if (IsWon(state_)) {
-                    UndoMove(state_, journal_, mark);
-                    won(node, i);
-                    return;
-                }
+            const Settled settled = WinTestHolds(state_) ? (IsWon(state_) ? Settled::Won : Settled::Over)
+                                                         : settle(state_, journal_, &move, true, nullptr);
+            if (settled != Settled::Open) {
                 UndoMove(state_, journal_, mark);
-                continue;
+                if (settled == Settled::Won) won(node, i);
+                if (settled == Settled::Over) continue;
+                return done();
             }
             key_.update(state_, journal_, mark);
             const VisitedTable::Outcome outcome = visited_.insert(key_.value());
+            int value = 0;
+            std::uint32_t child = 0;
             if (outcome == VisitedTable::Outcome::New) {
-                const auto child = static_cast<std::uint32_t>(tree_.size());
+                child = static_cast<std::uint32_t>(tree_.size());
                 tree_.push_back({node, static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(tree_[node].depth + 1)});
-                const int value = valueOf(state_) + shake(key_.value());
-                push(child, value);
+                value = valueOf(state_) + shake(key_.value());
                 if (options_.trackBestLine && value > bestValue_) {
                     bestValue_ = value;
                     if (betterLine_) betterLine_(lineTo(child));
@@ -462,9 +518,103 @@ private:
             key_.takeBack();
             if (outcome == VisitedTable::Outcome::Full) {
                 stop(SearchEnd::Memory);
-                return;
+                return done();
+            }
+            if (outcome != VisitedTable::Outcome::New) continue;
+            if (!slot) {
+                slot = packed();
+                if (!slot) return;
+            }
+            push(child, value, *slot, move);
+        }
+        done();
+    }
+
+    enum class Settled { Open, Won, Over, Stopped };
+
+    // Makes the safe moves that follow the move `made` (none: every safe
+    // move of the position), one by one, each
+    // the first safe one in the order GenerateMoves lists them (so that
+    // lineTo makes the same again): they need no place in the queue.
+    // Counted as moves when `counted`; each one added to `line` when given.
+    // Over: the game ended unwon; Stopped: the budget ended the search.
+    Settled settle(PlayState& state, Journal& journal, const Move* made, bool counted, std::vector<Move>* line) {
+        // The position the move was made in had no safe move left: a move
+        // that sends nothing home changes what is safe only for the card it
+        // uncovered.
+        Move move;
+        bool any = made == nullptr || made->to.kind == PileKind::Foundation || made->kind != MoveKind::Card
+                       ? safeMove(state, move)
+                       : uncoveredSafe(state, made->from, move);
+        for (; any; any = safeMove(state, move)) {
+            if (counted && !count()) return Settled::Stopped;
+            if (!ApplyMove(state, move, journal).applied) break;
+            if (line != nullptr) line->push_back(move);
+            if (!WinTestHolds(state)) ApplyFollowUps(state, journal);
+            if (WinTestHolds(state)) return IsWon(state) ? Settled::Won : Settled::Over;
+        }
+        return Settled::Open;
+    }
+
+    bool uncoveredSafe(const PlayState& state, PileId source, Move& found) {
+        const CardNumber top = state.position.piles.pile(source).top();
+        if (!IsCard(top)) return false;
+        if (state.position.cardTable.IsFaceDown(top)) return source.kind == PileKind::Tableau && listedSafeMove(state, found);
+        return safe_.foundationMovesSafe() && homeIfSafe(state, source, found);
+    }
+
+    // The top card of `source` to the first foundation that takes it, when
+    // that is safe.
+    bool homeIfSafe(const PlayState& state, PileId source, Move& found) {
+        const GameShape& shape = state.shape();
+        const Pile& pile = state.position.piles.pile(source);
+        const CardNumber card = pile.top();
+        if (!IsCard(card) || !shape.inPlay[static_cast<size_t>(PileIndex(source))]) return false;
+        const int rank = CardRank(card);
+        for (int f = 0; f < shape.foundations; ++f) {
+            const CardNumber under = state.position.piles.foundations[static_cast<size_t>(f)].top();
+            // Up in suit from the Ace: nothing else can take it.
+            if (IsCard(under) ? CardSuit(under) != CardSuit(card) || CardRank(under) + 1 != rank : rank != 1) continue;
+            const PileId target = PileId::Foundation(f + 1);
+            if (!CanPlaceWithLimit(state, card, source, pile.size() - 1, target, false, nullptr)) continue;
+            found = Move::CardTo(card, source, target, 1);
+            return safe_.isSafe(state, found);
+        }
+        return false;
+    }
+
+    // A safe move turns up a tableau top or sends a top card to its
+    // foundation. The foundation moves are looked for among the top cards,
+    // not in the whole list of moves: listing them all after every move
+    // would cost more than the search saves.
+    bool safeMove(const PlayState& state, Move& found) {
+        const GameShape& shape = state.shape();
+        const PileLists& piles = state.position.piles;
+        const CardTable& faces = state.position.cardTable;
+        for (int t = 0; t < shape.tableau; ++t) {
+            const CardNumber top = piles.tableau[static_cast<size_t>(t)].top();
+            if (IsCard(top) && faces.IsFaceDown(top)) return listedSafeMove(state, found);
+        }
+        if (!safe_.foundationMovesSafe()) return false;
+        if (homeIfSafe(state, PileId::Waste(), found)) return true;
+        for (int t = 1; t <= shape.tableau; ++t) {
+            if (homeIfSafe(state, PileId::Tableau(t), found)) return true;
+        }
+        for (int r = 1; r <= shape.reserves; ++r) {
+            if (homeIfSafe(state, PileId::Reserve(r), found)) return true;
+        }
+        return false;
+    }
+
+    bool listedSafeMove(const PlayState& state, Move& found) {
+        GenerateMoves(state, safeMoves_);
+        for (const Move& m : safeMoves_) {
+            if (safe_.isSafe(state, m)) {
+                found = m;
+                return true;
             }
         }
+        return false;
     }
 
     int valueOf(const PlayState& state) const { return cells_ ? cellsValue_(state) : value_(state); }
@@ -483,9 +633,8 @@ private:
     void won(std::uint32_t node, int move) {
         // lineTo leaves the scratch state at the node.
         std::vector<Move> line = lineTo(node);
-        MoveList moves;
-        GenerateMoves(scratch_, moves);
-        line.push_back(moves[move]);
+        Journal journal;
+        replay(move, journal, line);
         result_.verdict = Verdict::Won;
         result_.solution = line;
         if (betterLine_) betterLine_(line);
@@ -497,23 +646,29 @@ private:
         std::vector<std::uint16_t> steps;
         for (std::uint32_t n = node; n != 0; n = tree_[n].parent) steps.push_back(tree_[n].move);
         std::reverse(steps.begin(), steps.end());
-        std::vector<Move> line;
-        scratch_ = start_;
+        std::vector<Move> line = rootLine_;
+        scratch_ = root_;
         Journal journal;
-        MoveList moves;
         for (const std::uint16_t step : steps) {
-            GenerateMoves(scratch_, moves);
-            const Move move = moves[step];
-            line.push_back(move);
-            ApplyMove(scratch_, move, journal);
-            if (!WinTestHolds(scratch_)) ApplyFollowUps(scratch_, journal);
+            replay(step, journal, line);
             journal.clear();
         }
         return line;
     }
 
-    void push(std::uint32_t node, int value) {
-        if (open_.size() >= openCap_) trim();
+    // Makes the move listed at `step` on the scratch state, with what follows it.
+    void replay(std::uint16_t step, Journal& journal, std::vector<Move>& line) {
+        MoveList moves;
+        GenerateMoves(scratch_, moves);
+        const Move move = moves[step];
+        line.push_back(move);
+        ApplyMove(scratch_, move, journal);
+        if (!WinTestHolds(scratch_)) ApplyFollowUps(scratch_, journal);
+        if (!WinTestHolds(scratch_)) settle(scratch_, journal, &move, false, &line);
+    }
+
+    // The state packed in a slot of its own, held once; none when it does not fit.
+    std::optional<std::uint32_t> packed() {
         std::uint32_t slot = 0;
         if (!free_.empty()) {
             slot = free_.back();
@@ -521,6 +676,7 @@ private:
         } else {
             slot = static_cast<std::uint32_t>(faces_.size());
             faces_.emplace_back();
+            holds_.push_back(0);
             counters_.resize(counters_.size() + 3);
             sizes_.resize(sizes_.size() + piles_.size());
             groups_.resize(groups_.size() + static_cast<std::size_t>(groupsPerSlot_));
@@ -528,9 +684,20 @@ private:
         if (!pack(slot)) {
             free_.push_back(slot);
             dropped_ = true;
-            return;
+            return std::nullopt;
         }
-        open_.push_back({value, node, slot});
+        holds_[slot] = 1;
+        return slot;
+    }
+
+    void release(std::uint32_t slot) {
+        if (--holds_[slot] == 0) free_.push_back(slot);
+    }
+
+    void push(std::uint32_t node, int value, std::uint32_t slot, const Move& move) {
+        if (open_.size() >= openCap_) trim();
+        ++holds_[slot];
+        open_.push_back({value, node, slot, move});
         std::push_heap(open_.begin(), open_.end(), Better{});
     }
 
@@ -540,7 +707,7 @@ private:
         const std::size_t keep = open_.size() * 3 / 4;
         std::nth_element(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(keep), open_.end(),
                          [](const Open& a, const Open& b) { return Better{}(b, a); });
-        for (std::size_t i = keep; i < open_.size(); ++i) free_.push_back(open_[i].slot);
+        for (std::size_t i = keep; i < open_.size(); ++i) release(open_[i].slot);
         open_.resize(keep);
         std::make_heap(open_.begin(), open_.end(), Better{});
     }
@@ -580,7 +747,7 @@ private:
     }
 
     PlayState start_;
-    const SolveOptions& options_;
+    const SolveOptions options_;
     std::chrono::steady_clock::time_point begun_;
     std::chrono::nanoseconds processorBegun_;
     BestFirstPass pass_;
@@ -590,10 +757,14 @@ private:
 
     PlayState state_;
     PlayState scratch_;
+    PlayState root_;  // the start with its safe moves made
+    std::vector<Move> rootLine_;
     Journal journal_;
     SearchKey key_;
     VisitedTable visited_;
     MoveOrder order_;
+    SafeMoves safe_;
+    MoveList safeMoves_;
     SuitRunValue value_;
     bool cells_;  // the FreeCell and Forty Thieves families, valued by CellsValue; no move is left out
     CellsValue cellsValue_;
@@ -605,6 +776,7 @@ private:
     std::vector<Node> tree_;
     std::vector<Open> open_;
     std::vector<std::uint32_t> free_;
+    std::vector<std::uint32_t> holds_;  // per slot: the queue's positions made from it, and the one opening
     // The packed positions, slot by slot.
     std::vector<CardTable> faces_;
     std::vector<std::int16_t> counters_;
@@ -623,13 +795,15 @@ private:
 
 BestFirstSearch::BestFirstSearch(const PlayState& start, const SolveOptions& options,
                                  std::chrono::steady_clock::time_point begun, std::chrono::nanoseconds processorBegun,
-                                 const BestFirstPass& pass, std::function<void(const std::vector<Move>&)> betterLine)
-    : impl_(std::make_unique<Impl>(start, options, begun, processorBegun, pass, std::move(betterLine))) {}
+                                 std::function<void(const std::vector<Move>&)> betterLine)
+    : impl_(std::make_unique<Impl>(start, options, begun, processorBegun, std::move(betterLine))) {}
 
 bool BestFirstSearch::cutByPass() const { return impl_->cutByPass(); }
 
 BestFirstSearch::~BestFirstSearch() = default;
 
-SolveResult BestFirstSearch::run(const std::atomic<bool>* cancel) { return impl_->run(cancel); }
+SolveResult BestFirstSearch::run(const std::atomic<bool>* cancel, const BestFirstPass& pass) {
+    return impl_->run(cancel, pass);
+}
 
 }  // namespace dravicor

@@ -78,12 +78,13 @@ struct BestFirstPass {
     int shake = 0;           // 0: the plain order; else a shake of the values of its own
 };
 
-// Best-first search: the open positions are kept packed in a queue by
-// their value and the most promising is opened next, so the search climbs
-// toward fuller foundations wherever they lie instead of finishing one
-// branch first. Each position is entered once (the visited table over the
-// SearchKey), and the moves that gain nothing (SuitRunValue::gainsNothing)
-// are left out. The queue holds as many positions as a share of the memory
+// Best-first search: the open positions wait in a queue by their value
+// (each as its parent, packed, and the move from there) and the most
+// promising is opened next, so the search climbs toward fuller foundations
+// wherever they lie instead of finishing one branch first. The safe moves
+// (SafeMoves) follow every move at once. Each position is entered once
+// (the visited table over the SearchKey), and the moves that gain nothing
+// (SuitRunValue::gainsNothing) are left out. The queue holds as many positions as a share of the memory
 // cap allows; when it is full its least promising quarter is dropped,
 // and from then on the search is no proof: it ends lost only when nothing
 // was dropped or left out and every position was opened.
@@ -91,18 +92,20 @@ class BestFirstSearch {
 public:
     // `begun`, `processorBegun`: when the whole solve began. `betterLine` is told of
     // the line to each more promising position (with trackBestLine) and of
-    // the winning line.
+    // the winning line. The tables the rules give are worked out here, once
+    // for all the passes of a solve.
     BestFirstSearch(const PlayState& start, const SolveOptions& options, std::chrono::steady_clock::time_point begun,
-                    std::chrono::nanoseconds processorBegun, const BestFirstPass& pass,
+                    std::chrono::nanoseconds processorBegun,
                     std::function<void(const std::vector<Move>&)> betterLine);
     ~BestFirstSearch();
     BestFirstSearch(const BestFirstSearch&) = delete;
     BestFirstSearch& operator=(const BestFirstSearch&) = delete;
 
-    // Positions counts only this search's moves. Unknown with
-    // SearchEnd::Done: every position was opened, but moves were left out.
-    SolveResult run(const std::atomic<bool>* cancel);
-    // The pass ran out of its own limit (and nothing else ended it).
+    // One pass from the start, forgetting the passes before. Positions
+    // counts only this pass's moves. Unknown with SearchEnd::Done: every
+    // position was opened, but moves were left out.
+    SolveResult run(const std::atomic<bool>* cancel, const BestFirstPass& pass = {});
+    // The last pass ran out of its own limit (and nothing else ended it).
     bool cutByPass() const;
 
 private:

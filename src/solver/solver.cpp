@@ -383,7 +383,7 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     // positions, and a deal that cannot be won rarely has a small space;
     // a pass that loses its way costs less when the passes start small.
     constexpr std::int64_t kFirstCellsPass = 300;
-    constexpr std::int64_t kFirstCellsBestFirstPass = 10000;
+    constexpr std::int64_t kFirstCellsBestFirstPass = 4000;
     std::int64_t spent = 0;
     std::size_t peak = 0;
     // A pass's result, once counted, carries the totals of every pass so far.
@@ -402,19 +402,29 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         // search takes the rest of the budget in passes of growing size,
         // each shaken its own way. When its share of the memory runs out,
         // or it has opened everything but left moves out, the passes go on
-        // depth first.
-        Search search(*this, cancel, begun, processorBegun, pass++, spent, cells ? kFirstCellsPass : kFirstPass);
-        SolveResult result = search.run();
-        count(result);
-        if (!search.cutByPass()) return result;
+        // depth first. The FreeCell family's best-first search leaves no
+        // move out and, with no stock, its key takes no two positions for
+        // one: its whole space searched is a proof, so it needs no
+        // depth-first pass before it.
+        SolveResult result;
+        if (!cells || SearchKey(start_, SearchKey::Strictness::Loose).merges()) {
+            Search search(*this, cancel, begun, processorBegun, pass++, spent, cells ? kFirstCellsPass : kFirstPass);
+            result = search.run();
+            count(result);
+            if (!search.cutByPass()) return result;
+        }
+        BestFirstSearch best(start_, options_, begun, processorBegun, [this](const std::vector<Move>& line) {
+            const std::lock_guard lock(lineMutex_);
+            bestLine_ = line;
+        });
+        constexpr std::int64_t kMostPass = std::int64_t{1} << 50;
+        std::int64_t passSize = cells ? kFirstCellsBestFirstPass : kFirstBestFirstPass;
         for (int shake = 0;; ++shake) {
-            const std::int64_t first = cells ? kFirstCellsBestFirstPass : kFirstBestFirstPass;
-            const BestFirstPass slice{spent, first << std::min(shake, 40), shake};
-            BestFirstSearch best(start_, options_, begun, processorBegun, slice, [this](const std::vector<Move>& line) {
-                const std::lock_guard lock(lineMutex_);
-                bestLine_ = line;
-            });
-            result = best.run(cancel);
+            const BestFirstPass slice{spent, passSize, shake};
+            // The FreeCell family's passes grow by less, as its deals are
+            // won mostly in the first passes or not at all in any.
+            passSize = cells ? std::min(passSize + passSize * 3 / 10, kMostPass) : std::min(passSize * 2, kMostPass);
+            result = best.run(cancel, slice);
             count(result);
             if (best.cutByPass() && thieves) {
                 // In the Forty Thieves family a depth-first pass of the same

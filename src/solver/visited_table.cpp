@@ -27,6 +27,11 @@ void VisitedTable::clear() {
     used_ = 0;
 }
 
+void VisitedTable::forget() {
+    std::fill(keys_.begin(), keys_.end(), 0);
+    used_ = 0;
+}
+
 std::size_t VisitedTable::slotOf(std::uint64_t key) const {
     // The key's high bits pick the slot; the low bits already differ in the key itself.
     std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask_;

@@ -22,6 +22,8 @@ public:
     std::size_t size() const { return used_; }
     std::size_t bytes() const { return keys_.capacity() * sizeof(std::uint64_t) + depths_.capacity() * sizeof(std::uint16_t); }
     void clear();
+    // Empty again, keeping the room it grew to.
+    void forget();
 
 private:
     std::size_t slotOf(std::uint64_t key) const;

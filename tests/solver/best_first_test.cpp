@@ -63,7 +63,7 @@ TEST(BestFirstSearch, SaysLostOnlyWhenItLeftNothingOut) {
     };
     for (const Case& c : cases) {
         const PlayState state = Table(c.piles);
-        BestFirstSearch search(state, {}, std::chrono::steady_clock::now(), ThreadProcessorTime(), {}, nullptr);
+        BestFirstSearch search(state, {}, std::chrono::steady_clock::now(), ThreadProcessorTime(), nullptr);
         const SolveResult result = search.run(nullptr);
         EXPECT_EQ(result.verdict, c.bestFirst) << c.what;
         EXPECT_EQ(result.end, SearchEnd::Done) << c.what;
