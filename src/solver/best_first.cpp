@@ -36,7 +36,11 @@ constexpr int kEmptyPile = 150;
 // The weights of CellsValue. A free cell or an empty pile is room to move
 // runs and to dig; a card lying above the next card its foundation wants
 // must move before that card can go home.
+// A card home weighs less in the FreeCell family, where the cells and the
+// empty piles decide more; with a stock to come (the Forty Thieves family)
+// sending cards home first won more deals.
 constexpr int kHomeCard = 40;
+constexpr int kHomeCardWithStock = 60;
 constexpr int kAboveNext = 15;
 constexpr int kAboveSoon = 4;
 constexpr int kUnfollowed = 30;
@@ -155,7 +159,8 @@ bool IsFortyThievesFamily(const PlayState& state) {
 
 CellsValue::CellsValue(const PlayState& state)
     : follows_(Follows(state)),
-      emptyTakesAny_(state.shape().tableau > 0 && state.shape().tableauRules[0].firstCard == FirstCard::AnyCard) {}
+      emptyTakesAny_(state.shape().tableau > 0 && state.shape().tableauRules[0].firstCard == FirstCard::AnyCard),
+      homeCard_(IsFreeCellFamily(state) ? kHomeCard : kHomeCardWithStock) {}
 
 int CellsValue::operator()(const PlayState& state) const {
     const GameShape& shape = state.shape();
@@ -167,7 +172,7 @@ int CellsValue::operator()(const PlayState& state) const {
     int value = 0;
     for (int f = 0; f < shape.foundations; ++f) {
         const Pile& pile = piles.foundations[static_cast<size_t>(f)];
-        value += kHomeCard * pile.size();
+        value += homeCard_ * pile.size();
         if (IsCard(pile.top())) {
             const auto suit = static_cast<size_t>(CardSuit(pile.top()));
             wanted[suit] |= static_cast<std::uint16_t>(1u << (CardRank(pile.top()) + 1));

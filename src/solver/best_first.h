@@ -69,6 +69,7 @@ public:
 private:
     std::vector<std::bitset<kCardCount + 1>> follows_;
     bool emptyTakesAny_ = false;
+    int homeCard_ = 0;
 };
 
 // Where one best-first pass stands in the whole solve.
