@@ -136,6 +136,7 @@ TEST_F(GameLogTest, AppendCreatesTheFileAndAddsLinesAtItsEnd) {
 TEST_F(GameLogTest, AnAppendCutsOffALineLeftIncompleteByACrash) {
     WriteFile(logFile, std::string("complete\r\ncut\0", 14));
     const DealEnd end{"20240131", "23:59:58", 754};
+    EXPECT_EQ(ReadGameLog(files), (Lines{"complete"})) << "a torn tail is no deal";
     ASSERT_TRUE(AppendGameLog(files, settings, true, end));
     EXPECT_EQ(ReadFile(logFile), "complete\r\n" + GameLogLine(settings, true, end) + "\r\n");
     // A log that is nothing but a torn line starts afresh.
