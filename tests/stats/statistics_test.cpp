@@ -268,6 +268,15 @@ TEST_F(ClearTest, EachChoiceZeroesItsRecordsAndDropsItsLogLines) {
     }
 }
 
+// A line starting with "[" that is no whole header ends the section above
+// it, but clearing every game writes no section of that name.
+TEST_F(ClearTest, AllGamesLeaveABrokenHeaderAsItIs) {
+    WriteFile(statFile, Stat(kAnn1, kBob1, kAnn2) + "[0003\r\n");
+    ASSERT_TRUE(ClearStatistics(files, 0, "Ann", false, true));
+    const std::string z(kZero);
+    EXPECT_EQ(ReadFile(statFile), Stat(z, kBob1, z) + "[0003\r\n");
+}
+
 TEST_F(ClearTest, MissingFilesAreNotCreated) {
     fs::remove(statFile);
     ASSERT_TRUE(ClearStatistics(files, 1, "Ann", false, false));
