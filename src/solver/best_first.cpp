@@ -160,7 +160,7 @@ bool IsFortyThievesFamily(const PlayState& state) {
 CellsValue::CellsValue(const PlayState& state)
     : follows_(Follows(state)),
       emptyTakesAny_(state.shape().tableau > 0 && state.shape().tableauRules[0].firstCard == FirstCard::AnyCard),
-      homeCard_(IsFreeCellFamily(state) ? kHomeCard : kHomeCardWithStock) {}
+      homeCard_(state.position.piles.stock[0].empty() ? kHomeCard : kHomeCardWithStock) {}
 
 int CellsValue::operator()(const PlayState& state) const {
     const GameShape& shape = state.shape();

@@ -47,7 +47,7 @@ private:
 // free cells as reserves that take one card each, the tableau built down
 // one rank at a time (in alternate colours or in suit), the foundations up
 // in suit from the Ace, giving nothing back. Searched best first by
-// CellsValue after a short depth-first pass.
+// CellsValue, with no depth-first pass before it.
 bool IsFreeCellFamily(const PlayState& state);
 
 // The Forty Thieves family: every tableau card dealt face up, one pass

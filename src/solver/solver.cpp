@@ -6,6 +6,7 @@
 #include "play/move_core.h"
 #include "solver/best_first.h"
 #include "solver/move_order.h"
+#include "solver/position_key.h"
 #include "solver/safe_moves.h"
 #include "solver/search_key.h"
 #include "solver/visited_table.h"
@@ -396,6 +397,8 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     int pass = 0;
     const bool cells = IsFreeCellFamily(start_);
     const bool thieves = !cells && IsFortyThievesFamily(start_);
+    // The stock deals onto some piles: a loose key takes them for one.
+    const bool dealsOntoPiles = PositionKeys(start_.rules()).dealtTo() != 0;
     if (!options_.shortest && (cells || thieves || SearchesBestFirst(start_))) {
         // A short depth-first pass settles the small spaces (a proof of
         // lost needs the whole space) and the easy deals; then the best-first
@@ -407,7 +410,7 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
         // one: its whole space searched is a proof, so it needs no
         // depth-first pass before it.
         SolveResult result;
-        if (!cells || SearchKey(start_, SearchKey::Strictness::Loose).merges()) {
+        if (!cells || dealsOntoPiles) {
             Search search(*this, cancel, begun, processorBegun, pass++, spent, cells ? kFirstCellsPass : kFirstPass);
             result = search.run();
             count(result);
@@ -447,8 +450,7 @@ SolveResult Solver::run(const std::atomic<bool>* cancel) {
     // places for one until a pass has searched all that this loose key
     // lets it see without a win; only the exact key's passes after that
     // can prove a deal lost.
-    auto strictness = SearchKey(start_, SearchKey::Strictness::Loose).merges() ? SearchKey::Strictness::Loose
-                                                                              : SearchKey::Strictness::Exact;
+    auto strictness = dealsOntoPiles ? SearchKey::Strictness::Loose : SearchKey::Strictness::Exact;
     for (;; ++pass) {
         std::int64_t limit = kFirstPass;
         for (int p = 0; p < pass && limit < (std::int64_t{1} << 50); ++p) limit *= 2;
