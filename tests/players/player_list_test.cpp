@@ -16,7 +16,8 @@ namespace dravicor::test {
 namespace {
 
 // The configuration file a first start leaves behind.
-constexpr std::string_view kFirstStartConfig = "[Preference]\r\nUserDefault=Player 1\r\n\r\n[Users]\r\nUser001=Player 1\r\n";
+constexpr std::string_view kFirstStartConfig =
+    "[Preference]\r\nUserDefault=Player 1\r\n\r\n[Users]\r\nUser001=Player 1\r\n";
 
 // The [Users] section as the list writes it: the names, then empty keys up
 // to the twentieth.
@@ -187,74 +188,64 @@ TEST_F(PlayersTest, NoConfigurationMeansNoPlayers) {
 
 // --- The list operations ---------------------------------------------------------
 
-TEST(PlayerListOps, AddingChecksTheNameAndKeepsTheOrder) {
-    PlayerList list({"Player 1", "Carl"});
-    PlayerResult result = list.add("");
-    EXPECT_EQ(result.outcome, PlayerOutcome::EmptyName);
-    EXPECT_EQ(result.message(), "Please enter at least 1 character.");
-    EXPECT_EQ(list.add("   ").outcome, PlayerOutcome::EmptyName);
-    result = list.add("Carl  ");
-    EXPECT_EQ(result.outcome, PlayerOutcome::NameExists);
-    EXPECT_EQ(result.message(), "This player name already exists.");
-    EXPECT_FALSE(list.changed());
-    EXPECT_EQ(list.size(), 2u);
+// One operation on a list: the outcome, the name selected afterwards and the
+// names left. An operation that is refused leaves the list unchanged.
+struct ListOp {
+    std::vector<std::string> before;
+    char op;  // 'a'dd, 'r'ename (a to b), 'd'elete a while b is current
+    std::string a, b;
+    PlayerOutcome outcome;
+    std::string select;
+    std::vector<std::string> after;
+};
 
-    result = list.add("Anna ");
-    EXPECT_TRUE(result.done());
-    EXPECT_EQ(result.select, "Anna");
-    EXPECT_TRUE(list.changed());
-    EXPECT_EQ(list.names(), (std::vector<std::string>{"Anna", "Carl", "Player 1"}));
-}
-
-TEST(PlayerListOps, NamesDifferingOnlyInCaseAreDifferentPlayers) {
-    PlayerList list({"Player 1"});
-    EXPECT_TRUE(list.add("player 1").done());
-    EXPECT_TRUE(list.add("PLAYER 1").done());
-    EXPECT_EQ(list.add("player 1").outcome, PlayerOutcome::NameExists);
-    EXPECT_EQ(list.names(), (std::vector<std::string>{"PLAYER 1", "Player 1", "player 1"}));
-}
-
-TEST(PlayerListOps, RenamingChecksTheNewName) {
-    PlayerList list({"Anna", "Bob", "Carl"});
-    EXPECT_EQ(list.rename("Bob", "").outcome, PlayerOutcome::EmptyName);
-    EXPECT_EQ(list.rename("Bob", "Carl").outcome, PlayerOutcome::NameExists);
-    EXPECT_EQ(list.rename("Nobody", "Dave").outcome, PlayerOutcome::NoSelection);
-    const PlayerResult same = list.rename("Bob", "Bob   ");
-    EXPECT_EQ(same.outcome, PlayerOutcome::Unchanged);
-    EXPECT_EQ(same.select, "Bob");
-    EXPECT_FALSE(list.changed());
-
-    const PlayerResult renamed = list.rename("Bob", "Zack");
-    EXPECT_TRUE(renamed.done());
-    EXPECT_EQ(renamed.select, "Zack");
-    EXPECT_TRUE(list.changed());
-    EXPECT_EQ(list.names(), (std::vector<std::string>{"Anna", "Carl", "Zack"}));
-    // A change of letter case is a rename.
-    EXPECT_TRUE(list.rename("Anna", "anna").done());
-    EXPECT_EQ(list.names(), (std::vector<std::string>{"Carl", "Zack", "anna"}));
-}
-
-TEST(PlayerListOps, TheCurrentPlayerCannotBeRemoved) {
-    PlayerList list({"Anna", "Bob", "Carl"});
-    PlayerResult result = list.remove("Bob", "Bob");
-    EXPECT_EQ(result.outcome, PlayerOutcome::CurrentPlayer);
-    EXPECT_EQ(result.message(), "It is impossible to delete the selected player.");
-    EXPECT_EQ(list.remove("Dave", "Bob").outcome, PlayerOutcome::NoSelection);
-    EXPECT_FALSE(list.changed());
-
-    result = list.remove("Anna", "Bob");
-    EXPECT_TRUE(result.done());
-    EXPECT_EQ(result.select, "Bob") << "the first name is selected afterwards";
-    EXPECT_EQ(list.names(), (std::vector<std::string>{"Bob", "Carl"}));
-    result = list.remove("Carl", "Bob");
-    EXPECT_EQ(result.select, "Bob");
-    EXPECT_TRUE(list.changed());
-    // Removing the last name selects nothing.
-    PlayerList one({"Anna"});
-    result = one.remove("Anna", "Somebody else");
-    EXPECT_TRUE(result.done());
-    EXPECT_EQ(result.select, "");
-    EXPECT_TRUE(one.empty());
+TEST(PlayerListOps, EachOperationChecksItsNamesAndKeepsTheOrder) {
+    using enum PlayerOutcome;
+    const std::vector<std::string> pc{"Player 1", "Carl"}, abc{"Anna", "Bob", "Carl"};
+    const ListOp cases[] = {
+        {pc, 'a', "", "", EmptyName, "", {"Carl", "Player 1"}},
+        {pc, 'a', "   ", "", EmptyName, "", {"Carl", "Player 1"}},
+        {pc, 'a', "Carl  ", "", NameExists, "", {"Carl", "Player 1"}},
+        {pc, 'a', "Anna ", "", Done, "Anna", {"Anna", "Carl", "Player 1"}},
+        // Names differing only in letter case are different players.
+        {pc, 'a', "player 1", "", Done, "player 1", {"Carl", "Player 1", "player 1"}},
+        {{"PLAYER 1", "player 1"}, 'a', "player 1", "", NameExists, "", {"PLAYER 1", "player 1"}},
+        {abc, 'r', "Bob", "", EmptyName, "", abc},
+        {abc, 'r', "Bob", "Carl", NameExists, "", abc},
+        {abc, 'r', "Nobody", "Dave", NoSelection, "", abc},
+        {abc, 'r', "Bob", "Bob   ", Unchanged, "Bob", abc},
+        {abc, 'r', "Bob", "Zack", Done, "Zack", {"Anna", "Carl", "Zack"}},
+        {abc, 'r', "Anna", "anna", Done, "anna", {"Bob", "Carl", "anna"}},
+        {abc, 'd', "Bob", "Bob", CurrentPlayer, "", abc},
+        {abc, 'd', "Dave", "Bob", NoSelection, "", abc},
+        // Afterwards the first name is selected, or none when none is left.
+        {abc, 'd', "Anna", "Bob", Done, "Bob", {"Bob", "Carl"}},
+        {abc, 'd', "Carl", "Bob", Done, "Anna", {"Anna", "Bob"}},
+        {{"Anna"}, 'd', "Anna", "Somebody else", Done, "", {}},
+    };
+    for (const auto& c : cases) {
+        PlayerList list(c.before);
+        const PlayerResult result = c.op == 'a'   ? list.add(c.a)
+                                    : c.op == 'r' ? list.rename(c.a, c.b)
+                                                  : list.remove(c.a, c.b);
+        const std::string what = std::string(1, c.op) + " '" + c.a + "' '" + c.b + "'";
+        EXPECT_EQ(result.outcome, c.outcome) << what;
+        EXPECT_EQ(result.select, c.select) << what;
+        EXPECT_EQ(list.names(), c.after) << what;
+        EXPECT_EQ(list.changed(), c.outcome == Done) << what;
+    }
+    const std::pair<PlayerOutcome, std::string_view> messages[] = {
+        {EmptyName, "Please enter at least 1 character."},
+        {NameExists, "This player name already exists."},
+        {CurrentPlayer, "It is impossible to delete the selected player."},
+        {NoSelection, "Select a player."},
+        {Cancelled, ""},
+    };
+    for (const auto& [outcome, text] : messages) {
+        PlayerResult result;
+        result.outcome = outcome;
+        EXPECT_EQ(result.message(), text);
+    }
 }
 
 // --- Saving ----------------------------------------------------------------------
@@ -435,8 +426,8 @@ TEST_F(PlayersTest, RenamingTheCurrentPlayerCarriesTheNameEverywhere) {
     EXPECT_EQ(stats(1, "Bob").lost, 1);
     EXPECT_EQ(logPlayers(), (std::vector<std::string>{"Zoe", "Zoe", "Bob"}));
     EXPECT_EQ(dataFile(kHiScoreFile), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n" + HiScoreLine(1, "Zoe", 120) +
-                                          "\r\n" + HiScoreLine(2, "Bob", 10) + "\r\n" +
-                                          HiScoreLine(3, "Player 1X", 5) + "\r\n");
+                                          "\r\n" + HiScoreLine(2, "Bob", 10) + "\r\n" + HiScoreLine(3, "Player 1X", 5) +
+                                          "\r\n");
 
     ASSERT_TRUE(SavePlayers(context, list));
     EXPECT_EQ(config(), "[Preference]\r\nUserDefault=Zoe\r\n\r\n" + UsersSection({"Bob", "Zoe"}));
