@@ -337,7 +337,9 @@ TEST_F(LegalityTest, SuitFiltersOfTheCodes) {
         {-3, {true, true, true}}};
     const int fours[] = {Card(kHearts, 4, 1), Card(kDiamonds, 4), Card(kClubs, 4)};
     for (const auto& [code, takes] : codes) {
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(Place(Card(kHearts, 5), fours[i], Rules(0, 0, 0, code)), takes[i]) << code;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(Place(Card(kHearts, 5), fours[i], Rules(0, 0, 0, code)), takes[i]) << code << " " << i;
+        }
         EXPECT_FALSE(Place(Card(kHearts, 5), Card(kClubs, 3), Rules(0, 0, 0, code))) << code;
     }
 }
