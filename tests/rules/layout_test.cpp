@@ -592,7 +592,7 @@ protected:
     int next = 1;
 };
 
-TEST_F(CardPlaces, FannedDownByFaceDownAndFaceUpSteps) {
+TEST_F(CardPlaces, FannedDownByFaceDownAndFaceUpStepsAndHitWhereTheyShow) {
     const GameRules rules = Rules({{Rule::TableauSpread, 1}});
     Deal(PileId::Tableau(1), 5, 3);
     const TableGeometry g = Geometry(rules, 'B');
@@ -604,6 +604,15 @@ TEST_F(CardPlaces, FannedDownByFaceDownAndFaceUpSteps) {
     EXPECT_EQ(g.cardPosition(PileId::Tableau(1), 0), (Point{100, 230}));
     // An empty pile's next card lies at the origin.
     EXPECT_EQ(g.PileCardY(PileId::Tableau(2), 0, true), origins.origin(PileId::Tableau(2)).y);
+
+    // Cards at 200, 204, 208, 212 and 230: y 220 hits the fourth card, y 240 the top one.
+    PileHit hit = PileAt({110, 220}, position.piles, g);
+    EXPECT_EQ(hit.pileName, "Fila1");
+    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1))[3]);
+    hit = PileAt({110, 240}, position.piles, g);
+    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1)).top());
+    EXPECT_EQ(hit.rect, (Rect{100, 200, 171, 326}));
+    EXPECT_TRUE(PileAt({110, 327}, position.piles, g).pileName.empty());
 }
 
 TEST_F(CardPlaces, SmallCardsStepByThree) {
@@ -708,20 +717,6 @@ TEST_F(CardPlaces, IrregularPiles) {
     EXPECT_EQ(Geometry(rules, 'B').PileCardX(PileId::Tableau(13), 0, false), 300);
     rules.set(Rule::TableauSpread, 7);
     EXPECT_EQ(Geometry(rules, 'B', &offsets).PileCardX(PileId::Tableau(13), 0, false), 300);
-}
-
-TEST_F(CardPlaces, HitTestFindsTheCardUnderThePointer) {
-    const GameRules rules = Rules({{Rule::TableauSpread, 1}});
-    Deal(PileId::Tableau(1), 5, 3);
-    const TableGeometry g = Geometry(rules, 'B');
-    // Cards at 200, 204, 208, 212 and 230: y 220 hits the fourth card, y 240 the top one.
-    PileHit hit = PileAt({110, 220}, position.piles, g);
-    EXPECT_EQ(hit.pileName, "Fila1");
-    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1))[3]);
-    hit = PileAt({110, 240}, position.piles, g);
-    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1)).top());
-    EXPECT_EQ(hit.rect, (Rect{100, 200, 171, 326}));
-    EXPECT_TRUE(PileAt({110, 327}, position.piles, g).pileName.empty());
 }
 
 TEST(TableauFanTest, BySpreadCode) {
