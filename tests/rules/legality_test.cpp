@@ -373,7 +373,9 @@ TEST_F(LegalityTest, RankValuesTakeThatRankOnly) {
 TEST_F(LegalityTest, AnyCardNothingAndUnknownValues) {
     // 91 is compared as a rank: no card has it.
     for (int b = 1; b <= 104; b += 7) {
-        for (const int e : {-1, 0, 82, 83, 91, -4}) EXPECT_EQ(Place(-1, b, Rules(e, 0, 0, 3)), e == -1) << e << " " << b;
+        for (const int e : {-1, 0, 82, 83, 91, -4}) {
+            EXPECT_EQ(Place(-1, b, Rules(e, 0, 0, 3)), e == -1) << e << " " << b;
+        }
     }
 }
 
