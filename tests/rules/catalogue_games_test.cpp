@@ -63,14 +63,6 @@ constexpr TableSize kTableSizes[] = {{"B", {5, 800, 600, 0}}, {"M", {5, 640, 480
 // Game numbers from both ends of the range and a few between.
 const char* const kNumbers[] = {"0", "1", "4711", "2718281828459", "9999999999999"};
 
-TEST(CatalogueGames, DealCountsUseTheWholePack) {
-    const std::vector<CatalogueColumn> games = CatalogueColumns();
-    ASSERT_FALSE(games.empty());
-    for (const CatalogueColumn& game : games) {
-        EXPECT_EQ(CardsTakenByTheDeal(game.rules), game.rules[Rule::CardCount]) << game.label();
-    }
-}
-
 class CatalogueDeals : public EngineFixture {
 protected:
     // Deals the game with the cards and the table of the size.
@@ -278,15 +270,6 @@ TEST_F(CatalogueDeals, RowGamesHaveRoomForThePackInTheirRow) {
     EXPECT_GE(rows, 4);
 }
 
-// Families whose cards are pressed into a selection need selection play;
-// the others pick cards up or drag them, and must not have it.
-TEST(CatalogueGames, SelectionPlayGoesWithTheSelectionFamilies) {
-    for (const CatalogueColumn& game : CatalogueColumns()) {
-        EXPECT_EQ(game.rules[Rule::SelectionPlay] != 0, IsSelectionFamily(game.special()))
-            << game.label() << ": family " << game.special() << ", selection play " << game.rules[Rule::SelectionPlay];
-    }
-}
-
 // The games whose taken cards go to the discard pile show it, and the one
 // that plays onto its top card deals it a first card.
 TEST_F(CatalogueDeals, DiscardPileGamesShowTheirDiscards) {
@@ -319,11 +302,19 @@ TEST_F(CatalogueDeals, ShuffleRedealGamesShowTheStockAndAllowARedeal) {
     EXPECT_GE(shuffles, 2);
 }
 
-// Every family the engine has rules for is played by at least one game.
-TEST(CatalogueGames, EveryFamilyOfTheEngineHasAGame) {
+// Every game's deal counts use the whole pack. Families whose cards are
+// pressed into a selection need selection play; the others pick cards up or
+// drag them, and must not have it. Every family and shuffle the engine has
+// rules for is played by at least one game.
+TEST(CatalogueGames, DealCountsSelectionPlayAndFamiliesFitTheEngine) {
+    const std::vector<CatalogueColumn> games = CatalogueColumns();
+    ASSERT_FALSE(games.empty());
     std::set<int> specials;
     std::set<int> shuffles;
-    for (const CatalogueColumn& game : CatalogueColumns()) {
+    for (const CatalogueColumn& game : games) {
+        EXPECT_EQ(CardsTakenByTheDeal(game.rules), game.rules[Rule::CardCount]) << game.label();
+        EXPECT_EQ(game.rules[Rule::SelectionPlay] != 0, IsSelectionFamily(game.special()))
+            << game.label() << ": family " << game.special() << ", selection play " << game.rules[Rule::SelectionPlay];
         specials.insert(game.special());
         shuffles.insert(game.rules[Rule::ShuffleRedeal]);
     }

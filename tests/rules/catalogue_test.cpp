@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "common/settings_record.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
@@ -75,13 +77,11 @@ TEST_F(CatalogueTest, GameListSkipsUnlistedGamesAndFindsMisplacedLines) {
     ASSERT_TRUE(LoadGameList(path, list));
     ASSERT_EQ(list.lines.size(), 2u);
     // Spider's line sits at position 1, not 2: found by the full search.
-    EXPECT_EQ(GameNameOf(list, 2, none), "Spider");
-    EXPECT_EQ(GameNameOf(list, 0, none), "Klondike");
-    EXPECT_EQ(GameNameOf(list, 1, none), "");
-    EXPECT_EQ(GameFamilyOf(list, 2), 8);
-    EXPECT_EQ(GameFamilyOf(list, 1), -1);
-    EXPECT_EQ(GameFamilyOf(list, 8000), -1);
-    EXPECT_EQ(GameFamilyOf(list, -3), -1);
+    for (const auto& [code, name, family] :
+         {std::tuple{2, "Spider", 8}, {0, "Klondike", 5}, {1, "", -1}, {8000, "", -1}, {-3, "", -1}}) {
+        EXPECT_EQ(GameNameOf(list, code, none), name) << code;
+        EXPECT_EQ(GameFamilyOf(list, code), family) << code;
+    }
     EXPECT_EQ(GameCodeOf(list, "Spider   ", none), 2);
     EXPECT_EQ(GameCodeOf(list, "spider", none), -1);
     EXPECT_EQ(GameCodeOf(list, "Hidden", none), -1);
@@ -89,11 +89,11 @@ TEST_F(CatalogueTest, GameListSkipsUnlistedGamesAndFindsMisplacedLines) {
 }
 
 TEST_F(CatalogueTest, CustomizedGamesComeFromTheirOwnList) {
-    class OneCustom : public CustomGames {
-    public:
+    struct OneCustom : CustomGames {
+        std::string settings;
         std::optional<CustomGame> find(int code) const override {
             if (code != 8000) return std::nullopt;
-            return CustomGame{8000, 0, "My Klondike", "003002" "2"};
+            return CustomGame{8000, 0, "My Klondike", settings};
         }
         std::optional<int> codeOf(std::string_view name) const override {
             return name == "My Klondike" ? std::optional<int>(8000) : std::nullopt;
@@ -107,38 +107,25 @@ TEST_F(CatalogueTest, CustomizedGamesComeFromTheirOwnList) {
     EXPECT_EQ(GameNameOf(list, 8000, custom), "My Klondike");
     EXPECT_EQ(GameCodeOf(list, "My Klondike", custom), 8000);
     EXPECT_EQ(GameNameOf(list, 8001, custom), "");
-
-    const GameRules rules = LoadGameRules(path, 8000, custom);
-    EXPECT_EQ(rules[Rule::CardsPerStockDeal], 3);
-    EXPECT_EQ(rules[Rule::Redeals], 2);
-    // Any card on every empty pile of the game's two piles; the third keeps its value.
-    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], -1);
-    EXPECT_EQ(rules[Rule::TableauEmptyAccepts + 1], -1);
-    EXPECT_EQ(rules[Rule::TableauEmptyAccepts + 2], 13);
     EXPECT_THROW(LoadGameRules(path, 8001, custom), CatalogueError);
-}
 
-TEST_F(CatalogueTest, CustomSettingsWithLettersKeepTheCatalogueValues) {
-    struct Custom : CustomGames {
-        std::string settings;
-        std::optional<CustomGame> find(int) const override { return CustomGame{8000, 0, "C", settings}; }
-        std::optional<int> codeOf(std::string_view) const override { return std::nullopt; }
-    } custom;
-    write({"[Sect1]", ListLine(5, 0, '0', "Klondike"), "[Sect2]", MatrixLine(13, {"-1"}), MatrixLine(17, {"1"}),
-           MatrixLine(96, {"13"}), MatrixLine(257, {"1"})});
-    custom.settings = "ab3004" "3";
-    GameRules rules = LoadGameRules(path, 8000, custom);
-    EXPECT_EQ(rules[Rule::CardsPerStockDeal], 1);
-    EXPECT_EQ(rules[Rule::Redeals], -1);
-    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], 0);
-    custom.settings = "003xyz" "1";
-    rules = LoadGameRules(path, 8000, custom);
-    EXPECT_EQ(rules[Rule::CardsPerStockDeal], 3);
-    EXPECT_EQ(rules[Rule::Redeals], -1);
-    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], 91);
-    custom.settings = "002002" "9";
-    rules = LoadGameRules(path, 8000, custom);
-    EXPECT_EQ(rules[Rule::TableauEmptyAccepts], 13);
+    // Cards per stock deal and redeals, three digits each, then what the
+    // game's empty piles take (1 a King, 2 any card, 3 nothing); a third pile
+    // keeps its value. Letters keep the catalogue's values, and redeals come
+    // only with the cards per deal.
+    const struct {
+        const char* settings;
+        int perDeal, redeals, empty;
+    } cases[] = {{"0030022", 3, 2, -1}, {"ab30043", 1, -1, 0}, {"003xyz1", 3, -1, 91}, {"0020029", 2, 2, 13}};
+    for (const auto& c : cases) {
+        custom.settings = c.settings;
+        const GameRules rules = LoadGameRules(path, 8000, custom);
+        EXPECT_EQ(rules[Rule::CardsPerStockDeal], c.perDeal) << c.settings;
+        EXPECT_EQ(rules[Rule::Redeals], c.redeals) << c.settings;
+        EXPECT_EQ(rules[Rule::TableauEmptyAccepts], c.empty) << c.settings;
+        EXPECT_EQ(rules[Rule::TableauEmptyAccepts + 1], c.empty) << c.settings;
+        EXPECT_EQ(rules[Rule::TableauEmptyAccepts + 2], 13) << c.settings;
+    }
 }
 
 TEST_F(CatalogueTest, RuleValuesAreSixteenBitsAndLaterLinesWin) {
@@ -189,10 +176,9 @@ TEST_F(CatalogueTest, SelectedGamesNeedNotBeListed) {
            ScrambleText("junk"), "[Sect1]", "[SectS]", ScrambleText("7"), ScrambleText("0")});
     EXPECT_EQ(SelectedGameCodes(path), (std::vector<int>{0, 42, 7})) << "both bodies, each code once";
     EXPECT_TRUE(SelectedGameCodes(dir / "missing.dat").empty());
-    EXPECT_TRUE(IsSelectedGame(path, 0));
-    EXPECT_TRUE(IsSelectedGame(path, 7));
-    EXPECT_TRUE(IsSelectedGame(path, 42));
-    EXPECT_FALSE(IsSelectedGame(path, 1));
+    for (int code = 0; code <= 43; ++code) {
+        EXPECT_EQ(IsSelectedGame(path, code), code == 0 || code == 7 || code == 42) << code;
+    }
     EXPECT_FALSE(IsSelectedGame(dir / "missing.dat", 0));
 }
 

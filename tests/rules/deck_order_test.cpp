@@ -54,30 +54,19 @@ const std::vector<int> kOrderOfOne = {40, 4,  43, 39, 15, 6,  16, 45, 18, 35, 34
                                       46, 30, 48, 10, 12, 32, 21, 2,  41, 3,  42, 5,  14, 44, 17, 13, 33, 9,
                                       19, 23, 52, 22, 37, 38, 51, 28, 8,  29, 47, 31, 20, 50, 36, 1};
 
-TEST(DeckOrderExamples, ZeroAndOneGiveTheirFixedOrders) {
-    EXPECT_EQ(OrderOf("", 52), kOrderOfZero);
-    EXPECT_EQ(OrderOf("0", 52), kOrderOfZero);
-    EXPECT_EQ(OrderOf("0000000000000", 52), kOrderOfZero);
-    EXPECT_EQ(OrderOf("1", 52), kOrderOfOne);
-    EXPECT_EQ(OrderOf("0000000000001", 52), kOrderOfOne);
-    // A single-card deck holds the first card of the first pass (see below).
+// Only the last thirteen characters count, once trailing blanks are gone; what
+// lies before them is never read, letters included. A single-card deck holds
+// the first card of the first pass.
+TEST(DeckOrderNumberText, WorkedExamplesAndTheDigitsThatCount) {
+    for (const char* number : {"", "0", "0000000000000", "10000000000000", "990000000000000", "  "}) {
+        EXPECT_EQ(OrderOf(number, 52), kOrderOfZero) << "'" << number << "'";
+    }
+    for (const char* number : {"1", "0000000000001", "50000000000001", "x0000000000001", "1   ", "0001 "}) {
+        EXPECT_EQ(OrderOf(number, 52), kOrderOfOne) << "'" << number << "'";
+    }
     EXPECT_EQ(OrderOf("0", 1), std::vector<int>{40});
     EXPECT_EQ(OrderOf("", 1), std::vector<int>{40});
-}
-
-TEST(DeckOrderNumberText, OnlyTheLastThirteenDigitsCount) {
-    EXPECT_EQ(OrderOf("10000000000000", 52), kOrderOfZero);
-    EXPECT_EQ(OrderOf("990000000000000", 52), kOrderOfZero);
-    EXPECT_EQ(OrderOf("50000000000001", 52), kOrderOfOne);
-    // What lies before the working digits is never read, letters included.
-    EXPECT_EQ(OrderOf("x0000000000001", 52), kOrderOfOne);
     EXPECT_EQ(OrderOf("77" "1234567890123", 104), OrderOf("1234567890123", 104));
-}
-
-TEST(DeckOrderNumberText, TrailingBlanksAndLeadingZerosAreIgnored) {
-    EXPECT_EQ(OrderOf("1   ", 52), kOrderOfOne);
-    EXPECT_EQ(OrderOf("0001 ", 52), kOrderOfOne);
-    EXPECT_EQ(OrderOf("  ", 52), kOrderOfZero);
     // The blanks go before the last 13 characters are taken.
     EXPECT_EQ(OrderOf("4812345678901  ", 52), OrderOf("4812345678901", 52));
     EXPECT_NE(OrderOf("4812345678901", 52), OrderOf("0481234567890", 52));
@@ -114,67 +103,71 @@ TEST(DeckOrderErrors, Messages) {
     EXPECT_EQ(DeckOrderErrorMessage(DeckOrderError::None, "1"), "");
 }
 
-// Replays the placements on empty slots: a free target is taken as it is, a
-// taken one is resolved by FindFreeSlot, forward exactly when the pass digit
-// is 0. `number` is a plain digit string of at most 13 digits.
-void ExpectProbesMatchFindFreeSlot(const Trace& trace, int cardCount, const std::string& number) {
+// What every build must satisfy, of a whole pack or a short deck: N distinct
+// cards of the pack, every card tried in pass and step order with a rank
+// chosen once per pass, the first N finding a slot they keep and the rest
+// none, slots beyond N untouched. A taken target is resolved by FindFreeSlot,
+// forward exactly when the pass digit is 0. Reports the first fault. `number`
+// is a plain digit string of at most 13 digits.
+void ExpectSoundBuild(const std::string& number, int cardCount) {
+    SCOPED_TRACE("'" + number + "' N=" + std::to_string(cardCount));
+    const Trace trace = TraceOf(number, cardCount);
+    const DeckOrder& order = trace.result.order;
+    const int perRank = cardCount == 104 ? 8 : 4;
+    ASSERT_EQ(trace.result.error, DeckOrderError::None);
+    ASSERT_EQ(order.size, cardCount);
+    std::set<int> distinct;
+    for (int i = 0; i < kMaxDeckSize; ++i) {
+        const int card = order.cards[static_cast<std::size_t>(i)];
+        if (i >= cardCount) {
+            ASSERT_EQ(card, kNoCard) << "slot " << i;
+            continue;
+        }
+        ASSERT_GE(card, 1);
+        ASSERT_LE(card, 13 * perRank);
+        distinct.insert(card);
+    }
+    ASSERT_EQ(distinct.size(), static_cast<std::size_t>(cardCount));
+
+    ASSERT_EQ(trace.placements.size(), static_cast<std::size_t>(13 * perRank));
     const std::string digits = std::string(13 - number.size(), '0') + number;
     std::vector<CardNumber> slots(static_cast<std::size_t>(cardCount), kNoCard);
-    for (const DeckPlacement& p : trace.placements) {
-        ASSERT_GE(p.target, 0) << number;
-        ASSERT_LT(p.target, cardCount) << number;
-        const bool forward = digits[static_cast<std::size_t>(p.pass - 1)] == '0';
-        const int expected = slots[static_cast<std::size_t>(p.target)] == kNoCard
-                                 ? p.target
-                                 : FindFreeSlot(slots, p.target, forward);
-        ASSERT_EQ(p.index, expected) << number << " pass " << p.pass << " step " << p.step;
-        if (expected >= 0) slots[static_cast<std::size_t>(expected)] = p.card;
-    }
-}
-
-// Checks what every full build must satisfy and reports the first fault.
-void ExpectFullDeck(const Trace& trace, int cardCount, const std::string& number) {
-    const int perRank = cardCount == 104 ? 8 : 4;
-    ASSERT_EQ(trace.result.error, DeckOrderError::None) << number;
-    ASSERT_EQ(trace.result.order.size, cardCount) << number;
-    std::vector<int> sorted = Cards(trace.result.order);
-    std::sort(sorted.begin(), sorted.end());
-    for (int c = 1; c <= cardCount; ++c) ASSERT_EQ(sorted[static_cast<std::size_t>(c - 1)], c) << number;
-
-    ASSERT_EQ(trace.placements.size(), static_cast<std::size_t>(13 * perRank)) << number;
     std::set<int> ranks;
     for (std::size_t n = 0; n < trace.placements.size(); ++n) {
         const DeckPlacement& p = trace.placements[n];
-        ASSERT_EQ(p.pass, static_cast<int>(n) / perRank + 1) << number;
-        ASSERT_EQ(p.step, static_cast<int>(n) % perRank + 1) << number;
-        ASSERT_EQ(CardRank(p.card), p.rank) << number;
+        ASSERT_EQ(p.pass, static_cast<int>(n) / perRank + 1);
+        ASSERT_EQ(p.step, static_cast<int>(n) % perRank + 1);
+        ASSERT_EQ(CardRank(p.card), p.rank);
         // The first half of a pass is the first deck, the second half the second.
-        ASSERT_EQ(p.card > 52, p.step > 4) << number;
-        // A card once written stays where it was put.
-        ASSERT_GE(p.index, 0) << number;
-        ASSERT_EQ(trace.result.order.cards[static_cast<std::size_t>(p.index)], p.card) << number;
+        ASSERT_EQ(p.card > 52, p.step > 4);
         if (p.step == 1) {
-            ASSERT_TRUE(ranks.insert(p.rank).second) << number << ": rank chosen twice";
+            ASSERT_TRUE(ranks.insert(p.rank).second) << "rank chosen twice";
         }
+        ASSERT_GE(p.target, 0);
+        ASSERT_LT(p.target, cardCount);
+        const bool forward = digits[static_cast<std::size_t>(p.pass - 1)] == '0';
+        const int expected =
+            slots[static_cast<std::size_t>(p.target)] == kNoCard ? p.target : FindFreeSlot(slots, p.target, forward);
+        ASSERT_EQ(p.index, expected) << "pass " << p.pass << " step " << p.step;
+        ASSERT_EQ(p.index >= 0, n < static_cast<std::size_t>(cardCount)) << "placement " << n;
+        if (expected < 0) continue;
+        slots[static_cast<std::size_t>(expected)] = p.card;
+        // A card once written stays where it was put.
+        ASSERT_EQ(order.cards[static_cast<std::size_t>(expected)], p.card);
     }
-    ExpectProbesMatchFindFreeSlot(trace, cardCount, number);
 }
 
-// Random 13-digit numbers for one and two decks, drawn numbers and short
-// numbers as players type them.
-TEST(DeckOrderProperties, EveryNumberGivesAFullDeck) {
-    std::mt19937_64 random(20240601);
-    for (int n = 0; n < 20000; ++n) {
-        const std::string number = RandomDigits(random);
-        for (const int count : {52, 104}) ExpectFullDeck(TraceOf(number, count), count, number);
-        if (n < 2000) {
-            const std::string drawn = DrawGameNumber(random);
-            for (const int count : {52, 104}) ExpectFullDeck(TraceOf(drawn, count), count, drawn);
-            const std::string small = std::to_string(n);
-            ExpectFullDeck(TraceOf(small, 52), 52, small);
-        }
-        if (HasFatalFailure()) return;
+// A free entry ("000") from the start up, or down when not forward; failing
+// that the first free entry from index 0; -1 when none is free.
+int PlainProbe(const std::vector<std::string>& list, int start, bool forward) {
+    const int size = static_cast<int>(list.size());
+    if (forward) {
+        for (int i = start; i < size; ++i) if (list[static_cast<std::size_t>(i)] == "000") return i;
+    } else {
+        for (int i = start; i >= 0; --i) if (list[static_cast<std::size_t>(i)] == "000") return i;
     }
+    for (int i = 0; i < size; ++i) if (list[static_cast<std::size_t>(i)] == "000") return i;
+    return -1;
 }
 
 // The placement written out plainly over the text form of the deal data:
@@ -196,16 +189,6 @@ std::vector<int> PlainOrder(const std::string& number, int n) {
     const auto field = [](const char* line, int j) { return std::stoi(std::string(line).substr((j - 1) * 4, 3)); };
     const std::string g = (std::string(13, '0') + number).substr(number.size());
     const auto digit = [&](int k) { return g.substr(static_cast<std::size_t>(k - 1), 1); };
-    const auto probe = [&](const std::vector<std::string>& list, int start, bool forward) {
-        const int size = static_cast<int>(list.size());
-        if (forward) {
-            for (int i = start; i < size; ++i) if (list[static_cast<std::size_t>(i)] == "000") return i;
-        } else {
-            for (int i = start; i >= 0; --i) if (list[static_cast<std::size_t>(i)] == "000") return i;
-        }
-        for (int i = 0; i < size; ++i) if (list[static_cast<std::size_t>(i)] == "000") return i;
-        return -1;
-    };
 
     std::vector<std::string> out(static_cast<std::size_t>(n), "000");
     std::vector<int> ranks = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
@@ -237,7 +220,7 @@ std::vector<int> PlainOrder(const std::string& number, int n) {
                 x = 0;
             }
             const int card = (field(kSuitLines[s], j) - 1) * 13 + rank + (j >= 5 ? 52 : 0);
-            if (out[static_cast<std::size_t>(x)] != "000") x = probe(out, x, forward);
+            if (out[static_cast<std::size_t>(x)] != "000") x = PlainProbe(out, x, forward);
             if (x >= 0) out[static_cast<std::size_t>(x)] = CardText(card);
         }
     }
@@ -251,7 +234,7 @@ TEST(DeckOrderProperties, PlainRenderingReproducesTheWorkedExamples) {
     EXPECT_EQ(PlainOrder("1", 52), kOrderOfOne);
 }
 
-TEST(DeckOrderProperties, BuildAgreesWithThePlainRendering) {
+TEST(DeckOrderProperties, BuildIsSoundAndAgreesWithThePlainRendering) {
     std::mt19937_64 random(8128);
     // Half the numbers rich in zeros: they take the forward probes and the
     // rank fallback to the last remaining rank far more often.
@@ -262,53 +245,20 @@ TEST(DeckOrderProperties, BuildAgreesWithThePlainRendering) {
         }
         return digits;
     };
-    for (const int count : {52, 104}) {
-        for (int n = 0; n < 6000; ++n) {
+    for (const int count : {52, 104, 1, 2, 7, 13, 24, 26, 32, 39, 40, 51}) {
+        for (int n = 0; n < (count >= 52 ? 6000 : 400); ++n) {
             const std::string digits = number(n);
             ASSERT_EQ(OrderOf(digits, count), PlainOrder(digits, count)) << digits << " N=" << count;
+            ExpectSoundBuild(digits, count);
+            if (HasFatalFailure()) return;
         }
     }
-    for (const int count : {1, 7, 26, 39, 51}) {
-        for (int n = 0; n < 400; ++n) {
-            const std::string digits = number(n);
-            ASSERT_EQ(OrderOf(digits, count), PlainOrder(digits, count)) << digits << " N=" << count;
-        }
-    }
-}
-
-TEST(DeckOrderProperties, SmallerDecksKeepTheFirstCardsPlaced) {
-    std::mt19937_64 random(31);
-    for (const int count : {1, 2, 13, 24, 32, 40, 51}) {
-        for (int n = 0; n < 500; ++n) {
-            const std::string number = RandomDigits(random);
-            const Trace trace = TraceOf(number, count);
-            ASSERT_EQ(trace.result.error, DeckOrderError::None);
-            ASSERT_EQ(trace.result.order.size, count);
-            std::set<int> distinct;
-            for (int i = 0; i < count; ++i) {
-                const int card = trace.result.order.cards[static_cast<std::size_t>(i)];
-                ASSERT_GE(card, 1) << number << " N=" << count;
-                ASSERT_LE(card, 52) << number << " N=" << count;
-                distinct.insert(card);
-            }
-            ASSERT_EQ(distinct.size(), static_cast<std::size_t>(count)) << number;
-            // Every card is still tried; the first N find a slot, the rest none.
-            ASSERT_EQ(trace.placements.size(), 52u);
-            for (std::size_t p = 0; p < trace.placements.size(); ++p) {
-                const DeckPlacement& placement = trace.placements[p];
-                if (p < static_cast<std::size_t>(count)) {
-                    ASSERT_GE(placement.index, 0) << number << " N=" << count;
-                    ASSERT_EQ(trace.result.order.cards[static_cast<std::size_t>(placement.index)], placement.card);
-                } else {
-                    ASSERT_EQ(placement.index, -1) << number << " N=" << count;
-                }
-            }
-            ExpectProbesMatchFindFreeSlot(trace, count, number);
-            // Slots beyond N are never touched.
-            for (int i = count; i < kMaxDeckSize; ++i) {
-                ASSERT_EQ(trace.result.order.cards[static_cast<std::size_t>(i)], kNoCard);
-            }
-        }
+    // Numbers as drawn, and short numbers as players type them.
+    for (int n = 0; n < 2000; ++n) {
+        const std::string drawn = DrawGameNumber(random);
+        for (const int count : {52, 104}) ExpectSoundBuild(drawn, count);
+        ExpectSoundBuild(std::to_string(n), 52);
+        if (HasFatalFailure()) return;
     }
 }
 
@@ -321,72 +271,48 @@ TEST(FindFreeSlot, NoSlotsAndOnlyTheGivenEntries) {
     EXPECT_EQ(FindFreeSlot(std::span(longer).first(3), 2, false), -1);
 }
 
-// Forward scans up from the start, backward down from it; when nothing is
-// free that way the fallback scans from index 0 up; nothing free gives -1.
+// FindFreeSlot on random slots, any share of them taken, is the plain probe.
 TEST(FindFreeSlot, ResultMatchesTheProbeRulesOnRandomSlots) {
     std::mt19937_64 random(4242);
     for (int round = 0; round < 20000; ++round) {
         const int size = static_cast<int>(random() % 104) + 1;
         const int takenPercent = static_cast<int>(random() % 101);
         std::vector<CardNumber> slots(static_cast<std::size_t>(size));
-        for (auto& s : slots) s = static_cast<int>(random() % 100) < takenPercent ? 1 : 0;
+        std::vector<std::string> entries;
+        for (auto& s : slots) {
+            s = static_cast<int>(random() % 100) < takenPercent ? 1 : 0;
+            entries.push_back(s == 0 ? "000" : "001");
+        }
         const int start = static_cast<int>(random() % static_cast<unsigned>(size));
         const bool forward = random() % 2 == 0;
         const int found = FindFreeSlot(slots, start, forward);
-
-        const auto begin = slots.begin();
-        const auto lowest = std::find(begin, slots.end(), CardNumber{0});
-        if (lowest == slots.end()) {
-            ASSERT_EQ(found, -1);
-            continue;
-        }
-        ASSERT_GE(found, 0);
-        ASSERT_LT(found, size);
-        ASSERT_EQ(slots[static_cast<std::size_t>(found)], 0);
-        int expected = static_cast<int>(lowest - begin);
-        if (forward) {
-            const auto up = std::find(begin + start, slots.end(), CardNumber{0});
-            if (up != slots.end()) expected = static_cast<int>(up - begin);
-        } else {
-            for (int i = start; i >= 0; --i) {
-                if (slots[static_cast<std::size_t>(i)] == 0) {
-                    expected = i;
-                    break;
-                }
-            }
-        }
+        const int expected = PlainProbe(entries, start, forward);
         ASSERT_EQ(found, expected) << "size " << size << " start " << start << " forward " << forward;
     }
 }
 
-TEST(DrawGameNumber, ThirteenDigitsWithinTheProductRange) {
-    std::mt19937_64 random(1);
-    int leadingZero = 0;
-    for (int n = 0; n < 20000; ++n) {
-        const std::string number = DrawGameNumber(random);
-        ASSERT_EQ(number.size(), 13u) << number;
-        ASSERT_TRUE(std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            << number;
-        ASSERT_LE(std::stoll(number), 9999998LL * 999998LL) << number;
-        if (number.front() == '0') ++leadingZero;
-    }
-    // Products below 10^12 are common, so padding is exercised.
-    EXPECT_GT(leadingZero, 1000);
-}
-
-TEST(DrawGameNumber, DeterministicPerSeedAndVariedAcrossDraws) {
+// One seed draws one sequence; another seed, another.
+TEST(DrawGameNumber, ThirteenDigitsWithinTheProductRangeAndFixedBySeed) {
     std::mt19937_64 first(123);
     std::mt19937_64 second(123);
     std::mt19937_64 other(124);
     std::set<std::string> seen;
+    int leadingZero = 0;
     int sameAsOther = 0;
-    for (int n = 0; n < 1000; ++n) {
+    for (int n = 0; n < 20000; ++n) {
         const std::string number = DrawGameNumber(first);
-        EXPECT_EQ(DrawGameNumber(second), number);
+        ASSERT_EQ(number.size(), 13u) << number;
+        ASSERT_TRUE(std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            << number;
+        ASSERT_LE(std::stoll(number), 9999998LL * 999998LL) << number;
+        ASSERT_EQ(DrawGameNumber(second), number);
         if (DrawGameNumber(other) == number) ++sameAsOther;
+        if (number.front() == '0') ++leadingZero;
         seen.insert(number);
     }
-    EXPECT_GE(seen.size(), 995u);
+    // Products below 10^12 are common, so padding is exercised.
+    EXPECT_GT(leadingZero, 1000);
+    EXPECT_GE(seen.size(), 19900u);
     EXPECT_LT(sameAsOther, 5);
 }
 

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdlib>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cards/pile_at.h"
@@ -21,11 +23,47 @@ constexpr Size kMedium{59, 80};
 constexpr TableArea kArea800{5, 800, 600, 0};
 constexpr TableArea kArea640{5, 640, 480, 0};
 
+using Values = std::vector<std::pair<int, int>>;
+
 GameRules Rules(std::initializer_list<std::pair<int, int>> values) {
     GameRules rules;
     for (const auto& [index, value] : values) rules.set(index, value);
     return rules;
 }
+
+// A table's rules put together from its rows and further values.
+GameRules Table(std::initializer_list<Values> parts) {
+    GameRules rules;
+    for (const Values& part : parts) {
+        for (const auto& [index, value] : part) rules.set(index, value);
+    }
+    return rules;
+}
+
+// A row of the stock group, of foundations, of reserves or of tableau piles:
+// how many piles, the layout model, the row.
+Values StockRow(int count, int model = 1, int row = 1) {
+    return {{Rule::StockPileCount, count}, {Rule::StockLayoutModel, model}, {Rule::StockLayoutRow, row}};
+}
+Values FoundationRow(int count) {
+    return {{Rule::FoundationCount, count}, {Rule::FoundationLayoutModel, 1}, {Rule::FoundationLayoutRow, 1}};
+}
+Values ReserveRow(int count) {
+    return {{Rule::ReserveCount, count}, {Rule::ReserveLayoutModel, 1}, {Rule::ReserveLayoutRow, 1}};
+}
+Values TableauRow(int count, int model, int row = 2) {
+    return {{Rule::TableauCount, count}, {Rule::TableLayoutModel, model}, {Rule::TableLayoutRow, row}};
+}
+// The pile counts of a hand-made table of the model.
+GameRules HandMade(int model, int stock, int foundations, int reserves, int tableau) {
+    return Rules({{Rule::TableLayoutModel, model},
+                  {Rule::StockPileCount, stock},
+                  {Rule::FoundationCount, foundations},
+                  {Rule::ReserveCount, reserves},
+                  {Rule::TableauCount, tableau}});
+}
+// The stock group of the pairing games: stock, discards beside it, waste.
+const Values kBesideStock = {{Rule::ThirdPileBesideStock, 1}};
 
 std::vector<int> TableauXs(const PileOrigins& origins, int n) {
     std::vector<int> xs;
@@ -42,12 +80,9 @@ std::vector<int> Steps(int first, int step, int n) {
 // ---------------------------------------------------------------- card sizes
 
 TEST(CardSize, ByLetter) {
-    EXPECT_EQ(CardSizeFor('B'), (Size{71, 96}));
-    EXPECT_EQ(CardSizeFor('M'), (Size{59, 80}));
-    EXPECT_EQ(CardSizeFor('P'), (Size{25, 32}));
-    EXPECT_EQ(CardSizeFor('b'), std::nullopt);
-    EXPECT_EQ(CardSizeFor('X'), std::nullopt);
-    EXPECT_EQ(CardSizeFor('\0'), std::nullopt);
+    const std::pair<char, std::optional<Size>> sizes[] = {
+        {'B', Size{71, 96}}, {'M', Size{59, 80}}, {'P', Size{25, 32}}, {'b', {}}, {'X', {}}, {'\0', {}}};
+    for (const auto& [letter, size] : sizes) EXPECT_EQ(CardSizeFor(letter), size) << int{letter};
 }
 
 // -------------------------------------------------------------- pile origins
@@ -80,10 +115,6 @@ TEST(PileOriginsTest, StartOffTheTableAndKeepWhatIsSet) {
 // ---------------------------------------------------------------------- rows
 
 TEST(LayoutRows, RowsMarginAndLeftEdgeByTheRulesAndTheWindow) {
-    using Values = std::vector<std::pair<int, int>>;
-    const auto stock = [](int count, int model, int row) {
-        return Values{{Rule::StockPileCount, count}, {Rule::StockLayoutModel, model}, {Rule::StockLayoutRow, row}};
-    };
     struct Case {
         Values rules;
         Size card;
@@ -92,15 +123,15 @@ TEST(LayoutRows, RowsMarginAndLeftEdgeByTheRulesAndTheWindow) {
     };
     const Case cases[] = {
         // The documented example, with the stock on row 3.
-        {stock(1, 1, 3), kBig, kArea800, {15, 121, 227, 333, 10, 10}},
+        {StockRow(1, 1, 3), kBig, kArea800, {15, 121, 227, 333, 10, 10}},
         // The stock's row and model 3 add room; the selector is the
         // parameter's first digit, so 21 selects row 2.
-        {stock(1, 1, 1), kBig, kArea800, {30, 136, 0, 348, 0, 0}},
-        {stock(1, 1, 2), kBig, kArea800, {15, 136, 242, 0, 0, 0}},
-        {stock(1, 1, 21), kBig, kArea800, {0, 136, 0, 0, 0, 0}},
-        {stock(1, 3, 3), kBig, kArea800, {15, 136, 0, 0, 0, 25}},
+        {StockRow(1, 1, 1), kBig, kArea800, {30, 136, 0, 348, 0, 0}},
+        {StockRow(1, 1, 2), kBig, kArea800, {15, 136, 242, 0, 0, 0}},
+        {StockRow(1, 1, 21), kBig, kArea800, {0, 136, 0, 0, 0, 0}},
+        {StockRow(1, 3, 3), kBig, kArea800, {15, 136, 0, 0, 0, 25}},
         // Without a stock string the stock's selector and model count for nothing.
-        {stock(0, 3, 1), kBig, kArea800, {15, 121, 0, 0, 0, 10}},
+        {StockRow(0, 3, 1), kBig, kArea800, {15, 121, 0, 0, 0, 10}},
         {{{Rule::TableLayoutModel, 15}}, kBig, kArea800, {20, 121, 222, 328, 0, 0}},
         // Low and narrow windows.
         {{}, kMedium, {30, 640, 480, 0}, {35, 120, 205, 0, 5, 3}},
@@ -108,14 +139,14 @@ TEST(LayoutRows, RowsMarginAndLeftEdgeByTheRulesAndTheWindow) {
         {{}, kBig, {5, 651, 600, 0}, {0, 0, 0, 0, 0, 3}},
         // The main window's offset and the shifted stock models count only with a stock.
         {{}, kBig, {5, 800, 600, 7}, {0, 0, 0, 0, 0, 10}},
-        {stock(1, 1, 0), kBig, {5, 800, 600, 7}, {0, 0, 0, 0, 0, 17}},
-        {stock(1, 1, 0), kBig, {5, 640, 600, 7}, {0, 0, 0, 0, 0, 10}},
-        {stock(1, 3, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
-        {stock(1, 4, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
-        {stock(1, 5, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
-        {stock(1, 16, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
-        {stock(1, 19, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
-        {stock(1, 6, 0), kBig, kArea800, {0, 0, 0, 0, 0, 10}},
+        {StockRow(1, 1, 0), kBig, {5, 800, 600, 7}, {0, 0, 0, 0, 0, 17}},
+        {StockRow(1, 1, 0), kBig, {5, 640, 600, 7}, {0, 0, 0, 0, 0, 10}},
+        {StockRow(1, 3, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {StockRow(1, 4, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {StockRow(1, 5, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {StockRow(1, 16, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {StockRow(1, 19, 0), kBig, kArea800, {0, 0, 0, 0, 0, 25}},
+        {StockRow(1, 6, 0), kBig, kArea800, {0, 0, 0, 0, 0, 10}},
         // The fifth string's model 4 shifts as the stock's does.
         {{{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}, {Rule::FifthLayoutModel, 4}}, kBig, kArea800,
          {0, 0, 0, 0, 0, 25}},
@@ -135,18 +166,14 @@ TEST(LayoutRows, RowsMarginAndLeftEdgeByTheRulesAndTheWindow) {
 
 // ------------------------------------------------------- single centred row
 
-PileOrigins CentredTable(int model, int n, Size card, TableArea area,
-                         const std::vector<std::pair<int, int>>& more = {}) {
-    GameRules rules = Rules({{Rule::TableLayoutModel, model}, {Rule::TableLayoutRow, 2}, {Rule::TableauCount, n}});
-    for (const auto& [index, value] : more) rules.set(index, value);
-    return ComputeLayout(rules, card, area);
+PileOrigins CentredTable(int model, int n, Size card, TableArea area, const Values& more = {}) {
+    return ComputeLayout(Table({TableauRow(n, model), more}), card, area);
 }
 
 // Models 1, 14 and 15 centre one row, the gap between piles kept between 4
 // and 20; model 1 clamps the row to the left margin, 14 and 15 shrink the
 // gap instead; the stock's model 4 (or the fifth string's) widens it.
 TEST(CentredRow, GapAndFirstPileByModel) {
-    using Values = std::vector<std::pair<int, int>>;
     const Values stock = {{Rule::StockPileCount, 1}, {Rule::StockLayoutModel, 1}};
     const Values model4 = {{Rule::StockPileCount, 2}, {Rule::StockLayoutModel, 4}};
     const Values fifth = {{Rule::StockPileCount, 1}, {Rule::FifthLayoutModel, 4}};
@@ -198,8 +225,7 @@ TEST(CentredRow, GapAndFirstPileByModel) {
 // ------------------------------------------------------- hand-made tables
 
 TEST(HandMadeTables, Model062) {
-    const GameRules rules =
-        Rules({{Rule::TableLayoutModel, 62}, {Rule::StockPileCount, 2}, {Rule::FoundationCount, 12}});
+    const GameRules rules = HandMade(62, 2, 12, 0, 0);
     const PileOrigins o = ComputeLayout(rules, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Stock()), (Point{30, 15}));
     EXPECT_EQ(o.origin(PileId::Waste()), (Point{116, 15}));
@@ -222,18 +248,13 @@ TEST(HandMadeTables, Model062) {
 }
 
 TEST(HandMadeTables, Model064) {
-    const GameRules rules = Rules({{Rule::TableLayoutModel, 64},
-                                   {Rule::StockPileCount, 2},
-                                   {Rule::FoundationCount, 4},
-                                   {Rule::ReserveCount, 4},
-                                   {Rule::TableauCount, 4}});
+    const GameRules rules = HandMade(64, 2, 4, 4, 4);
     const PileOrigins o = ComputeLayout(rules, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Stock()), (Point{10, 15}));
     EXPECT_EQ(o.origin(PileId::Waste()), (Point{121, 15}));
-    EXPECT_EQ(o.origin(PileId::Reserve(1)), (Point{10, 121}));
-    EXPECT_EQ(o.origin(PileId::Reserve(2)), (Point{121, 121}));
-    EXPECT_EQ(o.origin(PileId::Reserve(3)), (Point{10, 227}));
-    EXPECT_EQ(o.origin(PileId::Reserve(4)), (Point{121, 227}));
+    for (int r = 0; r < 4; ++r) {
+        EXPECT_EQ(o.origin(PileId::Reserve(1 + r)), (Point{10 + r % 2 * 111, 121 + r / 2 * 106})) << r + 1;
+    }
     const int xs[4] = {262, 343, 424, 505};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(o.origin(PileId::Foundation(1 + i)), (Point{xs[i], 15}));
@@ -244,11 +265,7 @@ TEST(HandMadeTables, Model064) {
 }
 
 TEST(HandMadeTables, Model069) {
-    const GameRules rules = Rules({{Rule::TableLayoutModel, 69},
-                                   {Rule::StockPileCount, 2},
-                                   {Rule::FoundationCount, 8},
-                                   {Rule::ReserveCount, 1},
-                                   {Rule::TableauCount, 5}});
+    const GameRules rules = HandMade(69, 2, 8, 1, 5);
     const PileOrigins o = ComputeLayout(rules, kMedium, kArea640);
     // M in 640 x 480: row 1 = 5 + 5, row 2 = 10 + 5 + 80.
     EXPECT_FALSE(o.isOnTable(PileId::Stock()));
@@ -261,10 +278,7 @@ TEST(HandMadeTables, Model069) {
 // --------------------------------------------------------- generic models
 
 TEST(GenericLayout, StockGroupBesideOrUnderTheStock) {
-    GameRules rules = Rules({{Rule::StockPileCount, 2},
-                             {Rule::StockLayoutModel, 1},
-                             {Rule::StockLayoutRow, 1},
-                             {Rule::WasteUnderStock, 1}});
+    GameRules rules = Table({StockRow(2), {{Rule::WasteUnderStock, 1}}});
     // Model 1 keeps the waste beside the stock whatever WasteUnderStock says.
     PileOrigins o = ComputeLayout(rules, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Stock()), (Point{10, 30}));
@@ -289,7 +303,7 @@ TEST(GenericLayout, StockGroupBesideOrUnderTheStock) {
 }
 
 TEST(GenericLayout, ThirdPileBesideTheStock) {
-    GameRules rules = Rules({{Rule::StockPileCount, 3}, {Rule::StockLayoutModel, 1}, {Rule::StockLayoutRow, 1}});
+    GameRules rules = Table({StockRow(3)});
     PileOrigins o = ComputeLayout(rules, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Stock()).x, 10);
     EXPECT_EQ(o.origin(PileId::Waste()).x, 91);
@@ -311,15 +325,7 @@ TEST(GenericLayout, ThirdPileBesideTheStock) {
 
 TEST(GenericLayout, RowsOverTheTableauTakeItsColumns) {
     // Klondike's table: stock and waste over piles 1 and 2, foundations over 4 to 7.
-    const GameRules rules = Rules({{Rule::StockPileCount, 2},
-                                   {Rule::StockLayoutModel, 1},
-                                   {Rule::StockLayoutRow, 1},
-                                   {Rule::FoundationCount, 4},
-                                   {Rule::FoundationLayoutModel, 1},
-                                   {Rule::FoundationLayoutRow, 1},
-                                   {Rule::TableauCount, 7},
-                                   {Rule::TableLayoutModel, 1},
-                                   {Rule::TableLayoutRow, 2}});
+    const GameRules rules = Table({StockRow(2), FoundationRow(4), TableauRow(7, 1)});
     const PileOrigins o = ComputeLayout(rules, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Stock()), (Point{90, 30}));
     EXPECT_EQ(o.origin(PileId::Waste()), (Point{181, 30}));
@@ -328,15 +334,7 @@ TEST(GenericLayout, RowsOverTheTableauTakeItsColumns) {
     EXPECT_EQ(o.origin(PileId::Tableau(7)).y, 136);
 
     // Reserves on the left, foundations on the right (FreeCell).
-    const GameRules cells = Rules({{Rule::ReserveCount, 4},
-                                   {Rule::ReserveLayoutModel, 1},
-                                   {Rule::ReserveLayoutRow, 1},
-                                   {Rule::FoundationCount, 4},
-                                   {Rule::FoundationLayoutModel, 1},
-                                   {Rule::FoundationLayoutRow, 1},
-                                   {Rule::TableauCount, 8},
-                                   {Rule::TableLayoutModel, 1},
-                                   {Rule::TableLayoutRow, 2}});
+    const GameRules cells = Table({ReserveRow(4), FoundationRow(4), TableauRow(8, 1)});
     const PileOrigins c = ComputeLayout(cells, kBig, kArea800);
     for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(c.origin(PileId::Reserve(i)), (Point{45 + (i - 1) * 91, 15}));
@@ -346,12 +344,7 @@ TEST(GenericLayout, RowsOverTheTableauTakeItsColumns) {
 
 TEST(GenericLayout, PackedRowsShrinkTheGapThenWrap) {
     // No tableau to line up with: stock and waste from x0, foundations ending at 800 - 10.
-    GameRules rules = Rules({{Rule::StockPileCount, 2},
-                             {Rule::StockLayoutModel, 1},
-                             {Rule::StockLayoutRow, 1},
-                             {Rule::FoundationCount, 4},
-                             {Rule::FoundationLayoutModel, 1},
-                             {Rule::FoundationLayoutRow, 1}});
+    GameRules rules = Table({StockRow(2), FoundationRow(4)});
     PileOrigins o = ComputeLayout(rules, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Waste()), (Point{91, 30}));
     for (int f = 1; f <= 4; ++f) EXPECT_EQ(o.origin(PileId::Foundation(f)), (Point{476 + (f - 1) * 81, 30}));
@@ -377,13 +370,7 @@ TEST(GenericLayout, WrappingTableauLeavesRoomForTheFan) {
     // Thirteen piles of four face-up cards: rows of 7 and 6. The second row
     // lies a card, the margin and five face-up steps lower (the dealt fan of
     // three steps and two spare).
-    GameRules rules = Rules({{Rule::TableauCount, 13},
-                             {Rule::TableLayoutModel, 2},
-                             {Rule::TableLayoutRow, 2},
-                             {Rule::TableauSpread, 1},
-                             {Rule::FoundationCount, 4},
-                             {Rule::FoundationLayoutModel, 1},
-                             {Rule::FoundationLayoutRow, 1}});
+    GameRules rules = Table({TableauRow(13, 2), FoundationRow(4), {{Rule::TableauSpread, 1}}});
     for (int t = 0; t < 13; ++t) {
         rules.set(Rule::TableauDealCount + t, 4);
         rules.set(Rule::TableauDealFaceUp + t, 4);
@@ -418,21 +405,8 @@ TEST(GenericLayout, WrappingTableauLeavesRoomForTheFan) {
     EXPECT_EQ(o.origin(PileId::Tableau(10)).y, 121);
 }
 
-// The stock group of the pairing games: stock, discards beside it, waste.
-constexpr std::initializer_list<std::pair<int, int>> kDiscardStock = {{Rule::StockPileCount, 3},
-                                                                     {Rule::ThirdPileBesideStock, 1},
-                                                                     {Rule::StockLayoutModel, 1},
-                                                                     {Rule::StockLayoutRow, 1}};
-
-GameRules WithDiscardStock(std::initializer_list<std::pair<int, int>> values) {
-    GameRules rules = Rules(kDiscardStock);
-    for (const auto& [index, value] : values) rules.set(index, value);
-    return rules;
-}
-
 TEST(GenericLayout, ModelFourGivesEachPileItsOwnRowFromTheLeft) {
-    const GameRules rules =
-        WithDiscardStock({{Rule::TableauCount, 2}, {Rule::TableLayoutModel, 4}, {Rule::TableLayoutRow, 2}});
+    const GameRules rules = Table({StockRow(3), kBesideStock, TableauRow(2, 4)});
     PileOrigins o = ComputeLayout(rules, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Stock()), (Point{10, 30}));
     EXPECT_EQ(o.origin(PileId::SecondWaste()), (Point{106, 30}));
@@ -446,8 +420,7 @@ TEST(GenericLayout, ModelFourGivesEachPileItsOwnRowFromTheLeft) {
 }
 
 TEST(GenericLayout, ModelFiveIsAGridFiveWideBesideTheStockGroup) {
-    const GameRules rules =
-        WithDiscardStock({{Rule::TableauCount, 25}, {Rule::TableLayoutModel, 5}, {Rule::TableLayoutRow, 1}});
+    const GameRules rules = Table({StockRow(3), kBesideStock, TableauRow(25, 5, 1)});
     // B in 800: the stock group takes 10 to 258 of row 1; the grid is centred
     // in the 522 pixels from 268 to 790, 20 apart: (522 - 435) / 2 = 43.
     PileOrigins o = ComputeLayout(rules, kBig, kArea800);
@@ -468,15 +441,7 @@ TEST(GenericLayout, ModelFiveIsAGridFiveWideBesideTheStockGroup) {
     EXPECT_EQ(TableauXs(o, 3), Steps(402, 91, 3));
 
     // Foundations packed at the right end of the row narrow the room.
-    GameRules flanked = Rules({{Rule::StockPileCount, 1},
-                               {Rule::StockLayoutModel, 1},
-                               {Rule::StockLayoutRow, 1},
-                               {Rule::FoundationCount, 2},
-                               {Rule::FoundationLayoutModel, 1},
-                               {Rule::FoundationLayoutRow, 1},
-                               {Rule::TableauCount, 10},
-                               {Rule::TableLayoutModel, 5},
-                               {Rule::TableLayoutRow, 1}});
+    GameRules flanked = Table({StockRow(1), FoundationRow(2), TableauRow(10, 5, 1)});
     o = ComputeLayout(flanked, kBig, kArea800);
     EXPECT_EQ(o.origin(PileId::Foundation(1)), (Point{638, 30}));
     EXPECT_EQ(o.origin(PileId::Foundation(2)), (Point{719, 30}));
@@ -485,8 +450,7 @@ TEST(GenericLayout, ModelFiveIsAGridFiveWideBesideTheStockGroup) {
 }
 
 TEST(GenericLayout, ModelSixStacksThePyramidHalfACardApart) {
-    const GameRules rules = WithDiscardStock(
-        {{Rule::TableauCount, 7}, {Rule::TableLayoutModel, 6}, {Rule::TableLayoutRow, 1}, {Rule::TableauSpread, 4}});
+    const GameRules rules = Table({StockRow(3), kBesideStock, TableauRow(7, 6, 1), {{Rule::TableauSpread, 4}}});
     for (const auto& [card, area] : {std::pair{kBig, kArea800}, std::pair{kMedium, kArea640}}) {
         const PileOrigins o = ComputeLayout(rules, card, area);
         const int step = card.width + 6;  // side by side
@@ -509,8 +473,7 @@ TEST(GenericLayout, ModelSixStacksThePyramidHalfACardApart) {
 }
 
 TEST(GenericLayout, APyramidPressFindsTheCardOfTheLowerLine) {
-    GameRules rules = WithDiscardStock(
-        {{Rule::TableauCount, 3}, {Rule::TableLayoutModel, 6}, {Rule::TableLayoutRow, 1}, {Rule::TableauSpread, 4}});
+    GameRules rules = Table({StockRow(3), kBesideStock, TableauRow(3, 6, 1), {{Rule::TableauSpread, 4}}});
     const PileOrigins origins = ComputeLayout(rules, kBig, kArea800);
     const SpreadMetrics metrics = ResetSpreadMetrics(rules, 'B');
     Position position;
@@ -629,21 +592,27 @@ protected:
     int next = 1;
 };
 
-TEST_F(CardPlaces, FannedDownByFaceDownAndFaceUpSteps) {
+TEST_F(CardPlaces, FannedDownByFaceDownAndFaceUpStepsAndHitWhereTheyShow) {
     const GameRules rules = Rules({{Rule::TableauSpread, 1}});
     Deal(PileId::Tableau(1), 5, 3);
     const TableGeometry g = Geometry(rules, 'B');
-    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 0, false), 230);  // 3 * 4 + 18
-    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 0, true), 248);
-    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 1, false), 212);
-    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 1, true), 230);
-    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 4, false), 200);
-    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 5, true), 200);
-    EXPECT_EQ(g.PileCardY(PileId::Tableau(1), 9, true), 200);
+    // The top card at 3 * 4 + 18, a card on it one face-up step lower.
+    const std::tuple<int, bool, int> ys[] = {{0, false, 230}, {0, true, 248}, {1, false, 212}, {1, true, 230},
+                                             {4, false, 200}, {5, true, 200},  {9, true, 200}};
+    for (const auto& [skip, toTop, y] : ys) EXPECT_EQ(g.PileCardY(PileId::Tableau(1), skip, toTop), y) << skip << toTop;
     EXPECT_EQ(g.PileCardX(PileId::Tableau(1), 0, true), 100);
     EXPECT_EQ(g.cardPosition(PileId::Tableau(1), 0), (Point{100, 230}));
     // An empty pile's next card lies at the origin.
     EXPECT_EQ(g.PileCardY(PileId::Tableau(2), 0, true), origins.origin(PileId::Tableau(2)).y);
+
+    // Cards at 200, 204, 208, 212 and 230: y 220 hits the fourth card, y 240 the top one.
+    PileHit hit = PileAt({110, 220}, position.piles, g);
+    EXPECT_EQ(hit.pileName, "Fila1");
+    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1))[3]);
+    hit = PileAt({110, 240}, position.piles, g);
+    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1)).top());
+    EXPECT_EQ(hit.rect, (Rect{100, 200, 171, 326}));
+    EXPECT_TRUE(PileAt({110, 327}, position.piles, g).pileName.empty());
 }
 
 TEST_F(CardPlaces, SmallCardsStepByThree) {
@@ -750,20 +719,6 @@ TEST_F(CardPlaces, IrregularPiles) {
     EXPECT_EQ(Geometry(rules, 'B', &offsets).PileCardX(PileId::Tableau(13), 0, false), 300);
 }
 
-TEST_F(CardPlaces, HitTestFindsTheCardUnderThePointer) {
-    const GameRules rules = Rules({{Rule::TableauSpread, 1}});
-    Deal(PileId::Tableau(1), 5, 3);
-    const TableGeometry g = Geometry(rules, 'B');
-    // Cards at 200, 204, 208, 212 and 230: y 220 hits the fourth card, y 240 the top one.
-    PileHit hit = PileAt({110, 220}, position.piles, g);
-    EXPECT_EQ(hit.pileName, "Fila1");
-    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1))[3]);
-    hit = PileAt({110, 240}, position.piles, g);
-    EXPECT_EQ(hit.card, position.piles.pile(PileId::Tableau(1)).top());
-    EXPECT_EQ(hit.rect, (Rect{100, 200, 171, 326}));
-    EXPECT_TRUE(PileAt({110, 327}, position.piles, g).pileName.empty());
-}
-
 TEST(TableauFanTest, BySpreadCode) {
     const PileOrigins origins;
     const SpreadMetrics metrics;
@@ -772,12 +727,9 @@ TEST(TableauFanTest, BySpreadCode) {
         const GameRules rules = Rules({{Rule::TableauSpread, code}});
         return TableGeometry(origins, metrics, kBig, rules, position).tableauFan();
     };
-    EXPECT_EQ(fan(1), TableauFan::Down);
-    EXPECT_EQ(fan(2), TableauFan::Right);
-    EXPECT_EQ(fan(4), TableauFan::Right);
-    EXPECT_EQ(fan(6), TableauFan::Right);
-    EXPECT_EQ(fan(8), TableauFan::Grid);
-    for (const int code : {0, 3, 5, 7}) EXPECT_EQ(fan(code), TableauFan::None) << code;
+    using enum TableauFan;
+    const TableauFan fans[] = {None, Down, Right, None, Right, None, Right, None, Grid};
+    for (int code = 0; code <= 8; ++code) EXPECT_EQ(fan(code), fans[code]) << code;
 }
 
 // ---------------------------------------------------------- empty piles
@@ -834,20 +786,16 @@ TEST(EmptyPileMarkerTest, ByPileKindAndRule) {
 }
 
 TEST(TableGeometryHitOrder, WrappedTableausAreSearchedFromTheLastPile) {
-    GameRules rules;
-    rules.set(Rule::TableauCount, 13);
-    rules.set(Rule::TableauSpread, 1);
-    rules.set(Rule::TableLayoutRow, 2);
+    GameRules rules = Rules({{Rule::TableauCount, 13}, {Rule::TableauSpread, 1}, {Rule::TableLayoutRow, 2}});
     Position position;
     PileOrigins origins;
     SpreadMetrics metrics = ResetSpreadMetrics(rules, 'B');
-    rules.set(Rule::TableLayoutModel, 2);
-    EXPECT_TRUE(TableGeometry(origins, metrics, {71, 96}, rules, position).tableauSearchedBackwards());
-    rules.set(Rule::TableLayoutModel, 1);
-    EXPECT_FALSE(TableGeometry(origins, metrics, {71, 96}, rules, position).tableauSearchedBackwards());
-    rules.set(Rule::TableLayoutModel, 2);
-    rules.set(Rule::SingleRowTableau, 1);
-    EXPECT_FALSE(TableGeometry(origins, metrics, {71, 96}, rules, position).tableauSearchedBackwards());
+    for (const auto& [model, singleRow, backwards] : {std::tuple{2, 0, true}, {1, 0, false}, {2, 1, false}}) {
+        rules.set(Rule::TableLayoutModel, model);
+        rules.set(Rule::SingleRowTableau, singleRow);
+        EXPECT_EQ(TableGeometry(origins, metrics, kBig, rules, position).tableauSearchedBackwards(), backwards)
+            << "model " << model << ", single row " << singleRow;
+    }
 
     // Two piles whose fans overlap: the later pile's card is the one under the point.
     rules.set(Rule::SingleRowTableau, 0);
@@ -855,7 +803,7 @@ TEST(TableGeometryHitOrder, WrappedTableausAreSearchedFromTheLastPile) {
     origins.set(PileId::Tableau(8), {10, 200});
     for (int card = 1; card <= 10; ++card) position.Append(PileId::Tableau(1), static_cast<CardNumber>(card), true);
     position.Append(PileId::Tableau(8), 40, true);
-    const TableGeometry table(origins, metrics, {71, 96}, rules, position);
+    const TableGeometry table(origins, metrics, kBig, rules, position);
     const PileHit hit = PileAt({20, 205}, position.piles, table);
     EXPECT_EQ(hit.pileName, "Fila8");
     EXPECT_EQ(hit.card, 40);

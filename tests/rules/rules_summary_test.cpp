@@ -82,12 +82,9 @@ TEST(RulesSummary, ACustomizedGameIsSummarizedWithItsOverrides) {
 }
 
 TEST(RulesSummary, RedealsCountPassesThroughTheStock) {
-    EXPECT_EQ(RedealsAllowed(-1), std::nullopt);
-    EXPECT_EQ(RedealsAllowed(0), 0);
-    EXPECT_EQ(RedealsAllowed(1), 0);
-    EXPECT_EQ(RedealsAllowed(2), 1);
-    EXPECT_EQ(RedealsAllowed(999), 998);
-    EXPECT_EQ(RedealsAllowed(-5), 0) << "the engine allows no pass for any other negative value";
+    // -1 is unlimited; the engine allows no pass for any other negative value.
+    const std::pair<int, std::optional<int>> redeals[] = {{-1, {}}, {0, 0}, {1, 0}, {2, 1}, {999, 998}, {-5, 0}};
+    for (const auto& [value, allowed] : redeals) EXPECT_EQ(RedealsAllowed(value), allowed) << value;
     // A game that never turns its waste over has no redeal, whatever the value.
     GameRules rules = Plain();
     rules.set(Rule::Redeals, -1);
