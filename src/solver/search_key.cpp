@@ -12,6 +12,7 @@ constexpr std::uint8_t kUpdateEnd = 255;
 constexpr std::uint8_t kDealingWas = 254;
 constexpr int kWasteIndex = 1;
 constexpr int kSecondWasteIndex = 2;
+constexpr std::uint64_t kHashStart = 0xCBF29CE484222325ULL;
 
 }  // namespace
 
@@ -28,6 +29,10 @@ SearchKey::SearchKey(const PlayState& state, Strictness strictness) : keys_(stat
         for (const PileId pile : piles) salt_[static_cast<size_t>(PileIndex(pile))] = MixKeyBits(group * 0x51ED27A3ULL);
     }
     for (int p = 0; p < kPileCount; ++p) placeSalt_[static_cast<size_t>(p)] = MixKeyBits((p + 1) * 0x7F4A7C15ULL + 0xD1B54A32ULL);
+    for (size_t p = 0; p < static_cast<size_t>(kPileCount); ++p) {
+        emptyTerm_[p] = MixKeyBits(kHashStart + salt_[p]);
+        emptyPlaceTerm_[p] = MixKeyBits(kHashStart + placeSalt_[p]);
+    }
     saved_.reserve(4096);
     reset(state);
 }
@@ -45,6 +50,8 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
         return MixKeyBits(h);
     }
     const Pile& pile = PileAtIndex(state.position.piles, term);
+    const bool place = dealing_ && (keys_.dealtTo() >> term & 1) != 0;
+    if (pile.empty()) return (place ? emptyPlaceTerm_ : emptyTerm_)[static_cast<size_t>(term)];
     const CardTable& faces = state.position.cardTable;
     const auto faceOf = [&](CardNumber card) {
         std::uint64_t face = card;
@@ -52,7 +59,7 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
         if (card != kNoCard && faces.IsFaceUp(card)) face |= 0x80;
         return face + 1;
     };
-    std::uint64_t h = 0xCBF29CE484222325ULL;
+    std::uint64_t h = kHashStart;
     // Cards under the top that never come back into play count only by number.
     const bool endsOnly = pile.size() > 2 && (term == kSecondWasteIndex || (term == kWasteIndex && !PassesLeft(state)) ||
                                               (foundationEnds_ && term >= kFirstFoundationIndex && term < kFirstTableauIndex));
@@ -63,7 +70,6 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
     } else {
         for (const CardNumber card : pile.groups()) h = (h ^ faceOf(card)) * 0x100000001B3ULL;
     }
-    const bool place = dealing_ && (keys_.dealtTo() >> term & 1) != 0;
     return MixKeyBits(h + (place ? placeSalt_ : salt_)[static_cast<size_t>(term)]);
 }
 

@@ -61,6 +61,10 @@ private:
     PositionKeys keys_;
     std::array<std::uint64_t, kPileCount> salt_{};
     std::array<std::uint64_t, kPileCount> placeSalt_{};
+    // The terms of each pile empty, under its salt and its place salt:
+    // most piles of most games are empty, and reset hashes every pile.
+    std::array<std::uint64_t, kPileCount> emptyTerm_{};
+    std::array<std::uint64_t, kPileCount> emptyPlaceTerm_{};
     bool dealing_ = false;  // the piles dealt onto are places now
     bool merges_ = false;
     std::array<std::uint64_t, kTerms> terms_{};
