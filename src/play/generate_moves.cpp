@@ -2,6 +2,8 @@
 // always listed them, but found without searching the table for each card:
 // a pile's movable cards are found from its top down, and the move-size
 // limit is worked out once.
+#include <bit>
+
 #include "play/move_core.h"
 #include "play/move_rules.h"
 #include "play/selection_rules.h"
@@ -168,8 +170,13 @@ private:
     // Foundations, tableau piles, reserves, the waste: which could take a card at all.
     void surveyTargets() {
         const auto add = [&](PileId pile, bool open, std::uint16_t ranks, bool fromTableauOnly = false) {
-            targets_[static_cast<size_t>(count_++)] = {pile, open && shape_.inPlay[static_cast<size_t>(PileIndex(pile))], ranks,
-                                                       fromTableauOnly};
+            const int index = count_++;
+            open = open && shape_.inPlay[static_cast<size_t>(PileIndex(pile))];
+            targets_[static_cast<size_t>(index)] = {pile, open, ranks, fromTableauOnly};
+            if (!open) return;
+            for (std::uint16_t left = ranks & kAnyRank; left != 0; left &= static_cast<std::uint16_t>(left - 1)) {
+                byRank_[static_cast<size_t>(std::countr_zero(left))] |= std::uint64_t{1} << index;
+            }
         };
         for (int f = 0; f < shape_.foundations; ++f) {
             const Pile& pile = piles_.foundations[static_cast<size_t>(f)];
@@ -216,10 +223,12 @@ private:
         }
     }
 
+    // The targets are looked up by the card's rank among the open ones, in
+    // the order of the survey: foundations, tableau, reserves, the waste.
     void targets(int card, PileId source, int at, int carried) {
-        const std::uint16_t rank = RankBit(CardRank(card));
+        const int rank = CardRank(card);
+        if (rank < 1 || rank > 13) return;
         const auto consider = [&](const Target& target) {
-            if (!target.open || (target.ranks & rank) == 0) return;
             if (target.pile.kind == PileKind::Reserve) {
                 if (target.fromTableauOnly && source.kind != PileKind::Tableau) return;
                 if (target.pile != source) moves_.push(Move::CardTo(card, source, target.pile, 1));
@@ -230,13 +239,16 @@ private:
                 moves_.push(Move::CardTo(card, source, target.pile, run ? carried : 1));
             }
         };
-        if (carried == 1) {
-            for (int i = 0; i < firstTableau_; ++i) consider(targets_[static_cast<size_t>(i)]);
+        const auto below = [](int index) { return (std::uint64_t{1} << index) - 1; };
+        std::uint64_t wanted = 0;
+        if (carried == 1) wanted |= below(firstTableau_);
+        if (!openingOnly_) {
+            wanted |= below(firstReserve_) & ~below(firstTableau_);
+            if (carried == 1) wanted |= below(count_) & ~below(firstReserve_);
         }
-        if (openingOnly_) return;
-        for (int i = firstTableau_; i < firstReserve_; ++i) consider(targets_[static_cast<size_t>(i)]);
-        if (carried != 1) return;
-        for (int i = firstReserve_; i < count_; ++i) consider(targets_[static_cast<size_t>(i)]);
+        for (std::uint64_t left = byRank_[static_cast<size_t>(rank)] & wanted; left != 0; left &= left - 1) {
+            consider(targets_[static_cast<size_t>(std::countr_zero(left))]);
+        }
     }
 
     // The games with a discard pile take a pressed tableau card straight
@@ -274,6 +286,9 @@ private:
     const MoveSizeLimit limit_;
     const bool openingOnly_;
     std::array<Target, kFoundationCount + kTableauCount + kReserveCount + 1> targets_{};
+    static_assert(kFoundationCount + kTableauCount + kReserveCount + 1 <= 64, "a target is a bit of byRank_");
+    // Per rank, the open targets that may take a card of it (bits by index in targets_).
+    std::array<std::uint64_t, 14> byRank_{};
     int count_ = 0;
     int firstTableau_ = 0;
     int firstReserve_ = 0;
