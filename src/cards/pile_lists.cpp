@@ -48,35 +48,6 @@ std::optional<PileId> ParsePileName(std::string_view name) {
     return std::nullopt;
 }
 
-bool PileLists::IsValid(PileId id) {
-    switch (id.kind) {
-        case PileKind::Stock:
-        case PileKind::Waste:
-        case PileKind::SecondWaste: return true;
-        case PileKind::Tableau: return id.number >= 1 && id.number <= kTableauCount;
-        case PileKind::Foundation: return id.number >= 1 && id.number <= kFoundationCount;
-        case PileKind::Reserve: return id.number >= 1 && id.number <= kReserveCount;
-    }
-    return false;
-}
-
-Pile& PileLists::pile(PileId id) {
-    return const_cast<Pile&>(static_cast<const PileLists*>(this)->pile(id));
-}
-
-const Pile& PileLists::pile(PileId id) const {
-    const auto index = static_cast<size_t>(id.number - 1);
-    switch (id.kind) {
-        case PileKind::Stock: return stock[0];
-        case PileKind::Waste: return stock[1];
-        case PileKind::SecondWaste: return stock[2];
-        case PileKind::Tableau: return tableau.at(index);
-        case PileKind::Foundation: return foundations.at(index);
-        case PileKind::Reserve: return reserves.at(index);
-    }
-    return stock[0];
-}
-
 void PileLists::clear() {
     forEach([](PileId, Pile& p) { p.clear(); });
 }

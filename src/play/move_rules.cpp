@@ -96,8 +96,10 @@ bool CanPlaceWithLimit(const PlayState& state, int card, PileId from, int at, Pi
     const PileLists& piles = state.position.piles;
     const GameRules& rules = state.rules();
     const GameShape& shape = state.shape();
-    if (const std::optional<bool> family = FamilyPlace(state, card, from, target)) {
-        return *family && PileLists::IsValid(target) && shape.inPlay[static_cast<size_t>(PileIndex(target))];
+    if (FamilyPlaces(shape.special)) {
+        if (const std::optional<bool> family = FamilyPlace(state, card, from, target)) {
+            return *family && PileLists::IsValid(target) && shape.inPlay[static_cast<size_t>(PileIndex(target))];
+        }
     }
     // How many cards come along from a tableau pile.
     int carried = 1;

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "play/gaps_family.h"
 #include "play/move.h"
 #include "play/play_state.h"
 
@@ -64,6 +65,11 @@ std::optional<bool> FamilyPickUp(const PlayState& state, PileId pile, int place)
 // foundation only a tableau top with a higher card of its suit showing.
 // Every other case: the common rules decide (nothing here).
 std::optional<bool> FamilyPlace(const PlayState& state, int card, PileId from, PileId target);
+// Whether FamilyPlace has anything to say in the game: asked first, as the
+// move rules place cards millions of times a second for the solver.
+constexpr bool FamilyPlaces(SpecialGame special) {
+    return IsGapsGame(special) || special == SpecialGame::Clock || special == SpecialGame::AcesUp;
+}
 
 // Where a card picked up by a press goes at once, with no drag: the
 // discard pile of the games that take pressed cards there (the press was

@@ -212,7 +212,7 @@ int CellsValue::operator()(const PlayState& state) const {
         }
         burden(pile);
         for (int i = 1; i < pile.size(); ++i) {
-            if (IsCard(pile[i]) && !follows_[pile[i - 1]].test(pile[i])) value -= kUnfollowed;
+            if (IsCard(pile[i]) && !follows_[pile[i - 1]][pile[i]]) value -= kUnfollowed;
         }
     }
     // A waste that never turns over buries what lies in it.
