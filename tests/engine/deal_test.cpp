@@ -181,6 +181,8 @@ TEST(DealSteps, EachStepLaysItsCardsAndSetsItsRules) {
           {PileId::Reserve(1), {}, {}},
           {PileId::Reserve(2), {11, 12, 13}, {U, U, U}}},
          -52 + 10, {}, 1, 0, 13},
+        {"free slots (0) of the deck order are skipped", {{Rule::StockDealCount, 3}, {Rule::WasteDealCount, 3}},
+         {7, 0, 3, 0, 0, 9, 1}, {{PileId::Stock(), {7, 3, 9}, {D, D, D}}, {PileId::Waste(), {1, 2, 4}, {U, U, U}}}, -52, {}},
         {"stock face-down flag 0 deals a face-up stock", {{Rule::StockDealCount, 4}, {Rule::StockFaceDown, 0}}, {},
          {{PileId::Stock(), {1, 2, 3, 4}, {U, U, U, U}}}, -52, {}},
         {"stock face-down flag 2", {{Rule::StockDealCount, 4}, {Rule::StockFaceDown, 2}}, {},
@@ -406,19 +408,6 @@ TEST(SecondWasteStartingCard, TakesTheCardByValueOrFrom100ByNumber) {
         }
         EXPECT_EQ(CardsOnTable(dealt.position), c.cardCount) << c.value;
     }
-}
-
-TEST(DealPiles, FreeSlotsOfTheDeckOrderAreSkipped) {
-    DeckOrder order;
-    const int cards[] = {7, 0, 3, 0, 0, 9, 1};
-    for (int i = 0; i < 7; ++i) order.cards[static_cast<size_t>(i)] = static_cast<CardNumber>(cards[i]);
-    order.size = 7;
-    GameRules rules = BaseRules();
-    rules.set(Rule::StockDealCount, 3);
-    rules.set(Rule::WasteDealCount, 3);
-    const Dealt dealt = Deal(rules, order);
-    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{7, 3, 9}));
-    EXPECT_EQ(dealt.cards(PileId::Waste()), Cards{1});
 }
 
 // ---------------------------------------------------------------------------
