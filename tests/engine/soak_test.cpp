@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -62,11 +61,6 @@ using Snapshot = std::vector<std::string>;
 
 enum class Action { Drag, Drop, Stock, Undo, Redo, UndoRedo, DoubleClick, ToggleAutoplay, Press, SaveLoad };
 
-// By the order of Action.
-constexpr const char* kActionNames[] = {"drag", "drop",         "stock",           "undo",  "redo",
-                                        "undo+redo", "double-click", "toggle-autoplay", "press", "save-load"};
-static_assert(std::size(kActionNames) == static_cast<size_t>(Action::SaveLoad) + 1);
-
 // The pile that holds the card, if any.
 std::optional<PileId> PileHolding(const Position& position, int card) {
     std::optional<PileId> found;
@@ -86,6 +80,7 @@ std::vector<std::string> ReferenceMoves(const PlayState& state) {
     const GameRules& rules = state.rules();
     const PileLists& piles = state.position.piles;
     const auto inPlay = [&](PileId pile) { return shape.inPlay[static_cast<size_t>(PileIndex(pile))]; };
+    const bool openingOnly = rules[Rule::OpeningPhase] == 1 && state.moveCounter == 0;
     if (shape.selectionPlay) {
         MoveList selections;
         AddSelectionMoves(state, selections);
@@ -100,7 +95,6 @@ std::vector<std::string> ReferenceMoves(const PlayState& state) {
         for (int i = 1; i <= shape.tableau; ++i) targets.push_back(PileId::Tableau(i));
         for (int i = 1; i <= shape.reserves; ++i) targets.push_back(PileId::Reserve(i));
         if (rules[Rule::WasteExcluded] != 4) targets.push_back(PileId::Waste());
-        const bool openingOnly = rules[Rule::OpeningPhase] == 1 && state.moveCounter == 0;
         for (const PileId source : sources) {
             if (!inPlay(source) || (openingOnly && source.kind != PileKind::Tableau)) continue;
             const Pile& pile = piles.pile(source);
@@ -137,7 +131,6 @@ std::vector<std::string> ReferenceMoves(const PlayState& state) {
             }
         }
     }
-    const bool openingOnly = rules[Rule::OpeningPhase] == 1 && state.moveCounter == 0;
     if (StockWouldAct(state) && !openingOnly) moves.push_back("stock");
     return moves;
 }
@@ -779,8 +772,7 @@ protected:
             }
             if (!HasFailure()) checkInvariants();
             if (HasFailure()) {
-                ADD_FAILURE() << "after step " << step + 1 << " (" << kActionNames[static_cast<size_t>(action)] << ")\n"
-                              << trailText();
+                ADD_FAILURE() << "after step " << step + 1 << " (the last of the trail)\n" << trailText();
                 return;
             }
         }
