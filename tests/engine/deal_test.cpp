@@ -11,20 +11,11 @@
 #include "engine_fixture.h"
 #include "rules/rule_codes.h"
 
-namespace dravicor {
+namespace dravicor::test {
 namespace {
 
-// Card numbers used below: hearts 1-13, diamonds 14-26, clubs 27-39, spades
-// 40-52, each Ace to King; the second deck repeats them from 53.
-constexpr int kAceHearts = 1;
-constexpr int kAceDiamonds = 14;
-constexpr int kAceClubs = 27;
-constexpr int kAceSpades = 40;
-constexpr int kKingHearts = 13;
-constexpr int kKingDiamonds = 26;
-constexpr int kKingSpades = 52;
-constexpr int kFiveClubs = 31;
-constexpr int kNineDiamonds = 22;
+// Card numbers: hearts 1-13, diamonds 14-26, clubs 27-39, spades 40-52, each
+// Ace to King; the second deck repeats them from 53.
 
 // A deck order that starts with the given cards and goes on with the others
 // in ascending order.
@@ -182,7 +173,8 @@ TEST(DealSteps, EachStepLaysItsCardsAndSetsItsRules) {
           {PileId::Reserve(2), {11, 12, 13}, {U, U, U}}},
          -52 + 10, {}, 1, 0, 13},
         {"free slots (0) of the deck order are skipped", {{Rule::StockDealCount, 3}, {Rule::WasteDealCount, 3}},
-         {7, 0, 3, 0, 0, 9, 1}, {{PileId::Stock(), {7, 3, 9}, {D, D, D}}, {PileId::Waste(), {1, 2, 4}, {U, U, U}}}, -52, {}},
+         {7, 0, 3, 0, 0, 9, 1}, {{PileId::Stock(), {7, 3, 9}, {D, D, D}}, {PileId::Waste(), {1, 2, 4}, {U, U, U}}},
+         -52, {}},
         {"stock face-down flag 0 deals a face-up stock", {{Rule::StockDealCount, 4}, {Rule::StockFaceDown, 0}}, {},
          {{PileId::Stock(), {1, 2, 3, 4}, {U, U, U, U}}}, -52, {}},
         {"stock face-down flag 2", {{Rule::StockDealCount, 4}, {Rule::StockFaceDown, 2}}, {},
@@ -223,8 +215,8 @@ TEST(DealSteps, EachStepLaysItsCardsAndSetsItsRules) {
           {PileId::Reserve(1), Join({Ascending(39, 46), {52}, Ascending(48, 51)}), {}}},
          -52 + 5, {{kEmpty, 7}, {kEmpty + 1, 7}, {kEmpty + 2, 7}, {kEmpty + 3, -1}}, 0, 8, 52},
         {"an Ace base gives Kings on empty piles",
-         {{Rule::DealFirstFoundationCard, 1}, {kEmpty + 5, 91}, {kEmpty + 25, 91}}, {kAceSpades},
-         {{PileId::Foundation(1), {kAceSpades}, {U}}}, -52 + 5, {{kEmpty + 5, 13}, {kEmpty + 25, 13}}},
+         {{Rule::DealFirstFoundationCard, 1}, {kEmpty + 5, 91}, {kEmpty + 25, 91}}, {Spades(1)},
+         {{PileId::Foundation(1), {Spades(1)}, {U}}}, -52 + 5, {{kEmpty + 5, 13}, {kEmpty + 25, 13}}},
         // The empty-pile rank follows the catalogue base; a base that is no
         // rank (any card, nothing, a special value) has no rank below it, and
         // such piles take Kings.
@@ -236,7 +228,7 @@ TEST(DealSteps, EachStepLaysItsCardsAndSetsItsRules) {
         {"base 0", {{kBase, 0}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 13}, {kEmpty + 1, 5}}},
         {"base 81", {{kBase, 81}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 13}, {kEmpty + 1, 5}}},
         {"a base set by the first foundation's deal code", {{Rule::FoundationDealCard, 20}, {kEmpty + 2, 91}},
-         {kNineDiamonds}, {{PileId::Foundation(1), {kNineDiamonds}, {U}}}, -52 + 5, {{kEmpty + 2, 8}}},
+         {Diamonds(9)}, {{PileId::Foundation(1), {Diamonds(9)}, {U}}}, -52 + 5, {{kEmpty + 2, 8}}},
         {"the second foundation card goes on top of the first",
          {{Rule::DealFirstFoundationCard, 1}, {Rule::DealSecondFoundationCard, 1}, {Rule::StockDealCount, 2}},
          {30, 31, 4, 44}, {{PileId::Foundation(1), {4, 44}, {U, U}}, {PileId::Stock(), {30, 31}, {D, D}}}, -52 + 10,
@@ -250,14 +242,14 @@ TEST(DealSteps, EachStepLaysItsCardsAndSetsItsRules) {
         {"Kings sink in the order found",
          with({{Rule::DealExtraStep, 1}, {Rule::TableauCount, 2}},
               {tableau(0, 4, 1), tableau(1, 3, 1), tableau(2, 3, 1)}),
-         {kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts, kKingDiamonds, 2, 39, 4, 12, 25},
-         {{PileId::Tableau(1), {kKingHearts, kKingSpades, kFiveClubs, kNineDiamonds}, {U, D, D, D}},
-          {PileId::Tableau(2), {39, kKingDiamonds, 2}, {}},
+         {Clubs(5), Spades(13), Diamonds(9), Hearts(13), Diamonds(13), 2, 39, 4, 12, 25},
+         {{PileId::Tableau(1), {Hearts(13), Spades(13), Clubs(5), Diamonds(9)}, {U, D, D, D}},
+          {PileId::Tableau(2), {39, Diamonds(13), 2}, {}},
           {PileId::Tableau(3), {4, 12, 25}, {}}},
          -52, {}},
         {"without the step the Kings stay", with({{Rule::TableauCount, 2}}, {tableau(0, 4, 1)}),
-         {kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts},
-         {{PileId::Tableau(1), {kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts}, {}}}, -52, {}},
+         {Clubs(5), Spades(13), Diamonds(9), Hearts(13)},
+         {{PileId::Tableau(1), {Clubs(5), Spades(13), Diamonds(9), Hearts(13)}, {}}}, -52, {}},
         {"the Queen and King of hearts are moved",
          with({{Rule::SpecialGame, 22}, {Rule::StockDealCount, 10}}, {tableau(0, 5, 1)}), {},
          {{PileId::Stock(), {13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, Faces(11, D)},
@@ -313,22 +305,22 @@ TEST(FoundationDealCode, PlacesTheCardTheCodeNamesAndSetsItsBase) {
         std::vector<int> firstCards;             // the bases after the deal
     };
     const Case cases[] = {
-        {"91: the first card's rank in every suit", 52, {91, 91, 91, 91}, {}, 52, {kFiveClubs},
+        {"91: the first card's rank in every suit", 52, {91, 91, 91, 91}, {}, 52, {Clubs(5)},
          {{44}, {5}, {18}, {31}}, {5, 5, 5, 5}},
         {"91 wraps within two decks", 104, {91}, {}, 0, {50}, {{63}}, {11}},
         {"91 wraps within one deck", 52, {91}, {}, 0, {50}, {{11}}, {11}},
         // 52 + 4 x 13 is a multiple of 52: the last foundation gets card 52 itself.
         {"91 never gives card 0", 52, {91, 91, 91, 91}, {}, 0, {52}, {{13}, {26}, {39}, {52}}, {13, 13, 13, 13}},
-        {"91 on eight foundations wraps to the first deck", 104, {91, 91, 91, 91, 91, 91, 91, 91}, {}, 0, {kFiveClubs},
+        {"91 on eight foundations wraps to the first deck", 104, {91, 91, 91, 91, 91, 91, 91, 91}, {}, 0, {Clubs(5)},
          {{44}, {57}, {70}, {83}, {96}, {5}, {18}, {31}}, {5, 5, 5, 5, 5, 5, 5, 5}},
-        {"20 takes the next card each time", 52, {20, 0, 20, 0}, {}, 2, {kNineDiamonds, 7, 40},
-         {{kNineDiamonds}, {}, {7}, {}}, {9, 1, 7, 1}},
+        {"20 takes the next card each time", 52, {20, 0, 20, 0}, {}, 2, {Diamonds(9), 7, 40},
+         {{Diamonds(9)}, {}, {7}, {}}, {9, 1, 7, 1}},
         {"51-63 take the first card of their rank", 52, {51, 63, 57, 57, 0, 0}, {}, 3,
-         {kNineDiamonds, 46, 33, kAceClubs, 20, 39}, {{kAceClubs}, {39}, {46}, {33}, {}, {}}, {1, 13, 7, 7, 1, 1}},
-        {"a fifth Ace in one deck is not found", 52, {51, 51, 51, 51, 51}, {{4, 7}}, 0, {kAceSpades, 2, kAceClubs},
-         {{kAceSpades}, {kAceClubs}, {kAceHearts}, {kAceDiamonds}, {}}, {1, 1, 1, 1, 7}},
-        {"92 copies the first foundation's base", 52, {20, 92, 92, 92}, {}, 0, {kNineDiamonds},
-         {{kNineDiamonds}, {}, {}, {}}, {9, 9, 9, 9}},
+         {Diamonds(9), 46, 33, Clubs(1), 20, 39}, {{Clubs(1)}, {39}, {46}, {33}, {}, {}}, {1, 13, 7, 7, 1, 1}},
+        {"a fifth Ace in one deck is not found", 52, {51, 51, 51, 51, 51}, {{4, 7}}, 0, {Spades(1), 2, Clubs(1)},
+         {{Spades(1)}, {Clubs(1)}, {Hearts(1)}, {Diamonds(1)}, {}}, {1, 1, 1, 1, 7}},
+        {"92 copies the first foundation's base", 52, {20, 92, 92, 92}, {}, 0, {Diamonds(9)},
+         {{Diamonds(9)}, {}, {}, {}}, {9, 9, 9, 9}},
         {"93 places the Aces by value", 104, {93, 93, 93, 93, 93, 93, 93, 93}, {}, 0, {},
          {{1}, {14}, {27}, {40}, {53}, {66}, {79}, {92}}, {1, 1, 1, 1, 1, 1, 1, 1}},
         {"94 places the Aces by value", 104, {94, 94, 94, 94, 94, 94, 94, 94}, {}, 0, {},
@@ -430,16 +422,16 @@ TEST(ReserveAces, AcesLeaveReserveOneAndTheWasteRefillsIt) {
     };
     const Case cases[] = {
         {"the reserve's Aces go, the waste refills it", 11, 0, 6, 6,
-         {2, kAceSpades, 3, 4, kAceClubs, 6, 1, 8, 14, 9, 10, 11},
-         {{kAceSpades}, {kAceHearts}, {kAceDiamonds}, {}}, {8, 9, 10, 11, 2, 3}, {4, kAceClubs, 6}},
-        {"only the first waste Ace goes", 11, 1, 5, 2, {2, 3, kAceClubs, 4, kAceSpades, 8, 9},
-         {{kAceClubs}, {}, {}, {}}, {8, 9}, {2, 3, 4, kAceSpades}},
+         {2, Spades(1), 3, 4, Clubs(1), 6, 1, 8, 14, 9, 10, 11},
+         {{Spades(1)}, {Hearts(1)}, {Diamonds(1)}, {}}, {8, 9, 10, 11, 2, 3}, {4, Clubs(1), 6}},
+        {"only the first waste Ace goes", 11, 1, 5, 2, {2, 3, Clubs(1), 4, Spades(1), 8, 9},
+         {{Clubs(1)}, {}, {}, {}}, {8, 9}, {2, 3, 4, Spades(1)}},
         // An Ace met after the first stays in the waste, while later cards
         // still replace the reserve's Aces.
-        {"a later waste Ace stays", 11, 1, 4, 3, {kAceSpades, kAceClubs, 5, 6, kAceHearts, 8, kAceDiamonds},
-         {{kAceSpades}, {kAceHearts}, {kAceDiamonds}, {}}, {8, 5, 6}, {kAceClubs}},
-        {"another special game leaves the Aces alone", 12, 1, 5, 2, {2, 3, kAceClubs, 4, kAceSpades, kAceHearts, 9},
-         {{}, {}, {}, {}}, {kAceHearts, 9}, {2, 3, kAceClubs, 4, kAceSpades}},
+        {"a later waste Ace stays", 11, 1, 4, 3, {Spades(1), Clubs(1), 5, 6, Hearts(1), 8, Diamonds(1)},
+         {{Spades(1)}, {Hearts(1)}, {Diamonds(1)}, {}}, {8, 5, 6}, {Clubs(1)}},
+        {"another special game leaves the Aces alone", 12, 1, 5, 2, {2, 3, Clubs(1), 4, Spades(1), Hearts(1), 9},
+         {{}, {}, {}, {}}, {Hearts(1), 9}, {2, 3, Clubs(1), 4, Spades(1)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -467,9 +459,6 @@ TEST(ReserveAces, AcesLeaveReserveOneAndTheWasteRefillsIt) {
 // under their suit
 
 TEST(DealExtraSteps, RearrangeTheTableauAsTheStepSays) {
-    constexpr int kTwoHearts = 2;
-    constexpr int kTwoSpades = 41;
-    constexpr int kKingClubs = 39;
     struct Case {
         const char* what;
         int step;
@@ -481,22 +470,22 @@ TEST(DealExtraSteps, RearrangeTheTableauAsTheStepSays) {
         // The Aces and 2s come out in deck order before any pile is filled,
         // so the 2 of spades, first after pile 1's share, still opens pile 3.
         {"low cards", DealStep::LowCardsAtBottom, {3, 3, 3},
-         {kFiveClubs, kAceClubs, kNineDiamonds, kKingHearts, kTwoSpades, kTwoHearts, 7},
+         {Clubs(5), Clubs(1), Diamonds(9), Hearts(13), Spades(2), Hearts(2), 7},
          // Low cards beyond the piles are dealt as they come: the Ace of hearts.
-         {{kAceClubs, kFiveClubs, kNineDiamonds}, {kTwoSpades, kKingHearts, 7}, {kTwoHearts, kAceHearts, 3}}},
+         {{Clubs(1), Clubs(5), Diamonds(9)}, {Spades(2), Hearts(13), 7}, {Hearts(2), Hearts(1), 3}}},
         // A King first fills pile 1; every later King opens the next pile,
         // the last pile keeps the rest; the counts only give the total.
         {"kings start piles", DealStep::KingsStartPiles, {4, 3, 3},
-         {kKingHearts, kFiveClubs, kKingSpades, kNineDiamonds, 3, kKingDiamonds, 4, kKingClubs, 6, 7},
-         {{kKingHearts, kFiveClubs}, {kKingSpades, kNineDiamonds, 3}, {kKingDiamonds, 4, kKingClubs, 6, 7}}},
+         {Hearts(13), Clubs(5), Spades(13), Diamonds(9), 3, Diamonds(13), 4, Clubs(13), 6, 7},
+         {{Hearts(13), Clubs(5)}, {Spades(13), Diamonds(9), 3}, {Diamonds(13), 4, Clubs(13), 6, 7}}},
         {"no king, one pile", DealStep::KingsStartPiles, {2, 2},
-         {kFiveClubs, 6, 7, 8},
-         {{kFiveClubs, 6, 7, 8}, {}}},
+         {Clubs(5), 6, 7, 8},
+         {{Clubs(5), 6, 7, 8}, {}}},
         // Each King goes under the deepest lower card of its suit it covers;
         // a King already at the bottom stays.
         {"kings under their suit", DealStep::KingsUnderOwnSuit, {3, 3, 3},
-         {5, kKingHearts, 28, kNineDiamonds, 42, kKingDiamonds, kKingSpades, kFiveClubs, kKingClubs},
-         {{kKingHearts, 5, 28}, {kKingDiamonds, kNineDiamonds, 42}, {kKingSpades, kKingClubs, kFiveClubs}}},
+         {5, Hearts(13), 28, Diamonds(9), 42, Diamonds(13), Spades(13), Clubs(5), Clubs(13)},
+         {{Hearts(13), 5, 28}, {Diamonds(13), Diamonds(9), 42}, {Spades(13), Clubs(13), Clubs(5)}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -672,10 +661,10 @@ TEST(DealProperties, NoCardIsDealtTwiceWhateverTheCodes) {
 }
 
 TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
-    const std::vector<test::CatalogueColumn> games = test::CatalogueColumns();
+    const std::vector<CatalogueColumn> games = CatalogueColumns();
     ASSERT_GE(games.size(), 7u);
     std::mt19937_64 random(4711);
-    for (const test::CatalogueColumn& game : games) {
+    for (const CatalogueColumn& game : games) {
         const int cardCount = game.rules[Rule::CardCount];
         ASSERT_TRUE(cardCount == 52 || cardCount == 104) << game.name;
         // Steps that move cards after dealing change the plain counts.
@@ -740,4 +729,4 @@ TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test

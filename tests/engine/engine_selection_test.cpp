@@ -28,8 +28,9 @@ protected:
         std::vector<bool> used(53, false);
         for (size_t t = 0; t < tableau.size(); ++t) {
             for (const int card : tableau[t]) {
-                position.Append(PileId::Tableau(static_cast<int>(t) + 1), static_cast<CardNumber>(std::abs(card)), card > 0);
-                used[static_cast<size_t>(std::abs(card))] = true;
+                const auto number = static_cast<CardNumber>(std::abs(card));
+                position.Append(PileId::Tableau(static_cast<int>(t) + 1), number, card > 0);
+                used[number] = true;
             }
         }
         for (int card = 52; withStock && card >= 1; --card) {

@@ -13,13 +13,11 @@
 #include "play/move_core.h"
 #include "rules/catalogue.h"
 #include "rules/layout.h"
-#include "support/temp_dir.h"
+#include "engine/engine_fixture.h"
 
-namespace dravicor {
+namespace dravicor::test {
 namespace {
 
-constexpr int kKlondike = 0;
-constexpr int kFreeCell = 1;
 constexpr int kPyramid = 7;
 constexpr int kPokerSquares = 8;
 constexpr int kMonteCarlo = 10;
@@ -31,12 +29,7 @@ constexpr int kAcesUp = 246;
 constexpr int kFiringSquad = 248;
 constexpr int kFortunes = 249;
 
-constexpr int Hearts(int rank) { return rank; }
-constexpr int Diamonds(int rank) { return 13 + rank; }
-constexpr int Clubs(int rank) { return 26 + rank; }
-constexpr int Spades(int rank) { return 39 + rank; }
-
-GameRules Catalogue(int code) { return LoadGameRules(test::BuiltCatalogue(), code, NoCustomGames()); }
+GameRules Catalogue(int code) { return LoadGameRules(BuiltCatalogue(), code, NoCustomGames()); }
 
 // A game's rules, changed as a case needs, over a position laid out by hand.
 PlayState Table(int code, const std::function<void(GameRules&)>& change = {}) {
@@ -82,11 +75,8 @@ void PlayAndTakeBack(PlayState& state, const Move& move, const std::function<voi
 // The piles the rules say a game shows are the piles the table layout puts
 // on the table, for every game of the catalogue and for the hand-made tables.
 TEST(PlayState, PilesInPlayAreThePilesOnTheTable) {
-    GameList list;
-    ASSERT_TRUE(LoadGameList(test::BuiltCatalogue(), list));
     std::vector<GameRules> games;
-    for (int code = 0; code < 1000; ++code) {
-        if (GameFamilyOf(list, code) < 0) continue;
+    for (const int code : CatalogueGameCodes()) {
         games.push_back(Catalogue(code));
         for (const int handMade : {62, 64, 69}) {
             GameRules rules = games.back();
@@ -376,4 +366,4 @@ TEST(MoveCore, AutoplayAndReorderedFoundations) {
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test
