@@ -16,14 +16,11 @@ protected:
     // Foundation 1 Ace to 3 of Hearts, the stock the rest.
     void klondike() {
         settings.put(Field::AutomaticFaceUp, "N");
-        deal(kKlondike);
-        Position p;
-        Lay(p, PileId::Tableau(1), {Clubs(13)});
-        Lay(p, PileId::Tableau(2), {Clubs(2), Clubs(3), Clubs(4), Spades(8), Hearts(7)}, 3);
-        Lay(p, PileId::Foundation(1), {Hearts(1), Hearts(2), Hearts(3)});
-        Lay(p, PileId::Tableau(4), {Diamonds(2)}, 1);
-        Lay(p, PileId::Stock(), {Clubs(9), Diamonds(9), Spades(1)}, 3);
-        playFrom(p);
+        playFrom(kKlondike, {{PileId::Tableau(1), {Clubs(13)}},
+                             {PileId::Tableau(2), {Clubs(2), Clubs(3), Clubs(4), Spades(8), Hearts(7)}, 3},
+                             {PileId::Foundation(1), {Hearts(1), Hearts(2), Hearts(3)}},
+                             {PileId::Tableau(4), {Diamonds(2)}, 1},
+                             {PileId::Stock(), {Clubs(9), Diamonds(9), Spades(1)}, 3}});
     }
     std::vector<std::string> titles(const std::vector<PileId>& piles) const {
         std::vector<std::string> names;

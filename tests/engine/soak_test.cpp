@@ -833,12 +833,8 @@ class EngineFollowUps : public EngineFixture {
 protected:
     // FreeCell: the ace of hearts under the nine of spades, the free cells empty.
     void setUpAceUnderNine() {
-        Position p;
-        Lay(p, PileId::Tableau(1), {Hearts(1), Spades(9)});
-        Lay(p, PileId::Tableau(2), {Clubs(5)});
-        Lay(p, PileId::Tableau(3), {Diamonds(13)});
-        deal(kFreeCell);
-        playFrom(p);
+        playFrom(kFreeCell, {{PileId::Tableau(1), {Hearts(1), Spades(9)}}, {PileId::Tableau(2), {Clubs(5)}},
+                             {PileId::Tableau(3), {Diamonds(13)}}});
         engine.SetAutoplay(true);
         ASSERT_TRUE(engine.history().undo.empty()) << "nothing for autoplay yet";
     }
