@@ -75,27 +75,6 @@ TEST(CardCounterGeometry, AOneDeckGameIs121HighAndFillsOnlyTheFirstFourRows) {
     EXPECT_FALSE(counter.cell(53).has_value());
 }
 
-TEST(CardCounterRecount, TheWasteCountsAsTheRulesShowIt) {
-    CardCounter counter;
-    // The marks of each kind of pile with the waste showing only its top are
-    // spelled out by the text test below; these are the waste's other readings.
-    counter.Recount(MixedPosition(), Rules(52, 1, 1));  // every waste card seen
-    EXPECT_EQ(MarkOf(counter, Diamonds(1)), CounterMark::Up);
-    counter.Recount(MixedPosition(), Rules(52, 1, 0));  // the waste is not counted
-    EXPECT_EQ(MarkOf(counter, Diamonds(2)), CounterMark::None);
-}
-
-TEST(CardCounterRecount, InvertedSwapsUpAndDown) {
-    CardCounter counter;
-    counter.setOptions({.inverted = true});
-    counter.Recount(MixedPosition(), Rules(52, 0, 1));
-    EXPECT_EQ(MarkOf(counter, Clubs(4)), CounterMark::Down);  // face-up tableau card
-    EXPECT_EQ(counter.cell(Clubs(4))->pictureName(), "Card_4_Down");
-    EXPECT_EQ(MarkOf(counter, Clubs(3)), CounterMark::Up);
-    EXPECT_EQ(MarkOf(counter, Hearts(1)), CounterMark::Up);    // unseen stock card
-    EXPECT_EQ(MarkOf(counter, Spades(13)), CounterMark::None); // no card stays no card
-}
-
 TEST(CardCounterUpdate, EachOnlyOptionIgnoresTheOtherSide) {
     const Position position = MixedPosition();
     const GameRules rules = Rules(52, 0, 1);
@@ -237,17 +216,37 @@ TEST(CardCounterOptions, OnlyOptionsExcludeEachOtherAndEachChangeRecounts) {
     EXPECT_EQ(counter.options(), (CardCounterOptions{.stockOnly = true}));
 }
 
-TEST(CardCounterText, EightLinesOfThirteenCells) {
-    CardCounter counter;
-    counter.Recount(MixedPosition(), Rules(52, 0, 1));
-    const std::vector<std::string> expected = {
-        "D---D-------U",  // hearts: A and 5 in the stock, K on the second waste
-        "DU-----------",  // diamonds: the waste
-        "--DU---------",  // clubs: the tableau
-        "U----UD------",  // spades: foundation, reserve, second waste
-        "-------------", "-------------", "-------------", "-------------",
+// The counter's text after a recount of the mixed position: eight lines of
+// thirteen cells, of which a one-deck game fills the first four.
+TEST(CardCounterRecount, MarksEachPileAsTheRulesAndOptionsShowIt) {
+    struct Case {
+        const char* what;
+        GameRules rules;
+        CardCounterOptions options;
+        std::vector<std::string> suits;  // hearts, diamonds, clubs, spades
     };
-    EXPECT_EQ(CardCounterText(counter), expected);
+    const Case cases[] = {
+        // The stock's A and 5 of hearts, the K on the second waste; the
+        // waste; the tableau; foundation, reserve and second waste spades.
+        {"waste top seen", Rules(52, 0, 1), {}, {"D---D-------U", "DU-----------", "--DU---------", "U----UD------"}},
+        {"whole waste seen", Rules(52, 1, 1), {}, {"D---D-------U", "UU-----------", "--DU---------", "U----UD------"}},
+        {"waste unseen", Rules(52, 1, 0), {}, {"D---D-------U", "-------------", "--DU---------", "U----UD------"}},
+        {"inverted", Rules(52, 0, 1), {.inverted = true},
+         {"U---U-------D", "UD-----------", "--UD---------", "D----DU------"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CardCounter counter;
+        counter.setOptions(c.options);
+        counter.Recount(MixedPosition(), c.rules);
+        std::vector<std::string> expected = c.suits;
+        expected.resize(8, "-------------");
+        EXPECT_EQ(CardCounterText(counter), expected);
+    }
+    CardCounter inverted;
+    inverted.setOptions({.inverted = true});
+    inverted.Recount(MixedPosition(), Rules(52, 0, 1));
+    EXPECT_EQ(inverted.cell(Clubs(4))->pictureName(), "Card_4_Down");
 
     CardCounter twoDecks;
     Position position;
