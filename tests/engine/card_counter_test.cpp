@@ -22,22 +22,15 @@ GameRules Rules(int cardCount = 52, int wasteInPlay = 0, int wasteUnderStock = 0
 
 CounterMark MarkOf(const CardCounter& counter, int card) { return counter.cell(card)->mark; }
 
-// Something of every kind of pile:
-//   stock 1, 5 (face down); waste 14, 15 (top 15);
-//   tableau 1: 29 down, 30 up; foundation 1: 40 up; reserve 1: 45 down;
-//   second waste: 46 down, 13 up.
+// Something of every kind of pile.
 Position MixedPosition() {
     Position position;
-    position.Append(PileId::Stock(), Hearts(1), false);
-    position.Append(PileId::Stock(), Hearts(5), false);
-    position.Append(PileId::Waste(), Diamonds(1), true);
-    position.Append(PileId::Waste(), Diamonds(2), true);
-    position.Append(PileId::Tableau(1), Clubs(3), false);
-    position.Append(PileId::Tableau(1), Clubs(4), true);
-    position.Append(PileId::Foundation(1), Spades(1), true);
-    position.Append(PileId::Reserve(1), Spades(6), false);
-    position.Append(PileId::SecondWaste(), Spades(7), false);
-    position.Append(PileId::SecondWaste(), Hearts(13), true);
+    Lay(position, PileId::Stock(), {Hearts(1), Hearts(5)}, 2);
+    Lay(position, PileId::Waste(), {Diamonds(1), Diamonds(2)});
+    Lay(position, PileId::Tableau(1), {Clubs(3), Clubs(4)}, 1);
+    Lay(position, PileId::Foundation(1), {Spades(1)});
+    Lay(position, PileId::Reserve(1), {Spades(6)}, 1);
+    Lay(position, PileId::SecondWaste(), {Spades(7), Hearts(13)}, 1);
     return position;
 }
 
