@@ -95,10 +95,10 @@ constexpr int Refused(int card) { return -card; }
 // A card laid face down.
 constexpr int Down(int card) { return -card; }
 
-// Presses in turn on a table of face-up cards; every press must beep exactly
-// when it is marked refused, and the discards and the selection must end as
-// listed, and so must the piles named. A second press on a selected card
-// deselects it.
+// Presses in turn on a table of cards laid face up (Down() ones face down);
+// every press must beep exactly when it is marked refused, and the discards,
+// the selection and the piles named must end as listed. A second press on a
+// selected card deselects it.
 TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
     struct Case {
         const char* what;
