@@ -251,20 +251,19 @@ protected:
             EXPECT_EQ(seen[static_cast<size_t>(card)], 1) << "card " << card << " lies on the table that often";
         }
 
-        // Foundation and waste cards are face up; in a tableau pile no face-down
-        // card lies on a face-up one, unless the deal lays the pile face down
-        // and face up in turn.
-        const PileLists& piles = position.piles;
-        for (const Pile& f : piles.foundations) {
-            for (const CardNumber c : f.groups()) {
-                EXPECT_TRUE(c == kNoCard || position.cardTable.IsFaceUp(c))
-                    << "face-down card " << int{c} << " on a foundation";
+        // Cards lie only in piles the game shows (the discard pile aside);
+        // foundation and waste cards are face up.
+        position.piles.forEach([&](PileId id, const Pile& pile) {
+            EXPECT_TRUE(pile.empty() || id == PileId::SecondWaste() || engine.origins().isOnTable(id))
+                << PileName(id) << " holds cards but is not on the table";
+            if (id.kind != PileKind::Foundation && id.kind != PileKind::Waste) return;
+            for (const CardNumber c : pile.groups()) {
+                EXPECT_TRUE(c == kNoCard || position.cardTable.IsFaceUp(c)) << int{c} << " down on " << PileName(id);
             }
-        }
-        for (const CardNumber c : piles.stock[1].groups()) {
-            EXPECT_TRUE(c == kNoCard || position.cardTable.IsFaceUp(c))
-                << "face-down card " << int{c} << " on the waste";
-        }
+        });
+        // In a tableau pile no face-down card lies on a face-up one, unless
+        // the deal lays the pile face down and face up in turn.
+        const PileLists& piles = position.piles;
         // In overlapping lines (peaks) a line's cards turn over as the line
         // below them clears, in any order along the line.
         const bool linesOverlap = HasOverlappingLines(engine.playState().shape().special);
@@ -283,12 +282,7 @@ protected:
             }
         }
 
-        // Cards lie only in piles the game shows (the discard pile aside), and
-        // the stock is gone through no more often than the game allows.
-        position.piles.forEach([&](PileId id, const Pile& pile) {
-            EXPECT_TRUE(pile.empty() || id == PileId::SecondWaste() || engine.origins().isOnTable(id))
-                << PileName(id) << " holds cards but is not on the table";
-        });
+        // The stock is gone through no more often than the game allows.
         const int passes = engine.rules()[Rule::Redeals];
         EXPECT_GE(engine.game().passNumber, 1);
         if (passes > 0) {
