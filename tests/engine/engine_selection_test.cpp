@@ -157,6 +157,8 @@ TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
          {Hearts(6)}, {{1, {0, 0}}}},
         {"monte carlo: touching pairs, no refill in the grid", 8, 1, MonteCarloGrid(), 1,
          {Hearts(5), Refused(Clubs(5)), Spades(5)}, {Hearts(5), Spades(5)}, {}, {{0, {}}}},
+        {"monte carlo: two rows apart", 8, 1, {{Hearts(5)}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {Clubs(5)}}, 1,
+         {Hearts(5), Refused(Clubs(5))}, {}, {Hearts(5)}},
         {"decade: a single ten stays selected", 20, 1, {{Hearts(13), Hearts(12), Clubs(10), Spades(4)}}, 8,
          {Clubs(10)}, {}, {Clubs(10)}},
         {"decade: neighbours worth twenty", 20, 1, {{Hearts(13), Hearts(12), Clubs(10), Spades(4)}}, 8,

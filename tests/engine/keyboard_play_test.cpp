@@ -38,6 +38,12 @@ protected:
         }
     }
     KeyFocus at(PileId pile, int card = kNoCard) const { return {pile, static_cast<CardNumber>(card)}; }
+    // Moves the focus there and gives the command; what the table says to it.
+    std::string sayAfter(KeyFocus target, KeyCommand command) {
+        goTo(target);
+        press(command);
+        return said;
+    }
     void goToCard(int card) {
         for (const PileId pile : PilesInReadingOrder(engine)) {
             if (engine.position().piles.pile(pile).contains(card)) return goTo(at(pile, card));
@@ -140,12 +146,9 @@ TEST_F(KeyboardPlayTest, EveryListedMoveCanBeMadeByKeys) {
 TEST_F(KeyboardPlayTest, ARefusedDropAndEscapePutTheCardsBack) {
     klondike();
     const auto before = snapshot();
-    goTo(at(PileId::Tableau(2), Spades(8)));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "8 of Spades and 1 more card picked up.");
-    goTo(at(PileId::Tableau(1)));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "Tableau 1 does not take 8 of Spades.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(2), Spades(8)), KeyCommand::Activate),
+              "8 of Spades and 1 more card picked up.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(1)), KeyCommand::Activate), "Tableau 1 does not take 8 of Spades.");
     EXPECT_FALSE(keys.carrying());
     goTo(at(PileId::Tableau(2), Hearts(7)));
     press(KeyCommand::Activate);
@@ -158,18 +161,10 @@ TEST_F(KeyboardPlayTest, ARefusedDropAndEscapePutTheCardsBack) {
 
 TEST_F(KeyboardPlayTest, TheStockTurnsFaceDownCardsTurnAndCtrlEnterSendsHome) {
     klondike();
-    goTo(at(PileId::Stock()));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "Ace of Spades to Waste.");
-    goTo(at(PileId::Waste()));
-    press(KeyCommand::ToFoundation);
-    EXPECT_EQ(said, "Ace of Spades to Foundation 2.");
-    goTo(at(PileId::Tableau(1)));
-    press(KeyCommand::ToFoundation);
-    EXPECT_EQ(said, "King of Clubs does not go to a foundation.");
-    goTo(at(PileId::Tableau(4)));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "2 of Diamonds turned face up.");
+    EXPECT_EQ(sayAfter(at(PileId::Stock()), KeyCommand::Activate), "Ace of Spades to Waste.");
+    EXPECT_EQ(sayAfter(at(PileId::Waste()), KeyCommand::ToFoundation), "Ace of Spades to Foundation 2.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(1)), KeyCommand::ToFoundation), "King of Clubs does not go to a foundation.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(4)), KeyCommand::Activate), "2 of Diamonds turned face up.");
     EXPECT_EQ(engine.history().undo.size(), 3u);
 }
 
