@@ -51,16 +51,8 @@ struct Dealt {
     int score = 0;
 
     const Pile& pile(PileId id) const { return position.piles.pile(id); }
-    std::vector<int> cards(PileId id) const {
-        const auto& groups = pile(id).groups();
-        return std::vector<int>(groups.begin(), groups.end());
-    }
-    // The face flags of a pile, bottom first.
-    std::vector<bool> faces(PileId id) const {
-        std::vector<bool> up;
-        for (const CardNumber card : pile(id).groups()) up.push_back(position.cardTable.IsFaceUp(card));
-        return up;
-    }
+    std::vector<int> cards(PileId id) const { return CardsOf(position, id); }
+    std::vector<bool> faces(PileId id) const { return FacesOf(position, id); }
     int rule(int index) const { return rules[index]; }
 };
 

@@ -29,6 +29,17 @@ inline void Lay(Position& position, PileId pile, const std::vector<int>& cards, 
     for (const int card : cards) position.Append(pile, static_cast<CardNumber>(card), i++ >= faceDown);
 }
 
+// A pile's cards, bottom first, and whether each lies face up.
+inline std::vector<int> CardsOf(const Position& position, PileId pile) {
+    const auto& groups = position.piles.pile(pile).groups();
+    return {groups.begin(), groups.end()};
+}
+inline std::vector<bool> FacesOf(const Position& position, PileId pile) {
+    std::vector<bool> up;
+    for (const CardNumber card : position.piles.pile(pile).groups()) up.push_back(position.cardTable.IsFaceUp(card));
+    return up;
+}
+
 // Keeps every game result the engine reports.
 class ResultRecorder : public GameRecords {
 public:

@@ -40,10 +40,7 @@ protected:
     }
 
     std::vector<int> selected() const { return {engine.selection().begin(), engine.selection().end()}; }
-    std::vector<int> discarded() const {
-        const auto& groups = engine.position().piles.stock[2].groups();
-        return {groups.begin(), groups.end()};
-    }
+    std::vector<int> discarded() const { return CardsOf(engine.position(), PileId::SecondWaste()); }
 
     GameRules rules;
 };
@@ -182,8 +179,7 @@ TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
         EXPECT_EQ(discarded(), c.discarded);
         EXPECT_EQ(selected(), c.selected);
         for (const auto& [pile, cards] : c.after) {
-            const auto& groups = engine.position().piles.tableau[static_cast<size_t>(pile)].groups();
-            EXPECT_EQ(std::vector<int>(groups.begin(), groups.end()), cards) << "pile " << pile + 1;
+            EXPECT_EQ(CardsOf(engine.position(), PileId::Tableau(pile + 1)), cards) << "pile " << pile + 1;
         }
     }
 }
