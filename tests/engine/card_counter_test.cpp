@@ -5,23 +5,12 @@
 #include <string>
 #include <vector>
 
-namespace dravicor {
+#include "engine_fixture.h"
+
+namespace dravicor::test {
 namespace {
 
-// Cards used below (first deck): hearts 1-13, diamonds 14-26, clubs 27-39,
-// spades 40-52, each Ace to King.
-constexpr int kAceHearts = 1;
-constexpr int kFiveHearts = 5;
-constexpr int kKingHearts = 13;
-constexpr int kAceDiamonds = 14;
-constexpr int kTwoDiamonds = 15;
-constexpr int kThreeClubs = 29;
-constexpr int kFourClubs = 30;
-constexpr int kSixSpades = 45;
-constexpr int kSevenSpades = 46;
-constexpr int kKingSpades = 52;
-constexpr int kAceHeartsSecondDeck = 53;
-constexpr int kKingSpadesSecondDeck = 104;
+// The second deck repeats the first: 53 is its Ace of hearts, 104 its King of spades.
 
 GameRules Rules(int cardCount = 52, int wasteInPlay = 0, int wasteUnderStock = 0) {
     GameRules rules;
@@ -33,22 +22,15 @@ GameRules Rules(int cardCount = 52, int wasteInPlay = 0, int wasteUnderStock = 0
 
 CounterMark MarkOf(const CardCounter& counter, int card) { return counter.cell(card)->mark; }
 
-// Something of every kind of pile:
-//   stock 1, 5 (face down); waste 14, 15 (top 15);
-//   tableau 1: 29 down, 30 up; foundation 1: 40 up; reserve 1: 45 down;
-//   second waste: 46 down, 13 up.
+// Something of every kind of pile.
 Position MixedPosition() {
     Position position;
-    position.Append(PileId::Stock(), kAceHearts, false);
-    position.Append(PileId::Stock(), kFiveHearts, false);
-    position.Append(PileId::Waste(), kAceDiamonds, true);
-    position.Append(PileId::Waste(), kTwoDiamonds, true);
-    position.Append(PileId::Tableau(1), kThreeClubs, false);
-    position.Append(PileId::Tableau(1), kFourClubs, true);
-    position.Append(PileId::Foundation(1), 40, true);
-    position.Append(PileId::Reserve(1), kSixSpades, false);
-    position.Append(PileId::SecondWaste(), kSevenSpades, false);
-    position.Append(PileId::SecondWaste(), kKingHearts, true);
+    Lay(position, PileId::Stock(), {Hearts(1), Hearts(5)}, 2);
+    Lay(position, PileId::Waste(), {Diamonds(1), Diamonds(2)});
+    Lay(position, PileId::Tableau(1), {Clubs(3), Clubs(4)}, 1);
+    Lay(position, PileId::Foundation(1), {Spades(1)});
+    Lay(position, PileId::Reserve(1), {Spades(6)}, 1);
+    Lay(position, PileId::SecondWaste(), {Spades(7), Hearts(13)}, 1);
     return position;
 }
 
@@ -61,16 +43,16 @@ TEST(CardCounterGeometry, HeightByCardCountAndCellsByRankSuitAndDeck) {
     CardCounter counter;
     counter.Reset(Rules(104));
     EXPECT_EQ(counter.height(), 194);
-    EXPECT_EQ(*counter.cell(kAceHearts), (CounterCell{kAceHearts, CounterMark::None, 16, 3}));
-    EXPECT_EQ(counter.cell(kAceDiamonds)->y, 21);
-    EXPECT_EQ(counter.cell(kKingSpades)->y, 57);
-    EXPECT_EQ(counter.cell(kAceHeartsSecondDeck)->y, 75);
-    EXPECT_EQ(*counter.cell(kKingSpadesSecondDeck), (CounterCell{kKingSpadesSecondDeck, CounterMark::None, 184, 129}));
+    EXPECT_EQ(*counter.cell(Hearts(1)), (CounterCell{Hearts(1), CounterMark::None, 16, 3}));
+    EXPECT_EQ(counter.cell(Diamonds(1))->y, 21);
+    EXPECT_EQ(counter.cell(Spades(13))->y, 57);
+    EXPECT_EQ(counter.cell(53)->y, 75);
+    EXPECT_EQ(*counter.cell(104), (CounterCell{104, CounterMark::None, 184, 129}));
     EXPECT_EQ(counter.cells().size(), 104U);
     EXPECT_EQ(CounterSuitPicture(6), "card_clubs");
 
-    EXPECT_EQ((CounterCell{kFiveHearts, CounterMark::Up, 0, 0}).pictureName(), "Card_5_Up");
-    EXPECT_EQ((CounterCell{kKingSpadesSecondDeck, CounterMark::Down, 0, 0}).pictureName(), "Card_13_Down");
+    EXPECT_EQ((CounterCell{Hearts(5), CounterMark::Up, 0, 0}).pictureName(), "Card_5_Up");
+    EXPECT_EQ((CounterCell{104, CounterMark::Down, 0, 0}).pictureName(), "Card_13_Down");
 }
 
 TEST(CardCounterGeometry, AOneDeckGameIs121HighAndFillsOnlyTheFirstFourRows) {
@@ -83,28 +65,7 @@ TEST(CardCounterGeometry, AOneDeckGameIs121HighAndFillsOnlyTheFirstFourRows) {
         EXPECT_LE(cell.y, CounterRowY(3));
         EXPECT_EQ(cell.pictureName(), "Card_None");
     }
-    EXPECT_FALSE(counter.cell(kAceHeartsSecondDeck).has_value());
-}
-
-TEST(CardCounterRecount, TheWasteCountsAsTheRulesShowIt) {
-    CardCounter counter;
-    // The marks of each kind of pile with the waste showing only its top are
-    // spelled out by the text test below; these are the waste's other readings.
-    counter.Recount(MixedPosition(), Rules(52, 1, 1));  // every waste card seen
-    EXPECT_EQ(MarkOf(counter, kAceDiamonds), CounterMark::Up);
-    counter.Recount(MixedPosition(), Rules(52, 1, 0));  // the waste is not counted
-    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::None);
-}
-
-TEST(CardCounterRecount, InvertedSwapsUpAndDown) {
-    CardCounter counter;
-    counter.setOptions({.inverted = true});
-    counter.Recount(MixedPosition(), Rules(52, 0, 1));
-    EXPECT_EQ(MarkOf(counter, kFourClubs), CounterMark::Down);  // face-up tableau card
-    EXPECT_EQ(counter.cell(kFourClubs)->pictureName(), "Card_4_Down");
-    EXPECT_EQ(MarkOf(counter, kThreeClubs), CounterMark::Up);
-    EXPECT_EQ(MarkOf(counter, kAceHearts), CounterMark::Up);    // unseen stock card
-    EXPECT_EQ(MarkOf(counter, kKingSpades), CounterMark::None); // no card stays no card
+    EXPECT_FALSE(counter.cell(53).has_value());
 }
 
 TEST(CardCounterUpdate, EachOnlyOptionIgnoresTheOtherSide) {
@@ -115,20 +76,20 @@ TEST(CardCounterUpdate, EachOnlyOptionIgnoresTheOtherSide) {
     counter.Recount(position, rules);
     const std::vector<CounterCell> before = counter.cells();
     // A card played to a foundation changes nothing, nor do the tableau side's other kinds.
-    EXPECT_FALSE(counter.Update(position, rules, kFourClubs, PileKind::Foundation, true));
-    EXPECT_FALSE(counter.Update(position, rules, kAceHearts, PileKind::Tableau, true));
-    EXPECT_FALSE(counter.Update(position, rules, kAceHearts, PileKind::SecondWaste, true));
+    EXPECT_FALSE(counter.Update(position, rules, Clubs(4), PileKind::Foundation, true));
+    EXPECT_FALSE(counter.Update(position, rules, Hearts(1), PileKind::Tableau, true));
+    EXPECT_FALSE(counter.Update(position, rules, Hearts(1), PileKind::SecondWaste, true));
     EXPECT_EQ(counter.cells(), before);
-    EXPECT_TRUE(counter.Update(position, rules, kFiveHearts, PileKind::Waste, true));
-    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::Up);
+    EXPECT_TRUE(counter.Update(position, rules, Hearts(5), PileKind::Waste, true));
+    EXPECT_EQ(MarkOf(counter, Hearts(5)), CounterMark::Up);
 
     counter.setOptions({.tableauOnly = true});
     counter.Recount(position, rules);
-    EXPECT_FALSE(counter.Update(position, rules, kFiveHearts, PileKind::Stock, false));
-    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::None);
+    EXPECT_FALSE(counter.Update(position, rules, Hearts(5), PileKind::Stock, false));
+    EXPECT_EQ(MarkOf(counter, Hearts(5)), CounterMark::None);
     EXPECT_FALSE(counter.Update(position, rules, -1, PileKind::Stock, false));  // no recount either
-    EXPECT_TRUE(counter.Update(position, rules, kAceHearts, PileKind::Reserve, true));
-    EXPECT_EQ(MarkOf(counter, kAceHearts), CounterMark::Up);
+    EXPECT_TRUE(counter.Update(position, rules, Hearts(1), PileKind::Reserve, true));
+    EXPECT_EQ(MarkOf(counter, Hearts(1)), CounterMark::Up);
 }
 
 TEST(CardCounterUpdate, MarksClearsAndRecounts) {
@@ -136,12 +97,12 @@ TEST(CardCounterUpdate, MarksClearsAndRecounts) {
     const GameRules rules = Rules(52, 0, 1);
     CardCounter counter;
     counter.Reset(rules);
-    EXPECT_TRUE(counter.Update(position, rules, kKingSpades, PileKind::Tableau, false));
-    EXPECT_EQ(MarkOf(counter, kKingSpades), CounterMark::Down);
-    EXPECT_TRUE(counter.Update(position, rules, kKingSpades, PileKind::Tableau, true, CounterMode::Clear));
-    EXPECT_EQ(MarkOf(counter, kKingSpades), CounterMark::None);
+    EXPECT_TRUE(counter.Update(position, rules, Spades(13), PileKind::Tableau, false));
+    EXPECT_EQ(MarkOf(counter, Spades(13)), CounterMark::Down);
+    EXPECT_TRUE(counter.Update(position, rules, Spades(13), PileKind::Tableau, true, CounterMode::Clear));
+    EXPECT_EQ(MarkOf(counter, Spades(13)), CounterMark::None);
     // A card outside the game has no cell to mark.
-    EXPECT_FALSE(counter.Update(position, rules, kAceHeartsSecondDeck, PileKind::Tableau, true));
+    EXPECT_FALSE(counter.Update(position, rules, 53, PileKind::Tableau, true));
 
     EXPECT_TRUE(counter.Update(position, rules, -1, PileKind::Stock, false));
     CardCounter recounted;
@@ -153,13 +114,13 @@ TEST(CardCounterUpdate, TheWasteTopOfAWasteShowingOnlyItsTop) {
     Position position = MixedPosition();
     CardCounter counter;
     counter.Recount(position, Rules(52, 0, 1));
-    position.piles.stock[0].remove(kFiveHearts, RemoveMode::Delete);
-    position.Append(PileId::Waste(), kFiveHearts, true);
+    position.piles.stock[0].remove(Hearts(5), RemoveMode::Delete);
+    position.Append(PileId::Waste(), Hearts(5), true);
     EXPECT_FALSE(counter.UpdateWasteTop(position, Rules(52, 1, 1), PileKind::Waste));
     EXPECT_FALSE(counter.UpdateWasteTop(position, Rules(52, 0, 1), PileKind::SecondWaste));
-    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::Down);
+    EXPECT_EQ(MarkOf(counter, Hearts(5)), CounterMark::Down);
     EXPECT_TRUE(counter.UpdateWasteTop(position, Rules(52, 0, 1), PileKind::Waste));
-    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::Up);
+    EXPECT_EQ(MarkOf(counter, Hearts(5)), CounterMark::Up);
 }
 
 TEST(CardCounterRefresh, CardsWhereTheOptionsDoNotLookKeepTheirMarks) {
@@ -168,33 +129,33 @@ TEST(CardCounterRefresh, CardsWhereTheOptionsDoNotLookKeepTheirMarks) {
     CardCounter counter;
     counter.setOptions({.stockOnly = true});
     counter.Recount(position, rules);
-    ASSERT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::Up);
+    ASSERT_EQ(MarkOf(counter, Diamonds(2)), CounterMark::Up);
 
     // The waste's top card goes to a foundation, a stock card to the waste.
-    position.piles.stock[1].remove(kTwoDiamonds, RemoveMode::Delete);
-    position.Append(PileId::Foundation(2), kTwoDiamonds, true);
-    position.piles.stock[0].remove(kFiveHearts, RemoveMode::Delete);
-    position.Append(PileId::Waste(), kFiveHearts, true);
+    position.piles.stock[1].remove(Diamonds(2), RemoveMode::Delete);
+    position.Append(PileId::Foundation(2), Diamonds(2), true);
+    position.piles.stock[0].remove(Hearts(5), RemoveMode::Delete);
+    position.Append(PileId::Waste(), Hearts(5), true);
     counter.Refresh(position, rules);
-    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::Up);  // not looked at on the foundation
-    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::Up);   // seen on the waste
-    EXPECT_EQ(MarkOf(counter, kFourClubs), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, Diamonds(2)), CounterMark::Up);  // not looked at on the foundation
+    EXPECT_EQ(MarkOf(counter, Hearts(5)), CounterMark::Up);   // seen on the waste
+    EXPECT_EQ(MarkOf(counter, Clubs(4)), CounterMark::None);
     // A full recount forgets what lies out of sight.
     counter.Recount(position, rules);
-    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, Diamonds(2)), CounterMark::None);
 
     // Tableau only: the stock side keeps its marks, the tableau side follows
     // the faces, and a card gone out of play is cleared.
     counter.setOptions({.tableauOnly = true});
     counter.Recount(position, rules);
-    position.piles.stock[1].remove(kFiveHearts, RemoveMode::Delete);
-    position.Append(PileId::Stock(), kFiveHearts, false);
-    position.cardTable.SetFaceUp(kThreeClubs, true);
-    position.piles.reserves[0].remove(kSixSpades, RemoveMode::Delete);
+    position.piles.stock[1].remove(Hearts(5), RemoveMode::Delete);
+    position.Append(PileId::Stock(), Hearts(5), false);
+    position.cardTable.SetFaceUp(Clubs(3), true);
+    position.piles.reserves[0].remove(Spades(6), RemoveMode::Delete);
     counter.Refresh(position, rules);
-    EXPECT_EQ(MarkOf(counter, kFiveHearts), CounterMark::None);
-    EXPECT_EQ(MarkOf(counter, kThreeClubs), CounterMark::Up);
-    EXPECT_EQ(MarkOf(counter, kSixSpades), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, Hearts(5)), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, Clubs(3)), CounterMark::Up);
+    EXPECT_EQ(MarkOf(counter, Spades(6)), CounterMark::None);
 
     // Without an only option a refresh is a recount.
     counter.setOptions({});
@@ -209,15 +170,15 @@ TEST(CardCounterRefresh, AGameOfAnotherCardCountForgetsTheOldMarks) {
     CardCounter counter;
     counter.setOptions({.stockOnly = true});
     counter.Recount(position, Rules(52, 1, 1));
-    position.piles.stock[1].remove(kTwoDiamonds, RemoveMode::Delete);
-    position.Append(PileId::Foundation(2), kTwoDiamonds, true);
+    position.piles.stock[1].remove(Diamonds(2), RemoveMode::Delete);
+    position.Append(PileId::Foundation(2), Diamonds(2), true);
     counter.Refresh(position, Rules(52, 1, 1));
-    ASSERT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::Up);
+    ASSERT_EQ(MarkOf(counter, Diamonds(2)), CounterMark::Up);
 
     // The next game has two decks: the card seen in the last game is unknown again.
     counter.Refresh(position, Rules(104, 1, 1));
     EXPECT_EQ(counter.cardCount(), 104);
-    EXPECT_EQ(MarkOf(counter, kTwoDiamonds), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, Diamonds(2)), CounterMark::None);
 }
 
 TEST(CardCounterOptions, OnlyOptionsExcludeEachOtherAndEachChangeRecounts) {
@@ -226,46 +187,66 @@ TEST(CardCounterOptions, OnlyOptionsExcludeEachOtherAndEachChangeRecounts) {
     CardCounter counter;
     counter.ToggleTableauOnly(position, rules);
     EXPECT_EQ(counter.options(), (CardCounterOptions{.tableauOnly = true}));
-    EXPECT_EQ(MarkOf(counter, kFourClubs), CounterMark::Up);
-    EXPECT_EQ(MarkOf(counter, kAceHearts), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, Clubs(4)), CounterMark::Up);
+    EXPECT_EQ(MarkOf(counter, Hearts(1)), CounterMark::None);
 
     counter.ToggleStockOnly(position, rules);
     EXPECT_EQ(counter.options(), (CardCounterOptions{.stockOnly = true}));
-    EXPECT_EQ(MarkOf(counter, kFourClubs), CounterMark::None);
-    EXPECT_EQ(MarkOf(counter, kAceHearts), CounterMark::Down);
+    EXPECT_EQ(MarkOf(counter, Clubs(4)), CounterMark::None);
+    EXPECT_EQ(MarkOf(counter, Hearts(1)), CounterMark::Down);
 
     counter.ToggleInverted(position, rules);
     EXPECT_EQ(counter.options(), (CardCounterOptions{.stockOnly = true, .inverted = true}));
-    EXPECT_EQ(MarkOf(counter, kAceHearts), CounterMark::Up);
+    EXPECT_EQ(MarkOf(counter, Hearts(1)), CounterMark::Up);
 
     // Turning an option off again leaves the other off too.
     counter.ToggleStockOnly(position, rules);
     EXPECT_EQ(counter.options(), (CardCounterOptions{.inverted = true}));
-    EXPECT_EQ(MarkOf(counter, kFourClubs), CounterMark::Down);
+    EXPECT_EQ(MarkOf(counter, Clubs(4)), CounterMark::Down);
 
     // Stored options with both on are read as stock only.
     counter.setOptions({.stockOnly = true, .tableauOnly = true});
     EXPECT_EQ(counter.options(), (CardCounterOptions{.stockOnly = true}));
 }
 
-TEST(CardCounterText, EightLinesOfThirteenCells) {
-    CardCounter counter;
-    counter.Recount(MixedPosition(), Rules(52, 0, 1));
-    const std::vector<std::string> expected = {
-        "D---D-------U",  // hearts: A and 5 in the stock, K on the second waste
-        "DU-----------",  // diamonds: the waste
-        "--DU---------",  // clubs: the tableau
-        "U----UD------",  // spades: foundation, reserve, second waste
-        "-------------", "-------------", "-------------", "-------------",
+// The counter's text after a recount of the mixed position: eight lines of
+// thirteen cells, of which a one-deck game fills the first four.
+TEST(CardCounterRecount, MarksEachPileAsTheRulesAndOptionsShowIt) {
+    struct Case {
+        const char* what;
+        GameRules rules;
+        CardCounterOptions options;
+        std::vector<std::string> suits;  // hearts, diamonds, clubs, spades
     };
-    EXPECT_EQ(CardCounterText(counter), expected);
+    const Case cases[] = {
+        // The stock's A and 5 of hearts, the K on the second waste; the
+        // waste; the tableau; foundation, reserve and second waste spades.
+        {"waste top seen", Rules(52, 0, 1), {}, {"D---D-------U", "DU-----------", "--DU---------", "U----UD------"}},
+        {"whole waste seen", Rules(52, 1, 1), {}, {"D---D-------U", "UU-----------", "--DU---------", "U----UD------"}},
+        {"waste unseen", Rules(52, 1, 0), {}, {"D---D-------U", "-------------", "--DU---------", "U----UD------"}},
+        {"inverted", Rules(52, 0, 1), {.inverted = true},
+         {"U---U-------D", "UD-----------", "--UD---------", "D----DU------"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CardCounter counter;
+        counter.setOptions(c.options);
+        counter.Recount(MixedPosition(), c.rules);
+        std::vector<std::string> expected = c.suits;
+        expected.resize(8, "-------------");
+        EXPECT_EQ(CardCounterText(counter), expected);
+    }
+    CardCounter inverted;
+    inverted.setOptions({.inverted = true});
+    inverted.Recount(MixedPosition(), Rules(52, 0, 1));
+    EXPECT_EQ(inverted.cell(Clubs(4))->pictureName(), "Card_4_Down");
 
     CardCounter twoDecks;
     Position position;
-    position.Append(PileId::Tableau(1), kKingSpadesSecondDeck, false);
+    position.Append(PileId::Tableau(1), 104, false);
     twoDecks.Recount(position, Rules(104));
     EXPECT_EQ(CardCounterText(twoDecks)[7], "------------D");
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test

@@ -11,20 +11,11 @@
 #include "engine_fixture.h"
 #include "rules/rule_codes.h"
 
-namespace dravicor {
+namespace dravicor::test {
 namespace {
 
-// Card numbers used below: hearts 1-13, diamonds 14-26, clubs 27-39, spades
-// 40-52, each Ace to King; the second deck repeats them from 53.
-constexpr int kAceHearts = 1;
-constexpr int kAceDiamonds = 14;
-constexpr int kAceClubs = 27;
-constexpr int kAceSpades = 40;
-constexpr int kKingHearts = 13;
-constexpr int kKingDiamonds = 26;
-constexpr int kKingSpades = 52;
-constexpr int kFiveClubs = 31;
-constexpr int kNineDiamonds = 22;
+// Card numbers: hearts 1-13, diamonds 14-26, clubs 27-39, spades 40-52, each
+// Ace to King; the second deck repeats them from 53.
 
 // A deck order that starts with the given cards and goes on with the others
 // in ascending order.
@@ -60,16 +51,8 @@ struct Dealt {
     int score = 0;
 
     const Pile& pile(PileId id) const { return position.piles.pile(id); }
-    std::vector<int> cards(PileId id) const {
-        const auto& groups = pile(id).groups();
-        return std::vector<int>(groups.begin(), groups.end());
-    }
-    // The face flags of a pile, bottom first.
-    std::vector<bool> faces(PileId id) const {
-        std::vector<bool> up;
-        for (const CardNumber card : pile(id).groups()) up.push_back(position.cardTable.IsFaceUp(card));
-        return up;
-    }
+    std::vector<int> cards(PileId id) const { return CardsOf(position, id); }
+    std::vector<bool> faces(PileId id) const { return FacesOf(position, id); }
     int rule(int index) const { return rules[index]; }
 };
 
@@ -100,29 +83,196 @@ int CardsOnTable(const Position& position) {
 }
 
 // ---------------------------------------------------------------------------
-// The starting score
+// The steps one deal at a time: stock, waste, tableau, second waste and
+// reserves, the cards turned onto foundation 1 (steps 8 to 10) with the
+// empty-pile rank, Kings to the bottom (step 14), the Queen and King of
+// hearts moved (steps 15 and 16), and the starting score.
 
-TEST(DealScore, FoundationAndSecondWasteCardsAndTheBonusAddFiveEach) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::FoundationDealCard, 20);          // one foundation card
-    rules.set(Rule::StockGroupDealCard, 45);          // one card on the second waste
-    rules.set(Rule::ThirdStockDealCount, 2);          // two more there
-    rules.set(Rule::DealSecondFoundationCard, 1);     // one more on foundation 1
-    rules.set(Rule::ScoreBonusCards, 3);              // 5 x 3
-    rules.set(Rule::StockDealCount, 10);              // dealt, not scored
-    rules.set(Rule::WasteDealCount, 3);
-    const Dealt dealt = Deal(rules, DeckStartingWith({}));
-    EXPECT_EQ(dealt.score, -52 + 5 * 5 + 15);
+constexpr bool U = true;   // face up
+constexpr bool D = false;  // face down
+
+// The cards from `from` to `to`, ascending.
+Cards Ascending(int from, int to) {
+    Cards cards;
+    for (int card = from; card <= to; ++card) cards.push_back(card);
+    return cards;
 }
 
-TEST(DealScore, OtherScoringSystemsStartAtZero) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::FoundationDealCard, 20);
-    rules.set(Rule::ScoreBonusCards, 3);
-    rules.set(Rule::StockDealCount, 51);
-    const Dealt dealt = Deal(rules, DeckStartingWith({}), false);
-    EXPECT_EQ(dealt.score, 0);
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{1});  // the deal itself is the same
+Cards Join(std::initializer_list<Cards> parts) {
+    Cards cards;
+    for (const Cards& part : parts) cards.insert(cards.end(), part.begin(), part.end());
+    return cards;
+}
+
+struct PileWant {
+    PileId pile;
+    Cards cards;
+    Faces faces;  // bottom first; none: not looked at
+};
+
+struct DealCase {
+    const char* what;
+    std::vector<std::pair<int, int>> set;  // rule, value, over BaseRules()
+    Cards deck;                            // the deck's first cards; ascending after them
+    std::vector<PileWant> piles;
+    int score;
+    std::vector<std::pair<int, int>> after;  // rule, value as the deal leaves it
+    int base = 1;                            // every foundation's first card before the deal
+    int allBases = 0;                        // every foundation's first card after it; 0: not looked at
+    int onTable = 0;                         // cards on the table; 0: not looked at
+    bool scoring01 = true;
+};
+
+TEST(DealSteps, EachStepLaysItsCardsAndSetsItsRules) {
+    using R = std::pair<int, int>;
+    const auto tableau = [](int t, int count, int faceUp) {
+        return std::vector<R>{{Rule::TableauDealCount + t, count}, {Rule::TableauDealFaceUp + t, faceUp}};
+    };
+    const auto with = [](std::vector<R> rules, std::initializer_list<std::vector<R>> more) {
+        for (const auto& part : more) rules.insert(rules.end(), part.begin(), part.end());
+        return rules;
+    };
+    const int kBase = Rule::FoundationFirstCard;
+    const int kEmpty = Rule::TableauEmptyAccepts;
+    const DealCase cases[] = {
+        // Foundation and second waste cards and the bonus add five each; the
+        // stock and the waste are dealt, not scored.
+        {"the score of 01",
+         {{Rule::FoundationDealCard, 20}, {Rule::StockGroupDealCard, 45}, {Rule::ThirdStockDealCount, 2},
+          {Rule::DealSecondFoundationCard, 1}, {Rule::ScoreBonusCards, 3}, {Rule::StockDealCount, 10},
+          {Rule::WasteDealCount, 3}},
+         {}, {}, -52 + 5 * 5 + 15, {}},
+        {"other scoring systems start at zero, the deal the same",
+         {{Rule::FoundationDealCard, 20}, {Rule::ScoreBonusCards, 3}, {Rule::StockDealCount, 51}}, {},
+         {{PileId::Foundation(1), {1}, {U}}}, 0, {}, 1, 0, 52, false},
+        {"bonus cards", {{Rule::ScoreBonusCards, 4}}, {}, {}, -52 + 20, {}},
+        {"negative bonus cards", {{Rule::ScoreBonusCards, -2}}, {}, {}, -52 - 10, {}},
+        {"a second waste card already on a foundation stays there",
+         {{Rule::FoundationDealCard, 110}, {Rule::StockGroupDealCard, 10}}, {},
+         {{PileId::Foundation(1), {10}, {U}}, {PileId::SecondWaste(), {}, {}}}, -52 + 5, {}},
+        {"each pile takes the next cards in step order",
+         with({{Rule::StockDealCount, 3}, {Rule::WasteDealCount, 2}, {Rule::ThirdStockDealCount, 2},
+               {Rule::ReserveDealCount + 1, 3}},
+              {tableau(0, 2, 1), tableau(2, 1, 1)}),
+         {},
+         {{PileId::Stock(), {1, 2, 3}, {D, D, D}},
+          {PileId::Waste(), {4, 5}, {U, U}},
+          {PileId::Tableau(1), {6, 7}, {D, U}},
+          {PileId::Tableau(2), {}, {}},
+          {PileId::Tableau(3), {8}, {U}},
+          {PileId::SecondWaste(), {9, 10}, {U, U}},
+          {PileId::Reserve(1), {}, {}},
+          {PileId::Reserve(2), {11, 12, 13}, {U, U, U}}},
+         -52 + 10, {}, 1, 0, 13},
+        {"free slots (0) of the deck order are skipped", {{Rule::StockDealCount, 3}, {Rule::WasteDealCount, 3}},
+         {7, 0, 3, 0, 0, 9, 1}, {{PileId::Stock(), {7, 3, 9}, {D, D, D}}, {PileId::Waste(), {1, 2, 4}, {U, U, U}}},
+         -52, {}},
+        {"stock face-down flag 0 deals a face-up stock", {{Rule::StockDealCount, 4}, {Rule::StockFaceDown, 0}}, {},
+         {{PileId::Stock(), {1, 2, 3, 4}, {U, U, U, U}}}, -52, {}},
+        {"stock face-down flag 2", {{Rule::StockDealCount, 4}, {Rule::StockFaceDown, 2}}, {},
+         {{PileId::Stock(), {1, 2, 3, 4}, {D, D, D, D}}}, -52, {}},
+        // More face-up cards than the pile; -1 and -2 alternate from the
+        // bottom card face up or face down.
+        {"tableau face-up counts",
+         with({}, {tableau(0, 5, 3), tableau(1, 4, 9), tableau(2, 5, -1), tableau(3, 5, -2), tableau(4, 5, 0)}), {},
+         {{PileId::Tableau(1), {1, 2, 3, 4, 5}, {D, D, U, U, U}},
+          {PileId::Tableau(2), {6, 7, 8, 9}, {U, U, U, U}},
+          {PileId::Tableau(3), {10, 11, 12, 13, 14}, {U, D, U, D, U}},
+          {PileId::Tableau(4), {15, 16, 17, 18, 19}, {D, U, D, U, D}},
+          {PileId::Tableau(5), {20, 21, 22, 23, 24}, {D, D, D, D, D}}},
+         -52, {}},
+        {"an empty deck ends every step quietly",
+         with({{Rule::StockDealCount, 50}, {Rule::TableauDealCount + 1, 5}, {Rule::ThirdStockDealCount, 2},
+               {Rule::ReserveDealCount, 2}, {Rule::DealFirstFoundationCard, 1}, {Rule::DealSecondFoundationCard, 1}},
+              {tableau(0, 5, 1)}),
+         {},
+         {{PileId::Stock(), Ascending(1, 50), {}},
+          {PileId::Tableau(1), {51, 52}, {D, U}},
+          {PileId::Tableau(2), {}, {}},
+          {PileId::SecondWaste(), {}, {}},
+          {PileId::Reserve(1), {}, {}},
+          {PileId::Foundation(1), {}, {}}},
+         -52, {}, 1, 1},
+        // The 52nd card is the one turned: here the 8 of spades (card 47),
+        // swapped with the King of spades; every base is its rank, and an
+        // empty pile of code 91 takes the rank below it.
+        {"Canfield style",
+         with({{Rule::DealFirstFoundationCard, 1}, {Rule::StockDealCount, 34}, {Rule::ReserveDealCount, 13},
+               {Rule::TableauCount, 4}, {kEmpty, 91}, {kEmpty + 1, 91}, {kEmpty + 2, 91}, {kEmpty + 3, -1}},
+              {tableau(0, 1, 1), tableau(1, 1, 1), tableau(2, 1, 1), tableau(3, 1, 1)}),
+         Join({Ascending(1, 46), {52}, Ascending(48, 51), {47}}),
+         {{PileId::Foundation(1), {47}, {U}},
+          {PileId::Stock(), Ascending(1, 34), {}},
+          {PileId::Tableau(1), {35}, {U}},
+          {PileId::Reserve(1), Join({Ascending(39, 46), {52}, Ascending(48, 51)}), {}}},
+         -52 + 5, {{kEmpty, 7}, {kEmpty + 1, 7}, {kEmpty + 2, 7}, {kEmpty + 3, -1}}, 0, 8, 52},
+        {"an Ace base gives Kings on empty piles",
+         {{Rule::DealFirstFoundationCard, 1}, {kEmpty + 5, 91}, {kEmpty + 25, 91}}, {Spades(1)},
+         {{PileId::Foundation(1), {Spades(1)}, {U}}}, -52 + 5, {{kEmpty + 5, 13}, {kEmpty + 25, 13}}},
+        // The empty-pile rank follows the catalogue base; a base that is no
+        // rank (any card, nothing, a special value) has no rank below it, and
+        // such piles take Kings.
+        {"base 7", {{kBase, 7}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 6}, {kEmpty + 1, 5}}},
+        {"base 2", {{kBase, 2}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 1}, {kEmpty + 1, 5}}},
+        {"base 1", {{kBase, 1}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 13}, {kEmpty + 1, 5}}},
+        {"base 13", {{kBase, 13}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 12}, {kEmpty + 1, 5}}},
+        {"base -1", {{kBase, -1}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 13}, {kEmpty + 1, 5}}},
+        {"base 0", {{kBase, 0}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 13}, {kEmpty + 1, 5}}},
+        {"base 81", {{kBase, 81}, {kEmpty, 91}, {kEmpty + 1, 5}}, {}, {}, -52, {{kEmpty, 13}, {kEmpty + 1, 5}}},
+        {"a base set by the first foundation's deal code", {{Rule::FoundationDealCard, 20}, {kEmpty + 2, 91}},
+         {Diamonds(9)}, {{PileId::Foundation(1), {Diamonds(9)}, {U}}}, -52 + 5, {{kEmpty + 2, 8}}},
+        {"the second foundation card goes on top of the first",
+         {{Rule::DealFirstFoundationCard, 1}, {Rule::DealSecondFoundationCard, 1}, {Rule::StockDealCount, 2}},
+         {30, 31, 4, 44}, {{PileId::Foundation(1), {4, 44}, {U, U}}, {PileId::Stock(), {30, 31}, {D, D}}}, -52 + 10,
+         {}, 0, 4},
+        {"without the first the second goes alone and sets no base",
+         {{Rule::DealSecondFoundationCard, 1}, {Rule::StockDealCount, 2}}, {30, 31, 4},
+         {{PileId::Foundation(1), {4}, {U}}}, -52 + 5, {{kBase, 0}}, 0},
+        // Pile 1: 5, K spades, 9, K hearts. Pile 2: K diamonds at the bottom,
+        // 2, K of clubs. Pile 3 lies beyond the game's tableau count. Face
+        // flags travel with the cards: the King of hearts was the top card.
+        {"Kings sink in the order found",
+         with({{Rule::DealExtraStep, 1}, {Rule::TableauCount, 2}},
+              {tableau(0, 4, 1), tableau(1, 3, 1), tableau(2, 3, 1)}),
+         {Clubs(5), Spades(13), Diamonds(9), Hearts(13), Diamonds(13), 2, 39, 4, 12, 25},
+         {{PileId::Tableau(1), {Hearts(13), Spades(13), Clubs(5), Diamonds(9)}, {U, D, D, D}},
+          {PileId::Tableau(2), {39, Diamonds(13), 2}, {}},
+          {PileId::Tableau(3), {4, 12, 25}, {}}},
+         -52, {}},
+        {"without the step the Kings stay", with({{Rule::TableauCount, 2}}, {tableau(0, 4, 1)}),
+         {Clubs(5), Spades(13), Diamonds(9), Hearts(13)},
+         {{PileId::Tableau(1), {Clubs(5), Spades(13), Diamonds(9), Hearts(13)}, {}}}, -52, {}},
+        {"the Queen and King of hearts are moved",
+         with({{Rule::SpecialGame, 22}, {Rule::StockDealCount, 10}}, {tableau(0, 5, 1)}), {},
+         {{PileId::Stock(), {13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, Faces(11, D)},
+          {PileId::Tableau(1), {11, 14, 15, 12}, {D, D, U, U}}},
+         -52, {}, 1, 0, 15},
+        {"the Queen and King of hearts still in the deck are taken from there",
+         {{Rule::SpecialGame, 22}, {Rule::StockDealCount, 2}}, {},
+         {{PileId::Stock(), {13, 1, 2}, {}}, {PileId::Tableau(1), {12}, {}}}, -52, {}},
+    };
+    for (const DealCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameRules rules = BaseRules();
+        for (int i = 0; i < kFoundationCount; ++i) rules.set(kBase + i, c.base);
+        for (const auto& [rule, value] : c.set) rules.set(rule, value);
+        const Dealt dealt = Deal(rules, DeckStartingWith(c.deck), c.scoring01);
+        for (const PileWant& want : c.piles) {
+            EXPECT_EQ(dealt.cards(want.pile), want.cards) << PileName(want.pile);
+            if (!want.faces.empty()) {
+                EXPECT_EQ(dealt.faces(want.pile), want.faces) << PileName(want.pile);
+            }
+        }
+        for (const auto& [rule, value] : c.after) EXPECT_EQ(dealt.rule(rule), value) << "rule " << rule;
+        for (int i = 0; c.allBases != 0 && i < kFoundationCount; ++i) {
+            EXPECT_EQ(dealt.rule(kBase + i), c.allBases) << "foundation " << i + 1;
+        }
+        if (c.onTable != 0) {
+            EXPECT_EQ(CardsOnTable(dealt.position), c.onTable);
+        }
+        EXPECT_EQ(dealt.score, c.score);
+        EXPECT_EQ(CardTally(dealt.position)[0], 0);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -147,22 +297,22 @@ TEST(FoundationDealCode, PlacesTheCardTheCodeNamesAndSetsItsBase) {
         std::vector<int> firstCards;             // the bases after the deal
     };
     const Case cases[] = {
-        {"91: the first card's rank in every suit", 52, {91, 91, 91, 91}, {}, 52, {kFiveClubs},
+        {"91: the first card's rank in every suit", 52, {91, 91, 91, 91}, {}, 52, {Clubs(5)},
          {{44}, {5}, {18}, {31}}, {5, 5, 5, 5}},
         {"91 wraps within two decks", 104, {91}, {}, 0, {50}, {{63}}, {11}},
         {"91 wraps within one deck", 52, {91}, {}, 0, {50}, {{11}}, {11}},
         // 52 + 4 x 13 is a multiple of 52: the last foundation gets card 52 itself.
         {"91 never gives card 0", 52, {91, 91, 91, 91}, {}, 0, {52}, {{13}, {26}, {39}, {52}}, {13, 13, 13, 13}},
-        {"91 on eight foundations wraps to the first deck", 104, {91, 91, 91, 91, 91, 91, 91, 91}, {}, 0, {kFiveClubs},
+        {"91 on eight foundations wraps to the first deck", 104, {91, 91, 91, 91, 91, 91, 91, 91}, {}, 0, {Clubs(5)},
          {{44}, {57}, {70}, {83}, {96}, {5}, {18}, {31}}, {5, 5, 5, 5, 5, 5, 5, 5}},
-        {"20 takes the next card each time", 52, {20, 0, 20, 0}, {}, 2, {kNineDiamonds, 7, 40},
-         {{kNineDiamonds}, {}, {7}, {}}, {9, 1, 7, 1}},
+        {"20 takes the next card each time", 52, {20, 0, 20, 0}, {}, 2, {Diamonds(9), 7, 40},
+         {{Diamonds(9)}, {}, {7}, {}}, {9, 1, 7, 1}},
         {"51-63 take the first card of their rank", 52, {51, 63, 57, 57, 0, 0}, {}, 3,
-         {kNineDiamonds, 46, 33, kAceClubs, 20, 39}, {{kAceClubs}, {39}, {46}, {33}, {}, {}}, {1, 13, 7, 7, 1, 1}},
-        {"a fifth Ace in one deck is not found", 52, {51, 51, 51, 51, 51}, {{4, 7}}, 0, {kAceSpades, 2, kAceClubs},
-         {{kAceSpades}, {kAceClubs}, {kAceHearts}, {kAceDiamonds}, {}}, {1, 1, 1, 1, 7}},
-        {"92 copies the first foundation's base", 52, {20, 92, 92, 92}, {}, 0, {kNineDiamonds},
-         {{kNineDiamonds}, {}, {}, {}}, {9, 9, 9, 9}},
+         {Diamonds(9), 46, 33, Clubs(1), 20, 39}, {{Clubs(1)}, {39}, {46}, {33}, {}, {}}, {1, 13, 7, 7, 1, 1}},
+        {"a fifth Ace in one deck is not found", 52, {51, 51, 51, 51, 51}, {{4, 7}}, 0, {Spades(1), 2, Clubs(1)},
+         {{Spades(1)}, {Clubs(1)}, {Hearts(1)}, {Diamonds(1)}, {}}, {1, 1, 1, 1, 7}},
+        {"92 copies the first foundation's base", 52, {20, 92, 92, 92}, {}, 0, {Diamonds(9)},
+         {{Diamonds(9)}, {}, {}, {}}, {9, 9, 9, 9}},
         {"93 places the Aces by value", 104, {93, 93, 93, 93, 93, 93, 93, 93}, {}, 0, {},
          {{1}, {14}, {27}, {40}, {53}, {66}, {79}, {92}}, {1, 1, 1, 1, 1, 1, 1, 1}},
         {"94 places the Aces by value", 104, {94, 94, 94, 94, 94, 94, 94, 94}, {}, 0, {},
@@ -244,200 +394,6 @@ TEST(SecondWasteStartingCard, TakesTheCardByValueOrFrom100ByNumber) {
     }
 }
 
-TEST(SecondWasteStartingCard, ACardAlreadyOnAFoundationStaysThere) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::FoundationDealCard, 110);
-    rules.set(Rule::StockGroupDealCard, 10);
-    const Dealt dealt = Deal(rules, DeckStartingWith({}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{10});
-    EXPECT_TRUE(dealt.pile(PileId::SecondWaste()).empty());
-    EXPECT_EQ(dealt.score, -52 + 5);
-}
-
-// ---------------------------------------------------------------------------
-// Stock, waste, tableau, second waste, reserves
-
-TEST(DealPiles, EachPileTakesTheNextCardsInStepOrder) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::StockDealCount, 3);
-    rules.set(Rule::WasteDealCount, 2);
-    rules.set(Rule::TableauDealCount + 0, 2);
-    rules.set(Rule::TableauDealFaceUp + 0, 1);
-    rules.set(Rule::TableauDealCount + 2, 1);
-    rules.set(Rule::TableauDealFaceUp + 2, 1);
-    rules.set(Rule::ThirdStockDealCount, 2);
-    rules.set(Rule::ReserveDealCount + 1, 3);
-    const Dealt dealt = Deal(rules, DeckStartingWith({}));
-
-    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{1, 2, 3}));
-    EXPECT_EQ(dealt.faces(PileId::Stock()), (Faces{false, false, false}));
-    EXPECT_EQ(dealt.cards(PileId::Waste()), (Cards{4, 5}));
-    EXPECT_EQ(dealt.faces(PileId::Waste()), (Faces{true, true}));
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{6, 7}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, true}));
-    EXPECT_TRUE(dealt.pile(PileId::Tableau(2)).empty());
-    EXPECT_EQ(dealt.cards(PileId::Tableau(3)), Cards{8});
-    EXPECT_EQ(dealt.cards(PileId::SecondWaste()), (Cards{9, 10}));
-    EXPECT_EQ(dealt.faces(PileId::SecondWaste()), (Faces{true, true}));
-    EXPECT_TRUE(dealt.pile(PileId::Reserve(1)).empty());
-    EXPECT_EQ(dealt.cards(PileId::Reserve(2)), (Cards{11, 12, 13}));
-    EXPECT_EQ(dealt.faces(PileId::Reserve(2)), (Faces{true, true, true}));
-    EXPECT_EQ(CardsOnTable(dealt.position), 13);
-    EXPECT_EQ(dealt.score, -52 + 10);
-}
-
-TEST(DealPiles, StockFaceDownFlagZeroDealsAFaceUpStock) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::StockDealCount, 4);
-    rules.set(Rule::StockFaceDown, 0);
-    EXPECT_EQ(Deal(rules, DeckStartingWith({})).faces(PileId::Stock()), (Faces{true, true, true, true}));
-    rules.set(Rule::StockFaceDown, 2);
-    EXPECT_EQ(Deal(rules, DeckStartingWith({})).faces(PileId::Stock()), (Faces{false, false, false, false}));
-}
-
-TEST(DealPiles, TableauFaceUpCounts) {
-    GameRules rules = BaseRules();
-    const int counts[] = {3, 9, -1, -2, 0};
-    for (int t = 0; t < 5; ++t) {
-        rules.set(Rule::TableauDealCount + t, t == 1 ? 4 : 5);
-        rules.set(Rule::TableauDealFaceUp + t, counts[t]);
-    }
-    const Dealt dealt = Deal(rules, DeckStartingWith({}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, false, true, true, true}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(2)), (Faces{true, true, true, true}));  // more than the pile
-    EXPECT_EQ(dealt.faces(PileId::Tableau(3)), (Faces{true, false, true, false, true}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(4)), (Faces{false, true, false, true, false}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(5)), (Faces{false, false, false, false, false}));
-    EXPECT_EQ(dealt.cards(PileId::Tableau(2)), (Cards{6, 7, 8, 9}));
-}
-
-TEST(DealPiles, AnEmptyDeckEndsEveryStepQuietly) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::StockDealCount, 50);
-    rules.set(Rule::TableauDealCount + 0, 5);
-    rules.set(Rule::TableauDealFaceUp + 0, 1);
-    rules.set(Rule::TableauDealCount + 1, 5);
-    rules.set(Rule::ThirdStockDealCount, 2);
-    rules.set(Rule::ReserveDealCount, 2);
-    rules.set(Rule::DealFirstFoundationCard, 1);
-    rules.set(Rule::DealSecondFoundationCard, 1);
-    rules.set(Rule::FoundationFirstCard, 1);
-    const Dealt dealt = Deal(rules, DeckStartingWith({}));
-    EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 50);
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{51, 52}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, true}));
-    EXPECT_TRUE(dealt.pile(PileId::Tableau(2)).empty());
-    EXPECT_TRUE(dealt.pile(PileId::SecondWaste()).empty());
-    EXPECT_TRUE(dealt.pile(PileId::Reserve(1)).empty());
-    EXPECT_TRUE(dealt.pile(PileId::Foundation(1)).empty());
-    for (int i = 0; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 1);
-    EXPECT_EQ(dealt.score, -52);
-    EXPECT_EQ(CardTally(dealt.position)[0], 0);
-}
-
-TEST(DealPiles, FreeSlotsOfTheDeckOrderAreSkipped) {
-    DeckOrder order;
-    const int cards[] = {7, 0, 3, 0, 0, 9, 1};
-    for (int i = 0; i < 7; ++i) order.cards[static_cast<size_t>(i)] = static_cast<CardNumber>(cards[i]);
-    order.size = 7;
-    GameRules rules = BaseRules();
-    rules.set(Rule::StockDealCount, 3);
-    rules.set(Rule::WasteDealCount, 3);
-    const Dealt dealt = Deal(rules, order);
-    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{7, 3, 9}));
-    EXPECT_EQ(dealt.cards(PileId::Waste()), Cards{1});
-}
-
-// ---------------------------------------------------------------------------
-// Steps 8 to 10: cards turned onto foundation 1, the empty-pile rank
-
-TEST(FirstFoundationCard, CanfieldStyleDealSetsEveryBase) {
-    GameRules rules = BaseRules();
-    for (int i = 0; i < kFoundationCount; ++i) rules.set(Rule::FoundationFirstCard + i, 0);
-    rules.set(Rule::DealFirstFoundationCard, 1);
-    rules.set(Rule::StockDealCount, 34);
-    rules.set(Rule::ReserveDealCount, 13);
-    rules.set(Rule::TableauCount, 4);
-    for (int t = 0; t < 4; ++t) {
-        rules.set(Rule::TableauDealCount + t, 1);
-        rules.set(Rule::TableauDealFaceUp + t, 1);
-        rules.set(Rule::TableauEmptyAccepts + t, t == 3 ? -1 : 91);
-    }
-    // The 52nd card is the one turned: here the 8 of spades (card 47),
-    // swapped with the King of spades.
-    DeckOrder deck = DeckStartingWith({});
-    std::swap(deck.cards[51], deck.cards[46]);
-    const Dealt dealt = Deal(rules, deck);
-
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{47});
-    EXPECT_TRUE(dealt.position.cardTable.IsFaceUp(47));
-    for (int i = 0; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 8);
-    // 91: the rank below the base.
-    for (int t = 0; t < 3; ++t) EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + t), 7);
-    EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 3), -1);
-    EXPECT_EQ(dealt.pile(PileId::Stock()).size(), 34);
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), Cards{35});
-    EXPECT_EQ(dealt.pile(PileId::Reserve(1)).size(), 13);
-    EXPECT_EQ(dealt.pile(PileId::Reserve(1)).top(), 51);
-    EXPECT_EQ(dealt.pile(PileId::Reserve(1)).find(52), 8);
-    EXPECT_EQ(dealt.score, -52 + 5);
-    EXPECT_EQ(CardsOnTable(dealt.position), 52);
-}
-
-TEST(FirstFoundationCard, AnAceBaseGivesKingsOnEmptyPiles) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::DealFirstFoundationCard, 1);
-    rules.set(Rule::TableauEmptyAccepts + 5, 91);
-    rules.set(Rule::TableauEmptyAccepts + 25, 91);
-    const Dealt dealt = Deal(rules, DeckStartingWith({kAceSpades}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), Cards{kAceSpades});
-    EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 5), 13);
-    EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 25), 13);
-}
-
-TEST(FirstFoundationCard, EmptyPileRankFollowsTheCatalogueBase) {
-    struct Case {
-        int base;
-        int expected;
-    };
-    // A base that is no rank (any card, nothing, a special value) has no
-    // rank below it; such piles take Kings.
-    for (const Case c : {Case{7, 6}, Case{2, 1}, Case{1, 13}, Case{13, 12}, Case{-1, 13}, Case{0, 13}, Case{81, 13}}) {
-        GameRules rules = BaseRules();
-        rules.set(Rule::FoundationFirstCard, c.base);
-        rules.set(Rule::TableauEmptyAccepts, 91);
-        rules.set(Rule::TableauEmptyAccepts + 1, 5);
-        const Dealt dealt = Deal(rules, DeckStartingWith({}));
-        EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts), c.expected) << c.base;
-        EXPECT_EQ(dealt.rule(Rule::TableauEmptyAccepts + 1), 5);
-    }
-
-    // A base set by the first foundation's deal code counts as well.
-    GameRules rules = BaseRules();
-    rules.set(Rule::FoundationDealCard, 20);
-    rules.set(Rule::TableauEmptyAccepts + 2, 91);
-    EXPECT_EQ(Deal(rules, DeckStartingWith({kNineDiamonds})).rule(Rule::TableauEmptyAccepts + 2), 8);
-}
-
-TEST(FirstFoundationCard, SecondCardGoesOnTopOfTheFirst) {
-    GameRules rules = BaseRules();
-    for (int i = 0; i < kFoundationCount; ++i) rules.set(Rule::FoundationFirstCard + i, 0);
-    rules.set(Rule::DealFirstFoundationCard, 1);
-    rules.set(Rule::DealSecondFoundationCard, 1);
-    rules.set(Rule::StockDealCount, 2);
-    const Dealt dealt = Deal(rules, DeckStartingWith({30, 31, 4, 44}));
-    EXPECT_EQ(dealt.cards(PileId::Foundation(1)), (Cards{4, 44}));
-    EXPECT_EQ(dealt.faces(PileId::Foundation(1)), (Faces{true, true}));
-    for (int i = 0; i < kFoundationCount; ++i) EXPECT_EQ(dealt.rule(Rule::FoundationFirstCard + i), 4);
-    EXPECT_EQ(dealt.score, -52 + 10);
-
-    // Without the first, the second goes alone and sets no base.
-    rules.set(Rule::DealFirstFoundationCard, 0);
-    const Dealt alone = Deal(rules, DeckStartingWith({30, 31, 4}));
-    EXPECT_EQ(alone.cards(PileId::Foundation(1)), Cards{4});
-    EXPECT_EQ(alone.rule(Rule::FoundationFirstCard), 0);
-}
-
 // ---------------------------------------------------------------------------
 // Step 11: Aces of reserve 1
 
@@ -458,16 +414,16 @@ TEST(ReserveAces, AcesLeaveReserveOneAndTheWasteRefillsIt) {
     };
     const Case cases[] = {
         {"the reserve's Aces go, the waste refills it", 11, 0, 6, 6,
-         {2, kAceSpades, 3, 4, kAceClubs, 6, 1, 8, 14, 9, 10, 11},
-         {{kAceSpades}, {kAceHearts}, {kAceDiamonds}, {}}, {8, 9, 10, 11, 2, 3}, {4, kAceClubs, 6}},
-        {"only the first waste Ace goes", 11, 1, 5, 2, {2, 3, kAceClubs, 4, kAceSpades, 8, 9},
-         {{kAceClubs}, {}, {}, {}}, {8, 9}, {2, 3, 4, kAceSpades}},
+         {2, Spades(1), 3, 4, Clubs(1), 6, 1, 8, 14, 9, 10, 11},
+         {{Spades(1)}, {Hearts(1)}, {Diamonds(1)}, {}}, {8, 9, 10, 11, 2, 3}, {4, Clubs(1), 6}},
+        {"only the first waste Ace goes", 11, 1, 5, 2, {2, 3, Clubs(1), 4, Spades(1), 8, 9},
+         {{Clubs(1)}, {}, {}, {}}, {8, 9}, {2, 3, 4, Spades(1)}},
         // An Ace met after the first stays in the waste, while later cards
         // still replace the reserve's Aces.
-        {"a later waste Ace stays", 11, 1, 4, 3, {kAceSpades, kAceClubs, 5, 6, kAceHearts, 8, kAceDiamonds},
-         {{kAceSpades}, {kAceHearts}, {kAceDiamonds}, {}}, {8, 5, 6}, {kAceClubs}},
-        {"another special game leaves the Aces alone", 12, 1, 5, 2, {2, 3, kAceClubs, 4, kAceSpades, kAceHearts, 9},
-         {{}, {}, {}, {}}, {kAceHearts, 9}, {2, 3, kAceClubs, 4, kAceSpades}},
+        {"a later waste Ace stays", 11, 1, 4, 3, {Spades(1), Clubs(1), 5, 6, Hearts(1), 8, Diamonds(1)},
+         {{Spades(1)}, {Hearts(1)}, {Diamonds(1)}, {}}, {8, 5, 6}, {Clubs(1)}},
+        {"another special game leaves the Aces alone", 12, 1, 5, 2, {2, 3, Clubs(1), 4, Spades(1), Hearts(1), 9},
+         {{}, {}, {}, {}}, {Hearts(1), 9}, {2, 3, Clubs(1), 4, Spades(1)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -491,39 +447,10 @@ TEST(ReserveAces, AcesLeaveReserveOneAndTheWasteRefillsIt) {
 }
 
 // ---------------------------------------------------------------------------
-// Step 14: Kings to the bottom
-
-TEST(KingsToBottom, KingsSinkInTheOrderFound) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::DealExtraStep, 1);
-    rules.set(Rule::TableauCount, 2);
-    for (int t = 0; t < 3; ++t) {
-        rules.set(Rule::TableauDealCount + t, t == 0 ? 4 : 3);
-        rules.set(Rule::TableauDealFaceUp + t, 1);
-    }
-    // Pile 1: 5, K spades, 9, K hearts. Pile 2: K diamonds at the bottom,
-    // 2, K of clubs. Pile 3 lies beyond the game's tableau count.
-    const Dealt dealt = Deal(rules, DeckStartingWith({kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts,
-                                                      kKingDiamonds, 2, 39, 4, 12, 25}));
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{kKingHearts, kKingSpades, kFiveClubs, kNineDiamonds}));
-    // Face flags travel with the cards: the King of hearts was the top card.
-    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{true, false, false, false}));
-    EXPECT_EQ(dealt.cards(PileId::Tableau(2)), (Cards{39, kKingDiamonds, 2}));
-    EXPECT_EQ(dealt.cards(PileId::Tableau(3)), (Cards{4, 12, 25}));
-
-    rules.set(Rule::DealExtraStep, 0);
-    const Dealt off = Deal(rules, DeckStartingWith({kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts}));
-    EXPECT_EQ(off.cards(PileId::Tableau(1)), (Cards{kFiveClubs, kKingSpades, kNineDiamonds, kKingHearts}));
-}
-
-// ---------------------------------------------------------------------------
 // The other extra steps: low cards at the bottom, Kings starting piles, Kings
 // under their suit
 
 TEST(DealExtraSteps, RearrangeTheTableauAsTheStepSays) {
-    constexpr int kTwoHearts = 2;
-    constexpr int kTwoSpades = 41;
-    constexpr int kKingClubs = 39;
     struct Case {
         const char* what;
         int step;
@@ -535,22 +462,22 @@ TEST(DealExtraSteps, RearrangeTheTableauAsTheStepSays) {
         // The Aces and 2s come out in deck order before any pile is filled,
         // so the 2 of spades, first after pile 1's share, still opens pile 3.
         {"low cards", DealStep::LowCardsAtBottom, {3, 3, 3},
-         {kFiveClubs, kAceClubs, kNineDiamonds, kKingHearts, kTwoSpades, kTwoHearts, 7},
+         {Clubs(5), Clubs(1), Diamonds(9), Hearts(13), Spades(2), Hearts(2), 7},
          // Low cards beyond the piles are dealt as they come: the Ace of hearts.
-         {{kAceClubs, kFiveClubs, kNineDiamonds}, {kTwoSpades, kKingHearts, 7}, {kTwoHearts, kAceHearts, 3}}},
+         {{Clubs(1), Clubs(5), Diamonds(9)}, {Spades(2), Hearts(13), 7}, {Hearts(2), Hearts(1), 3}}},
         // A King first fills pile 1; every later King opens the next pile,
         // the last pile keeps the rest; the counts only give the total.
         {"kings start piles", DealStep::KingsStartPiles, {4, 3, 3},
-         {kKingHearts, kFiveClubs, kKingSpades, kNineDiamonds, 3, kKingDiamonds, 4, kKingClubs, 6, 7},
-         {{kKingHearts, kFiveClubs}, {kKingSpades, kNineDiamonds, 3}, {kKingDiamonds, 4, kKingClubs, 6, 7}}},
+         {Hearts(13), Clubs(5), Spades(13), Diamonds(9), 3, Diamonds(13), 4, Clubs(13), 6, 7},
+         {{Hearts(13), Clubs(5)}, {Spades(13), Diamonds(9), 3}, {Diamonds(13), 4, Clubs(13), 6, 7}}},
         {"no king, one pile", DealStep::KingsStartPiles, {2, 2},
-         {kFiveClubs, 6, 7, 8},
-         {{kFiveClubs, 6, 7, 8}, {}}},
+         {Clubs(5), 6, 7, 8},
+         {{Clubs(5), 6, 7, 8}, {}}},
         // Each King goes under the deepest lower card of its suit it covers;
         // a King already at the bottom stays.
         {"kings under their suit", DealStep::KingsUnderOwnSuit, {3, 3, 3},
-         {5, kKingHearts, 28, kNineDiamonds, 42, kKingDiamonds, kKingSpades, kFiveClubs, kKingClubs},
-         {{kKingHearts, 5, 28}, {kKingDiamonds, kNineDiamonds, 42}, {kKingSpades, kKingClubs, kFiveClubs}}},
+         {5, Hearts(13), 28, Diamonds(9), 42, Diamonds(13), Spades(13), Clubs(5), Clubs(13)},
+         {{Hearts(13), 5, 28}, {Diamonds(13), Diamonds(9), 42}, {Spades(13), Clubs(13), Clubs(5)}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -573,39 +500,6 @@ TEST(DealExtraSteps, RearrangeTheTableauAsTheStepSays) {
             EXPECT_EQ(dealt.faces(id), faces) << "pile " << t + 1;
         }
     }
-}
-
-// ---------------------------------------------------------------------------
-// Steps 15 and 16
-
-TEST(SpecialDealSteps, QueenAndKingOfHeartsAreMoved) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::SpecialGame, 22);
-    rules.set(Rule::StockDealCount, 10);
-    rules.set(Rule::TableauDealCount, 5);
-    rules.set(Rule::TableauDealFaceUp, 1);
-    const Dealt dealt = Deal(rules, DeckStartingWith({}));
-    EXPECT_EQ(dealt.cards(PileId::Stock()), (Cards{13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(dealt.faces(PileId::Stock()), Faces(11, false));
-    EXPECT_EQ(dealt.cards(PileId::Tableau(1)), (Cards{11, 14, 15, 12}));
-    EXPECT_EQ(dealt.faces(PileId::Tableau(1)), (Faces{false, false, true, true}));
-    EXPECT_EQ(CardsOnTable(dealt.position), 15);
-
-    // Cards still in the deck are taken from there.
-    GameRules shortDeal = BaseRules();
-    shortDeal.set(Rule::SpecialGame, 22);
-    shortDeal.set(Rule::StockDealCount, 2);
-    const Dealt fromDeck = Deal(shortDeal, DeckStartingWith({}));
-    EXPECT_EQ(fromDeck.cards(PileId::Stock()), (Cards{13, 1, 2}));
-    EXPECT_EQ(fromDeck.cards(PileId::Tableau(1)), Cards{12});
-}
-
-TEST(SpecialDealSteps, BonusCardsAddToTheScore) {
-    GameRules rules = BaseRules();
-    rules.set(Rule::ScoreBonusCards, 4);
-    EXPECT_EQ(Deal(rules, DeckStartingWith({})).score, -52 + 20);
-    rules.set(Rule::ScoreBonusCards, -2);
-    EXPECT_EQ(Deal(rules, DeckStartingWith({})).score, -52 - 10);
 }
 
 // ---------------------------------------------------------------------------
@@ -759,10 +653,10 @@ TEST(DealProperties, NoCardIsDealtTwiceWhateverTheCodes) {
 }
 
 TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
-    const std::vector<test::CatalogueColumn> games = test::CatalogueColumns();
+    const std::vector<CatalogueColumn> games = CatalogueColumns();
     ASSERT_GE(games.size(), 7u);
     std::mt19937_64 random(4711);
-    for (const test::CatalogueColumn& game : games) {
+    for (const CatalogueColumn& game : games) {
         const int cardCount = game.rules[Rule::CardCount];
         ASSERT_TRUE(cardCount == 52 || cardCount == 104) << game.name;
         // Steps that move cards after dealing change the plain counts.
@@ -827,4 +721,4 @@ TEST(DealProperties, EveryShippedGameDealsEachCardOnceInTheRightPiles) {
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test

@@ -23,6 +23,23 @@ inline constexpr int kCanfield = 4;
 inline constexpr int kFortyThieves = 5;
 inline constexpr int kBakersDozen = 6;
 
+// Lays cards on a pile, bottom first; the first faceDown of them face down.
+inline void Lay(Position& position, PileId pile, const std::vector<int>& cards, int faceDown = 0) {
+    int i = 0;
+    for (const int card : cards) position.Append(pile, static_cast<CardNumber>(card), i++ >= faceDown);
+}
+
+// A pile's cards, bottom first, and whether each lies face up.
+inline std::vector<int> CardsOf(const Position& position, PileId pile) {
+    const auto& groups = position.piles.pile(pile).groups();
+    return {groups.begin(), groups.end()};
+}
+inline std::vector<bool> FacesOf(const Position& position, PileId pile) {
+    std::vector<bool> up;
+    for (const CardNumber card : position.piles.pile(pile).groups()) up.push_back(position.cardTable.IsFaceUp(card));
+    return up;
+}
+
 // Keeps every game result the engine reports.
 class ResultRecorder : public GameRecords {
 public:
@@ -60,6 +77,19 @@ protected:
     void playFrom(const Position& position) {
         engine.setPosition(position);
         ASSERT_TRUE(engine.StartGame(false, false, 0, true));
+    }
+    // A pile laid out by hand, bottom first; the first faceDown cards face down.
+    struct Laid {
+        PileId pile;
+        std::vector<int> cards;
+        int faceDown = 0;
+    };
+    // Deals the game, then plays on from a table holding only the piles laid out.
+    void playFrom(int code, const std::vector<Laid>& piles, const GameRules* rules = nullptr) {
+        deal(code, "1", rules);
+        Position position;
+        for (const Laid& laid : piles) Lay(position, laid.pile, laid.cards, laid.faceDown);
+        playFrom(position);
     }
 
     // Drags the card (with the cards above it) onto the pile's top card and
@@ -114,12 +144,6 @@ protected:
     std::mt19937_64 random{42};
     Engine engine{settings, platform, random};
 };
-
-// Lays cards on a pile, bottom first; the first faceDown of them face down.
-inline void Lay(Position& position, PileId pile, std::initializer_list<int> cards, int faceDown = 0) {
-    int i = 0;
-    for (const int card : cards) position.Append(pile, static_cast<CardNumber>(card), i++ >= faceDown);
-}
 
 // Card numbers by name: rank 1-13 of a suit.
 inline constexpr int Hearts(int rank) { return rank; }

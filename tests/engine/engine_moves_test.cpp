@@ -8,11 +8,7 @@ namespace {
 class EngineMoves : public EngineFixture {};
 
 TEST_F(EngineMoves, OneCardToAFoundationScoresFivePointsAndTurnsTheCardBelow) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Spades(5), Hearts(1)}, 1);
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
+    playFrom(kKlondike, {{PileId::Tableau(1), {Spades(5), Hearts(1)}, 1}, {PileId::Stock(), {Clubs(9)}, 1}});
     ASSERT_TRUE(drag(Hearts(1), PileId::Foundation(1)));
     EXPECT_EQ(engine.game().score, -47);
     EXPECT_EQ(settings.get(Field::CurrentScore), "-47");
@@ -26,13 +22,9 @@ TEST_F(EngineMoves, OneCardToAFoundationScoresFivePointsAndTurnsTheCardBelow) {
 }
 
 TEST_F(EngineMoves, WithAutoplayOnTheExecutorLeavesTheTurningToAutoplay) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Spades(5), Hearts(1)}, 1);
-    Lay(p, PileId::Tableau(2), {Clubs(13)});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
     engine.SetAutoplay(true);  // no game yet: only the switch
-    deal(kKlondike);
-    playFrom(p);
+    playFrom(kKlondike, {{PileId::Tableau(1), {Spades(5), Hearts(1)}, 1}, {PileId::Tableau(2), {Clubs(13)}},
+                         {PileId::Stock(), {Clubs(9)}, 1}});
     ASSERT_TRUE(engine.MoveCard(Hearts(1), "Dest1"));
     EXPECT_TRUE(engine.position().cardTable.IsFaceDown(Spades(5)));
     engine.SetAutoplay(false);
@@ -41,12 +33,8 @@ TEST_F(EngineMoves, WithAutoplayOnTheExecutorLeavesTheTurningToAutoplay) {
 }
 
 TEST_F(EngineMoves, IllegalDropPutsTheCardBackWithNoStep) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(5)});
-    Lay(p, PileId::Tableau(2), {Diamonds(6)});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
+    playFrom(kKlondike, {{PileId::Tableau(1), {Hearts(5)}}, {PileId::Tableau(2), {Diamonds(6)}},
+                         {PileId::Stock(), {Clubs(9)}, 1}});
     const auto before = snapshot();
     EXPECT_FALSE(drag(Hearts(5), PileId::Tableau(2))) << "red on red";
     EXPECT_EQ(snapshot(), before);
@@ -61,13 +49,8 @@ TEST_F(EngineMoves, IllegalDropPutsTheCardBackWithNoStep) {
 TEST_F(EngineMoves, FirstMoveRuleRefusesWithoutTouchingTheHistory) {
     GameRules rules = catalogueRules(kKlondike);
     rules.set(Rule::OpeningPhase, 1);
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(1)});
-    Lay(p, PileId::Tableau(2), {Spades(6)});
-    Lay(p, PileId::Waste(), {Hearts(5)});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike, "1", &rules);
-    playFrom(p);
+    playFrom(kKlondike, {{PileId::Tableau(1), {Hearts(1)}}, {PileId::Tableau(2), {Spades(6)}},
+                         {PileId::Waste(), {Hearts(5)}}, {PileId::Stock(), {Clubs(9)}, 1}}, &rules);
     EXPECT_FALSE(engine.MoveCard(Hearts(5), "Fila2")) << "the waste may not move first";
     EXPECT_FALSE(drag(Hearts(5), PileId::Tableau(2)));
     EXPECT_TRUE(engine.history().undo.empty());
@@ -78,11 +61,7 @@ TEST_F(EngineMoves, FirstMoveRuleRefusesWithoutTouchingTheHistory) {
 TEST_F(EngineMoves, StockTurnsItsCardsAndRedealsOnlyOnRelease) {
     GameRules rules = catalogueRules(kKlondikeThrees);
     rules.set(Rule::Redeals, 2);
-    Position p;
-    Lay(p, PileId::Stock(), {Clubs(1), Clubs(2)}, 2);
-    Lay(p, PileId::Tableau(1), {Spades(13)});
-    deal(kKlondikeThrees, "1", &rules);
-    playFrom(p);
+    playFrom(kKlondikeThrees, {{PileId::Stock(), {Clubs(1), Clubs(2)}, 2}, {PileId::Tableau(1), {Spades(13)}}}, &rules);
     clickStock();  // three at a time, but only two there
     EXPECT_TRUE(engine.position().piles.stock[0].empty());
     EXPECT_EQ(engine.position().piles.stock[1].groups(), (std::vector<CardNumber>{Clubs(2), Clubs(1)}));
@@ -172,11 +151,7 @@ TEST_F(EngineMoves, AutoplayAfterTheDealSendsAcesHome) {
 }
 
 TEST_F(EngineMoves, AutoplayTurnsACardBeforeTryingItAndNeverFillsReserves) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(2), Hearts(1)}, 2);
-    Lay(p, PileId::Tableau(2), {Spades(9)});
-    deal(kFreeCell);
-    playFrom(p);
+    playFrom(kFreeCell, {{PileId::Tableau(1), {Hearts(2), Hearts(1)}, 2}, {PileId::Tableau(2), {Spades(9)}}});
     engine.SetAutoplay(true);
     EXPECT_EQ(engine.position().piles.foundations[0].groups(), (std::vector<CardNumber>{Hearts(1), Hearts(2)}));
     for (const Pile& r : engine.position().piles.reserves) EXPECT_TRUE(r.empty());
@@ -186,23 +161,15 @@ TEST_F(EngineMoves, AutoplayTurnsACardBeforeTryingItAndNeverFillsReserves) {
 TEST_F(EngineMoves, AutoplayLeavesPlayerChosenFoundationsAlone) {
     GameRules rules = catalogueRules(kFreeCell);
     for (int f = 0; f < 4; ++f) rules.set(Rule::FoundationFirstCard + f, 92);
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(1)});
-    Lay(p, PileId::Tableau(2), {Spades(9)});
-    deal(kFreeCell, "1", &rules);
-    playFrom(p);
+    playFrom(kFreeCell, {{PileId::Tableau(1), {Hearts(1)}}, {PileId::Tableau(2), {Spades(9)}}}, &rules);
     engine.SetAutoplay(true);
     EXPECT_EQ(engine.position().piles.tableau[0].top(), Hearts(1));
 }
 
 TEST_F(EngineMoves, DoubleClickSendsATopCardHomeButNotOthers) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(1), Spades(13)});
-    Lay(p, PileId::Tableau(2), {Diamonds(5), Diamonds(1)}, 2);
-    Lay(p, PileId::Tableau(3), {Clubs(1)});
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
+    playFrom(kKlondike, {{PileId::Tableau(1), {Hearts(1), Spades(13)}},
+                         {PileId::Tableau(2), {Diamonds(5), Diamonds(1)}, 2}, {PileId::Tableau(3), {Clubs(1)}},
+                         {PileId::Stock(), {Clubs(9)}, 1}});
     doubleClick(Hearts(1));  // not the top card
     EXPECT_EQ(engine.position().piles.tableau[0].groups(), (std::vector<CardNumber>{Hearts(1), Spades(13)}));
     doubleClick(Diamonds(1));  // face down: the first press turns it, nothing more

@@ -11,7 +11,7 @@ namespace {
 
 // Klondike's table with the pairing rules of a family laid over it, and a
 // position built card by card: every tableau pile holds the listed cards
-// face up, the rest of the pack waits in the stock.
+// face up (Down() ones face down), the rest of the pack waits in the stock.
 class SelectionTest : public EngineFixture {
 protected:
     void play(int family, int target, const std::vector<std::vector<int>>& tableau, int spread = 1,
@@ -28,8 +28,9 @@ protected:
         std::vector<bool> used(53, false);
         for (size_t t = 0; t < tableau.size(); ++t) {
             for (const int card : tableau[t]) {
-                position.Append(PileId::Tableau(static_cast<int>(t) + 1), static_cast<CardNumber>(card), card != 0);
-                used[static_cast<size_t>(card)] = true;
+                const auto number = static_cast<CardNumber>(std::abs(card));
+                position.Append(PileId::Tableau(static_cast<int>(t) + 1), number, card > 0);
+                used[number] = true;
             }
         }
         for (int card = 52; withStock && card >= 1; --card) {
@@ -39,36 +40,26 @@ protected:
     }
 
     std::vector<int> selected() const { return {engine.selection().begin(), engine.selection().end()}; }
-    std::vector<int> discarded() const {
-        const auto& groups = engine.position().piles.stock[2].groups();
-        return {groups.begin(), groups.end()};
-    }
+    std::vector<int> discarded() const { return CardsOf(engine.position(), PileId::SecondWaste()); }
 
     GameRules rules;
 };
 
-TEST_F(SelectionTest, TensDiscardsPairsOfTenAndRefusesAThirdNumberCard) {
+// Piles 1-10 of the Monte Carlo grid (rows of five): 1 and 7 touch
+// diagonally, 1 and 3 do not.
+std::vector<std::vector<int>> MonteCarloGrid() {
+    return {{Hearts(5)}, {Hearts(2)}, {Clubs(5)}, {Hearts(3)}, {Hearts(4)},
+            {Hearts(6)}, {Spades(5)}, {Hearts(7)}, {Hearts(8)}, {Hearts(9)}};
+}
+
+TEST_F(SelectionTest, EmptiedPilesAreDealtAgainFromTheStockFaceUp) {
     play(1, 10, {{Hearts(3)}, {Spades(7)}, {Clubs(4)}, {Diamonds(2)}, {Hearts(5)}, {Clubs(10)}});
     click(Hearts(3));
-    EXPECT_EQ(selected(), (std::vector<int>{Hearts(3)}));
     click(Spades(7));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(3), Spades(7)}));
-    EXPECT_TRUE(selected().empty());
-    // The emptied piles were dealt again from the stock, face up.
+    ASSERT_EQ(discarded(), (std::vector<int>{Hearts(3), Spades(7)}));
     EXPECT_EQ(engine.position().piles.tableau[0].size(), 1);
     EXPECT_TRUE(engine.position().cardTable.IsFaceUp(engine.position().piles.tableau[0].top()));
     EXPECT_EQ(engine.position().piles.stock[0].size(), 52 - 6 - 2);
-
-    click(Clubs(4));
-    click(Diamonds(2));
-    const int beeps = fake.beeps;
-    click(Hearts(5));
-    EXPECT_EQ(fake.beeps, beeps + 1);
-    EXPECT_EQ(selected(), (std::vector<int>{Clubs(4), Diamonds(2)}));
-    click(Clubs(10));
-    EXPECT_EQ(fake.beeps, beeps + 2) << "a ten with number cards";
-    click(Diamonds(2));
-    EXPECT_EQ(selected(), (std::vector<int>{Clubs(4)})) << "a second press deselects";
 }
 
 TEST_F(SelectionTest, ListedSelectionsAreExactlyTheOnesThatDiscard) {
@@ -98,10 +89,13 @@ TEST_F(SelectionTest, ListedSelectionsAreExactlyTheOnesThatDiscard) {
 
 // A press that the family's rules refuse: it beeps and changes nothing.
 constexpr int Refused(int card) { return -card; }
+// A card laid face down.
+constexpr int Down(int card) { return -card; }
 
-// Presses in turn on a table of face-up cards; every press must beep exactly
-// when it is marked refused, and the discards and the selection must end as
-// listed. A second press on a selected card deselects it.
+// Presses in turn on a table of cards laid face up (Down() ones face down);
+// every press must beep exactly when it is marked refused, and the discards,
+// the selection and the piles named must end as listed. A second press on a
+// selected card deselects it.
 TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
     struct Case {
         const char* what;
@@ -112,6 +106,7 @@ TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
         std::vector<int> presses;
         std::vector<int> discarded;
         std::vector<int> selected;
+        std::vector<std::pair<int, std::vector<int>>> after = {};  // tableau pile index, cards
     };
     const Case cases[] = {
         {"fifteens: a pair, then a ten after a five", 1, 15, {{Hearts(7)}, {Spades(8)}, {Hearts(5)}, {Clubs(10)}}, 1,
@@ -147,6 +142,31 @@ TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
          {Refused(Hearts(9)), Hearts(5), Refused(Spades(9)), Clubs(5)}, {Hearts(5), Clubs(5)}, {}},
         {"pairs of top cards, family 16", 16, 1, {{Hearts(9), Hearts(5)}, {Clubs(5)}, {Spades(9)}}, 1,
          {Refused(Hearts(9)), Hearts(5), Refused(Spades(9)), Clubs(5)}, {Hearts(5), Clubs(5)}, {}},
+        {"tens: a pair, no third number card, no ten with number cards", 1, 10,
+         {{Hearts(3)}, {Spades(7)}, {Clubs(4)}, {Diamonds(2)}, {Hearts(5)}, {Clubs(10)}}, 1,
+         {Hearts(3), Spades(7), Clubs(4), Diamonds(2), Refused(Hearts(5)), Refused(Clubs(10)), Diamonds(2)},
+         {Hearts(3), Spades(7)}, {Clubs(4)}},
+        // Rows of a pyramid laid side by side: row 2 covers row 1's card
+        // while one of its places holds a card; a King goes alone and leaves
+        // its place empty.
+        {"pyramid: free once the next row is empty places", 4, 13, {{Hearts(6)}, {Clubs(13), Diamonds(13)}}, 4,
+         {Refused(Hearts(6)), Clubs(13), Refused(Hearts(6)), Diamonds(13), Hearts(6)}, {Clubs(13), Diamonds(13)},
+         {Hearts(6)}, {{1, {0, 0}}}},
+        {"monte carlo: touching pairs, no refill in the grid", 8, 1, MonteCarloGrid(), 1,
+         {Hearts(5), Refused(Clubs(5)), Spades(5)}, {Hearts(5), Spades(5)}, {}, {{0, {}}}},
+        {"monte carlo: two rows apart", 8, 1, {{Hearts(5)}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {Clubs(5)}}, 1,
+         {Hearts(5), Refused(Clubs(5))}, {}, {Hearts(5)}},
+        {"decade: a single ten stays selected", 20, 1, {{Hearts(13), Hearts(12), Clubs(10), Spades(4)}}, 8,
+         {Clubs(10)}, {}, {Clubs(10)}},
+        {"decade: neighbours worth twenty", 20, 1, {{Hearts(13), Hearts(12), Clubs(10), Spades(4)}}, 8,
+         {Clubs(10), Clubs(10), Hearts(13), Hearts(12)}, {Hearts(13), Hearts(12)}, {}},
+        // Places alternate: an empty place before every card after the first.
+        {"royal marriage: flanks share rank or suit", 22, 1, {{12, 0, Clubs(4), 0, Spades(9), 0, Clubs(7), 0, 13}}, 8,
+         {Refused(12), Spades(9)}, {Spades(9)}, {}, {{0, {12, 0, Clubs(4), 0, Clubs(7), 0, 13}}}},
+        {"family 26: a face-down top turns over first; Jack, Queen and King", 26, 11,
+         {{Hearts(11), Down(Hearts(4))}, {Clubs(12)}, {Spades(13)}, {Diamonds(7)}}, 1,
+         {Hearts(4), Hearts(4), Diamonds(7), Hearts(11), Clubs(12), Spades(13)},
+         {Hearts(4), Diamonds(7), Hearts(11), Clubs(12), Spades(13)}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -158,26 +178,14 @@ TEST_F(SelectionTest, EachFamilySelectsAndDiscardsByItsRules) {
         }
         EXPECT_EQ(discarded(), c.discarded);
         EXPECT_EQ(selected(), c.selected);
+        for (const auto& [pile, cards] : c.after) {
+            EXPECT_EQ(CardsOf(engine.position(), PileId::Tableau(pile + 1)), cards) << "pile " << pile + 1;
+        }
     }
 }
 
-TEST_F(SelectionTest, PyramidCardsFreeOnceTheNextRowUncoversThem) {
-    // Rows of a pyramid laid side by side: row 2 covers row 1's card.
-    play(4, 13, {{Hearts(6)}, {Clubs(13), Diamonds(13)}}, 4);
-    const int beeps = fake.beeps;
-    click(Hearts(6));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "still covered";
-    click(Clubs(13));
-    EXPECT_EQ(discarded(), (std::vector<int>{Clubs(13)})) << "a King alone";
-    EXPECT_EQ(engine.position().piles.tableau[1].groups(), (std::vector<CardNumber>{0, Diamonds(13)}))
-        << "the King's place stays, empty";
-    click(Hearts(6));
-    EXPECT_EQ(fake.beeps, beeps + 2) << "one covering card is enough";
-    click(Diamonds(13));
-    click(Hearts(6));
-    EXPECT_EQ(selected(), (std::vector<int>{Hearts(6)})) << "free once the row below is empty places only";
-
-    // Rows of empty places count as empty piles for the win.
+// Rows of empty places count as empty piles for the win.
+TEST_F(SelectionTest, APyramidOfEmptyPlacesIsWon) {
     play(4, 13, {{Hearts(13)}, {0, 0}}, 4, false);
     EXPECT_FALSE(engine.IsGameWon());
     click(Hearts(13));
@@ -185,20 +193,12 @@ TEST_F(SelectionTest, PyramidCardsFreeOnceTheNextRowUncoversThem) {
     EXPECT_FALSE(engine.game().inProgress) << "the won game was ended";
 }
 
-TEST_F(SelectionTest, MonteCarloNeighboursAndConsolidation) {
-    // Piles 0-9 of the grid (rows of five): 0 and 6 touch diagonally, 0 and 2 do not.
-    std::vector<std::vector<int>> grid = {{Hearts(5)}, {Hearts(2)}, {Clubs(5)}, {Hearts(3)}, {Hearts(4)},
-                                          {Hearts(6)}, {Spades(5)}, {Hearts(7)}, {Hearts(8)}, {Hearts(9)}};
-    play(8, 1, grid);
+// The stock closes the grid's gaps in pile order and deals into the places
+// left at the end, in one step.
+TEST_F(SelectionTest, MonteCarloStockConsolidatesTheGrid) {
+    play(8, 1, MonteCarloGrid());
     click(Hearts(5));
-    const int beeps = fake.beeps;
-    click(Clubs(5));
-    EXPECT_EQ(fake.beeps, beeps + 1) << "two columns apart";
-    EXPECT_EQ(selected(), (std::vector<int>{Hearts(5)}));
     click(Spades(5));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(5), Spades(5)}));
-    EXPECT_TRUE(engine.position().piles.tableau[0].empty()) << "no refill in the grid";
-
     const int stockBefore = engine.position().piles.stock[0].size();
     clickStock();
     std::vector<CardNumber> firstEight;
@@ -211,48 +211,13 @@ TEST_F(SelectionTest, MonteCarloNeighboursAndConsolidation) {
     EXPECT_TRUE(engine.position().piles.tableau[0].empty());
 }
 
-TEST_F(SelectionTest, DecadeRowContiguousTensTwentiesAndThirties) {
-    // One row in tableau pile 1; the stock deals onto its end.
+TEST_F(SelectionTest, TheDecadeStockDealsACardAndItsEmptyPlace) {
     play(20, 1, {{Hearts(13), Hearts(12), Clubs(10), Spades(4)}}, 8);
-    click(Clubs(10));
-    EXPECT_EQ(selected(), (std::vector<int>{Clubs(10)})) << "a single ten stays selected";
-    click(Clubs(10));
     click(Hearts(13));
     click(Hearts(12));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(13), Hearts(12)}));
     const int rowBefore = engine.position().piles.tableau[0].size();
     clickStock();
-    EXPECT_EQ(engine.position().piles.tableau[0].size(), rowBefore + 2) << "a card and its empty place";
-}
-
-TEST_F(SelectionTest, RoyalMarriageFlanksShareRankOrSuit) {
-    // Places alternate: an empty place before every card after the first.
-    play(22, 1, {{12, 0, Clubs(4), 0, Spades(9), 0, Clubs(7), 0, 13}}, 8);
-    const int beeps = fake.beeps;
-    click(12);
-    EXPECT_EQ(fake.beeps, beeps + 1) << "the Queen of hearts stays";
-    click(Spades(9));
-    EXPECT_EQ(discarded(), (std::vector<int>{Spades(9)})) << "between two clubs";
-    EXPECT_EQ(engine.position().piles.tableau[0].groups(),
-              (std::vector<CardNumber>{12, 0, Clubs(4), 0, Clubs(7), 0, 13}));
-}
-
-TEST_F(SelectionTest, FaceDownTopsTurnOverAndElevensTakeThreeCourtCardsAtMost) {
-    play(26, 11, {{Hearts(11), Hearts(4)}, {Clubs(12)}, {Spades(13)}, {Diamonds(7)}});
-    // Lay the four of hearts face down on top of its pile.
-    Position p = engine.position();
-    p.cardTable.SetFaceUp(Hearts(4), false);
-    playFrom(p);
-    click(Hearts(4));
-    EXPECT_TRUE(engine.position().cardTable.IsFaceUp(Hearts(4))) << "a press turns the top card";
-    EXPECT_TRUE(selected().empty());
-    click(Hearts(4));
-    click(Diamonds(7));
-    EXPECT_EQ(discarded(), (std::vector<int>{Hearts(4), Diamonds(7)}));
-    click(Hearts(11));
-    click(Clubs(12));
-    click(Spades(13));
-    EXPECT_EQ(discarded().size(), 5U) << "Jack, Queen and King";
+    EXPECT_EQ(engine.position().piles.tableau[0].size(), rowBefore + 2);
 }
 
 TEST_F(SelectionTest, UndoPutsADiscardBackAndTheRightButtonSelectsNothing) {

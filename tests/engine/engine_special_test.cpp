@@ -99,14 +99,9 @@ TEST_F(EngineSpecial, PauseHoldsTheClockAndItsEndingPressDoesNothingElse) {
 TEST_F(EngineSpecial, TableauMovesCountAndGateTheFoundations) {
     GameRules rules = catalogueRules(kKlondike);
     rules.set(Rule::SpecialGame, 23);
-    deal(kKlondike, "1", &rules);
-    Position p;
-    Lay(p, PileId::Tableau(1), {Spades(13), Hearts(12)});
-    Lay(p, PileId::Tableau(2), {Clubs(11)});
-    Lay(p, PileId::Tableau(3), {Hearts(1)});
-    Lay(p, PileId::Waste(), {Diamonds(5)});
-    Lay(p, PileId::Stock(), {Diamonds(7)}, 1);
-    playFrom(p);
+    playFrom(kKlondike, {{PileId::Tableau(1), {Spades(13), Hearts(12)}}, {PileId::Tableau(2), {Clubs(11)}},
+                         {PileId::Tableau(3), {Hearts(1)}}, {PileId::Waste(), {Diamonds(5)}},
+                         {PileId::Stock(), {Diamonds(7)}, 1}}, &rules);
     ASSERT_TRUE(drag(Clubs(11), PileId::Tableau(1)));
     EXPECT_EQ(CountMoveLogCodes(engine.game().moveLog, "001"), 1);
     EXPECT_FALSE(engine.CanPlace(Hearts(1), PileId::Foundation(1))) << "one tableau move, a card on the waste";

@@ -6,15 +6,6 @@ namespace {
 
 class EngineUndo : public EngineFixture {};
 
-TEST_F(EngineUndo, UndoRightAfterTheDealAndRedoAfterAnyMoveBeep) {
-    deal(kKlondike);
-    EXPECT_FALSE(engine.Undo());
-    EXPECT_EQ(fake.beeps, 1);
-    clickStock();
-    EXPECT_FALSE(engine.Redo());
-    EXPECT_EQ(fake.beeps, 2);
-}
-
 TEST_F(EngineUndo, MoveUndoRedoRestoresThePositionExactly) {
     deal(kKlondike, "7");
     clickStock();
@@ -30,27 +21,35 @@ TEST_F(EngineUndo, MoveUndoRedoRestoresThePositionExactly) {
     EXPECT_EQ(soundCount(Sound::Redo), 1);
 }
 
-TEST_F(EngineUndo, SingleStepModeAllowsOneUndoAndOneRedoInARow) {
-    settings.put(Field::UndoEnabled, "1");
-    deal(kKlondike, "7");
-    clickStock();
-    clickStock();
-    EXPECT_TRUE(engine.Undo());
-    EXPECT_FALSE(engine.Undo()) << "a second undo in a row";
-    EXPECT_TRUE(engine.Redo());
-    EXPECT_FALSE(engine.Redo());
-    EXPECT_TRUE(engine.Undo()) << "after a redo one undo is allowed again";
-    EXPECT_EQ(fake.beeps, 2);
-}
-
-TEST_F(EngineUndo, DisabledModeRefusesBoth) {
-    settings.put(Field::UndoEnabled, "2");
-    deal(kKlondike, "7");
-    clickStock();
-    const auto position = snapshot();
-    EXPECT_FALSE(engine.Undo());
-    EXPECT_FALSE(engine.Redo());
-    EXPECT_EQ(snapshot(), position);
+// The three undo modes a step at a time: s clicks the stock, u and r must
+// undo and redo, U and R must be refused with a beep, the table unchanged.
+TEST_F(EngineUndo, EachModeAllowsItsUndoAndRedo) {
+    const std::pair<const char*, std::string_view> cases[] = {
+        {"0", "UsR"},      // nothing to undo right after the deal, nothing to redo after a move
+        {"1", "ssuUrRu"},  // one in a row; after a redo one undo is allowed again
+        {"2", "sUR"},      // neither
+    };
+    for (const auto& [mode, steps] : cases) {
+        SCOPED_TRACE(mode);
+        settings.put(Field::UndoEnabled, mode);
+        deal(kKlondike, "7");
+        for (size_t i = 0; i < steps.size(); ++i) {
+            const auto before = snapshot();
+            const int beeps = fake.beeps;
+            const char step = steps[i];
+            if (step == 's') {
+                clickStock();
+                continue;
+            }
+            const bool done = step == 'u' || step == 'U' ? engine.Undo() : engine.Redo();
+            const bool allowed = step == 'u' || step == 'r';
+            EXPECT_EQ(done, allowed) << "step " << i + 1;
+            EXPECT_EQ(fake.beeps, beeps + (allowed ? 0 : 1)) << "step " << i + 1;
+            if (!allowed) {
+                EXPECT_EQ(snapshot(), before) << "step " << i + 1;
+            }
+        }
+    }
 }
 
 TEST_F(EngineUndo, MoveLogEntriesTravelWithTheirSteps) {

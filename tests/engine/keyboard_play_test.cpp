@@ -16,14 +16,11 @@ protected:
     // Foundation 1 Ace to 3 of Hearts, the stock the rest.
     void klondike() {
         settings.put(Field::AutomaticFaceUp, "N");
-        deal(kKlondike);
-        Position p;
-        Lay(p, PileId::Tableau(1), {Clubs(13)});
-        Lay(p, PileId::Tableau(2), {Clubs(2), Clubs(3), Clubs(4), Spades(8), Hearts(7)}, 3);
-        Lay(p, PileId::Foundation(1), {Hearts(1), Hearts(2), Hearts(3)});
-        Lay(p, PileId::Tableau(4), {Diamonds(2)}, 1);
-        Lay(p, PileId::Stock(), {Clubs(9), Diamonds(9), Spades(1)}, 3);
-        playFrom(p);
+        playFrom(kKlondike, {{PileId::Tableau(1), {Clubs(13)}},
+                             {PileId::Tableau(2), {Clubs(2), Clubs(3), Clubs(4), Spades(8), Hearts(7)}, 3},
+                             {PileId::Foundation(1), {Hearts(1), Hearts(2), Hearts(3)}},
+                             {PileId::Tableau(4), {Diamonds(2)}, 1},
+                             {PileId::Stock(), {Clubs(9), Diamonds(9), Spades(1)}, 3}});
     }
     std::vector<std::string> titles(const std::vector<PileId>& piles) const {
         std::vector<std::string> names;
@@ -41,6 +38,12 @@ protected:
         }
     }
     KeyFocus at(PileId pile, int card = kNoCard) const { return {pile, static_cast<CardNumber>(card)}; }
+    // Moves the focus there and gives the command; what the table says to it.
+    std::string sayAfter(KeyFocus target, KeyCommand command) {
+        goTo(target);
+        press(command);
+        return said;
+    }
     void goToCard(int card) {
         for (const PileId pile : PilesInReadingOrder(engine)) {
             if (engine.position().piles.pile(pile).contains(card)) return goTo(at(pile, card));
@@ -143,12 +146,9 @@ TEST_F(KeyboardPlayTest, EveryListedMoveCanBeMadeByKeys) {
 TEST_F(KeyboardPlayTest, ARefusedDropAndEscapePutTheCardsBack) {
     klondike();
     const auto before = snapshot();
-    goTo(at(PileId::Tableau(2), Spades(8)));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "8 of Spades and 1 more card picked up.");
-    goTo(at(PileId::Tableau(1)));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "Tableau 1 does not take 8 of Spades.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(2), Spades(8)), KeyCommand::Activate),
+              "8 of Spades and 1 more card picked up.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(1)), KeyCommand::Activate), "Tableau 1 does not take 8 of Spades.");
     EXPECT_FALSE(keys.carrying());
     goTo(at(PileId::Tableau(2), Hearts(7)));
     press(KeyCommand::Activate);
@@ -161,18 +161,10 @@ TEST_F(KeyboardPlayTest, ARefusedDropAndEscapePutTheCardsBack) {
 
 TEST_F(KeyboardPlayTest, TheStockTurnsFaceDownCardsTurnAndCtrlEnterSendsHome) {
     klondike();
-    goTo(at(PileId::Stock()));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "Ace of Spades to Waste.");
-    goTo(at(PileId::Waste()));
-    press(KeyCommand::ToFoundation);
-    EXPECT_EQ(said, "Ace of Spades to Foundation 2.");
-    goTo(at(PileId::Tableau(1)));
-    press(KeyCommand::ToFoundation);
-    EXPECT_EQ(said, "King of Clubs does not go to a foundation.");
-    goTo(at(PileId::Tableau(4)));
-    press(KeyCommand::Activate);
-    EXPECT_EQ(said, "2 of Diamonds turned face up.");
+    EXPECT_EQ(sayAfter(at(PileId::Stock()), KeyCommand::Activate), "Ace of Spades to Waste.");
+    EXPECT_EQ(sayAfter(at(PileId::Waste()), KeyCommand::ToFoundation), "Ace of Spades to Foundation 2.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(1)), KeyCommand::ToFoundation), "King of Clubs does not go to a foundation.");
+    EXPECT_EQ(sayAfter(at(PileId::Tableau(4)), KeyCommand::Activate), "2 of Diamonds turned face up.");
     EXPECT_EQ(engine.history().undo.size(), 3u);
 }
 

@@ -25,13 +25,8 @@ TEST_F(PlayerInput, EveryListedMoveOfADealIsMadeOntoItsTarget) {
 }
 
 TEST_F(PlayerInput, AnIllegalMoveChangesNothing) {
-    Position p;
-    Lay(p, PileId::Tableau(1), {Hearts(5)});
-    Lay(p, PileId::Tableau(2), {Diamonds(6)});
-    Lay(p, PileId::Tableau(3), {Clubs(3), Spades(9)}, 1);
-    Lay(p, PileId::Stock(), {Clubs(9)}, 1);
-    deal(kKlondike);
-    playFrom(p);
+    playFrom(kKlondike, {{PileId::Tableau(1), {Hearts(5)}}, {PileId::Tableau(2), {Diamonds(6)}},
+                         {PileId::Tableau(3), {Clubs(3), Spades(9)}, 1}, {PileId::Stock(), {Clubs(9)}, 1}});
     const auto before = snapshot();
     EXPECT_FALSE(PlayMove(engine, {Hearts(5), PileId::Tableau(2)})) << "red on red";
     EXPECT_FALSE(PlayMove(engine, {Clubs(3), PileId::Tableau(2)})) << "a face-down card is not picked up";

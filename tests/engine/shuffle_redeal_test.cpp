@@ -7,7 +7,9 @@
 #include <numeric>
 #include <vector>
 
-namespace dravicor {
+#include "engine_fixture.h"
+
+namespace dravicor::test {
 namespace {
 
 std::vector<CardNumber> Cards(std::initializer_list<int> numbers) {
@@ -55,17 +57,8 @@ GameRules RedealRules(int shuffleRedeal, int dealCount, int faceUp, int piles = 
     return rules;
 }
 
-std::vector<int> PileCards(const Position& position, int pile) {
-    const auto& groups = position.piles.tableau[static_cast<size_t>(pile)].groups();
-    return std::vector<int>(groups.begin(), groups.end());
-}
-
-std::vector<bool> PileFaces(const Position& position, int pile) {
-    std::vector<bool> up;
-    for (const CardNumber card : position.piles.tableau[static_cast<size_t>(pile)].groups())
-        up.push_back(position.cardTable.IsFaceUp(card));
-    return up;
-}
+std::vector<int> PileCards(const Position& position, int pile) { return CardsOf(position, PileId::Tableau(pile + 1)); }
+std::vector<bool> PileFaces(const Position& position, int pile) { return FacesOf(position, PileId::Tableau(pile + 1)); }
 
 // With more cards than the piles' deal counts take, the rest go round the
 // piles one at a time.
@@ -176,4 +169,4 @@ TEST(RedealFlightOrder, AcrossThePilesOrPileByPile) {
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test

@@ -5,15 +5,11 @@
 #include <array>
 #include <string>
 
+#include "engine_fixture.h"
 #include "play/special_families.h"
 
-namespace dravicor {
+namespace dravicor::test {
 namespace {
-
-// Cards used below (first deck): hearts 1-13, diamonds 14-26, clubs 27-39,
-// spades 40-52, each Ace to King.
-constexpr int kAceHearts = 1;
-constexpr int kTwoHearts = 2;
 
 GameRules StepFoundationRules() {
     GameRules rules;
@@ -86,8 +82,8 @@ MoveLog LogWithTableauMoves(int k) {
 Position WithWaste(int count) {
     Position position;
     for (int n = 0; n < count; ++n) position.Append(PileId::Waste(), static_cast<CardNumber>(20 + n), true);
-    position.Append(PileId::Tableau(2), kAceHearts, true);
-    position.Append(PileId::Reserve(1), kTwoHearts, true);
+    position.Append(PileId::Tableau(2), Hearts(1), true);
+    position.Append(PileId::Reserve(1), Hearts(2), true);
     return position;
 }
 
@@ -128,4 +124,4 @@ TEST(TableauMoveCount, TheBoxCountsDownTheSmallerOfWasteAndMovesLeft) {
 }
 
 }  // namespace
-}  // namespace dravicor
+}  // namespace dravicor::test
