@@ -57,6 +57,29 @@ std::uint16_t RanksOnCard(const PileRules& pile, int a) {
     return ranks;
 }
 
+// The ranks an empty pile (or one with a slot on top) may take, at most:
+// under the building codes whose empty pile follows the common empty-pile
+// rule, the one rank that rule names; else any.
+std::uint16_t RanksOnEmpty(const PileRules& pile) {
+    switch (static_cast<BuildCode>(pile.build)) {
+        case BuildCode::SameSuit:
+        case BuildCode::SameColour:
+        case BuildCode::AnySuit:
+        case BuildCode::AlternateColours:
+        case BuildCode::EmptyPileOnly:
+        case BuildCode::NeverSameSuit:
+        case BuildCode::DropOnlyWhenStockEmpty:
+        case BuildCode::SameSuitNoQueenOnKingOrJack:
+        case BuildCode::SameSuitNoQueenKingPair:
+        case BuildCode::AlternateNotFromFoundationOrReserve:
+        case BuildCode::AlternateDown:
+        case BuildCode::AlternateSameOrBelow: break;
+        default: return kAnyRank;
+    }
+    if (pile.stopRank == -1 || pile.firstCard < 1 || pile.firstCard > 13) return kAnyRank;
+    return RankBit(pile.firstCard);
+}
+
 // What the generator knows of a target pile before it looks at any card:
 // whether any card could go there, and which ranks.
 struct Target {
@@ -183,7 +206,7 @@ private:
             const PileRules& build = shape_.foundationDrop[static_cast<size_t>(f)];
             // The whole-run foundations take no card from a player.
             add(PileId::Foundation(f + 1), !IsWholeRunFoundation(build.firstCard),
-                pile.empty() ? kAnyRank : RanksOnCard(build, CardRank(pile.top())));
+                pile.empty() ? RanksOnEmpty(build) : RanksOnCard(build, CardRank(pile.top())));
         }
         firstTableau_ = count_;
         for (int t = 0; t < shape_.tableau; ++t) {
@@ -191,7 +214,7 @@ private:
             const PileRules& build = shape_.tableauRules[static_cast<size_t>(t)];
             const bool open = pile.empty() || !faces_.IsFaceDown(pile.top());
             add(PileId::Tableau(t + 1), open,
-                pile.empty() || pile.top() == kNoCard ? kAnyRank : RanksOnCard(build, CardRank(pile.top())));
+                IsCard(pile.top()) ? RanksOnCard(build, CardRank(pile.top())) : RanksOnEmpty(build));
         }
         firstReserve_ = count_;
         // A reserve's answer depends on the card's rank alone, so the survey
