@@ -63,6 +63,8 @@ std::optional<PileId> PileOf(const Position& position, int card) {
 std::string CardLabel(int card, bool faceUp) {
     if (card == kNoCard) return "..";
     if (!faceUp) return "##";
+    // A number beyond the pack has no rank to show (and must not index the names).
+    if (!IsCard(card)) return "??";
     static constexpr char kRanks[] = "A23456789TJQK";
     static constexpr char kSuits[] = "HDCS";
     return {kRanks[CardRank(card) - 1], kSuits[CardSuit(card) - 1]};

@@ -60,10 +60,13 @@ TEST(CardTable, RecordLayoutForEveryCard) {
         const std::string record = table.CardRecord(card);
         ASSERT_EQ(record.size(), 20u) << "card " << card;
 
-        std::string name = std::string(kSuits[CardSuit(card) - 1]) + "_" + kRanks[CardRank(card) - 1];
+        const int suit = CardSuit(card);
+        const int rank = CardRank(card);
+        ASSERT_TRUE(suit >= 1 && suit <= 4 && rank >= 1 && rank <= 13) << "card " << card;
+        std::string name = std::string(kSuits[suit - 1]) + "_" + kRanks[rank - 1];
         name.resize(15, ' ');
         EXPECT_EQ(record.substr(0, 15), name) << "card " << card;
-        EXPECT_EQ(record[15] - '0', CardSuit(card)) << "card " << card;
+        EXPECT_EQ(record[15] - '0', suit) << "card " << card;
         EXPECT_EQ(std::stoi(record.substr(16, 3)), card) << "card " << card;
         EXPECT_EQ(record[19], '1') << "a new table has every card face up";
 
