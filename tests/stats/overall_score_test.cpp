@@ -5,17 +5,10 @@
 #include <filesystem>
 
 #include "common/settings_record.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "data_files_fixture.h"
 
 namespace dravicor {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 constexpr int kGames = 120;
 const std::string kSpoiled =
@@ -65,9 +58,9 @@ TEST(OverallChecksumTest, KnownValues) {
     for (const auto& [text, sum] : cases) EXPECT_EQ(OverallChecksum(text), sum) << text;
 }
 
-class OverallScoreTest : public ::testing::Test {
+class OverallScoreTest : public DataFilesFixture {
 protected:
-    fs::path file() const { return dir / std::string(kOverallScoreFile); }
+    fs::path file() const { return data / kOverallScoreFile; }
     bool update(int game, std::string_view player, long long seconds, long long score, int games = kGames) {
         return UpdateOverallScore(files, platform, game, player, seconds, score, games, &random);
     }
@@ -115,9 +108,6 @@ protected:
         return count;
     }
 
-    TempDir dir;
-    FakePlatform platform;
-    DataFiles files{dir.path(), platform};
     std::mt19937 random{11};
 };
 

@@ -3,19 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "common/settings_record.h"
+#include "data_files_fixture.h"
 #include "stats/game_log.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 
 namespace dravicor {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FakePlatform;
-using test::FolderEntries;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 constexpr std::string_view kHead = "[Version]\r\nVersion=0300\r\n";
 constexpr std::string_view kZero = "000000 000000 000000 000000 000000 000000 000000000000 000000000000";
@@ -38,7 +30,7 @@ std::string HiScoreLine(const std::string& player) {
     return "01 0001 000120 20240131 0:05:12 xxxxx " + Cut(player, 30) + " 000120 rest";
 }
 
-class StatisticsTest : public ::testing::Test {
+class StatisticsTest : public DataFilesFixture {
 protected:
     void SetUp() override {
         settings.put(Field::CurrentGame, "0001");
@@ -64,13 +56,9 @@ protected:
     }
     std::string Runs() const { return settings.get(Field::RunWon) + "/" + settings.get(Field::RunLost); }
 
-    TempDir dir;
-    fs::path data = dir / "DATA";
     fs::path statFile = data / "STAT.DAT";
     fs::path logFile = data / "STAT_LOG.DAT";
     fs::path scoreFile = data / "STAT_SCR.DAT";
-    FakePlatform platform;
-    DataFiles files{data, platform};
     SettingsRecord settings;
 };
 

@@ -4,21 +4,15 @@
 
 #include "common/settings_record.h"
 #include "common/text_resources.h"
+#include "data_files_fixture.h"
 #include "stats/game_log.h"
 #include "stats/game_log_rows.h"
 #include "stats/hi_score_view.h"
 #include "stats/statistics_choices.h"
 #include "stats/statistics_figures.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 
 namespace dravicor {
 namespace {
-
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 constexpr std::string_view kHead = "[Version]\r\nVersion=0300\r\n";
 
@@ -48,14 +42,10 @@ TEST(AllGamesRows, EachKindOfValuesFillsTheThreeColumns) {
     EXPECT_EQ(AllGamesRowOf("Klondike", StatisticsView{}, AllGamesValues::Series).third, "0");
 }
 
+// 0 to 1 has two ticks, not 0 0 0 0 1; 0 to 6 has 0 2 4 6.
 TEST(PlayersChart, TicksFallOnWholeNumbersOnAShortAxis) {
-    EXPECT_EQ(PlayersChartTicks(0, 1), 2) << "0 and 1, not 0 0 0 0 1";
-    EXPECT_EQ(PlayersChartTicks(0, 2), 3);
-    EXPECT_EQ(PlayersChartTicks(0, 3), 4);
-    EXPECT_EQ(PlayersChartTicks(-3, 5), 5);
-    EXPECT_EQ(PlayersChartTicks(0, 6), 4) << "0 2 4 6";
-    EXPECT_EQ(PlayersChartTicks(0, 7), 2);
-    EXPECT_EQ(PlayersChartTicks(25, 100), 5);
+    const int cases[][3] = {{0, 1, 2}, {0, 2, 3}, {0, 3, 4}, {-3, 5, 5}, {0, 6, 4}, {0, 7, 2}, {25, 100, 5}};
+    for (const auto& [low, high, ticks] : cases) EXPECT_EQ(PlayersChartTicks(low, high), ticks) << low << " " << high;
 }
 
 TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirst) {
@@ -87,22 +77,19 @@ TEST(PlayersChart, AverageScoreRoundsHalvesToEvenAndMayGoBelowZero) {
     EXPECT_TRUE(PlayersChartOf({}, PlayerValueKind::PercentWon).bars.empty());
 }
 
-class ClearStatisticsTest : public ::testing::Test {
+class ClearStatisticsTest : public DataFilesFixture {
 protected:
     ClearStatisticsTest() {
         settings.put(Field::CurrentGame, "0001");
         settings.put(Field::RunWon, "0002");
         settings.put(Field::RunLost, "0001");
-        WriteFile(dir / "DATA" / "STAT.DAT",
+        WriteFile(data / "STAT.DAT",
                   std::string(kHead) +
                       "[0001]\r\nAnn=000002 000001 000002 000001 000000 000001 000000000090 000000000000\r\n"
                       "[0002]\r\nAnn=000001 000000 000001 000000 000001 000000 000000000030 000000000000\r\n");
     }
     std::string Runs() const { return settings.get(Field::RunWon) + "/" + settings.get(Field::RunLost); }
 
-    TempDir dir;
-    FakePlatform platform;
-    DataFiles files{dir / "DATA", platform};
     SettingsRecord settings;
 };
 
@@ -120,10 +107,10 @@ TEST_F(ClearStatisticsTest, AsksThenClearsAndSaysSo) {
 }
 
 TEST_F(ClearStatisticsTest, NoLeavesEverythingAsItWas) {
-    const std::string before = ReadFile(dir / "DATA" / "STAT.DAT");
+    const std::string before = ReadFile(data / "STAT.DAT");
     platform.answers.push_back(Answer::No);
     EXPECT_FALSE(ClearStatisticsAsked(files, settings, platform, {"Ann", -1, std::string(kAllGames)}));
-    EXPECT_EQ(ReadFile(dir / "DATA" / "STAT.DAT"), before);
+    EXPECT_EQ(ReadFile(data / "STAT.DAT"), before);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(Runs(), "0002/0001");
 }
@@ -235,13 +222,10 @@ TEST(StatisticsChoices, GamesOfTheListAndCustomizedGamesSortedByName) {
                                                                   {8001, "My Klondike"},
                                                                   {2, "Spider"}}));
     EXPECT_TRUE(GamesByName(GameList{}, {}).empty());
-}
-
-TEST(StatisticsChoices, GamesOfEqualNamesKeepTheirOrder) {
-    GameList list;
+    // Games of equal names keep their order.
     list.lines = {ListLine(0, "Golf"), ListLine(1, "GOLF")};
-    const std::vector<CustomGame> custom = {{8000, 0, "golf", "0010001"}};
-    EXPECT_EQ(GamesByName(list, custom), (std::vector<GameChoice>{{0, "Golf"}, {1, "GOLF"}, {8000, "golf"}}));
+    EXPECT_EQ(GamesByName(list, {{8000, 0, "golf", "0010001"}}),
+              (std::vector<GameChoice>{{0, "Golf"}, {1, "GOLF"}, {8000, "golf"}}));
 }
 
 TEST(StatisticsChoices, TheWantedPlayerIsAlwaysThere) {
@@ -288,15 +272,12 @@ TEST(StatisticsFigures, QuotientsAndWinPercentRoundHalvesToEven) {
         EXPECT_EQ(WinPercent(won, lost), (WinPercentages{static_cast<int>(share), static_cast<int>(100 - share)}))
             << won << " " << lost;
     }
-}
-
-TEST(StatisticsFigures, NoDealsAndDamagedCountsGiveNoShareOutsideTheRange) {
-    EXPECT_EQ(WinPercent(0, 0), (WinPercentages{0, 0}));
-    EXPECT_EQ(WinPercent(-3, 3), (WinPercentages{0, 0}));
-    EXPECT_EQ(WinPercent(-2, -1), (WinPercentages{0, 0}));
-    // A negative loss count makes the share above 100: held at 100.
-    EXPECT_EQ(WinPercent(5, -1), (WinPercentages{100, 0}));
-    EXPECT_EQ(WinPercent(-1, 5), (WinPercentages{0, 100}));
+    // No deals and damaged counts give no share outside the range; a negative
+    // loss count makes the share above 100: held at 100.
+    const int outside[][4] = {{0, 0, 0, 0}, {-3, 3, 0, 0}, {-2, -1, 0, 0}, {5, -1, 100, 0}, {-1, 5, 0, 100}};
+    for (const auto& [won, lost, share, other] : outside) {
+        EXPECT_EQ(WinPercent(won, lost), (WinPercentages{share, other})) << won << " " << lost;
+    }
 }
 
 TEST(StatisticsFigures, GroupFiguresAndTheirTexts) {
@@ -309,14 +290,11 @@ TEST(StatisticsFigures, GroupFiguresAndTheirTexts) {
 
 TEST(StatisticsFigures, TextsAndTitlesInEnglish) {
     const StatisticsTexts texts = English();
-    EXPECT_EQ(texts.title, "Statistics");
-    EXPECT_EQ(texts.totalGroup, "Total ");
-    EXPECT_EQ(texts.sessionGroup, "Current session ");
-    EXPECT_EQ(texts.seriesGroup, "Series ");
-    EXPECT_EQ(texts.won, "Won");
-    EXPECT_EQ(texts.lost, "Lost");
-    EXPECT_EQ(texts.current, "Current");
-    EXPECT_EQ(texts.wonOne + texts.wonMany + texts.lostOne + texts.lostMany, "wonwonlostlost");
+    EXPECT_EQ((std::vector<std::string>{texts.title, texts.totalGroup, texts.sessionGroup, texts.seriesGroup, texts.won,
+                                        texts.lost, texts.current, texts.wonOne, texts.wonMany, texts.lostOne,
+                                        texts.lostMany}),
+              (std::vector<std::string>{"Statistics", "Total ", "Current session ", "Series ", "Won", "Lost", "Current",
+                                        "won", "won", "lost", "lost"}));
     EXPECT_EQ(StatisticsTitle(texts, "FreeCell"), "Statistics [FreeCell]");
     EXPECT_EQ(TotalGroupTitle(texts, "FreeCell"), "Total [FreeCell]");
     EXPECT_EQ(StatisticsTitle(texts, ""), "Statistics []");
