@@ -111,14 +111,8 @@ TEST_F(PreferencesTest, UnwritableConfigurationStillLeavesPlayerOneInTheRecord) 
     EXPECT_EQ(settings.get(Field::CardBack), "011");
 }
 
-// The product-name marker of message texts and the upgrade of preference
-// values written by older versions.
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
-
-// Only the first exact marker becomes the product name.
+// The product-name marker of message texts: only the first exact marker
+// becomes the product name.
 TEST(ProgramName, TheFirstMarkerBecomesTheProductName) {
     const std::pair<const char*, const char*> cases[] = {
         {"About [Program]", "About Dravicor"},
