@@ -309,23 +309,21 @@ TEST(StatisticsFigures, TextsAndTitlesInEnglish) {
 
 TEST(StatisticsFigures, CurrentStreakNamesTheRunningOne) {
     const StatisticsTexts texts = English();
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, 3, 0), texts), "Current: 3 won");
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, 0, 1), texts), "Current: 1 lost");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 0, 0), texts), "Current: ");
-    // A win streak wins over a damaged loss streak beside it.
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, 2, 5), texts), "Current: 2 won");
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, -1, 0), texts), "Current: ");
-
     // One deal and several take their own texts.
     StatisticsTexts counted = texts;
     counted.wonOne = "win";
     counted.wonMany = "wins";
     counted.lostOne = "loss";
     counted.lostMany = "losses";
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 1, 0), counted), "Current: 1 win");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 2, 0), counted), "Current: 2 wins");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 0, 1), counted), "Current: 1 loss");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 0, 12), counted), "Current: 12 losses");
+    // A win streak wins over a damaged loss streak beside it.
+    const std::tuple<long long, long long, const StatisticsTexts*, const char*> cases[] = {
+        {3, 0, &texts, "Current: 3 won"},     {0, 1, &texts, "Current: 1 lost"},   {0, 0, &texts, "Current: "},
+        {2, 5, &texts, "Current: 2 won"},     {-1, 0, &texts, "Current: "},        {1, 0, &counted, "Current: 1 win"},
+        {2, 0, &counted, "Current: 2 wins"},  {0, 1, &counted, "Current: 1 loss"},
+        {0, 12, &counted, "Current: 12 losses"}};
+    for (const auto& [won, lost, used, text] : cases) {
+        EXPECT_EQ(CurrentStreakText(Streaks(4, 2, won, lost), *used), text) << won << " " << lost;
+    }
 }
 
 TEST(StatisticsFigures, StreakAxisStepsAreWholeAndFew) {
@@ -357,10 +355,8 @@ TEST(StatisticsFigures, SheetOfTheStoredRecordAndTheSession) {
     EXPECT_EQ(sheet.bestWinStreak, 2);
     EXPECT_EQ(sheet.worstLossStreak, 4);
     EXPECT_EQ(sheet.currentStreak, "Current: 1 won");
-    EXPECT_EQ(sheet.resultsPie[0], (ChartValue{"Won", 3}));
-    EXPECT_EQ(sheet.resultsPie[1], (ChartValue{"Lost", 6}));
-    EXPECT_EQ(sheet.streakBars[0], (ChartValue{"Won", 2}));
-    EXPECT_EQ(sheet.streakBars[1], (ChartValue{"Lost", 4}));
+    EXPECT_EQ(sheet.resultsPie, (std::array<ChartValue, 2>{{{"Won", 3}, {"Lost", 6}}}));
+    EXPECT_EQ(sheet.streakBars, (std::array<ChartValue, 2>{{{"Won", 2}, {"Lost", 4}}}));
     EXPECT_EQ(sheet.streakAxis, (ChartAxis{4, 5}));
 }
 
