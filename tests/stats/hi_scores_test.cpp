@@ -161,9 +161,7 @@ TEST(HiScoreSeed, ScoresAndTimesScaleWithTheReferenceValue) {
             EXPECT_TRUE(seeded[i].ends_with(" x"));
         }
     }
-}
-
-TEST(HiScoreSeed, OnlyAnEmptyTableThatWasNotClearedIsSeeded) {
+    // Only an empty table that was not cleared is seeded.
     HiScoreTable cleared;
     EXPECT_FALSE(SeedHiScoreTable(cleared, 260, kNow, true));
     EXPECT_EQ(cleared, HiScoreTable{});

@@ -62,7 +62,7 @@ protected:
     SettingsRecord settings;
 };
 
-TEST(StatRecord, TextHasEightZeroFilledFields) {
+TEST(StatRecord, TextHasEightZeroFilledFieldsAndReadsUnreadableOnesAsZero) {
     EXPECT_EQ(StatRecord{}.ToText(), kZero);
     const StatRecord record{12, 3, 456, 7, 89, 0, 123456789012, 31};
     EXPECT_EQ(record.ToText(), "000012 000003 000456 000007 000089 000000 123456789012 000000000031");
@@ -72,9 +72,7 @@ TEST(StatRecord, TextHasEightZeroFilledFields) {
     EXPECT_EQ(StatRecord::FromText(negative.ToText()), negative);
     // A field too wide for its columns is written as asterisks.
     EXPECT_EQ((StatRecord{1000000, 0, 0, 0, 0, 0, 0}).ToText().substr(0, 7), "****** ");
-}
-
-TEST(StatRecord, AnUnreadableFieldAndEveryFieldAfterItReadAsZero) {
+    // An unreadable field and every field after it read as zero.
     EXPECT_EQ(StatRecord::FromText("000002 000001 0000x2 000001 000001 000000 000000000050 000000000000"),
               (StatRecord{2, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(StatRecord::FromText("000002 000001 000003"), (StatRecord{2, 1, 3, 0, 0, 0, 0}));

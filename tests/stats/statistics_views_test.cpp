@@ -167,7 +167,7 @@ std::string LogLine(const std::string& time, const std::string& seconds, const s
            (won ? "Won  " : "Lost ") + "01 " + Cut(score, 6) + " " + Cut("4711", 15) + " 0350" + hints;
 }
 
-TEST(GameLogRows, CutsEveryCellFromItsColumns) {
+TEST(GameLogRows, CutsEveryCellFromItsColumnsAsFarAsTheLineGoes) {
     const std::string line = LogLine("23:59:58", "003725", "FreeCell", "Ann", false, "-52");
     ASSERT_EQ(line.size(), kGameLogLineLength);
     EXPECT_EQ(GameLogRowOf(line),
@@ -178,9 +178,7 @@ TEST(GameLogRows, CutsEveryCellFromItsColumns) {
     EXPECT_EQ(GameLogRowOf(older).hints, "0");
     EXPECT_EQ(GameLogRowOf(LogLine("23:59:58", "003725", "FreeCell", "Ann", false, "-52", " 00x1")).hints, "");
     EXPECT_EQ(GameLogRowOf(LogLine("08:01:00", "000075", "Klondike", "Bob", true, "120")).result, "Won");
-}
-
-TEST(GameLogRows, AShortLineGivesPartialCellsAndNoCrash) {
+    // A short line gives partial cells and no crash.
     EXPECT_EQ(GameLogRowOf("20240131 12:3"), (GameLogRow{"20240131", "12:3", "", "", "", "", "", "", ""}));
     EXPECT_EQ(GameLogRowOf(""), GameLogRow{});
     // A damaged playing time is left out rather than misread.
