@@ -50,7 +50,7 @@ TEST(Card, RankAndSuitCycleThroughBothDecksAndNoRankOutsideThePack) {
     EXPECT_FALSE(IsCard(-1));
 }
 
-TEST(CardTable, RecordLayoutForEveryCard) {
+TEST(CardTable, RecordLayoutForEveryCardAndNoRecordOutsideThePack) {
     static const char* const kSuits[] = {"CUORI", "QUADR", "FIORI", "PICCH"};
     static const char* const kRanks[] = {"A", "02", "03", "04", "05", "06", "07", "08", "09", "10", "J", "Q", "K"};
     CardTable table;
@@ -70,10 +70,7 @@ TEST(CardTable, RecordLayoutForEveryCard) {
         table.SetFaceUp(card, true);
         EXPECT_EQ(table.CardRecord(card), record);
     }
-}
-
-TEST(CardTable, NoRecordOutsideThePack) {
-    CardTable table;
+    // Every card is face up again, as in a new table.
     EXPECT_EQ(table.CardRecord(0), "");
     EXPECT_EQ(table.CardRecord(105), "");
     EXPECT_EQ(table.CardRecord(-3), "");

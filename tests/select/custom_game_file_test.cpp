@@ -318,7 +318,7 @@ TEST_F(CustomGameFileTest, AllCodesTaken) {
     EXPECT_EQ(stored(), content);
 }
 
-TEST(CustomGameParse, ABaseThatIsCustomizedResolvesToTheBuiltInGame) {
+TEST(CustomGameParse, ACustomizedBaseResolvesToTheBuiltInGameAndTheHeaderIsNotChecked) {
     const auto contents = ParseCustomGames(Text(kHeader) + Record("8000", "Built On Two", "0002", "0010010") +
                                            Record("8001", "Built On 8000", "8000", "0030010") +
                                            Record("8002", "Loop A", "8003", "0010010") +
@@ -328,12 +328,10 @@ TEST(CustomGameParse, ABaseThatIsCustomizedResolvesToTheBuiltInGame) {
     EXPECT_EQ(contents.games[1].baseCode, 2);
     ASSERT_EQ(contents.problems.size(), 2u);
     EXPECT_NE(contents.problems[0].find("derives from no built-in game"), std::string::npos);
-}
-
-TEST(CustomGameParse, TheHeaderIsNotChecked) {
-    const auto contents = ParseCustomGames("anything\r\n" + Record("8004", "Fine", "0001", "0010010"));
-    ASSERT_EQ(contents.games.size(), 1u);
-    EXPECT_EQ(contents.games[0].code, 8004);
+    // The header is not checked.
+    const auto unchecked = ParseCustomGames("anything\r\n" + Record("8004", "Fine", "0001", "0010010"));
+    ASSERT_EQ(unchecked.games.size(), 1u);
+    EXPECT_EQ(unchecked.games[0].code, 8004);
     // Lines ending in LF alone read the same.
     std::string unix = "[R-0301]\n" + Record("8004", "Fine", "0001", "0010010");
     std::erase(unix, '\r');

@@ -48,7 +48,7 @@ TEST(PlayersChart, TicksFallOnWholeNumbersOnAShortAxis) {
     for (const auto& [low, high, ticks] : cases) EXPECT_EQ(PlayersChartTicks(low, high), ticks) << low << " " << high;
 }
 
-TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirst) {
+TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirstAndAveragesBelowZero) {
     const std::vector<std::pair<std::string, StatRecord>> players = {
         {"Ann", Played(1, 2)},   // 34
         {"Bob", Played(3, 1)},   // 75.5 to the even 76
@@ -62,16 +62,14 @@ TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirst) {
     EXPECT_EQ(chart.bars, (std::vector<PlayerBar>{{"Eve", 90}, {"Bob", 76}, {"Fay", 50}, {"Dee", 50}, {"Ann", 34}}));
     EXPECT_EQ(chart.axisLow, 0);  // 0 × 0.5
     EXPECT_EQ(chart.axisHigh, 90);
-}
-
-TEST(PlayersChart, AverageScoreRoundsHalvesToEvenAndMayGoBelowZero) {
+    // The average score rounds halves to even and may go below zero.
     EXPECT_EQ(PlayerValue(Played(1, 1, 5), PlayerValueKind::AverageScore), 2);  // 2.5
     EXPECT_EQ(PlayerValue(Played(1, 1, 7), PlayerValueKind::AverageScore), 4);  // 3.5
     EXPECT_EQ(PlayerValue(Played(0, 0, 7), PlayerValueKind::AverageScore), 0);
-    const PlayersChart chart = PlayersChartOf({{"Ann", Played(0, 2, -105)}, {"Bob", Played(2, 0, 60)}},
-                                              PlayerValueKind::AverageScore);
-    EXPECT_EQ(chart.bars, (std::vector<PlayerBar>{{"Bob", 30}, {"Ann", -52}}));  // -52.5 to even
-    EXPECT_EQ(chart.axisLow, -78);                                                // -52 × 1.5
+    const PlayersChart averages =
+        PlayersChartOf({{"Ann", Played(0, 2, -105)}, {"Bob", Played(2, 0, 60)}}, PlayerValueKind::AverageScore);
+    EXPECT_EQ(averages.bars, (std::vector<PlayerBar>{{"Bob", 30}, {"Ann", -52}}));  // -52.5 to even
+    EXPECT_EQ(averages.axisLow, -78);                                               // -52 × 1.5
     // A positive lowest value: half of it, rounded to even (45 × 0.5 = 22.5).
     EXPECT_EQ(PlayersChartOf({{"Ann", Played(9, 11, 900)}}, PlayerValueKind::AverageScore).axisLow, 22);
     EXPECT_TRUE(PlayersChartOf({}, PlayerValueKind::PercentWon).bars.empty());
