@@ -26,13 +26,11 @@ std::string Flags(const CardTable& table, const std::vector<int>& cards) {
     return flags;
 }
 
-TEST(Card, RankOfNoCardAndOutsideThePack) {
+TEST(Card, RankAndSuitCycleThroughBothDecksAndNoRankOutsideThePack) {
     EXPECT_EQ(CardRank(0), 0);
-    for (const int card : {105, 106, 117, 156, 157, 200, 255, 1000}) EXPECT_EQ(CardRank(card), -1) << "card " << card;
-    for (const int card : {-1, -13, -52, -104}) EXPECT_EQ(CardRank(card), -1) << "card " << card;
-}
-
-TEST(Card, RankAndSuitCycleThroughBothDecks) {
+    for (const int card : {105, 106, 117, 156, 157, 200, 255, 1000, -1, -13, -52, -104}) {
+        EXPECT_EQ(CardRank(card), -1) << "card " << card;
+    }
     // Walk the pack in order: Ace..King within each suit, hearts, diamonds,
     // clubs, spades, then the same again for the second deck.
     int card = 1;
@@ -52,7 +50,7 @@ TEST(Card, RankAndSuitCycleThroughBothDecks) {
     EXPECT_FALSE(IsCard(-1));
 }
 
-TEST(CardTable, RecordLayoutForEveryCard) {
+TEST(CardTable, RecordLayoutForEveryCardAndNoRecordOutsideThePack) {
     static const char* const kSuits[] = {"CUORI", "QUADR", "FIORI", "PICCH"};
     static const char* const kRanks[] = {"A", "02", "03", "04", "05", "06", "07", "08", "09", "10", "J", "Q", "K"};
     CardTable table;
@@ -75,10 +73,7 @@ TEST(CardTable, RecordLayoutForEveryCard) {
         table.SetFaceUp(card, true);
         EXPECT_EQ(table.CardRecord(card), record);
     }
-}
-
-TEST(CardTable, NoRecordOutsideThePack) {
-    CardTable table;
+    // Every card is face up again, as in a new table.
     EXPECT_EQ(table.CardRecord(0), "");
     EXPECT_EQ(table.CardRecord(105), "");
     EXPECT_EQ(table.CardRecord(-3), "");

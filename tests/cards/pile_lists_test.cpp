@@ -41,23 +41,17 @@ TEST(PileLists, EveryNameParsesBack) {
     }
 }
 
+// Characters after the two number positions are not read; a single digit
+// followed by anything else is no number (see the invalid names).
 TEST(PileLists, ParseTakesTheNumberFromFixedPositions) {
-    ExpectParses("Fila01", PileId::Tableau(1));
-    ExpectParses("Fila09", PileId::Tableau(9));
-    ExpectParses("Dest07", PileId::Foundation(7));
-    ExpectParses("Appogg05", PileId::Reserve(5));
-    ExpectParses("Dest_Autoplay1", PileId::Foundation(1));
-    ExpectParses("Dest_Autoplay3", PileId::Foundation(3));
-    ExpectParses("Dest_Autoplay16", PileId::Foundation(16));
-    ExpectParses("Dest_Autoplay04", PileId::Foundation(4));
-    // Characters after the two number positions are not read.
-    ExpectParses("Fila123", PileId::Tableau(12));
-    ExpectParses("Dest16x", PileId::Foundation(16));
-    ExpectParses("Dest_Autoplay123", PileId::Foundation(12));
-    // A single digit followed by anything else is no number.
-    EXPECT_FALSE(ParsePileName("Dest1_").has_value());
-    EXPECT_FALSE(ParsePileName("Fila2a").has_value());
-    EXPECT_FALSE(ParsePileName("Appogg8_").has_value());
+    const std::pair<const char*, PileId> cases[] = {
+        {"Fila01", PileId::Tableau(1)},              {"Fila09", PileId::Tableau(9)},
+        {"Dest07", PileId::Foundation(7)},           {"Appogg05", PileId::Reserve(5)},
+        {"Dest_Autoplay1", PileId::Foundation(1)},   {"Dest_Autoplay3", PileId::Foundation(3)},
+        {"Dest_Autoplay16", PileId::Foundation(16)}, {"Dest_Autoplay04", PileId::Foundation(4)},
+        {"Fila123", PileId::Tableau(12)},            {"Dest16x", PileId::Foundation(16)},
+        {"Dest_Autoplay123", PileId::Foundation(12)}};
+    for (const auto& [name, id] : cases) ExpectParses(name, id);
 }
 
 TEST(PileLists, ParseRejectsInvalidNames) {
@@ -65,7 +59,7 @@ TEST(PileLists, ParseRejectsInvalidNames) {
          {"", "Mazz", "mazzo", "Mazzo ", "Mazzo1", "MAZZO", "Waste1", "Fila", "Fila0", "Fila00", "Fila27", "Fila99",
           "Fila-1", "Fila+1", "Fila 1", "FilaA", "Dest", "Dest0", "Dest17", "Dest_", "Dest_1", "Appogg", "Appogg0",
           "Appogg9", "Appogg10", "Appo1", "Dest_Autoplay", "Dest_Autoplay0", "Dest_Autoplay17", "Dest_AutoplayX",
-          "Tableau1", "fila1", "1Fila"}) {
+          "Tableau1", "fila1", "1Fila", "Dest1_", "Fila2a", "Appogg8_"}) {
         EXPECT_FALSE(ParsePileName(name).has_value()) << "'" << name << "'";
     }
 }

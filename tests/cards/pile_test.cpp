@@ -18,7 +18,7 @@ Pile Parse(std::string_view text) {
 
 std::vector<int> Groups(const Pile& pile) { return {pile.groups().begin(), pile.groups().end()}; }
 
-TEST(Pile, TextIsGroupsBottomFirst) {
+TEST(Pile, TextIsGroupsBottomFirstSlotsIncluded) {
     const Pile pile = Parse("013012011");
     ASSERT_EQ(pile.size(), 3);
     EXPECT_EQ(pile[0], 13);
@@ -36,9 +36,6 @@ TEST(Pile, TextIsGroupsBottomFirst) {
     built.append(12);
     built.append(11);
     EXPECT_EQ(built, pile);
-}
-
-TEST(Pile, EmptyPileAndSlots) {
     const Pile empty = Parse("");
     EXPECT_TRUE(empty.empty());
     EXPECT_EQ(empty.size(), 0);

@@ -183,12 +183,6 @@ TEST(Snapshot, RestoreEmptiesPilesWithEmptyLines) {
     EXPECT_EQ(BuildSnapshot(p), EmptySnapshot());
 }
 
-}  // namespace
-}  // namespace dravicor
-
-namespace dravicor {
-namespace {
-
 TEST(PositionHash, FollowsPilesAndFaceFlags) {
     Position a;
     a.Append(PileId::Tableau(1), 5, true);

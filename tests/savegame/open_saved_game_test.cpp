@@ -87,7 +87,6 @@ TEST_F(OpenSavedGameTest, NothingHappensWhileAWonGameIsCelebrated) {
     EXPECT_TRUE(fake.fileDialogs.empty());
 }
 
-
 // Saving the Klondike deal in progress from the menu.
 class SaveGameTest : public OpenSavedGameTest {
 protected:

@@ -38,10 +38,10 @@ protected:
 
     std::vector<std::string> fileLines(const std::string& bytes) const { return SplitLines(bytes); }
 
-    // Writes the bytes and loads them into the fixture's engine; the message.
-    std::string loadBytes(const std::string& bytes) {
+    // Writes the bytes and loads them into the fixture's engine or another; the message.
+    std::string loadBytes(const std::string& bytes, Engine* into = nullptr) {
         WriteFile(dir / "game.gam", bytes);
-        return LoadSavedGame(dir / "game.gam", engine, settings, catalogue);
+        return LoadSavedGame(dir / "game.gam", into ? *into : engine, settings, catalogue);
     }
 
     static std::string joinLines(const std::vector<std::string>& lines) {
@@ -117,8 +117,7 @@ TEST_F(SavedGameTest, LoadRestoresEverythingTheFileCarries) {
     settings.put(Field::CurrentPlayer, "Someone");
     settings.put(Field::CurrentGameNumber, "5");
     settings.put(Field::CurrentScore, "0");
-    WriteFile(dir / "g.gam", bytes);
-    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+    ASSERT_EQ(loadBytes(bytes, &other), "");
     EXPECT_EQ(SavedGameBytes(other, settings), bytes) << "saved again, the same bytes";
 
     EXPECT_EQ(BuildSnapshot(other.position()), BuildSnapshot(original));
@@ -165,8 +164,7 @@ TEST_F(SavedGameTest, EmptySlotsAndFaceDownCardsSurviveTheRoundTrip) {
     EXPECT_EQ(lines[32], "00000350");
 
     Engine other{settings, platform, random};
-    WriteFile(dir / "g.gam", bytes);
-    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+    ASSERT_EQ(loadBytes(bytes, &other), "");
     EXPECT_EQ(SavedGameBytes(other, settings), bytes);
 }
 
@@ -183,10 +181,7 @@ protected:
     }
 
     void expectRefused(const std::vector<std::string>& lines, const std::string& fault) {
-        expectRefusedBytes(joinLines(lines), fault);
-    }
-    void expectRefusedBytes(const std::string& bytes, const std::string& fault) {
-        const std::string message = loadBytes(bytes);
+        const std::string message = loadBytes(joinLines(lines));
         EXPECT_NE(message.find((dir / "game.gam").string()), std::string::npos) << message;
         EXPECT_NE(message.find(fault), std::string::npos) << message;
         EXPECT_EQ(snapshot(), before);
@@ -292,8 +287,7 @@ TEST_F(DamagedFile, RandomDamageNeverHalfInstallsAGame) {
             // Accepted damage (a digit within a field, say) still gives a
             // whole game: saved again, it loads again.
             const std::string again = SavedGameBytes(engine, settings);
-            WriteFile(dir / "again.gam", again);
-            ASSERT_EQ(LoadSavedGame(dir / "again.gam", other, settings, catalogue), "") << "round " << round;
+            ASSERT_EQ(loadBytes(again, &other), "") << "round " << round;
             ASSERT_EQ(BuildSnapshot(other.position()), snapshot()) << "round " << round;
             // Back to the damaged game's predecessor for the next round.
             ASSERT_EQ(loadBytes(goodBytes), "");
@@ -323,8 +317,7 @@ TEST_F(SavedGameTest, UnreadableClockStartsFromZeroAndBadFoundationBaseKeepsTheR
     const int rulesValue = engine.rules()[Rule::FoundationFirstCard];
     lines[1].replace(68, 2, "07");
     Engine other{settings, platform, random};
-    WriteFile(dir / "g.gam", joinLines(lines));
-    ASSERT_EQ(LoadSavedGame(dir / "g.gam", other, settings, catalogue), "");
+    ASSERT_EQ(loadBytes(joinLines(lines), &other), "");
     EXPECT_EQ(other.elapsedSeconds(), 0);
     EXPECT_TRUE(other.game().clockRunning);
     EXPECT_EQ(other.rules()[Rule::FoundationFirstCard], rulesValue);
@@ -388,8 +381,7 @@ TEST_F(SavedGameTest, OldVersionUndoStepsAreWidenedStepByStep) {
     narrow("[UNDO - Piles]", 26, 20, 5);
 
     Engine other{settings, platform, random};
-    WriteFile(dir / "old.gam", joinLines(lines));
-    ASSERT_EQ(LoadSavedGame(dir / "old.gam", other, settings, catalogue), "");
+    ASSERT_EQ(loadBytes(joinLines(lines), &other), "");
     EXPECT_EQ(BuildSnapshot(other.position()), current);
     EXPECT_EQ(other.rules()[Rule::FoundationFirstCard], 5) << "the first twelve first cards are read as they stand";
     for (int i = 12; i < 16; ++i) EXPECT_EQ(other.rules()[Rule::FoundationFirstCard + i], 0) << "appended \"00\"";
@@ -400,14 +392,15 @@ TEST_F(SavedGameTest, OldVersionUndoStepsAreWidenedStepByStep) {
 
     // A foundation section that is not a whole number of old steps is refused.
     lines.insert(std::find(lines.begin(), lines.end(), "[UNDO - Foundations]") + 1, "");
-    WriteFile(dir / "old.gam", joinLines(lines));
-    const std::string message = LoadSavedGame(dir / "old.gam", other, settings, catalogue);
+    const std::string message = loadBytes(joinLines(lines), &other);
     EXPECT_NE(message.find("[UNDO - Foundations] holds 37 lines, not a whole number of steps of 12"), std::string::npos)
         << message;
 }
 
 TEST_F(SavedGameTest, RestartReturnsToTheDeal) {
     settings.put(Field::SoundsRestart, "Y");
+    EXPECT_FALSE(RestartGame(engine, settings, fake)) << "no game to restart: nothing happens, no sound";
+    EXPECT_FALSE(engine.game().inProgress);
     playSomeKlondike();
     const GameRules rulesBefore = engine.rules();
     ASSERT_TRUE(RestartGame(engine, settings, fake));
@@ -434,12 +427,6 @@ TEST_F(SavedGameTest, RestartWithoutHistoryKeepsThePosition) {
     EXPECT_EQ(snapshot(), before) << "no undo step: no pile changes";
     EXPECT_EQ(engine.elapsedSeconds(), 0);
     EXPECT_TRUE(engine.game().moveLog.empty());
-}
-
-TEST_F(SavedGameTest, RestartWithoutAGameDoesNothing) {
-    EXPECT_FALSE(RestartGame(engine, settings, fake));
-    EXPECT_FALSE(engine.game().inProgress);
-    EXPECT_EQ(soundCount(Sound::Restart), 0);
 }
 
 }  // namespace

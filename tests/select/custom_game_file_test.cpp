@@ -77,14 +77,11 @@ TEST(CustomRecord, DealsValuesOfTheRedealChoice) {
     EXPECT_EQ(CustomSettingsText({1, 1, 7}), "0010010");
 }
 
+// Both texts are checked where the open-game dialog asks them; only there
+// is the current game named.
 TEST(CustomRecord, DeleteQuestions) {
-    EXPECT_EQ(DeleteQuestion("Easy", false, true),
-              "Are you sure you want to delete this customized game\rEasy?\r"
-              "Note: also statistics of this game will be deleted.");
     EXPECT_EQ(DeleteQuestion("Easy", true, false), DeleteQuestion("Easy", false, true));
-    EXPECT_EQ(DeleteQuestion("Easy", true, true),
-              "Now you are playing Easy.\rAre you sure you want to delete this game?\r"
-              "Note: also statistics of this game will be deleted.");
+    EXPECT_NE(DeleteQuestion("Easy", true, true), DeleteQuestion("Easy", false, true));
 }
 
 TEST_F(CustomGameFileTest, NoFileMeansNoGamesAndCode8000) {
@@ -114,19 +111,6 @@ TEST_F(CustomGameFileTest, CodesCountUpAndACustomizedCustomizedGameDerivesFromTh
     EXPECT_EQ(custom.load().games.size(), 4u);
 }
 
-TEST_F(CustomGameFileTest, ExactBytesAfterAddAddDelete) {
-    EXPECT_EQ(add("Klondike Three", 0, {3, 0, 0}), 8000);
-    // The first save creates the file with its header.
-    EXPECT_EQ(stored(), Text(kHeader) + Record("8000", "Klondike Three", "0000", "0030000"));
-    EXPECT_EQ(add("Free Any", 1, {1, 1, 2}), 8001);
-    EXPECT_EQ(stored(), Text(kHeader) + Record("8000", "Klondike Three", "0000", "0030000") +
-                            Record("8001", "Free Any", "0001", "0010012"));
-    ASSERT_TRUE(custom.remove(8000, settings));
-    EXPECT_EQ(stored(), Text(kHeader) + Record("8001", "Free Any", "0001", "0010012"));
-    ASSERT_TRUE(custom.remove(8001, settings));
-    EXPECT_EQ(stored(), Text(kHeader));
-}
-
 TEST_F(CustomGameFileTest, DeletingTheMiddleRecordJoinsTheOthers) {
     store(Text(kHeader) + Record("8000", "Alpha", "0000", "0010010") + Record("8001", "Beta", "0001", "0010012") +
           Record("8002", "Gamma", "0012", "003-013"));
@@ -143,6 +127,13 @@ TEST_F(CustomGameFileTest, DeletingTheMiddleRecordJoinsTheOthers) {
     EXPECT_EQ(custom.nextFreeCode(), 8001);
     EXPECT_EQ(add("Delta", 1, {1, 1, 2}), 8001);
     EXPECT_EQ(stored(), content + Record("8001", "Delta", "0001", "0010012"));
+    // Deleting the first record, then the last one, leaves the header.
+    ASSERT_TRUE(custom.remove(8000, settings));
+    EXPECT_EQ(stored(),
+              Text(kHeader) + Record("8002", "Gamma", "0012", "003-013") + Record("8001", "Delta", "0001", "0010012"));
+    ASSERT_TRUE(custom.remove(8002, settings));
+    ASSERT_TRUE(custom.remove(8001, settings));
+    EXPECT_EQ(stored(), Text(kHeader));
 }
 
 TEST_F(CustomGameFileTest, NamesAreChecked) {
@@ -327,7 +318,7 @@ TEST_F(CustomGameFileTest, AllCodesTaken) {
     EXPECT_EQ(stored(), content);
 }
 
-TEST(CustomGameParse, ABaseThatIsCustomizedResolvesToTheBuiltInGame) {
+TEST(CustomGameParse, ACustomizedBaseResolvesToTheBuiltInGameAndTheHeaderIsNotChecked) {
     const auto contents = ParseCustomGames(Text(kHeader) + Record("8000", "Built On Two", "0002", "0010010") +
                                            Record("8001", "Built On 8000", "8000", "0030010") +
                                            Record("8002", "Loop A", "8003", "0010010") +
@@ -337,12 +328,10 @@ TEST(CustomGameParse, ABaseThatIsCustomizedResolvesToTheBuiltInGame) {
     EXPECT_EQ(contents.games[1].baseCode, 2);
     ASSERT_EQ(contents.problems.size(), 2u);
     EXPECT_NE(contents.problems[0].find("derives from no built-in game"), std::string::npos);
-}
-
-TEST(CustomGameParse, TheHeaderIsNotChecked) {
-    const auto contents = ParseCustomGames("anything\r\n" + Record("8004", "Fine", "0001", "0010010"));
-    ASSERT_EQ(contents.games.size(), 1u);
-    EXPECT_EQ(contents.games[0].code, 8004);
+    // The header is not checked.
+    const auto unchecked = ParseCustomGames("anything\r\n" + Record("8004", "Fine", "0001", "0010010"));
+    ASSERT_EQ(unchecked.games.size(), 1u);
+    EXPECT_EQ(unchecked.games[0].code, 8004);
     // Lines ending in LF alone read the same.
     std::string unix = "[R-0301]\n" + Record("8004", "Fine", "0001", "0010010");
     std::erase(unix, '\r');

@@ -144,7 +144,7 @@ TEST(CustomRulesForm, BoxesThatNeedNumbers) {
 
 CustomGame Custom(std::string settings, int base = 0) { return {8003, base, "My Klondike", std::move(settings)}; }
 
-TEST(CustomRulesComparison, ShowsTheChangedValuesBesideTheBaseGame) {
+TEST(CustomRulesComparison, ChangedValuesBesideTheBaseGameAndDashesForFixedRules) {
     const auto comparison = CompareCustomRules(Custom("0030043"), "Klondike", Shipped(0));
     EXPECT_EQ(comparison.name, "My Klondike");
     EXPECT_EQ(comparison.baseName, "Klondike");
@@ -157,20 +157,14 @@ TEST(CustomRulesComparison, ShowsTheChangedValuesBesideTheBaseGame) {
     EXPECT_EQ(CompareCustomRules(Custom("0010001"), "Klondike", Shipped(0)).custom,
               (RulesComparisonRow{"1", "0", "King only"}))
         << "no redeal: 000; the King code is stored as 91";
-}
-
-TEST(CustomRulesComparison, RulesThatCannotBeCustomizedShowADashInBothRows) {
-    // FreeCell lets only its empty-tableau rule be changed.
-    const auto comparison = CompareCustomRules(Custom("0050003", 1), "FreeCell", Shipped(1));
-    EXPECT_EQ(comparison.custom, (RulesComparisonRow{"-", "-", "None"}));
-    EXPECT_EQ(comparison.base, (RulesComparisonRow{"-", "-", "Any card"}));
-}
-
-TEST(CustomRulesComparison, AnUnchangedOrDamagedRuleShowsTheBaseValue) {
+    // FreeCell lets only its empty-tableau rule be changed: the others show a dash in both rows.
+    const auto freeCell = CompareCustomRules(Custom("0050003", 1), "FreeCell", Shipped(1));
+    EXPECT_EQ(freeCell.custom, (RulesComparisonRow{"-", "-", "None"}));
+    EXPECT_EQ(freeCell.base, (RulesComparisonRow{"-", "-", "Any card"}));
     // Tableau code 0 leaves the base rule; letters in the cards field keep
     // both numbers, as the rule loader does.
-    const auto comparison = CompareCustomRules(Custom("x3x0040"), "Klondike", Shipped(0));
-    EXPECT_EQ(comparison.custom, comparison.base);
+    const auto unchanged = CompareCustomRules(Custom("x3x0040"), "Klondike", Shipped(0));
+    EXPECT_EQ(unchanged.custom, unchanged.base);
 }
 
 TEST(CustomRulesComparison, CellTexts) {

@@ -78,19 +78,16 @@ TEST(FavouriteKey, CountsFromGame000AndNamesIgnoreLetterCaseFirst) {
 }
 
 TEST_F(FavouritesTest, ListEndsAtTheFirstMissingKey) {
+    EXPECT_TRUE(ReadFavourites(config()).empty()) << "no file";
+    WriteFile(configPath(), "[Favourite Games]\r\nGame001=Not first\r\n");
+    EXPECT_TRUE(ReadFavourites(config()).empty());
     WriteFile(configPath(),
               "[Favourite Games]\r\nGame001=Second\r\nGame000=First\r\nGame002=\r\nGame003=Fourth\r\n"
               "Game005=After the gap\r\n");
     EXPECT_EQ(ReadFavourites(config()), (std::vector<std::string>{"First", "Second", "", "Fourth"}));
 }
 
-TEST_F(FavouritesTest, NoFileOrSectionMeansNoFavourites) {
-    EXPECT_TRUE(ReadFavourites(config()).empty());
-    WriteFile(configPath(), "[Favourite Games]\r\nGame001=Not first\r\n");
-    EXPECT_TRUE(ReadFavourites(config()).empty());
-}
-
-TEST_F(FavouritesTest, SavingReplacesTheWholeSection) {
+TEST_F(FavouritesTest, SavingReplacesOrErasesTheWholeSection) {
     const std::string preference = "[Preference]\r\nUserDefault=Player 1\r\n";
     const std::string numbers = "[Game_Numbers]\r\nGame001=0000000000001\r\n";
     WriteFile(configPath(), preference + "\r\n[Favourite Games]\r\nGame000=A\r\nGame001=B\r\nGame002=C\r\n"
@@ -100,12 +97,10 @@ TEST_F(FavouritesTest, SavingReplacesTheWholeSection) {
     // The old section goes with its blank line; the new one is added at the end.
     EXPECT_EQ(ReadFile(configPath()), preference + "\r\n" + numbers + "\r\n[Favourite Games]\r\nGame000=Z\r\n");
     EXPECT_EQ(ReadFavourites(config()), (std::vector<std::string>{"Z"}));
-}
 
-TEST_F(FavouritesTest, SavingAnEmptyListErasesTheSection) {
-    const std::string preference = "[Preference]\r\nUserDefault=Player 1\r\n";
+    // An empty list erases the section.
     WriteFile(configPath(), preference + "\r\n[Favourite Games]\r\nGame000=A\r\n");
-    ProfileFile file = config();
+    file = config();
     ASSERT_TRUE(SaveFavourites(file, {}, fake));
     EXPECT_EQ(ReadFile(configPath()), preference + "\r\n");
     EXPECT_TRUE(config().ReadKeys(kFavouritesSection).empty());

@@ -132,7 +132,7 @@ TEST_F(GameNumbersTest, TwentyFirstNumberDropsTheOldest) {
     EXPECT_EQ(ReadFile(configPath()), NumbersSection(expected));
 }
 
-TEST_F(GameNumbersTest, OtherSectionsAreKeptAsTheyAre) {
+TEST_F(GameNumbersTest, OtherSectionsAreKeptAsTheyAreAndEmptyValuesCountAsEntries) {
     const std::string preference = "[Preference]\r\nUserDefault=Player 1\r\n";
     const std::string users = "[Users]\r\nUser001=Player 1\r\n";
     WriteFile(configPath(), preference + "\r\n[Game_Numbers]\r\nGame001=0000000000004\r\n\r\n" + users);
@@ -140,9 +140,7 @@ TEST_F(GameNumbersTest, OtherSectionsAreKeptAsTheyAre) {
     // The missing keys are added after the last key of the section.
     EXPECT_EQ(ReadFile(configPath()),
               preference + "\r\n" + NumbersSection({"0000000000008", "0000000000004"}) + "\r\n" + users);
-}
 
-TEST_F(GameNumbersTest, EmptyValuesCountAsEntries) {
     WriteFile(configPath(),
               "[Game_Numbers]\r\nGame001=0000000000001\r\nGame002=\r\nGame003=0000000000003\r\n");
     remember("0000000000009");

@@ -37,15 +37,14 @@ TEST(FadeBands, TileTheWholeAreaFromTheBottomUp) {
     for (int height : {1, 2, 97, 128, 255, 256, 257, 600, 849}) ExpectBandsTileTheArea(height);
 }
 
-TEST(FadeBands, OneRowPerBandOnAnAreaOf256Rows) {
+TEST(FadeBands, RowsAndColoursOfTheBands) {
+    // 256 rows: one row per band.
     const Rgb colour{200, 100, 50};
     EXPECT_EQ(FadeBandOf(0, 256, colour), (FadeBand{255, 256, {0, 0, 0}}));
     EXPECT_EQ(FadeBandOf(127, 256, colour), (FadeBand{128, 129, {99, 50, 25}}));  // 99.2, 49.6, 24.8
     EXPECT_EQ(FadeBandOf(128, 256, colour), (FadeBand{127, 128, {100, 50, 25}}));
     EXPECT_EQ(FadeBandOf(255, 256, colour), (FadeBand{0, 1, {199, 100, 50}}));  // 199.2, 99.6, 49.8
-}
 
-TEST(FadeBands, HalfRowsRoundToEvenOnSmallerAreas) {
     // 128 rows: band k ends k/2 rows above the bottom, halves to even, so
     // band 0 gets no row and bands 3 and 4 none either.
     const Rgb white{255, 255, 255};
@@ -57,10 +56,8 @@ TEST(FadeBands, HalfRowsRoundToEvenOnSmallerAreas) {
     EXPECT_EQ(FadeBandOf(5, 128, white), (FadeBand{125, 126, {5, 5, 5}}));
     EXPECT_EQ(FadeBandOf(255, 128, white), (FadeBand{0, 0, {254, 254, 254}}));
     EXPECT_EQ(FadeBandOf(254, 128, white), (FadeBand{0, 1, {253, 253, 253}}));
-}
 
-TEST(FadeBands, TallAreasGiveEveryBandSeveralRows) {
-    // A 600-row table with the scroll bar: 680 rows.
+    // A 600-row table with the scroll bar: 680 rows, every band several.
     const Rgb teal = RgbOf(8421376);
     EXPECT_EQ(teal, (Rgb{0, 128, 128}));
     EXPECT_EQ(FadeBandOf(0, 680, teal), (FadeBand{677, 680, {0, 0, 0}}));    // 2.66 rows

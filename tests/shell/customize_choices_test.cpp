@@ -103,11 +103,8 @@ TEST_F(CustomizeRecordTest, DefaultsShowAsTheDialogExpects) {
     EXPECT_EQ(choices.customColour, kButtonFaceColour);
     EXPECT_FALSE(choices.allSoundsOff);
     for (bool on : choices.sounds) EXPECT_TRUE(on);
-}
-
-TEST_F(CustomizeRecordTest, AStoredCursorOfZeroChoosesEleven) {
     settings.put(Field::TableCursor, "0");
-    EXPECT_EQ(ReadCustomizeChoices(settings).cursorCode, 11);
+    EXPECT_EQ(ReadCustomizeChoices(settings).cursorCode, 11) << "a stored cursor of zero chooses eleven";
 }
 
 TEST_F(CustomizeRecordTest, ApplyThenRestoreLeavesRecordAndFileAsTheyWere) {
@@ -137,14 +134,10 @@ TEST_F(CustomizeRecordTest, TealFastAndNoUndoSoundAreWritten) {
     choices.sounds[17] = false;  // Undo, the list's last
     choices.back = 24;
     save(choices);
-    EXPECT_EQ(preference("Background_Fixed_Col"), "8421376");
-    EXPECT_EQ(preference("Background_bmp"), "0");
-    EXPECT_EQ(preference("Background_Def"), "N");
-    EXPECT_EQ(preference("Speed_Move_Card"), "0");
-    EXPECT_EQ(preference("Sounds_Undo"), "N");
-    EXPECT_EQ(preference("Sounds_Splash"), "Y");
-    EXPECT_EQ(preference("Sounds_Redo"), "Y");
-    EXPECT_EQ(preference("Back_Card"), "24");
+    const std::pair<const char*, const char*> written[] = {
+        {"Background_Fixed_Col", "8421376"}, {"Background_bmp", "0"}, {"Background_Def", "N"}, {"Speed_Move_Card", "0"},
+        {"Sounds_Undo", "N"},                {"Sounds_Splash", "Y"},  {"Sounds_Redo", "Y"},    {"Back_Card", "24"}};
+    for (const auto& [key, value] : written) EXPECT_EQ(preference(key), value) << key;
     EXPECT_EQ(settings.get(Field::CardBack), "024");
     EXPECT_EQ(settings.get(Field::SpeedMoveCard), "0");
 }

@@ -40,18 +40,10 @@ TEST_F(OptionsTest, ReadsConfirmationsAndToolbarFromTheFileAndTheRestFromTheReco
     // And the record for the others.
     settings.put(Field::ShowScore, "Y");
 
-    const OptionValues values = ReadOptions(settings);
-    EXPECT_TRUE(values.confirmQuit);
-    EXPECT_FALSE(values.confirmQuitGame);
-    EXPECT_FALSE(values.confirmEnterHiScores);
-    EXPECT_TRUE(values.toolbarLarge);
-    EXPECT_FALSE(values.toolbarFlat);
-    EXPECT_FALSE(values.showToolTips);
-    EXPECT_FALSE(values.showTime);
-    EXPECT_TRUE(values.showScore);
-    EXPECT_TRUE(values.vertScrollBar);
-    EXPECT_FALSE(values.winningAnimation);
-    EXPECT_EQ(values.undo, UndoMode::OneStep);
+    EXPECT_EQ(ReadOptions(settings),
+              (OptionValues{.confirmQuit = true, .confirmQuitGame = false, .confirmEnterHiScores = false,
+                            .winningAnimation = false, .vertScrollBar = true, .toolbarLarge = true, .toolbarFlat = false,
+                            .showTime = false, .showScore = true, .showToolTips = false, .undo = UndoMode::OneStep}));
 }
 
 TEST_F(OptionsTest, UndoModeOfTheRecord) {
@@ -67,19 +59,10 @@ TEST_F(OptionsTest, UndoModeOfTheRecord) {
 TEST_F(OptionsTest, WritesExactlyTheThirteenPreferencesAndTheirRecordFields) {
     WriteFile(configPath(),
               "[Preference]\r\nStatusBar=N\r\nToolBar_Visible=Y\r\nShow_Time=Y\r\n[Users]\r\nUser001=Ann\r\n");
-    OptionValues values;
-    values.confirmQuit = true;
-    values.confirmQuitGame = false;
-    values.confirmEnterHiScores = false;
-    values.winningAnimation = false;
-    values.vertScrollBar = true;
-    values.toolbarLarge = true;
-    values.toolbarFlat = false;
-    values.showTime = false;
-    values.showScore = false;
-    values.showToolTips = false;
-    values.undo = UndoMode::Disabled;
-    values.showVerdict = false;
+    const OptionValues values{.confirmQuit = true, .confirmQuitGame = false, .confirmEnterHiScores = false,
+                              .winningAnimation = false, .vertScrollBar = true, .toolbarLarge = true,
+                              .toolbarFlat = false, .showTime = false, .showScore = false, .showToolTips = false,
+                              .showVerdict = false, .undo = UndoMode::Disabled};
     WriteOptions(settings, values);
 
     EXPECT_EQ(ReadFile(configPath()),

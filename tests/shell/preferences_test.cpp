@@ -111,14 +111,8 @@ TEST_F(PreferencesTest, UnwritableConfigurationStillLeavesPlayerOneInTheRecord) 
     EXPECT_EQ(settings.get(Field::CardBack), "011");
 }
 
-// The product-name marker of message texts and the upgrade of preference
-// values written by older versions.
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
-
-// Only the first exact marker becomes the product name.
+// The product-name marker of message texts: only the first exact marker
+// becomes the product name.
 TEST(ProgramName, TheFirstMarkerBecomesTheProductName) {
     const std::pair<const char*, const char*> cases[] = {
         {"About [Program]", "About Dravicor"},
@@ -145,7 +139,9 @@ protected:
     TempDir dir;
 };
 
-TEST_F(PreferenceUpgrade, AnSInEitherPreferenceBecomesY) {
+TEST_F(PreferenceUpgrade, AnSInEitherPreferenceBecomesYAndNothingElseChanges) {
+    upgrade();
+    EXPECT_EQ(ReadFile(path()), "<missing>") << "no file is made";
     WriteFile(path(),
               "[Preference]\r\nCards_Animate=S\r\nShow_Time=S\r\nConfirmQuit=S\r\nCards_Shadowed=S\r\n"
               "\r\n[Show_Messages]\r\nConfirmQuit=S\r\n");
@@ -155,11 +151,7 @@ TEST_F(PreferenceUpgrade, AnSInEitherPreferenceBecomesY) {
     EXPECT_EQ(ReadFile(path()),
               "[Preference]\r\nCards_Animate=Y\r\nShow_Time=S\r\nConfirmQuit=Y\r\nCards_Shadowed=S\r\n"
               "\r\n[Show_Messages]\r\nConfirmQuit=S\r\n");
-}
-
-TEST_F(PreferenceUpgrade, OtherValuesAndMissingKeysStay) {
-    upgrade();
-    EXPECT_EQ(ReadFile(path()), "<missing>");
+    // Other values and missing keys stay.
     for (const char* text : {"[Preference]\r\nCards_Animate=N\r\nConfirmQuit=s\r\n", "[Preference]\r\nGame=3\r\n"}) {
         WriteFile(path(), text);
         upgrade();
@@ -210,14 +202,12 @@ TEST_F(WindowPreferencesTest, OnlyTheOtherValueChangesAToolbarFlag) {
     expect(false, true, true);
 }
 
-TEST_F(WindowPreferencesTest, TheSizeIsWrittenAndReadBack) {
+TEST_F(WindowPreferencesTest, TheSizeIsWrittenAndReadBackWhenAWindowCanHaveIt) {
     EXPECT_EQ(ReadWindowSize(config), std::nullopt) << "never saved";
     WriteWindowSize(config, {1024, 700});
     EXPECT_EQ(ReadFile(dir / "CFG.DAT"), "[Preference]\r\nWindow_Width=1024\r\nWindow_Height=700\r\n");
     EXPECT_EQ(ReadWindowSize(config), (WindowSize{1024, 700}));
-}
-
-TEST_F(WindowPreferencesTest, ASizeNoWindowCanHaveIsNotRestored) {
+    // A size no window can have is not restored.
     const std::pair<const char*, const char*> unusable[] = {
         {"319", "600"}, {"800", "239"}, {"16385", "600"}, {"800", "-600"}, {"wide", "600"}, {"800", ""}};
     for (const auto& [width, height] : unusable) {

@@ -17,10 +17,15 @@ using test::ScratchProgramDir;
 using test::TempDir;
 using test::WriteFile;
 
-TEST(Program, StartUpCreatesDataAndFillsTheRecord) {
-    ScratchProgramDir dir;
+// A platform that records what the program shows.
+class ProgramTest : public ::testing::Test {
+protected:
     FakePlatform fake;
     Platform platform = fake.platform();
+};
+
+TEST_F(ProgramTest, StartUpCreatesDataAndFillsTheRecord) {
+    ScratchProgramDir dir;
     Program program(dir.path(), platform);
     program.initialise();
     EXPECT_TRUE(std::filesystem::is_directory(dir / "DATA"));
@@ -40,10 +45,8 @@ TEST(Program, StartUpCreatesDataAndFillsTheRecord) {
     EXPECT_EQ(program.rules()[Rule::ReserveCount], 4);
 }
 
-TEST(Program, MissingCatalogueEndsStartUpWithItsMessage) {
+TEST_F(ProgramTest, MissingCatalogueEndsStartUpWithItsMessage) {
     TempDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
     Program program(dir.path(), platform);
     EXPECT_FALSE(program.initialise());
     ASSERT_EQ(fake.messages.size(), 1u);
@@ -53,11 +56,9 @@ TEST(Program, MissingCatalogueEndsStartUpWithItsMessage) {
                                          "or reinstall the program.");
 }
 
-TEST(Program, RememberedGameThatNoLongerExistsLeavesNoGame) {
+TEST_F(ProgramTest, RememberedGameThatNoLongerExistsLeavesNoGame) {
     ScratchProgramDir dir;
     WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nGame=999\r\nGame_name=Gone\r\nUserDefault=Ann\r\n");
-    FakePlatform fake;
-    Platform platform = fake.platform();
     Program program(dir.path(), platform);
     ASSERT_TRUE(program.initialise());
     EXPECT_EQ(program.game().gameCode, kNoGame);
@@ -65,10 +66,8 @@ TEST(Program, RememberedGameThatNoLongerExistsLeavesNoGame) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(Program, RelativeProgramDirectoryBecomesAbsoluteWithTrailingSeparator) {
+TEST_F(ProgramTest, RelativeProgramDirectoryBecomesAbsoluteWithTrailingSeparator) {
     ScratchProgramDir dir;
-    FakePlatform fake;
-    Platform platform = fake.platform();
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
     Program program(".", platform);
@@ -76,9 +75,7 @@ TEST(Program, RelativeProgramDirectoryBecomesAbsoluteWithTrailingSeparator) {
     EXPECT_EQ(program.settings().get(Field::ProgramDir), dir.path().string() + "/");
 }
 
-TEST(Program, TooLongProgramDirectoryIsRefused) {
-    FakePlatform fake;
-    Platform platform = fake.platform();
+TEST_F(ProgramTest, TooLongProgramDirectoryIsRefused) {
     EXPECT_THROW(Program("/" + std::string(250, 'a'), platform), StartupError);
 }
 
@@ -119,11 +116,9 @@ TEST(Program, AnUnwritableDataFolderIsReportedOnceAndNothingIsWritten) {
     }
 }
 
-TEST(Program, AnInstallationKeepsItsRecordsInTheUserFolder) {
+TEST_F(ProgramTest, AnInstallationKeepsItsRecordsInTheUserFolder) {
     ScratchProgramDir program;
     TempDir user;
-    FakePlatform fake;
-    Platform platform = fake.platform();
     Program running(ProgramFolders{program.path(), user / "dravicor"}, platform);
     ASSERT_TRUE(running.initialise());
     EXPECT_TRUE(fake.messages.empty());

@@ -4,33 +4,37 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <functional>
 
-#include "support/fake_platform.h"
+#include "data_files_fixture.h"
 #include "support/lock_holder.h"
-#include "support/temp_dir.h"
 
 namespace dravicor {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using test::FakePlatform;
-using test::FolderEntries;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 ino_t Inode(const fs::path& file) {
     struct stat info {};
     return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
-class DataFilesTest : public ::testing::Test {
+// A change that replaces the content by the text, or adds the text to it;
+// `called` notes that it ran.
+std::function<bool(std::string&)> Change(std::string text, bool append, bool* called = nullptr) {
+    return [=](std::string& content) {
+        if (called) *called = true;
+        content = append ? content + text : text;
+        return true;
+    };
+}
+std::function<bool(std::string&)> SetTo(std::string text) { return Change(std::move(text), false); }
+std::function<bool(std::string&)> Append(std::string text, bool* called = nullptr) {
+    return Change(std::move(text), true, called);
+}
+
+class DataFilesTest : public DataFilesFixture {
 protected:
-    TempDir dir;
-    fs::path data = dir / "DATA";
-    FakePlatform platform;
-    DataFiles files{data, platform};
     fs::path file = data / "STAT.DAT";
 };
 
@@ -57,10 +61,7 @@ TEST_F(DataFilesTest, UnchangedContentIsNotRewrittenAndChangedContentReplacesThe
     const ino_t before = Inode(file);
     EXPECT_TRUE(files.change("STAT.DAT", [](std::string&) { return true; }));
     EXPECT_EQ(Inode(file), before);
-    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
-        content += "more\r\n";
-        return true;
-    }));
+    EXPECT_TRUE(files.change("STAT.DAT", Append("more\r\n")));
     EXPECT_EQ(ReadFile(file), "same\r\nmore\r\n");
     EXPECT_NE(Inode(file), before) << "the file was overwritten in place, not replaced";
     EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
@@ -81,10 +82,7 @@ TEST_F(DataFilesTest, EveryFailingStepLeavesTheOldBytesAndNoTemporaryFile) {
         platform.messages.clear();
         const WriteFaults faults{step};
         files.setWriteFaults(&faults);
-        EXPECT_FALSE(files.change("STAT.DAT", [](std::string& content) {
-            content = "new";
-            return true;
-        }));
+        EXPECT_FALSE(files.change("STAT.DAT", SetTo("new")));
         EXPECT_EQ(ReadFile(file), old);
         EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
         ASSERT_EQ(platform.messages.size(), 1u);
@@ -92,17 +90,11 @@ TEST_F(DataFilesTest, EveryFailingStepLeavesTheOldBytesAndNoTemporaryFile) {
         EXPECT_EQ(platform.messages[0].caption, "Dravicor");
         EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
         // Failing to create a file leaves no file at all.
-        EXPECT_FALSE(files.change("STAT_LOG.DAT", [](std::string& content) {
-            content = "line\r\n";
-            return true;
-        }));
+        EXPECT_FALSE(files.change("STAT_LOG.DAT", SetTo("line\r\n")));
         EXPECT_EQ(FolderEntries(data), std::vector<std::string>{"STAT.DAT"});
     }
     files.setWriteFaults(nullptr);
-    EXPECT_TRUE(files.change("STAT.DAT", [](std::string& content) {
-        content = "new";
-        return true;
-    }));
+    EXPECT_TRUE(files.change("STAT.DAT", SetTo("new")));
     EXPECT_EQ(ReadFile(file), "new");
 }
 
@@ -124,11 +116,7 @@ TEST_F(DataFilesTest, AnotherCopyHoldingTheLockMakesAChangeWaitThenFail) {
     files.setLockPatience(150ms);
     bool called = false;
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(files.change("STAT.DAT", [&](std::string& content) {
-        called = true;
-        content += "MINE\r\n";
-        return true;
-    }));
+    EXPECT_FALSE(files.change("STAT.DAT", Append("MINE\r\n", &called)));
     EXPECT_GE(std::chrono::steady_clock::now() - start, 150ms);
     EXPECT_FALSE(called);
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -141,10 +129,7 @@ TEST_F(DataFilesTest, AnotherCopyHoldingTheLockMakesAChangeWaitThenFail) {
     other.release();
     EXPECT_EQ(other.finish(), 0);
     EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\n");
-    EXPECT_TRUE(files.change("STAT.DAT", [&](std::string& content) {
-        content += "MINE\r\n";
-        return true;
-    }));
+    EXPECT_TRUE(files.change("STAT.DAT", Append("MINE\r\n")));
     EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\nMINE\r\n");
 }
 
@@ -154,10 +139,7 @@ TEST_F(DataFilesTest, AChangeWaitsForAShortLockAndThenGoesAfterIt) {
     ASSERT_TRUE(other.waitUntilHeld());
     files.setLockPatience(10s);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(files.change("STAT.DAT", [&](std::string& content) {
-        content += "MINE\r\n";
-        return true;
-    }));
+    EXPECT_TRUE(files.change("STAT.DAT", Append("MINE\r\n")));
     EXPECT_GE(std::chrono::steady_clock::now() - start, 200ms);
     EXPECT_EQ(other.finish(), 0);
     EXPECT_EQ(ReadFile(file), "A\r\nOTHER\r\nMINE\r\n");

@@ -6,17 +6,10 @@
 #include <ctime>
 
 #include "common/settings_record.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "data_files_fixture.h"
 
 namespace dravicor {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 using Lines = std::vector<std::string>;
 
@@ -46,7 +39,7 @@ private:
 // 2024-01-31 23:59:58 UTC.
 const auto kMoment = std::chrono::system_clock::from_time_t(1706745598);
 
-class GameLogTest : public ::testing::Test {
+class GameLogTest : public DataFilesFixture {
 protected:
     void SetUp() override {
         settings.put(Field::CurrentGame, "0053");
@@ -63,11 +56,7 @@ protected:
         return GameLogLine(settings, won, DealEnd{date, "10:00:00", 60});
     }
 
-    TempDir dir;
-    fs::path data = dir / "DATA";
     fs::path logFile = data / "STAT_LOG.DAT";
-    FakePlatform platform;
-    DataFiles files{data, platform};
     SettingsRecord settings;
 };
 

@@ -7,18 +7,11 @@
 #include <filesystem>
 
 #include "common/settings_record.h"
+#include "data_files_fixture.h"
 #include "stats/overall_score.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 
 namespace dravicor {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 constexpr int kGames = 120;  // catalogue size passed on to the overall score
 
@@ -78,10 +71,10 @@ const std::string kSeededWith130 =
 
 const std::string kClearedFile = "[Version]\r\nVersion=0300\r\n\r\n[Clear scores]\r\nCleared=Y\r\n";
 
-class HiScoresTest : public ::testing::Test {
+class HiScoresTest : public DataFilesFixture {
 protected:
-    fs::path scores() const { return dir / std::string(kHiScoreFile); }
-    fs::path overall() const { return dir / std::string(kOverallScoreFile); }
+    fs::path scores() const { return data / kHiScoreFile; }
+    fs::path overall() const { return data / kOverallScoreFile; }
     int offer(const HiScoreDeal& deal, int referenceValue = 260) {
         return UpdateHiScores(files, platform, deal, referenceValue, kGames, &random);
     }
@@ -99,9 +92,6 @@ protected:
         ASSERT_TRUE(ClearHiScores(files, platform));
     }
 
-    TempDir dir;
-    FakePlatform platform;
-    DataFiles files{dir.path(), platform};
     std::mt19937 random{7};
 };
 
@@ -171,9 +161,7 @@ TEST(HiScoreSeed, ScoresAndTimesScaleWithTheReferenceValue) {
             EXPECT_TRUE(seeded[i].ends_with(" x"));
         }
     }
-}
-
-TEST(HiScoreSeed, OnlyAnEmptyTableThatWasNotClearedIsSeeded) {
+    // Only an empty table that was not cleared is seeded.
     HiScoreTable cleared;
     EXPECT_FALSE(SeedHiScoreTable(cleared, 260, kNow, true));
     EXPECT_EQ(cleared, HiScoreTable{});

@@ -5,24 +5,17 @@
 #include <filesystem>
 
 #include "common/settings_record.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "data_files_fixture.h"
 
 namespace dravicor {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 constexpr int kGames = 120;
 const std::string kSpoiled =
     "It looks as if the Overall Score Values are wrong or spoiled.\r"
     "The Overall Score Values will be deleted and its calculation will start again from zero.";
 
-TEST(OverallScramble, AddsTheKeyAlongTheText) {
+TEST(OverallScramble, AddsTheKeyAlongTheTextAndRoundTripsEveryByte) {
     // '0' is 48; the key "47082" adds 52, 55, 48, 56, 50: 100 'd', 103 'g', 96 '`', 104 'h', 98 'b'.
     EXPECT_EQ(ScrambleOverall("0000000000"), "dg`hbdg`hb");
     EXPECT_EQ(UnscrambleOverall("dg`hbdg`hb"), "0000000000");
@@ -35,9 +28,6 @@ TEST(OverallScramble, AddsTheKeyAlongTheText) {
     EXPECT_EQ(ScrambleOverall("AB", "1"), "rs");
     EXPECT_EQ(ScrambleOverall("plain", ""), "plain");
     EXPECT_EQ(ScrambleOverall(""), "");
-}
-
-TEST(OverallScramble, RoundTripsEveryByte) {
     std::string all;
     for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
     all += all;
@@ -65,9 +55,9 @@ TEST(OverallChecksumTest, KnownValues) {
     for (const auto& [text, sum] : cases) EXPECT_EQ(OverallChecksum(text), sum) << text;
 }
 
-class OverallScoreTest : public ::testing::Test {
+class OverallScoreTest : public DataFilesFixture {
 protected:
-    fs::path file() const { return dir / std::string(kOverallScoreFile); }
+    fs::path file() const { return data / kOverallScoreFile; }
     bool update(int game, std::string_view player, long long seconds, long long score, int games = kGames) {
         return UpdateOverallScore(files, platform, game, player, seconds, score, games, &random);
     }
@@ -115,9 +105,6 @@ protected:
         return count;
     }
 
-    TempDir dir;
-    FakePlatform platform;
-    DataFiles files{dir.path(), platform};
     std::mt19937 random{11};
 };
 

@@ -9,14 +9,11 @@ using Lines = std::vector<std::string>;
 
 SectionDocument Doc(std::string_view bytes) { return SectionDocument::Parse(bytes); }
 
-TEST(SectionDocument, ParseAndSerializeKeepCrLfTextByteForByte) {
+TEST(SectionDocument, ParseAndSerializeKeepCrLfTextAndEndEveryLineWithCrLf) {
     const std::string bytes = "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=1\r\n\r\n\r\n[0002]\r\nBob=2\r\n";
     const auto document = Doc(bytes);
     EXPECT_EQ(document.lines(), (Lines{"[Version]", "Version=0300", "", "[0001]", "Ann=1", "", "", "[0002]", "Bob=2"}));
     EXPECT_EQ(document.Serialize(), bytes);
-}
-
-TEST(SectionDocument, SerializeEndsEveryLineWithCrLf) {
     // Bare LF line ends and a last line without its end come back as CR LF lines.
     EXPECT_EQ(Doc("[a]\nk=v\r\nx=y").Serialize(), "[a]\r\nk=v\r\nx=y\r\n");
     EXPECT_TRUE(Doc("").empty());

@@ -3,19 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "common/settings_record.h"
+#include "data_files_fixture.h"
 #include "stats/game_log.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 
 namespace dravicor {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FakePlatform;
-using test::FolderEntries;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 constexpr std::string_view kHead = "[Version]\r\nVersion=0300\r\n";
 constexpr std::string_view kZero = "000000 000000 000000 000000 000000 000000 000000000000 000000000000";
@@ -38,7 +30,7 @@ std::string HiScoreLine(const std::string& player) {
     return "01 0001 000120 20240131 0:05:12 xxxxx " + Cut(player, 30) + " 000120 rest";
 }
 
-class StatisticsTest : public ::testing::Test {
+class StatisticsTest : public DataFilesFixture {
 protected:
     void SetUp() override {
         settings.put(Field::CurrentGame, "0001");
@@ -64,17 +56,13 @@ protected:
     }
     std::string Runs() const { return settings.get(Field::RunWon) + "/" + settings.get(Field::RunLost); }
 
-    TempDir dir;
-    fs::path data = dir / "DATA";
     fs::path statFile = data / "STAT.DAT";
     fs::path logFile = data / "STAT_LOG.DAT";
     fs::path scoreFile = data / "STAT_SCR.DAT";
-    FakePlatform platform;
-    DataFiles files{data, platform};
     SettingsRecord settings;
 };
 
-TEST(StatRecord, TextHasEightZeroFilledFields) {
+TEST(StatRecord, TextHasEightZeroFilledFieldsAndReadsUnreadableOnesAsZero) {
     EXPECT_EQ(StatRecord{}.ToText(), kZero);
     const StatRecord record{12, 3, 456, 7, 89, 0, 123456789012, 31};
     EXPECT_EQ(record.ToText(), "000012 000003 000456 000007 000089 000000 123456789012 000000000031");
@@ -84,9 +72,7 @@ TEST(StatRecord, TextHasEightZeroFilledFields) {
     EXPECT_EQ(StatRecord::FromText(negative.ToText()), negative);
     // A field too wide for its columns is written as asterisks.
     EXPECT_EQ((StatRecord{1000000, 0, 0, 0, 0, 0, 0}).ToText().substr(0, 7), "****** ");
-}
-
-TEST(StatRecord, AnUnreadableFieldAndEveryFieldAfterItReadAsZero) {
+    // An unreadable field and every field after it read as zero.
     EXPECT_EQ(StatRecord::FromText("000002 000001 0000x2 000001 000001 000000 000000000050 000000000000"),
               (StatRecord{2, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(StatRecord::FromText("000002 000001 000003"), (StatRecord{2, 1, 3, 0, 0, 0, 0}));

@@ -4,21 +4,15 @@
 
 #include "common/settings_record.h"
 #include "common/text_resources.h"
+#include "data_files_fixture.h"
 #include "stats/game_log.h"
 #include "stats/game_log_rows.h"
 #include "stats/hi_score_view.h"
 #include "stats/statistics_choices.h"
 #include "stats/statistics_figures.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 
 namespace dravicor {
 namespace {
-
-using test::FakePlatform;
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 constexpr std::string_view kHead = "[Version]\r\nVersion=0300\r\n";
 
@@ -48,17 +42,13 @@ TEST(AllGamesRows, EachKindOfValuesFillsTheThreeColumns) {
     EXPECT_EQ(AllGamesRowOf("Klondike", StatisticsView{}, AllGamesValues::Series).third, "0");
 }
 
+// 0 to 1 has two ticks, not 0 0 0 0 1; 0 to 6 has 0 2 4 6.
 TEST(PlayersChart, TicksFallOnWholeNumbersOnAShortAxis) {
-    EXPECT_EQ(PlayersChartTicks(0, 1), 2) << "0 and 1, not 0 0 0 0 1";
-    EXPECT_EQ(PlayersChartTicks(0, 2), 3);
-    EXPECT_EQ(PlayersChartTicks(0, 3), 4);
-    EXPECT_EQ(PlayersChartTicks(-3, 5), 5);
-    EXPECT_EQ(PlayersChartTicks(0, 6), 4) << "0 2 4 6";
-    EXPECT_EQ(PlayersChartTicks(0, 7), 2);
-    EXPECT_EQ(PlayersChartTicks(25, 100), 5);
+    const int cases[][3] = {{0, 1, 2}, {0, 2, 3}, {0, 3, 4}, {-3, 5, 5}, {0, 6, 4}, {0, 7, 2}, {25, 100, 5}};
+    for (const auto& [low, high, ticks] : cases) EXPECT_EQ(PlayersChartTicks(low, high), ticks) << low << " " << high;
 }
 
-TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirst) {
+TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirstAndAveragesBelowZero) {
     const std::vector<std::pair<std::string, StatRecord>> players = {
         {"Ann", Played(1, 2)},   // 34
         {"Bob", Played(3, 1)},   // 75.5 to the even 76
@@ -72,37 +62,32 @@ TEST(PlayersChart, ShowsTheFiveHighestValuesHighestFirst) {
     EXPECT_EQ(chart.bars, (std::vector<PlayerBar>{{"Eve", 90}, {"Bob", 76}, {"Fay", 50}, {"Dee", 50}, {"Ann", 34}}));
     EXPECT_EQ(chart.axisLow, 0);  // 0 × 0.5
     EXPECT_EQ(chart.axisHigh, 90);
-}
-
-TEST(PlayersChart, AverageScoreRoundsHalvesToEvenAndMayGoBelowZero) {
+    // The average score rounds halves to even and may go below zero.
     EXPECT_EQ(PlayerValue(Played(1, 1, 5), PlayerValueKind::AverageScore), 2);  // 2.5
     EXPECT_EQ(PlayerValue(Played(1, 1, 7), PlayerValueKind::AverageScore), 4);  // 3.5
     EXPECT_EQ(PlayerValue(Played(0, 0, 7), PlayerValueKind::AverageScore), 0);
-    const PlayersChart chart = PlayersChartOf({{"Ann", Played(0, 2, -105)}, {"Bob", Played(2, 0, 60)}},
-                                              PlayerValueKind::AverageScore);
-    EXPECT_EQ(chart.bars, (std::vector<PlayerBar>{{"Bob", 30}, {"Ann", -52}}));  // -52.5 to even
-    EXPECT_EQ(chart.axisLow, -78);                                                // -52 × 1.5
+    const PlayersChart averages =
+        PlayersChartOf({{"Ann", Played(0, 2, -105)}, {"Bob", Played(2, 0, 60)}}, PlayerValueKind::AverageScore);
+    EXPECT_EQ(averages.bars, (std::vector<PlayerBar>{{"Bob", 30}, {"Ann", -52}}));  // -52.5 to even
+    EXPECT_EQ(averages.axisLow, -78);                                               // -52 × 1.5
     // A positive lowest value: half of it, rounded to even (45 × 0.5 = 22.5).
     EXPECT_EQ(PlayersChartOf({{"Ann", Played(9, 11, 900)}}, PlayerValueKind::AverageScore).axisLow, 22);
     EXPECT_TRUE(PlayersChartOf({}, PlayerValueKind::PercentWon).bars.empty());
 }
 
-class ClearStatisticsTest : public ::testing::Test {
+class ClearStatisticsTest : public DataFilesFixture {
 protected:
     ClearStatisticsTest() {
         settings.put(Field::CurrentGame, "0001");
         settings.put(Field::RunWon, "0002");
         settings.put(Field::RunLost, "0001");
-        WriteFile(dir / "DATA" / "STAT.DAT",
+        WriteFile(data / "STAT.DAT",
                   std::string(kHead) +
                       "[0001]\r\nAnn=000002 000001 000002 000001 000000 000001 000000000090 000000000000\r\n"
                       "[0002]\r\nAnn=000001 000000 000001 000000 000001 000000 000000000030 000000000000\r\n");
     }
     std::string Runs() const { return settings.get(Field::RunWon) + "/" + settings.get(Field::RunLost); }
 
-    TempDir dir;
-    FakePlatform platform;
-    DataFiles files{dir / "DATA", platform};
     SettingsRecord settings;
 };
 
@@ -120,10 +105,10 @@ TEST_F(ClearStatisticsTest, AsksThenClearsAndSaysSo) {
 }
 
 TEST_F(ClearStatisticsTest, NoLeavesEverythingAsItWas) {
-    const std::string before = ReadFile(dir / "DATA" / "STAT.DAT");
+    const std::string before = ReadFile(data / "STAT.DAT");
     platform.answers.push_back(Answer::No);
     EXPECT_FALSE(ClearStatisticsAsked(files, settings, platform, {"Ann", -1, std::string(kAllGames)}));
-    EXPECT_EQ(ReadFile(dir / "DATA" / "STAT.DAT"), before);
+    EXPECT_EQ(ReadFile(data / "STAT.DAT"), before);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(Runs(), "0002/0001");
 }
@@ -180,7 +165,7 @@ std::string LogLine(const std::string& time, const std::string& seconds, const s
            (won ? "Won  " : "Lost ") + "01 " + Cut(score, 6) + " " + Cut("4711", 15) + " 0350" + hints;
 }
 
-TEST(GameLogRows, CutsEveryCellFromItsColumns) {
+TEST(GameLogRows, CutsEveryCellFromItsColumnsAsFarAsTheLineGoes) {
     const std::string line = LogLine("23:59:58", "003725", "FreeCell", "Ann", false, "-52");
     ASSERT_EQ(line.size(), kGameLogLineLength);
     EXPECT_EQ(GameLogRowOf(line),
@@ -191,9 +176,7 @@ TEST(GameLogRows, CutsEveryCellFromItsColumns) {
     EXPECT_EQ(GameLogRowOf(older).hints, "0");
     EXPECT_EQ(GameLogRowOf(LogLine("23:59:58", "003725", "FreeCell", "Ann", false, "-52", " 00x1")).hints, "");
     EXPECT_EQ(GameLogRowOf(LogLine("08:01:00", "000075", "Klondike", "Bob", true, "120")).result, "Won");
-}
-
-TEST(GameLogRows, AShortLineGivesPartialCellsAndNoCrash) {
+    // A short line gives partial cells and no crash.
     EXPECT_EQ(GameLogRowOf("20240131 12:3"), (GameLogRow{"20240131", "12:3", "", "", "", "", "", "", ""}));
     EXPECT_EQ(GameLogRowOf(""), GameLogRow{});
     // A damaged playing time is left out rather than misread.
@@ -235,13 +218,10 @@ TEST(StatisticsChoices, GamesOfTheListAndCustomizedGamesSortedByName) {
                                                                   {8001, "My Klondike"},
                                                                   {2, "Spider"}}));
     EXPECT_TRUE(GamesByName(GameList{}, {}).empty());
-}
-
-TEST(StatisticsChoices, GamesOfEqualNamesKeepTheirOrder) {
-    GameList list;
+    // Games of equal names keep their order.
     list.lines = {ListLine(0, "Golf"), ListLine(1, "GOLF")};
-    const std::vector<CustomGame> custom = {{8000, 0, "golf", "0010001"}};
-    EXPECT_EQ(GamesByName(list, custom), (std::vector<GameChoice>{{0, "Golf"}, {1, "GOLF"}, {8000, "golf"}}));
+    EXPECT_EQ(GamesByName(list, {{8000, 0, "golf", "0010001"}}),
+              (std::vector<GameChoice>{{0, "Golf"}, {1, "GOLF"}, {8000, "golf"}}));
 }
 
 TEST(StatisticsChoices, TheWantedPlayerIsAlwaysThere) {
@@ -288,15 +268,12 @@ TEST(StatisticsFigures, QuotientsAndWinPercentRoundHalvesToEven) {
         EXPECT_EQ(WinPercent(won, lost), (WinPercentages{static_cast<int>(share), static_cast<int>(100 - share)}))
             << won << " " << lost;
     }
-}
-
-TEST(StatisticsFigures, NoDealsAndDamagedCountsGiveNoShareOutsideTheRange) {
-    EXPECT_EQ(WinPercent(0, 0), (WinPercentages{0, 0}));
-    EXPECT_EQ(WinPercent(-3, 3), (WinPercentages{0, 0}));
-    EXPECT_EQ(WinPercent(-2, -1), (WinPercentages{0, 0}));
-    // A negative loss count makes the share above 100: held at 100.
-    EXPECT_EQ(WinPercent(5, -1), (WinPercentages{100, 0}));
-    EXPECT_EQ(WinPercent(-1, 5), (WinPercentages{0, 100}));
+    // No deals and damaged counts give no share outside the range; a negative
+    // loss count makes the share above 100: held at 100.
+    const int outside[][4] = {{0, 0, 0, 0}, {-3, 3, 0, 0}, {-2, -1, 0, 0}, {5, -1, 100, 0}, {-1, 5, 0, 100}};
+    for (const auto& [won, lost, share, other] : outside) {
+        EXPECT_EQ(WinPercent(won, lost), (WinPercentages{share, other})) << won << " " << lost;
+    }
 }
 
 TEST(StatisticsFigures, GroupFiguresAndTheirTexts) {
@@ -309,14 +286,11 @@ TEST(StatisticsFigures, GroupFiguresAndTheirTexts) {
 
 TEST(StatisticsFigures, TextsAndTitlesInEnglish) {
     const StatisticsTexts texts = English();
-    EXPECT_EQ(texts.title, "Statistics");
-    EXPECT_EQ(texts.totalGroup, "Total ");
-    EXPECT_EQ(texts.sessionGroup, "Current session ");
-    EXPECT_EQ(texts.seriesGroup, "Series ");
-    EXPECT_EQ(texts.won, "Won");
-    EXPECT_EQ(texts.lost, "Lost");
-    EXPECT_EQ(texts.current, "Current");
-    EXPECT_EQ(texts.wonOne + texts.wonMany + texts.lostOne + texts.lostMany, "wonwonlostlost");
+    EXPECT_EQ((std::vector<std::string>{texts.title, texts.totalGroup, texts.sessionGroup, texts.seriesGroup, texts.won,
+                                        texts.lost, texts.current, texts.wonOne, texts.wonMany, texts.lostOne,
+                                        texts.lostMany}),
+              (std::vector<std::string>{"Statistics", "Total ", "Current session ", "Series ", "Won", "Lost", "Current",
+                                        "won", "won", "lost", "lost"}));
     EXPECT_EQ(StatisticsTitle(texts, "FreeCell"), "Statistics [FreeCell]");
     EXPECT_EQ(TotalGroupTitle(texts, "FreeCell"), "Total [FreeCell]");
     EXPECT_EQ(StatisticsTitle(texts, ""), "Statistics []");
@@ -331,23 +305,21 @@ TEST(StatisticsFigures, TextsAndTitlesInEnglish) {
 
 TEST(StatisticsFigures, CurrentStreakNamesTheRunningOne) {
     const StatisticsTexts texts = English();
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, 3, 0), texts), "Current: 3 won");
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, 0, 1), texts), "Current: 1 lost");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 0, 0), texts), "Current: ");
-    // A win streak wins over a damaged loss streak beside it.
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, 2, 5), texts), "Current: 2 won");
-    EXPECT_EQ(CurrentStreakText(Streaks(4, 2, -1, 0), texts), "Current: ");
-
     // One deal and several take their own texts.
     StatisticsTexts counted = texts;
     counted.wonOne = "win";
     counted.wonMany = "wins";
     counted.lostOne = "loss";
     counted.lostMany = "losses";
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 1, 0), counted), "Current: 1 win");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 2, 0), counted), "Current: 2 wins");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 0, 1), counted), "Current: 1 loss");
-    EXPECT_EQ(CurrentStreakText(Streaks(0, 0, 0, 12), counted), "Current: 12 losses");
+    // A win streak wins over a damaged loss streak beside it.
+    const std::tuple<long long, long long, const StatisticsTexts*, const char*> cases[] = {
+        {3, 0, &texts, "Current: 3 won"},     {0, 1, &texts, "Current: 1 lost"},   {0, 0, &texts, "Current: "},
+        {2, 5, &texts, "Current: 2 won"},     {-1, 0, &texts, "Current: "},        {1, 0, &counted, "Current: 1 win"},
+        {2, 0, &counted, "Current: 2 wins"},  {0, 1, &counted, "Current: 1 loss"},
+        {0, 12, &counted, "Current: 12 losses"}};
+    for (const auto& [won, lost, used, text] : cases) {
+        EXPECT_EQ(CurrentStreakText(Streaks(4, 2, won, lost), *used), text) << won << " " << lost;
+    }
 }
 
 TEST(StatisticsFigures, StreakAxisStepsAreWholeAndFew) {
@@ -379,10 +351,8 @@ TEST(StatisticsFigures, SheetOfTheStoredRecordAndTheSession) {
     EXPECT_EQ(sheet.bestWinStreak, 2);
     EXPECT_EQ(sheet.worstLossStreak, 4);
     EXPECT_EQ(sheet.currentStreak, "Current: 1 won");
-    EXPECT_EQ(sheet.resultsPie[0], (ChartValue{"Won", 3}));
-    EXPECT_EQ(sheet.resultsPie[1], (ChartValue{"Lost", 6}));
-    EXPECT_EQ(sheet.streakBars[0], (ChartValue{"Won", 2}));
-    EXPECT_EQ(sheet.streakBars[1], (ChartValue{"Lost", 4}));
+    EXPECT_EQ(sheet.resultsPie, (std::array<ChartValue, 2>{{{"Won", 3}, {"Lost", 6}}}));
+    EXPECT_EQ(sheet.streakBars, (std::array<ChartValue, 2>{{{"Won", 2}, {"Lost", 4}}}));
     EXPECT_EQ(sheet.streakAxis, (ChartAxis{4, 5}));
 }
 
