@@ -28,6 +28,10 @@ std::string Flags(const CardTable& table, const std::vector<int>& cards) {
 
 TEST(Card, RankAndSuitCycleThroughBothDecksAndNoRankOutsideThePack) {
     EXPECT_EQ(CardRank(0), 0);
+    // No card, and the -1 an empty pile compares as, count as hearts: some
+    // building codes' empty-pile rules rely on it.
+    EXPECT_EQ(CardSuit(0), 1);
+    EXPECT_EQ(CardSuit(-1), 1);
     for (const int card : {105, 106, 117, 156, 157, 200, 255, 1000, -1, -13, -52, -104}) {
         EXPECT_EQ(CardRank(card), -1) << "card " << card;
     }
