@@ -1,5 +1,7 @@
 #include "solver/search_key.h"
 
+#include <bit>
+
 #include "play/move_core.h"
 #include "rules/rule_codes.h"
 #include "solver/position_key.h"
@@ -78,7 +80,11 @@ void SearchKey::reset(const PlayState& state) {
     dealing_ = !merges_ && keys_.dealing(state.position, state.passNumber);
     value_ = 0;
     for (int term = 0; term < kTerms; ++term) {
-        terms_[static_cast<size_t>(term)] = termOf(state, term);
+        // Most piles are empty: their term is at hand without the call.
+        const bool emptyPile = term < kPileCount && PileAtIndex(state.position.piles, term).empty();
+        const bool place = dealing_ && (keys_.dealtTo() >> term & 1) != 0;
+        terms_[static_cast<size_t>(term)] =
+            emptyPile ? (place ? emptyPlaceTerm_ : emptyTerm_)[static_cast<size_t>(term)] : termOf(state, term);
         value_ += terms_[static_cast<size_t>(term)];
     }
 }
@@ -126,9 +132,8 @@ void SearchKey::update(const PlayState& state, const Journal& journal, UndoMark 
             dirty |= keys_.dealtTo();
         }
     }
-    for (int p = 0; p < kPileCount; ++p) {
-        if ((dirty >> p & 1) != 0) replace(state, p);
-    }
+    dirty &= (std::uint64_t{1} << kPileCount) - 1;
+    for (; dirty != 0; dirty &= dirty - 1) replace(state, std::countr_zero(dirty));
     if (touched.counters) replace(state, kCountersTerm);
     if (touched.selection) replace(state, kSelectionTerm);
 }
