@@ -316,7 +316,7 @@ TEST(StatisticsFigures, CurrentStreakNamesTheRunningOne) {
         {3, 0, &texts, "Current: 3 won"},     {0, 1, &texts, "Current: 1 lost"},   {0, 0, &texts, "Current: "},
         {2, 5, &texts, "Current: 2 won"},     {-1, 0, &texts, "Current: "},        {1, 0, &counted, "Current: 1 win"},
         {2, 0, &counted, "Current: 2 wins"},  {0, 1, &counted, "Current: 1 loss"},
-        {0, 12, &counted, "Current: 12 losses"}};
+        {0, 2, &counted, "Current: 2 losses"}, {0, 12, &counted, "Current: 12 losses"}};
     for (const auto& [won, lost, used, text] : cases) {
         EXPECT_EQ(CurrentStreakText(Streaks(4, 2, won, lost), *used), text) << won << " " << lost;
     }
