@@ -80,12 +80,10 @@ std::uint16_t RanksOnEmpty(const PileRules& pile) {
     return RankBit(pile.firstCard);
 }
 
-// What the generator knows of a target pile before it looks at any card:
-// whether any card could go there, and which ranks.
+// A target pile of the survey; whether it is open and which ranks it may
+// take are kept by rank in the generator's byRank_.
 struct Target {
     PileId pile{};
-    bool open = false;
-    std::uint16_t ranks = 0;
     bool fromTableauOnly = false;  // a reserve that takes tableau cards only
 };
 
@@ -195,7 +193,7 @@ private:
         const auto add = [&](PileId pile, bool open, std::uint16_t ranks, bool fromTableauOnly = false) {
             const int index = count_++;
             open = open && shape_.inPlay[static_cast<size_t>(PileIndex(pile))];
-            targets_[static_cast<size_t>(index)] = {pile, open, ranks, fromTableauOnly};
+            targets_[static_cast<size_t>(index)] = {pile, fromTableauOnly};
             if (!open) return;
             for (std::uint16_t left = ranks & kAnyRank; left != 0; left &= static_cast<std::uint16_t>(left - 1)) {
                 byRank_[static_cast<size_t>(std::countr_zero(left))] |= std::uint64_t{1} << index;

@@ -160,12 +160,7 @@ bool IsFortyThievesFamily(const PlayState& state) {
 CellsValue::CellsValue(const PlayState& state)
     : follows_(Follows(state)),
       emptyTakesAny_(state.shape().tableau > 0 && state.shape().tableauRules[0].firstCard == FirstCard::AnyCard),
-      homeCard_(state.position.piles.stock[0].empty() ? kHomeCard : kHomeCardWithStock) {
-    for (int card = 1; card <= kCardCount; ++card) {
-        suit_[static_cast<size_t>(card)] = static_cast<std::uint8_t>(CardSuit(card));
-        rankBit_[static_cast<size_t>(card)] = static_cast<std::uint16_t>(1u << CardRank(card));
-    }
-}
+      homeCard_(state.position.piles.stock[0].empty() ? kHomeCard : kHomeCardWithStock) {}
 
 int CellsValue::operator()(const PlayState& state) const {
     const GameShape& shape = state.shape();
@@ -195,8 +190,8 @@ int CellsValue::operator()(const PlayState& state) const {
         for (int i = 0; i < size; ++i) {
             const CardNumber card = pile[i];
             if (!IsCard(card)) continue;
-            const size_t suit = suit_[card];
-            const std::uint16_t rank = rankBit_[card];
+            const auto suit = static_cast<size_t>(CardSuit(card));
+            const auto rank = static_cast<std::uint16_t>(1u << CardRank(card));
             if (wanted[suit] & rank) {
                 value -= kAboveNext * (size - 1 - i);
             } else if (soon[suit] & rank) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <bitset>
 #include <chrono>
@@ -69,10 +68,6 @@ public:
 
 private:
     std::vector<std::bitset<kCardCount + 1>> follows_;
-    // Per card: its suit and its rank as a bit, read in the inner loop
-    // instead of worked out from the number each time.
-    std::array<std::uint8_t, kCardCount + 1> suit_{};
-    std::array<std::uint16_t, kCardCount + 1> rankBit_{};
     bool emptyTakesAny_ = false;
     int homeCard_ = 0;
 };

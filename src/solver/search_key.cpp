@@ -52,8 +52,7 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
         return MixKeyBits(h);
     }
     const Pile& pile = PileAtIndex(state.position.piles, term);
-    const bool place = dealing_ && (keys_.dealtTo() >> term & 1) != 0;
-    if (pile.empty()) return (place ? emptyPlaceTerm_ : emptyTerm_)[static_cast<size_t>(term)];
+    if (pile.empty()) return emptyTermOf(term);
     const CardTable& faces = state.position.cardTable;
     const auto faceOf = [&](CardNumber card) {
         std::uint64_t face = card;
@@ -72,7 +71,7 @@ std::uint64_t SearchKey::termOf(const PlayState& state, int term) const {
     } else {
         for (const CardNumber card : pile.groups()) h = (h ^ faceOf(card)) * 0x100000001B3ULL;
     }
-    return MixKeyBits(h + (place ? placeSalt_ : salt_)[static_cast<size_t>(term)]);
+    return MixKeyBits(h + (placed(term) ? placeSalt_ : salt_)[static_cast<size_t>(term)]);
 }
 
 void SearchKey::reset(const PlayState& state) {
@@ -82,9 +81,7 @@ void SearchKey::reset(const PlayState& state) {
     for (int term = 0; term < kTerms; ++term) {
         // Most piles are empty: their term is at hand without the call.
         const bool emptyPile = term < kPileCount && PileAtIndex(state.position.piles, term).empty();
-        const bool place = dealing_ && (keys_.dealtTo() >> term & 1) != 0;
-        terms_[static_cast<size_t>(term)] =
-            emptyPile ? (place ? emptyPlaceTerm_ : emptyTerm_)[static_cast<size_t>(term)] : termOf(state, term);
+        terms_[static_cast<size_t>(term)] = emptyPile ? emptyTermOf(term) : termOf(state, term);
         value_ += terms_[static_cast<size_t>(term)];
     }
 }

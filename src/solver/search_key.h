@@ -55,6 +55,11 @@ private:
     static constexpr int kTerms = kPileCount + 2;
 
     std::uint64_t termOf(const PlayState& state, int term) const;
+    // Is the pile hashed under its place salt (a pile the stock deals onto, while it does)?
+    bool placed(int term) const { return dealing_ && (keys_.dealtTo() >> term & 1) != 0; }
+    std::uint64_t emptyTermOf(int term) const {
+        return (placed(term) ? emptyPlaceTerm_ : emptyTerm_)[static_cast<size_t>(term)];
+    }
     void replace(const PlayState& state, int term);
     int pileHolding(const PlayState& state, CardNumber card, std::uint64_t dirty) const;
 
