@@ -58,7 +58,8 @@ constexpr const char* kUsage =
     "                       the verdict won, lost or unknown, positions searched (moves\n"
     "                       made, N at most), time, peak memory; --moves prints the\n"
     "                       winning line as play commands, the report on standard error\n"
-    "  survey CODE FROM TO [--budget N] [--seconds S] [--cpu-seconds S] [--jobs N] [--deals]\n"
+    "  survey CODE FROM TO [--budget N] [--seconds S] [--cpu-seconds S] [--memory MIB] [--jobs N]\n"
+    "                       [--deals]\n"
     "                       solve deals FROM to TO (S seconds each at most, default 2;\n"
     "                       --cpu-seconds bounds the processor time of each search):\n"
     "                       won, lost and unknown counts with 95% intervals, mean and\n"
@@ -379,7 +380,7 @@ constexpr Command kCommands[] = {
     {"games", 0, 0, true, false, PrintGames},       {"rules", 1, 1, true, false, PrintRules},
     {"deck", 2, 2, false, false, PrintDeck},        {"deal", 2, 2, true, false, PrintDeal},
     {"play", 1, 2, true, true, Play},
-    {"solve", 2, 9, true, false, Solve},           {"survey", 3, 12, true, false, Survey},
+    {"solve", 2, 11, true, false, Solve},          {"survey", 3, 14, true, false, Survey},
     {"stats", 2, 2, true, false, PrintStats},       {"log", 0, 0, true, false, PrintLog},
     {"hiscores", 1, 2, true, false, PrintHiScores}, {"overall", 0, 0, true, false, PrintOverall},
     {"players", 0, 3, true, false, Players},        {"custom", 0, 5, true, false, Custom},

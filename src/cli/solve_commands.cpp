@@ -156,7 +156,7 @@ int SurveyCommand(Program& program, const std::vector<std::string>& args, std::o
     SolveArguments read;
     if (const std::string problem = ReadArguments(args, read, 2.0); !problem.empty() || read.plain.size() != 3) {
         err << "dravicor-cli: "
-            << (problem.empty() ? "survey CODE FROM TO [--budget N] [--seconds S] [--cpu-seconds S] [--jobs N] [--deals]"
+            << (problem.empty() ? "survey CODE FROM TO [--budget N] [--seconds S] [--cpu-seconds S] [--memory MIB] [--jobs N] [--deals]"
                               : problem) << '\n';
         return 2;
     }

@@ -213,14 +213,17 @@ TEST(WinnableDeal, DrawsANumberThatSolveConfirms) {
 TEST(SolveCommand, ItsLinePlayedThroughPlayWinsTheDeal) {
     ScratchProgramDir dir;
     for (const std::string code : {"1", "0"}) {
-        const CliRun solved = Cli({"--program-dir", dir.path().string(), "solve", code, "1", "--moves"});
+        // Every option at once is taken.
+        const CliRun solved = Cli({"--program-dir", dir.path().string(), "solve", code, "1", "--budget", "20000000",
+                                   "--seconds", "60", "--cpu-seconds", "60", "--memory", "64", "--moves"});
         ASSERT_EQ(solved.code, 0) << solved.err;
         EXPECT_NE(solved.err.find("verdict won (thoughtful"), std::string::npos) << solved.err;
         const CliRun played = Cli({"--program-dir", dir.path().string(), "play", code, "1"}, solved.out + "state\n");
         EXPECT_NE(played.out.find("won yes"), std::string::npos) << code;
         EXPECT_EQ(played.out.find("refused"), std::string::npos) << code;
     }
-    const CliRun survey = Cli({"--program-dir", dir.path().string(), "survey", "1", "1", "4", "--jobs", "2", "--deals"});
+    const CliRun survey = Cli({"--program-dir", dir.path().string(), "survey", "1", "1", "4", "--budget", "20000000",
+                               "--seconds", "60", "--cpu-seconds", "60", "--memory", "64", "--jobs", "2", "--deals"});
     ASSERT_EQ(survey.code, 0) << survey.err;
     EXPECT_NE(survey.out.find("deal 4 won "), std::string::npos) << survey.out;
     EXPECT_NE(survey.out.find("won 4 (100.0%"), std::string::npos) << survey.out;
